@@ -1,0 +1,474 @@
+#include "core/candidates.h"
+
+#include <cstring>
+
+#include "core/bits.h"
+
+namespace ga {
+
+// ---------------------------------------------------------------------------
+// Shallow candidates
+// ---------------------------------------------------------------------------
+
+void initUnitWork(UnitWork& work) {
+    for (int v = 1; v <= 9; v++) work.bitTable[v - 1] = static_cast<int32_t>(bitOfValue(v));
+}
+
+int computeCandidates(const PuzzleRecord& record, CandidateSet& candidates) {
+    uint32_t rowFree[9], columnFree[9], boxFree[9];
+    for (int i = 0; i < 9; i++) rowFree[i] = columnFree[i] = boxFree[i] = kAllValues;
+    for (int cell = 0; cell < kCells; cell++) {
+        int32_t value = record.valueGrid[cell];
+        if (value < 1 || value > 9) continue;
+        uint32_t clear = ~bitOfValue(value);
+        rowFree[rowOf(cell)] &= clear;
+        columnFree[columnOf(cell)] &= clear;
+        boxFree[boxOf(cell)] &= clear;
+    }
+    for (int cell = 0; cell < kCells; cell++) {
+        candidates.cellMask[cell] =
+            record.valueGrid[cell] == 0
+                ? static_cast<int32_t>(rowFree[rowOf(cell)] & columnFree[columnOf(cell)] &
+                                       boxFree[boxOf(cell)])
+                : 0;
+    }
+    for (int i = 0; i < 9; i++) {
+        candidates.rowFree[i] = static_cast<int32_t>(rowFree[i]);
+        candidates.columnFree[i] = static_cast<int32_t>(columnFree[i]);
+        candidates.boxFree[i] = static_cast<int32_t>(boxFree[i]);
+    }
+    return 0;
+}
+
+// ---------------------------------------------------------------------------
+// Deep analysis of one unit
+// ---------------------------------------------------------------------------
+//
+// The hidden-subset step looks at every k-combination of the unit's open
+// cells, k = 2 .. n - 1, in lexicographic order. A value is confined to a
+// combination when its position count is not zero and at least that many of
+// the combination's cells still hold it. With exactly k confined values, the
+// cells of the combination lose every other value.
+//
+// The fast path works on bit masks over the n open cells ("slots"): for each
+// value, the slots of its position list (L) and the slots whose mask holds it
+// (H). In a work area loaded by analyseUnits, H is a subset of L, so a value is
+// confined to C exactly when H == L, L is not empty and L is a subset of C.
+// That lets one table give the confined values of every combination at once;
+// the walk over the combinations in their order only looks the answer up.
+
+namespace {
+
+void hiddenSingles(UnitWork& work) {
+    for (int v = 1; v <= 9; v++) {
+        if (valueCount(work, v) == 1) {
+            work.unitMask[work.valuePositions[v - 1][0]] = static_cast<int32_t>(bitOfValue(v));
+        }
+    }
+}
+
+// Takes a position out of a value's list; the later entries move up.
+void removeFromPositions(UnitWork& work, int value, int position) {
+    int32_t* list = work.valuePositions[value - 1];
+    int count = list[9];
+    for (int i = 0; i < count; i++) {
+        if (list[i] != position) continue;
+        for (int j = i; j + 1 < count; j++) list[j] = list[j + 1];
+        list[count - 1] = 0;
+        list[9] = count - 1;
+        return;
+    }
+}
+
+// Removes from the combination's cells every value that is not confined.
+void removeUnconfined(UnitWork& work, const int* cells, int k, uint32_t confined) {
+    for (int i = 0; i < k; i++) {
+        int position = cells[i];
+        uint32_t extra = static_cast<uint32_t>(work.unitMask[position]) & ~confined & kAllValues;
+        for (; extra != 0; extra = withoutLowestBit(extra)) {
+            int value = lowestBitIndex(extra) + 1;
+            work.unitMask[position] &= ~static_cast<int32_t>(bitOfValue(value));
+            removeFromPositions(work, value, position);
+            work.changed = 1;
+        }
+    }
+}
+
+// The unit's open cells with candidates ("live" cells), numbered 0..m-1, and
+// per value the live cells it is confined by when it can be confined at all.
+struct LiveCells {
+    int m;
+    uint32_t liveBitOfSlot[9];  // by open-cell index: the live cell's bit, 0 when none
+    uint32_t mask[9];           // unitMask of each live cell
+    uint32_t effective[9];      // per value: live cells of its position list
+    uint32_t confinable;        // values whose list is not empty and all still hold it
+};
+
+// Fills the live cells from the work area. False when the work area is not in
+// the shape analyseUnits leaves it in (then the plain enumeration decides).
+bool loadLiveCells(const UnitWork& work, int n, LiveCells& live) {
+    int liveOf[9];
+    for (int p = 0; p < 9; p++) liveOf[p] = -2;
+    live.m = 0;
+    uint32_t holds[9] = {};
+    for (int i = 0; i < n; i++) {
+        int position = work.openCells[i];
+        if (position < 0 || position > 8 || liveOf[position] != -2) return false;
+        if (i > 0 && position <= work.openCells[i - 1]) return false;
+        uint32_t mask = static_cast<uint32_t>(work.unitMask[position]);
+        if (mask & ~kAllValues) return false;
+        if (mask == 0) {
+            liveOf[position] = -1;
+            live.liveBitOfSlot[i] = 0;
+            continue;
+        }
+        liveOf[position] = live.m;
+        live.liveBitOfSlot[i] = 1u << live.m;
+        live.mask[live.m] = mask;
+        for (; mask != 0; mask = withoutLowestBit(mask))
+            holds[lowestBitIndex(mask)] |= 1u << live.m;
+        live.m++;
+    }
+    live.confinable = 0;
+    for (int v = 0; v < 9; v++) {
+        const int32_t* list = work.valuePositions[v];
+        int count = list[9];
+        if (count < 0 || count > n) return false;
+        uint32_t listed = 0;
+        bool listedAllLive = true;
+        for (int j = 0; j < count; j++) {
+            int position = list[j];
+            if (position < 0 || position > 8 || liveOf[position] == -2) return false;
+            if (liveOf[position] < 0) {
+                listedAllLive = false;
+                continue;
+            }
+            listed |= 1u << liveOf[position];
+        }
+        if ((holds[v] & ~listed) != 0) return false;
+        live.effective[v] = listed;
+        if (count != 0 && listedAllLive && countBits(listed) == count && holds[v] == listed) {
+            live.confinable |= 1u << v;
+        }
+    }
+    return true;
+}
+
+// For every set E of live cells: the values confined to it and the values its
+// cells hold. Returns whether the hidden-subset step would remove anything at
+// all: some combination of k = 2..n-1 open cells with exactly k confined values
+// and a cell holding another. A combination is a set E of live cells plus any
+// f of the d open cells without candidates (they hold nothing, so its confined
+// values are those of E): it qualifies when |confined(E)| = |E| + f.
+struct SubsetTables {
+    uint16_t confined[512];
+    uint16_t held[512];
+};
+
+bool fillSubsetTables(const LiveCells& live, int n, SubsetTables& t) {
+    if (countBits(live.confinable) < 2) return false;
+    int dead = n - live.m;
+    uint32_t byTopCell[9] = {};  // confinable values grouped by their highest live cell
+    for (uint32_t values = live.confinable; values != 0; values = withoutLowestBit(values)) {
+        int v = lowestBitIndex(values);
+        byTopCell[highestBitIndex(live.effective[v])] |= 1u << v;
+    }
+    bool wouldRemove = false;
+    t.confined[0] = t.held[0] = 0;
+    uint32_t combos = 1u << live.m;
+    for (uint32_t e = 1; e < combos; e++) {
+        int top = highestBitIndex(e);
+        uint32_t rest = e ^ (1u << top);
+        uint32_t values = t.confined[rest];
+        for (uint32_t fresh = byTopCell[top]; fresh != 0; fresh = withoutLowestBit(fresh)) {
+            int v = lowestBitIndex(fresh);
+            if ((live.effective[v] & ~e) == 0) values |= 1u << v;
+        }
+        uint32_t cellValues = t.held[rest] | live.mask[top];
+        t.confined[e] = static_cast<uint16_t>(values);
+        t.held[e] = static_cast<uint16_t>(cellValues);
+        int k = countBits(values);
+        int extraCells = k - countBits(e);
+        wouldRemove |= k >= 2 && k <= n - 1 && extraCells >= 0 && extraCells <= dead &&
+                       (cellValues & ~values) != 0;
+    }
+    return wouldRemove;
+}
+
+// All k-combinations of n open cells, k = 2 .. n - 1, in the order of the
+// hidden-subset step (size first, then lexicographic), for every n up to 9.
+struct ComboOrder {
+    uint16_t masks[10][512];
+    int16_t end[10][10];  // end[n][k]: one past the last combination of size k
+};
+
+ComboOrder makeComboOrder() {
+    ComboOrder order{};
+    for (int n = 0; n <= 9; n++) {
+        int at = 0;
+        for (int k = 0; k <= 9; k++) {
+            if (k >= 2 && k < n) {
+                int index[9];
+                for (int i = 0; i < k; i++) index[i] = i;
+                while (true) {
+                    uint16_t mask = 0;
+                    for (int i = 0; i < k; i++)
+                        mask = static_cast<uint16_t>(mask | (1u << index[i]));
+                    order.masks[n][at++] = mask;
+                    int i = k - 1;
+                    while (i >= 0 && index[i] == n - k + i) i--;
+                    if (i < 0) break;
+                    index[i]++;
+                    for (int j = i + 1; j < k; j++) index[j] = index[j - 1] + 1;
+                }
+            }
+            order.end[n][k] = static_cast<int16_t>(at);
+        }
+    }
+    return order;
+}
+
+const ComboOrder& comboOrder() {
+    static const ComboOrder order = makeComboOrder();
+    return order;
+}
+
+// Maps every combination of open cells to its set of live cells.
+void fillLiveOfCombo(const LiveCells& live, int n, uint16_t* liveOfCombo) {
+    liveOfCombo[0] = 0;
+    for (uint32_t c = 1; c < (1u << n); c++) {
+        int top = highestBitIndex(c);
+        liveOfCombo[c] =
+            static_cast<uint16_t>(liveOfCombo[c ^ (1u << top)] | live.liveBitOfSlot[top]);
+    }
+}
+
+// The hidden-subset step proper, looking each combination up in the tables.
+void walkCombinations(UnitWork& work, int n, LiveCells& live, SubsetTables& t) {
+    const ComboOrder& order = comboOrder();
+    uint16_t liveOfCombo[512];
+    fillLiveOfCombo(live, n, liveOfCombo);
+    int largest = countBits(live.confinable);  // no combination confines more values
+    for (int at = 0; at < order.end[n][n - 1]; at++) {
+        uint32_t combo = order.masks[n][at];
+        int k = countBits(combo);
+        if (k > largest) break;
+        uint32_t e = liveOfCombo[combo];
+        uint32_t values = t.confined[e];
+        if (countBits(values) != k || (t.held[e] & ~values) == 0) continue;
+        int cells[9], m = 0;
+        for (uint32_t c = combo; c != 0; c = withoutLowestBit(c)) {
+            cells[m++] = work.openCells[lowestBitIndex(c)];
+        }
+        removeUnconfined(work, cells, k, values);
+        loadLiveCells(work, n, live);
+        if (!fillSubsetTables(live, n, t)) return;
+        fillLiveOfCombo(live, n, liveOfCombo);
+        largest = countBits(live.confinable);
+    }
+}
+
+// The plain enumeration: counts each value's holding cells for each combination.
+void tryCombination(UnitWork& work, const int* cells, int k) {
+    uint32_t confinedValues = 0;
+    int confinedCount = 0;
+    for (int v = 1; v <= 9; v++) {
+        int need = valueCount(work, v);
+        if (need == 0) continue;
+        int holding = 0;
+        for (int i = 0; i < k; i++)
+            holding += (work.unitMask[cells[i]] & static_cast<int32_t>(bitOfValue(v))) != 0;
+        if (holding >= need) {
+            confinedValues |= bitOfValue(v);
+            confinedCount++;
+        }
+    }
+    if (confinedCount == k) removeUnconfined(work, cells, k, confinedValues);
+}
+
+void enumerateCombinations(UnitWork& work, int n, int k, int depth, int first, int* cells) {
+    if (depth == k) {
+        tryCombination(work, cells, k);
+        return;
+    }
+    for (int i = first; i <= n - (k - depth); i++) {
+        cells[depth] = work.openCells[i];
+        enumerateCombinations(work, n, k, depth + 1, i + 1, cells);
+    }
+}
+
+}  // namespace
+
+int analyseUnitPlain(UnitWork& work, int n) {
+    hiddenSingles(work);
+    if (n < 3) return 0;
+    int cells[9];
+    for (int k = 2; k <= n - 1; k++) enumerateCombinations(work, n, k, 0, 0, cells);
+    return 0;
+}
+
+int analyseUnit(UnitWork& work, int n) {
+    hiddenSingles(work);
+    if (n < 3) return 0;
+    if (n > 9) n = 9;
+    // Most units have nothing to remove: tables over the cells with candidates
+    // prove that without walking the combinations. When there is something,
+    // the walk looks every combination up in order, so that each removal
+    // happens where the step makes it.
+    LiveCells live;
+    if (loadLiveCells(work, n, live)) {
+        SubsetTables tables;
+        if (fillSubsetTables(live, n, tables)) walkCombinations(work, n, live, tables);
+        return 0;
+    }
+    int cells[9];
+    for (int k = 2; k <= n - 1; k++) enumerateCombinations(work, n, k, 0, 0, cells);
+    return 0;
+}
+
+// ---------------------------------------------------------------------------
+// All 27 units, and the propagation loops
+// ---------------------------------------------------------------------------
+
+namespace {
+
+constexpr uint32_t kAllUnits = (1u << kUnits) - 1;
+
+// Analyses the units whose bit is set in `pending`, in unit order, clearing
+// each bit as it goes; a cell whose mask narrows sets the bits of its three
+// units again. A unit whose cells kept their masks since it was last analysed
+// would only find again what it found then: nothing new, and no removal.
+void analyseMarkedUnits(const PuzzleRecord& record, CandidateSet& candidates, UnitWork& work,
+                        uint32_t& pending) {
+    for (int unit = 0; unit < kUnits; unit++) {
+        if (!(pending & (1u << unit))) continue;
+        pending &= ~(1u << unit);
+        const uint8_t* cells = kUnitCells[unit];
+        int n = 0;
+        uint32_t anyCandidate = 0;
+        for (auto& list : work.valuePositions) list[9] = 0;
+        for (int p = 0; p < 9; p++) {
+            int cell = cells[p];
+            uint32_t mask = static_cast<uint32_t>(candidates.cellMask[cell]);
+            work.unitMask[p] = static_cast<int32_t>(mask);
+            if (record.openFlags[cell] != 1) continue;
+            work.openCells[n++] = p;
+            anyCandidate |= mask;
+            for (; mask != 0; mask = withoutLowestBit(mask)) {
+                int32_t* list = work.valuePositions[lowestBitIndex(mask)];
+                list[list[9]++] = p;
+            }
+        }
+        // A unit whose open cells all hold values has nothing to narrow.
+        if (anyCandidate == 0) continue;
+        analyseUnit(work, n);
+        for (int p = 0; p < 9; p++) {
+            int32_t& mask = candidates.cellMask[cells[p]];
+            if (work.unitMask[p] < mask) {
+                mask = work.unitMask[p];
+                for (int touched : kCellUnits[cells[p]]) pending |= 1u << touched;
+            }
+        }
+    }
+}
+
+}  // namespace
+
+int analyseUnits(const PuzzleRecord& record, CandidateSet& candidates, UnitWork& work) {
+    initUnitWork(work);
+    uint32_t pending = kAllUnits;
+    analyseMarkedUnits(record, candidates, work, pending);
+    return 0;
+}
+
+namespace {
+
+int placeSingles(PuzzleRecord& record, const CandidateSet& candidates) {
+    int placed = 0;
+    for (int cell = 0; cell < kCells; cell++) {
+        uint32_t mask = static_cast<uint32_t>(candidates.cellMask[cell]);
+        if (record.valueGrid[cell] == 0 && isSingleBit(mask)) {
+            record.valueGrid[cell] = valueOfSingleBit(mask);
+            placed++;
+        }
+    }
+    return placed;
+}
+
+}  // namespace
+
+void analyseUntilSettled(const PuzzleRecord& record, CandidateSet& candidates, UnitWork& work) {
+    computeCandidates(record, candidates);
+    initUnitWork(work);
+    uint32_t pending = kAllUnits;
+    do {
+        work.changed = 0;
+        analyseMarkedUnits(record, candidates, work, pending);
+    } while (work.changed != 0);
+}
+
+int propagateTurn(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work) {
+    analyseUntilSettled(record, candidates, work);
+    return placeSingles(record, candidates);
+}
+
+void propagate(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work) {
+    while (propagateTurn(record, candidates, work) != 0) {
+    }
+}
+
+void propagateShallow(PuzzleRecord& record, CandidateSet& candidates) {
+    do {
+        computeCandidates(record, candidates);
+    } while (placeSingles(record, candidates) != 0);
+}
+
+// ---------------------------------------------------------------------------
+// Show candidates
+// ---------------------------------------------------------------------------
+
+int32_t candidateNumberOf(uint32_t valueMask) {
+    int32_t number = 0;
+    for (uint32_t mask = valueMask & kAllValues; mask != 0; mask = withoutLowestBit(mask)) {
+        number = number * 10 + lowestBitIndex(mask) + 1;
+    }
+    return number;
+}
+
+namespace {
+
+int countWideCells(const CandidateSet& candidates) {
+    int wide = 0;
+    for (int32_t mask : candidates.cellMask) wide += countBits(static_cast<uint32_t>(mask)) > 1;
+    return wide;
+}
+
+}  // namespace
+
+int showCandidates(PuzzleRecord& record) {
+    int32_t entry[kCells];
+    std::memcpy(entry, record.valueGrid, sizeof entry);
+    CandidateSet candidates;
+    UnitWork work;
+    initUnitWork(work);
+
+    loadClues(record);
+    propagate(record, candidates, work);
+    std::memcpy(record.valueGrid, entry, sizeof entry);
+    int result = kDeepCandidates;
+    if (countWideCells(candidates) == 0) {
+        loadClues(record);
+        propagateShallow(record, candidates);
+        std::memcpy(record.valueGrid, entry, sizeof entry);
+        result = countWideCells(candidates) != 0 ? kShallowCandidates : kNoCandidates;
+    }
+    for (int cell = 0; cell < kCells; cell++) {
+        if (record.openFlags[cell] == 1 && entry[cell] == 0) {
+            record.candidateNumbers[cell] =
+                candidateNumberOf(static_cast<uint32_t>(candidates.cellMask[cell]));
+        }
+    }
+    return result;
+}
+
+}  // namespace ga

@@ -1,0 +1,193 @@
+#include "core/searches.h"
+
+#include <cstring>
+
+#include "core/bits.h"
+#include "generator/random.h"
+
+namespace ga {
+
+// ---------------------------------------------------------------------------
+// Exhaustive depth-first search
+// ---------------------------------------------------------------------------
+
+namespace {
+
+int firstOpenEmptyCell(const PuzzleRecord& record) {
+    for (int cell = 0; cell < kCells; cell++) {
+        if (record.openFlags[cell] == 1 && record.valueGrid[cell] == 0) return cell;
+    }
+    return -1;
+}
+
+}  // namespace
+
+int solveDepthFirst(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work,
+                    ProgressMeter& meter) {
+    meter.step();
+    int32_t saved[kCells];
+    std::memcpy(saved, record.valueGrid, sizeof saved);
+    analyseUntilSettled(record, candidates, work);
+
+    int cell = firstOpenEmptyCell(record);
+    if (cell < 0) return isSolved(record.valueGrid) ? kSearchSolved : kSearchNoAnswer;
+
+    // Restoring the saved grid gives back exactly these candidates, so the
+    // mask is kept instead of analysing the grid again after every value.
+    uint32_t values = static_cast<uint32_t>(candidates.cellMask[cell]);
+    for (; values != 0; values = withoutLowestBit(values)) {
+        record.valueGrid[cell] = lowestBitIndex(values) + 1;
+        propagate(record, candidates, work);
+        int below = kSearchNoAnswer;
+        if (hasDuplicate(record.valueGrid) == 0) {
+            if (isComplete(record.valueGrid) == 0) return kSearchSolved;
+            below = solveDepthFirst(record, candidates, work, meter);
+        }
+        std::memcpy(record.valueGrid, saved, sizeof saved);
+        if (below == kSearchSolved) return kSearchSolved;
+    }
+    return kSearchNoAnswer;
+}
+
+// ---------------------------------------------------------------------------
+// Randomized restart search
+// ---------------------------------------------------------------------------
+
+void RepeatMemory::clear() {
+    for (int cell = 0; cell < kCells; cell++) repeatCount[cell] = triedMask[cell] = 0;
+    barredCells = 0;
+}
+
+namespace {
+
+struct RestartVariant {
+    int guessLimit;               // a try fails after more guesses than this
+    int restartLimit;             // the search gives up after more restarts than this
+    RepeatMemory* memory;         // null: no memory, and the cell choice of the random fill
+    ProgressMeter* turnMeter;     // reported every turn (random fill)
+    ProgressMeter* restartMeter;  // advanced at every restart
+};
+
+void trimMemory(RepeatMemory& memory, int openEmpty) {
+    while (memory.barredCells > openEmpty / 2) {
+        for (int cell = 0; cell < kCells; cell++) {
+            if (memory.repeatCount[cell] == 0) continue;
+            if (--memory.repeatCount[cell] == 0) memory.barredCells--;
+        }
+    }
+}
+
+int listEligibleCells(const PuzzleRecord& record, const RepeatMemory* memory, int* cells) {
+    int m = 0;
+    for (int cell = 0; cell < kCells; cell++) {
+        if (record.openFlags[cell] == 1 && record.valueGrid[cell] == 0 &&
+            (memory == nullptr || memory->repeatCount[cell] == 0)) {
+            cells[m++] = cell;
+        }
+    }
+    return m;
+}
+
+int candidateCount(const CandidateSet& candidates, int cell) {
+    return countBits(static_cast<uint32_t>(candidates.cellMask[cell]));
+}
+
+// Samples the list m times and keeps the first sample with the most (or the
+// fewest) candidates; a later sample must be strictly better to replace it.
+int sampleCell(const int* cells, int m, const CandidateSet& candidates, bool wantMost) {
+    int best = cells[chooseAmong(m)];
+    int bestCount = candidateCount(candidates, best);
+    for (int s = 1; s < m; s++) {
+        int cell = cells[chooseAmong(m)];
+        int count = candidateCount(candidates, cell);
+        if (wantMost ? count > bestCount : count < bestCount) {
+            best = cell;
+            bestCount = count;
+        }
+    }
+    return best;
+}
+
+// The (k + 1)-th smallest candidate of the cell for a random k; 0 without one.
+int32_t drawCandidate(const CandidateSet& candidates, int cell) {
+    uint32_t mask = static_cast<uint32_t>(candidates.cellMask[cell]);
+    int count = countBits(mask);
+    if (count == 0) return 0;
+    for (int k = chooseAmong(count); k > 0; k--) mask = withoutLowestBit(mask);
+    return lowestBitIndex(mask) + 1;
+}
+
+void recordGuess(RepeatMemory& memory, int cell, int32_t value, int guesses) {
+    if (!(drawUnit() * guesses < 1) || value == 0) return;
+    uint32_t bit = bitOfValue(value);
+    if (static_cast<uint32_t>(memory.triedMask[cell]) & bit) {
+        if (++memory.repeatCount[cell] == 1) memory.barredCells++;
+    } else {
+        memory.triedMask[cell] |= static_cast<int32_t>(bit);
+    }
+}
+
+int restartSearch(PuzzleRecord& record, const RestartVariant& variant) {
+    CandidateSet candidates;
+    UnitWork work;
+    initUnitWork(work);
+    loadClues(record);
+    int32_t start[kCells];
+    std::memcpy(start, record.valueGrid, sizeof start);
+    int guesses = 0, restarts = 0;
+    int cells[kCells];
+
+    while (true) {
+        if (variant.turnMeter) {
+            variant.turnMeter->set(0, 81, guesses);
+            variant.turnMeter->report();
+        }
+        if (propagateTurn(record, candidates, work) != 0) continue;
+
+        int openEmpty = countOpenEmpty(record);
+        bool duplicate = hasDuplicate(record.valueGrid) != 0;
+        if (!duplicate && isComplete(record.valueGrid) == 0) return kSearchSolved;
+
+        if (openEmpty < 1 || duplicate || guesses > variant.guessLimit) {
+            std::memcpy(record.valueGrid, start, sizeof start);
+            if (++restarts > variant.restartLimit) return kSearchGaveUp;
+            guesses = 0;
+            if (variant.restartMeter) variant.restartMeter->step();
+            continue;
+        }
+        guesses++;
+
+        RepeatMemory* memory = variant.memory;
+        if (memory) trimMemory(*memory, openEmpty);
+        int m = listEligibleCells(record, memory, cells);
+        if (m == 0 && memory) {
+            for (int32_t& count : memory->repeatCount) count = 0;
+            memory->barredCells = 0;
+            m = listEligibleCells(record, memory, cells);
+        }
+        if (m == 0) continue;  // cannot happen: an open empty cell exists
+
+        bool wantMost = memory == nullptr && drawUnit() < 0.5;
+        int cell = sampleCell(cells, m, candidates, wantMost);
+        int32_t value = drawCandidate(candidates, cell);
+        record.valueGrid[cell] = value;
+        if (memory) recordGuess(*memory, cell, value, guesses);
+
+        if (openEmpty == 1 && isComplete(record.valueGrid) == 0) return kSearchSolved;
+    }
+}
+
+}  // namespace
+
+int fillAtRandom(PuzzleRecord& record, ProgressMeter& meter) {
+    RestartVariant variant{81, 100, nullptr, &meter, nullptr};
+    return restartSearch(record, variant);
+}
+
+int solveByRestarts(PuzzleRecord& record, int restartLimit, RepeatMemory& memory,
+                    ProgressMeter* meter) {
+    RestartVariant variant{18, restartLimit, &memory, nullptr, meter};
+    return restartSearch(record, variant);
+}
+
+}  // namespace ga

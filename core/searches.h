@@ -1,0 +1,43 @@
+// The guessing searches: the exhaustive depth-first search and the randomized
+// restart search in its variants.
+#pragma once
+
+#include <cstdint>
+
+#include "core/candidates.h"
+#include "core/progress.h"
+#include "core/puzzle_record.h"
+
+namespace ga {
+
+enum SearchResult : int { kSearchSolved = 0, kSearchNoAnswer = 1, kSearchGaveUp = 2 };
+
+// Exhaustive search: 0 when an answer exists, 1 when none does. The caller has
+// run loadClues and set the meter to low 0, current 0, high = open empty cells.
+// Only an answer found at the first level is left in valueGrid.
+int solveDepthFirst(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work,
+                    ProgressMeter& meter);
+
+// Random restart search without memory, guess limit 81, restart limit 100.
+// 0 with a solved valueGrid, or 2 with valueGrid back at its start. Runs
+// loadClues itself and reports every turn against high 81.
+int fillAtRandom(PuzzleRecord& record, ProgressMeter& meter);
+
+// The repeat memory of solveByRestarts: cells whose guesses keep coming back
+// are barred from guessing for a while.
+struct RepeatMemory {
+    int32_t repeatCount[kCells];
+    int32_t triedMask[kCells];
+    int32_t barredCells;
+    void clear();
+};
+
+// Random restart search with repeat memory, guess limit 18, fewest-candidates
+// cell choice. Gives up (2) after more than restartLimit restarts, with
+// valueGrid back at its start; 0 when solved. The memory is cleared by the
+// caller when it wants a fresh start. When meter is given, current advances by
+// 1 at every restart. Runs loadClues itself.
+int solveByRestarts(PuzzleRecord& record, int restartLimit, RepeatMemory& memory,
+                    ProgressMeter* meter);
+
+}  // namespace ga

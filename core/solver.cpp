@@ -1,0 +1,101 @@
+#include "core/solver.h"
+
+#include <cstring>
+
+#include "core/bits.h"
+#include "core/searches.h"
+#include "generator/random.h"
+
+namespace ga {
+
+namespace {
+
+constexpr int kRandomFillFrom = 65;  // open empty cells from which backtracking fills at random
+constexpr int kBacktrackingRestarts = 1000;
+
+}  // namespace
+
+int solveJob(PuzzleRecord& record, int method, ProgressMeter& meter) {
+    meter.set(0, kBacktrackingRestarts, 0);
+    meter.showAtZero();
+    loadClues(record);
+    int emptyAtStart = countOpenEmpty(record);
+
+    if (method == kBacktracking && emptyAtStart >= kRandomFillFrom) {
+        int result = fillAtRandom(record, meter);
+        meter.hide();
+        return result == kSearchSolved ? kSolved : kNotSolvedByBacktracking;
+    }
+
+    int32_t saved[kCells];
+    std::memcpy(saved, record.valueGrid, sizeof saved);
+    CandidateSet candidates;
+    UnitWork work;
+    initUnitWork(work);
+    propagate(record, candidates, work);
+    int openEmpty = countOpenEmpty(record);
+    bool duplicate = hasDuplicate(record.valueGrid) != 0;
+
+    if (method != kBacktracking) {
+        meter.hide();
+        if (!duplicate) return openEmpty == 0 ? kSolved : kNotSolvedByPencilMarks;
+        std::memcpy(record.valueGrid, saved, sizeof saved);
+        // A board with a duplicate is never reported as solved, not even when
+        // it had no empty cell to begin with.
+        return kNotSolvedByPencilMarks;
+    }
+
+    // The restart search starts from the propagated grid: its first turn would
+    // reach the same fixed point from the saved one.
+    RepeatMemory memory;
+    memory.clear();
+    int result = solveByRestarts(record, kBacktrackingRestarts, memory, &meter);
+    if (result != kSearchSolved) std::memcpy(record.valueGrid, saved, sizeof saved);
+    meter.hide();
+    return result == kSearchSolved ? kSolved : kNotSolvedByBacktracking;
+}
+
+int pickWidestCell(const PuzzleRecord& record, const CandidateSet& candidates,
+                   const bool* excluded) {
+    int cells[kCells];
+    int m = 0;
+    for (int cell = 0; cell < kCells; cell++) {
+        if (record.openFlags[cell] == 1 && record.valueGrid[cell] == 0 &&
+            !(excluded && excluded[cell])) {
+            cells[m++] = cell;
+        }
+    }
+    if (m == 0) return -1;
+    int best = cells[chooseAmong(m)];
+    int bestCount = countBits(static_cast<uint32_t>(candidates.cellMask[best]));
+    for (int s = 1; s < m; s++) {
+        int cell = cells[chooseAmong(m)];
+        int count = countBits(static_cast<uint32_t>(candidates.cellMask[cell]));
+        if (count > bestCount) {
+            best = cell;
+            bestCount = count;
+        }
+    }
+    return best;
+}
+
+int makeLogicSolvable(PuzzleRecord& record) {
+    CandidateSet candidates;
+    UnitWork work;
+    initUnitWork(work);
+    loadClues(record);
+    while (true) {
+        propagate(record, candidates, work);
+        int openEmpty = countOpenEmpty(record);
+        if (openEmpty == 0) break;
+        int cell = pickWidestCell(record, candidates, nullptr);
+        if (cell < 0) break;
+        record.openFlags[cell] = 0;
+        record.valueGrid[cell] = record.answerGrid[cell];
+        if (openEmpty == 1) break;
+    }
+    for (int32_t& value : record.valueGrid) value = 0;
+    return 0;
+}
+
+}  // namespace ga
