@@ -161,38 +161,73 @@ bool loadLiveCells(const UnitWork& work, int n, LiveCells& live) {
 // f of the d open cells without candidates (they hold nothing, so its confined
 // values are those of E): it qualifies when |confined(E)| = |E| + f.
 struct SubsetTables {
-    uint16_t confined[512];
-    uint16_t held[512];
+    uint64_t confinedWords[128];  // 16-bit lane e: values confined to E
+    uint64_t heldWords[128];      // 16-bit lane e: values the cells of E hold
+    uint32_t confined(uint32_t e) const { return lane(confinedWords, e); }
+    uint32_t held(uint32_t e) const { return lane(heldWords, e); }
+    static uint32_t lane(const uint64_t* words, uint32_t e) {
+        return static_cast<uint32_t>(words[e >> 2] >> (16 * (e & 3))) & 0xFFFF;
+    }
+    static void orInto(uint64_t* words, uint32_t e, uint32_t bits) {
+        words[e >> 2] |= static_cast<uint64_t>(bits) << (16 * (e & 3));
+    }
 };
+
+// Spreads every entry to all its supersets with OR: afterwards entry e is the
+// OR of the starting entries of all subsets of e. Entries are 16-bit lanes,
+// four to a word, so the two lowest bits are shifts within a word and the
+// others whole-word ORs.
+void orOverSubsets(uint64_t* words, int bits) {
+    int wordCount = bits > 2 ? 1 << (bits - 2) : 1;
+    if (bits > 0) {
+        for (int w = 0; w < wordCount; w++) words[w] |= (words[w] & 0x0000FFFF0000FFFFull) << 16;
+    }
+    if (bits > 1) {
+        for (int w = 0; w < wordCount; w++) words[w] |= (words[w] & 0x00000000FFFFFFFFull) << 32;
+    }
+    for (int bit = 2; bit < bits; bit++) {
+        int half = 1 << (bit - 2);
+        for (int block = 0; block < wordCount; block += 2 * half) {
+            for (int i = 0; i < half; i++) words[block + half + i] |= words[block + i];
+        }
+    }
+}
+
+constexpr struct BitCounts {
+    uint8_t of[512];
+    constexpr BitCounts() : of() {
+        for (int i = 0; i < 512; i++)
+            of[i] = static_cast<uint8_t>(countBits(static_cast<uint32_t>(i)));
+    }
+} kBitCounts;
 
 bool fillSubsetTables(const LiveCells& live, int n, SubsetTables& t) {
     if (countBits(live.confinable) < 2) return false;
-    int dead = n - live.m;
-    uint32_t byTopCell[9] = {};  // confinable values grouped by their highest live cell
+    int m = live.m;
+    int size = 1 << m;
+    int wordCount = m > 2 ? 1 << (m - 2) : 1;
+    for (int w = 0; w < wordCount; w++) t.confinedWords[w] = t.heldWords[w] = 0;
+    // A value is confined to every superset of its cells; a set holds what its
+    // single cells hold.
     for (uint32_t values = live.confinable; values != 0; values = withoutLowestBit(values)) {
         int v = lowestBitIndex(values);
-        byTopCell[highestBitIndex(live.effective[v])] |= 1u << v;
+        SubsetTables::orInto(t.confinedWords, live.effective[v], 1u << v);
     }
-    bool wouldRemove = false;
-    t.confined[0] = t.held[0] = 0;
-    uint32_t combos = 1u << live.m;
-    for (uint32_t e = 1; e < combos; e++) {
-        int top = highestBitIndex(e);
-        uint32_t rest = e ^ (1u << top);
-        uint32_t values = t.confined[rest];
-        for (uint32_t fresh = byTopCell[top]; fresh != 0; fresh = withoutLowestBit(fresh)) {
-            int v = lowestBitIndex(fresh);
-            if ((live.effective[v] & ~e) == 0) values |= 1u << v;
+    for (int i = 0; i < m; i++) SubsetTables::orInto(t.heldWords, 1u << i, live.mask[i]);
+    orOverSubsets(t.confinedWords, m);
+    orOverSubsets(t.heldWords, m);
+
+    int dead = n - m;
+    for (int e = 1; e < size; e++) {
+        uint32_t values = t.confined(e);
+        int k = kBitCounts.of[values];
+        int extraCells = k - kBitCounts.of[e];
+        if (k >= 2 && k <= n - 1 && extraCells >= 0 && extraCells <= dead &&
+            (t.held(e) & ~values) != 0) {
+            return true;
         }
-        uint32_t cellValues = t.held[rest] | live.mask[top];
-        t.confined[e] = static_cast<uint16_t>(values);
-        t.held[e] = static_cast<uint16_t>(cellValues);
-        int k = countBits(values);
-        int extraCells = k - countBits(e);
-        wouldRemove |= k >= 2 && k <= n - 1 && extraCells >= 0 && extraCells <= dead &&
-                       (cellValues & ~values) != 0;
     }
-    return wouldRemove;
+    return false;
 }
 
 // All k-combinations of n open cells, k = 2 .. n - 1, in the order of the
@@ -254,8 +289,8 @@ void walkCombinations(UnitWork& work, int n, LiveCells& live, SubsetTables& t) {
         int k = countBits(combo);
         if (k > largest) break;
         uint32_t e = liveOfCombo[combo];
-        uint32_t values = t.confined[e];
-        if (countBits(values) != k || (t.held[e] & ~values) == 0) continue;
+        uint32_t values = t.confined(e);
+        if (countBits(values) != k || (t.held(e) & ~values) == 0) continue;
         int cells[9], m = 0;
         for (uint32_t c = combo; c != 0; c = withoutLowestBit(c)) {
             cells[m++] = work.openCells[lowestBitIndex(c)];
