@@ -42,7 +42,7 @@ bool answerExists(PuzzleRecord& record, const SavedGrid& saved, int openEmpty,
     initUnitWork(work);
     meter.showAtZero();
     meter.set(0, openEmpty, 0);
-    int result = solveDepthFirst(record, candidates, work, meter);
+    int result = decideAnswerExists(record, candidates, work, meter);
     saved.putBack(record);
     return result == kSearchSolved;
 }

@@ -20,16 +20,34 @@ int firstOpenEmptyCell(const PuzzleRecord& record) {
     return -1;
 }
 
-}  // namespace
+// The open empty cell with the fewest candidates (the first of equals); -1 when
+// none is left. A cell without any candidate is returned at once.
+int narrowestOpenEmptyCell(const PuzzleRecord& record, const CandidateSet& candidates) {
+    int best = -1, bestCount = 10;
+    for (int cell = 0; cell < kCells; cell++) {
+        if (record.openFlags[cell] != 1 || record.valueGrid[cell] != 0) continue;
+        int count = countBits(static_cast<uint32_t>(candidates.cellMask[cell]));
+        if (count < bestCount) {
+            best = cell;
+            bestCount = count;
+            if (count == 0) break;
+        }
+    }
+    return best;
+}
 
-int solveDepthFirst(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work,
-                    ProgressMeter& meter) {
+enum class BranchCell { kFirstOpenEmpty, kFewestCandidates };
+
+int depthFirst(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work, ProgressMeter& meter,
+               BranchCell branchCell) {
     meter.step();
     int32_t saved[kCells];
     std::memcpy(saved, record.valueGrid, sizeof saved);
     analyseUntilSettled(record, candidates, work);
 
-    int cell = firstOpenEmptyCell(record);
+    int cell = branchCell == BranchCell::kFirstOpenEmpty
+                   ? firstOpenEmptyCell(record)
+                   : narrowestOpenEmptyCell(record, candidates);
     if (cell < 0) return isSolved(record.valueGrid) ? kSearchSolved : kSearchNoAnswer;
 
     // Restoring the saved grid gives back exactly these candidates, so the
@@ -41,12 +59,24 @@ int solveDepthFirst(PuzzleRecord& record, CandidateSet& candidates, UnitWork& wo
         int below = kSearchNoAnswer;
         if (hasDuplicate(record.valueGrid) == 0) {
             if (isComplete(record.valueGrid) == 0) return kSearchSolved;
-            below = solveDepthFirst(record, candidates, work, meter);
+            below = depthFirst(record, candidates, work, meter, branchCell);
         }
         std::memcpy(record.valueGrid, saved, sizeof saved);
         if (below == kSearchSolved) return kSearchSolved;
     }
     return kSearchNoAnswer;
+}
+
+}  // namespace
+
+int solveDepthFirst(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work,
+                    ProgressMeter& meter) {
+    return depthFirst(record, candidates, work, meter, BranchCell::kFirstOpenEmpty);
+}
+
+int decideAnswerExists(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work,
+                       ProgressMeter& meter) {
+    return depthFirst(record, candidates, work, meter, BranchCell::kFewestCandidates);
 }
 
 // ---------------------------------------------------------------------------

@@ -18,6 +18,12 @@ enum SearchResult : int { kSearchSolved = 0, kSearchNoAnswer = 1, kSearchGaveUp 
 int solveDepthFirst(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work,
                     ProgressMeter& meter);
 
+// The same verdict as solveDepthFirst, reached faster: it branches on the open
+// empty cell with the fewest candidates instead of the first one. For callers
+// that use the verdict only; the answer it may leave in valueGrid can differ.
+int decideAnswerExists(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work,
+                       ProgressMeter& meter);
+
 // Random restart search without memory, guess limit 81, restart limit 100.
 // 0 with a solved valueGrid, or 2 with valueGrid back at its start. Runs
 // loadClues itself and reports every turn against high 81.

@@ -1,0 +1,77 @@
+#include "generator/serial.h"
+
+#include <cstring>
+
+#include "generator/class_tables.h"
+#include "generator/transforms.h"
+
+namespace ga {
+
+const uint32_t kSerialLowest[kSerialParts] = {123456789, 0x20000000, 0, 0, 0};
+const uint32_t kSerialHighest[kSerialParts] = {987654321, 0xDFFFFFFF, 0x0FFFFFFF, 0x0FFFFFFF,
+                                               0x0FFFFFFF};
+
+const char* const kIllegalSerialText = "found the first serial number that's illegal";
+const char* const kSerialOutOfRangeText = "found an illegal serial number out of range";
+
+int isIllegalRelabelNumber(uint32_t value) {
+    bool seen[10] = {};
+    for (int digits = 0; digits < 9; ++digits) {
+        const uint32_t digit = value % 10;
+        if (digit == 0 || seen[digit]) return 1;
+        seen[digit] = true;
+        value /= 10;
+    }
+    return 0;
+}
+
+int checkSerial(const uint32_t (&parts)[kSerialParts]) {
+    if (isIllegalRelabelNumber(parts[kRelabelPart])) return kSerialIllegal;
+    for (int part = 0; part < kSerialParts; ++part) {
+        if (parts[part] < kSerialLowest[part] || parts[part] > kSerialHighest[part]) {
+            return kSerialOutOfRange;
+        }
+    }
+    return kSerialAccepted;
+}
+
+const char* serialRefusalText(int check) {
+    switch (check) {
+        case kSerialIllegal:
+            return kIllegalSerialText;
+        case kSerialOutOfRange:
+            return kSerialOutOfRangeText;
+        default:
+            return nullptr;
+    }
+}
+
+int recreatePuzzle(PuzzleRecord& record) {
+    const int check = checkSerial(record.serial);
+    if (check != kSerialAccepted) return check;
+
+    const int source = static_cast<int>(record.serial[kSourceAndTransformPart] >> kSourceShift);
+    std::memcpy(record.answerGrid, classAnswer(source), sizeof record.answerGrid);
+
+    std::memset(record.openFlags, 0, sizeof record.openFlags);
+    std::memset(record.valueGrid, 0, sizeof record.valueGrid);
+    std::memset(record.candidateNumbers, 0, sizeof record.candidateNumbers);
+    record.answerKnown = 1;
+
+    for (int j = 0; j < 3; ++j) {
+        const uint32_t openBits = record.serial[kFirstCluePart + j];
+        for (int i = 0; i < 27; ++i) {
+            if (openBits & (1u << (i + 1))) record.openFlags[27 * j + i] = 1;
+        }
+    }
+
+    replayTransforms(record);
+    replayRelabel(record);
+
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (record.openFlags[cell] == 0) record.valueGrid[cell] = record.answerGrid[cell];
+    }
+    return 0;
+}
+
+}  // namespace ga

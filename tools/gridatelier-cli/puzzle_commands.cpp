@@ -1,0 +1,120 @@
+#include "tools/gridatelier-cli/puzzle_commands.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <memory>
+
+#include "core/candidates.h"
+#include "core/checks.h"
+#include "core/solver.h"
+#include "tools/gridatelier-cli/output_line.h"
+#include "tools/gridatelier-cli/puzzle_input.h"
+
+namespace ga::cli {
+namespace {
+
+// Works on one puzzle and puts its result line together.
+using PuzzleAction =
+    std::function<void(PuzzleRecord& record, ProgressMeter& meter, OutputLine& line)>;
+
+int runOverStandardInput(Session& session, const PuzzleAction& act) {
+    // A terminal gets each line at once; a pipe or a file gets large blocks.
+    if (!isatty(STDOUT_FILENO)) std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
+
+    OutputLine out;
+    const InputSummary summary =
+        forEachPuzzle(STDIN_FILENO, stderr, [&](PuzzleRecord& record, long lineNumber) {
+            if (session.progress) {
+                char label[32];
+                std::snprintf(label, sizeof label, "line %ld:", lineNumber);
+                session.progress->setLabel(label);
+            }
+            out.clear();
+            act(record, session.meter, out);
+            return out.writeTo(stdout);
+        });
+
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) || summary.stopped) {
+        std::fprintf(stderr, "gridatelier-cli: writing the results failed\n");
+        return kExitFailed;
+    }
+    if (summary.readFailed) {
+        std::fprintf(stderr, "gridatelier-cli: reading standard input failed\n");
+        return kExitFailed;
+    }
+    return summary.malformedLines > 0 ? kExitFailed : kExitOk;
+}
+
+void candidatesLine(PuzzleRecord& record, ProgressMeter&, OutputLine& line) {
+    line.addNumber(showCandidates(record));
+    for (int cell = 0; cell < kCells; ++cell) {
+        line.add(' ');
+        line.addNumber(record.candidateNumbers[cell]);
+    }
+}
+
+void solveLine(PuzzleRecord& record, int method, ProgressMeter& meter, OutputLine& line) {
+    line.addNumber(solveJob(record, method, meter));
+    line.add(' ');
+    for (int cell = 0; cell < kCells; ++cell) line.addCell(record.valueGrid[cell]);
+}
+
+void addCandidatesCommand(CLI::App& app, Session& session, CommandList& commands) {
+    CLI::App* sub = app.add_subcommand("candidates", "Show the candidates of every cell");
+    sub->footer(
+        "Output per puzzle: <depth> <c0> ... <c80>\n"
+        "  depth 2: from the deep analysis, 1: from the shallow one, 0: none worth showing;\n"
+        "  then each cell's candidates as one number (147 = 1, 4 and 7), 0 for a clue or a\n"
+        "  cell the analysis filled.");
+    commands.push_back({sub, [&session] { return runOverStandardInput(session, candidatesLine); }});
+}
+
+void addSolveCommand(CLI::App& app, Session& session, CommandList& commands) {
+    CLI::App* sub = app.add_subcommand("solve", "Solve by pencil marks or by backtracking");
+    sub->footer(
+        "Output per puzzle: <result> <grid>\n"
+        "  result 0: solved, 1: not solved by the pencil marks, 2: not solved by backtracking;\n"
+        "  then the 81 cells reached, '.' for an empty one.");
+    auto method = std::make_shared<std::string>("pencil");
+    sub->add_option("--method", *method, "pencil: logic alone; backtrack: randomized guessing")
+        ->check(CLI::IsMember({"pencil", "backtrack"}))
+        ->capture_default_str();
+    commands.push_back({sub, [&session, method] {
+                            const int code = *method == "backtrack" ? kBacktracking : kPencilMarks;
+                            return runOverStandardInput(
+                                session,
+                                [code](PuzzleRecord& record, ProgressMeter& meter,
+                                       OutputLine& line) { solveLine(record, code, meter, line); });
+                        }});
+}
+
+void addCheckCommand(CLI::App& app, Session& session, CommandList& commands) {
+    CLI::App* sub =
+        app.add_subcommand("check", "Check whether a puzzle has an answer, or only one");
+    sub->footer("Output per puzzle: <result>, as given for each check above.");
+    auto multiple = std::make_shared<bool>(false);
+    CLI::Option_group* which = sub->add_option_group("check", "the check to run");
+    which->add_flag("--solvable",
+                    "0: solvable, 1: no answer (proved), 2: no answer found (random search)");
+    which->add_flag("--multiple", *multiple, "0: single answer, 1: multiple answers, 2: no answer");
+    which->require_option(1);
+    commands.push_back(
+        {sub, [&session, multiple] {
+             const auto check = *multiple ? checkMultiple : checkSolvable;
+             return runOverStandardInput(
+                 session, [check](PuzzleRecord& record, ProgressMeter& meter, OutputLine& line) {
+                     line.addNumber(check(record, meter));
+                 });
+         }});
+}
+
+}  // namespace
+
+void addPuzzleCommands(CLI::App& app, Session& session, CommandList& commands) {
+    addCandidatesCommand(app, session, commands);
+    addSolveCommand(app, session, commands);
+    addCheckCommand(app, session, commands);
+}
+
+}  // namespace ga::cli

@@ -1,0 +1,35 @@
+#include "tools/gridatelier-cli/puzzle_input.h"
+
+#include <string_view>
+
+#include "tools/gridatelier-cli/line_reader.h"
+#include "tools/gridatelier-cli/puzzle_line.h"
+
+namespace ga::cli {
+
+InputSummary forEachPuzzle(int fd, std::FILE* errors, const PuzzleHandler& handle) {
+    InputSummary summary;
+    LineReader reader(fd);
+    PuzzleRecord record;
+    std::string_view line;
+    long lineNumber = 0;
+    while (reader.next(line)) {
+        ++lineNumber;
+        const LineVerdict verdict = parsePuzzleLine(line, record);
+        if (verdict.status == LineStatus::kSkipped) continue;
+        if (verdict.status != LineStatus::kPuzzle) {
+            ++summary.malformedLines;
+            std::fprintf(errors, "line %ld: %s\n", lineNumber, describeVerdict(verdict).c_str());
+            continue;
+        }
+        ++summary.puzzles;
+        if (!handle(record, lineNumber)) {
+            summary.stopped = true;
+            break;
+        }
+    }
+    summary.readFailed = reader.readFailed();
+    return summary;
+}
+
+}  // namespace ga::cli

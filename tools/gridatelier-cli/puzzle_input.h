@@ -1,0 +1,27 @@
+// The loop over puzzle lines shared by every command that reads puzzles.
+#pragma once
+
+#include <cstdio>
+#include <functional>
+
+#include "core/puzzle_record.h"
+
+namespace ga::cli {
+
+struct InputSummary {
+    long puzzles = 0;
+    long malformedLines = 0;
+    bool readFailed = false;
+    bool stopped = false;  // the handler asked to stop
+};
+
+// Gets each puzzle in a record reused for the whole input, with its 1-based
+// line number; returns false to stop reading.
+using PuzzleHandler = std::function<bool(PuzzleRecord& record, long lineNumber)>;
+
+// Reads lines from `fd` to the end and hands every puzzle line to `handle`.
+// Blank and comment lines are skipped; each malformed line is reported on
+// `errors` as "line N: <reason>" and skipped.
+InputSummary forEachPuzzle(int fd, std::FILE* errors, const PuzzleHandler& handle);
+
+}  // namespace ga::cli

@@ -1,0 +1,54 @@
+// The puzzle file: a 32-byte header and the 1320-byte puzzle record, every
+// integer 32-bit little-endian, 1352 bytes in all, with no magic number and
+// no version. The desktop's "Save Puzzle" and the command line both write it.
+//
+//   offset  size  field
+//        0     4  headerSize   32
+//        4     4  finished     1 when the board was solved at the moment of saving
+//        8     4  puzzleClass  0..7 generated or recreated, 8 hand-built
+//       12    20  reserved     zero in every header the program builds
+//       32  1320  record       answerGrid, openFlags, valueGrid, candidateNumbers,
+//                              serial, answerKnown
+#pragma once
+
+#include <cstdint>
+
+#include "core/puzzle_record.h"
+
+namespace ga {
+
+constexpr int kPuzzleHeaderBytes = 32;
+constexpr int kPuzzleRecordBytes = static_cast<int>(sizeof(PuzzleRecord));
+constexpr int kPuzzleFileBytes = kPuzzleHeaderBytes + kPuzzleRecordBytes;
+constexpr int kHandBuiltClass = 8;
+
+// As the program starts: headerSize 32, everything else 0.
+struct PuzzleFileHeader {
+    int32_t headerSize = kPuzzleHeaderBytes;
+    int32_t finished = 0;
+    int32_t puzzleClass = 0;
+    int32_t reserved[5] = {};
+};
+static_assert(sizeof(PuzzleFileHeader) == kPuzzleHeaderBytes, "the header is eight int32");
+static_assert(kPuzzleFileBytes == 1352, "the puzzle file is 1352 bytes");
+
+// The file's bytes, little-endian whatever the machine's byte order.
+void encodePuzzleFile(const PuzzleFileHeader& header, const PuzzleRecord& record,
+                      unsigned char (&bytes)[kPuzzleFileBytes]);
+
+// What the user is told when a puzzle file could not be saved.
+extern const char* const kSaveFailedText;
+
+enum PuzzleFileWrite : int {
+    kPuzzleFileWritten = 0,
+    kPuzzleFileNotCreated = 1,  // no file could be created in the target's folder
+    kPuzzleFileNotWritten = 2,  // writing, flushing or the final rename failed
+};
+
+// Writes the file at `path`, replacing an existing one only once the new bytes
+// are complete on disk: they go to a fresh file in the same folder, which is
+// then renamed over the target. On failure the fresh file is removed, an
+// earlier file at `path` is left as it was, and errno tells why.
+int writePuzzleFile(const PuzzleFileHeader& header, const PuzzleRecord& record, const char* path);
+
+}  // namespace ga
