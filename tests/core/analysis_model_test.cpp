@@ -21,7 +21,9 @@ using ga::UnitWork;
 
 namespace plain {
 
-int32_t bit(int value) { return 1 << (value - 1); }
+int32_t bit(int value) {
+    return 1 << (value - 1);
+}
 
 void removeValue(UnitWork& work, int position, int value) {
     work.unitMask[position] &= ~bit(value);
@@ -52,14 +54,16 @@ void tryCombination(UnitWork& work, const std::vector<int>& cells) {
     if (confinedCount != static_cast<int>(cells.size())) return;
     for (int cell : cells) {
         for (int value = 1; value <= 9; ++value) {
-            if (!(confined & bit(value)) && (work.unitMask[cell] & bit(value))) removeValue(work, cell, value);
+            if (!(confined & bit(value)) && (work.unitMask[cell] & bit(value)))
+                removeValue(work, cell, value);
         }
     }
 }
 
 void analyseUnit(UnitWork& work, int n) {
     for (int value = 1; value <= 9; ++value) {
-        if (ga::valueCount(work, value) == 1) work.unitMask[work.valuePositions[value - 1][0]] = bit(value);
+        if (ga::valueCount(work, value) == 1)
+            work.unitMask[work.valuePositions[value - 1][0]] = bit(value);
     }
     if (n < 3) return;
     for (int k = 2; k <= n - 1; ++k) {
@@ -89,14 +93,16 @@ void analyseUnits(const PuzzleRecord& record, CandidateSet& candidates, UnitWork
             int count = 0;
             for (int i = 0; i < n; ++i) {
                 const int p = work.openCells[i];
-                if (candidates.cellMask[cells[p]] & bit(value)) work.valuePositions[value - 1][count++] = p;
+                if (candidates.cellMask[cells[p]] & bit(value))
+                    work.valuePositions[value - 1][count++] = p;
             }
             ga::valueCount(work, value) = count;
         }
         for (int p = 0; p < 9; ++p) work.unitMask[p] = candidates.cellMask[cells[p]];
         plain::analyseUnit(work, n);
         for (int p = 0; p < 9; ++p) {
-            if (work.unitMask[p] < candidates.cellMask[cells[p]]) candidates.cellMask[cells[p]] = work.unitMask[p];
+            if (work.unitMask[p] < candidates.cellMask[cells[p]])
+                candidates.cellMask[cells[p]] = work.unitMask[p];
         }
     }
 }
@@ -154,7 +160,8 @@ int showCandidates(PuzzleRecord& record) {
         plain::propagate(record, candidates, work, deep);
         std::memcpy(record.valueGrid, entry.valueGrid, sizeof record.valueGrid);
         int wide = 0;
-        for (int32_t mask : candidates.cellMask) wide += ga::countBits(static_cast<uint32_t>(mask)) > 1;
+        for (int32_t mask : candidates.cellMask)
+            wide += ga::countBits(static_cast<uint32_t>(mask)) > 1;
         result = deep ? (wide ? 2 : 0) : (wide ? 1 : 0);
         if (result != 0) break;
     }
@@ -169,12 +176,14 @@ int showCandidates(PuzzleRecord& record) {
 }  // namespace plain
 
 void expectSameUnitWork(UnitWork& expected, UnitWork& actual) {
-    for (int p = 0; p < 9; ++p) EXPECT_EQ(actual.unitMask[p], expected.unitMask[p]) << "position " << p;
+    for (int p = 0; p < 9; ++p)
+        EXPECT_EQ(actual.unitMask[p], expected.unitMask[p]) << "position " << p;
     for (int value = 1; value <= 9; ++value) {
         const int count = ga::valueCount(expected, value);
         ASSERT_EQ(ga::valueCount(actual, value), count) << "value " << value;
         for (int i = 0; i < count; ++i) {
-            EXPECT_EQ(actual.valuePositions[value - 1][i], expected.valuePositions[value - 1][i]) << value;
+            EXPECT_EQ(actual.valuePositions[value - 1][i], expected.valuePositions[value - 1][i])
+                << value;
         }
     }
     EXPECT_EQ(actual.changed, expected.changed);
@@ -184,7 +193,8 @@ std::string describeUnit(const UnitWork& work, int n) {
     std::string text = "open";
     for (int i = 0; i < n; ++i) text += " " + std::to_string(work.openCells[i]);
     text += "; masks";
-    for (int p = 0; p < 9; ++p) text += " " + std::to_string(ga::candidateNumberOf(work.unitMask[p]));
+    for (int p = 0; p < 9; ++p)
+        text += " " + std::to_string(ga::candidateNumberOf(work.unitMask[p]));
     return text;
 }
 
@@ -229,7 +239,8 @@ TEST(AnalysisAsWritten, AnalyseUnitOnRandomUnits) {
             int count = 0;
             for (int i = 0; i < n; ++i) {
                 const int p = work.openCells[i];
-                if (work.unitMask[p] & (1 << (value - 1))) work.valuePositions[value - 1][count++] = p;
+                if (work.unitMask[p] & (1 << (value - 1)))
+                    work.valuePositions[value - 1][count++] = p;
             }
             ga::valueCount(work, value) = count;
         }
@@ -264,7 +275,8 @@ TEST(AnalysisAsWritten, AnalyseUnitsPassByPass) {
         plain::computeCandidates(record, expected);
         // Thin some masks at random so that hidden subsets turn up often.
         for (int cell = 0; cell < kCells; ++cell) {
-            if (random() % 3 == 0) expected.cellMask[cell] &= static_cast<int32_t>(random() | random());
+            if (random() % 3 == 0)
+                expected.cellMask[cell] &= static_cast<int32_t>(random() | random());
         }
         CandidateSet actual = expected;
         UnitWork expectedWork, actualWork;
@@ -310,7 +322,8 @@ TEST(AnalysisAsWritten, PropagateDeepAndShallow) {
             } else {
                 ga::propagateShallow(actual, actualCandidates);
             }
-            EXPECT_EQ(ga::testing::copyOf(actual.valueGrid), ga::testing::copyOf(expected.valueGrid));
+            EXPECT_EQ(ga::testing::copyOf(actual.valueGrid),
+                      ga::testing::copyOf(expected.valueGrid));
             EXPECT_EQ(ga::testing::copyOf(actualCandidates.cellMask),
                       ga::testing::copyOf(expectedCandidates.cellMask));
             if (HasFailure()) return;
@@ -345,7 +358,8 @@ TEST(AnalysisAsWritten, ShowCandidates) {
         ++results[expectedResult];
         SCOPED_TRACE(ga::testing::textOf(record.answerGrid));
         EXPECT_EQ(ga::showCandidates(record), expectedResult);
-        EXPECT_EQ(ga::testing::copyOf(record.candidateNumbers), ga::testing::copyOf(expected.candidateNumbers));
+        EXPECT_EQ(ga::testing::copyOf(record.candidateNumbers),
+                  ga::testing::copyOf(expected.candidateNumbers));
         EXPECT_EQ(ga::testing::copyOf(record.valueGrid), ga::testing::copyOf(expected.valueGrid));
         if (HasFailure()) return;
     }

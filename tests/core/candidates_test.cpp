@@ -70,7 +70,8 @@ TEST(ComputeCandidates, IntersectsTheFreeValuesOfTheThreeUnits) {
                                                  candidates.columnFree[ga::columnOf(cell)] &
                                                  candidates.boxFree[ga::boxOf(cell)]);
             }
-            ASSERT_EQ(static_cast<uint32_t>(candidates.cellMask[cell]), expected) << "cell " << cell;
+            ASSERT_EQ(static_cast<uint32_t>(candidates.cellMask[cell]), expected)
+                << "cell " << cell;
         }
     }
 }
@@ -88,7 +89,8 @@ UnitWork loadedUnit(const std::array<const char*, 9>& masks, const std::vector<i
     for (int value = 1; value <= 9; ++value) {
         int count = 0;
         for (int p : open) {
-            if (work.unitMask[p] & ga::bitOfValue(value)) work.valuePositions[value - 1][count++] = p;
+            if (work.unitMask[p] & ga::bitOfValue(value))
+                work.valuePositions[value - 1][count++] = p;
         }
         ga::valueCount(work, value) = count;
     }
@@ -123,55 +125,55 @@ TEST_P(AnalyseUnitCases, NarrowsTheMasks) {
     UnitWork work = loadedUnit(c.masks, c.open);
     EXPECT_EQ(ga::analyseUnit(work, static_cast<int>(c.open.size())), 0);
     for (int p = 0; p < 9; ++p) {
-        EXPECT_EQ(static_cast<uint32_t>(work.unitMask[p]), maskOf(c.expected[p])) << "position " << p;
+        EXPECT_EQ(static_cast<uint32_t>(work.unitMask[p]), maskOf(c.expected[p]))
+            << "position " << p;
     }
     EXPECT_EQ(work.changed, c.changed);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Units, AnalyseUnitCases,
-    ::testing::Values(
-        UnitCase{"hiddenSinglesOnlyBelowThreeOpenCells",
-                 {"12", "23", "", "", "", "", "", "", ""},
-                 {0, 1},
-                 {"1", "3", "", "", "", "", "", "", ""},
-                 0},
-        UnitCase{"hiddenPairDropsTheOtherCandidates",
-                 {"125", "126", "56", "56", "", "", "", "", ""},
-                 {0, 1, 2, 3},
-                 {"12", "12", "56", "56", "", "", "", "", ""},
-                 1},
-        UnitCase{"hiddenPairWithNothingElseChangesNothing",
-                 {"12", "12", "56", "56", "", "", "", "", ""},
-                 {0, 1, 2, 3},
-                 {"12", "12", "56", "56", "", "", "", "", ""},
-                 0},
-        // The pair {0,1} first takes 5 and 6 out of positions 0 and 1; only with
-        // those removals in force is {2,3} a pair that drops 7.
-        UnitCase{"removalsTakeEffectAtOnce",
-                 {"125", "126", "567", "567", "78", "78", "", "", ""},
-                 {0, 1, 2, 3, 4, 5},
-                 {"12", "12", "56", "56", "78", "78", "", "", ""},
-                 1},
-        UnitCase{"hiddenTriple",
-                 {"124", "235", "13", "45", "45", "", "", "", ""},
-                 {0, 1, 2, 3, 4},
-                 {"12", "23", "13", "45", "45", "", "", "", ""},
-                 1},
-        // After the hidden single at 0, the counts of 2 and 5 still include
-        // position 0, so {1,2} is not a pair of 2 and 3 and nothing is removed.
-        UnitCase{"hiddenSingleLeavesCountsAsTheyWere",
-                 {"125", "234", "234", "45", "45", "", "", "", ""},
-                 {0, 1, 2, 3, 4},
-                 {"1", "234", "234", "45", "45", "", "", "", ""},
-                 0},
-        // Position 4 holds a clue and is not open; filled open cells have no
-        // candidates but take part in the combinations.
-        UnitCase{"clueAndFilledPositions",
-                 {"", "125", "126", "56", "", "56", "", "", ""},
-                 {0, 1, 2, 3, 5},
-                 {"", "12", "12", "56", "", "56", "", "", ""},
-                 1}),
+    ::testing::Values(UnitCase{"hiddenSinglesOnlyBelowThreeOpenCells",
+                               {"12", "23", "", "", "", "", "", "", ""},
+                               {0, 1},
+                               {"1", "3", "", "", "", "", "", "", ""},
+                               0},
+                      UnitCase{"hiddenPairDropsTheOtherCandidates",
+                               {"125", "126", "56", "56", "", "", "", "", ""},
+                               {0, 1, 2, 3},
+                               {"12", "12", "56", "56", "", "", "", "", ""},
+                               1},
+                      UnitCase{"hiddenPairWithNothingElseChangesNothing",
+                               {"12", "12", "56", "56", "", "", "", "", ""},
+                               {0, 1, 2, 3},
+                               {"12", "12", "56", "56", "", "", "", "", ""},
+                               0},
+                      // The pair {0,1} first takes 5 and 6 out of positions 0 and 1; only with
+                      // those removals in force is {2,3} a pair that drops 7.
+                      UnitCase{"removalsTakeEffectAtOnce",
+                               {"125", "126", "567", "567", "78", "78", "", "", ""},
+                               {0, 1, 2, 3, 4, 5},
+                               {"12", "12", "56", "56", "78", "78", "", "", ""},
+                               1},
+                      UnitCase{"hiddenTriple",
+                               {"124", "235", "13", "45", "45", "", "", "", ""},
+                               {0, 1, 2, 3, 4},
+                               {"12", "23", "13", "45", "45", "", "", "", ""},
+                               1},
+                      // After the hidden single at 0, the counts of 2 and 5 still include
+                      // position 0, so {1,2} is not a pair of 2 and 3 and nothing is removed.
+                      UnitCase{"hiddenSingleLeavesCountsAsTheyWere",
+                               {"125", "234", "234", "45", "45", "", "", "", ""},
+                               {0, 1, 2, 3, 4},
+                               {"1", "234", "234", "45", "45", "", "", "", ""},
+                               0},
+                      // Position 4 holds a clue and is not open; filled open cells have no
+                      // candidates but take part in the combinations.
+                      UnitCase{"clueAndFilledPositions",
+                               {"", "125", "126", "56", "", "56", "", "", ""},
+                               {0, 1, 2, 3, 5},
+                               {"", "12", "12", "56", "", "56", "", "", ""},
+                               1}),
     [](const ::testing::TestParamInfo<UnitCase>& info) { return std::string(info.param.name); });
 
 TEST(AnalyseUnit, HiddenSinglesNarrowOnlyTheMask) {
@@ -211,7 +213,9 @@ void removeFrom(Board& board, std::initializer_list<int> cells, const char* digi
     for (int cell : cells) board.candidates.cellMask[cell] &= ~maskOf(digits);
 }
 
-uint32_t maskAt(const Board& board, int cell) { return static_cast<uint32_t>(board.candidates.cellMask[cell]); }
+uint32_t maskAt(const Board& board, int cell) {
+    return static_cast<uint32_t>(board.candidates.cellMask[cell]);
+}
 
 int onePass(Board& board) {
     UnitWork work;
@@ -354,8 +358,8 @@ TEST(ShowCandidates, FullBoardWritesNothing) {
     const char* solved =
         "923564817684217539157398426861439275475621983239785641592873164346152798718946352";
     // The player's entries count as placed values, whether clue or typed.
-    PuzzleRecord record = ga::testing::puzzleFromText(std::string(solved).substr(0, 40) +
-                                                      std::string(41, '.'));
+    PuzzleRecord record =
+        ga::testing::puzzleFromText(std::string(solved).substr(0, 40) + std::string(41, '.'));
     const Grid answer = ga::testing::gridFromText(solved);
     for (int cell = 40; cell < kCells; ++cell) record.valueGrid[cell] = answer[cell];
     for (int32_t& number : record.candidateNumbers) number = 5;

@@ -123,8 +123,8 @@ TEST_P(AgreementWithExactSolver, OnGeneratedPuzzles) {
             multiAnswerJudgedSingle += outcome.multiple == ga::kSingleAnswer;
         }
     }
-    EXPECT_LE(multiAnswerJudgedSingle * 10, multiAnswerPuzzles) << multiAnswerJudgedSingle << " of "
-                                                                << multiAnswerPuzzles;
+    EXPECT_LE(multiAnswerJudgedSingle * 10, multiAnswerPuzzles)
+        << multiAnswerJudgedSingle << " of " << multiAnswerPuzzles;
 }
 
 INSTANTIATE_TEST_SUITE_P(Batches, AgreementWithExactSolver, ::testing::Range(0, 8));
@@ -132,8 +132,8 @@ INSTANTIATE_TEST_SUITE_P(Batches, AgreementWithExactSolver, ::testing::Range(0, 
 // --- stored answers and the bar -----------------------------------------------------
 
 TEST(StoredAnswer, UsableOnlyWhenKnownCompleteAndValid) {
-    PuzzleRecord record = ga::testing::puzzleFromText(std::string(kSolved).substr(0, 20) +
-                                                      std::string(61, '.'));
+    PuzzleRecord record =
+        ga::testing::puzzleFromText(std::string(kSolved).substr(0, 20) + std::string(61, '.'));
     const Grid answer = ga::testing::gridFromText(kSolved);
     for (int cell = 0; cell < kCells; ++cell) record.answerGrid[cell] = answer[cell];
     EXPECT_FALSE(ga::storedAnswerUsable(record));  // not flagged as known
@@ -156,7 +156,8 @@ PuzzleRecord withStoredAnswer(const char* puzzle, const Grid& answer) {
 
 TEST(StoredAnswer, UsableAnswerMakesCheckSolvableReturnAtOnce) {
     // A board typed full of repeats: with a usable answer nothing is searched.
-    PuzzleRecord record = withStoredAnswer(std::string(81, '.').c_str(), ga::testing::gridFromText(kSolved));
+    PuzzleRecord record =
+        withStoredAnswer(std::string(81, '.').c_str(), ga::testing::gridFromText(kSolved));
     for (int32_t& value : record.valueGrid) value = 4;
     RecordingSink sink;
     ProgressMeter meter;
@@ -166,7 +167,8 @@ TEST(StoredAnswer, UsableAnswerMakesCheckSolvableReturnAtOnce) {
 }
 
 TEST(StoredAnswer, ServesAsTheReferenceOfCheckMultiple) {
-    const char* unique = "...3.....7...92...23....49..5..8.96...6.1...4..37....1..........1.2.7.5..97.....2";
+    const char* unique =
+        "...3.....7...92...23....49..5..8.96...6.1...4..37....1..........1.2.7.5..97.....2";
     Grid answer{};
     ASSERT_TRUE(ga::testing::solveOne(ga::testing::gridFromText(unique).data(), answer.data()));
     ProgressMeter meter;
@@ -185,7 +187,8 @@ TEST(StoredAnswer, ServesAsTheReferenceOfCheckMultiple) {
 }
 
 TEST(StoredAnswer, UnusableAnswerIsForgotten) {
-    const char* unique = "...3.....7...92...23....49..5..8.96...6.1...4..37....1..........1.2.7.5..97.....2";
+    const char* unique =
+        "...3.....7...92...23....49..5..8.96...6.1...4..37....1..........1.2.7.5..97.....2";
     PuzzleRecord record = ga::testing::puzzleFromText(unique);
     record.answerKnown = 1;  // but the open cells of answerGrid are empty
     ProgressMeter meter;
@@ -197,7 +200,8 @@ TEST(StoredAnswer, UnusableAnswerIsForgotten) {
 }
 
 TEST(CheckProgress, LogicSolvedPuzzleNeverShowsTheBar) {
-    const char* logic = "7.8396..29...5.7.42.5..7.3.63.9..1...7...16...........4..6..391386..94.5..94...86";
+    const char* logic =
+        "7.8396..29...5.7.42.5..7.3.63.9..1...7...16...........4..6..391386..94.5..94...86";
     PuzzleRecord record = ga::testing::puzzleFromText(logic);
     RecordingSink sink;
     ProgressMeter meter;
@@ -216,9 +220,11 @@ TEST(CheckProgress, NothingEmptyButARepeatKeepsTheBarInRange) {
         RecordingSink sink;
         ProgressMeter meter;
         meter.bar = &sink;
-        const int result = multiple ? ga::checkMultiple(record, meter) : ga::checkSolvable(record, meter);
+        const int result =
+            multiple ? ga::checkMultiple(record, meter) : ga::checkSolvable(record, meter);
         EXPECT_EQ(result, multiple ? int{ga::kNoAnswer} : int{ga::kNoAnswerProved});
-        for (int position : sink.positions()) EXPECT_TRUE(position >= 0 && position <= 100) << position;
+        for (int position : sink.positions())
+            EXPECT_TRUE(position >= 0 && position <= 100) << position;
     }
 }
 
@@ -231,7 +237,8 @@ TEST(CheckProgress, SearchesShowMoveAndHideTheBar) {
         ProgressMeter meter;
         meter.bar = &sink;
         ga::seedRandomWith(23);
-        const int result = multiple ? ga::checkMultiple(record, meter) : ga::checkSolvable(record, meter);
+        const int result =
+            multiple ? ga::checkMultiple(record, meter) : ga::checkSolvable(record, meter);
         EXPECT_EQ(result, multiple ? int{ga::kMultipleAnswers} : int{ga::kSolvable});
         ASSERT_GE(sink.events.size(), 3u);
         EXPECT_EQ(sink.events.front().kind, Kind::show);

@@ -121,19 +121,20 @@ Grid solvedMinusOne() {
 
 INSTANTIATE_TEST_SUITE_P(
     Grids, GridRules,
-    ::testing::Values(
-        GridRuleCase{"solved", gridFromText(kSolved), 0, 0},
-        GridRuleCase{"allFives", gridFromText(std::string(81, '5')), 1, 0},
-        GridRuleCase{"sumsKeptWithRepeats", sumsKeptWithRepeats(), 1, 0},
-        GridRuleCase{"latinSquareBadBoxes", cyclicLatinSquare(), 1, 1},
-        GridRuleCase{"oneCellEmpty", solvedMinusOne(), 0, 1},
-        GridRuleCase{"empty", Grid{}, 0, 1},
-        GridRuleCase{"zerosIgnored", withValues({{0, 1}, {1, 2}, {80, 1}}), 0, 1},
-        GridRuleCase{"repeatInRowOnly", withValues({{0, 3}, {8, 3}}), 1, 1},
-        GridRuleCase{"repeatInColumnOnly", withValues({{0, 4}, {72, 4}}), 1, 1},
-        GridRuleCase{"repeatInBoxOnly", withValues({{0, 7}, {10, 7}}), 1, 1},
-        GridRuleCase{"repeatInLastBox", withValues({{60, 2}, {80, 2}}), 1, 1}),
-    [](const ::testing::TestParamInfo<GridRuleCase>& info) { return std::string(info.param.name); });
+    ::testing::Values(GridRuleCase{"solved", gridFromText(kSolved), 0, 0},
+                      GridRuleCase{"allFives", gridFromText(std::string(81, '5')), 1, 0},
+                      GridRuleCase{"sumsKeptWithRepeats", sumsKeptWithRepeats(), 1, 0},
+                      GridRuleCase{"latinSquareBadBoxes", cyclicLatinSquare(), 1, 1},
+                      GridRuleCase{"oneCellEmpty", solvedMinusOne(), 0, 1},
+                      GridRuleCase{"empty", Grid{}, 0, 1},
+                      GridRuleCase{"zerosIgnored", withValues({{0, 1}, {1, 2}, {80, 1}}), 0, 1},
+                      GridRuleCase{"repeatInRowOnly", withValues({{0, 3}, {8, 3}}), 1, 1},
+                      GridRuleCase{"repeatInColumnOnly", withValues({{0, 4}, {72, 4}}), 1, 1},
+                      GridRuleCase{"repeatInBoxOnly", withValues({{0, 7}, {10, 7}}), 1, 1},
+                      GridRuleCase{"repeatInLastBox", withValues({{60, 2}, {80, 2}}), 1, 1}),
+    [](const ::testing::TestParamInfo<GridRuleCase>& info) {
+        return std::string(info.param.name);
+    });
 
 // --- hasConflict ---------------------------------------------------------------
 
@@ -178,6 +179,8 @@ INSTANTIATE_TEST_SUITE_P(
         ConflictCase{"clueAnswerCounts", {{20, false, 0, 3}, {24, true, 3, 7}}, 20, 1},
         ConflictCase{"clueItselfChecked", {{0, true, 5, 5}, {4, false, 0, 5}}, 0, 1},
         ConflictCase{"otherUnitsDoNotCount", {{20, false, 0, 6}, {30, false, 0, 6}}, 20, 0}),
-    [](const ::testing::TestParamInfo<ConflictCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<ConflictCase>& info) {
+        return std::string(info.param.name);
+    });
 
 }  // namespace

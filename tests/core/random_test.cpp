@@ -15,7 +15,7 @@ namespace {
 // seeded with `fillSeed`, written out here so the stream has an oracle of its
 // own.
 class ReferenceTwister {
-public:
+  public:
     explicit ReferenceTwister(uint32_t fillSeed, bool mixKey = true) {
         state_[0] = fillSeed;
         for (uint32_t i = 1; i < kWords; ++i) {
@@ -34,14 +34,15 @@ public:
         return y;
     }
 
-private:
+  private:
     static constexpr uint32_t kWords = 624;
 
     void mixFixedKey() {
         const uint32_t key[4] = {0x123, 0x234, 0x345, 0x456};
         uint32_t i = 1, j = 0;
         for (uint32_t k = kWords; k > 0; --k) {
-            state_[i] = (state_[i] ^ ((state_[i - 1] ^ (state_[i - 1] >> 30)) * 1664525u)) + key[j] + j;
+            state_[i] =
+                (state_[i] ^ ((state_[i - 1] ^ (state_[i - 1] >> 30)) * 1664525u)) + key[j] + j;
             ++i;
             ++j;
             if (i >= kWords) {
@@ -93,7 +94,8 @@ TEST_P(RandomStreamSeeds, FollowsTheReferenceThroughSeveralRegenerations) {
     // second one, and a third.
     ASSERT_EQ(ga::seedRandomWith(GetParam()), 0);
     ReferenceTwister reference(GetParam());
-    for (int draw = 1; draw <= 2000; ++draw) ASSERT_EQ(ga::nextRandom(), reference.next()) << "draw " << draw;
+    for (int draw = 1; draw <= 2000; ++draw)
+        ASSERT_EQ(ga::nextRandom(), reference.next()) << "draw " << draw;
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomStreamSeeds,

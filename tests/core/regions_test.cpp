@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -10,7 +11,6 @@
 #include <iterator>
 #include <set>
 #include <sstream>
-#include <unistd.h>
 
 #include "generator/random.h"
 #include "tests/core/test_records.h"
@@ -100,7 +100,8 @@ TEST_P(SearchRegions, RowsAreDistinctSortedTrueRegions) {
         }
     }
     EXPECT_EQ(distinct.size(), static_cast<size_t>(found));
-    for (size_t i = static_cast<size_t>(found) * width; i + 1 < table.size(); ++i) ASSERT_EQ(table[i], 0);
+    for (size_t i = static_cast<size_t>(found) * width; i + 1 < table.size(); ++i)
+        ASSERT_EQ(table[i], 0);
     EXPECT_EQ(table.back(), -7);
 
     // The bar only moves forward and ends full.
@@ -127,7 +128,8 @@ TEST(SearchRegionsShortOfTheCount, StillRunsTheBarToItsEnd) {
     meter.bar = &sink;
     const int found = ga::searchRegions(record, table.data(), 0, count, maxCells, meter);
     ASSERT_LT(found, count);
-    for (int r = 0; r < found; ++r) expectTrueRegion(&table[static_cast<size_t>(r) * (maxCells + 1)], maxCells, answer);
+    for (int r = 0; r < found; ++r)
+        expectTrueRegion(&table[static_cast<size_t>(r) * (maxCells + 1)], maxCells, answer);
     EXPECT_EQ(meter.current, count);
     ASSERT_FALSE(sink.positions().empty());
     EXPECT_EQ(sink.positions().back(), 100);
@@ -146,7 +148,8 @@ TEST(SortRegions, ByKeyThenByEntriesWhateverTheInputOrder) {
         for (int index : order) flat.insert(flat.end(), rows[index].begin(), rows[index].end());
         ga::sortRegions(flat.data(), 5, 5, 4);
         for (int r = 0; r < 5; ++r) {
-            ASSERT_EQ(std::vector<int32_t>(flat.begin() + r * 5, flat.begin() + r * 5 + 5), sorted[r]);
+            ASSERT_EQ(std::vector<int32_t>(flat.begin() + r * 5, flat.begin() + r * 5 + 5),
+                      sorted[r]);
         }
     } while (std::next_permutation(order.begin(), order.end()));
 }
@@ -181,7 +184,8 @@ TEST(ScatterClues, ThresholdAboveNinePlacesNothing) {
 int absentValues(const PuzzleRecord& record, int cell) {
     bool present[10] = {};
     for (int other = 0; other < kCells; ++other) {
-        const bool peer = ga::rowOf(other) == ga::rowOf(cell) || ga::columnOf(other) == ga::columnOf(cell) ||
+        const bool peer = ga::rowOf(other) == ga::rowOf(cell) ||
+                          ga::columnOf(other) == ga::columnOf(cell) ||
                           ga::boxOf(other) == ga::boxOf(cell);
         if (peer && record.openFlags[other] == 0) present[record.answerGrid[other]] = true;
     }
@@ -203,9 +207,11 @@ TEST(ScatterClues, CellBecomesAClueWhenMoreThanThresholdValuesAreAbsent) {
             }
             ga::seedRandomWith(seed * 100 + threshold);
             ga::scatterClues(record, threshold);
-            EXPECT_EQ(ga::testing::copyOf(record.openFlags), ga::testing::copyOf(expected.openFlags))
+            EXPECT_EQ(ga::testing::copyOf(record.openFlags),
+                      ga::testing::copyOf(expected.openFlags))
                 << "threshold " << threshold;
-            EXPECT_EQ(ga::testing::copyOf(record.answerGrid), ga::testing::copyOf(expected.answerGrid));
+            EXPECT_EQ(ga::testing::copyOf(record.answerGrid),
+                      ga::testing::copyOf(expected.answerGrid));
         }
     }
 }
@@ -266,7 +272,7 @@ TEST(WriteRegionsCsv, FailedWriteIsReported) {
 }
 
 class CsvDirectory : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char pattern[] = "/tmp/ga_core_tests_XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
@@ -278,7 +284,7 @@ protected:
     }
     std::string path(const std::string& name) const { return directory_ + "/" + name; }
 
-private:
+  private:
     std::string directory_;
 };
 
@@ -424,9 +430,10 @@ TEST_P(RegionRequests, WhatTheSearchCanTake) {
 
 INSTANTIATE_TEST_SUITE_P(
     Values, RegionRequests,
-    ::testing::Values(RequestCase{0, 1, 4, true}, RequestCase{2, 70, 16, true}, RequestCase{4, 2000, 36, true},
-                      RequestCase{2, 10, 81, true}, RequestCase{2, -1, 16, false},
-                      RequestCase{2, 10, 82, false}, RequestCase{2, 10, -1, false},
-                      RequestCase{-1, 10, 16, false}, RequestCase{5, 10, 16, false}));
+    ::testing::Values(RequestCase{0, 1, 4, true}, RequestCase{2, 70, 16, true},
+                      RequestCase{4, 2000, 36, true}, RequestCase{2, 10, 81, true},
+                      RequestCase{2, -1, 16, false}, RequestCase{2, 10, 82, false},
+                      RequestCase{2, 10, -1, false}, RequestCase{-1, 10, 16, false},
+                      RequestCase{5, 10, 16, false}));
 
 }  // namespace

@@ -60,7 +60,10 @@ TEST(SolveDepthFirst, FilledBoardIsJudgedAsItStands) {
 
 TEST(SolveDepthFirst, FirstEmptyCellWithoutCandidatesEndsAtOnce) {
     // Cell 0 sees 1..8 in its row and 9 below it in its column.
-    PuzzleRecord record = ga::testing::puzzleFromText(".12345678" "9" + std::string(71, '.'));
+    PuzzleRecord record = ga::testing::puzzleFromText(
+        ".12345678"
+        "9" +
+        std::string(71, '.'));
     ga::loadClues(record);
     const Grid before = ga::testing::copyOf(record.valueGrid);
     double calls = 0;
@@ -88,8 +91,8 @@ std::pair<std::array<int, 4>, std::array<int, 4>> independentRectangles(const Gr
             bool apart = true;
             for (int a : first) {
                 for (int b : second) {
-                    apart = apart && ga::rowOf(a) != ga::rowOf(b) && ga::columnOf(a) != ga::columnOf(b) &&
-                            ga::boxOf(a) != ga::boxOf(b);
+                    apart = apart && ga::rowOf(a) != ga::rowOf(b) &&
+                            ga::columnOf(a) != ga::columnOf(b) && ga::boxOf(a) != ga::boxOf(b);
                 }
             }
             if (apart && ga::testing::countAnswers(clues.data(), 5) == 4) return {first, second};
@@ -245,7 +248,8 @@ TEST(SolveByRestarts, GivesUpAfterTheLimitWithTheStartRestored) {
 }
 
 TEST(SolveByRestarts, KeptMemoryStaysConsistentAcrossCalls) {
-    const char* multi = "...9.5....3186...42.6..7..8...1.8.27.....3..6..76.....1..3..675.95......6..5.12..";
+    const char* multi =
+        "...9.5....3186...42.6..7..8...1.8.27.....3..6..76.....1..3..675.95......6..5.12..";
     ga::seedRandomWith(13);
     ga::RepeatMemory memory;
     memory.clear();

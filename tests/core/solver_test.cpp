@@ -22,7 +22,8 @@ const char* const kSolved =
 
 int emptyCellsOf(const std::string& puzzle) {
     int empty = 0;
-    for (int cell = 0; cell < kCells; ++cell) empty += !(puzzle[cell] >= '1' && puzzle[cell] <= '9');
+    for (int cell = 0; cell < kCells; ++cell)
+        empty += !(puzzle[cell] >= '1' && puzzle[cell] <= '9');
     return empty;
 }
 
@@ -102,18 +103,19 @@ INSTANTIATE_TEST_SUITE_P(DataFile, SolveJobData,
                          [](const auto& info) { return ga::testing::dataCaseName(info.param); });
 
 TEST(SolveJob, PencilMarksKeepsATypedBoardAsItIs) {
-    // Open cells typed in full: correct is solved; a repeat with no empty cell
-    // left is still 0 (nothing was empty), and the typed values stay.
+    // Open cells typed in full: correct is solved; a repeat is never reported
+    // as solved, even with no empty cell left. Either way the typed values stay.
     const Grid answer = ga::testing::gridFromText(kSolved);
     for (bool withRepeat : {false, true}) {
-        PuzzleRecord record = ga::testing::puzzleFromText(std::string(kSolved).substr(0, 30) +
-                                                          std::string(51, '.'));
+        PuzzleRecord record =
+            ga::testing::puzzleFromText(std::string(kSolved).substr(0, 30) + std::string(51, '.'));
         for (int cell = 30; cell < kCells; ++cell) record.valueGrid[cell] = answer[cell];
         if (withRepeat) record.valueGrid[50] = record.valueGrid[51];
         ga::loadClues(record);
         const Grid typed = ga::testing::copyOf(record.valueGrid);
         ProgressMeter meter;
-        EXPECT_EQ(ga::solveJob(record, ga::kPencilMarks, meter), ga::kSolved) << withRepeat;
+        EXPECT_EQ(ga::solveJob(record, ga::kPencilMarks, meter),
+                  withRepeat ? ga::kNotSolvedByPencilMarks : ga::kSolved);
         EXPECT_EQ(ga::testing::copyOf(record.valueGrid), typed);
     }
 }
@@ -163,7 +165,8 @@ TEST_P(MakeLogicSolvable, AddsCluesFromTheAnswerUntilLogicSolves) {
 INSTANTIATE_TEST_SUITE_P(Seeds, MakeLogicSolvable, ::testing::Range(1, 9));
 
 TEST(MakeLogicSolvableAlreadySolved, AddsNoClue) {
-    const char* text = "7.8396..29...5.7.42.5..7.3.63.9..1...7...16...........4..6..391386..94.5..94...86";
+    const char* text =
+        "7.8396..29...5.7.42.5..7.3.63.9..1...7...16...........4..6..391386..94.5..94...86";
     Grid answer{};
     ASSERT_TRUE(ga::testing::solveOne(ga::testing::gridFromText(text).data(), answer.data()));
     PuzzleRecord record = ga::testing::puzzleFromText(text);

@@ -42,7 +42,9 @@ PuzzleRecord puzzleFromClues(const Grid& clues) {
     return record;
 }
 
-PuzzleRecord puzzleFromText(std::string_view text81) { return puzzleFromClues(gridFromText(text81)); }
+PuzzleRecord puzzleFromText(std::string_view text81) {
+    return puzzleFromClues(gridFromText(text81));
+}
 
 Grid randomAnswer(uint32_t seed) {
     seedRandomWith(seed);
@@ -78,7 +80,9 @@ std::vector<DataCase> readDataCases(const std::string& fileName) {
     return cases;
 }
 
-std::string dataCaseName(const DataCase& dataCase) { return "line" + std::to_string(dataCase.line); }
+std::string dataCaseName(const DataCase& dataCase) {
+    return "line" + std::to_string(dataCase.line);
+}
 
 void PrintTo(const DataCase& dataCase, std::ostream* out) {
     *out << dataCase.file << ":" << dataCase.line << " " << dataCase.puzzle;
@@ -94,7 +98,8 @@ std::vector<std::array<int, 4>> exchangeableRectangles(const Grid& answer) {
                     const bool sameBand = r1 / 3 == r2 / 3, sameStack = c1 / 3 == c2 / 3;
                     if (sameBand == sameStack) continue;
                     const int a = r1 * 9 + c1, b = r1 * 9 + c2, c = r2 * 9 + c1, d = r2 * 9 + c2;
-                    if (answer[a] == answer[d] && answer[b] == answer[c]) found.push_back({a, b, c, d});
+                    if (answer[a] == answer[d] && answer[b] == answer[c])
+                        found.push_back({a, b, c, d});
                 }
             }
         }

@@ -51,7 +51,7 @@ void PrintTo(const DataCase& dataCase, std::ostream* out);
 std::vector<std::array<int, 4>> exchangeableRectangles(const Grid& answer);
 
 class RecordingSink : public ProgressSink {
-public:
+  public:
     enum class Kind { show, hide, position };
     struct Event {
         Kind kind;

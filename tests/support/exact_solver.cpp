@@ -5,7 +5,9 @@ namespace {
 
 constexpr uint32_t kAllNine = 0x1FF;
 
-int boxIndex(int cell) { return 3 * (cell / 27) + (cell % 9) / 3; }
+int boxIndex(int cell) {
+    return 3 * (cell / 27) + (cell % 9) / 3;
+}
 
 struct Search {
     int32_t values[81];

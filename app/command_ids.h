@@ -1,0 +1,75 @@
+// The identifiers shared by the menu, the accelerator keys, the buttons and
+// the board's controls. A job's completion notice reuses the identifier of the
+// command that started it, so the job commands below are also notice numbers.
+#pragma once
+
+namespace ga {
+
+// --- commands ------------------------------------------------------------------
+constexpr int kCommandCancel = 2;  // closes like Exit, without the exit question
+constexpr int kCommandExit = 1000;
+constexpr int kCommandAbout = 1030;
+constexpr int kCommandNewPuzzle = 1110;
+constexpr int kCommandRecreatePuzzle = 1111;  // no menu item, no key
+constexpr int kCommandSavePuzzle = 1112;
+constexpr int kCommandLoadPuzzle = 1113;
+constexpr int kCommandNotExpressMistake = 1114;
+constexpr int kCommandVisibleMistake = 1115;
+constexpr int kCommandAbsoluteMistake = 1116;
+constexpr int kCommandEraseSolving = 1117;
+constexpr int kCommandShowCandidates = 1118;
+constexpr int kCommandOpenAnswer = 1119;
+constexpr int kCommandCheckSolvable = 1120;
+constexpr int kCommandCheckMultiple = 1121;
+constexpr int kCommandPencilMarks = 1122;
+constexpr int kCommandBacktracking = 1123;
+constexpr int kCommandHandBuildPuzzle = 1124;
+constexpr int kCommandDefaultSettings = 1125;
+constexpr int kCommandRecordRegions = 1126;  // no menu item, no key
+
+// Level commands: 1210 + difficulty class 0..7. The last one, Extra-terrestrial,
+// is listed in the menu but never enabled.
+constexpr int kCommandFirstLevel = 1210;
+constexpr int kCommandLastLevel = 1217;
+constexpr int kCommandExtraTerrestrialLevel = kCommandLastLevel;
+constexpr int kLevelCount = kCommandLastLevel - kCommandFirstLevel + 1;
+
+// Express-mode commands: 1114 + express mode 0..2.
+constexpr int kCommandFirstExpressMode = kCommandNotExpressMistake;
+constexpr int kCommandLastExpressMode = kCommandAbsoluteMistake;
+constexpr int kExpressModeCount = kCommandLastExpressMode - kCommandFirstExpressMode + 1;
+
+constexpr bool isLevel(int level) {
+    return level >= 0 && level < kLevelCount;
+}
+constexpr int levelCommand(int level) {
+    return kCommandFirstLevel + level;
+}
+constexpr bool isExpressMode(int mode) {
+    return mode >= 0 && mode < kExpressModeCount;
+}
+constexpr int expressModeCommand(int mode) {
+    return kCommandFirstExpressMode + mode;
+}
+
+// --- hand-build buttons ---------------------------------------------------------
+constexpr int kButtonRegister = 1311;  // labelled "Registre"
+constexpr int kButtonWithoutAnswer = 1312;
+constexpr int kButtonCancelHandBuild = 1313;
+
+// --- board controls ---------------------------------------------------------------
+constexpr int kStatusBoxId = 1500;
+constexpr int kFirstCellId = 1501;  // cell index 0, top left; row by row from there
+constexpr int kLastCellId = 1581;
+
+constexpr int cellId(int cellIndex) {
+    return kFirstCellId + cellIndex;
+}
+constexpr bool isCellId(int id) {
+    return id >= kFirstCellId && id <= kLastCellId;
+}
+constexpr int cellIndexOf(int id) {
+    return id - kFirstCellId;
+}
+
+}  // namespace ga

@@ -1,0 +1,147 @@
+#include "app/status_messages.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+#include "app/command_ids.h"
+#include "core/regions.h"
+#include "ui/puzzle_file.h"
+
+namespace ga {
+
+namespace {
+
+constexpr const char* kClassNames[] = {
+    "Practice", "Novice",      "Beginner",          "Intermediate", "Advanced",
+    "Expert",   "World Class", "Extra-Terrestrial", "Hand-build",
+};
+constexpr int kClassNameCount = static_cast<int>(sizeof(kClassNames) / sizeof(kClassNames[0]));
+static_assert(kClassNameCount == kHandBuiltClass + 1, "one name per class, hand-built last");
+
+const char* const kLoadFailedText = "failed to load data from a file";
+
+__attribute__((format(printf, 1, 2))) std::string formatted(const char* format, ...) {
+    va_list arguments;
+    va_start(arguments, format);
+    va_list measuring;
+    va_copy(measuring, arguments);
+    int length = std::vsnprintf(nullptr, 0, format, measuring);
+    va_end(measuring);
+    std::string text(length > 0 ? static_cast<size_t>(length) : 0, '\0');
+    if (length > 0) std::vsnprintf(text.data(), text.size() + 1, format, arguments);
+    va_end(arguments);
+    return text;
+}
+
+std::string candidatesText(int candidateDepth) {
+    switch (candidateDepth) {
+        case 1:
+            return "candidates due to shallow analysis.\r\nthey are just hints";
+        case 2:
+            return "candidates due to deep analysis.";
+        default:
+            return "no candidates expressed\r\neven by shallow analysis\r\n"
+                   "cause single candidate is not a hint.";
+    }
+}
+
+std::string loadedText(const StatusInputs& in) {
+    const std::string file(in.fileName);
+    const char* name = className(in.puzzleClass);
+    if (in.puzzleClass < kHandBuiltClass) {
+        return formatted("loaded %s,\r\n%s, sn is %X-%X-%X-%X-%X", file.c_str(), name, in.serial[0],
+                         in.serial[1], in.serial[2], in.serial[3], in.serial[4]);
+    }
+    if (in.answerKnown != 0) return formatted("loaded %s, %s", file.c_str(), name);
+    return formatted("loaded %s,\r\n%s without Answer", file.c_str(), name);
+}
+
+}  // namespace
+
+const char* className(int difficultyClass) {
+    if (difficultyClass < 0 || difficultyClass >= kClassNameCount) return "Unknown";
+    return kClassNames[difficultyClass];
+}
+
+std::string statusText(int statusCode, const StatusInputs& in) {
+    switch (statusCode) {
+        case kStatusWelcome:
+            return "welcome to the Grid Atelier!";
+        case kStatusLevelChosen:
+            return formatted("you're going to try puzzles as %s", className(in.level));
+        case kStatusNewPuzzle:
+            return formatted("new puzzle as %s class,\r\nserial number is %X-%X-%X-%X-%X",
+                             className(in.level), in.serial[0], in.serial[1], in.serial[2],
+                             in.serial[3], in.serial[4]);
+        case kStatusSaved:
+            return "saved a puzzle to a file named " + std::string(in.fileName);
+        case kStatusLoaded:
+            return loadedText(in);
+        case kStatusNoExpress:
+            return "no express mistakes";
+        case kStatusExpressVisible:
+            return "express visible mistakes as red color font";
+        case kStatusExpressAbsolute:
+            return "express absolute mistakes as red color font";
+        case kStatusSolvingReset:
+            return "reset the solving";
+        case kStatusCandidatesReset:
+            return "reset the candidates";
+        case kStatusCandidatesShown:
+            return candidatesText(in.candidateDepth);
+        case kStatusAnswerOpened:
+            return "the answer was opened";
+        case kStatusFinishedWithMistakes:
+            return "finished although there are some mistakes";
+        case kStatusSolving:
+            return "\r\nsolving...";
+        case kStatusCompleteOtherAnswer:
+            return "Congraz! complete solving\r\nthis puzzle may have multi answers\r\n"
+                   "cause different to the answer";
+        case kStatusComplete:
+            return "Congraz! complete solving";
+        case kStatusPencilMarksStuck:
+            return "could not solve the puzzle...\r\ndue to the pencil marks\r\n"
+                   "plz try the backtracking method.";
+        case kStatusNotSolved:
+            return "could not solve the puzzle...\r\nplease try again.";
+        case kStatusChecking:
+            return "\r\nchecking...";
+        case kStatusSolvable:
+            return "solvable structure.";
+        case kStatusUnsolvable:
+            return "unsolvable structure.\r\nthis puzzle is unsolvable.";
+        case kStatusSingleAnswer:
+            return "single answer.";
+        case kStatusMultipleAnswers:
+            return "multiple answers.\r\nthis puzzle has multiple answers.";
+        case kStatusNoUsableAnswer:
+            return "no answer data or illegal answer detected.";
+        default:
+            return "";
+    }
+}
+
+void showStatus(Desktop& desktop, int statusCode, const StatusInputs& inputs) {
+    desktop.setText(kStatusBoxId, statusText(statusCode, inputs));
+}
+
+const char* errorText(int errorCode) {
+    switch (errorCode) {
+        case kErrorSaveFailed:
+            return kSaveFailedText;
+        case kErrorLoadFailed:
+            return kLoadFailedText;
+        case kErrorCsvFailed:
+            return kCsvOpenFailedText;
+        default:
+            return nullptr;
+    }
+}
+
+void showError(Desktop& desktop, int errorCode) {
+    const char* text = errorText(errorCode);
+    if (text != nullptr) desktop.messageBox(text, "error");
+}
+
+}  // namespace ga

@@ -1,0 +1,80 @@
+// The numbered status messages of the status box, and the error boxes for
+// failed puzzle and CSV files.
+//
+// Every result of a command or a job is shown by number: the handler stores the
+// code and showStatus turns it into text. Multi-line texts break with "\r\n".
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/puzzle_record.h"
+#include "platform/desktop.h"
+
+namespace ga {
+
+enum StatusCode : int {
+    kStatusWelcome = 0,
+    kStatusLevelChosen = 1,
+    kStatusNewPuzzle = 2,
+    kStatusSaved = 3,
+    kStatusLoaded = 4,
+    kStatusNoExpress = 5,
+    kStatusExpressVisible = 6,
+    kStatusExpressAbsolute = 7,
+    kStatusSolvingReset = 8,
+    kStatusCandidatesReset = 9,
+    kStatusCandidatesShown = 10,
+    kStatusAnswerOpened = 11,
+    kStatusFinishedWithMistakes = 12,
+    kStatusSolving = 13,
+    kStatusCompleteOtherAnswer = 14,
+    kStatusComplete = 15,
+    kStatusPencilMarksStuck = 16,
+    kStatusNotSolved = 17,
+    kStatusChecking = 32,
+    kStatusSolvable = 33,
+    kStatusUnsolvable = 34,
+    kStatusSingleAnswer = 35,
+    kStatusMultipleAnswers = 36,
+    kStatusNoUsableAnswer = 37,
+};
+
+// What the messages are filled with. The caller copies these from the current
+// settings, the puzzle file header and the board's record.
+struct StatusInputs {
+    int level = 0;              // class of the next new puzzle
+    std::string_view fileName;  // of the last save or load
+    int candidateDepth = 0;     // of the last "Show Candidates": 0, 1 or 2
+    int puzzleClass = 0;        // of the loaded file: below 8 generated, 8 hand-built
+    uint32_t serial[kSerialParts] = {};
+    int answerKnown = 0;
+};
+
+// The name of a difficulty class 0..7, or "Hand-build" for 8. A class outside
+// 0..8 (only a foreign or damaged puzzle file carries one) is named "Unknown".
+const char* className(int difficultyClass);
+
+// The text of a status code. Codes that no handler sets (18..31, above 37,
+// negative) give an empty text, so a stray code clears the box rather than
+// leaving an earlier message that no longer applies. A candidate depth other
+// than 1 or 2 reads as 0, the one that claims no candidates.
+std::string statusText(int statusCode, const StatusInputs& inputs);
+
+// Writes the text of the code into the status box.
+void showStatus(Desktop& desktop, int statusCode, const StatusInputs& inputs);
+
+enum ErrorCode : int {
+    kErrorSaveFailed = 1,
+    kErrorLoadFailed = 2,
+    kErrorCsvFailed = 4,
+};
+
+// The text of an error box, or nullptr for a code that has none.
+const char* errorText(int errorCode);
+
+// A box titled "error" with the code's text. A code without text shows nothing.
+void showError(Desktop& desktop, int errorCode);
+
+}  // namespace ga

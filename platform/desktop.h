@@ -1,0 +1,90 @@
+// The desktop as the program's logic sees it: one main window with a menu,
+// child controls addressed by identifier, message boxes, file dialogs, modal
+// dialogs, and the bridge that lets the worker thread hand the window a
+// command. The logic (app/, ui/) calls nothing else of the desktop; the Qt
+// implementation and the scriptable fake for tests both implement this.
+#pragma once
+
+#include <string>
+
+#include "core/progress.h"
+
+namespace ga {
+
+struct ScreenRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+};
+
+struct ControlRect {
+    int x = 0, y = 0, width = 0, height = 0;
+};
+
+enum class ControlKind {
+    kOpenCell,    // multi-line, digits only, centred, bordered, editable
+    kClueCell,    // single-line, digits only, centred, bordered, read-only
+    kStatusBox,   // multi-line, read-only, centred, bordered
+    kPushButton,  // a button that sends its identifier as a command
+};
+
+enum class FontChoice { kBig, kSmall };  // "Arial" at heights 40 and 18
+
+struct TextColour {
+    int red = 0, green = 0, blue = 255;
+};
+
+// What the desktop tells the window about a cell (identifiers 1501..1581).
+enum class CellNotification { kGainedFocus, kLostFocus };
+
+class Desktop {
+  public:
+    virtual ~Desktop() = default;
+
+    // --- the main window -------------------------------------------------
+    virtual void setTitle(const std::string& title) = 0;
+    virtual int clientWidth() = 0;
+    virtual ScreenRect windowRect() = 0;
+    virtual void moveWindow(int left, int top, int width, int height) = 0;
+    virtual int screenWidth() = 0;  // of the screen that shows the window
+    virtual int screenHeight() = 0;
+    // Ends the window; the desktop then leaves its event loop with code 0.
+    virtual void destroyWindow() = 0;
+
+    // --- child controls by identifier ------------------------------------
+    // False when the control could not be made.
+    virtual bool createControl(int id, ControlKind kind, const ControlRect& rect) = 0;
+    virtual void destroyControl(int id) = 0;
+    virtual void moveControl(int id, const ControlRect& rect) = 0;
+    virtual void setText(int id, const std::string& text) = 0;
+    virtual std::string text(int id) = 0;
+    virtual void setFont(int id, FontChoice font) = 0;
+    virtual void enableControl(int id, bool enabled) = 0;
+    // Paints the cell again; an editable cell asks for its colour first.
+    virtual void repaint(int id) = 0;
+
+    // --- the menu, by command identifier ----------------------------------
+    // The items and keys are those of app/menu_table.h; a greyed item's key
+    // does nothing. Identifiers without a menu item are ignored.
+    virtual void enableMenuItem(int command, bool enabled) = 0;
+    virtual void checkMenuItem(int command, bool checked) = 0;
+
+    // --- boxes and dialogs -------------------------------------------------
+    // A message box with an OK button, modal to the main window.
+    virtual void messageBox(const std::string& text, const std::string& title) = 0;
+
+    // --- the progress bar ---------------------------------------------------
+    // False when the bar could not be made. Its sink may be driven from the
+    // worker thread; the desktop carries the calls over to the window thread.
+    virtual bool createProgressBar(const ControlRect& rect) = 0;
+    virtual ProgressSink* progressBar() = 0;
+
+    // --- the worker's bridge -------------------------------------------------
+    // Called on the worker thread: the window handles `command` as a command
+    // with notification 0 on its own thread; returns once it has been handled.
+    virtual void sendCommandFromWorker(int command) = 0;
+
+    // --- files ------------------------------------------------------------
+    // The folder of the running executable, ending in '/'.
+    virtual std::string executableFolder() = 0;
+};
+
+}  // namespace ga
