@@ -4,12 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 
 #include "platform/desktop.h"
+#include "ui/atomic_file.h"
 
 namespace ga {
 
@@ -110,35 +110,6 @@ std::string withTrailingSlash(std::string folder) {
     return folder;
 }
 
-std::string folderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-// A hidden name no other writer uses (process id and a counter), so that two
-// copies writing at once never share a half-written file.
-int createFreshFile(const std::string& folder, std::string& freshPath) {
-    static std::atomic<unsigned> counter{0};
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        freshPath = folder + "." + kSettingsFileName + "-" + std::to_string(::getpid()) + "-" +
-                    std::to_string(counter++) + ".tmp";
-        const int fd = ::open(freshPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-    return -1;
-}
-
-// Asking the file system beats reading permission bits: it also answers for
-// read-only mounts, access lists and a superuser.
-bool canCreateFilesIn(const std::string& folder) {
-    std::string probePath;
-    const int fd = createFreshFile(folder, probePath);
-    if (fd < 0) return false;
-    ::close(fd);
-    ::unlink(probePath.c_str());
-    return true;
-}
-
 bool isFolder(const std::string& path) {
     struct stat status;
     return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
@@ -151,19 +122,6 @@ bool makeFolders(const std::string& folder) {
         ::mkdir(folder.substr(0, slash).c_str(), 0700);
     }
     return isFolder(folder);
-}
-
-bool writeAll(int fd, const unsigned char* bytes, std::size_t size) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, bytes, size);
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return true;
 }
 
 enum class FileRead { kMissing, kUnusable, kComplete };
@@ -273,16 +231,7 @@ bool writeSettingsFile(const std::string& path, const SettingsFile& file) {
     unsigned char bytes[kSettingsFileBytes];
     encodeSettingsFile(file, bytes);
 
-    std::string freshPath;
-    const int fd = createFreshFile(folderOf(path), freshPath);
-    if (fd < 0) return false;
-    // The bytes reach the disk before the rename, so that a crash leaves
-    // either the earlier file or the complete new one.
-    bool written = writeAll(fd, bytes, sizeof bytes) && ::fsync(fd) == 0;
-    written = ::close(fd) == 0 && written;
-    if (written && ::rename(freshPath.c_str(), path.c_str()) == 0) return true;
-    ::unlink(freshPath.c_str());
-    return false;
+    return replaceFileContent(path, bytes, sizeof bytes) == ReplaceResult::kWritten;
 }
 
 int writeSettingsAtStart(Desktop& desktop, const SettingsPlace& place, SettingsFile& file,

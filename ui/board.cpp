@@ -1,0 +1,183 @@
+#include "ui/board.h"
+
+#include <cstring>
+
+#include "app/command_ids.h"
+#include "app/status_messages.h"
+#include "core/checks.h"
+
+namespace ga {
+
+const char* const kProgressBarFailedText = "failed to create progress bar";
+const char* const kProgressBarFailedTitle = "alert";
+
+namespace {
+
+constexpr int kBoardMargin = 20;
+constexpr int kBoxGap = 2;
+constexpr int kProgressBarHeight = 11;
+constexpr int kMaxTypedDigits = 9;  // 999999999 is the largest number a cell stores
+
+bool isOpen(const PuzzleRecord& record, int cell) {
+    return record.openFlags[cell] != 0;
+}
+
+}  // namespace
+
+BoardLayout boardLayout(int clientWidth) {
+    BoardLayout layout;
+    const int s = (clientWidth - 44) / 9;
+    layout.cellSize = s;
+    for (int i = 0; i < 9; ++i) layout.offsets[i] = kBoardMargin + i * s + (i / 3) * kBoxGap;
+    layout.statusBox = ControlRect{kBoardMargin, 9 * s + 44, clientWidth - 44, (3 * s) / 2};
+    layout.progressBar =
+        ControlRect{clientWidth / 10, 9 * s + 29, 8 * clientWidth / 10, kProgressBarHeight};
+    return layout;
+}
+
+CellDisplay cellDisplay(const PuzzleRecord& record, int cell) {
+    if (!isOpen(record, cell)) return {FontChoice::kBig, std::to_string(record.answerGrid[cell])};
+    if (record.valueGrid[cell] != 0) {
+        return {FontChoice::kBig, std::to_string(record.valueGrid[cell])};
+    }
+    if (record.candidateNumbers[cell] > 9) {
+        return {FontChoice::kSmall, std::to_string(record.candidateNumbers[cell])};
+    }
+    return {FontChoice::kBig, std::string()};
+}
+
+void showCell(Desktop& desktop, const PuzzleRecord& record, int cell) {
+    const CellDisplay display = cellDisplay(record, cell);
+    desktop.setFont(cellId(cell), display.font);
+    desktop.setText(cellId(cell), display.text);
+}
+
+int createBoard(Desktop& desktop, const PuzzleRecord& record) {
+    const BoardLayout layout = boardLayout(desktop.clientWidth());
+    int result = 0;
+    for (int cell = 0; cell < kCells; ++cell) {
+        const ControlKind kind =
+            isOpen(record, cell) ? ControlKind::kOpenCell : ControlKind::kClueCell;
+        if (!desktop.createControl(cellId(cell), kind, layout.cell(cell))) {
+            result = -1;
+            continue;
+        }
+        showCell(desktop, record, cell);
+    }
+    return result;
+}
+
+void destroyBoard(Desktop& desktop) {
+    for (int cell = 0; cell < kCells; ++cell) desktop.destroyControl(cellId(cell));
+}
+
+int createStatusBox(Desktop& desktop) {
+    const BoardLayout layout = boardLayout(desktop.clientWidth());
+    desktop.createControl(kStatusBoxId, ControlKind::kStatusBox, layout.statusBox);
+    desktop.setFont(kStatusBoxId, FontChoice::kSmall);
+    if (!desktop.createProgressBar(layout.progressBar)) {
+        desktop.messageBox(kProgressBarFailedText, kProgressBarFailedTitle);
+        return -1;
+    }
+    return 0;
+}
+
+void repaintOpenCells(Desktop& desktop, const PuzzleRecord& record) {
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (isOpen(record, cell)) desktop.repaint(cellId(cell));
+    }
+}
+
+int32_t typedNumber(const std::string& text) {
+    int32_t number = 0;
+    for (size_t i = 0; i < text.size() && i < kMaxTypedDigits; ++i) {
+        const char c = text[i];
+        if (c < '0' || c > '9') break;
+        number = number * 10 + (c - '0');
+    }
+    return number;
+}
+
+void cellGainedFocus(Desktop& desktop, PuzzleRecord& record, int cell) {
+    if (!isOpen(record, cell)) return;
+    record.valueGrid[cell] = 0;
+    desktop.setFont(cellId(cell), FontChoice::kSmall);
+}
+
+bool cellLostFocus(Desktop& desktop, PuzzleRecord& record, int cell) {
+    const int32_t number = typedNumber(desktop.text(cellId(cell)));
+    bool changed = false;
+    if (number >= 1 && number <= 9) {
+        if (record.valueGrid[cell] != number) {
+            record.valueGrid[cell] = number;
+            changed = true;
+        }
+        desktop.setFont(cellId(cell), FontChoice::kBig);
+    } else if (record.candidateNumbers[cell] != number) {
+        record.candidateNumbers[cell] = number;
+        record.valueGrid[cell] = 0;
+        changed = true;
+    }
+    return changed;
+}
+
+TextColour cellColour(const PuzzleRecord& record, int expressMode, int cell,
+                      const std::string& text) {
+    if (text.size() >= 2) return kCandidateGrey;
+    if (expressMode == 1 && hasConflict(record, cell) == 1) return kMistakeRed;
+    if (expressMode == 2 && record.valueGrid[cell] != record.answerGrid[cell]) return kMistakeRed;
+    return kValueBlue;
+}
+
+int CompletionCheck::run(Desktop& desktop, PuzzleRecord& record, int menuMode) {
+    if ((menuMode & 7) == 0) return kNoStatus;
+    int status = kNoStatus;
+    int empty = 0;
+    int different = 0;
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (!isOpen(record, cell)) continue;
+        const int32_t value = record.valueGrid[cell];
+        if (value == 0) {
+            ++empty;
+        } else if (record.answerKnown == 1 && value != record.answerGrid[cell]) {
+            ++different;
+        }
+    }
+    if (empty == 0) {
+        if (isComplete(record.valueGrid) != 0) {
+            status = kStatusFinishedWithMistakes;
+        } else {
+            status = different > 0 ? kStatusCompleteOtherAnswer : kStatusComplete;
+            if (record.answerKnown == 0 && isUnique(record)) {
+                std::memcpy(record.answerGrid, record.valueGrid, sizeof record.answerGrid);
+                record.answerKnown = 1;
+            }
+            desktop.enableMenuItem(kCommandOpenAnswer, record.answerKnown == 1);
+        }
+    }
+    desktop.enableMenuItem(kCommandSavePuzzle, true);
+    return status;
+}
+
+bool CompletionCheck::isUnique(const PuzzleRecord& record) {
+    const bool sameBoard =
+        haveVerdict_ &&
+        std::memcmp(lastAnswerGrid_, record.answerGrid, sizeof lastAnswerGrid_) == 0 &&
+        std::memcmp(lastOpenFlags_, record.openFlags, sizeof lastOpenFlags_) == 0 &&
+        std::memcmp(lastValueGrid_, record.valueGrid, sizeof lastValueGrid_) == 0;
+    if (sameBoard) return lastUnique_;
+
+    // The check loads the clues and may drop a stored answer it finds unusable;
+    // it works on a copy so that the board's record changes only by adoption.
+    PuzzleRecord trial = record;
+    ProgressMeter noBar;  // runs on the window thread: nothing to show
+    lastUnique_ = checkMultiple(trial, noBar) == kSingleAnswer;
+    ++uniquenessChecks_;
+    std::memcpy(lastAnswerGrid_, record.answerGrid, sizeof lastAnswerGrid_);
+    std::memcpy(lastOpenFlags_, record.openFlags, sizeof lastOpenFlags_);
+    std::memcpy(lastValueGrid_, record.valueGrid, sizeof lastValueGrid_);
+    haveVerdict_ = true;
+    return lastUnique_;
+}
+
+}  // namespace ga

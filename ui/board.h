@@ -1,0 +1,111 @@
+// The board: 81 cells laid out as a 9x9 grid with wider gaps between the
+// boxes, the status box below them and the progress bar between the two.
+//
+// The board has no model of its own. It shows the main window's puzzle record
+// and writes what the player types straight back into it; these functions are
+// the window's only way to touch the cell controls.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/puzzle_record.h"
+#include "platform/desktop.h"
+
+namespace ga {
+
+struct BoardLayout {
+    int cellSize = 0;
+    int offsets[9] = {};  // of columns from the left, and of rows from the top
+    ControlRect statusBox;
+    ControlRect progressBar;
+
+    ControlRect cell(int cellIndex) const {
+        return ControlRect{offsets[columnOf(cellIndex)], offsets[rowOf(cellIndex)], cellSize,
+                           cellSize};
+    }
+};
+
+// Everything follows from the width of the window's client area: the cell
+// size is (width - 44) / 9, and each box boundary adds 2 pixels of gap.
+BoardLayout boardLayout(int clientWidth);
+
+// Creates the 81 cells from the record and shows each by the display rules.
+// Returns 0, or -1 when some cell could not be made (the others still are).
+int createBoard(Desktop& desktop, const PuzzleRecord& record);
+void destroyBoard(Desktop& desktop);
+
+extern const char* const kProgressBarFailedText;   // "failed to create progress bar"
+extern const char* const kProgressBarFailedTitle;  // "alert"
+
+// Creates the status box (empty) and the hidden progress bar. A bar that
+// cannot be made is reported in a box and leaves the jobs without progress
+// display; returns -1 then, 0 otherwise.
+int createStatusBox(Desktop& desktop);
+
+// What a cell shows: clues and values in the big font, a candidate list of
+// two or more digits in the small font, nothing otherwise (a single
+// candidate is no hint).
+struct CellDisplay {
+    FontChoice font = FontChoice::kBig;
+    std::string text;
+};
+CellDisplay cellDisplay(const PuzzleRecord& record, int cellIndex);
+void showCell(Desktop& desktop, const PuzzleRecord& record, int cellIndex);
+
+// Paints every open cell again so that its colour follows a new express mode.
+void repaintOpenCells(Desktop& desktop, const PuzzleRecord& record);
+
+// The number typed into a cell: the value of its leading digits, 0 for none.
+// At most nine digits are read, so the number always fits 32 bits; the rest
+// of a longer string stays in the cell's text but is not stored.
+int32_t typedNumber(const std::string& text);
+
+// Entering an open cell clears its value at once and switches it to the
+// small font, ready for a candidate list; a clue is left alone.
+void cellGainedFocus(Desktop& desktop, PuzzleRecord& record, int cellIndex);
+
+// Leaving a cell takes what it shows: 1..9 becomes its value (big font),
+// anything else its candidate list. Returns true when the record changed.
+bool cellLostFocus(Desktop& desktop, PuzzleRecord& record, int cellIndex);
+
+constexpr TextColour kCandidateGrey{102, 102, 102};
+constexpr TextColour kMistakeRed{255, 0, 0};
+constexpr TextColour kValueBlue{0, 0, 255};
+
+// The text colour of an open cell showing `text`, under express mode 0
+// (none), 1 (conflicts with the row, column and box) or 2 (differences from
+// the answer).
+TextColour cellColour(const PuzzleRecord& record, int expressMode, int cellIndex,
+                      const std::string& text);
+
+// The check that congratulates a finished board. It runs whenever a cell is
+// painted, so the expensive part, the uniqueness check of a finished board
+// without a known answer, runs once per distinct board: its verdict is kept
+// with the grid it was made for.
+class CompletionCheck {
+  public:
+    static constexpr int kNoStatus = -1;
+
+    // Only while a puzzle is played (menu modes 1, 2 and 4): enables "Save
+    // Puzzle", and when no open cell is empty, judges the board and sets
+    // "Open Answer" by whether an answer is known. A finished, correct board
+    // without an answer adopts its grid as the answer when the grid is the
+    // puzzle's only answer. Returns the status code to show, or kNoStatus.
+    int run(Desktop& desktop, PuzzleRecord& record, int menuMode);
+
+    // How many times the uniqueness check has really run.
+    int uniquenessChecks() const { return uniquenessChecks_; }
+
+  private:
+    bool isUnique(const PuzzleRecord& record);
+
+    bool haveVerdict_ = false;
+    bool lastUnique_ = false;
+    int32_t lastAnswerGrid_[kCells] = {};
+    int32_t lastOpenFlags_[kCells] = {};
+    int32_t lastValueGrid_[kCells] = {};
+    int uniquenessChecks_ = 0;
+};
+
+}  // namespace ga
