@@ -35,6 +35,26 @@ struct TextColour {
 // What the desktop tells the window about a cell (identifiers 1501..1581).
 enum class CellNotification { kGainedFocus, kLostFocus };
 
+// What the desktop delivers to the program's logic, always on the window
+// thread: the window procedure's side of the contract.
+class WindowEvents {
+  public:
+    virtual ~WindowEvents() = default;
+    // The window exists (with its client area sized) but is not shown yet: the
+    // logic sets itself up. False means the set-up failed and the window must
+    // close at once without being shown.
+    virtual bool onCreate() = 0;
+    // A menu item, an accelerator, a push button, or the worker's notice.
+    virtual void onCommand(int id) = 0;
+    // A cell (1501..1581) gained or lost the input focus.
+    virtual void onCellNotification(int cellId, CellNotification notification) = 0;
+    // An editable cell is about to be painted: its text colour. This is also
+    // where the board's completion check runs.
+    virtual TextColour onCellColour(int cellId) = 0;
+    // The close box, Alt+F4 or the window manager asked the window to close.
+    virtual void onCloseRequest() = 0;
+};
+
 class Desktop {
   public:
     virtual ~Desktop() = default;

@@ -1,0 +1,275 @@
+#include "app/jobs.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/command_ids.h"
+#include "app/menu_state.h"
+#include "app/status_messages.h"
+#include "app/window_commands.h"
+#include "core/checks.h"
+#include "core/solver.h"
+#include "generator/generation.h"
+#include "ui/board.h"
+
+namespace ga {
+
+namespace {
+
+constexpr const char* kProgramName = "gridAtelier";
+
+std::string newPuzzleTitle(int level, const uint32_t (&serial)[kSerialParts]) {
+    char title[260];
+    std::snprintf(title, sizeof title, "%s -- %s, sn : %X-%X", kProgramName, className(level),
+                  serial[0], serial[1]);
+    return title;
+}
+
+}  // namespace
+
+JobCode jobOfCommand(int command) {
+    switch (command) {
+        case kCommandNewPuzzle:
+            return kJobNewPuzzle;
+        case kCommandPencilMarks:
+        case kCommandBacktracking:
+            return kJobSolve;
+        case kCommandCheckSolvable:
+            return kJobCheckSolvable;
+        case kCommandCheckMultiple:
+            return kJobCheckMultiple;
+        case kCommandRecordRegions:
+            return kJobRecordRegions;
+        default:
+            return kJobNone;
+    }
+}
+
+bool isJobNotice(int id) {
+    return jobOfCommand(id) != kJobNone;
+}
+
+void buildWorkCopy(const PuzzleRecord& puzzle, int handBuildStage, PuzzleRecord& workCopy) {
+    resetRecord(workCopy);
+    std::memset(workCopy.serial, 0, sizeof workCopy.serial);
+    workCopy.answerKnown = puzzle.answerKnown;
+    if (puzzle.answerKnown > 0) {
+        std::memcpy(workCopy.answerGrid, puzzle.answerGrid, sizeof workCopy.answerGrid);
+    }
+    if (handBuildStage != 0) {
+        std::memcpy(workCopy.valueGrid, puzzle.valueGrid, sizeof workCopy.valueGrid);
+        return;
+    }
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (puzzle.openFlags[cell] == 0) workCopy.valueGrid[cell] = puzzle.valueGrid[cell];
+    }
+}
+
+// --- the event -------------------------------------------------------------------
+
+void ManualResetEvent::set() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    signalled_ = true;
+    changed_.notify_all();
+}
+
+void ManualResetEvent::wait() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    changed_.wait(lock, [this] { return signalled_; });
+}
+
+bool ManualResetEvent::waitForStop(std::chrono::milliseconds timeout,
+                                   const std::atomic<uint32_t>& stop) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    return changed_.wait_for(lock, timeout, [&stop] { return stop.load() != 0; });
+}
+
+// --- the worker ------------------------------------------------------------------
+
+JobControl::JobControl(Desktop& desktop) : desktop_(desktop) {}
+
+JobControl::~JobControl() {
+    if (workerRunning()) stopWorker();
+}
+
+void JobControl::startWorker() {
+    if (workerRunning()) return;
+    job_.stopRequested.store(0);
+    worker_ = std::thread([this] { workerMain(); });
+}
+
+void JobControl::stopWorker() {
+    if (!workerRunning()) return;
+    // Stop first: the wake-up below then finds it under the event's lock.
+    job_.stopRequested.store(1);
+    event_.set();
+    worker_.join();
+}
+
+void JobControl::workerMain() {
+    if (job_.stopRequested.load() != 0) return;
+    while (true) {
+        // The poll interval, cut short by a stop request so that close is quick.
+        if (event_.waitForStop(kPollInterval, job_.stopRequested)) return;
+        const int notice = runJob(job_.jobCode.load());
+        // Every write of the job is done; the send returns once the window
+        // has taken the results and cleared the job code.
+        if (notice != 0) desktop_.sendCommandFromWorker(notice);
+        event_.wait();
+        if (job_.stopRequested.load() != 0) return;
+    }
+}
+
+int JobControl::runJob(int32_t code) {
+    switch (code) {
+        case kJobNewPuzzle:
+            resetRecord(job_.newPuzzle);
+            job_.result =
+                static_cast<uint32_t>(generatePuzzle(job_.newPuzzle, job_.level, job_.meter));
+            return kCommandNewPuzzle;
+        case kJobSolve:
+            if (job_.checkBeforeSolve != 0) {
+                // The check places trial values; it does so in a copy.
+                PuzzleRecord trial = job_.puzzle;
+                job_.result = static_cast<uint32_t>(checkSolvable(trial, job_.meter));
+                if (job_.result != 0) return kCommandCheckSolvable;
+            }
+            buildWorkCopy(job_.puzzle, job_.handBuildStage, job_.workCopy);
+            job_.result =
+                static_cast<uint32_t>(solveJob(job_.workCopy, int(job_.method), job_.meter));
+            return kCommandPencilMarks + static_cast<int>(job_.method);
+        case kJobCheckSolvable:
+            buildWorkCopy(job_.puzzle, job_.handBuildStage, job_.workCopy);
+            job_.result = static_cast<uint32_t>(checkSolvable(job_.workCopy, job_.meter));
+            return kCommandCheckSolvable;
+        case kJobCheckMultiple:
+            buildWorkCopy(job_.puzzle, job_.handBuildStage, job_.workCopy);
+            job_.result = static_cast<uint32_t>(checkMultiple(job_.workCopy, job_.meter));
+            return kCommandCheckMultiple;
+        default:
+            // No job, or the region search, which arrives with its dialog.
+            return 0;
+    }
+}
+
+// --- the window's side -------------------------------------------------------------
+
+bool JobControl::startJob(Desktop& desktop, WindowState& state, int command) {
+    const JobCode code = jobOfCommand(command);
+    if (busy() || code == kJobNone || code == kJobRecordRegions) return false;
+    // The generator refuses a class outside 0..7; refusing here keeps the
+    // menu and the board as they are instead of running an empty job.
+    if (code == kJobNewPuzzle && !isDifficultyClass(state.settings.level)) return false;
+
+    job_.method = command == kCommandBacktracking ? 1u : 0u;
+    job_.level = state.settings.level;
+    job_.checkBeforeSolve = state.settings.checkBeforeSolve;
+    job_.handBuildStage = state.handBuildStage;
+    job_.puzzle = state.puzzle;
+    job_.jobCode.store(code);
+
+    updateMenu(desktop, true, state.settings.menuMode, state.puzzle.answerKnown != 0);
+    if (code == kJobSolve) setStatus(desktop, state, kStatusSolving);
+    if (code == kJobCheckSolvable || code == kJobCheckMultiple) {
+        setStatus(desktop, state, kStatusChecking);
+    }
+    event_.set();
+    jobSignalled_ = true;
+    return true;
+}
+
+JobControl::NoticeOutcome JobControl::handleNotice(Desktop& desktop, WindowState& state,
+                                                   int notice) {
+    if (!busy()) return NoticeOutcome::kNotANotice;
+    job_.jobCode.store(kJobNone);
+    event_.set();
+    jobSignalled_ = false;
+
+    const uint32_t result = job_.result;
+    switch (notice) {
+        case kCommandNewPuzzle:
+            if (result != kGenerated) {
+                // Nothing was made: the board, its title and its status stay.
+                restoreIdleMenu(desktop, state);
+                return NoticeOutcome::kBoardKept;
+            }
+            takeNewPuzzle(desktop, state);
+            return NoticeOutcome::kBoardReplaced;
+        case kCommandCheckSolvable:
+            restoreIdleMenu(desktop, state);
+            if (result == kSolvable) {
+                setStatus(desktop, state, kStatusSolvable);
+            } else if (result == kNoAnswerProved || result == kNoAnswerFound) {
+                setStatus(desktop, state, kStatusUnsolvable);
+            } else {
+                showStatusAgain(desktop, state);
+            }
+            break;
+        case kCommandCheckMultiple:
+            restoreIdleMenu(desktop, state);
+            if (result == kSingleAnswer) {
+                setStatus(desktop, state, kStatusSingleAnswer);
+            } else if (result == kMultipleAnswers) {
+                setStatus(desktop, state, kStatusMultipleAnswers);
+            } else if (result == kNoAnswer) {
+                setStatus(desktop, state, kStatusUnsolvable);
+            } else {
+                showStatusAgain(desktop, state);
+            }
+            break;
+        case kCommandPencilMarks:
+        case kCommandBacktracking:
+            takeSolve(desktop, state);
+            break;
+        default:
+            // 1126: the region search reports through its own boxes and leaves
+            // the status alone; its pending defaults arrive with its dialog.
+            restoreIdleMenu(desktop, state);
+            break;
+    }
+    return NoticeOutcome::kBoardKept;
+}
+
+void JobControl::takeNewPuzzle(Desktop& desktop, WindowState& state) {
+    // The old cells go before the record changes, so that whatever they
+    // report while being destroyed lands in the puzzle being replaced.
+    destroyBoard(desktop);
+    state.puzzle = job_.newPuzzle;
+    createBoard(desktop, state.puzzle);
+    state.header.puzzleClass = job_.level;
+    desktop.setTitle(newPuzzleTitle(job_.level, state.puzzle.serial));
+    state.header.headerSize = kPuzzleHeaderBytes;
+    state.settings.modified = 1;
+    setMenuMode(state, kMenuPlaying);
+    restoreIdleMenu(desktop, state);
+    setStatus(desktop, state, kStatusNewPuzzle);
+}
+
+void JobControl::takeSolve(Desktop& desktop, WindowState& state) {
+    PuzzleRecord& puzzle = state.puzzle;
+    if (job_.result == kSolved) {
+        for (int cell = 0; cell < kCells; ++cell) {
+            if (job_.workCopy.openFlags[cell] > 0) {
+                puzzle.valueGrid[cell] = job_.workCopy.valueGrid[cell];
+            }
+        }
+    }
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (puzzle.openFlags[cell] == 0 || puzzle.valueGrid[cell] == 0) continue;
+        desktop.setFont(cellId(cell), FontChoice::kBig);
+        desktop.setText(cellId(cell), std::to_string(puzzle.valueGrid[cell]));
+    }
+    restoreIdleMenu(desktop, state);
+    state.settings.modified = 1;
+    if (job_.result == kNotSolvedByPencilMarks) {
+        setStatus(desktop, state, kStatusPencilMarksStuck);
+    } else if (job_.result == kNotSolvedByBacktracking) {
+        setStatus(desktop, state, kStatusNotSolved);
+    } else {
+        // Solved: the board's completion check brings the message as the
+        // filled cells are painted.
+        showStatusAgain(desktop, state);
+    }
+}
+
+}  // namespace ga

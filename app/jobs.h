@@ -1,0 +1,142 @@
+// The worker thread and the job protocol.
+//
+// The long operations (a new puzzle, a solve, the two checks) run on one
+// worker thread that lives as long as the window, so that the window keeps
+// answering. The window starts a job by storing its inputs, then its code in
+// the JobRecord, greying the menu and setting the event; the worker runs the
+// job and hands the window a notice: the command identifier that started the
+// job, sent synchronously through the desktop. While a job code is set, such
+// an identifier is the notice, not a command.
+//
+// The worker never touches the board's record. A job starts from a copy of
+// it taken by the window, and its results (a new puzzle, a solved grid) stay
+// in the JobRecord until the window copies them in while handling the
+// notice, when the worker is blocked in its send. So the board is never seen
+// half-written, and the window's cell edits (held while busy, see
+// MainWindow) can never race with a job.
+//
+// The event is manual-reset and never reset: the worker blocks only until the
+// first job of the run, then looks at the job code every 100 ms.
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <thread>
+
+#include "core/progress.h"
+#include "core/puzzle_record.h"
+#include "platform/desktop.h"
+
+namespace ga {
+
+struct WindowState;
+
+enum JobCode : int32_t {
+    kJobNone = 0,
+    kJobNewPuzzle = 1,
+    kJobSolve = 2,
+    kJobCheckSolvable = 3,
+    kJobCheckMultiple = 4,
+    kJobRecordRegions = 5,  // its dialog and body arrive with the region recorder
+};
+
+// The job command (1110, 1120..1123, 1126) that `command` starts, or kJobNone.
+JobCode jobOfCommand(int command);
+// Whether `id` can be a job's completion notice.
+bool isJobNotice(int id);
+
+struct JobRecord {
+    std::atomic<uint32_t> stopRequested{0};
+    // Written by the window only: the code when a job starts, 0 when its
+    // notice is handled. Storing it publishes the inputs below to the worker.
+    std::atomic<int32_t> jobCode{kJobNone};
+
+    // --- inputs, stored by the window before jobCode ---------------------------
+    uint32_t method = 0;  // job 2: 0 pencil marks, 1 backtracking
+    int32_t level = 0;    // job 1: the class to generate
+    int32_t checkBeforeSolve = 0;
+    int32_t handBuildStage = 0;
+    PuzzleRecord puzzle{};  // the board's record as the job started
+
+    // --- results, written by the worker before its notice ----------------------
+    uint32_t result = 0;       // the job body's return value
+    PuzzleRecord newPuzzle{};  // job 1
+    PuzzleRecord workCopy{};   // jobs 2..4: what the solvers and checks work on
+
+    ProgressMeter meter;  // the progress bar of every job body
+};
+
+// The working copy the solve and the checks see: every cell open, holding only
+// the clues (while building by hand: everything typed so far), and the answer
+// when one is known. The player's own entries never reach a solver or check.
+void buildWorkCopy(const PuzzleRecord& puzzle, int handBuildStage, PuzzleRecord& workCopy);
+
+// A manual-reset event made of a mutex and a condition variable.
+class ManualResetEvent {
+  public:
+    void set();
+    void wait();
+    // Waits up to `timeout` for `stop` to become non-zero; true when it did.
+    bool waitForStop(std::chrono::milliseconds timeout, const std::atomic<uint32_t>& stop);
+
+  private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool signalled_ = false;
+};
+
+// The window's side of the protocol and the worker thread itself.
+class JobControl {
+  public:
+    static constexpr std::chrono::milliseconds kPollInterval{100};
+
+    explicit JobControl(Desktop& desktop);
+    // Stops a worker still running; see stopWorker.
+    ~JobControl();
+    JobControl(const JobControl&) = delete;
+    JobControl& operator=(const JobControl&) = delete;
+
+    void startWorker();
+    // At close, which the window refuses while a job runs: the worker is then
+    // idle and makes no desktop call, so joining it needs nothing from the
+    // window thread. The worker sees the request at once.
+    void stopWorker();
+    bool workerRunning() const { return worker_.joinable(); }
+
+    bool busy() const { return job_.jobCode.load() != kJobNone; }
+    bool jobSignalled() const { return jobSignalled_; }
+    void setProgressBar(ProgressSink* bar) { job_.meter.bar = bar; }
+
+    // Starts the job of `command` (1110, 1120..1123) when idle: inputs, code,
+    // busy menu, status "solving"/"checking", event. Returns false and does
+    // nothing when busy, for another command, or for a level that names no
+    // class that can be generated.
+    bool startJob(Desktop& desktop, WindowState& state, int command);
+
+    // The notice `notice` of the running job: the job ends, its result is
+    // taken into the board, the menu returns and the status tells the result.
+    enum class NoticeOutcome { kNotANotice, kBoardKept, kBoardReplaced };
+    // kNotANotice when no job runs; kBoardReplaced when a new puzzle brought
+    // new cells.
+    NoticeOutcome handleNotice(Desktop& desktop, WindowState& state, int notice);
+
+    // The worker's side of the protocol, exposed for tests.
+    const JobRecord& record() const { return job_; }
+
+  private:
+    void workerMain();
+    int runJob(int32_t code);  // returns the notice, 0 for no job
+    void takeNewPuzzle(Desktop& desktop, WindowState& state);
+    void takeSolve(Desktop& desktop, WindowState& state);
+
+    Desktop& desktop_;
+    JobRecord job_;
+    ManualResetEvent event_;
+    std::thread worker_;
+    bool jobSignalled_ = false;
+};
+
+}  // namespace ga

@@ -1,0 +1,84 @@
+// The main window's behaviour: set-up, command routing, the board's cell
+// notifications and colours, and the close flow. It sees the desktop only
+// through the Desktop interface and is driven through WindowEvents, so the
+// same code runs on the real desktop and under the fake in tests.
+//
+// Life cycle, as the desktop drives it:
+//   1. main() chooses the settings place and reads the settings file, then
+//      constructs the window with what it found (StartupSettings);
+//   2. onCreate() once, before the window is shown; false means the settings
+//      file could not be written: the desktop closes the window unshown, and
+//      no worker was started;
+//   3. events on the window thread; the worker's notices arrive as
+//      onCommand() through Desktop::sendCommandFromWorker;
+//   4. the close flow ends with Desktop::destroyWindow(). It is refused while
+//      a job runs, and stops the worker only when it is idle, so joining the
+//      worker never needs the window thread to serve a notice.
+// Destroying the window object stops a worker still running; the desktop must
+// not do that while a job runs (the worker could be waiting in its send).
+//
+// While a job runs the board's record belongs to the job's result, so cell
+// focus notifications are held and played back once the notice is handled
+// (dropped when the notice brought a new board, whose cells are new), and the
+// completion check, which can enable menu items, waits for the idle menu.
+#pragma once
+
+#include <vector>
+
+#include "app/jobs.h"
+#include "app/window_commands.h"
+#include "platform/desktop.h"
+#include "ui/board.h"
+#include "ui/settings_file.h"
+
+namespace ga {
+
+// What main() found before the window existed.
+struct StartupSettings {
+    SettingsPlace place;
+    SettingsFile file;      // all zero when no file was read
+    bool fileRead = false;  // readSettings' answer
+};
+
+class MainWindow : public WindowEvents {
+  public:
+    MainWindow(Desktop& desktop, const StartupSettings& settings);
+    ~MainWindow() override;
+
+    bool onCreate() override;
+    void onCommand(int id) override;
+    void onCellNotification(int cellId, CellNotification notification) override;
+    TextColour onCellColour(int cellId) override;
+    void onCloseRequest() override;
+
+    // --- for the desktop and for tests ---------------------------------------------
+    const WindowState& state() const { return state_; }
+    const SettingsFile& settingsFile() const { return file_; }
+    const JobControl& jobs() const { return jobs_; }
+    const CompletionCheck& completionCheck() const { return completion_; }
+    bool busy() const { return jobs_.busy(); }
+    bool closed() const { return closed_; }
+
+  private:
+    struct HeldCellEvent {
+        int cellIndex;
+        CellNotification notification;
+    };
+
+    void routeCommand(int id);
+    void takeNotice(int notice);
+    void applyCellEvent(int cellIndex, CellNotification notification);
+    void exitProgram();
+
+    Desktop& desktop_;
+    SettingsPlace place_;
+    SettingsFile file_;  // the default Settings and the file's reserved head
+    bool fileRead_;
+    WindowState state_;
+    JobControl jobs_;
+    CompletionCheck completion_;
+    std::vector<HeldCellEvent> heldCellEvents_;
+    bool closed_ = false;
+};
+
+}  // namespace ga

@@ -1,0 +1,140 @@
+#include "app/window_commands.h"
+
+#include <cstring>
+
+#include "app/command_ids.h"
+#include "app/jobs.h"
+#include "app/menu_state.h"
+#include "app/status_messages.h"
+#include "core/candidates.h"
+#include "ui/board.h"
+
+namespace ga {
+
+namespace {
+
+StatusInputs statusInputs(const WindowState& state) {
+    StatusInputs inputs;
+    inputs.level = state.settings.level;
+    // A file name read from the settings file is NUL-terminated by repair.
+    inputs.fileName = state.settings.fileName;
+    inputs.candidateDepth = state.settings.candidateDepth;
+    inputs.puzzleClass = state.header.puzzleClass;
+    std::memcpy(inputs.serial, state.puzzle.serial, sizeof inputs.serial);
+    inputs.answerKnown = state.puzzle.answerKnown;
+    return inputs;
+}
+
+bool isOpen(const PuzzleRecord& record, int cell) {
+    return record.openFlags[cell] != 0;
+}
+
+void clearCell(Desktop& desktop, PuzzleRecord& record, int cell) {
+    record.valueGrid[cell] = 0;
+    record.candidateNumbers[cell] = 0;
+    desktop.setText(cellId(cell), "");
+}
+
+}  // namespace
+
+void setStatus(Desktop& desktop, WindowState& state, int statusCode) {
+    state.settings.statusCode = statusCode;
+    showStatusAgain(desktop, state);
+}
+
+void showStatusAgain(Desktop& desktop, WindowState& state) {
+    showStatus(desktop, state.settings.statusCode, statusInputs(state));
+}
+
+void setMenuMode(WindowState& state, int menuMode) {
+    state.settings.menuMode = menuMode;
+    if (menuMode != kMenuSaved) state.menuModeBelowSaved = menuMode;
+}
+
+void enterMenuMode(Desktop& desktop, WindowState& state, int menuMode) {
+    setMenuMode(state, menuMode);
+    applyMenuPattern(desktop, state.puzzle.answerKnown != 0, menuMode);
+}
+
+void restoreIdleMenu(Desktop& desktop, WindowState& state) {
+    const bool answerKnown = state.puzzle.answerKnown != 0;
+    if (state.settings.menuMode == kMenuSaved) {
+        // The busy menu greyed everything; pattern 2 alone would leave it so.
+        applyMenuPattern(desktop, answerKnown, state.menuModeBelowSaved);
+    }
+    updateMenu(desktop, false, state.settings.menuMode, answerKnown);
+}
+
+void chooseLevel(Desktop& desktop, WindowState& state, int difficultyClass) {
+    setLevel(desktop, state.settings.level, difficultyClass);
+    setStatus(desktop, state, kStatusLevelChosen);
+}
+
+void chooseExpressMode(Desktop& desktop, WindowState& state, int expressMode) {
+    setExpressMode(desktop, state.settings.expressMode, expressMode, state.puzzle.answerKnown != 0);
+    repaintOpenCells(desktop, state.puzzle);
+    // A damaged stored mode that setExpressMode refused has no message.
+    if (isExpressMode(state.settings.expressMode)) {
+        setStatus(desktop, state, kStatusNoExpress + state.settings.expressMode);
+    }
+}
+
+void eraseSolving(Desktop& desktop, WindowState& state) {
+    PuzzleRecord& puzzle = state.puzzle;
+    if (state.handBuildStage == 1) {
+        for (int cell = 0; cell < kCells; ++cell) {
+            if (puzzle.valueGrid[cell] != 0) continue;
+            puzzle.candidateNumbers[cell] = 0;
+            desktop.setText(cellId(cell), "");
+        }
+        setStatus(desktop, state, kStatusCandidatesReset);
+        return;
+    }
+    if (state.handBuildStage == 0) {
+        state.settings.modified = 1;
+        enterMenuMode(desktop, state, kMenuLoaded);
+    }
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (isOpen(puzzle, cell)) clearCell(desktop, puzzle, cell);
+    }
+    setStatus(desktop, state, kStatusSolvingReset);
+}
+
+void showAllCandidates(Desktop& desktop, WindowState& state) {
+    PuzzleRecord& puzzle = state.puzzle;
+    state.settings.candidateDepth = showCandidates(puzzle);
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (!isOpen(puzzle, cell) || puzzle.valueGrid[cell] != 0) continue;
+        desktop.setFont(cellId(cell), FontChoice::kSmall);
+        const int32_t candidates = puzzle.candidateNumbers[cell];
+        desktop.setText(cellId(cell), candidates > 9 ? std::to_string(candidates) : "");
+    }
+    state.settings.modified = 1;
+    setStatus(desktop, state, kStatusCandidatesShown);
+}
+
+void openAnswer(Desktop& desktop, WindowState& state) {
+    PuzzleRecord& puzzle = state.puzzle;
+    if (puzzle.answerKnown == 0 || isComplete(puzzle.answerGrid) != 0) {
+        puzzle.answerKnown = 0;
+        setStatus(desktop, state, kStatusNoUsableAnswer);
+        return;
+    }
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (!isOpen(puzzle, cell)) continue;
+        puzzle.valueGrid[cell] = puzzle.answerGrid[cell];
+        desktop.setFont(cellId(cell), FontChoice::kBig);
+        desktop.setText(cellId(cell), std::to_string(puzzle.valueGrid[cell]));
+    }
+    state.settings.modified = 1;
+    enterMenuMode(desktop, state, kMenuAnswerOpened);
+    setStatus(desktop, state, kStatusAnswerOpened);
+}
+
+void startNewPuzzle(Desktop& desktop, WindowState& state, JobControl& jobs) {
+    // Leaving a modified puzzle asks to save it once the save dialog exists;
+    // until then the question counts as answered "No".
+    jobs.startJob(desktop, state, kCommandNewPuzzle);
+}
+
+}  // namespace ga

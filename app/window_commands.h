@@ -1,0 +1,55 @@
+// The commands the main window runs itself on its own thread (level, express
+// mode, erase, show candidates, open answer, the start of a new puzzle), and
+// the state they share with the rest of the window.
+#pragma once
+
+#include "core/puzzle_record.h"
+#include "platform/desktop.h"
+#include "ui/puzzle_file.h"
+#include "ui/settings.h"
+
+namespace ga {
+
+class JobControl;
+
+// What the window's handlers work on. While a job runs the worker never
+// touches it: a job takes a copy of its inputs and its results are copied in
+// by the window when it handles the job's notice.
+struct WindowState {
+    PuzzleRecord puzzle{};  // the one the board shows
+    PuzzleFileHeader header;
+    Settings settings;       // the current Settings
+    int handBuildStage = 0;  // 0 not building, 1 the clues, 2 the answer
+    // The last menu mode other than "saved" (2) whose pattern was applied.
+    // Pattern 2 names only "Save Puzzle", so restoring the menu after a job in
+    // mode 2 applies this pattern first and pattern 2 on top of it.
+    int menuModeBelowSaved = 0;
+};
+
+// Stores the code in the current Settings and shows its text.
+void setStatus(Desktop& desktop, WindowState& state, int statusCode);
+// Shows the text of the stored code again.
+void showStatusAgain(Desktop& desktop, WindowState& state);
+
+// Sets `menuMode`; enterMenuMode also applies its pattern.
+void setMenuMode(WindowState& state, int menuMode);
+void enterMenuMode(Desktop& desktop, WindowState& state, int menuMode);
+// The menu of an idle window: "Exit" enabled and the pattern of `menuMode`,
+// on top of the pattern below it when the puzzle was just saved.
+void restoreIdleMenu(Desktop& desktop, WindowState& state);
+
+// 1210..1217: the class of the next new puzzle.
+void chooseLevel(Desktop& desktop, WindowState& state, int difficultyClass);
+// 1114..1116: how mistakes are shown; absolute mistakes need a known answer.
+void chooseExpressMode(Desktop& desktop, WindowState& state, int expressMode);
+// 1117: clears what was solved (and, while entering clues by hand, only the
+// candidates of empty cells).
+void eraseSolving(Desktop& desktop, WindowState& state);
+// 1118: every empty open cell shows its candidates.
+void showAllCandidates(Desktop& desktop, WindowState& state);
+// 1119: every open cell shows the stored answer, when there is a usable one.
+void openAnswer(Desktop& desktop, WindowState& state);
+// 1110 as a command: hands the generation of a new puzzle to the worker.
+void startNewPuzzle(Desktop& desktop, WindowState& state, JobControl& jobs);
+
+}  // namespace ga

@@ -1,0 +1,161 @@
+#include "platform/qt/control_widgets.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QString>
+#include <QTextOption>
+
+namespace ga {
+
+namespace {
+
+bool isDigits(const QString& text) {
+    for (QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return false;
+    }
+    return !text.isEmpty();
+}
+
+QString digitsOf(const QString& text) {
+    QString digits;
+    for (QChar c : text) {
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) digits += c;
+    }
+    return digits;
+}
+
+bool insertsCharacter(const QKeyEvent& event) {
+    const QString text = event.text();
+    return !text.isEmpty() && text.at(0).isPrint();
+}
+
+// Whether the key would put a character other than a digit typed on its own
+// into the cell. Ctrl with a letter goes on to the editing keys (the window's
+// accelerators have had it first); Ctrl with a keypad digit would type it.
+bool typesAnythingButADigit(const QKeyEvent& event) {
+    if (!insertsCharacter(event)) return false;
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    if (modifiers & (Qt::AltModifier | Qt::MetaModifier)) return true;
+    const bool digit = isDigits(event.text());
+    if (modifiers & Qt::ControlModifier) return digit;
+    return !digit;
+}
+
+// Read-only fields are painted on the face colour, as is usual on desktops;
+// clue cells do the same through their style sheet.
+void paintAsReadOnly(QWidget& control) {
+    QPalette palette = control.palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+    control.setPalette(palette);
+}
+
+void makeThinBordered(QFrame& frame) {
+    frame.setFrameStyle(QFrame::Box | QFrame::Plain);
+    frame.setLineWidth(1);
+}
+
+void centreMultiLine(QPlainTextEdit& edit) {
+    QTextOption option = edit.document()->defaultTextOption();
+    option.setAlignment(Qt::AlignHCenter);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    edit.document()->setDefaultTextOption(option);
+    edit.document()->setDocumentMargin(0);
+    edit.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    edit.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    makeThinBordered(edit);
+}
+
+QWidget* makeClueCell(QWidget& parent) {
+    auto* cell = new QLineEdit(&parent);
+    cell->setReadOnly(true);
+    cell->setAlignment(Qt::AlignCenter);
+    // The same thin black border as an open cell; the style's own field frame
+    // is thicker and rounded.
+    cell->setStyleSheet(QStringLiteral(
+        "QLineEdit { border: 1px solid black; padding: 0px; background-color: palette(button); }"));
+    cell->setFocusPolicy(Qt::ClickFocus);
+    cell->setContextMenuPolicy(Qt::NoContextMenu);
+    return cell;
+}
+
+QWidget* makeStatusBox(QWidget& parent) {
+    auto* box = new QPlainTextEdit(&parent);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::ClickFocus);
+    centreMultiLine(*box);
+    paintAsReadOnly(*box);
+    return box;
+}
+
+}  // namespace
+
+OpenCellEdit::OpenCellEdit(QWidget* parent) : QPlainTextEdit(parent) {
+    centreMultiLine(*this);
+    // Typing moves no focus: the board is reached by the mouse only.
+    setFocusPolicy(Qt::ClickFocus);
+    setTabChangesFocus(false);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    setInputMethodHints(Qt::ImhDigitsOnly);
+}
+
+void OpenCellEdit::keyPressEvent(QKeyEvent* event) {
+    const bool lineOrFieldKey = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                                event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (lineOrFieldKey || typesAnythingButADigit(*event)) {
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void OpenCellEdit::insertFromMimeData(const QMimeData* source) {
+    if (source == nullptr || !source->hasText()) return;
+    insertPlainText(digitsOf(source->text()));
+}
+
+QWidget* makeControl(ControlKind kind, QWidget& parent) {
+    QWidget* control = nullptr;
+    switch (kind) {
+        case ControlKind::kOpenCell:
+            control = new OpenCellEdit(&parent);
+            break;
+        case ControlKind::kClueCell:
+            control = makeClueCell(parent);
+            break;
+        case ControlKind::kStatusBox:
+            control = makeStatusBox(parent);
+            break;
+        case ControlKind::kPushButton:
+            control = new QPushButton(&parent);
+            break;
+    }
+    if (control != nullptr) control->show();
+    return control;
+}
+
+void setControlText(QWidget& control, const std::string& text) {
+    QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(&control)) {
+        edit->setPlainText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    } else if (auto* field = qobject_cast<QLineEdit*>(&control)) {
+        field->setText(shown);
+    } else if (auto* button = qobject_cast<QPushButton*>(&control)) {
+        button->setText(shown);
+    }
+}
+
+std::string controlText(const QWidget& control) {
+    QString text;
+    if (auto* edit = qobject_cast<const QPlainTextEdit*>(&control)) {
+        text = edit->toPlainText().replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    } else if (auto* field = qobject_cast<const QLineEdit*>(&control)) {
+        text = field->text();
+    } else if (auto* button = qobject_cast<const QPushButton*>(&control)) {
+        text = button->text();
+    }
+    return text.toStdString();
+}
+
+}  // namespace ga

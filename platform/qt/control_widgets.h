@@ -1,0 +1,35 @@
+// The widgets behind the window's child controls, and their texts.
+#pragma once
+
+#include <QPlainTextEdit>
+#include <string>
+
+#include "platform/desktop.h"
+
+class QWidget;
+
+namespace ga {
+
+// An open cell: multi-line so that a long candidate list wraps, centred, and
+// taking digits only, whether typed, pasted or dropped. Enter and Tab insert
+// nothing, as the window has no dialog keyboard handling to give them a use.
+class OpenCellEdit : public QPlainTextEdit {
+    Q_OBJECT
+
+  public:
+    explicit OpenCellEdit(QWidget* parent);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+};
+
+// A new, shown control of `kind` as a child of `parent`, with empty text.
+QWidget* makeControl(ControlKind kind, QWidget& parent);
+
+// The edit controls keep "\r\n" line ends in their texts, as the logic's
+// status messages are written; the widgets hold "\n".
+void setControlText(QWidget& control, const std::string& text);
+std::string controlText(const QWidget& control);
+
+}  // namespace ga

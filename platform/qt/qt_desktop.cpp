@@ -1,0 +1,356 @@
+#include "platform/qt/qt_desktop.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMetaObject>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QString>
+#include <QThread>
+#include <algorithm>
+
+#include "platform/qt/accelerator_keys.h"
+#include "platform/qt/control_widgets.h"
+#include "platform/qt/menu_bar_builder.h"
+#include "platform/qt/progress_bar_bridge.h"
+#include "platform/qt/window_metrics.h"
+
+namespace ga {
+
+namespace {
+
+constexpr int kBigFontLineHeight = 40;
+constexpr int kSmallFontLineHeight = 18;
+const QColor kClientBackground(192, 192, 192);
+
+QString fromStd(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QRect toQRect(const ControlRect& rect) {
+    return QRect(rect.x, rect.y, rect.width, rect.height);
+}
+
+}  // namespace
+
+QtDesktop::QtDesktop()
+    : clientSize_(clientSizeInPixels()),
+      bigFont_(arialOfLineHeight(kBigFontLineHeight)),
+      smallFont_(arialOfLineHeight(kSmallFontLineHeight)) {
+    setWindowTitle(QStringLiteral("gridAtelier"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+
+    client_ = new QWidget(this);
+    QPalette palette = client_->palette();
+    palette.setColor(QPalette::Window, kClientBackground);
+    client_->setPalette(palette);
+    client_->setAutoFillBackground(true);
+    setCentralWidget(client_);
+
+    menuItems_ = buildMenuBar(*menuBar());
+    for (const auto& [command, action] : menuItems_) {
+        connect(action, &QAction::triggered, this, [this, command = command, action = action] {
+            // A checkable item flips itself when chosen; only the logic moves marks.
+            if (action->isCheckable()) action->setChecked(checkedItems_[command]);
+            runCommand(command);
+        });
+    }
+    // Fixed before the platform window exists, so that it is made at this size.
+    fixSize();
+
+    qApp->installEventFilter(this);
+}
+
+QtDesktop::~QtDesktop() {
+    qApp->removeEventFilter(this);
+    events_ = nullptr;
+}
+
+bool QtDesktop::open(WindowEvents& events) {
+    events_ = &events;
+    if (!events.onCreate() || ended_.load()) {
+        ended_.store(true);
+        return false;
+    }
+    fitClientHeightToControls();
+    show();
+    return true;
+}
+
+void QtDesktop::fitClientHeightToControls() {
+    // A font whose lines are short for its width makes the client area too low
+    // for the board laid out on its width: then the controls' bottom margin
+    // becomes the same as their left one.
+    const QRect used = client_->childrenRect();
+    const int needed = used.bottom() + 1 + std::max(used.left(), 0);
+    if (used.isEmpty() || needed <= clientSize_.height()) return;
+    clientSize_.setHeight(needed);
+    fixSize();
+}
+
+void QtDesktop::fixSize() {
+    client_->setFixedSize(clientSize_);
+    setFixedSize(clientSize_.width(), clientSize_.height() + menuBar()->sizeHint().height());
+}
+
+void QtDesktop::runCommand(int command) {
+    if (events_ != nullptr && !ended_.load()) events_->onCommand(command);
+}
+
+// --- the main window -------------------------------------------------------------
+
+void QtDesktop::setTitle(const std::string& title) {
+    setWindowTitle(fromStd(title));
+}
+
+int QtDesktop::clientWidth() {
+    return clientSize_.width();
+}
+
+ScreenRect QtDesktop::windowRect() {
+    const QRect frame = frameGeometry();
+    return ScreenRect{frame.x(), frame.y(), frame.x() + frame.width(), frame.y() + frame.height()};
+}
+
+void QtDesktop::moveWindow(int left, int top, int /*width*/, int /*height*/) {
+    // The size comes from the font, never from a stored rectangle: one taken
+    // on another screen or with another font would cut the board off.
+    move(left, top);
+}
+
+int QtDesktop::screenWidth() {
+    QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    return shown != nullptr ? shown->geometry().width() : 0;
+}
+
+int QtDesktop::screenHeight() {
+    QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    return shown != nullptr ? shown->geometry().height() : 0;
+}
+
+void QtDesktop::destroyWindow() {
+    if (ended_.exchange(true)) return;
+    hide();
+    emit ended();
+}
+
+void QtDesktop::closeEvent(QCloseEvent* event) {
+    if (ended_.load()) {
+        event->accept();
+        return;
+    }
+    // Only the logic closes the window, by destroyWindow: it may refuse.
+    event->ignore();
+    if (events_ != nullptr) events_->onCloseRequest();
+}
+
+// --- child controls ----------------------------------------------------------------
+
+bool QtDesktop::createControl(int id, ControlKind kind, const ControlRect& rect) {
+    destroyControl(id);
+    QWidget* widget = makeControl(kind, *client_);
+    if (widget == nullptr) return false;
+    widget->setGeometry(toQRect(rect));
+    controls_[id] = widget;
+    if (kind == ControlKind::kOpenCell || kind == ControlKind::kClueCell)
+        focusWatched_[widget] = id;
+    if (kind == ControlKind::kOpenCell) {
+        paintWatched_[static_cast<QPlainTextEdit*>(widget)->viewport()] = id;
+    }
+    if (kind == ControlKind::kPushButton) {
+        connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
+                [this, id] { runCommand(id); });
+    }
+    return true;
+}
+
+void QtDesktop::forgetControl(int id, QWidget& widget) {
+    controls_.erase(id);
+    focusWatched_.erase(&widget);
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(&widget)) paintWatched_.erase(edit->viewport());
+}
+
+void QtDesktop::destroyControl(int id) {
+    QWidget* widget = control(id);
+    if (widget == nullptr) return;
+    forgetControl(id, *widget);
+    // Hiding a focused control would hand the focus to its neighbour, which
+    // would then report a focus gain the player never made.
+    QWidget* focused = QApplication::focusWidget();
+    if (focused != nullptr && (focused == widget || widget->isAncestorOf(focused))) {
+        client_->setFocus(Qt::OtherFocusReason);
+    }
+    widget->hide();
+    widget->deleteLater();
+}
+
+void QtDesktop::moveControl(int id, const ControlRect& rect) {
+    if (QWidget* widget = control(id)) widget->setGeometry(toQRect(rect));
+}
+
+void QtDesktop::setText(int id, const std::string& text) {
+    if (QWidget* widget = control(id)) setControlText(*widget, text);
+}
+
+std::string QtDesktop::text(int id) {
+    QWidget* widget = control(id);
+    return widget != nullptr ? controlText(*widget) : std::string();
+}
+
+void QtDesktop::setFont(int id, FontChoice font) {
+    if (QWidget* widget = control(id))
+        widget->setFont(font == FontChoice::kBig ? bigFont_ : smallFont_);
+}
+
+void QtDesktop::enableControl(int id, bool enabled) {
+    if (QWidget* widget = control(id)) widget->setEnabled(enabled);
+}
+
+void QtDesktop::repaint(int id) {
+    QWidget* widget = control(id);
+    if (widget == nullptr) return;
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) edit->viewport()->update();
+    widget->update();
+}
+
+QWidget* QtDesktop::control(int id) const {
+    const auto found = controls_.find(id);
+    return found != controls_.end() ? found->second : nullptr;
+}
+
+// --- the menu ----------------------------------------------------------------------
+
+void QtDesktop::enableMenuItem(int command, bool enabled) {
+    if (QAction* item = menuItem(command)) item->setEnabled(enabled);
+}
+
+void QtDesktop::checkMenuItem(int command, bool checked) {
+    QAction* item = menuItem(command);
+    if (item == nullptr) return;
+    checkedItems_[command] = checked;
+    item->setCheckable(true);
+    item->setChecked(checked);
+}
+
+QAction* QtDesktop::menuItem(int command) const {
+    const auto found = menuItems_.find(command);
+    return found != menuItems_.end() ? found->second : nullptr;
+}
+
+// --- boxes ---------------------------------------------------------------------------
+
+void QtDesktop::messageBox(const std::string& text, const std::string& title) {
+    QMessageBox box(QMessageBox::NoIcon, fromStd(title),
+                    fromStd(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+                    QMessageBox::Ok, this);
+    box.exec();
+}
+
+// --- the progress bar -------------------------------------------------------------------
+
+bool QtDesktop::createProgressBar(const ControlRect& rect) {
+    if (progressBar_ == nullptr) {
+        progressBar_ = new QProgressBar(client_);
+        progressBar_->setRange(0, 100);
+        progressBar_->setValue(0);
+        progressBar_->setTextVisible(false);
+        progressBar_->hide();
+        progressBridge_ = std::make_unique<ProgressBarBridge>(*progressBar_);
+    }
+    progressBar_->setGeometry(toQRect(rect));
+    return true;
+}
+
+ProgressSink* QtDesktop::progressBar() {
+    return progressBridge_.get();
+}
+
+// --- the worker's bridge -----------------------------------------------------------------
+
+void QtDesktop::sendCommandFromWorker(int command) {
+    if (QThread::currentThread() == thread()) {
+        runCommand(command);
+        return;
+    }
+    // After the window has ended nobody takes the notice; the worker must not
+    // wait for it. Should the window go while the worker waits, deleting the
+    // queued call releases the worker.
+    if (ended_.load()) return;
+    QMetaObject::invokeMethod(
+        this, [this, command] { runCommand(command); }, Qt::BlockingQueuedConnection);
+}
+
+std::string QtDesktop::executableFolder() {
+    return (QCoreApplication::applicationDirPath() + QLatin1Char('/')).toStdString();
+}
+
+// --- events ----------------------------------------------------------------------------------
+
+bool QtDesktop::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::ShortcutOverride:
+        case QEvent::KeyPress:
+            return translateAccelerator(watched, *static_cast<QKeyEvent*>(event));
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+            notifyCellFocus(watched, *static_cast<QFocusEvent*>(event));
+            return false;
+        case QEvent::Paint:
+            askCellColour(watched);
+            return false;
+        default:
+            return false;
+    }
+}
+
+bool QtDesktop::translateAccelerator(QObject* watched, QKeyEvent& key) {
+    // Keys reach the window's widgets after passing its platform window; the
+    // widget that has the focus is where a control would act on them.
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != this || ended_.load()) return false;
+    const int command = acceleratorOfKeyEvent(key);
+    if (command == 0) return false;
+    // Claimed at the override stage, the key reaches no shortcut and comes
+    // back as a key press, which no control gets to see.
+    key.accept();
+    if (key.type() == QEvent::KeyPress) {
+        QAction* item = menuItem(command);
+        if (item == nullptr || item->isEnabled()) runCommand(command);
+    }
+    return true;
+}
+
+void QtDesktop::notifyCellFocus(QObject* watched, QFocusEvent& focus) {
+    const auto found = focusWatched_.find(watched);
+    if (found == focusWatched_.end() || events_ == nullptr || ended_.load()) return;
+    // Opening a menu leaves the cell its focus, and the platform says nothing.
+    if (focus.reason() == Qt::PopupFocusReason) return;
+    events_->onCellNotification(found->second, focus.gotFocus() ? CellNotification::kGainedFocus
+                                                                : CellNotification::kLostFocus);
+}
+
+void QtDesktop::askCellColour(QObject* watched) {
+    const auto found = paintWatched_.find(watched);
+    if (found == paintWatched_.end() || events_ == nullptr || ended_.load()) return;
+    const int id = found->second;
+    const TextColour colour = events_->onCellColour(id);
+    QWidget* cell = control(id);
+    if (cell == nullptr) return;
+    const QColor wanted(colour.red, colour.green, colour.blue);
+    // A new palette asks for another paint: set it only when it changes.
+    if (cell->palette().color(QPalette::Text) == wanted) return;
+    QPalette palette = cell->palette();
+    palette.setColor(QPalette::Text, wanted);
+    cell->setPalette(palette);
+}
+
+}  // namespace ga

@@ -1,0 +1,123 @@
+// The desktop on Qt Widgets: the program's one main window, a fixed-size
+// window whose client area holds the child controls at the pixel positions
+// the logic gives. It turns Qt's events into what the logic expects (menu
+// items and Ctrl+key accelerators as commands, cell focus changes as cell
+// notifications, a cell about to paint as a colour request, the close box as
+// a close request) and carries out the logic's calls.
+//
+// Size: the client area is 240 x 270 dialog units of "Arial" 9 pt. Should the
+// controls the logic makes while it sets itself up reach lower, the area
+// grows to hold them, with the same margin below as at their left. Moving the
+// window never changes its size.
+//
+// Keys: the accelerators are translated before any control sees the key, so
+// Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+A in a cell are the program's commands and
+// never the cell's clipboard or selection keys; a greyed item's key is
+// swallowed and does nothing. Keys act only while the window itself (not a
+// dialog or an open menu) has the keyboard.
+//
+// Controls that are destroyed vanish at once but are deleted later, so a
+// command may rebuild the board from inside a cell's own key press; a
+// destroyed cell that held the focus reports no focus loss, as its text no
+// longer belongs to the puzzle being shown.
+#pragma once
+
+#include <QFont>
+#include <QMainWindow>
+#include <QSize>
+#include <atomic>
+#include <map>
+#include <memory>
+
+#include "platform/desktop.h"
+
+class QAction;
+class QProgressBar;
+
+namespace ga {
+
+class ProgressBarBridge;
+
+class QtDesktop : public QMainWindow, public Desktop {
+    Q_OBJECT
+
+  public:
+    QtDesktop();
+    ~QtDesktop() override;
+
+    // Lets the logic set itself up (WindowEvents::onCreate), then shows the
+    // window. False when the set-up failed or ended the window: it is never
+    // shown. `events` must outlive the window's use of it.
+    bool open(WindowEvents& events);
+
+    // Whether destroyWindow has ended the window.
+    bool hasEnded() const { return ended_.load(); }
+
+    // --- Desktop ---------------------------------------------------------------
+    void setTitle(const std::string& title) override;
+    int clientWidth() override;
+    ScreenRect windowRect() override;
+    void moveWindow(int left, int top, int width, int height) override;
+    int screenWidth() override;
+    int screenHeight() override;
+    void destroyWindow() override;
+    bool createControl(int id, ControlKind kind, const ControlRect& rect) override;
+    void destroyControl(int id) override;
+    void moveControl(int id, const ControlRect& rect) override;
+    void setText(int id, const std::string& text) override;
+    std::string text(int id) override;
+    void setFont(int id, FontChoice font) override;
+    void enableControl(int id, bool enabled) override;
+    void repaint(int id) override;
+    void enableMenuItem(int command, bool enabled) override;
+    void checkMenuItem(int command, bool checked) override;
+    void messageBox(const std::string& text, const std::string& title) override;
+    bool createProgressBar(const ControlRect& rect) override;
+    ProgressSink* progressBar() override;
+    void sendCommandFromWorker(int command) override;
+    std::string executableFolder() override;
+
+    // --- for tests and screenshots --------------------------------------------
+    QWidget* control(int id) const;
+    QAction* menuItem(int command) const;
+    QProgressBar* progressBarWidget() const { return progressBar_; }
+    QSize clientSize() const { return clientSize_; }
+
+  signals:
+    // destroyWindow was called: the program should leave its event loop.
+    void ended();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    bool translateAccelerator(QObject* watched, QKeyEvent& key);
+    void notifyCellFocus(QObject* watched, QFocusEvent& focus);
+    void askCellColour(QObject* watched);
+    void fixSize();
+    void fitClientHeightToControls();
+    void runCommand(int command);
+    void forgetControl(int id, QWidget& control);
+
+    WindowEvents* events_ = nullptr;
+    std::atomic<bool> ended_{false};
+
+    QSize clientSize_;
+    QWidget* client_ = nullptr;
+    QFont bigFont_;
+    QFont smallFont_;
+
+    std::map<int, QAction*> menuItems_;
+    std::map<int, bool> checkedItems_;  // what the logic set; a click must not toggle it
+    std::map<int, QWidget*> controls_;
+    // The widgets whose focus changes (cells) and paint requests (open cells'
+    // text areas) the logic hears of, with the cell's identifier.
+    std::map<const QObject*, int> focusWatched_;
+    std::map<const QObject*, int> paintWatched_;
+
+    QProgressBar* progressBar_ = nullptr;
+    std::unique_ptr<ProgressBarBridge> progressBridge_;
+};
+
+}  // namespace ga
