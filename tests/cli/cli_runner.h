@@ -2,11 +2,15 @@
 // standard input, and standard output and error collected apart.
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "tests/support/scratch_dir.h"
+
 namespace ga::test {
+
+using testing::readFile;
+using testing::ScratchDir;
 
 struct CliRun {
     int exitStatus;  // the exit code, or 128 + the signal that ended it
@@ -14,22 +18,9 @@ struct CliRun {
     std::string err;
 };
 
-// A fresh directory for one test, removed with everything in it at the end.
-class ScratchDir {
-  public:
-    ScratchDir();
-    ~ScratchDir();
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-};
-
 CliRun runCli(const std::vector<std::string>& args, const std::string& input = "");
 
-std::string readFile(const std::filesystem::path& path);
+// The words of a command line written with single spaces.
+std::vector<std::string> wordsOf(const std::string& commandLine);
 
 }  // namespace ga::test

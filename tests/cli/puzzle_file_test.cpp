@@ -9,70 +9,50 @@
 #include <fstream>
 #include <string>
 
-#include "tests/cli/cli_runner.h"
+#include "tests/support/scratch_dir.h"
 
 namespace ga {
 namespace {
 
-using test::readFile;
-using test::ScratchDir;
+using testing::readFile;
+using testing::ScratchDir;
 
 // The layout itself is checked from outside, on a generated puzzle's file;
-// here it is the replacing that matters.
-PuzzleRecord someRecord() {
-    PuzzleRecord record{};
-    record.serial[0] = 0x75BCD15;
-    record.answerKnown = 1;
-    return record;
-}
-
-// The files in a folder, so that a leftover temporary file shows.
+// here it is the replacing that matters. A leftover temporary file shows as a
+// second file in the folder.
 int filesIn(const std::filesystem::path& folder) {
     int files = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++files;
     return files;
 }
 
-TEST(PuzzleFile, ReplacesAnEarlierFileWithExactlyTheEncodedBytes) {
+// An earlier, longer file is replaced by exactly the encoded bytes. A write
+// that fails half way leaves the earlier file intact: a file size limit below
+// the file's size stops it after the temporary file exists (EFBIG instead of
+// the signal).
+TEST(PuzzleFile, ReplacesTheEarlierFileOnlyWhenTheWriteSucceeds) {
     ScratchDir dir;
     const std::filesystem::path path = dir.path() / "puzzle.ga";
     std::ofstream(path) << std::string(5000, 'x');
-
     PuzzleFileHeader header;
     header.puzzleClass = 3;
-    const PuzzleRecord record = someRecord();
+    PuzzleRecord record{};
+    record.serial[0] = 0x75BCD15;
+    record.answerKnown = 1;
     ASSERT_EQ(writePuzzleFile(header, record, path.c_str()), kPuzzleFileWritten);
-
-    unsigned char expected[kPuzzleFileBytes];
-    encodePuzzleFile(header, record, expected);
-    EXPECT_EQ(readFile(path),
-              std::string(reinterpret_cast<const char*>(expected), sizeof expected));
+    unsigned char encoded[kPuzzleFileBytes];
+    encodePuzzleFile(header, record, encoded);
+    const std::string earlier(reinterpret_cast<const char*>(encoded), sizeof encoded);
+    EXPECT_EQ(readFile(path), earlier);
     EXPECT_EQ(filesIn(dir.path()), 1);
-}
 
-TEST(PuzzleFile, AMissingFolderCreatesNothing) {
-    ScratchDir dir;
-    const std::filesystem::path path = dir.path() / "missing" / "puzzle.ga";
-    EXPECT_EQ(writePuzzleFile(PuzzleFileHeader{}, someRecord(), path.c_str()),
-              kPuzzleFileNotCreated);
-    EXPECT_EQ(filesIn(dir.path()), 0);
-}
-
-TEST(PuzzleFile, AWriteThatFailsHalfWayLeavesTheEarlierFileIntact) {
-    ScratchDir dir;
-    const std::filesystem::path path = dir.path() / "puzzle.ga";
-    const std::string earlier(kPuzzleFileBytes, 'e');
-    std::ofstream(path) << earlier;
-
-    // A file size limit below the file's size makes the write stop part way,
-    // after the temporary file exists; EFBIG instead of the signal.
     rlimit saved;
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
     rlimit small = saved;
     small.rlim_cur = kPuzzleFileBytes / 2;
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const int result = writePuzzleFile(PuzzleFileHeader{}, someRecord(), path.c_str());
+    const int result = writePuzzleFile(PuzzleFileHeader{}, PuzzleRecord{}, path.c_str());
     const int failure = errno;
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);

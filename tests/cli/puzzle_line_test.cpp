@@ -17,58 +17,73 @@ struct LineCase {
     LineStatus status;
     int position;
     unsigned char character;
+    std::string reason;  // checked when given
 };
 
 void PrintTo(const LineCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class PuzzleLineTest : public testing::TestWithParam<LineCase> {};
+class PuzzleLineTest : public ::testing::TestWithParam<LineCase> {};
 
+// A line that holds no puzzle leaves the record as it was.
 TEST_P(PuzzleLineTest, GivesTheVerdict) {
     const LineCase& c = GetParam();
-    PuzzleRecord record;
+    PuzzleRecord record, before;
+    std::memset(&record, 0x55, sizeof record);
+    std::memset(&before, 0x55, sizeof before);
     const LineVerdict verdict = parsePuzzleLine(c.line, record);
     EXPECT_EQ(verdict.status, c.status);
-    if (c.status != LineStatus::kPuzzle && c.status != LineStatus::kSkipped) {
-        EXPECT_EQ(verdict.position, c.position);
-        EXPECT_EQ(verdict.character, c.character);
+    if (c.status == LineStatus::kPuzzle) return;
+    EXPECT_EQ(std::memcmp(&record, &before, sizeof record), 0);
+    if (c.status == LineStatus::kSkipped) return;
+    EXPECT_EQ(verdict.position, c.position);
+    EXPECT_EQ(verdict.character, c.character);
+    if (!c.reason.empty()) {
+        EXPECT_EQ(describeVerdict(verdict), c.reason);
     }
 }
 
+const std::string kNotACell = ", a cell must be 1-9, '.' or '0'";
+
 INSTANTIATE_TEST_SUITE_P(
     Lines, PuzzleLineTest,
-    testing::Values(
-        LineCase{"Plain", kSampleLine, LineStatus::kPuzzle, 0, 0},
+    ::testing::Values(
+        LineCase{"Plain", kSampleLine, LineStatus::kPuzzle, 0, 0, ""},
         LineCase{"TrailingText", kSampleLine + "  rated 3.4, from the forum", LineStatus::kPuzzle,
-                 0, 0},
-        LineCase{"CarriageReturn", kSampleLine + "\r", LineStatus::kPuzzle, 0, 0},
-        LineCase{"TabThenHash", kSampleLine + "\t#note", LineStatus::kPuzzle, 0, 0},
-        LineCase{"Empty", "", LineStatus::kSkipped, 0, 0},
-        LineCase{"WhiteSpaceOnly", " \t\r", LineStatus::kSkipped, 0, 0},
-        LineCase{"Comment", "# sample puzzles", LineStatus::kSkipped, 0, 0},
-        LineCase{"CommentedPuzzle", "#" + kSampleLine, LineStatus::kSkipped, 0, 0},
-        LineCase{"OneCellShort", kSampleLine.substr(0, 80), LineStatus::kTooShort, 80, 0},
+                 0, 0, ""},
+        LineCase{"CarriageReturn", kSampleLine + "\r", LineStatus::kPuzzle, 0, 0, ""},
+        LineCase{"TabThenHash", kSampleLine + "\t#note", LineStatus::kPuzzle, 0, 0, ""},
+        LineCase{"Empty", "", LineStatus::kSkipped, 0, 0, ""},
+        LineCase{"WhiteSpaceOnly", " \t\r", LineStatus::kSkipped, 0, 0, ""},
+        LineCase{"Comment", "# sample puzzles", LineStatus::kSkipped, 0, 0, ""},
+        LineCase{"CommentedPuzzle", "#" + kSampleLine, LineStatus::kSkipped, 0, 0, ""},
+        LineCase{"OneCellShort", kSampleLine.substr(0, 80), LineStatus::kTooShort, 80, 0,
+                 "only 80 cell characters, a puzzle needs 81"},
         LineCase{"SpaceInside", kSampleLine.substr(0, 40) + " " + kSampleLine.substr(40),
-                 LineStatus::kTooShort, 40, 0},
-        LineCase{"LeadingSpace", " " + kSampleLine, LineStatus::kTooShort, 0, 0},
+                 LineStatus::kTooShort, 40, 0, ""},
+        LineCase{"LeadingSpace", " " + kSampleLine, LineStatus::kTooShort, 0, 0,
+                 "white space before the puzzle"},
         LineCase{"Letter", kSampleLine.substr(0, 10) + "x" + kSampleLine.substr(11),
-                 LineStatus::kBadCharacter, 10, 'x'},
+                 LineStatus::kBadCharacter, 10, 'x', "character 11 is 'x'" + kNotACell},
+        LineCase{"ControlByte", "\x01" + kSampleLine.substr(1), LineStatus::kBadCharacter, 0, 1,
+                 "character 1 is byte 0x01" + kNotACell},
         LineCase{"NulByte", std::string(1, '\0') + kSampleLine.substr(1), LineStatus::kBadCharacter,
-                 0, 0},
+                 0, 0, ""},
         LineCase{"Utf8", kSampleLine.substr(0, 80) + "\xC3\xA9", LineStatus::kBadCharacter, 80,
-                 0xC3},
+                 0xC3, ""},
         LineCase{"MinusAsEmpty", kSampleLine.substr(0, 80) + "-", LineStatus::kBadCharacter, 80,
-                 '-'},
-        LineCase{"EightyTwoCells", kSampleLine + "5", LineStatus::kNoSeparator, 81, '5'},
-        LineCase{"TextGluedOn", kSampleLine + "#x", LineStatus::kNoSeparator, 81, '#'}),
-    [](const testing::TestParamInfo<LineCase>& info) { return std::string(info.param.name); });
+                 '-', ""},
+        LineCase{"EightyTwoCells", kSampleLine + "5", LineStatus::kNoSeparator, 81, '5',
+                 "character 82 is '5', the 81 cells must be followed by white space or the "
+                 "line end"},
+        LineCase{"TextGluedOn", kSampleLine + "#x", LineStatus::kNoSeparator, 81, '#', ""}),
+    [](const ::testing::TestParamInfo<LineCase>& info) { return std::string(info.param.name); });
 
 TEST(PuzzleLine, FillsTheWholeRecordFromScratch) {
     PuzzleRecord record;
     std::memset(&record, 0x55, sizeof record);  // leftovers of an earlier puzzle
     ASSERT_EQ(parsePuzzleLine(kSampleLine, record).status, LineStatus::kPuzzle);
-
     for (int cell = 0; cell < kCells; ++cell) {
         const bool clue = cell < 9;
         EXPECT_EQ(record.answerGrid[cell], clue ? cell + 1 : 0) << cell;
@@ -78,32 +93,6 @@ TEST(PuzzleLine, FillsTheWholeRecordFromScratch) {
     }
     for (uint32_t part : record.serial) EXPECT_EQ(part, 0u);
     EXPECT_EQ(record.answerKnown, 0);
-}
-
-TEST(PuzzleLine, LeavesTheRecordAloneWhenThereIsNoPuzzle) {
-    for (const std::string& line :
-         {std::string("# note"), kSampleLine.substr(0, 50), kSampleLine + "9"}) {
-        PuzzleRecord record;
-        std::memset(&record, 0x55, sizeof record);
-        parsePuzzleLine(line, record);
-        EXPECT_EQ(record.answerGrid[0], 0x55555555) << line;
-        EXPECT_EQ(record.openFlags[80], 0x55555555) << line;
-    }
-}
-
-TEST(PuzzleLine, ExplainsEachProblem) {
-    PuzzleRecord record;
-    const auto reason = [&record](const std::string& line) {
-        return describeVerdict(parsePuzzleLine(line, record));
-    };
-    EXPECT_EQ(reason(kSampleLine.substr(0, 17)), "only 17 cell characters, a puzzle needs 81");
-    EXPECT_EQ(reason(" " + kSampleLine), "white space before the puzzle");
-    EXPECT_EQ(reason("12x" + kSampleLine), "character 3 is 'x', a cell must be 1-9, '.' or '0'");
-    EXPECT_EQ(reason("\x01" + kSampleLine),
-              "character 1 is byte 0x01, a cell must be 1-9, '.' or '0'");
-    EXPECT_EQ(reason(kSampleLine + ","),
-              "character 82 is ',', the 81 cells must be followed by white space or the line "
-              "end");
 }
 
 }  // namespace

@@ -4,183 +4,105 @@
 
 #include <cstring>
 
-#include "tests/core/test_records.h"
+#include "tests/support/test_records.h"
 
 namespace {
 
-using ga::kCells;
 using ga::PuzzleRecord;
 using ga::testing::Grid;
 using ga::testing::gridFromText;
 
-const char* const kSolved =
-    "923564817684217539157398426861439275475621983239785641592873164346152798718946352";
-
-TEST(UnitTables, PositionsRunAsTheRecordLayoutSays) {
-    for (int i = 0; i < 9; ++i) {
-        for (int p = 0; p < 9; ++p) {
-            EXPECT_EQ(ga::kUnitCells[i][p], i * 9 + p) << "row " << i;
-            EXPECT_EQ(ga::kUnitCells[9 + i][p], p * 9 + i) << "column " << i;
-            EXPECT_EQ(ga::kUnitCells[18 + i][p], (3 * (i / 3) + p / 3) * 9 + 3 * (i % 3) + p % 3)
-                << "box " << i;
-        }
-    }
-    for (int cell = 0; cell < kCells; ++cell) {
-        EXPECT_EQ(ga::kCellUnits[cell][0], ga::rowOf(cell));
-        EXPECT_EQ(ga::kCellUnits[cell][1], 9 + ga::columnOf(cell));
-        EXPECT_EQ(ga::kCellUnits[cell][2], 18 + ga::boxOf(cell));
-    }
-    EXPECT_EQ(ga::boxOf(80), 8);
-    EXPECT_EQ(ga::boxOf(33), 5);  // row 3, column 6
+TEST(UnitTables, PositionsRunAlongRowsDownColumnsAndRowByRowInBoxes) {
+    EXPECT_EQ(ga::kUnitCells[4][7], 43);       // row 4
+    EXPECT_EQ(ga::kUnitCells[9 + 7][4], 43);   // column 7
+    EXPECT_EQ(ga::kUnitCells[18 + 5][4], 43);  // box 5, middle
+    EXPECT_EQ(ga::kUnitCells[18 + 5][2], 35);  // box 5, end of its first row
+    EXPECT_EQ(ga::kUnitCells[18 + 5][3], 42);
+    EXPECT_EQ(std::vector<int>(ga::kCellUnits[43], ga::kCellUnits[43] + 3),
+              (std::vector<int>{4, 9 + 7, 18 + 5}));
 }
 
-TEST(PuzzleRecord, ResetGivesTheEmptyPuzzle) {
-    PuzzleRecord record;
+TEST(PuzzleRecord, ResetLoadCluesAndCountOpenEmpty) {
+    PuzzleRecord record, empty{};
     std::memset(&record, 0x5A, sizeof record);
     EXPECT_EQ(ga::resetRecord(record), 0);
-    for (int cell = 0; cell < kCells; ++cell) {
-        EXPECT_EQ(record.answerGrid[cell], 0);
-        EXPECT_EQ(record.openFlags[cell], 1);
-        EXPECT_EQ(record.valueGrid[cell], 0);
-        EXPECT_EQ(record.candidateNumbers[cell], 0);
-    }
-    for (uint32_t part : record.serial) EXPECT_EQ(part, 0u);
-    EXPECT_EQ(record.answerKnown, 0);
+    for (int32_t& flag : empty.openFlags) flag = 1;
+    EXPECT_EQ(std::memcmp(&record, &empty, sizeof record), 0);
     EXPECT_EQ(ga::countOpenEmpty(record), 81);
     EXPECT_EQ(ga::hasDuplicate(record.valueGrid), 0);
     EXPECT_EQ(ga::isComplete(record.valueGrid), 1);
-}
 
-TEST(PuzzleRecord, LoadCluesCopiesOnlyTheClues) {
-    PuzzleRecord record = ga::testing::puzzleFromText("5.......3" + std::string(72, '.'));
-    record.answerGrid[1] = 7;  // an open cell's answer must not be loaded
-    record.valueGrid[2] = 4;   // nor may a player's entry be touched
-    record.valueGrid[8] = 9;   // a clue's stale value is overwritten
-    ga::loadClues(record);
-    EXPECT_EQ(record.valueGrid[0], 5);
-    EXPECT_EQ(record.valueGrid[1], 0);
-    EXPECT_EQ(record.valueGrid[2], 4);
-    EXPECT_EQ(record.valueGrid[8], 3);
-}
-
-TEST(PuzzleRecord, CountOpenEmptySkipsCluesAndEntries) {
-    PuzzleRecord record = ga::testing::puzzleFromText("12" + std::string(79, '.'));
+    record = ga::testing::puzzleFromText("5.......3" + std::string(72, '.'));
     EXPECT_EQ(ga::countOpenEmpty(record), 79);  // clues count even before loadClues
-    record.valueGrid[5] = 6;
-    EXPECT_EQ(ga::countOpenEmpty(record), 78);
+    record.answerGrid[1] = 7;                   // an open cell's answer must not be loaded
+    record.valueGrid[2] = 4;                    // nor may a player's entry be touched
+    record.valueGrid[8] = 9;                    // a clue's stale value is overwritten
     ga::loadClues(record);
+    EXPECT_EQ(ga::testing::textOf(record.valueGrid).substr(0, 10), "5.4.....3.");
     EXPECT_EQ(ga::countOpenEmpty(record), 78);
 }
 
-// --- hasDuplicate and isComplete -------------------------------------------
-
-struct GridRuleCase {
-    const char* name;
-    Grid grid;
-    int duplicate;
-    int incomplete;
-};
-
-Grid withValues(std::initializer_list<std::pair<int, int>> cellValues) {
-    Grid grid{};
+Grid withValues(std::initializer_list<std::pair<int, int>> cellValues, Grid grid = {}) {
     for (auto [cell, value] : cellValues) grid[cell] = value;
     return grid;
 }
 
-// Rows, columns and boxes each sum to 45, yet values repeat: +1/-1 moves on a
-// rectangle whose two columns share a stack keep every sum.
-Grid sumsKeptWithRepeats() {
-    Grid grid = gridFromText(kSolved);
-    grid[0] -= 1;   // row 0, column 0: 9 -> 8
-    grid[1] += 1;   // row 0, column 1: 2 -> 3
-    grid[27] += 1;  // row 3, column 0: 8 -> 9
-    grid[28] -= 1;  // row 3, column 1: 6 -> 5
-    return grid;
-}
-
-Grid cyclicLatinSquare() {
-    Grid grid{};
-    for (int cell = 0; cell < kCells; ++cell) grid[cell] = (cell / 9 + cell % 9) % 9 + 1;
-    return grid;
-}
-
-class GridRules : public ::testing::TestWithParam<GridRuleCase> {};
-
-TEST_P(GridRules, DuplicateAndCompleteness) {
-    const GridRuleCase& c = GetParam();
-    EXPECT_EQ(ga::hasDuplicate(c.grid.data()), c.duplicate);
-    EXPECT_EQ(ga::isComplete(c.grid.data()), c.incomplete);
-    EXPECT_EQ(ga::isSolved(c.grid.data()), c.duplicate == 0 && c.incomplete == 0);
-}
-
-Grid solvedMinusOne() {
-    Grid grid = gridFromText(kSolved);
-    grid[40] = 0;
-    return grid;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Grids, GridRules,
-    ::testing::Values(GridRuleCase{"solved", gridFromText(kSolved), 0, 0},
-                      GridRuleCase{"allFives", gridFromText(std::string(81, '5')), 1, 0},
-                      GridRuleCase{"sumsKeptWithRepeats", sumsKeptWithRepeats(), 1, 0},
-                      GridRuleCase{"latinSquareBadBoxes", cyclicLatinSquare(), 1, 1},
-                      GridRuleCase{"oneCellEmpty", solvedMinusOne(), 0, 1},
-                      GridRuleCase{"empty", Grid{}, 0, 1},
-                      GridRuleCase{"zerosIgnored", withValues({{0, 1}, {1, 2}, {80, 1}}), 0, 1},
-                      GridRuleCase{"repeatInRowOnly", withValues({{0, 3}, {8, 3}}), 1, 1},
-                      GridRuleCase{"repeatInColumnOnly", withValues({{0, 4}, {72, 4}}), 1, 1},
-                      GridRuleCase{"repeatInBoxOnly", withValues({{0, 7}, {10, 7}}), 1, 1},
-                      GridRuleCase{"repeatInLastBox", withValues({{60, 2}, {80, 2}}), 1, 1}),
-    [](const ::testing::TestParamInfo<GridRuleCase>& info) {
-        return std::string(info.param.name);
-    });
-
-// --- hasConflict ---------------------------------------------------------------
-
-struct CellSetting {
-    int cell;
-    bool clue;
-    int answer;
-    int value;
-};
-
-struct ConflictCase {
-    const char* name;
-    std::vector<CellSetting> cells;
-    int checkedCell;
-    int conflict;
-};
-
-class Conflicts : public ::testing::TestWithParam<ConflictCase> {};
-
-TEST_P(Conflicts, ReadsCluesFromTheAnswerAndOpenCellsFromTheValues) {
-    PuzzleRecord record;
-    ga::resetRecord(record);
-    for (const CellSetting& setting : GetParam().cells) {
-        record.openFlags[setting.cell] = setting.clue ? 0 : 1;
-        record.answerGrid[setting.cell] = setting.answer;
-        record.valueGrid[setting.cell] = setting.value;
+TEST(GridRules, DuplicateAndCompleteness) {
+    const Grid solved = gridFromText(ga::testing::kSolvedText);
+    Grid latinSquare{};  // rows and columns fine, boxes not
+    for (int cell = 0; cell < 81; ++cell) latinSquare[cell] = (cell / 9 + cell % 9) % 9 + 1;
+    const struct {
+        const char* name;
+        Grid grid;
+        int duplicate, incomplete;
+    } cases[] = {
+        {"solved", solved, 0, 0},
+        {"allFives", gridFromText(std::string(81, '5')), 1, 0},
+        // +1/-1 on a rectangle whose columns share a stack keeps every sum at 45.
+        {"sumsKeptWithRepeats", withValues({{0, 8}, {1, 3}, {27, 9}, {28, 5}}, solved), 1, 0},
+        {"latinSquare", latinSquare, 1, 1},
+        {"oneCellEmpty", withValues({{40, 0}}, solved), 0, 1},
+        {"empty", Grid{}, 0, 1},
+        {"zerosIgnored", withValues({{0, 1}, {1, 2}, {80, 1}}), 0, 1},
+        {"repeatInRowOnly", withValues({{0, 3}, {8, 3}}), 1, 1},
+        {"repeatInColumnOnly", withValues({{0, 4}, {72, 4}}), 1, 1},
+        {"repeatInBoxOnly", withValues({{0, 7}, {10, 7}}), 1, 1},
+        {"nineRepeatedInLastBox", withValues({{60, 9}, {80, 9}}), 1, 1}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(ga::hasDuplicate(c.grid.data()), c.duplicate) << c.name;
+        EXPECT_EQ(ga::isComplete(c.grid.data()), c.incomplete) << c.name;
+        EXPECT_EQ(ga::isSolved(c.grid.data()), c.duplicate == 0 && c.incomplete == 0) << c.name;
     }
-    EXPECT_EQ(ga::hasConflict(record, GetParam().checkedCell), GetParam().conflict);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cells, Conflicts,
-    ::testing::Values(
-        // Cell 20 is row 2, column 2, box 0.
-        ConflictCase{"emptyCellNeverConflicts", {{18, false, 0, 6}, {19, false, 0, 6}}, 20, 0},
-        ConflictCase{"aloneInItsUnits", {{20, false, 0, 6}}, 20, 0},
-        ConflictCase{"sameAsClueOfBoxNotLoaded", {{20, false, 0, 6}, {0, true, 6, 0}}, 20, 1},
-        ConflictCase{"sameAsOpenCellsAnswerOnly", {{20, false, 0, 6}, {0, false, 6, 0}}, 20, 0},
-        ConflictCase{"sameAsEntryInColumn", {{20, false, 0, 6}, {74, false, 0, 6}}, 20, 1},
-        ConflictCase{"sameAsEntryInRow", {{20, false, 0, 6}, {26, false, 0, 6}}, 20, 1},
-        ConflictCase{"staleClueValueIgnored", {{20, false, 0, 7}, {24, true, 3, 7}}, 20, 0},
-        ConflictCase{"clueAnswerCounts", {{20, false, 0, 3}, {24, true, 3, 7}}, 20, 1},
-        ConflictCase{"clueItselfChecked", {{0, true, 5, 5}, {4, false, 0, 5}}, 0, 1},
-        ConflictCase{"otherUnitsDoNotCount", {{20, false, 0, 6}, {30, false, 0, 6}}, 20, 0}),
-    [](const ::testing::TestParamInfo<ConflictCase>& info) {
-        return std::string(info.param.name);
-    });
+// Clues are read from answerGrid, loaded or not, open cells from valueGrid.
+// Cell 20 is row 2, column 2, box 0; a letter is the player's entry, a digit a
+// clue, loaded only in the checked cell, and '*' a clue 3 whose valueGrid holds
+// a stale 7.
+TEST(GridRules, HasConflict) {
+    const struct {
+        const char* name;
+        std::vector<std::pair<int, char>> cells;
+        int checked, conflict;
+    } cases[] = {{"emptyCellNeverConflicts", {{18, 'f'}, {19, 'f'}}, 20, 0},
+                 {"aloneInItsUnits", {{20, 'f'}}, 20, 0},
+                 {"sameAsClueOfBoxNotLoaded", {{20, 'f'}, {0, '6'}}, 20, 1},
+                 {"sameAsEntryInColumn", {{20, 'f'}, {74, 'f'}}, 20, 1},
+                 {"sameAsEntryInRow", {{20, 'f'}, {26, 'f'}}, 20, 1},
+                 {"staleClueValueIgnored", {{20, 'g'}, {24, '*'}}, 20, 0},
+                 {"clueAnswerCounts", {{20, 'c'}, {24, '*'}}, 20, 1},
+                 {"clueItselfChecked", {{0, '5'}, {4, 'e'}}, 0, 1},
+                 {"otherUnitsDoNotCount", {{20, 'f'}, {30, 'f'}}, 20, 0}};
+    for (const auto& c : cases) {
+        std::string text(81, '.');
+        for (auto [cell, mark] : c.cells) text[cell] = mark == '*' ? '3' : mark;
+        PuzzleRecord record = ga::testing::puzzleFromText(text);
+        record.valueGrid[c.checked] = gridFromText(text)[c.checked];
+        for (auto [cell, mark] : c.cells) {
+            if (mark == '*') record.valueGrid[cell] = 7;
+        }
+        EXPECT_EQ(ga::hasConflict(record, c.checked), c.conflict) << c.name;
+    }
+}
 
 }  // namespace

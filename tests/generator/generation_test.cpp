@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <numeric>
 #include <vector>
 
 #include "core/solver.h"
@@ -23,42 +25,27 @@ int sourceOf(const PuzzleRecord& record) {
 }
 
 bool sourceFitsClass(int source, int difficultyClass) {
-    switch (difficultyClass) {
-        case 0:
-            return source == kFreshSource;
-        case 5:
-            return source >= 10 && source <= 12;
-        case 6:
-            return source >= 11 && source <= 13;
-        case 7:
-            return source == 12 || source == 13;
-        default:
-            return source >= kFreshSource && source <= kLastRegionSource;
-    }
+    const int lowest[] = {1, 1, 1, 1, 1, 10, 11, 12}, highest[] = {1, 9, 9, 9, 9, 12, 13, 13};
+    return source >= lowest[difficultyClass] && source <= highest[difficultyClass];
 }
 
 int bareLines(const PuzzleRecord& record, bool columns) {
     int bare = 0;
     for (int line = 0; line < 9; ++line) {
         bool hasClue = false;
-        for (int along = 0; along < 9; ++along) {
+        for (int along = 0; along < 9; ++along)
             hasClue |= isClue(record, columns ? 9 * along + line : 9 * line + along);
-        }
         bare += !hasClue;
     }
     return bare;
 }
 
 int clueValueCount(const PuzzleRecord& record) {
-    bool seen[10] = {};
-    int count = 0;
+    uint32_t seen = 0;
     for (int cell = 0; cell < kCells; ++cell) {
-        if (isClue(record, cell) && !seen[record.answerGrid[cell]]) {
-            seen[record.answerGrid[cell]] = true;
-            ++count;
-        }
+        if (isClue(record, cell)) seen |= 1u << record.answerGrid[cell];
     }
-    return count;
+    return __builtin_popcount(seen);
 }
 
 // The base pattern's clues, moved and relabelled as the puzzle was.
@@ -80,12 +67,15 @@ void expectSoundPuzzle(const PuzzleRecord& puzzle, int difficultyClass) {
     int openCells = 0;
     for (int cell = 0; cell < kCells; ++cell) {
         ASSERT_TRUE(puzzle.openFlags[cell] == 0 || puzzle.openFlags[cell] == 1) << cell;
-        ASSERT_EQ(puzzle.valueGrid[cell], isClue(puzzle, cell) ? puzzle.answerGrid[cell] : 0)
-            << cell;
+        ASSERT_EQ(puzzle.valueGrid[cell], isClue(puzzle, cell) ? puzzle.answerGrid[cell] : 0);
         ASSERT_EQ(puzzle.candidateNumbers[cell], 0) << cell;
         openCells += puzzle.openFlags[cell];
     }
+    EXPECT_EQ(testing::countAnswers(puzzle.valueGrid), 1);
 
+    // The serial number: a legal relabelling, bit 27 clear, at most one
+    // whole-grid transform, the source of the class, and an even clue part of
+    // at most 0x0FFFFFFE per 27 cells with a bit for each open cell.
     const uint32_t* serial = puzzle.serial;
     EXPECT_EQ(isIllegalRelabelNumber(serial[kRelabelPart]), 0);
     EXPECT_EQ(serial[kSourceAndTransformPart] & (1u << 27), 0u);
@@ -99,9 +89,7 @@ void expectSoundPuzzle(const PuzzleRecord& puzzle, int difficultyClass) {
     }
     EXPECT_EQ(openBits, openCells);
 
-    EXPECT_EQ(testing::countAnswers(puzzle.valueGrid), 1);
-
-    if (difficultyClass <= 4) {
+    if (difficultyClass <= kLastLogicClass) {
         PuzzleRecord solved = puzzle;
         ProgressMeter meter;
         EXPECT_EQ(solveJob(solved, kPencilMarks, meter), kSolved);
@@ -111,15 +99,12 @@ void expectSoundPuzzle(const PuzzleRecord& puzzle, int difficultyClass) {
         EXPECT_LE(bareLines(puzzle, true), 1);
     } else {
         const PuzzleRecord pattern = patternUnder(puzzle);
-        for (int cell = 0; cell < kCells; ++cell) {
-            if (isClue(pattern, cell)) {
-                ASSERT_TRUE(isClue(puzzle, cell)) << cell;
-            }
-        }
+        for (int cell = 0; cell < kCells; ++cell)
+            ASSERT_TRUE(!isClue(pattern, cell) || isClue(puzzle, cell)) << cell;
     }
 
     if (sourceOf(puzzle) >= kFirstRegionSource) {
-        PuzzleRecord rebuilt{};
+        PuzzleRecord rebuilt;
         std::memset(&rebuilt, 0x5A, sizeof rebuilt);
         std::memcpy(rebuilt.serial, puzzle.serial, sizeof rebuilt.serial);
         ASSERT_EQ(recreatePuzzle(rebuilt), 0);
@@ -144,38 +129,29 @@ TEST_P(EveryClass, MakesSoundPuzzles) {
 INSTANTIATE_TEST_SUITE_P(Generation, EveryClass, ::testing::Range(kLowestClass, kHighestClass + 1));
 
 TEST(Generation, EveryTableMakesASoundPuzzleThatItsSerialRebuilds) {
-    struct TableClasses {
-        int firstSource, lastSource, firstClass, lastClass;
-    };
-    const TableClasses kUses[] = {{2, 9, 1, 4}, {10, 12, 5, 5}, {11, 13, 6, 6}, {12, 13, 7, 7}};
     uint32_t seed = 1;
-    for (const TableClasses& use : kUses) {
-        for (int source = use.firstSource; source <= use.lastSource; ++source) {
-            for (int difficultyClass = use.firstClass; difficultyClass <= use.lastClass;
-                 ++difficultyClass) {
-                for (int round = 0; round < 5; ++round, ++seed) {
-                    SCOPED_TRACE(::testing::Message() << "source " << source << " class "
-                                                      << difficultyClass << " seed " << seed);
-                    seedRandomWith(seed);
-                    PuzzleRecord puzzle;
-                    ASSERT_EQ(buildPuzzleOnTable(puzzle, difficultyClass, source), kGenerated);
-                    EXPECT_EQ(sourceOf(puzzle), source);
-                    expectSoundPuzzle(puzzle, difficultyClass);
-                }
+    for (int difficultyClass = 1; difficultyClass <= kHighestClass; ++difficultyClass) {
+        for (int source = kFirstRegionSource; source <= kLastPatternSource; ++source) {
+            if (!sourceFitsClass(source, difficultyClass)) continue;
+            for (int round = 0; round < 5; ++round, ++seed) {
+                SCOPED_TRACE(::testing::Message() << "source " << source << " class "
+                                                  << difficultyClass << " seed " << seed);
+                seedRandomWith(seed);
+                PuzzleRecord puzzle;
+                ASSERT_EQ(buildPuzzleOnTable(puzzle, difficultyClass, source), kGenerated);
+                EXPECT_EQ(sourceOf(puzzle), source);
+                expectSoundPuzzle(puzzle, difficultyClass);
             }
         }
     }
 }
 
 TEST(Generation, RefusedRequestsDrawNothingAndLeaveTheRecord) {
-    struct Request {
-        int difficultyClass;
-        int source;  // 0: generatePuzzle itself
-    };
-    const Request kRefused[] = {{-1, 0}, {8, 0}, {255, 0}, {0, 2},  {5, 9},
-                                {4, 10}, {1, 1}, {7, 14},  {8, 13}, {5, 13}};
-    for (const Request& request : kRefused) {
-        SCOPED_TRACE(::testing::Message() << request.difficultyClass << " " << request.source);
+    // source 0: generatePuzzle itself
+    const std::pair<int, int> kRefused[] = {{-1, 0}, {8, 0}, {255, 0}, {0, 2},  {5, 9},
+                                            {4, 10}, {1, 1}, {7, 14},  {8, 13}, {5, 13}};
+    for (auto [difficultyClass, source] : kRefused) {
+        SCOPED_TRACE(::testing::Message() << difficultyClass << " " << source);
         seedRandomWith(99);
         const uint32_t firstDraw = nextRandom();
         seedRandomWith(99);
@@ -183,11 +159,9 @@ TEST(Generation, RefusedRequestsDrawNothingAndLeaveTheRecord) {
         std::memset(&record, 0x33, sizeof record);
         const PuzzleRecord before = record;
         ProgressMeter meter;
-        const int result =
-            request.source == 0
-                ? generatePuzzle(record, request.difficultyClass, meter)
-                : buildPuzzleOnTable(record, request.difficultyClass, request.source);
-        EXPECT_EQ(result, kGenerationRefused);
+        EXPECT_EQ(source == 0 ? generatePuzzle(record, difficultyClass, meter)
+                              : buildPuzzleOnTable(record, difficultyClass, source),
+                  kGenerationRefused);
         EXPECT_EQ(0, std::memcmp(&record, &before, sizeof record));
         EXPECT_EQ(nextRandom(), firstDraw);
     }
@@ -209,32 +183,11 @@ TEST(PlaceRegionClues, EveryRowOfATableGetsAClue) {
         placeRegionClues(record, table.regions, kRegionRowsPerTable);
         for (int row = 0; row < kRegionRowsPerTable; ++row) {
             bool hasClue = false;
-            for (int k = 0; k < table.regions[row][kRegionMaxCells]; ++k) {
+            for (int k = 0; k < table.regions[row][kRegionMaxCells]; ++k)
                 hasClue |= isClue(record, table.regions[row][k]);
-            }
             ASSERT_TRUE(hasClue) << "source " << source << " row " << row;
         }
     }
-}
-
-TEST(PlaceRegionClues, ChoosesAmongTheFirstThreeCellsOfEqualCountByIndex) {
-    const RegionRow rows[] = {{5, 17, 60, 70, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4}};
-    bool chosen[kCells] = {};
-    for (uint32_t seed = 1; seed <= 100; ++seed) {
-        seedRandomWith(seed);
-        PuzzleRecord record = openRecordOn(2);
-        placeRegionClues(record, rows, 1);
-        int clues = 0;
-        for (int cell = 0; cell < kCells; ++cell) {
-            if (isClue(record, cell)) {
-                chosen[cell] = true;
-                ++clues;
-            }
-        }
-        ASSERT_EQ(clues, 1);
-    }
-    EXPECT_TRUE(chosen[5] && chosen[17] && chosen[60]);
-    EXPECT_FALSE(chosen[70]);
 }
 
 TEST(CoverRowsAndColumns, RandomClueSetsKeepAtMostOneBareLineEach) {
@@ -247,82 +200,70 @@ TEST(CoverRowsAndColumns, RandomClueSetsKeepAtMostOneBareLineEach) {
         coverRowsAndColumns(record);
         ASSERT_LE(bareLines(record, false), 1) << seed;
         ASSERT_LE(bareLines(record, true), 1) << seed;
-        for (int cell = 0; cell < kCells; ++cell) {
-            if (isClue(before, cell)) {
-                ASSERT_TRUE(isClue(record, cell));
-            }
-        }
+        for (int cell = 0; cell < kCells; ++cell)
+            ASSERT_TRUE(!isClue(before, cell) || isClue(record, cell)) << seed;
     }
 }
 
-// Rows 0..2 (or columns 0..2) are the only bare lines: the first new clue goes
-// to the leftmost (topmost) of three empty boxes, the second to the next one.
-TEST(CoverRowsAndColumns, ThePlacedClueGoesToTheFirstBoxWithFewestClues) {
+// The tie-breaks: a Region's clue goes to one of the three cells its rows share
+// most, equal counts taken by ascending index; a bare line's clue to the first
+// of its boxes with the fewest clues (rows 0..2 or columns 0..2 are bare here,
+// so the first two lines chosen fill the first two of three empty boxes).
+TEST(PlaceRegionCluesAndCoverRowsAndColumns, BreakTiesAsDocumented) {
+    const RegionRow rows[] = {{5, 17, 60, 70, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4}};
+    int chosen[kCells] = {};
+    for (uint32_t seed = 1; seed <= 60; ++seed) {
+        seedRandomWith(seed);
+        PuzzleRecord record = openRecordOn(2);
+        placeRegionClues(record, rows, 1);
+        for (int cell = 0; cell < kCells; ++cell) chosen[cell] += isClue(record, cell);
+    }
+    EXPECT_TRUE(chosen[5] > 0 && chosen[17] > 0 && chosen[60] > 0);
+    EXPECT_EQ(chosen[5] + chosen[17] + chosen[60], 60);
+    EXPECT_EQ(std::accumulate(chosen, chosen + kCells, 0), 60) << "one clue each time";
+
     for (bool columns : {false, true}) {
-        for (uint32_t seed = 1; seed <= 30; ++seed) {
+        for (uint32_t seed = 1; seed <= 20; ++seed) {
             seedRandomWith(seed);
             PuzzleRecord record = openRecordOn(6);
-            for (int i = 3; i < 9; ++i) {
-                for (int j = 0; j < 9; ++j) record.openFlags[columns ? 9 * j + i : 9 * i + j] = 0;
-            }
-            ASSERT_EQ(bareLines(record, columns), 3);
-            ASSERT_EQ(bareLines(record, !columns), 0);
+            for (int cell = 27; cell < kCells; ++cell)
+                record.openFlags[columns ? 9 * (cell % 9) + cell / 9 : cell] = 0;
             const PuzzleRecord before = record;
             coverRowsAndColumns(record);
             int added[3] = {};
             for (int cell = 0; cell < kCells; ++cell) {
-                if (isClue(record, cell) && !isClue(before, cell)) {
+                if (isClue(record, cell) && !isClue(before, cell))
                     ++added[(columns ? rowOf(cell) : columnOf(cell)) / 3];
-                }
             }
-            EXPECT_EQ(added[0], 1) << seed;
-            EXPECT_EQ(added[1], 1) << seed;
-            EXPECT_EQ(added[2], 0) << seed;
+            EXPECT_EQ(std::vector<int>(added, added + 3), (std::vector<int>{1, 1, 0})) << seed;
         }
     }
 }
 
+// The clues show the values of `present`; coverValues must add exactly the
+// smallest missing ones until eight show.
 TEST(CoverValues, AddsTheSmallestMissingValuesUpToEight) {
-    struct Case {
-        std::vector<int> present;
-        int added;
-    };
-    const Case kCases[] = {{{}, 8},
-                           {{9}, 7},
-                           {{1, 3, 5}, 5},
-                           {{1, 2, 3, 4, 5, 6, 7}, 1},
-                           {{2, 3, 4, 5, 6, 7, 8, 9}, 0},
-                           {{1, 2, 3, 4, 5, 6, 7, 8, 9}, 0}};
-    for (const Case& c : kCases) {
-        for (uint32_t seed = 1; seed <= 10; ++seed) {
-            seedRandomWith(seed);
-            PuzzleRecord record = openRecordOn(7);
-            bool expected[10] = {};
-            for (int value : c.present) {
-                int cell = 0;
-                while (record.answerGrid[cell] != value) ++cell;
-                record.openFlags[cell] = 0;
-                expected[value] = true;
-            }
-            for (int value = 1, toAdd = c.added; toAdd > 0; ++value) {
-                if (!expected[value]) {
-                    expected[value] = true;
-                    --toAdd;
-                }
-            }
-            coverValues(record);
-            bool shown[10] = {};
-            int clues = 0;
-            for (int cell = 0; cell < kCells; ++cell) {
-                if (isClue(record, cell)) {
-                    shown[record.answerGrid[cell]] = true;
-                    ++clues;
-                }
-            }
-            EXPECT_EQ(clues, static_cast<int>(c.present.size()) + c.added);
-            for (int value = 1; value <= 9; ++value)
-                EXPECT_EQ(shown[value], expected[value]) << value;
+    const std::pair<std::vector<int>, uint32_t> kCases[] = {{{}, 0x1FE},
+                                                            {{9}, 0x2FE},
+                                                            {{1, 3, 5}, 0x1FE},
+                                                            {{1, 2, 3, 4, 5, 6, 7}, 0x1FE},
+                                                            {{2, 3, 4, 5, 6, 7, 8, 9}, 0x3FC},
+                                                            {{1, 2, 3, 4, 5, 6, 7, 8, 9}, 0x3FE}};
+    for (const auto& [present, expected] : kCases) {
+        seedRandomWith(static_cast<uint32_t>(present.size()));
+        PuzzleRecord record = openRecordOn(7);
+        for (int value : present)
+            record.openFlags[std::find(record.answerGrid, record.answerGrid + kCells, value) -
+                             record.answerGrid] = 0;
+        coverValues(record);
+        uint32_t shown = 0;
+        int clues = 0;
+        for (int cell = 0; cell < kCells; ++cell) {
+            if (isClue(record, cell)) shown |= 1u << record.answerGrid[cell];
+            clues += isClue(record, cell);
         }
+        EXPECT_EQ(shown, expected) << present.size();
+        EXPECT_EQ(clues, std::max<int>(8, static_cast<int>(present.size())));
     }
 }
 

@@ -6,23 +6,20 @@
 #include <string>
 
 #include "generator/transforms.h"
-#include "tests/generator/puzzle_text.h"
 #include "tests/support/exact_solver.h"
+#include "tests/support/test_records.h"
 
 namespace ga {
 namespace {
 
 TEST(Serial, RelabelNumberMustHoldTheDigitsOneToNineOnce) {
-    const struct {
-        uint32_t value;
-        int illegal;
-    } kCases[] = {
-        {123456789, 0},   {987654321, 0}, {75318642, 1},  // eight digits: a 0 among the lowest nine
-        {123456788, 1},   {102345678, 1}, {12345678, 1},
-        {123456790, 1},   {0, 1},         {1123456789, 0},  // judged on its lowest nine digits
-        {4294967295u, 1},
-    };
-    for (const auto& c : kCases) EXPECT_EQ(isIllegalRelabelNumber(c.value), c.illegal) << c.value;
+    // Eight digits leave a 0 among the lowest nine; 1123456789 is judged on
+    // its lowest nine digits.
+    for (uint32_t legal : {123456789u, 987654321u, 1123456789u})
+        EXPECT_EQ(isIllegalRelabelNumber(legal), 0) << legal;
+    for (uint32_t illegal :
+         {75318642u, 123456788u, 102345678u, 12345678u, 123456790u, 0u, 4294967295u})
+        EXPECT_EQ(isIllegalRelabelNumber(illegal), 1) << illegal;
 }
 
 TEST(Serial, ChecksRelabelFirstThenRangesInOrder) {
@@ -125,8 +122,8 @@ TEST(Serial, GoldenSerialNumbersRebuildTheirPuzzles) {
         std::memcpy(record.serial, golden.parts, sizeof golden.parts);
         ASSERT_EQ(recreatePuzzle(record), 0);
         EXPECT_EQ(testing::clueText(record), golden.clues);
-        EXPECT_EQ(testing::gridText(record.answerGrid), golden.answer);
-        EXPECT_EQ(testing::gridText(record.valueGrid), golden.clues);
+        EXPECT_EQ(testing::textOf(record.answerGrid), golden.answer);
+        EXPECT_EQ(testing::textOf(record.valueGrid), golden.clues);
         EXPECT_EQ(0, std::memcmp(record.serial, golden.parts, sizeof golden.parts));
         EXPECT_EQ(record.answerKnown, 1);
         for (int cell = 0; cell < kCells; ++cell) ASSERT_EQ(record.candidateNumbers[cell], 0);
