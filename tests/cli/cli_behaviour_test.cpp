@@ -185,15 +185,6 @@ INSTANTIATE_TEST_SUITE_P(
                     "failed to save data to a file", 1}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
-TEST(CliUsage, HelpGoesToStandardOutput) {
-    const CliRun run = runCli({"--help"});
-    EXPECT_EQ(run.exitStatus, 0);
-    for (const char* word :
-         {"candidates", "solve", "check", "regions", "generate", "recreate", "--seed"}) {
-        EXPECT_NE(run.out.find(word), std::string::npos) << word;
-    }
-}
-
 TEST(CliRegions, WritesTheCountAndTheSameCsvFileForTheSameSeed) {
     ScratchDir dir;
     std::vector<std::string> args =

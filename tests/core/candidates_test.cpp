@@ -7,10 +7,8 @@
 
 namespace {
 
-using ga::CandidateSet;
 using ga::kCells;
 using ga::PuzzleRecord;
-using ga::UnitWork;
 using ga::testing::Grid;
 
 TEST(CandidateNumbers, DigitsInAscendingOrder) {
@@ -18,32 +16,6 @@ TEST(CandidateNumbers, DigitsInAscendingOrder) {
         {"29", 29}, {"3", 3}, {"147", 147}, {"123456789", 123456789}, {"9", 9}, {"", 0}};
     for (auto [digits, number] : cases)
         EXPECT_EQ(ga::candidateNumberOf(ga::testing::maskOf(digits)), number) << digits;
-}
-
-// Four 1s keep 1 out of every cell of row 0 but the first; that cell still has
-// all nine candidates, so only the deep analysis can place it.
-TEST(Propagation, HiddenSingleIsFoundInOnePassAndPlacedOnlyByTheDeepLoop) {
-    Grid clues{};
-    for (int cell : {12, 24, 37, 65}) clues[cell] = 1;
-    PuzzleRecord start = ga::testing::puzzleFromClues(clues);
-    ga::loadClues(start);
-    CandidateSet candidates;
-    UnitWork work;
-    ga::initUnitWork(work);
-    ga::computeCandidates(start, candidates);
-    EXPECT_EQ(candidates.cellMask[0], 0x1FF);
-    work.changed = 0;
-    ga::analyseUnits(start, candidates, work);
-    EXPECT_EQ(candidates.cellMask[0], 1);
-
-    PuzzleRecord shallow = start, deep = start, turned = start;
-    ga::propagateShallow(shallow, candidates);
-    EXPECT_EQ(shallow.valueGrid[0], 0);
-    ga::propagate(deep, candidates, work);
-    EXPECT_EQ(deep.valueGrid[0], 1);
-    const int placed = ga::propagateTurn(turned, candidates, work);
-    EXPECT_EQ(turned.valueGrid[0], 1);
-    EXPECT_EQ(ga::countOpenEmpty(turned), 77 - placed);
 }
 
 class ShowCandidatesData : public ::testing::TestWithParam<ga::testing::DataCase> {};

@@ -38,58 +38,47 @@ void expectTrueRegion(const int32_t* row, int maxCells, const Grid& answer) {
     EXPECT_EQ(ga::testing::countAnswers(clues.data()), 2) << "not a Region";
 }
 
-struct SearchCase {
-    uint32_t seed;
-    int level, count, maxCells;
-};
+// Each request's rows are distinct true Regions, sorted by count and equal
+// counts by their entries, and the bar only moves forward and ends full, also
+// when the search runs out of attempts short of the count (the last request
+// asks for far more Regions of four cells than an answer has).
+TEST(SearchRegions, RowsAreDistinctSortedTrueRegions) {
+    const struct {
+        uint32_t seed;
+        int level, count, maxCells;
+    } requests[] = {{1, 2, 30, 16}, {2, 0, 15, 8}, {3, 4, 15, 36}, {4, 2, 1, 16}, {8, 0, 200, 4}};
+    for (const auto& c : requests) {
+        SCOPED_TRACE(::testing::Message() << "seed " << c.seed);
+        const Grid answer = ga::testing::randomAnswer(c.seed);
+        PuzzleRecord record = ga::testing::puzzleWithAnswer(Grid{}, answer);
+        const int width = c.maxCells + 1;
+        // One spare row past the request: the search must not write into it.
+        std::vector<int32_t> table(static_cast<size_t>(width) * (c.count + 1), 0);
+        table.back() = -7;
+        RecordingSink sink;
+        const int found =
+            ga::searchRegions(record, table.data(), c.level, c.count, c.maxCells, sink.meter);
+        ASSERT_TRUE(found >= 1 && found <= c.count) << found;
+        EXPECT_EQ(ga::testing::copyOf(record.answerGrid), answer);
 
-class SearchRegions : public ::testing::TestWithParam<SearchCase> {};
-
-TEST_P(SearchRegions, RowsAreDistinctSortedTrueRegions) {
-    const SearchCase& c = GetParam();
-    const Grid answer = ga::testing::randomAnswer(c.seed);
-    PuzzleRecord record = ga::testing::puzzleWithAnswer(Grid{}, answer);
-    const int width = c.maxCells + 1;
-    // One spare row past the request: the search must not write into it.
-    std::vector<int32_t> table(static_cast<size_t>(width) * (c.count + 1), 0);
-    table.back() = -7;
-    RecordingSink sink;
-
-    const int found =
-        ga::searchRegions(record, table.data(), c.level, c.count, c.maxCells, sink.meter);
-    ASSERT_TRUE(found >= 1 && found <= c.count) << found;
-    EXPECT_EQ(ga::testing::copyOf(record.answerGrid), answer);
-
-    // Distinct and sorted: by count, equal counts by their entries from the first on.
-    const auto orderKey = [&c](const int32_t* row) {
-        return std::make_pair(row[c.maxCells], std::vector<int32_t>(row, row + c.maxCells));
-    };
-    for (int r = 0; r < found; ++r) {
-        const int32_t* row = &table[static_cast<size_t>(r) * width];
-        SCOPED_TRACE("row " + std::to_string(r));
-        expectTrueRegion(row, c.maxCells, answer);
-        if (r > 0) {
-            EXPECT_LT(orderKey(row - width), orderKey(row));
+        const auto orderKey = [&c](const int32_t* row) {
+            return std::make_pair(row[c.maxCells], std::vector<int32_t>(row, row + c.maxCells));
+        };
+        for (int r = 0; r < found; ++r) {
+            const int32_t* row = &table[static_cast<size_t>(r) * width];
+            expectTrueRegion(row, c.maxCells, answer);
+            EXPECT_TRUE(r == 0 || orderKey(row - width) < orderKey(row)) << "row " << r;
         }
+        for (size_t i = static_cast<size_t>(found) * width; i + 1 < table.size(); ++i)
+            ASSERT_EQ(table[i], 0);
+        EXPECT_EQ(table.back(), -7);
+
+        EXPECT_EQ(sink.meter.current, c.count);
+        const std::vector<int> positions = sink.positions();
+        EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
+        EXPECT_EQ(positions.empty() ? -1 : positions.back(), 100);
     }
-    for (size_t i = static_cast<size_t>(found) * width; i + 1 < table.size(); ++i)
-        ASSERT_EQ(table[i], 0);
-    EXPECT_EQ(table.back(), -7);
-
-    // The bar only moves forward and ends full, also when the search ran out
-    // of attempts short of the count.
-    EXPECT_EQ(sink.meter.current, c.count);
-    const std::vector<int> positions = sink.positions();
-    ASSERT_FALSE(positions.empty());
-    EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
-    EXPECT_EQ(positions.back(), 100);
 }
-
-// The last request asks for far more Regions of four cells than an answer has.
-INSTANTIATE_TEST_SUITE_P(Requests, SearchRegions,
-                         ::testing::Values(SearchCase{1, 2, 30, 16}, SearchCase{2, 0, 15, 8},
-                                           SearchCase{3, 4, 15, 36}, SearchCase{4, 2, 1, 16},
-                                           SearchCase{8, 0, 200, 4}));
 
 TEST(SortRegions, ByKeyThenByEntriesWhateverTheInputOrder) {
     const std::vector<std::vector<int32_t>> rows = {
