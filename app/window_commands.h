@@ -3,6 +3,8 @@
 // the state they share with the rest of the window.
 #pragma once
 
+#include <string>
+
 #include "core/puzzle_record.h"
 #include "platform/desktop.h"
 #include "ui/puzzle_file.h"
@@ -18,8 +20,11 @@ class JobControl;
 struct WindowState {
     PuzzleRecord puzzle{};  // the one the board shows
     PuzzleFileHeader header;
-    Settings settings;       // the current Settings
-    int handBuildStage = 0;  // 0 not building, 1 the clues, 2 the answer
+    Settings settings;               // the current Settings
+    int handBuildStage = 0;          // 0 not building, 1 the clues, 2 the answer
+    PuzzleRecord handBuildBackup{};  // the puzzle a hand-build started from
+    // The record-regions dialog's chosen CSV file; it lives for the run.
+    std::string csvWorkingPath;
     // The last menu mode other than "saved" (2) whose pattern was applied.
     // Pattern 2 names only "Save Puzzle", so restoring the menu after a job in
     // mode 2 applies this pattern first and pattern 2 on top of it.

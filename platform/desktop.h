@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/progress.h"
+#include "platform/dialog.h"
 
 namespace ga {
 
@@ -88,8 +89,15 @@ class Desktop {
     virtual void checkMenuItem(int command, bool checked) = 0;
 
     // --- boxes and dialogs -------------------------------------------------
-    // A message box with an OK button, modal to the main window.
+    // A message box with an OK button, modal to the main window (or to the
+    // dialog open over it).
     virtual void messageBox(const std::string& text, const std::string& title) = 0;
+    // Runs the dialog modally over the main window and returns the result its
+    // events ended it with.
+    virtual int runDialog(const DialogTemplate& dialog, DialogEvents& events) = 0;
+    // The platform's file dialog, modal over the main window or the dialog
+    // open over it. True with the chosen path, false when cancelled.
+    virtual bool askFileName(const FileDialogRequest& request, std::string& path) = 0;
 
     // --- the progress bar ---------------------------------------------------
     // False when the bar could not be made. Its sink may be driven from the

@@ -313,6 +313,61 @@ void FakeDesktop::failProgressBarCreation() {
     progressBarFails_ = true;
 }
 
+int FakeDesktop::runDialog(const DialogTemplate& dialog, DialogEvents& events) {
+    std::function<void(FakeDialog&)> script;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        dialogsRun_.push_back(dialog.id);
+        script = dialogScript_;
+    }
+    FakeDialog open(dialog, events);
+    open.open();
+    if (script && !open.ended()) script(open);
+    if (!open.ended()) open.close();
+    const int result = open.ended() ? open.result() : kDialogCancel;
+    std::lock_guard<std::mutex> lock(mutex_);
+    record("runDialog " + std::to_string(dialog.id) + " -> " + std::to_string(result));
+    return result;
+}
+
+bool FakeDesktop::askFileName(const FileDialogRequest& request, std::string& path) {
+    std::function<bool(const FileDialogRequest&, std::string&)> answer;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        fileDialogs_.push_back(request);
+        answer = fileDialogAnswer_;
+    }
+    std::string chosen = request.proposedPath;
+    const bool taken = answer && answer(request, chosen);
+    if (taken) path = chosen;
+    const char* purpose = request.purpose == FileDialogRequest::Purpose::kSave ? "save" : "open";
+    std::lock_guard<std::mutex> lock(mutex_);
+    record(std::string("askFileName ") + purpose + " " + quoted(request.title) + " -> " +
+           (taken ? quoted(chosen) : std::string("cancelled")));
+    return taken;
+}
+
+void FakeDesktop::onDialog(std::function<void(FakeDialog&)> script) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    dialogScript_ = std::move(script);
+}
+
+void FakeDesktop::onFileDialog(
+    std::function<bool(const FileDialogRequest&, std::string& path)> answer) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    fileDialogAnswer_ = std::move(answer);
+}
+
+std::vector<int> FakeDesktop::dialogsRun() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return dialogsRun_;
+}
+
+std::vector<FileDialogRequest> FakeDesktop::fileDialogs() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return fileDialogs_;
+}
+
 void FakeDesktop::onMessageBox(std::function<void(const MessageBoxCall&)> handler) {
     std::lock_guard<std::mutex> lock(mutex_);
     messageBoxHandler_ = std::move(handler);

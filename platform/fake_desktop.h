@@ -16,6 +16,8 @@
 //   messageBox "text" "title"     createProgressBar 30 281 240 11
 //   progressBar                   progress show | progress hide | progress position 40
 //   sendCommandFromWorker 1110    executableFolder
+//   runDialog 3000 -> 2           askFileName save "save file as ..." -> "a/b.ga"
+//                                 askFileName open "open file selected" -> cancelled
 //
 // The worker thread and the test's thread may call it at once. Callbacks run
 // with no lock held, so they may call the fake again.
@@ -35,6 +37,7 @@
 #include <vector>
 
 #include "platform/desktop.h"
+#include "platform/fake_dialog.h"
 
 namespace ga {
 
@@ -88,6 +91,8 @@ class FakeDesktop : public Desktop {
     void enableMenuItem(int command, bool enabled) override;
     void checkMenuItem(int command, bool checked) override;
     void messageBox(const std::string& text, const std::string& title) override;
+    int runDialog(const DialogTemplate& dialog, DialogEvents& events) override;
+    bool askFileName(const FileDialogRequest& request, std::string& path) override;
     bool createProgressBar(const ControlRect& rect) override;
     ProgressSink* progressBar() override;
     void sendCommandFromWorker(int command) override;
@@ -105,6 +110,13 @@ class FakeDesktop : public Desktop {
     void failProgressBarCreation();
     // Runs while the box is open, before messageBox returns.
     void onMessageBox(std::function<void(const MessageBoxCall&)> handler);
+    // Plays the player in every dialog, after it opened. A dialog the script
+    // leaves open is closed with the close box; one that stays open even then
+    // returns 2. Without a script every dialog is closed that way.
+    void onDialog(std::function<void(FakeDialog&)> script);
+    // Answers every file dialog: true with a path, or false for "cancelled"
+    // (the default).
+    void onFileDialog(std::function<bool(const FileDialogRequest&, std::string& path)> answer);
     // The window's handling of a command sent by the worker.
     void onWorkerCommand(std::function<void(int command)> handler);
     // By default the handler runs at once on the worker's thread. Queued, the
@@ -131,6 +143,8 @@ class FakeDesktop : public Desktop {
     ScreenRect shownWindowRect() const;
     bool windowDestroyed() const;
     std::vector<MessageBoxCall> messageBoxes() const;
+    std::vector<int> dialogsRun() const;  // template numbers, in order
+    std::vector<FileDialogRequest> fileDialogs() const;
     ProgressBarState progressBarState() const;
 
   private:
@@ -158,6 +172,11 @@ class FakeDesktop : public Desktop {
 
     std::vector<MessageBoxCall> messageBoxes_;
     std::function<void(const MessageBoxCall&)> messageBoxHandler_;
+
+    std::function<void(FakeDialog&)> dialogScript_;
+    std::vector<int> dialogsRun_;
+    std::function<bool(const FileDialogRequest&, std::string&)> fileDialogAnswer_;
+    std::vector<FileDialogRequest> fileDialogs_;
 
     bool progressBarFails_ = false;
     ProgressBarState progressBar_;

@@ -72,6 +72,8 @@ class QtDesktop : public QMainWindow, public Desktop {
     void enableMenuItem(int command, bool enabled) override;
     void checkMenuItem(int command, bool checked) override;
     void messageBox(const std::string& text, const std::string& title) override;
+    int runDialog(const DialogTemplate& dialog, DialogEvents& events) override;
+    bool askFileName(const FileDialogRequest& request, std::string& path) override;
     bool createProgressBar(const ControlRect& rect) override;
     ProgressSink* progressBar() override;
     void sendCommandFromWorker(int command) override;

@@ -38,6 +38,8 @@ class StubDesktop : public Desktop {
         boxes.push_back(title + ": " + text);
     }
 
+    int runDialog(const DialogTemplate&, DialogEvents&) override { return kDialogCancel; }
+    bool askFileName(const FileDialogRequest&, std::string&) override { return false; }
     void setTitle(const std::string&) override {}
     int clientWidth() override { return 0; }
     void destroyWindow() override {}

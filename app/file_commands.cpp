@@ -1,0 +1,1 @@
+#include "app/file_commands.h"

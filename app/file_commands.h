@@ -1,0 +1,39 @@
+// Saving and loading the puzzle file, and the question that offers to save a
+// modified puzzle before a command replaces or ends it.
+#pragma once
+
+#include <string>
+
+#include "app/window_commands.h"
+#include "platform/desktop.h"
+#include "ui/settings.h"
+
+namespace ga {
+
+// The file dialog of "Save Puzzle": true with the chosen path, false when the
+// player cancelled.
+bool askSaveName(Desktop& desktop, std::string& path);
+
+// After the save question was answered `answer` (3012 "Yes", 1 "No", 2
+// "Cancel"): on "Yes" saves as "Save Puzzle" does. Returns true when the
+// caller must abandon its command, which happens only when the player
+// cancelled the file dialog; a file that could not be written is reported and
+// the command goes on as after "No".
+bool saveOnConfirm(Desktop& desktop, WindowState& state, int answer);
+
+// Before every command that replaces or ends the puzzle (new, recreate, load,
+// hand-build, exit, cancel, close): when the puzzle is modified and questions
+// are not switched off, asks whether to save it. True when the caller may go
+// on. `defaults` are the default Settings: the question's "never show this
+// confirmation" reaches both them and the current Settings.
+bool confirmSave(Desktop& desktop, WindowState& state, Settings& defaults);
+
+// 1112 "Save Puzzle".
+void savePuzzle(Desktop& desktop, WindowState& state);
+
+// 1113 "Load Puzzle". A file that cannot be read, or that is not a puzzle
+// file this program could have written, is refused with a box and changes
+// nothing.
+void loadPuzzle(Desktop& desktop, WindowState& state, Settings& defaults);
+
+}  // namespace ga

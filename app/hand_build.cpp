@@ -1,0 +1,1 @@
+#include "app/hand_build.h"

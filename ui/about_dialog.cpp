@@ -1,0 +1,1 @@
+#include "ui/about_dialog.h"

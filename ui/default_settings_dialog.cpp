@@ -1,0 +1,1 @@
+#include "ui/default_settings_dialog.h"

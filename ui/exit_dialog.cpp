@@ -1,0 +1,1 @@
+#include "ui/exit_dialog.h"

@@ -1,0 +1,1 @@
+#include "ui/record_regions_dialog.h"

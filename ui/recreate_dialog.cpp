@@ -1,0 +1,1 @@
+#include "ui/recreate_dialog.h"
