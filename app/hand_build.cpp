@@ -1,1 +1,208 @@
 #include "app/hand_build.h"
+
+#include <string>
+
+#include "app/command_ids.h"
+#include "app/file_commands.h"
+#include "app/menu_state.h"
+#include "ui/board.h"
+
+namespace ga {
+
+namespace {
+
+constexpr const char* kHandBuiltTitleSuffix = " -- Hand-Build";
+
+constexpr int kButtonHeight = 30;
+constexpr int kButtonMargin = 20;
+
+struct ButtonSpec {
+    int id;
+    const char* label;
+};
+
+constexpr ButtonSpec kButtons[] = {
+    {kButtonRegister, "Registre"},
+    {kButtonWithoutAnswer, "Without Answer"},
+    {kButtonCancelHandBuild, "Cancel"},
+};
+
+constexpr int kAccepted = 0;
+constexpr int kRefused = 1;
+
+void say(Desktop& desktop, const char* text) {
+    desktop.setText(kStatusBoxId, text);
+}
+
+bool isDigitValue(int32_t number) {
+    return number >= 1 && number <= 9;
+}
+
+// The hand-build modes are passing ones: entering them leaves
+// menuModeBelowSaved describing the mode the build started from, which
+// Cancel needs when that mode was "saved".
+void enterBuildMenuMode(Desktop& desktop, WindowState& state, int menuMode) {
+    state.settings.menuMode = menuMode;
+    applyMenuPattern(desktop, state.puzzle.answerKnown != 0, menuMode);
+}
+
+void restoreMenuBeforeBuild(Desktop& desktop, WindowState& state) {
+    // Pattern 16 greyed items that patterns 2 and 8 leave alone. In every mode
+    // a build can start from, those items stood as pattern 1 sets them.
+    applyMenuPattern(desktop, state.puzzle.answerKnown != 0, kMenuPlaying);
+    setMenuMode(state, state.settings.menuModeBeforeHandBuild);
+    restoreIdleMenu(desktop, state);
+}
+
+void finishBuild(Desktop& desktop, PuzzleFileHeader& header) {
+    header.puzzleClass = kHandBuiltClass;
+    desktop.setTitle(std::string(kProgramName) + kHandBuiltTitleSuffix);
+    removeHandBuildButtons(desktop);
+}
+
+void leaveBuild(Desktop& desktop, WindowState& state) {
+    enterMenuMode(desktop, state, kMenuPlaying);
+    state.settings.modified = 1;
+    state.handBuildStage = 0;
+}
+
+}  // namespace
+
+void showHandBuildButtons(Desktop& desktop) {
+    const int width = desktop.clientWidth();
+    const BoardLayout layout = boardLayout(width);
+    ControlRect statusBox = layout.statusBox;
+    statusBox.height -= kButtonHeight;
+    desktop.moveControl(kStatusBoxId, statusBox);
+
+    const int buttonWidth = (width - 2 * kButtonMargin) / 3;
+    const int buttonY = statusBox.y + statusBox.height;
+    // Each button starts where its third of the board does.
+    const int buttonX[] = {layout.offsets[0], layout.offsets[3], layout.offsets[6]};
+    for (int i = 0; i < 3; ++i) {
+        const ButtonSpec& button = kButtons[i];
+        desktop.createControl(button.id, ControlKind::kPushButton,
+                              ControlRect{buttonX[i], buttonY, buttonWidth, kButtonHeight});
+        desktop.setText(button.id, button.label);
+        desktop.setFont(button.id, FontChoice::kSmall);
+    }
+}
+
+void removeHandBuildButtons(Desktop& desktop) {
+    for (const ButtonSpec& button : kButtons) desktop.destroyControl(button.id);
+    desktop.moveControl(kStatusBoxId, boardLayout(desktop.clientWidth()).statusBox);
+}
+
+void startHandBuild(Desktop& desktop, WindowState& state, Settings& defaults) {
+    if (state.handBuildStage != 0) return;
+    if (!confirmSave(desktop, state, defaults)) return;
+
+    // The old cells go first: what they report while being destroyed belongs
+    // to the puzzle kept for Cancel, not to the empty one.
+    destroyBoard(desktop);
+    state.handBuildBackup = state.puzzle;
+    state.settings.menuModeBeforeHandBuild = state.settings.menuMode;
+    enterBuildMenuMode(desktop, state, kMenuHandBuildClues);
+    resetRecord(state.puzzle);
+    createBoard(desktop, state.puzzle);
+    showHandBuildButtons(desktop);
+    desktop.enableControl(kButtonWithoutAnswer, false);
+    say(desktop, "At first, plz input numbers of a puzzle");
+    state.handBuildStage = 1;
+}
+
+int registerClues(Desktop& desktop, PuzzleRecord& record) {
+    // The texts, not the record: the cell with the focus has not yet
+    // reported what was typed into it.
+    int clues = 0;
+    for (int cell = 0; cell < kCells; ++cell) {
+        const int32_t number = typedNumber(desktop.text(cellId(cell)));
+        if (isDigitValue(number)) {
+            record.openFlags[cell] = 0;
+            record.answerGrid[cell] = number;
+            record.valueGrid[cell] = number;
+            ++clues;
+        } else {
+            // A candidate list stays with the open cell.
+            record.openFlags[cell] = 1;
+            record.answerGrid[cell] = 0;
+            record.valueGrid[cell] = 0;
+        }
+    }
+    if (clues == kCells) {
+        say(desktop, "too much hints");
+        return kRefused;
+    }
+    if (hasDuplicate(record.answerGrid) == 1) {
+        say(desktop, "illegal numeral found based on the rule");
+        return kRefused;
+    }
+    destroyBoard(desktop);
+    createBoard(desktop, record);
+    desktop.enableControl(kButtonWithoutAnswer, true);
+    say(desktop, "Next, plz input numbers of the answer");
+    return kAccepted;
+}
+
+int registerAnswer(Desktop& desktop, PuzzleRecord& record, PuzzleFileHeader& header) {
+    for (int cell = 0; cell < kCells; ++cell) {
+        const int32_t number = typedNumber(desktop.text(cellId(cell)));
+        if (!isDigitValue(number)) {
+            say(desktop, "illegal numeral found as the answer");
+            return kRefused;
+        }
+        record.answerGrid[cell] = number;
+    }
+    // Only the sums are checked: a grid that repeats a digit within a unit
+    // but still sums to 45 everywhere passes.
+    if (isComplete(record.answerGrid) != 0) {
+        say(desktop, "collapsed answer found");
+        return kRefused;
+    }
+    // The board stays as typed; its values must be in the record even where
+    // a cell has not reported losing the focus.
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (record.openFlags[cell] != 0) record.valueGrid[cell] = record.answerGrid[cell];
+    }
+    record.answerKnown = 1;
+    finishBuild(desktop, header);
+    say(desktop, "created a puzzle");
+    return kAccepted;
+}
+
+void pressRegister(Desktop& desktop, WindowState& state) {
+    if (state.handBuildStage == 1) {
+        if (registerClues(desktop, state.puzzle) != kAccepted) return;
+        enterBuildMenuMode(desktop, state, kMenuHandBuildAnswer);
+        state.handBuildStage = 2;
+    } else if (state.handBuildStage == 2) {
+        if (registerAnswer(desktop, state.puzzle, state.header) != kAccepted) return;
+        leaveBuild(desktop, state);
+    }
+}
+
+void pressWithoutAnswer(Desktop& desktop, WindowState& state) {
+    if (state.handBuildStage != 2) return;
+    state.puzzle.answerKnown = 0;
+    finishBuild(desktop, state.header);
+    say(desktop, "created a puzzle without answer");
+    // Without an answer, absolute mistakes cannot be shown: the check mark
+    // moves to visible mistakes, and the cells take the colours of the mode.
+    setExpressMode(desktop, state.settings.expressMode, state.settings.expressMode, false);
+    repaintOpenCells(desktop, state.puzzle);
+    leaveBuild(desktop, state);
+}
+
+void pressCancelHandBuild(Desktop& desktop, WindowState& state) {
+    if (state.handBuildStage != 1 && state.handBuildStage != 2) return;
+    removeHandBuildButtons(desktop);
+    say(desktop, "canceled to create a puzzle");
+    destroyBoard(desktop);
+    state.puzzle = state.handBuildBackup;
+    createBoard(desktop, state.puzzle);
+    restoreMenuBeforeBuild(desktop, state);
+    state.settings.modified = 0;
+    state.handBuildStage = 0;
+}
+
+}  // namespace ga

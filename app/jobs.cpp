@@ -8,24 +8,12 @@
 #include "app/status_messages.h"
 #include "app/window_commands.h"
 #include "core/checks.h"
+#include "core/regions.h"
 #include "core/solver.h"
 #include "generator/generation.h"
 #include "ui/board.h"
 
 namespace ga {
-
-namespace {
-
-constexpr const char* kProgramName = "gridAtelier";
-
-std::string newPuzzleTitle(int level, const uint32_t (&serial)[kSerialParts]) {
-    char title[260];
-    std::snprintf(title, sizeof title, "%s -- %s, sn : %X-%X", kProgramName, className(level),
-                  serial[0], serial[1]);
-    return title;
-}
-
-}  // namespace
 
 JobCode jobOfCommand(int command) {
     switch (command) {
@@ -146,8 +134,13 @@ int JobControl::runJob(int32_t code) {
             buildWorkCopy(job_.puzzle, job_.handBuildStage, job_.workCopy);
             job_.result = static_cast<uint32_t>(checkMultiple(job_.workCopy, job_.meter));
             return kCommandCheckMultiple;
+        case kJobRecordRegions: {
+            const RegionRequest request{job_.csvPath, job_.searchLevel, job_.searchCount,
+                                        job_.maxRegionCells};
+            job_.result = static_cast<uint32_t>(recordRegions(request, job_.meter));
+            return kCommandRecordRegions;
+        }
         default:
-            // No job, or the region search, which arrives with its dialog.
             return 0;
     }
 }
@@ -156,7 +149,7 @@ int JobControl::runJob(int32_t code) {
 
 bool JobControl::startJob(Desktop& desktop, WindowState& state, int command) {
     const JobCode code = jobOfCommand(command);
-    if (busy() || code == kJobNone || code == kJobRecordRegions) return false;
+    if (busy() || code == kJobNone) return false;
     // The generator refuses a class outside 0..7; refusing here keeps the
     // menu and the board as they are instead of running an empty job.
     if (code == kJobNewPuzzle && !isDifficultyClass(state.settings.level)) return false;
@@ -166,6 +159,11 @@ bool JobControl::startJob(Desktop& desktop, WindowState& state, int command) {
     job_.checkBeforeSolve = state.settings.checkBeforeSolve;
     job_.handBuildStage = state.handBuildStage;
     job_.puzzle = state.puzzle;
+    std::memcpy(job_.csvPath, state.settings.csvPath, sizeof job_.csvPath);
+    job_.csvPath[sizeof job_.csvPath - 1] = '\0';
+    job_.searchLevel = state.settings.searchLevel;
+    job_.searchCount = state.settings.searchCount;
+    job_.maxRegionCells = state.settings.maxRegionCells;
     job_.jobCode.store(code);
 
     updateMenu(desktop, true, state.settings.menuMode, state.puzzle.answerKnown != 0);
@@ -222,8 +220,8 @@ JobControl::NoticeOutcome JobControl::handleNotice(Desktop& desktop, WindowState
             takeSolve(desktop, state);
             break;
         default:
-            // 1126: the region search reports through its own boxes and leaves
-            // the status alone; its pending defaults arrive with its dialog.
+            // 1126: the status stays; the window reports a file that could
+            // not be written and takes the pending defaults.
             restoreIdleMenu(desktop, state);
             break;
     }

@@ -1,6 +1,7 @@
 // The worker thread and the job protocol.
 //
-// The long operations (a new puzzle, a solve, the two checks) run on one
+// The long operations (a new puzzle, a solve, the two checks, the region
+// search) run on one
 // worker thread that lives as long as the window, so that the window keeps
 // answering. The window starts a job by storing its inputs, then its code in
 // the JobRecord, greying the menu and setting the event; the worker runs the
@@ -40,7 +41,7 @@ enum JobCode : int32_t {
     kJobSolve = 2,
     kJobCheckSolvable = 3,
     kJobCheckMultiple = 4,
-    kJobRecordRegions = 5,  // its dialog and body arrive with the region recorder
+    kJobRecordRegions = 5,
 };
 
 // The job command (1110, 1120..1123, 1126) that `command` starts, or kJobNone.
@@ -59,7 +60,11 @@ struct JobRecord {
     int32_t level = 0;    // job 1: the class to generate
     int32_t checkBeforeSolve = 0;
     int32_t handBuildStage = 0;
-    PuzzleRecord puzzle{};  // the board's record as the job started
+    PuzzleRecord puzzle{};   // the board's record as the job started
+    char csvPath[260] = {};  // job 5: the region search's request
+    int32_t searchLevel = 0;
+    int32_t searchCount = 0;
+    int32_t maxRegionCells = 0;
 
     // --- results, written by the worker before its notice ----------------------
     uint32_t result = 0;       // the job body's return value
@@ -110,7 +115,7 @@ class JobControl {
     bool jobSignalled() const { return jobSignalled_; }
     void setProgressBar(ProgressSink* bar) { job_.meter.bar = bar; }
 
-    // Starts the job of `command` (1110, 1120..1123) when idle: inputs, code,
+    // Starts the job of `command` (1110, 1120..1123, 1126) when idle: inputs, code,
     // busy menu, status "solving"/"checking", event. Returns false and does
     // nothing when busy, for another command, or for a level that names no
     // class that can be generated.

@@ -1,9 +1,14 @@
 #include "app/main_window.h"
 
 #include "app/command_ids.h"
+#include "app/dialog_commands.h"
+#include "app/file_commands.h"
+#include "app/hand_build.h"
 #include "app/menu_state.h"
 #include "app/status_messages.h"
 #include "generator/random.h"
+#include "ui/about_dialog.h"
+#include "ui/exit_dialog.h"
 
 namespace ga {
 
@@ -48,7 +53,11 @@ void MainWindow::onCommand(int id) {
     if (jobs_.busy()) {
         // The busy menu leaves only "About" and the notice can arrive; any
         // other command is refused here too, so the job's inputs stay its own.
-        if (isJobNotice(id)) takeNotice(id);
+        if (isJobNotice(id)) {
+            takeNotice(id);
+        } else if (id == kCommandAbout) {
+            runAboutDialog(desktop_);
+        }
         return;
     }
     routeCommand(id);
@@ -65,11 +74,27 @@ void MainWindow::routeCommand(int id) {
     }
     switch (id) {
         case kCommandCancel:
+            cancelProgram();
+            return;
         case kCommandExit:
             exitProgram();
             return;
+        case kCommandAbout:
+            runAboutDialog(desktop_);
+            return;
         case kCommandNewPuzzle:
-            startNewPuzzle(desktop_, state_, jobs_);
+            if (confirmSave(desktop_, state_, file_.settings)) {
+                startNewPuzzle(desktop_, state_, jobs_);
+            }
+            return;
+        case kCommandRecreatePuzzle:
+            recreateFromSerial(desktop_, state_, file_.settings);
+            return;
+        case kCommandSavePuzzle:
+            savePuzzle(desktop_, state_);
+            return;
+        case kCommandLoadPuzzle:
+            loadPuzzle(desktop_, state_, file_.settings);
             return;
         case kCommandEraseSolving:
             eraseSolving(desktop_, state_);
@@ -86,16 +111,24 @@ void MainWindow::routeCommand(int id) {
         case kCommandBacktracking:
             jobs_.startJob(desktop_, state_, id);
             return;
-        case kCommandAbout:            // arrives with the dialogs
-        case kCommandDefaultSettings:  // arrives with the dialogs
-        case kCommandSavePuzzle:       // arrives with the puzzle file commands
-        case kCommandLoadPuzzle:       // arrives with the puzzle file commands
-        case kCommandHandBuildPuzzle:  // arrives with hand-building
-        case kButtonRegister:          // arrives with hand-building
-        case kButtonWithoutAnswer:     // arrives with hand-building
-        case kButtonCancelHandBuild:   // arrives with hand-building
-        case kCommandRecreatePuzzle:   // arrives with the recreate dialog
-        case kCommandRecordRegions:    // arrives with the region recorder
+        case kCommandHandBuildPuzzle:
+            startHandBuild(desktop_, state_, file_.settings);
+            return;
+        case kButtonRegister:
+            pressRegister(desktop_, state_);
+            return;
+        case kButtonWithoutAnswer:
+            pressWithoutAnswer(desktop_, state_);
+            return;
+        case kButtonCancelHandBuild:
+            pressCancelHandBuild(desktop_, state_);
+            return;
+        case kCommandDefaultSettings:
+            changeDefaultSettings(desktop_, state_, file_.settings);
+            return;
+        case kCommandRecordRegions:
+            if (chooseRegionRecording(desktop_, state_)) jobs_.startJob(desktop_, state_, id);
+            return;
         default:
             return;
     }
@@ -103,6 +136,10 @@ void MainWindow::routeCommand(int id) {
 
 void MainWindow::takeNotice(int notice) {
     const JobControl::NoticeOutcome outcome = jobs_.handleNotice(desktop_, state_, notice);
+    if (notice == kCommandRecordRegions) {
+        finishRegionRecording(desktop_, state_, file_.settings,
+                              static_cast<int>(jobs_.record().result));
+    }
     std::vector<HeldCellEvent> held;
     held.swap(heldCellEvents_);
     // A new puzzle brought new cells: what the old ones reported is void.
@@ -110,9 +147,23 @@ void MainWindow::takeNotice(int notice) {
     for (const HeldCellEvent& event : held) applyCellEvent(event.cellIndex, event.notification);
 }
 
+bool MainWindow::saveQuestionDue() const {
+    return state_.settings.modified != 0 && state_.settings.neverConfirmSave == 0;
+}
+
 void MainWindow::exitProgram() {
-    // Exit asks "are you sure?" (or the save question) and cancel asks
-    // nothing; until those dialogs exist the answer counts as "okay" / "No".
+    // Either the exit question or the save question, never both.
+    if (!saveQuestionDue()) {
+        if (runExitDialog(desktop_) != kDialogOkay) return;
+    } else if (!confirmSave(desktop_, state_, file_.settings)) {
+        return;
+    }
+    state_.settings.modified = 0;
+    onCloseRequest();
+}
+
+void MainWindow::cancelProgram() {
+    if (saveQuestionDue() && !confirmSave(desktop_, state_, file_.settings)) return;
     state_.settings.modified = 0;
     onCloseRequest();
 }
@@ -147,9 +198,8 @@ TextColour MainWindow::onCellColour(int id) {
 
 void MainWindow::onCloseRequest() {
     if (closed_ || jobs_.busy()) return;
-    // A modified puzzle is offered for saving once the save dialog exists; the
-    // question counts as answered "No" until then. The fonts belong to the
-    // desktop.
+    if (saveQuestionDue() && !confirmSave(desktop_, state_, file_.settings)) return;
+    // The fonts belong to the desktop.
     jobs_.stopWorker();
     writeSettingsAtExit(desktop_, place_, file_);
     closed_ = true;

@@ -68,7 +68,9 @@ class MainWindow : public WindowEvents {
     void routeCommand(int id);
     void takeNotice(int notice);
     void applyCellEvent(int cellIndex, CellNotification notification);
+    bool saveQuestionDue() const;
     void exitProgram();
+    void cancelProgram();
 
     Desktop& desktop_;
     SettingsPlace place_;

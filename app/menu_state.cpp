@@ -53,7 +53,11 @@ constexpr PatternRow kPatterns[] = {
     {kCommandPencilMarks, kCommandPencilMarks, {G, E, U, G, G, E}},
     {kCommandBacktracking, kCommandBacktracking, {G, E, U, G, G, E}},
     {kCommandHandBuildPuzzle, kCommandHandBuildPuzzle, {E, E, U, U, G, U}},
+    // Recreating replaces the puzzle like "New Puzzle"; recording regions
+    // leaves the board alone like "Default Settings".
+    {kCommandRecreatePuzzle, kCommandRecreatePuzzle, {E, E, U, U, G, U}},
     {kCommandDefaultSettings, kCommandDefaultSettings, {E, E, U, U, G, U}},
+    {kCommandRecordRegions, kCommandRecordRegions, {E, E, U, U, G, U}},
     {levelCommand(0), levelCommand(6), {E, E, U, U, G, U}},
     // No pattern enables Extra-terrestrial: a level of 7 only comes from the
     // settings file.
@@ -107,7 +111,7 @@ void applyMenuPattern(Desktop& desktop, bool answerKnown, int menuMode) {
 void updateMenu(Desktop& desktop, bool jobBusy, int menuMode, bool answerKnown) {
     if (jobBusy) {
         desktop.enableMenuItem(kCommandExit, false);
-        greyRange(desktop, kCommandNewPuzzle, kCommandDefaultSettings);
+        greyRange(desktop, kCommandNewPuzzle, kCommandRecordRegions);
         greyRange(desktop, kCommandFirstLevel, kCommandLastLevel);
         return;
     }

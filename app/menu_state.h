@@ -26,7 +26,7 @@ enum MenuMode : int {
 // `answerKnown` decides "Absolute Mistake" and "Open Answer" in modes 1 and 4.
 void applyMenuPattern(Desktop& desktop, bool answerKnown, int menuMode);
 
-// Busy: greys Exit, every command 1110..1125 and every level. Idle: enables
+// Busy: greys Exit, every command 1110..1126 and every level. Idle: enables
 // Exit, then applies the pattern of `menuMode`. "About" is never touched.
 void updateMenu(Desktop& desktop, bool jobBusy, int menuMode, bool answerKnown);
 

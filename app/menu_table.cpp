@@ -48,6 +48,7 @@ constexpr MenuEntry kPuzzleEntries[] = {
     subPopup("-- Level Setting", viewOf(kLevelEntries)),
     separator(),
     item(kCommandHandBuildPuzzle, "Hand-build Puzzle\tCtrl + H"),
+    item(kCommandRecreatePuzzle, "Recreate from Serial Number..."),
 };
 
 constexpr MenuEntry kSolveEntries[] = {
@@ -73,6 +74,7 @@ constexpr MenuEntry kExpressEntries[] = {
 
 constexpr MenuEntry kOptionEntries[] = {
     item(kCommandDefaultSettings, "Default Settings\tCtrl + D"),
+    item(kCommandRecordRegions, "Record Regions of Multi Answer..."),
     separator(),
     item(kCommandAbout, "About\tCtrl + T"),
 };

@@ -38,8 +38,7 @@ struct MenuPopup {
 // The popups of the menu bar, left to right.
 TableView<MenuPopup> menuPopups();
 
-// Every command that has a menu item, in menu order. Commands outside this
-// list (recreate 1111, record regions 1126) are reached by identifier only.
+// Every command that has a menu item, in menu order.
 std::vector<int> menuItemCommands();
 bool hasMenuItem(int command);
 

@@ -18,8 +18,6 @@ constexpr const char* kClassNames[] = {
 constexpr int kClassNameCount = static_cast<int>(sizeof(kClassNames) / sizeof(kClassNames[0]));
 static_assert(kClassNameCount == kHandBuiltClass + 1, "one name per class, hand-built last");
 
-const char* const kLoadFailedText = "failed to load data from a file";
-
 __attribute__((format(printf, 1, 2))) std::string formatted(const char* format, ...) {
     va_list arguments;
     va_start(arguments, format);

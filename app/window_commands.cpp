@@ -1,5 +1,6 @@
 #include "app/window_commands.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "app/command_ids.h"
@@ -36,6 +37,13 @@ void clearCell(Desktop& desktop, PuzzleRecord& record, int cell) {
 }
 
 }  // namespace
+
+std::string newPuzzleTitle(int level, const uint32_t (&serial)[kSerialParts]) {
+    char title[260];
+    std::snprintf(title, sizeof title, "%s -- %s, sn : %X-%X", kProgramName, className(level),
+                  serial[0], serial[1]);
+    return title;
+}
 
 void setStatus(Desktop& desktop, WindowState& state, int statusCode) {
     state.settings.statusCode = statusCode;
@@ -132,8 +140,6 @@ void openAnswer(Desktop& desktop, WindowState& state) {
 }
 
 void startNewPuzzle(Desktop& desktop, WindowState& state, JobControl& jobs) {
-    // Leaving a modified puzzle asks to save it once the save dialog exists;
-    // until then the question counts as answered "No".
     jobs.startJob(desktop, state, kCommandNewPuzzle);
 }
 

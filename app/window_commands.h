@@ -31,6 +31,12 @@ struct WindowState {
     int menuModeBelowSaved = 0;
 };
 
+constexpr const char* kProgramName = "gridAtelier";
+
+// "gridAtelier -- <class>, sn : <part 1>-<part 2>", the title of a new or
+// recreated puzzle.
+std::string newPuzzleTitle(int level, const uint32_t (&serial)[kSerialParts]);
+
 // Stores the code in the current Settings and shows its text.
 void setStatus(Desktop& desktop, WindowState& state, int statusCode);
 // Shows the text of the stored code again.

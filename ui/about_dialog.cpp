@@ -1,1 +1,37 @@
 #include "ui/about_dialog.h"
+
+namespace ga {
+
+std::string aboutLine() {
+    return "gridAtelier ver. " GRIDATELIER_VERSION;
+}
+
+DialogTemplate aboutTemplate() {
+    using K = DialogControlKind;
+    DialogTemplate t;
+    t.id = kAboutDialogId;
+    t.title = "about";
+    t.width = 240;
+    t.height = 50;
+    t.controls = {
+        {kAboutLineFieldId, K::kReadOnlyCentredField, "", 10, 10, 220, 14},
+        {kDialogOkay, K::kDefaultButton, "continue", 95, 25, 50, 14},
+    };
+    return t;
+}
+
+void AboutEvents::onInit(DialogHost& dialog) {
+    dialog.setText(kAboutLineFieldId, aboutLine());
+}
+
+void AboutEvents::onCommand(DialogHost& dialog, int id) {
+    if (id == kDialogOkay || id == kDialogCancel) dialog.end(id);
+}
+
+int runAboutDialog(Desktop& desktop) {
+    const DialogTemplate dialog = aboutTemplate();
+    AboutEvents events;
+    return desktop.runDialog(dialog, events);
+}
+
+}  // namespace ga

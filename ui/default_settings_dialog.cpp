@@ -1,1 +1,102 @@
 #include "ui/default_settings_dialog.h"
+
+namespace ga {
+
+namespace {
+
+// The ranges the settings reader accepts. Level 7 has no entry in the list
+// (it is never offered) but may be stored, so it is kept until the player
+// chooses another.
+constexpr int kHighestExpressMode = 2;
+constexpr int kHighestLevel = 7;
+
+int storable(int value, int highest, int fallback) {
+    return value >= 0 && value <= highest ? value : fallback;
+}
+
+}  // namespace
+
+DialogTemplate defaultSettingsTemplate() {
+    using K = DialogControlKind;
+    DialogTemplate t;
+    t.id = kDefaultSettingsDialogId;
+    t.title = "default settings at boot";
+    t.width = 180;
+    t.height = 210;
+    t.controls = {
+        {kDialogOkay, K::kDefaultButton, "Okay", 35, 190, 50, 12},
+        {kDialogCancel, K::kButton, "Cancel", 95, 190, 50, 12},
+        {kNoControlId, K::kStaticText, "express mistakes as red font", 30, 20, 120, 10},
+        {kExpressModeListId, K::kSelectionList, "", 50, 30, 100, 100},
+        {kNoControlId, K::kStaticText, "* Absolute Mistakes *", 30, 45, 120, 10},
+        {kNoControlId, K::kStaticText, "    it's only used", 30, 52, 120, 10},
+        {kNoControlId, K::kStaticText, "    in case of existing the answer.", 30, 59, 120, 10},
+        {kNoControlId, K::kStaticText, "difficulty level for a new puzzle", 30, 75, 120, 10},
+        {kNewPuzzleLevelListId, K::kSelectionList, "", 50, 85, 100, 100},
+        {kNeverConfirmSaveBoxId, K::kCheckBox, "never show confirmation for save", 30, 135, 120,
+         10},
+        {kReflectToCurrentBoxId, K::kCheckBox, "reflect to current settings", 20, 175, 140, 10},
+    };
+    return t;
+}
+
+DefaultSettingsEvents::DefaultSettingsEvents(Settings& defaults, Settings& current)
+    : defaults_(defaults), current_(current) {}
+
+void DefaultSettingsEvents::onInit(DialogHost& dialog) {
+    expressMode_ = defaults_.expressMode;
+    level_ = defaults_.level;
+    neverConfirmSave_ = defaults_.neverConfirmSave != 0;
+    reflectToCurrent_ = current_.reflectToCurrent != 0;
+
+    dialog.setItems(kExpressModeListId, {"No Express", "Visible Mistakes", "Absolute Mistakes"});
+    dialog.select(kExpressModeListId, expressMode_);
+    dialog.setItems(kNewPuzzleLevelListId, {"Practice", "Novice", "Beginner", "Intermediate",
+                                            "Advanced", "Expert", "World Class"});
+    dialog.select(kNewPuzzleLevelListId, level_);
+    dialog.setChecked(kNeverConfirmSaveBoxId, neverConfirmSave_);
+    dialog.setChecked(kReflectToCurrentBoxId, reflectToCurrent_);
+}
+
+void DefaultSettingsEvents::onCommand(DialogHost& dialog, int id) {
+    switch (id) {
+        case kExpressModeListId:
+        case kNewPuzzleLevelListId: {
+            const int chosen = dialog.selection(id);
+            if (chosen < 0) return;
+            (id == kExpressModeListId ? expressMode_ : level_) = chosen;
+            return;
+        }
+        case kNeverConfirmSaveBoxId:
+            neverConfirmSave_ = dialog.checked(id);
+            return;
+        case kReflectToCurrentBoxId:
+            reflectToCurrent_ = dialog.checked(id);
+            return;
+        case kDialogOkay: {
+            // A damaged value the player left alone is stored as the reader
+            // would repair it, never as read.
+            Settings fresh;
+            setDefaultSettings(fresh);
+            defaults_.expressMode = storable(expressMode_, kHighestExpressMode, fresh.expressMode);
+            defaults_.level = storable(level_, kHighestLevel, fresh.level);
+            defaults_.neverConfirmSave = neverConfirmSave_ ? 1 : 0;
+            current_.reflectToCurrent = reflectToCurrent_ ? 1 : 0;
+            dialog.end(kDialogOkay);
+            return;
+        }
+        case kDialogCancel:
+            dialog.end(kDialogCancel);
+            return;
+        default:
+            return;
+    }
+}
+
+int runDefaultSettingsDialog(Desktop& desktop, Settings& defaults, Settings& current) {
+    const DialogTemplate dialog = defaultSettingsTemplate();
+    DefaultSettingsEvents events(defaults, current);
+    return desktop.runDialog(dialog, events);
+}
+
+}  // namespace ga

@@ -1,1 +1,30 @@
 #include "ui/exit_dialog.h"
+
+namespace ga {
+
+DialogTemplate exitTemplate() {
+    using K = DialogControlKind;
+    DialogTemplate t;
+    t.id = kExitDialogId;
+    t.title = "confirmation";
+    t.width = 240;
+    t.height = 50;
+    t.controls = {
+        {kDialogOkay, K::kDefaultButton, "okay", 65, 25, 50, 14},
+        {kDialogCancel, K::kButton, "cancel", 125, 25, 50, 14},
+        {kNoControlId, K::kStaticText, "are you sure to exit the program?", 10, 10, 220, 14},
+    };
+    return t;
+}
+
+void ExitEvents::onCommand(DialogHost& dialog, int id) {
+    if (id == kDialogOkay || id == kDialogCancel) dialog.end(id);
+}
+
+int runExitDialog(Desktop& desktop) {
+    const DialogTemplate dialog = exitTemplate();
+    ExitEvents events;
+    return desktop.runDialog(dialog, events);
+}
+
+}  // namespace ga

@@ -11,6 +11,7 @@
 //                              serial, answerKnown
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "core/puzzle_record.h"
@@ -36,8 +37,32 @@ static_assert(kPuzzleFileBytes == 1352, "the puzzle file is 1352 bytes");
 void encodePuzzleFile(const PuzzleFileHeader& header, const PuzzleRecord& record,
                       unsigned char (&bytes)[kPuzzleFileBytes]);
 
-// What the user is told when a puzzle file could not be saved.
+// Reads the file's bytes back. Only what this program could have written is
+// accepted: exactly kPuzzleFileBytes bytes, headerSize 32, finished 0 or 1,
+// class 0..8, every open flag 0 or 1, every answer and value 0..9, every clue's
+// answer 1..9, answerKnown 0 or 1. A value outside those ranges would reach
+// the board's display, the menu and the solver, none of which expect it.
+// candidateNumbers and the serial are taken as they are: any number is a
+// candidate list as typed (the board shows one above 9 and nothing otherwise)
+// and any serial prints. The reserved header bytes are kept as read.
+// Returns 0 when accepted; otherwise `header` and `record` are untouched.
+int decodePuzzleFile(const unsigned char* bytes, std::size_t size, PuzzleFileHeader& header,
+                     PuzzleRecord& record);
+
+enum PuzzleFileRead : int {
+    kPuzzleFileRead = 0,
+    kPuzzleFileUnreadable = 1,  // no regular file could be opened and read
+    kPuzzleFileWrongSize = 2,
+    kPuzzleFileBadValues = 3,  // a field outside the ranges decodePuzzleFile accepts
+};
+
+// Reads and decodes the file at `path`. Returns kPuzzleFileRead, or another
+// PuzzleFileRead with `header` and `record` untouched.
+int readPuzzleFile(const char* path, PuzzleFileHeader& header, PuzzleRecord& record);
+
+// What the user is told when a puzzle file could not be saved or loaded.
 extern const char* const kSaveFailedText;
+extern const char* const kLoadFailedText;
 
 enum PuzzleFileWrite : int {
     kPuzzleFileWritten = 0,

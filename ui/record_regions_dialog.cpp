@@ -1,1 +1,202 @@
 #include "ui/record_regions_dialog.h"
+
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include "core/regions.h"
+
+namespace ga {
+
+namespace {
+
+constexpr int kCountStep = 100;
+constexpr int kLowestCount = 100;
+constexpr int kHighestCount = 1000;
+constexpr int kCellsStep = 1;
+constexpr int kLowestCells = 4;
+constexpr int kHighestCells = 36;
+// Nine decimal digits always fit an int, whatever the player types.
+constexpr int kMostDigitsRead = 9;
+
+std::string afterLastSlash(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+int leadingNumber(const std::string& text) {
+    int value = 0;
+    int digits = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9' || digits == kMostDigitsRead) break;
+        value = value * 10 + (c - '0');
+        ++digits;
+    }
+    return value;
+}
+
+// Up (delta < 0) and down test the bound before stepping, so a value off the
+// step grid can pass a bound by less than one step (950 goes up to 1050).
+void step(int& value, int delta, int size, int lowest, int highest) {
+    if (delta < 0 && value < highest) value += size;
+    if (delta > 0 && value > lowest) value -= size;
+}
+
+}  // namespace
+
+DialogTemplate recordRegionsTemplate() {
+    using K = DialogControlKind;
+    DialogTemplate t;
+    t.id = kRecordRegionsDialogId;
+    t.title = "record regions of multi answer";
+    t.width = 180;
+    t.height = 210;
+    t.controls = {
+        {kDialogOkay, K::kDefaultButton, "Okay", 35, 190, 50, 12},
+        {kDialogCancel, K::kButton, "Cancel", 95, 190, 50, 12},
+        {kCsvFileButtonId, K::kButton, "csv file for recording", 30, 20, 120, 12},
+        {kCsvFileNameTextId, K::kStaticText, "", 30, 35, 120, 10},
+        {kNoControlId, K::kStaticText, "difficulty level for search", 30, 55, 120, 10},
+        {kSearchLevelListId, K::kSelectionList, "", 50, 65, 100, 100},
+        {kNoControlId, K::kStaticText, "count of search regions", 30, 85, 120, 10},
+        {kSearchCountFieldId, K::kEditField, "", 50, 95, 90, 10},
+        {kSearchCountArrowsId, K::kUpDown, "", 140, 95, 10, 10, kSearchCountFieldId},
+        {kNoControlId, K::kStaticText, "maybe max around 2000", 50, 105, 80, 10},
+        {kNoControlId, K::kStaticText, "maximum cells of a region", 30, 120, 120, 10},
+        {kMaxRegionCellsFieldId, K::kEditField, "", 50, 130, 90, 10},
+        {kMaxRegionCellsArrowsId, K::kUpDown, "", 140, 130, 10, 10, kMaxRegionCellsFieldId},
+        {kNoControlId, K::kStaticText, "4 ~ 36 as proper range", 50, 140, 80, 10},
+        {kSaveRegionDefaultsBoxId, K::kCheckBox, "save as default", 20, 175, 140, 10},
+    };
+    return t;
+}
+
+RecordRegionsEvents::RecordRegionsEvents(Desktop& desktop, Settings& current,
+                                         std::string& workingPath)
+    : desktop_(desktop), current_(current), workingPath_(workingPath) {}
+
+void RecordRegionsEvents::onInit(DialogHost& dialog) {
+    const std::string stored(current_.csvPath, strnlen(current_.csvPath, kSettingsTextBytes));
+    std::error_code error;
+    hasFile_ = false;
+    if (!stored.empty() && std::filesystem::is_regular_file(stored, error)) {
+        // The working path holds the extension while it is tested, so a
+        // refused file leaves its extension behind as the name proposed next.
+        const size_t dot = stored.rfind('.');
+        workingPath_ = dot == std::string::npos ? std::string() : stored.substr(dot + 1);
+        if (workingPath_ == "csv") {
+            workingPath_ = stored;
+            hasFile_ = true;
+        }
+    }
+    showFile(dialog, hasFile_ ? afterLastSlash(stored) : std::string("no file"));
+
+    level_ = current_.searchLevel;
+    count_ = current_.searchCount;
+    maximum_ = current_.maxRegionCells;
+    saveAsDefault_ = current_.saveRegionDefaults != 0;
+
+    dialog.setItems(kSearchLevelListId,
+                    {"Practice", "Novice", "Beginner", "Intermediate", "Advanced"});
+    dialog.select(kSearchLevelListId, level_);
+    dialog.setTextLimit(kSearchCountFieldId, 5);
+    dialog.setText(kSearchCountFieldId, std::to_string(count_));
+    dialog.setText(kMaxRegionCellsFieldId, std::to_string(maximum_));
+    dialog.setChecked(kSaveRegionDefaultsBoxId, saveAsDefault_);
+    enableRecordControls(dialog, hasFile_);
+}
+
+void RecordRegionsEvents::showFile(DialogHost& dialog, const std::string& name) {
+    dialog.setText(kCsvFileNameTextId, "selected : " + name);
+}
+
+void RecordRegionsEvents::enableRecordControls(DialogHost& dialog, bool enabled) {
+    for (int id : {kDialogOkay, kSearchLevelListId, kSearchCountFieldId, kMaxRegionCellsFieldId,
+                   kSearchCountArrowsId, kMaxRegionCellsArrowsId}) {
+        dialog.enable(id, enabled);
+    }
+}
+
+void RecordRegionsEvents::chooseFile(DialogHost& dialog) {
+    FileDialogRequest request;
+    request.purpose = FileDialogRequest::Purpose::kSave;
+    request.title = "save file as ...";
+    request.filters = {{"csv file (*.csv)", "*.csv"}, {"all files (*.*)", "*.*"}};
+    request.defaultExtension = "csv";
+    request.proposedPath = workingPath_;
+    std::string chosen;
+    if (!desktop_.askFileName(request, chosen) || chosen.empty()) return;
+    // The path is kept in a 260-byte text with its NUL; a longer one could
+    // never be opened by the search, so it is refused at once.
+    if (chosen.size() >= static_cast<size_t>(kSettingsTextBytes)) {
+        desktop_.messageBox(kCsvOpenFailedText, "error");
+        return;
+    }
+    workingPath_ = chosen;
+    hasFile_ = true;
+    showFile(dialog, afterLastSlash(chosen));
+    enableRecordControls(dialog, true);
+}
+
+void RecordRegionsEvents::readFields(DialogHost& dialog) {
+    count_ = leadingNumber(dialog.text(kSearchCountFieldId));
+    maximum_ = leadingNumber(dialog.text(kMaxRegionCellsFieldId));
+}
+
+void RecordRegionsEvents::onCommand(DialogHost& dialog, int id) {
+    switch (id) {
+        case kCsvFileButtonId:
+            chooseFile(dialog);
+            return;
+        case kSearchLevelListId: {
+            const int chosen = dialog.selection(id);
+            if (chosen >= 0) level_ = chosen;
+            return;
+        }
+        case kSearchCountFieldId:
+            count_ = leadingNumber(dialog.text(id));
+            return;
+        case kMaxRegionCellsFieldId:
+            maximum_ = leadingNumber(dialog.text(id));
+            return;
+        case kSaveRegionDefaultsBoxId:
+            saveAsDefault_ = dialog.checked(id);
+            return;
+        case kDialogOkay:
+            if (!hasFile_ || workingPath_.size() >= static_cast<size_t>(kSettingsTextBytes)) {
+                return;
+            }
+            std::memset(current_.csvPath, 0, sizeof current_.csvPath);
+            std::memcpy(current_.csvPath, workingPath_.data(), workingPath_.size());
+            current_.searchLevel = level_;
+            current_.searchCount = count_;
+            current_.maxRegionCells = maximum_;
+            current_.saveRegionDefaults = saveAsDefault_ ? 1 : 0;
+            dialog.end(kDialogOkay);
+            return;
+        case kDialogCancel:
+            dialog.end(kDialogCancel);
+            return;
+        default:
+            return;
+    }
+}
+
+void RecordRegionsEvents::onUpDown(DialogHost& dialog, int id, int delta) {
+    readFields(dialog);
+    if (id == kSearchCountArrowsId) {
+        step(count_, delta, kCountStep, kLowestCount, kHighestCount);
+        dialog.setText(kSearchCountFieldId, std::to_string(count_));
+    } else if (id == kMaxRegionCellsArrowsId) {
+        step(maximum_, delta, kCellsStep, kLowestCells, kHighestCells);
+        dialog.setText(kMaxRegionCellsFieldId, std::to_string(maximum_));
+    }
+}
+
+int runRecordRegionsDialog(Desktop& desktop, Settings& current, std::string& workingPath) {
+    const DialogTemplate dialog = recordRegionsTemplate();
+    RecordRegionsEvents events(desktop, current, workingPath);
+    return desktop.runDialog(dialog, events);
+}
+
+}  // namespace ga

@@ -1,1 +1,137 @@
 #include "ui/recreate_dialog.h"
+
+#include <cstdio>
+
+#include "generator/serial.h"
+
+namespace ga {
+
+namespace {
+
+constexpr int kPartCharacters = 10;  // "0x" and eight digits
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+bool isSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+std::string hexText(uint32_t value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%X", static_cast<unsigned>(value));
+    return text;
+}
+
+}  // namespace
+
+uint32_t readHexPart(const std::string& text) {
+    size_t at = 0;
+    while (at < text.size() && isSpace(text[at])) ++at;
+    if (text.compare(at, 2, "0x") == 0 || text.compare(at, 2, "0X") == 0) at += 2;
+    uint32_t value = 0;
+    for (; at < text.size(); ++at) {
+        const int digit = hexDigit(text[at]);
+        if (digit < 0) break;
+        if (value > 0x0FFFFFFFu) return 0xFFFFFFFFu;
+        value = (value << 4) | static_cast<uint32_t>(digit);
+    }
+    return value;
+}
+
+DialogTemplate recreateTemplate() {
+    using K = DialogControlKind;
+    DialogTemplate t;
+    t.id = kRecreateDialogId;
+    t.title = "recreate a puzzle due to the serial numbers";
+    t.width = 180;
+    t.height = 210;
+    t.controls = {
+        {kDialogOkay, K::kDefaultButton, "Okay", 35, 190, 50, 12},
+        {kDialogCancel, K::kButton, "Cancel", 95, 190, 50, 12},
+        {kNoControlId, K::kStaticText, "serial numbers", 30, 25, 120, 10},
+    };
+    for (int part = 0; part < kSerialParts; ++part) {
+        const int y = 45 + 20 * part;
+        t.controls.push_back({kFirstSerialFieldId + part, K::kEditField, "", 50, y, 90, 10});
+    }
+    for (int part = 0; part < kSerialParts; ++part) {
+        const int y = 45 + 20 * part;
+        t.controls.push_back({kFirstSerialArrowsId + part, K::kUpDown, "", 140, y, 10, 10,
+                              kFirstSerialFieldId + part});
+    }
+    t.controls.push_back(
+        {kSaveSerialDefaultsBoxId, K::kCheckBox, "save as default", 20, 175, 140, 10});
+    return t;
+}
+
+RecreateEvents::RecreateEvents(Desktop& desktop, Settings& current)
+    : desktop_(desktop), current_(current) {}
+
+void RecreateEvents::showPart(DialogHost& dialog, int part) {
+    dialog.setText(kFirstSerialFieldId + part, hexText(parts_[part]));
+}
+
+void RecreateEvents::onInit(DialogHost& dialog) {
+    for (int part = 0; part < kSerialParts; ++part) {
+        parts_[part] = current_.recreateSerial[part];
+        dialog.setTextLimit(kFirstSerialFieldId + part, kPartCharacters);
+        showPart(dialog, part);
+    }
+    saveAsDefault_ = current_.saveSerialDefaults != 0;
+    dialog.setChecked(kSaveSerialDefaultsBoxId, saveAsDefault_);
+}
+
+void RecreateEvents::onCommand(DialogHost& dialog, int id) {
+    if (id >= kFirstSerialFieldId && id < kFirstSerialFieldId + kSerialParts) {
+        parts_[id - kFirstSerialFieldId] = readHexPart(dialog.text(id));
+        return;
+    }
+    switch (id) {
+        case kSaveSerialDefaultsBoxId:
+            saveAsDefault_ = dialog.checked(id);
+            return;
+        case kDialogOkay: {
+            const int check = checkSerial(parts_);
+            if (check != kSerialAccepted) {
+                desktop_.messageBox(serialRefusalText(check), "alert");
+                return;
+            }
+            for (int part = 0; part < kSerialParts; ++part) {
+                current_.recreateSerial[part] = parts_[part];
+            }
+            current_.saveSerialDefaults = saveAsDefault_ ? 1 : 0;
+            dialog.end(kDialogOkay);
+            return;
+        }
+        case kDialogCancel:
+            dialog.end(kDialogCancel);
+            return;
+        default:
+            return;
+    }
+}
+
+void RecreateEvents::onUpDown(DialogHost& dialog, int id, int delta) {
+    const int part = id - kFirstSerialArrowsId;
+    if (part < 0 || part >= kSerialParts) return;
+    for (int each = 0; each < kSerialParts; ++each) {
+        parts_[each] = readHexPart(dialog.text(kFirstSerialFieldId + each));
+    }
+    uint32_t& value = parts_[part];
+    if (delta < 0 && value < kSerialHighest[part]) ++value;
+    if (delta > 0 && value > kSerialLowest[part]) --value;
+    showPart(dialog, part);
+}
+
+int runRecreateDialog(Desktop& desktop, Settings& current) {
+    const DialogTemplate dialog = recreateTemplate();
+    RecreateEvents events(desktop, current);
+    return desktop.runDialog(dialog, events);
+}
+
+}  // namespace ga

@@ -251,7 +251,8 @@ QAction* QtDesktop::menuItem(int command) const {
 void QtDesktop::messageBox(const std::string& text, const std::string& title) {
     QMessageBox box(QMessageBox::NoIcon, fromStd(title),
                     fromStd(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
-                    QMessageBox::Ok, this);
+                    QMessageBox::Ok,
+                    QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this);
     box.exec();
 }
 

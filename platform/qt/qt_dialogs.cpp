@@ -1,14 +1,61 @@
 // The desktop's modal dialogs and file dialogs.
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QStringList>
+
+#include "platform/qt/dialog_window.h"
 #include "platform/qt/qt_desktop.h"
 
 namespace ga {
 
-int QtDesktop::runDialog(const DialogTemplate&, DialogEvents&) {
-    return kDialogCancel;
+namespace {
+
+QString fromStd(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-bool QtDesktop::askFileName(const FileDialogRequest&, std::string&) {
-    return false;
+// Qt reads a filter's patterns from the parentheses of its name; a name
+// without them would be taken word by word as patterns.
+QString filterOf(const FileFilter& filter) {
+    const QString name = fromStd(filter.name);
+    if (name.contains(QLatin1Char('(')) || filter.pattern.empty()) return name;
+    return name + QStringLiteral(" (") + fromStd(filter.pattern) + QLatin1Char(')');
+}
+
+}  // namespace
+
+int QtDesktop::runDialog(const DialogTemplate& dialog, DialogEvents& events) {
+    QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    // Held by its owner too: should the owner go while the dialog runs, the
+    // owner deletes it and the pointer says so.
+    QPointer<DialogWindow> window = new DialogWindow(dialog, events, modalOwner(*this));
+    const int result = window->run(shown);
+    delete window.data();
+    return result;
+}
+
+bool QtDesktop::askFileName(const FileDialogRequest& request, std::string& path) {
+    const bool saving = request.purpose == FileDialogRequest::Purpose::kSave;
+    QPointer<QFileDialog> dialog = new QFileDialog(modalOwner(*this), fromStd(request.title));
+    // Qt's own dialog, the same on every desktop, and one tests can drive.
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog->setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    QStringList filters;
+    for (const FileFilter& filter : request.filters) filters << filterOf(filter);
+    if (!filters.isEmpty()) {
+        dialog->setNameFilters(filters);
+        dialog->selectNameFilter(filters.front());
+    }
+    dialog->setDefaultSuffix(fromStd(request.defaultExtension));
+    if (!request.proposedPath.empty()) dialog->selectFile(fromStd(request.proposedPath));
+
+    const bool chosen = dialog->exec() == QDialog::Accepted && dialog != nullptr &&
+                        !dialog->selectedFiles().isEmpty();
+    if (chosen) path = dialog->selectedFiles().front().toStdString();
+    delete dialog.data();
+    return chosen;
 }
 
 }  // namespace ga

@@ -220,7 +220,6 @@ TEST_F(JobProtocol, RefusesWhatItCannotStart) {
     show(kSingle);
     state.settings.level = 8;  // only a damaged settings file could hold it
     EXPECT_FALSE(jobs.startJob(desktop, state, ga::kCommandNewPuzzle));
-    EXPECT_FALSE(jobs.startJob(desktop, state, ga::kCommandRecordRegions));
     EXPECT_FALSE(jobs.startJob(desktop, state, ga::kCommandShowCandidates));
     EXPECT_FALSE(jobs.busy());
     EXPECT_EQ(jobs.handleNotice(desktop, state, ga::kCommandCheckSolvable),

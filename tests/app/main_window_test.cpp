@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <memory>
@@ -16,6 +17,7 @@
 #include "app/command_ids.h"
 #include "app/menu_table.h"
 #include "app/status_messages.h"
+#include "generator/serial.h"
 #include "platform/fake_desktop.h"
 
 namespace {
@@ -95,8 +97,8 @@ class MainWindowTest : public ::testing::Test {
     std::string folder;
 };
 
-const std::set<int> kPatternZeroItems = {1000, 1030, 1110, 1113, 1124, 1125, 1210,
-                                         1211, 1212, 1213, 1214, 1215, 1216};
+const std::set<int> kPatternZeroItems = {1000, 1030, 1110, 1111, 1113, 1124, 1125, 1126,
+                                         1210, 1211, 1212, 1213, 1214, 1215, 1216};
 
 TEST_F(MainWindowTest, StartsWelcomingWithTheMenuOfNoPuzzle) {
     ASSERT_TRUE(create());
@@ -166,8 +168,8 @@ TEST_F(MainWindowTest, NewPuzzleRunsAsAJobAndCloseWaitsForIt) {
     EXPECT_EQ(statusBox().rfind("new puzzle as Practice class,\r\nserial number is ", 0), 0u);
     EXPECT_EQ(settings().menuMode, 1);
     EXPECT_EQ(settings().modified, 1);
-    std::set<int> playing = {1000, 1030, 1110, 1112, 1113, 1114, 1115, 1116, 1117,
-                             1118, 1119, 1120, 1121, 1122, 1123, 1124, 1125};
+    std::set<int> playing = {1000, 1030, 1110, 1111, 1112, 1113, 1114, 1115, 1116, 1117,
+                             1118, 1119, 1120, 1121, 1122, 1123, 1124, 1125, 1126};
     for (int level = 1210; level <= 1216; ++level) playing.insert(level);
     EXPECT_EQ(enabledItems(), playing);
     for (int cell = 0; cell < ga::kCells; ++cell) {
@@ -178,6 +180,7 @@ TEST_F(MainWindowTest, NewPuzzleRunsAsAJobAndCloseWaitsForIt) {
     }
 
     desktop.setWindowRect({100, 50, 420, 450});
+    desktop.onDialog([](ga::FakeDialog& question) { question.click(1); });  // "No"
     window->onCloseRequest();
     EXPECT_TRUE(desktop.windowDestroyed());
     EXPECT_TRUE(window->closed());
@@ -186,18 +189,156 @@ TEST_F(MainWindowTest, NewPuzzleRunsAsAJobAndCloseWaitsForIt) {
     EXPECT_EQ(fs::file_size(startup.place.path), 696u);
 }
 
-TEST_F(MainWindowTest, ExitAndCancelCloseAtOnce) {
-    for (int command : {ga::kCommandExit, ga::kCommandCancel}) {
-        SCOPED_TRACE(command);
-        ASSERT_TRUE(create());
-        type(0, "3");
-        ASSERT_EQ(settings().modified, 1);
-        window->onCommand(command);
-        EXPECT_TRUE(window->closed());
-        EXPECT_EQ(settings().modified, 0);
-        EXPECT_EQ(desktop.logStartingWith("destroyWindow").size(), 1u);
-        desktop.clearLog();
+// Exit asks one question: whether to exit, or, when a modified puzzle would be
+// lost, whether to save it. Cancel and the close box ask only the latter.
+TEST_F(MainWindowTest, LeavingAsksTheQuestionThatIsDue) {
+    constexpr int kCloseBox = 0;
+    struct Case {
+        int command;
+        bool modified;
+        bool neverConfirmSave;
+        std::vector<int> dialogs;
+    };
+    const Case cases[] = {
+        {ga::kCommandExit, false, false, {107}}, {ga::kCommandExit, true, false, {3000}},
+        {ga::kCommandExit, true, true, {107}},   {ga::kCommandExit, false, true, {107}},
+        {ga::kCommandCancel, false, false, {}},  {ga::kCommandCancel, true, false, {3000}},
+        {ga::kCommandCancel, true, true, {}},    {kCloseBox, false, false, {}},
+        {kCloseBox, true, false, {3000}},        {kCloseBox, true, true, {}},
+    };
+    for (const Case& c : cases) {
+        for (bool declined : {true, false}) {
+            SCOPED_TRACE(testing::Message() << c.command << " modified " << c.modified << " never "
+                                            << c.neverConfirmSave << " declined " << declined);
+            FakeDesktop fresh;
+            fresh.setClientWidth(300);
+            fresh.onDialog([declined](ga::FakeDialog& dialog) {
+                // "cancel" of the exit question and "Cancel" of the save
+                // question are both 2; going on is "okay" and "No", both 1.
+                dialog.click(declined ? ga::kDialogCancel : ga::kDialogOkay);
+            });
+            ga::StartupSettings settings = startup;
+            ga::setDefaultSettings(settings.file.settings);
+            settings.file.settings.neverConfirmSave = c.neverConfirmSave ? 1 : 0;
+            settings.fileRead = true;
+            MainWindow leaving(fresh, settings);
+            ASSERT_TRUE(leaving.onCreate());
+            if (c.modified) {
+                leaving.onCellNotification(ga::cellId(0), CellNotification::kGainedFocus);
+                fresh.setText(ga::cellId(0), "3");
+                leaving.onCellNotification(ga::cellId(0), CellNotification::kLostFocus);
+            }
+            c.command == kCloseBox ? leaving.onCloseRequest() : leaving.onCommand(c.command);
+            EXPECT_EQ(fresh.dialogsRun(), c.dialogs);
+            EXPECT_EQ(leaving.closed(), c.dialogs.empty() || !declined);
+            EXPECT_EQ(fresh.windowDestroyed(), leaving.closed());
+        }
     }
+}
+
+TEST_F(MainWindowTest, AboutAnswersEvenWhileAJobRuns) {
+    ASSERT_TRUE(create());
+    window->onCommand(ga::levelCommand(0));
+    window->onCommand(ga::kCommandNewPuzzle);
+    window->onCommand(ga::kCommandAbout);
+    deliverNotice();
+    window->onCommand(ga::kCommandAbout);
+    EXPECT_EQ(desktop.dialogsRun(), (std::vector<int>{106, 106}));
+}
+
+TEST_F(MainWindowTest, DefaultSettingsReachTheRunningProgramOnlyWhenReflected) {
+    for (bool reflect : {false, true}) {
+        SCOPED_TRACE(reflect);
+        ASSERT_TRUE(create());
+        desktop.onDialog([reflect](ga::FakeDialog& dialog) {
+            dialog.choose(2011, 2);  // Absolute Mistakes
+            dialog.choose(2012, 6);  // World Class
+            dialog.click(2021);      // never show confirmation for save
+            if (!reflect) dialog.click(2100);
+            dialog.click(ga::kDialogOkay);
+        });
+        window->onCommand(ga::kCommandDefaultSettings);
+        const ga::Settings& defaults = window->settingsFile().settings;
+        EXPECT_EQ(defaults.expressMode, 2);
+        EXPECT_EQ(defaults.level, 6);
+        EXPECT_EQ(defaults.neverConfirmSave, 1);
+        // No answer is known, so absolute mistakes become visible ones.
+        EXPECT_EQ(settings().expressMode, 1);
+        EXPECT_EQ(checked(1216), reflect);
+        EXPECT_EQ(checked(1214), !reflect);
+        EXPECT_EQ(settings().neverConfirmSave, reflect ? 1 : 0);
+        window.reset();
+        desktop.onDialog(nullptr);
+    }
+}
+
+TEST_F(MainWindowTest, RecreatesThePuzzleOfASerialNumberUnderTheCurrentLevel) {
+    ASSERT_TRUE(create());
+    window->onCommand(ga::levelCommand(6));
+    desktop.onDialog([](ga::FakeDialog& dialog) {
+        const char* parts[] = {"75BCD15", "0x20000008", "3FE", "0", "0"};
+        for (int part = 0; part < 5; ++part) dialog.type(5011 + part, parts[part]);
+        dialog.click(5100);  // save as default
+        dialog.click(ga::kDialogOkay);
+    });
+    window->onCommand(ga::kCommandRecreatePuzzle);
+
+    ga::PuzzleRecord expected{};
+    const uint32_t serial[] = {0x75BCD15, 0x20000008, 0x3FE, 0, 0};
+    std::copy(serial, serial + 5, expected.serial);
+    ASSERT_EQ(ga::recreatePuzzle(expected), 0);
+    EXPECT_TRUE(
+        std::equal(expected.answerGrid, expected.answerGrid + ga::kCells, puzzle().answerGrid));
+    EXPECT_TRUE(
+        std::equal(expected.openFlags, expected.openFlags + ga::kCells, puzzle().openFlags));
+    EXPECT_EQ(desktop.shownTitle(), "gridAtelier -- World Class, sn : 75BCD15-20000008");
+    EXPECT_EQ(statusBox(),
+              "new puzzle as World Class class,\r\nserial number is 75BCD15-20000008-3FE-0-0");
+    EXPECT_EQ(window->state().header.puzzleClass, 6);
+    EXPECT_EQ(settings().menuMode, 1);
+    EXPECT_EQ(settings().modified, 1);
+    EXPECT_TRUE(enabled(ga::kCommandSavePuzzle));
+    EXPECT_TRUE(std::equal(serial, serial + 5, window->settingsFile().settings.recreateSerial));
+    EXPECT_EQ(settings().saveSerialDefaults, 0);
+}
+
+TEST_F(MainWindowTest, RecordsRegionsAsAJobAndKeepsOnlyTheNumbersAsDefaults) {
+    ASSERT_TRUE(create());
+    const std::string csv = folder + "regions.csv";
+    desktop.onFileDialog([&csv](const ga::FileDialogRequest&, std::string& path) {
+        path = csv;
+        return true;
+    });
+    desktop.onDialog([](ga::FakeDialog& dialog) {
+        dialog.click(4001);
+        dialog.type(4021, "100");
+        dialog.type(4022, "9");
+        dialog.click(4100);
+        dialog.click(ga::kDialogOkay);
+    });
+    const std::string status = statusBox();
+    window->onCommand(ga::kCommandRecordRegions);
+    EXPECT_TRUE(window->busy());
+    EXPECT_EQ(enabledItems(), std::set<int>{ga::kCommandAbout});
+    deliverNotice();
+    EXPECT_FALSE(window->busy());
+    EXPECT_EQ(enabledItems(), kPatternZeroItems);
+    EXPECT_EQ(statusBox(), status);
+    EXPECT_GT(fs::file_size(csv), 0u);
+    EXPECT_EQ(std::string(settings().csvPath), csv);
+    const ga::Settings& defaults = window->settingsFile().settings;
+    EXPECT_EQ(defaults.searchCount, 100);
+    EXPECT_EQ(defaults.maxRegionCells, 9);
+    EXPECT_EQ(defaults.csvPath[0], '\0');
+
+    // A maximum no Region can have never reaches the search.
+    desktop.onDialog([](ga::FakeDialog& dialog) {
+        dialog.type(4022, "82");
+        dialog.click(ga::kDialogOkay);
+    });
+    window->onCommand(ga::kCommandRecordRegions);
+    EXPECT_FALSE(window->busy());
+    EXPECT_EQ(desktop.messageBoxes().back().title, "alert");
 }
 
 TEST_F(MainWindowTest, MenuPatternsFollowTheCommands) {

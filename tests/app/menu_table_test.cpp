@@ -58,6 +58,7 @@ TEST(MenuTable, ShowsEveryPopupItemAndSeparatorInOrder) {
         "    1217 Extra-terrestrial\tCtrl + 7",
         "  ---",
         "  1124 Hand-build Puzzle\tCtrl + H",
+        "  1111 Recreate from Serial Number...",
         "Solve(&S)",
         "  1118 Show Candidates\tCtrl + C",
         "  ---",
@@ -76,20 +77,21 @@ TEST(MenuTable, ShowsEveryPopupItemAndSeparatorInOrder) {
         "  1116 Absolute Mistake\tCtrl + A",
         "Option(&O)",
         "  1125 Default Settings\tCtrl + D",
+        "  1126 Record Regions of Multi Answer...",
         "  ---",
         "  1030 About\tCtrl + T",
     };
     EXPECT_EQ(lines, expected);
 }
 
-TEST(MenuTable, CommandsWithoutItemsAreReachedByIdentifierOnly) {
+TEST(MenuTable, EveryCommandHasOneItemButCancel) {
     const std::vector<int> commands = ga::menuItemCommands();
     EXPECT_EQ(std::set<int>(commands.begin(), commands.end()).size(), commands.size());
-    for (int command :
-         {ga::kCommandRecreatePuzzle, ga::kCommandRecordRegions, ga::kCommandCancel}) {
-        EXPECT_FALSE(ga::hasMenuItem(command)) << command;
+    EXPECT_FALSE(ga::hasMenuItem(ga::kCommandCancel));
+    for (int command : {ga::kCommandRecreatePuzzle, ga::kCommandRecordRegions,
+                        ga::kCommandExtraTerrestrialLevel}) {
+        EXPECT_TRUE(ga::hasMenuItem(command)) << command;
     }
-    EXPECT_TRUE(ga::hasMenuItem(ga::kCommandExtraTerrestrialLevel));
 }
 
 // The key named after the tab and the key that runs the command must agree,
@@ -112,6 +114,7 @@ TEST(MenuTable, EveryKeyHintMatchesItsAccelerator) {
                 EXPECT_EQ(hint, "Ctrl + Shift + U");
                 continue;
             }
+            if (text.find('\t') == std::string::npos) continue;  // no key at all
             ASSERT_EQ(hint.size(), 8u) << text;
             EXPECT_EQ(hint.substr(0, 7), "Ctrl + ") << text;
             EXPECT_EQ(ga::acceleratorCommand(hint[7], ga::kModifierCtrl), entry->command) << text;

@@ -95,7 +95,7 @@ class QtDesktopTest : public QObject {
         auto* levels = qobject_cast<QMenu*>(holders.first());
         QVERIFY(levels != nullptr);
         QCOMPARE(levels->title(), QStringLiteral("-- Level Setting"));
-        QVERIFY(desktop_->menuItem(kCommandRecreatePuzzle) == nullptr);
+        QVERIFY(desktop_->menuItem(kCommandCancel) == nullptr);
     }
 
     void everyAcceleratorWorksInACellAndNeverReachesIt_data() {

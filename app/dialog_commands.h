@@ -1,0 +1,29 @@
+// The window's commands that run one of its dialogs and then act on the
+// answer: default settings, recreating a puzzle from its serial number, and
+// choosing what the region search records.
+#pragma once
+
+#include "app/window_commands.h"
+#include "platform/desktop.h"
+#include "ui/settings.h"
+
+namespace ga {
+
+// 1125: edits the defaults; with "reflect to current settings" ticked they
+// also take effect at once (express mode, level, the save question).
+void changeDefaultSettings(Desktop& desktop, WindowState& state, Settings& defaults);
+
+// 1111: after the save question, asks for a serial number and rebuilds its
+// puzzle, labelled with the current level.
+void recreateFromSerial(Desktop& desktop, WindowState& state, Settings& defaults);
+
+// 1126 before its job: true when the player confirmed a search the region
+// search can take. A maximum beyond what a Region can hold is refused here
+// with a box, so the job is never started with it.
+bool chooseRegionRecording(Desktop& desktop, WindowState& state);
+
+// After the region search's job: a file that could not be written is
+// reported; the "save as default" choices reach the defaults.
+void finishRegionRecording(Desktop& desktop, WindowState& state, Settings& defaults, int result);
+
+}  // namespace ga

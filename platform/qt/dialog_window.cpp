@@ -1,0 +1,337 @@
+#include "platform/qt/dialog_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFont>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QString>
+#include <QStringList>
+#include <QToolButton>
+#include <QWindow>
+#include <algorithm>
+#include <utility>
+
+#include "platform/qt/window_metrics.h"
+
+namespace ga {
+
+namespace {
+
+constexpr int kDialogFontPoints = 9;
+// QLineEdit's own limit, which stands for "no limit".
+constexpr int kUnlimitedText = 32767;
+
+QString fromStd(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QFont dialogFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(kDialogFontPoints);
+    return font;
+}
+
+QRect toPixels(const DialogControl& control, const QFont& font) {
+    const QSize topLeft = dialogUnitsToPixels(QSize(control.x, control.y), font);
+    const QSize size = dialogUnitsToPixels(QSize(control.width, control.height), font);
+    return QRect(QPoint(topLeft.width(), topLeft.height()), size);
+}
+
+QToolButton* makeArrow(Qt::ArrowType arrow, const QString& name, QWidget& parent) {
+    auto* button = new QToolButton(&parent);
+    button->setObjectName(name);
+    button->setArrowType(arrow);
+    button->setFocusPolicy(Qt::NoFocus);
+    // Held down, an arrow keeps stepping, as up-down controls do.
+    button->setAutoRepeat(true);
+    return button;
+}
+
+}  // namespace
+
+QWidget* modalOwner(QWidget& mainWindow) {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal != nullptr ? modal : &mainWindow;
+}
+
+DialogWindow::DialogWindow(const DialogTemplate& dialog, DialogEvents& events, QWidget* owner)
+    : QDialog(owner), events_(events) {
+    setObjectName(QStringLiteral("dialog_%1").arg(dialog.id));
+    setWindowTitle(fromStd(dialog.title));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setModal(true);
+    setFont(dialogFont());
+    setFixedSize(dialogUnitsToPixels(QSize(dialog.width, dialog.height), font()));
+    build(dialog);
+}
+
+void DialogWindow::build(const DialogTemplate& dialog) {
+    for (const DialogControl& control : dialog.controls) {
+        QWidget* widget = makeControl(control);
+        if (control.id == kNoControlId) continue;
+        widget->setObjectName(QStringLiteral("control_%1").arg(control.id));
+        controls_[control.id] = Control{control.kind, widget};
+    }
+    // A buddy may come after its up-down in the template.
+    for (const DialogControl& control : dialog.controls) {
+        if (control.kind == DialogControlKind::kUpDown && control.id != kNoControlId) {
+            attachUpDown(control.id, control.buddy);
+        }
+    }
+}
+
+QWidget* DialogWindow::makeControl(const DialogControl& control) {
+    const QString text = fromStd(control.text);
+    const int id = control.id;
+    QRect rect = toPixels(control, font());
+    QWidget* widget = nullptr;
+    switch (control.kind) {
+        case DialogControlKind::kDefaultButton:
+        case DialogControlKind::kButton: {
+            auto* button = new QPushButton(text, this);
+            // Every button takes Enter while it has the focus; the default
+            // one takes it whenever the focus is on something else.
+            button->setAutoDefault(true);
+            button->setDefault(control.kind == DialogControlKind::kDefaultButton);
+            connect(button, &QPushButton::clicked, this, [this, id] { command(id); });
+            widget = button;
+            break;
+        }
+        case DialogControlKind::kStaticText: {
+            auto* label = new QLabel(this);
+            label->setTextFormat(Qt::PlainText);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setWordWrap(true);
+            label->setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+            widget = label;
+            break;
+        }
+        case DialogControlKind::kSelectionList: {
+            auto* list = new QComboBox(this);
+            list->setEditable(false);
+            // The template's height includes the dropped-down list; the
+            // closed box is only as high as the style draws it.
+            rect.setHeight(std::min(rect.height(), list->sizeHint().height()));
+            connect(list, &QComboBox::activated, this, [this, id] { command(id); });
+            widget = list;
+            break;
+        }
+        case DialogControlKind::kCheckBox: {
+            auto* box = new QCheckBox(text, this);
+            // `clicked` comes from the player only, after the state flipped.
+            connect(box, &QCheckBox::clicked, this, [this, id] { command(id); });
+            widget = box;
+            break;
+        }
+        case DialogControlKind::kEditField: {
+            auto* field = new QLineEdit(text, this);
+            field->setFrame(true);
+            // `textEdited`, unlike `textChanged`, ignores the logic's setText.
+            connect(field, &QLineEdit::textEdited, this, [this, id] { command(id); });
+            widget = field;
+            break;
+        }
+        case DialogControlKind::kReadOnlyCentredField: {
+            auto* field = new QLineEdit(text, this);
+            field->setReadOnly(true);
+            field->setAlignment(Qt::AlignCenter);
+            QPalette palette = field->palette();
+            palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+            field->setPalette(palette);
+            widget = field;
+            break;
+        }
+        case DialogControlKind::kUpDown: {
+            widget = new QWidget(this);
+            const int upHeight = rect.height() / 2;
+            QToolButton* up = makeArrow(Qt::UpArrow, QStringLiteral("up"), *widget);
+            QToolButton* down = makeArrow(Qt::DownArrow, QStringLiteral("down"), *widget);
+            up->setGeometry(0, 0, rect.width(), upHeight);
+            down->setGeometry(0, upHeight, rect.width(), rect.height() - upHeight);
+            connect(up, &QToolButton::clicked, this, [this, id] { upDown(id, -1); });
+            connect(down, &QToolButton::clicked, this, [this, id] { upDown(id, +1); });
+            break;
+        }
+    }
+    widget->setGeometry(rect);
+    return widget;
+}
+
+void DialogWindow::attachUpDown(int upDownId, int buddyId) {
+    QWidget* buddy = find(buddyId, DialogControlKind::kEditField);
+    if (buddy == nullptr) return;
+    buddies_[buddy] = upDownId;
+    buddy->installEventFilter(this);
+}
+
+QWidget* DialogWindow::control(int id) const {
+    const auto found = controls_.find(id);
+    return found != controls_.end() ? found->second.widget : nullptr;
+}
+
+QWidget* DialogWindow::find(int id, DialogControlKind kind) const {
+    const auto found = controls_.find(id);
+    if (found == controls_.end() || found->second.kind != kind) return nullptr;
+    return found->second.widget;
+}
+
+int DialogWindow::run(QScreen* screen) {
+    deliver([this] { events_.onInit(*this); });
+    if (ended_) return result_;
+    if (screen != nullptr) {
+        // The frame is centred, so its size counts; a window manager may
+        // tell it only once the window is shown, and then it is left out.
+        create();
+        const QMargins frame = windowHandle()->frameMargins();
+        const QSize outer = size().grownBy(frame);
+        const QRect area = screen->availableGeometry();
+        const QPoint offset((area.width() - outer.width()) / 2,
+                            (area.height() - outer.height()) / 2);
+        move(area.topLeft() + QPoint(std::max(offset.x(), 0), std::max(offset.y(), 0)));
+    }
+    running_ = true;
+    exec();
+    running_ = false;
+    return ended_ ? result_ : kDialogCancel;
+}
+
+// --- what the player does ------------------------------------------------------------
+
+template <typename Handler>
+void DialogWindow::deliver(Handler&& handler) {
+    if (ended_) return;
+    ++handlersRunning_;
+    std::forward<Handler>(handler)();
+    --handlersRunning_;
+    closeIfEnded();
+}
+
+void DialogWindow::closeIfEnded() {
+    if (ended_ && running_ && handlersRunning_ == 0 && isVisible()) QDialog::done(result_);
+}
+
+void DialogWindow::command(int id) {
+    deliver([this, id] { events_.onCommand(*this, id); });
+}
+
+void DialogWindow::upDown(int id, int delta) {
+    deliver([this, id, delta] { events_.onUpDown(*this, id, delta); });
+}
+
+void DialogWindow::reject() {
+    // Escape and the close box ask; only the events close the dialog.
+    command(kDialogCancel);
+}
+
+void DialogWindow::closeEvent(QCloseEvent* event) {
+    if (ended_) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    command(kDialogCancel);
+}
+
+bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto buddy = buddies_.find(watched);
+    if (buddy == buddies_.end()) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() & ~Qt::KeypadModifier) return false;
+    if (key->key() != Qt::Key_Up && key->key() != Qt::Key_Down) return false;
+    const int upDownId = buddy->second;
+    QWidget* arrows = find(upDownId, DialogControlKind::kUpDown);
+    if (arrows != nullptr && arrows->isEnabled()) {
+        upDown(upDownId, key->key() == Qt::Key_Up ? -1 : +1);
+    }
+    return true;
+}
+
+// --- DialogHost --------------------------------------------------------------------------
+
+void DialogWindow::setText(int id, const std::string& text) {
+    QWidget* widget = control(id);
+    const QString shown = fromStd(text);
+    if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+        field->setText(shown);
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(QString(shown).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(shown);
+    }
+}
+
+std::string DialogWindow::text(int id) {
+    QWidget* widget = control(id);
+    QString shown;
+    if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+        shown = field->text();
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        shown = label->text();
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        shown = button->text();
+    } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+        shown = list->currentText();
+    }
+    return shown.toStdString();
+}
+
+void DialogWindow::setTextLimit(int id, int characters) {
+    if (auto* field = qobject_cast<QLineEdit*>(control(id))) {
+        field->setMaxLength(characters > 0 ? std::min(characters, kUnlimitedText) : kUnlimitedText);
+    }
+}
+
+void DialogWindow::setItems(int id, const std::vector<std::string>& items) {
+    auto* list = qobject_cast<QComboBox*>(find(id, DialogControlKind::kSelectionList));
+    if (list == nullptr) return;
+    QStringList entries;
+    for (const std::string& item : items) entries << fromStd(item);
+    list->clear();
+    list->addItems(entries);
+    // Filling a box selects its first entry; a fresh list has none selected.
+    list->setCurrentIndex(-1);
+}
+
+void DialogWindow::select(int id, int index) {
+    auto* list = qobject_cast<QComboBox*>(find(id, DialogControlKind::kSelectionList));
+    if (list == nullptr) return;
+    list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
+}
+
+int DialogWindow::selection(int id) {
+    auto* list = qobject_cast<QComboBox*>(find(id, DialogControlKind::kSelectionList));
+    return list != nullptr ? list->currentIndex() : -1;
+}
+
+void DialogWindow::setChecked(int id, bool checked) {
+    if (auto* box = qobject_cast<QCheckBox*>(find(id, DialogControlKind::kCheckBox))) {
+        box->setChecked(checked);
+    }
+}
+
+bool DialogWindow::checked(int id) {
+    auto* box = qobject_cast<QCheckBox*>(find(id, DialogControlKind::kCheckBox));
+    return box != nullptr && box->isChecked();
+}
+
+void DialogWindow::enable(int id, bool enabled) {
+    if (QWidget* widget = control(id)) widget->setEnabled(enabled);
+}
+
+void DialogWindow::end(int result) {
+    if (ended_) return;
+    ended_ = true;
+    result_ = result;
+    closeIfEnded();
+}
+
+}  // namespace ga
