@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -16,6 +17,7 @@
 
 #include "app/command_ids.h"
 #include "app/main_window.h"
+#include "modal_player.h"
 #include "platform/qt/control_widgets.h"
 #include "platform/qt/qt_desktop.h"
 #include "test_environment.h"
@@ -254,7 +256,13 @@ class MainWindowTest : public QObject {
         QCOMPARE(ended.count(), 0);
 
         waitUntilIdle();
+        // The new puzzle counts as modified: the close box asks first, and "No"
+        // lets it end the window without a file.
+        ModalPlayer no(QStringLiteral("dialog_3000"), [](QWidget& question) {
+            QTest::mouseClick(dialogControl<QPushButton>(question, kDialogOkay), Qt::LeftButton);
+        });
         desktop_->close();
+        QVERIFY(no.played());
         QCOMPARE(ended.count(), 1);
         QVERIFY(!desktop_->isVisible());
         QVERIFY(QFile::exists(settingsFolder_.filePath(QStringLiteral("gridAtelier.par"))));

@@ -33,6 +33,7 @@
 #include "platform/qt/qt_desktop.h"
 #include "test_environment.h"
 #include "ui/board.h"
+#include "ui/settings.h"
 
 namespace ga::testing {
 
@@ -218,6 +219,11 @@ class ResponsivenessTest : public QObject {
         StartupSettings settings;
         settings.place.path =
             settingsFolder_.filePath(QStringLiteral("gridAtelier.par")).toStdString();
+        // A new puzzle replaces a modified one; the save question would sit
+        // inside the latency measured and wait for an answer nobody gives.
+        setDefaultSettings(settings.file.settings);
+        settings.file.settings.neverConfirmSave = 1;
+        settings.fileRead = true;
         desktop_ = std::make_unique<QtDesktop>();
         window_ = std::make_unique<MainWindow>(*desktop_, settings);
         QVERIFY(desktop_->open(*window_));
