@@ -3,10 +3,9 @@
 // and the longest stretch the window's event loop stays blocked during a new
 // puzzle, a "Check Multiple", and the completion check of a finished board.
 //
-// The figures are printed, never judged: timings belong to measurements, not
-// to pass or fail. Only what the window did is checked. A quick run takes one
-// sample of each; with GRIDATELIER_MEASURE set, enough for medians and 95th
-// percentiles (about a minute).
+// The figures are printed, never judged. A quick run takes one sample of
+// each; with GRIDATELIER_MEASURE set, enough for medians and 95th percentiles
+// (about a minute). It runs offscreen unless QT_QPA_PLATFORM says otherwise.
 //
 // The event loop is watched with a timer that fires every 2 ms on the window
 // thread: a tick that comes late by N ms means the loop was busy for N ms.
@@ -31,11 +30,10 @@
 #include "app/status_messages.h"
 #include "platform/qt/control_widgets.h"
 #include "platform/qt/qt_desktop.h"
-#include "test_environment.h"
 #include "ui/board.h"
 #include "ui/settings.h"
 
-namespace ga::testing {
+namespace ga::bench {
 
 namespace {
 
@@ -135,7 +133,7 @@ class ResponsivenessTest : public QObject {
   public:
     static void initMain() {
         sinceProcessStart().start();
-        prepareQtTestEnvironment();
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     }
 
   private:
@@ -434,7 +432,7 @@ class ResponsivenessTest : public QObject {
     }
 };
 
-}  // namespace ga::testing
+}  // namespace ga::bench
 
-QTEST_MAIN(ga::testing::ResponsivenessTest)
-#include "responsiveness_test.moc"
+QTEST_MAIN(ga::bench::ResponsivenessTest)
+#include "window_responsiveness.moc"
