@@ -18,6 +18,7 @@
 #include "app/window_commands.h"
 #include "generator/random.h"
 #include "platform/fake_desktop.h"
+#include "tests/support/test_records.h"
 #include "ui/board.h"
 
 namespace {
@@ -39,13 +40,8 @@ constexpr const char* kNone =
 
 // As a loaded puzzle holds it: clues in answerGrid and valueGrid.
 PuzzleRecord puzzleFrom(const char* text) {
-    PuzzleRecord record{};
-    ga::resetRecord(record);
-    for (int cell = 0; cell < ga::kCells; ++cell) {
-        if (text[cell] < '1' || text[cell] > '9') continue;
-        record.openFlags[cell] = 0;
-        record.answerGrid[cell] = record.valueGrid[cell] = text[cell] - '0';
-    }
+    PuzzleRecord record = ga::testing::puzzleFromText(text);
+    ga::loadClues(record);
     return record;
 }
 

@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "app/command_ids.h"
@@ -33,14 +31,16 @@ constexpr ExpectedRow kExpected[] = {
     {1124, 1126, "EE-E-G-"}, {1210, 1216, "EE-E-G-"}, {1217, 1217, "G----G-"},
 };
 
-int modeColumn(int menuMode) {
+int columnOf(int menuMode) {
     for (int column = 0; column < 7; ++column) {
         if (kPatternModes[column] == menuMode) return column;
     }
     return -1;
 }
 
-char ruleFor(int command, int column) {
+char ruleFor(int command, int menuMode) {
+    const int column = columnOf(menuMode);
+    if (column < 0) return '-';
     for (const ExpectedRow& row : kExpected) {
         if (command >= row.firstCommand && command <= row.lastCommand) return row.byMode[column];
     }
@@ -48,97 +48,64 @@ char ruleFor(int command, int column) {
     return '-';
 }
 
-using MenuStates = std::vector<std::pair<int, FakeDesktop::MenuItemState>>;
-
-FakeDesktop::MenuItemState stateOf(const FakeDesktop& desktop, int command) {
-    return desktop.menuItem(command).value_or(FakeDesktop::MenuItemState{});
+bool enabled(const FakeDesktop& desktop, int command) {
+    return desktop.menuItem(command)->enabled;
 }
 
-MenuStates snapshot(const FakeDesktop& desktop) {
-    MenuStates states;
-    for (int command : ga::menuItemCommands())
-        states.emplace_back(command, stateOf(desktop, command));
-    return states;
-}
-
-// Prior menus a pattern may meet: everything enabled, everything greyed, and
-// two mixed ones. Some items carry check marks, which no pattern may move.
-enum Prior { kAllEnabled, kAllGreyed, kEvenGreyed, kOddGreyed, kPriorCount };
-
-void prepare(FakeDesktop& desktop, int prior) {
+// Every item enabled or every item greyed, so that touching an item a pattern
+// leaves alone shows either way.
+void prepare(FakeDesktop& desktop, bool allEnabled) {
     desktop.addMenuItems(ga::menuItemCommands());
-    for (int command : ga::menuItemCommands()) {
-        bool enabled = prior == kAllEnabled || (prior == kEvenGreyed && command % 2 == 1) ||
-                       (prior == kOddGreyed && command % 2 == 0);
-        desktop.enableMenuItem(command, enabled);
-    }
-    desktop.checkMenuItem(1212, true);
-    desktop.checkMenuItem(1115, true);
+    for (int command : ga::menuItemCommands()) desktop.enableMenuItem(command, allEnabled);
     desktop.clearLog();
 }
 
-class MenuPattern : public ::testing::TestWithParam<std::tuple<int, bool, int>> {};
-
-TEST_P(MenuPattern, SetsItsItemsAndLeavesTheRest) {
-    const auto [menuMode, answerKnown, prior] = GetParam();
-    FakeDesktop desktop;
-    prepare(desktop, prior);
-    const MenuStates before = snapshot(desktop);
-
-    ga::applyMenuPattern(desktop, answerKnown, menuMode);
-
-    const int column = modeColumn(menuMode);
-    for (const auto& [command, was] : before) {
-        FakeDesktop::MenuItemState expected = was;
-        const char rule = column < 0 ? '-' : ruleFor(command, column);
-        if (rule == 'E') expected.enabled = true;
-        if (rule == 'G') expected.enabled = false;
-        if (rule == 'A') expected.enabled = answerKnown;
-        const FakeDesktop::MenuItemState now = stateOf(desktop, command);
-        EXPECT_EQ(now.enabled, expected.enabled) << "item " << command << " rule " << rule;
-        EXPECT_EQ(now.checked, was.checked) << "item " << command;
+TEST(MenuPattern, SetsItsItemsAndLeavesTheRest) {
+    for (int menuMode : {0, 1, 2, 4, 8, 16, 32, 3, 5, 7, 9, 15, 17, 31, 33, 64, -1}) {
+        for (bool answerKnown : {false, true}) {
+            for (bool allEnabled : {true, false}) {
+                SCOPED_TRACE(::testing::Message() << "mode " << menuMode << " answer "
+                                                  << answerKnown << " prior " << allEnabled);
+                FakeDesktop desktop;
+                prepare(desktop, allEnabled);
+                ga::applyMenuPattern(desktop, answerKnown, menuMode);
+                for (int command : ga::menuItemCommands()) {
+                    const char rule = ruleFor(command, menuMode);
+                    const bool expected = rule == 'E'   ? true
+                                          : rule == 'G' ? false
+                                          : rule == 'A' ? answerKnown
+                                                        : allEnabled;
+                    EXPECT_EQ(enabled(desktop, command), expected) << command << " " << rule;
+                }
+                EXPECT_TRUE(desktop.logStartingWith("checkMenuItem").empty());
+                if (columnOf(menuMode) < 0) {
+                    EXPECT_TRUE(desktop.log().empty()) << "a mode without a pattern";
+                }
+            }
+        }
     }
-    if (column < 0) {
-        EXPECT_TRUE(desktop.log().empty());
-    }
-    EXPECT_TRUE(desktop.logStartingWith("checkMenuItem").empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    EveryMode, MenuPattern,
-    ::testing::Combine(::testing::Values(0, 1, 2, 4, 8, 16, 32, 3, 5, 7, 9, 15, 17, 31, 33, 64, -1),
-                       ::testing::Bool(), ::testing::Range(0, static_cast<int>(kPriorCount))));
-
-bool enabled(const FakeDesktop& desktop, int command) {
-    return stateOf(desktop, command).enabled;
 }
 
 TEST(UpdateMenu, BusyGreysEverythingButAbout) {
-    for (int prior : {kAllEnabled, kAllGreyed, kOddGreyed}) {
+    for (bool allEnabled : {true, false}) {
         FakeDesktop desktop;
-        prepare(desktop, prior);
-        const MenuStates before = snapshot(desktop);
+        prepare(desktop, allEnabled);
         ga::updateMenu(desktop, true, ga::kMenuPlaying, true);
-        for (const auto& [command, was] : before) {
-            const FakeDesktop::MenuItemState now = stateOf(desktop, command);
-            EXPECT_EQ(now.enabled, command == ga::kCommandAbout && was.enabled) << command;
-            EXPECT_EQ(now.checked, was.checked) << command;
+        for (int command : ga::menuItemCommands()) {
+            EXPECT_EQ(enabled(desktop, command), command == ga::kCommandAbout && allEnabled)
+                << command;
         }
-        for (const std::string& line : desktop.log()) {
-            EXPECT_EQ(line.substr(0, 15), "enableMenuItem ") << line;
-            EXPECT_EQ(line.back(), '0') << line;
-            EXPECT_NE(line, "enableMenuItem 1030 0");
-        }
+        EXPECT_TRUE(desktop.logStartingWith("checkMenuItem").empty());
     }
 }
 
 TEST(UpdateMenu, IdleEnablesExitThenAppliesThePattern) {
     for (int menuMode : {0, 1, 2, 4, 8, 16, 32, 3, 33, -1}) {
         FakeDesktop busy;
-        prepare(busy, kAllEnabled);
+        prepare(busy, true);
         ga::updateMenu(busy, true, menuMode, true);
         FakeDesktop expected;
-        prepare(expected, kAllEnabled);
+        prepare(expected, true);
         ga::updateMenu(expected, true, menuMode, true);
         ga::applyMenuPattern(expected, true, menuMode);
 
@@ -153,38 +120,9 @@ TEST(UpdateMenu, IdleEnablesExitThenAppliesThePattern) {
     }
 }
 
-TEST(MenuScenarios, StartUpOffersOnlyTheWaysToGetAPuzzle) {
-    FakeDesktop desktop;
-    desktop.addMenuItems(ga::menuItemCommands());
-    ga::applyMenuPattern(desktop, false, ga::kMenuNoPuzzle);
-    const std::vector<int> offered = {1000, 1030, 1110, 1111, 1113, 1124, 1125, 1126,
-                                      1210, 1211, 1212, 1213, 1214, 1215, 1216};
-    for (int command : ga::menuItemCommands()) {
-        const bool isOffered = std::find(offered.begin(), offered.end(), command) != offered.end();
-        EXPECT_EQ(enabled(desktop, command), isOffered) << command;
-    }
-}
-
-TEST(MenuScenarios, OpenedAnswerLeavesOnlyEraseThenEraseRestoresPlay) {
-    FakeDesktop desktop;
-    desktop.addMenuItems(ga::menuItemCommands());
-    ga::applyMenuPattern(desktop, true, ga::kMenuPlaying);
-    ga::applyMenuPattern(desktop, true, ga::kMenuAnswerOpened);
-    for (int command = 1114; command <= 1123; ++command) {
-        EXPECT_EQ(enabled(desktop, command), command == ga::kCommandEraseSolving) << command;
-    }
-    EXPECT_TRUE(enabled(desktop, ga::kCommandNewPuzzle));
-    ga::applyMenuPattern(desktop, true, ga::kMenuLoaded);
-    for (int command = 1110; command <= 1125; ++command) {
-        if (command != ga::kCommandRecreatePuzzle) {
-            EXPECT_TRUE(enabled(desktop, command)) << command;
-        }
-    }
-}
-
 // The saved pattern names only "Save Puzzle", so a job finished while the
 // puzzle stands saved leaves the busy greying on everything else.
-TEST(MenuScenarios, JobAfterSaveLeavesTheBusyGreying) {
+TEST(UpdateMenu, JobAfterSaveLeavesTheBusyGreying) {
     FakeDesktop desktop;
     desktop.addMenuItems(ga::menuItemCommands());
     ga::applyMenuPattern(desktop, true, ga::kMenuPlaying);
@@ -202,79 +140,60 @@ TEST(MenuScenarios, JobAfterSaveLeavesTheBusyGreying) {
 std::vector<int> checkedBetween(const FakeDesktop& desktop, int first, int last) {
     std::vector<int> checked;
     for (int command = first; command <= last; ++command) {
-        if (stateOf(desktop, command).checked) checked.push_back(command);
+        if (desktop.menuItem(command)->checked) checked.push_back(command);
     }
     return checked;
 }
 
-struct LevelCase {
-    int storedLevel;
-    int newLevel;
-    int expectedLevel;
-};
-
-class SetLevel : public ::testing::TestWithParam<LevelCase> {};
-
-TEST_P(SetLevel, MovesTheOneCheckMark) {
-    const LevelCase& c = GetParam();
-    FakeDesktop desktop;
-    desktop.addMenuItems(ga::menuItemCommands());
-    if (ga::isLevel(c.storedLevel)) desktop.checkMenuItem(ga::levelCommand(c.storedLevel), true);
-    // A damaged level must not reach the items that 1210 + level would hit.
-    desktop.checkMenuItem(ga::kCommandNotExpressMistake, true);
-    int level = c.storedLevel;
-
-    ga::setLevel(desktop, level, c.newLevel);
-
-    EXPECT_EQ(level, c.expectedLevel);
-    const std::vector<int> expectedChecks =
-        ga::isLevel(c.expectedLevel) ? std::vector<int>{ga::levelCommand(c.expectedLevel)}
-                                     : std::vector<int>{};
-    EXPECT_EQ(checkedBetween(desktop, 1210, 1217), expectedChecks);
-    EXPECT_TRUE(stateOf(desktop, ga::kCommandNotExpressMistake).checked);
-}
-
-INSTANTIATE_TEST_SUITE_P(Levels, SetLevel,
-                         ::testing::Values(LevelCase{4, 2, 2}, LevelCase{3, 3, 3},
-                                           LevelCase{0, 7, 7}, LevelCase{5, 8, 5},
-                                           LevelCase{5, -1, 5}, LevelCase{-96, 1, 1},
-                                           LevelCase{9, 6, 6}, LevelCase{-96, 99, -96}));
-
-struct ExpressCase {
-    int storedMode;
-    int requestedMode;
-    bool answerKnown;
-    int expectedMode;
-};
-
-class SetExpressMode : public ::testing::TestWithParam<ExpressCase> {};
-
-TEST_P(SetExpressMode, MovesTheOneCheckMark) {
-    const ExpressCase& c = GetParam();
-    FakeDesktop desktop;
-    desktop.addMenuItems(ga::menuItemCommands());
-    if (ga::isExpressMode(c.storedMode)) {
-        desktop.checkMenuItem(ga::expressModeCommand(c.storedMode), true);
+// A damaged stored value must not reach the items that 1210 + level or
+// 1114 + mode would hit: a check mark on the other group stays.
+TEST(CheckMarks, SetLevelMovesTheOneMark) {
+    const struct {
+        int stored, requested, expected;
+    } cases[] = {{4, 2, 2},  {3, 3, 3},   {0, 7, 7}, {5, 8, 5},
+                 {5, -1, 5}, {-96, 1, 1}, {9, 6, 6}, {-96, 99, -96}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.stored << " to " << c.requested);
+        FakeDesktop desktop;
+        desktop.addMenuItems(ga::menuItemCommands());
+        if (ga::isLevel(c.stored)) desktop.checkMenuItem(ga::levelCommand(c.stored), true);
+        desktop.checkMenuItem(ga::kCommandNotExpressMistake, true);
+        int level = c.stored;
+        ga::setLevel(desktop, level, c.requested);
+        EXPECT_EQ(level, c.expected);
+        EXPECT_EQ(checkedBetween(desktop, 1210, 1217),
+                  ga::isLevel(c.expected) ? std::vector<int>{ga::levelCommand(c.expected)}
+                                          : std::vector<int>{});
+        EXPECT_TRUE(desktop.menuItem(ga::kCommandNotExpressMistake)->checked);
     }
-    // 1114 + 96 is the first level item.
-    desktop.checkMenuItem(ga::kCommandFirstLevel, true);
-    int mode = c.storedMode;
-
-    ga::setExpressMode(desktop, mode, c.requestedMode, c.answerKnown);
-
-    EXPECT_EQ(mode, c.expectedMode);
-    const std::vector<int> expectedChecks =
-        ga::isExpressMode(c.expectedMode) ? std::vector<int>{ga::expressModeCommand(c.expectedMode)}
-                                          : std::vector<int>{};
-    EXPECT_EQ(checkedBetween(desktop, 1114, 1116), expectedChecks);
-    EXPECT_TRUE(stateOf(desktop, ga::kCommandFirstLevel).checked);
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, SetExpressMode,
-                         ::testing::Values(ExpressCase{0, 2, false, 1}, ExpressCase{0, 2, true, 2},
-                                           ExpressCase{2, 0, false, 0}, ExpressCase{1, 1, false, 1},
-                                           ExpressCase{2, 2, false, 1}, ExpressCase{1, 3, true, 1},
-                                           ExpressCase{1, -1, true, 1}, ExpressCase{96, 0, true, 0},
-                                           ExpressCase{-5, 2, true, 2}));
+TEST(CheckMarks, SetExpressModeMovesTheOneMark) {
+    const struct {
+        int stored, requested;
+        bool answerKnown;
+        int expected;
+    } cases[] = {{0, 2, false, 1}, {0, 2, true, 2},  {2, 0, false, 0},
+                 {1, 1, false, 1}, {2, 2, false, 1}, {1, 3, true, 1},
+                 {1, -1, true, 1}, {96, 0, true, 0}, {-5, 2, true, 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message()
+                     << c.stored << " to " << c.requested << " answer " << c.answerKnown);
+        FakeDesktop desktop;
+        desktop.addMenuItems(ga::menuItemCommands());
+        if (ga::isExpressMode(c.stored)) {
+            desktop.checkMenuItem(ga::expressModeCommand(c.stored), true);
+        }
+        desktop.checkMenuItem(ga::kCommandFirstLevel, true);
+        int mode = c.stored;
+        ga::setExpressMode(desktop, mode, c.requested, c.answerKnown);
+        EXPECT_EQ(mode, c.expected);
+        EXPECT_EQ(checkedBetween(desktop, 1114, 1116),
+                  ga::isExpressMode(c.expected)
+                      ? std::vector<int>{ga::expressModeCommand(c.expected)}
+                      : std::vector<int>{});
+        EXPECT_TRUE(desktop.menuItem(ga::kCommandFirstLevel)->checked);
+    }
+}
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "app/command_ids.h"
 #include "app/menu_table.h"
@@ -48,38 +49,20 @@ PuzzleRecord finishedRecord() {
     return record;
 }
 
+// The cell size, the nine offsets, then the status box and the progress bar
+// as x, y, width, height.
 TEST(BoardLayout, FollowsTheClientWidth) {
-    struct Case {
-        int width;
-        int cellSize;
-        int offsets[9];
-        ga::ControlRect statusBox, progressBar;
+    const std::pair<int, std::vector<int>> cases[] = {
+        {300, {28, 20, 48, 76, 106, 134, 162, 192, 220, 248, 20, 296, 256, 42, 30, 281, 240, 11}},
+        {460, {46, 20, 66, 112, 160, 206, 252, 300, 346, 392, 20, 458, 416, 69, 46, 443, 368, 11}},
     };
-    const Case cases[] = {
-        {300,
-         28,
-         {20, 48, 76, 106, 134, 162, 192, 220, 248},
-         {20, 296, 256, 42},
-         {30, 281, 240, 11}},
-        {460,
-         46,
-         {20, 66, 112, 160, 206, 252, 300, 346, 392},
-         {20, 458, 416, 69},
-         {46, 443, 368, 11}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.width);
-        const ga::BoardLayout layout = ga::boardLayout(c.width);
-        EXPECT_EQ(layout.cellSize, c.cellSize);
-        for (int i = 0; i < 9; ++i) EXPECT_EQ(layout.offsets[i], c.offsets[i]) << i;
-        const ga::ControlRect* got[] = {&layout.statusBox, &layout.progressBar};
-        const ga::ControlRect* want[] = {&c.statusBox, &c.progressBar};
-        for (int k = 0; k < 2; ++k) {
-            EXPECT_EQ(got[k]->x, want[k]->x);
-            EXPECT_EQ(got[k]->y, want[k]->y);
-            EXPECT_EQ(got[k]->width, want[k]->width);
-            EXPECT_EQ(got[k]->height, want[k]->height);
-        }
+    for (const auto& [width, expected] : cases) {
+        const ga::BoardLayout layout = ga::boardLayout(width);
+        std::vector<int> numbers = {layout.cellSize};
+        numbers.insert(numbers.end(), layout.offsets, layout.offsets + 9);
+        for (const ga::ControlRect& rect : {layout.statusBox, layout.progressBar})
+            numbers.insert(numbers.end(), {rect.x, rect.y, rect.width, rect.height});
+        EXPECT_EQ(numbers, expected) << width;
     }
 }
 

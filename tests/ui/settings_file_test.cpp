@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/desktop.h"
+#include "platform/fake_desktop.h"
 #include "ui/settings_file.h"
 
 namespace ga {
@@ -19,45 +19,14 @@ namespace {
 namespace fs = std::filesystem;
 using Quad = std::array<int, 4>;
 
-// Only what placing the window and reporting a failed write touch.
-class StubDesktop : public Desktop {
-  public:
-    ScreenRect rect{0, 0, 500, 600};
-    int screenW = 1920, screenH = 1080;
-    std::vector<Quad> moves;  // left, top, width, height
-    std::vector<std::string> boxes;
+std::vector<std::string> moves(const FakeDesktop& desktop) {
+    return desktop.logStartingWith("moveWindow");
+}
 
-    ScreenRect windowRect() override { return rect; }
-    void moveWindow(int left, int top, int width, int height) override {
-        moves.push_back({left, top, width, height});
-        rect = {left, top, left + width, top + height};
-    }
-    int screenWidth() override { return screenW; }
-    int screenHeight() override { return screenH; }
-    void messageBox(const std::string& text, const std::string& title) override {
-        boxes.push_back(title + ": " + text);
-    }
-
-    int runDialog(const DialogTemplate&, DialogEvents&) override { return kDialogCancel; }
-    bool askFileName(const FileDialogRequest&, std::string&) override { return false; }
-    void setTitle(const std::string&) override {}
-    int clientWidth() override { return 0; }
-    void destroyWindow() override {}
-    bool createControl(int, ControlKind, const ControlRect&) override { return true; }
-    void destroyControl(int) override {}
-    void moveControl(int, const ControlRect&) override {}
-    void setText(int, const std::string&) override {}
-    std::string text(int) override { return {}; }
-    void setFont(int, FontChoice) override {}
-    void enableControl(int, bool) override {}
-    void repaint(int) override {}
-    void enableMenuItem(int, bool) override {}
-    void checkMenuItem(int, bool) override {}
-    bool createProgressBar(const ControlRect&) override { return true; }
-    ProgressSink* progressBar() override { return nullptr; }
-    void sendCommandFromWorker(int) override {}
-    std::string executableFolder() override { return {}; }
-};
+template <typename Rect>
+Quad quadOf(const Rect& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
 
 std::vector<unsigned char> fileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -212,16 +181,16 @@ TEST_F(SettingsFileTest, AReadOnlyExecutableFolderGivesWayToTheUserFolder) {
 TEST_F(SettingsFileTest, WhenNoFolderCanBeWrittenTheUserIsToldAtStartAndAtExit) {
     const SettingsPlace place = chooseSettingsPlace(impossibleFolder(), root + "blocker/cfg/");
     EXPECT_EQ(place.path, "");
-    StubDesktop desktop;
+    FakeDesktop desktop;
     SettingsFile file;
     setDefaultSettings(file.settings);
     Settings current;
     EXPECT_EQ(writeSettingsAtStart(desktop, place, file, current), -1);
-    EXPECT_TRUE(desktop.moves.empty());
+    EXPECT_TRUE(moves(desktop).empty());
     EXPECT_EQ(current.level, 0) << "the current Settings are not touched";
     EXPECT_EQ(writeSettingsAtExit(desktop, place, file), -1);
-    const std::string box = "alert: failed to open .par file";
-    EXPECT_EQ(desktop.boxes, (std::vector<std::string>{box, box}));
+    const std::string box = "messageBox \"failed to open .par file\" \"alert\"";
+    EXPECT_EQ(desktop.logStartingWith("messageBox"), (std::vector<std::string>{box, box}));
 }
 
 TEST(PlaceWindow, FirstStartsMeasureTheWindowAndCentreItOnEachAxisAtZero) {
@@ -238,17 +207,15 @@ TEST(PlaceWindow, FirstStartsMeasureTheWindowAndCentreItOnEachAxisAtZero) {
         {{30, 0, 530, 600}, 1920, 1080, {30, 240, 500, 600}, 0, 1080},
     };
     for (const auto& c : cases) {
-        StubDesktop desktop;
-        desktop.rect = c.window;
-        desktop.screenW = c.screenWidth;
-        desktop.screenH = c.screenHeight;
+        FakeDesktop desktop;
+        desktop.setWindowRect(c.window);
+        desktop.setScreenSize(c.screenWidth, c.screenHeight);
         Settings s;
         placeWindow(desktop, s);
-        EXPECT_EQ(desktop.moves, std::vector<Quad>{c.move});
-        const Quad m = c.move;
-        EXPECT_EQ(
-            (Quad{s.windowRect.left, s.windowRect.top, s.windowRect.right, s.windowRect.bottom}),
-            (Quad{m[0], m[1], m[0] + m[2], m[1] + m[3]}));
+        const Quad m = c.move, placed = {m[0], m[1], m[0] + m[2], m[1] + m[3]};
+        EXPECT_EQ(moves(desktop).size(), 1u);
+        EXPECT_EQ(quadOf(desktop.shownWindowRect()), placed);
+        EXPECT_EQ(quadOf(s.windowRect), placed);
         EXPECT_EQ((Quad{s.windowWidth, s.windowHeight, s.screenWidth, s.screenHeight}),
                   (Quad{m[2], m[3], c.storedScreenWidth, c.storedScreenHeight}));
     }
@@ -256,7 +223,8 @@ TEST(PlaceWindow, FirstStartsMeasureTheWindowAndCentreItOnEachAxisAtZero) {
 
 TEST_F(SettingsFileTest, StartWritesBeforePlacingExitKeepsTheRectangleAndTheNextStartUsesIt) {
     const SettingsPlace place = chooseSettingsPlace(root, "");
-    StubDesktop desktop;
+    FakeDesktop desktop;
+    desktop.setWindowRect({0, 0, 500, 600});
     SettingsFile file;
     ASSERT_FALSE(readSettings(place, file));
     setDefaultSettings(file.settings);
@@ -266,20 +234,20 @@ TEST_F(SettingsFileTest, StartWritesBeforePlacingExitKeepsTheRectangleAndTheNext
     EXPECT_EQ(current.windowWidth, 500);
     EXPECT_EQ(std::memcmp(&current, &file.settings, sizeof current), 0);
 
-    desktop.rect = {-900, 25, -400, 625};
+    desktop.setWindowRect({-900, 25, -400, 625});
     ASSERT_EQ(writeSettingsAtExit(desktop, place, file), 0);
     const std::vector<unsigned char> bytes = fileBytes(place.path);
     ASSERT_EQ(bytes.size(), 696u);
     EXPECT_EQ(static_cast<int32_t>(int32At(bytes.data(), 48)), -900);
     EXPECT_EQ(int32At(bytes.data(), 60), 625u);
-    EXPECT_TRUE(desktop.boxes.empty());
+    EXPECT_TRUE(desktop.messageBoxes().empty());
 
     SettingsFile next;
     ASSERT_TRUE(readSettings(place, next));
-    StubDesktop nextDesktop;
-    nextDesktop.rect = {0, 0, 510, 610};
+    FakeDesktop nextDesktop;
+    nextDesktop.setWindowRect({0, 0, 510, 610});
     ASSERT_EQ(writeSettingsAtStart(nextDesktop, place, next, current), 0);
-    EXPECT_EQ(nextDesktop.moves, std::vector<Quad>{(Quad{-900, 25, 500, 600})});
+    EXPECT_EQ(moves(nextDesktop), std::vector<std::string>{"moveWindow -900 25 500 600"});
 }
 
 TEST(UserSettingsFolder, FollowsTheBaseDirectoryConvention) {
