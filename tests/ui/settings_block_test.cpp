@@ -111,7 +111,7 @@ TEST(ApplyPendingDefaults, CarriesOnlyTheTickedChoicesAndNeverTheCsvPath) {
         Settings defaults = validSettings();
         std::memset(defaults.csvPath, 'x', sizeof defaults.csvPath - 1);
         Settings current = defaults;
-        std::strcpy(current.csvPath, "/tmp/regions.csv");
+        std::strcpy(current.csvPath, "results/regions.csv");
         current.searchLevel = 0;
         current.searchCount = 300;
         current.maxRegionCells = 20;
@@ -126,7 +126,7 @@ TEST(ApplyPendingDefaults, CarriesOnlyTheTickedChoicesAndNeverTheCsvPath) {
         EXPECT_EQ((Search{defaults.searchLevel, defaults.searchCount, defaults.maxRegionCells}),
                   expected);
         EXPECT_EQ(allZero(defaults.csvPath), c.regionCarried);
-        EXPECT_STREQ(current.csvPath, "/tmp/regions.csv");
+        EXPECT_STREQ(current.csvPath, "results/regions.csv");
         EXPECT_EQ(current.saveRegionDefaults, c.regionCarried ? 0 : c.saveRegion);
         EXPECT_EQ(defaults.recreateSerial[0], c.serialCarried ? 987654321u : 123456789u);
         EXPECT_EQ(current.saveSerialDefaults, c.serialCarried ? 0 : c.saveSerial);
