@@ -66,7 +66,9 @@ bool askSaveName(Desktop& desktop, std::string& path) {
 
 bool saveOnConfirm(Desktop& desktop, WindowState& state, int answer) {
     if (answer != kSaveQuestionYes) return false;
-    return saveToChosenFile(desktop, state) == SaveOutcome::kCancelled;
+    // The player asked for the puzzle to be kept: a save that did not happen,
+    // whether cancelled or failed, must not let the command throw it away.
+    return saveToChosenFile(desktop, state) != SaveOutcome::kSaved;
 }
 
 bool confirmSave(Desktop& desktop, WindowState& state, Settings& defaults) {

@@ -16,9 +16,9 @@ bool askSaveName(Desktop& desktop, std::string& path);
 
 // After the save question was answered `answer` (3012 "Yes", 1 "No", 2
 // "Cancel"): on "Yes" saves as "Save Puzzle" does. Returns true when the
-// caller must abandon its command, which happens only when the player
-// cancelled the file dialog; a file that could not be written is reported and
-// the command goes on as after "No".
+// caller must abandon its command: the player cancelled the file dialog, or
+// the file could not be written (reported in a box), so the puzzle the player
+// wanted kept is still on the board.
 bool saveOnConfirm(Desktop& desktop, WindowState& state, int answer);
 
 // Before every command that replaces or ends the puzzle (new, recreate, load,

@@ -112,31 +112,35 @@ void startHandBuild(Desktop& desktop, WindowState& state, Settings& defaults) {
 }
 
 int registerClues(Desktop& desktop, PuzzleRecord& record) {
-    // The texts, not the record: the cell with the focus has not yet
-    // reported what was typed into it.
-    int clues = 0;
+    // Built aside and kept only when accepted: after a refusal every cell is
+    // still editable, so the record must go on calling them all open.
+    PuzzleRecord clues = record;
+    int clueCount = 0;
     for (int cell = 0; cell < kCells; ++cell) {
+        // The texts, not the record: the cell with the focus has not yet
+        // reported what was typed into it.
         const int32_t number = typedNumber(desktop.text(cellId(cell)));
         if (isDigitValue(number)) {
-            record.openFlags[cell] = 0;
-            record.answerGrid[cell] = number;
-            record.valueGrid[cell] = number;
-            ++clues;
+            clues.openFlags[cell] = 0;
+            clues.answerGrid[cell] = number;
+            clues.valueGrid[cell] = number;
+            ++clueCount;
         } else {
             // A candidate list stays with the open cell.
-            record.openFlags[cell] = 1;
-            record.answerGrid[cell] = 0;
-            record.valueGrid[cell] = 0;
+            clues.openFlags[cell] = 1;
+            clues.answerGrid[cell] = 0;
+            clues.valueGrid[cell] = 0;
         }
     }
-    if (clues == kCells) {
+    if (clueCount == kCells) {
         say(desktop, "too much hints");
         return kRefused;
     }
-    if (hasDuplicate(record.answerGrid) == 1) {
+    if (hasDuplicate(clues.answerGrid) == 1) {
         say(desktop, "illegal numeral found based on the rule");
         return kRefused;
     }
+    record = clues;
     destroyBoard(desktop);
     createBoard(desktop, record);
     desktop.enableControl(kButtonWithoutAnswer, true);

@@ -1,10 +1,14 @@
 #include "ui/atomic_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
+#include <cstring>
 
 namespace ga {
 
@@ -23,6 +27,35 @@ int createFreshFile(const std::string& folder, std::string& freshPath) {
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
+}
+
+// The process id in a fresh file's name, or 0 when the name is not one of ours.
+pid_t writerOf(const char* name) {
+    constexpr const char* kPrefix = ".gridatelier-";
+    const std::size_t prefixLength = std::strlen(kPrefix);
+    if (std::strncmp(name, kPrefix, prefixLength) != 0) return 0;
+    char* end = nullptr;
+    const long pid = std::strtol(name + prefixLength, &end, 10);
+    if (pid <= 0 || *end != '-') return 0;
+    const char* suffix = std::strrchr(end, '.');
+    if (suffix == nullptr || std::strcmp(suffix, ".tmp") != 0) return 0;
+    return static_cast<pid_t>(pid);
+}
+
+// A copy killed between writing and renaming leaves its fresh file behind.
+// Nobody else will ever finish it; its writer is gone when no process has its
+// id (a process of another user still counts as alive).
+void removeFilesOfDeadWriters(const std::string& folder) {
+    DIR* entries = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (entries == nullptr) return;
+    while (const dirent* entry = ::readdir(entries)) {
+        const pid_t writer = writerOf(entry->d_name);
+        if (writer == 0 || writer == ::getpid()) continue;
+        if (::kill(writer, 0) != 0 && errno == ESRCH) {
+            ::unlink((folder + entry->d_name).c_str());
+        }
+    }
+    ::closedir(entries);
 }
 
 bool writeAll(int fd, const unsigned char* bytes, std::size_t size) {
@@ -59,7 +92,10 @@ ReplaceResult replaceFileContent(const std::string& path, const unsigned char* b
         written = false;
         failure = errno;
     }
-    if (written && ::rename(freshPath.c_str(), path.c_str()) == 0) return ReplaceResult::kWritten;
+    if (written && ::rename(freshPath.c_str(), path.c_str()) == 0) {
+        removeFilesOfDeadWriters(folderOf(path));
+        return ReplaceResult::kWritten;
+    }
     if (written) failure = errno;
 
     ::unlink(freshPath.c_str());

@@ -316,10 +316,12 @@ TEST_F(FileCommandsTest, TheSaveQuestionKeepsThePuzzleUnlessAnsweredYesOrNo) {
     EXPECT_TRUE(ga::confirmSave(desktop, state, defaults));
 }
 
-TEST_F(FileCommandsTest, YesSavesAndAFailedSaveStillLetsTheCommandGoOn) {
+// A save the player asked for that fails keeps the puzzle: the command that
+// would have replaced it is abandoned.
+TEST_F(FileCommandsTest, YesSavesAndAFailedSaveKeepsThePuzzle) {
     desktop.onDialog([](FakeDialog& d) { d.click(ga::kSaveQuestionYes); });
     answerFileDialog(dir / "no-such-folder/a.ga");
-    EXPECT_TRUE(ga::confirmSave(desktop, state, defaults));
+    EXPECT_FALSE(ga::confirmSave(desktop, state, defaults));
     ASSERT_EQ(desktop.messageBoxes().size(), 1u);
     EXPECT_EQ(desktop.messageBoxes()[0].text, "failed to save data to a file");
     EXPECT_EQ(desktop.messageBoxes()[0].title, "error");

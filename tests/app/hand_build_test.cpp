@@ -203,13 +203,14 @@ TEST_F(HandBuildTest, CluesThatBreakTheRuleAreRefusedAndStayTyped) {
     EXPECT_EQ(state.handBuildStage, 1);
     EXPECT_EQ(state.settings.menuMode, ga::kMenuHandBuildClues);
     EXPECT_FALSE(desktop.control(ga::kButtonWithoutAnswer)->enabled);
-    // The record holds the clues read; the board still shows what was typed.
-    EXPECT_EQ(state.puzzle.openFlags[8], 0);
-    EXPECT_EQ(state.puzzle.answerGrid[8], 5);
-    EXPECT_EQ(state.puzzle.valueGrid[40], 3);
+    // The cells stay editable, so the record goes on calling them all open;
+    // the board still shows what was typed.
+    for (int cell = 0; cell < kCells; ++cell) {
+        ASSERT_EQ(state.puzzle.openFlags[cell], 1);
+        ASSERT_EQ(state.puzzle.answerGrid[cell], 0);
+    }
     EXPECT_EQ(desktop.control(ga::cellId(8))->kind, ga::ControlKind::kOpenCell);
     EXPECT_EQ(desktop.control(ga::cellId(8))->text, "5");
-    EXPECT_EQ(state.puzzle.openFlags[1], 1);
 }
 
 TEST_F(HandBuildTest, EightyOneCluesAreTooManyEightyAreAccepted) {
@@ -218,7 +219,7 @@ TEST_F(HandBuildTest, EightyOneCluesAreTooManyEightyAreAccepted) {
     ga::pressRegister(desktop, state);
     EXPECT_EQ(status(), "too much hints");
     EXPECT_EQ(state.handBuildStage, 1);
-    for (int cell = 0; cell < kCells; ++cell) ASSERT_EQ(state.puzzle.openFlags[cell], 0);
+    for (int cell = 0; cell < kCells; ++cell) ASSERT_EQ(state.puzzle.openFlags[cell], 1);
 
     type(40, "");
     ga::pressRegister(desktop, state);

@@ -210,12 +210,18 @@ TEST_F(WindowFaults, AFullDiskKeepsTheEarlierFilesAndTheWindowAsItWas) {
         EXPECT_EQ(boxes(), Names{kSaveFailed});
         EXPECT_EQ(view(), before);
         EXPECT_EQ(std::memcmp(&window->state().puzzle, &puzzle, sizeof puzzle), 0);
+        // "Yes" to the save question on the way out: the save fails, so the
+        // window stays with the puzzle rather than losing it.
         window->onCommand(kCommandExit);
+        EXPECT_EQ(boxes(), (Names{kSaveFailed, kSaveFailed}));
+        EXPECT_FALSE(window->closed());
+        EXPECT_EQ(view(), before);
     });
-    EXPECT_EQ(boxes(), (Names{kSaveFailed, kSaveFailed, kSettingsAlert}));
+    EXPECT_EQ(readFile(startup.place.path), settings);
+    answer(kSaveQuestionNo, kept);
+    window->onCommand(kCommandExit);
     EXPECT_TRUE(window->closed());
     EXPECT_EQ(readFile(kept), earlier);
-    EXPECT_EQ(readFile(startup.place.path), settings);
     EXPECT_EQ(entriesOf(dir.path()), (Names{"blocker", "gridAtelier.par", "kept.ga"}));
 }
 
@@ -237,8 +243,8 @@ TEST_F(WindowFaults, AWriteKilledBeforeItsRenameLeavesTheEarlierFilesToLoad) {
     }
     EXPECT_EQ(readFile(kept), keptBytes);
     EXPECT_EQ(readFile(par), parBytes);
-    // Every killed write leaves its fresh file, cut where the child died, and
-    // nothing ever removes it.
+    // Every killed write leaves its fresh file, cut where the child died,
+    // until the next write that succeeds in the folder removes it.
     std::size_t leftovers = 0;
     for (const std::string& name : entriesOf(dir.path())) {
         if (name.rfind(".gridatelier-", 0) != 0) continue;
@@ -258,9 +264,12 @@ TEST_F(WindowFaults, AWriteKilledBeforeItsRenameLeavesTheEarlierFilesToLoad) {
     const PuzzleRecord& loaded = window->state().puzzle;
     EXPECT_EQ(std::memcmp(loaded.answerGrid, earlier.answerGrid, sizeof loaded.answerGrid), 0);
     EXPECT_EQ(std::memcmp(loaded.openFlags, earlier.openFlags, sizeof loaded.openFlags), 0);
-    window->onCommand(kCommandSavePuzzle);  // beside the leftovers, adding none
+    window->onCommand(kCommandSavePuzzle);
     EXPECT_TRUE(boxes().empty());
-    EXPECT_EQ(entriesOf(dir.path()).size(), leftovers + 3);
+    EXPECT_GT(leftovers, 0u);
+    for (const std::string& name : entriesOf(dir.path())) {
+        EXPECT_NE(name.rfind(".gridatelier-", 0), 0u) << name << " outlived its writer";
+    }
 }
 
 TEST_F(WindowFaults, ACsvFileThatCannotBeMadeIsToldAndTheMenuComesBack) {

@@ -241,17 +241,9 @@ class Sequence {
         }
         jobsDelivered_ = 0;
         checkMenu(where);
-        bool leftovers = false;
         for (int cell = 0; cell < kCells; ++cell) {
             const auto control = desktop_.control(cellId(cell));
             const bool open = puzzle.openFlags[cell] != 0;
-            // A refused "Registre" leaves the clues it read in the record while
-            // the cells stay editable: hand_build.cpp writes before it judges.
-            // Counted, not failed, until that is mended.
-            if (state().handBuildStage == 1 && !open) {
-                leftovers = true;
-                continue;
-            }
             const ControlKind kind = open ? ControlKind::kOpenCell : ControlKind::kClueCell;
             const int32_t clue = puzzle.answerGrid[cell];
             tally_.check(control && control->kind == kind &&
@@ -259,7 +251,6 @@ class Sequence {
                              (open || (puzzle.valueGrid[cell] == clue && clue >= 1 && clue <= 9)),
                          where, "cell " + std::to_string(cell) + " shows its record");
         }
-        if (leftovers) ++tally_.counts["clues left by a refused Registre"];
     }
 
     // The items the pattern of `mode` names, as it sets them: found by applying
