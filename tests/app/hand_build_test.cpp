@@ -109,6 +109,15 @@ class HandBuildTest : public ::testing::Test {
         for (int id = 1311; id <= 1313; ++id) EXPECT_FALSE(exists(id));
         EXPECT_EQ(statusRect(), (Rect{20, 296, 256, 42}));
     }
+    // A finished build: a hand-built puzzle to play, not yet saved.
+    void expectBuilt(const std::string& message) const {
+        EXPECT_EQ(status(), message);
+        expectBuildOver();
+        EXPECT_EQ(state.header.puzzleClass, ga::kHandBuiltClass);
+        EXPECT_EQ(desktop.shownTitle(), "gridAtelier -- Hand-Build");
+        EXPECT_EQ(state.settings.menuMode, ga::kMenuPlaying);
+        EXPECT_EQ(state.settings.modified, 1);
+    }
     std::set<int> enabledItems() const {
         std::set<int> items;
         for (int command : ga::menuItemCommands()) {
@@ -302,13 +311,8 @@ TEST_F(HandBuildTest, ARegisteredAnswerMakesAPlayablePuzzle) {
     typeGrid(solutionText());
     desktop.clearLog();
     ga::pressRegister(desktop, state);
-    EXPECT_EQ(status(), "created a puzzle");
-    expectBuildOver();
+    expectBuilt("created a puzzle");
     EXPECT_EQ(state.puzzle.answerKnown, 1);
-    EXPECT_EQ(state.header.puzzleClass, ga::kHandBuiltClass);
-    EXPECT_EQ(desktop.shownTitle(), "gridAtelier -- Hand-Build");
-    EXPECT_EQ(state.settings.menuMode, ga::kMenuPlaying);
-    EXPECT_EQ(state.settings.modified, 1);
     EXPECT_TRUE(desktop.menuItem(ga::kCommandOpenAnswer)->enabled);
     // The board is the one typed; its values are in the record.
     EXPECT_TRUE(desktop.logStartingWith("createControl 15").empty());
@@ -323,18 +327,13 @@ TEST_F(HandBuildTest, WithoutAnswerEndsWithTheCluesAndNoAbsoluteMistakes) {
     ASSERT_EQ(state.settings.expressMode, 2);
     registerEmptyClues();
     ga::pressWithoutAnswer(desktop, state);
-    EXPECT_EQ(status(), "created a puzzle without answer");
-    expectBuildOver();
+    expectBuilt("created a puzzle without answer");
     EXPECT_EQ(state.puzzle.answerKnown, 0);
-    EXPECT_EQ(state.header.puzzleClass, ga::kHandBuiltClass);
-    EXPECT_EQ(desktop.shownTitle(), "gridAtelier -- Hand-Build");
     EXPECT_EQ(state.settings.expressMode, 1);
     EXPECT_TRUE(desktop.menuItem(ga::kCommandVisibleMistake)->checked);
     EXPECT_FALSE(desktop.menuItem(ga::kCommandAbsoluteMistake)->checked);
     EXPECT_FALSE(desktop.menuItem(ga::kCommandAbsoluteMistake)->enabled);
     EXPECT_FALSE(desktop.menuItem(ga::kCommandOpenAnswer)->enabled);
-    EXPECT_EQ(state.settings.menuMode, ga::kMenuPlaying);
-    EXPECT_EQ(state.settings.modified, 1);
 }
 
 TEST_F(HandBuildTest, CancelBringsBackThePuzzleAndTheMenuItStartedFrom) {

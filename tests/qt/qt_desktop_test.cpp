@@ -179,10 +179,6 @@ class QtDesktopTest : public QObject {
         QCOMPARE(window_->commands, commandsOf({levelCommand(4), levelCommand(3)}));
         QVERIFY(desktop_->menuItem(levelCommand(4))->isChecked());
         QVERIFY(!desktop_->menuItem(levelCommand(3))->isChecked());
-
-        desktop_->enableMenuItem(levelCommand(3), false);
-        desktop_->menuItem(levelCommand(3))->trigger();
-        QCOMPARE(window_->commands.size(), size_t{2});
     }
 
     void aButtonSendsItsIdentifier() {

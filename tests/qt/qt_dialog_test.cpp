@@ -11,12 +11,12 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 #include <QWindow>
 #include <functional>
 #include <memory>
 
+#include "modal_player.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/window_metrics.h"
@@ -74,34 +74,6 @@ struct RecordingEvents : DialogEvents {
 using Commands = std::vector<std::pair<int, std::string>>;
 using Steps = std::vector<std::pair<int, int>>;
 
-// Calls `act` with the modal window on top once the event loop runs again,
-// that is inside the window about to open, and then closes whatever `act`
-// left open. The timer dies with the returned object, so a window that never
-// opens cannot make it fire into a later test.
-std::unique_ptr<QTimer> whenModalOpens(std::function<void(QWidget&)> act) {
-    auto timer = std::make_unique<QTimer>();
-    timer->setSingleShot(true);
-    QObject::connect(timer.get(), &QTimer::timeout, [act = std::move(act)] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr) return;
-        // The player acts in the window in front, as it has the keyboard.
-        modal->activateWindow();
-        if (QTest::qWaitForWindowActive(modal)) act(*modal);
-        if (auto* dialog = qobject_cast<DialogWindow*>(modal)) {
-            dialog->end(-1);
-        } else if (auto* other = qobject_cast<QDialog*>(modal); other && other->isVisible()) {
-            other->reject();
-        }
-    });
-    timer->start(0);
-    return timer;
-}
-
-template <typename T>
-T* child(QWidget& dialog, int id) {
-    return dialog.findChild<T*>(QStringLiteral("control_%1").arg(id));
-}
-
 }  // namespace
 
 class QtDialogTest : public QObject {
@@ -118,8 +90,8 @@ class QtDialogTest : public QObject {
 
     // Runs the test dialog with `player` acting in it once shown and active.
     int play(const std::function<void(DialogWindow&)>& player) {
-        auto timer = whenModalOpens([&player](QWidget& modal) {
-            auto* dialog = qobject_cast<DialogWindow*>(&modal);
+        ModalPlayer modal(QStringLiteral("dialog_3100"), [&player](QWidget& window) {
+            auto* dialog = qobject_cast<DialogWindow*>(&window);
             QVERIFY(dialog != nullptr);
             player(*dialog);
         });
@@ -164,16 +136,18 @@ class QtDialogTest : public QObject {
             QFont arial(QStringLiteral("Arial"));
             arial.setPointSize(9);
             QCOMPARE(dialog.size(), dialogUnitsToPixels(QSize(200, 90), arial));
-            QCOMPARE(child<QLineEdit>(dialog, kName)->text(), QStringLiteral("Anna"));
-            QCOMPARE(child<QLabel>(dialog, kLabel)->text(), QStringLiteral("Level\nof play"));
-            QCOMPARE(child<QComboBox>(dialog, kList)->currentText(), QStringLiteral("expert"));
-            QVERIFY(child<QCheckBox>(dialog, kCheck)->isChecked());
-            QCOMPARE(child<QLineEdit>(dialog, kShown)->text(), QStringLiteral("7"));
-            QVERIFY(!child<QPushButton>(dialog, kOther)->isEnabled());
+            QCOMPARE(dialogControl<QLineEdit>(dialog, kName)->text(), QStringLiteral("Anna"));
+            QCOMPARE(dialogControl<QLabel>(dialog, kLabel)->text(),
+                     QStringLiteral("Level\nof play"));
+            QCOMPARE(dialogControl<QComboBox>(dialog, kList)->currentText(),
+                     QStringLiteral("expert"));
+            QVERIFY(dialogControl<QCheckBox>(dialog, kCheck)->isChecked());
+            QCOMPARE(dialogControl<QLineEdit>(dialog, kShown)->text(), QStringLiteral("7"));
+            QVERIFY(!dialogControl<QPushButton>(dialog, kOther)->isEnabled());
             const QString screenshot = qEnvironmentVariable("GRIDATELIER_DIALOG_SCREENSHOT");
             if (!screenshot.isEmpty()) QVERIFY(dialog.grab().save(screenshot));
         });
-        QCOMPARE(result, -1);
+        QCOMPARE(result, kDialogCancel);  // as the player left it
         QCOMPARE(selectionOfNewItems, -1);
         QCOMPARE(selectionOutOfRange, -1);
         QVERIFY(events_.commands.empty());  // the events' own setText reports nothing
@@ -190,16 +164,16 @@ class QtDialogTest : public QObject {
             dialog.setText(kNumber, "5");
         };
         play([&](DialogWindow& dialog) {
-            QTest::keyClicks(child<QLineEdit>(dialog, kName), QStringLiteral("abcd"));
+            QTest::keyClicks(dialogControl<QLineEdit>(dialog, kName), QStringLiteral("abcd"));
             dialog.setText(kName, "xyz");
-            auto* check = child<QCheckBox>(dialog, kCheck);
+            auto* check = dialogControl<QCheckBox>(dialog, kCheck);
             QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(6, check->height() / 2));
-            QTest::keyClick(child<QComboBox>(dialog, kList), Qt::Key_Down);
-            auto* arrows = child<QWidget>(dialog, kArrows);
+            QTest::keyClick(dialogControl<QComboBox>(dialog, kList), Qt::Key_Down);
+            auto* arrows = dialogControl<QWidget>(dialog, kArrows);
             QTest::mouseClick(arrows->findChild<QToolButton*>(QStringLiteral("up")),
                               Qt::LeftButton);
             QTest::mouseClick(arrows->findChild<QToolButton*>("down"), Qt::LeftButton);
-            auto* number = child<QLineEdit>(dialog, kNumber);
+            auto* number = dialogControl<QLineEdit>(dialog, kNumber);
             QTest::keyClick(number, Qt::Key_Up);
             QTest::keyClick(number, Qt::Key_Down);
             // Disabled controls report nothing, whatever the player does.
@@ -224,14 +198,14 @@ class QtDialogTest : public QObject {
         };
         bool closed = false;
         const int result = play([&](DialogWindow& dialog) {
-            auto* other = child<QPushButton>(dialog, kOther);
+            auto* other = dialogControl<QPushButton>(dialog, kOther);
             other->setFocus();
             QTest::keyClick(other, Qt::Key_Return);
-            auto* name = child<QLineEdit>(dialog, kName);
+            auto* name = dialogControl<QLineEdit>(dialog, kName);
             name->setFocus();
             QTest::keyClick(name, Qt::Key_Return);
             closed = !dialog.isVisible();
-            child<QPushButton>(dialog, kOther)->click();  // too late: reports nothing
+            dialogControl<QPushButton>(dialog, kOther)->click();  // too late: reports nothing
         });
         QCOMPARE(result, 5);
         QCOMPARE(events_.commands, (Commands{{kOther, ""}, {kDialogOkay, ""}}));
@@ -249,7 +223,7 @@ class QtDialogTest : public QObject {
             openAfterEscape = dialog.isVisible();
             dialog.close();
             openAfterCloseBox = dialog.isVisible();
-            QTest::mouseClick(child<QPushButton>(dialog, kDialogCancel), Qt::LeftButton);
+            QTest::mouseClick(dialogControl<QPushButton>(dialog, kDialogCancel), Qt::LeftButton);
         });
         QVERIFY(openAfterEscape);
         QVERIFY(openAfterCloseBox);
@@ -270,17 +244,18 @@ class QtDialogTest : public QObject {
         QWidget *boxOwner = nullptr, *fileDialogOwner = nullptr;
         events_.command = [&](DialogHost&, int id) {
             if (id != kOther) return;
-            auto box = whenModalOpens([&](QWidget& modal) { boxOwner = modal.parentWidget(); });
+            ModalPlayer box(QStringLiteral("QMessageBox"),
+                            [&](QWidget& modal) { boxOwner = modal.parentWidget(); });
             desktop_->messageBox("text", "title");
-            auto files =
-                whenModalOpens([&](QWidget& modal) { fileDialogOwner = modal.parentWidget(); });
+            ModalPlayer files(QStringLiteral("QFileDialog"),
+                              [&](QWidget& modal) { fileDialogOwner = modal.parentWidget(); });
             std::string path;
             QVERIFY(!desktop_->askFileName(FileDialogRequest{}, path));
         };
         QWidget* dialogShown = nullptr;
         play([&](DialogWindow& dialog) {
             dialogShown = &dialog;
-            child<QPushButton>(dialog, kOther)->click();
+            dialogControl<QPushButton>(dialog, kOther)->click();
         });
         QVERIFY(dialogShown != nullptr);
         // Compared as addresses only: the windows are gone by now.
@@ -304,13 +279,13 @@ class QtDialogTest : public QObject {
         QStringList filters;
         QString selectedFilter, proposed;
         bool askedToReplace = false, openAfterNo = false;
-        auto replace = whenModalOpens([&](QWidget& modal) {
+        ModalPlayer replace(QStringLiteral("QFileDialog"), [&](QWidget& modal) {
             auto& dialog = *qobject_cast<QFileDialog*>(&modal);
             filters = dialog.nameFilters();
             selectedFilter = dialog.selectedNameFilter();
             auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             proposed = name->text();
-            auto no = whenModalOpens([&](QWidget& box) {
+            ModalPlayer no(QStringLiteral("QMessageBox"), [&](QWidget& box) {
                 askedToReplace = qobject_cast<QMessageBox*>(&box) != nullptr;
             });
             QTest::keyClick(name, Qt::Key_Return);
@@ -325,7 +300,7 @@ class QtDialogTest : public QObject {
         QVERIFY(askedToReplace);
         QVERIFY(openAfterNo);
 
-        auto typeName = whenModalOpens([](QWidget& modal) {
+        ModalPlayer typeName(QStringLiteral("QFileDialog"), [](QWidget& modal) {
             auto* name = modal.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             name->setFocus();
             name->selectAll();
@@ -336,7 +311,7 @@ class QtDialogTest : public QObject {
         QCOMPARE(QString::fromStdString(path), folder.filePath(QStringLiteral("mine.ga")));
 
         request.purpose = FileDialogRequest::Purpose::kOpen;
-        auto open = whenModalOpens([](QWidget& modal) {
+        ModalPlayer open(QStringLiteral("QFileDialog"), [](QWidget& modal) {
             QTest::keyClick(modal.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")),
                             Qt::Key_Return);
         });

@@ -1,8 +1,7 @@
 // The program's window on the real desktop: new puzzles from the keyboard
-// while the focus is in a cell, typing into cells, the colours of mistakes,
-// and the accelerators that a cell would otherwise take for itself.
+// while the focus is in a cell, typing into cells, the colours of mistakes and
+// the close box. The accelerators themselves are the desktop's own tests'.
 #include <QApplication>
-#include <QClipboard>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
@@ -29,7 +28,6 @@ namespace {
 constexpr int kJobTimeoutMs = 60000;
 const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
-const QColor kGrey(102, 102, 102);
 
 }  // namespace
 
@@ -72,6 +70,13 @@ class MainWindowTest : public QObject {
         for (int index = 0; index < 81; ++index) {
             const auto* edit = qobject_cast<const OpenCellEdit*>(cell(index));
             if (edit != nullptr && edit->toPlainText().isEmpty()) return index;
+        }
+        return -1;
+    }
+
+    int firstClue() const {
+        for (int index = 0; index < 81; ++index) {
+            if (qobject_cast<const QLineEdit*>(cell(index)) != nullptr) return index;
         }
         return -1;
     }
@@ -155,17 +160,6 @@ class MainWindowTest : public QObject {
         qInfo("event loop ticks while busy: %d, longest gap %lld ms", ticks, longestGapMs);
     }
 
-    void typingFiveAndLeavingTheCell() {
-        typeIntoCell(0, QStringLiteral("5"));
-        clickCell(80);
-
-        QCOMPARE(desktop_->text(cellId(0)), std::string("5"));
-        QCOMPARE(window_->state().puzzle.valueGrid[0], 5);
-        QCOMPARE(window_->state().settings.modified, 1);
-        QCOMPARE(cell(0)->font().pixelSize(), cell(1)->font().pixelSize());  // both big
-        QTRY_COMPARE(textColourOf(0), kBlue);
-    }
-
     void aConflictIsRedInVisibleMode() {
         newPracticePuzzle();
         const PuzzleRecord& puzzle = window_->state().puzzle;
@@ -200,51 +194,13 @@ class MainWindowTest : public QObject {
 
         QTRY_COMPARE(textColourOf(wrong), kRed);
         QTRY_COMPARE(textColourOf(right), kBlue);
+        QCOMPARE(window_->state().puzzle.valueGrid[right], puzzle.answerGrid[right]);
+        QCOMPARE(cell(right)->font().pixelSize(), cell(firstClue())->font().pixelSize());  // big
 
         pressCtrl(Qt::Key_E);  // no express mistakes: everything blue
         QTRY_COMPARE(textColourOf(wrong), kBlue);
         pressCtrl(Qt::Key_V);
         QTRY_COMPARE(textColourOf(wrong), kRed);
-    }
-
-    void ctrlCInACellShowsCandidatesAndNeverCopies() {
-        newPracticePuzzle();
-        const int empty = firstEmptyOpenCell();
-        QVERIFY(empty >= 0);
-        typeIntoCell(empty, QStringLiteral("9"));
-        QApplication::clipboard()->setText(QStringLiteral("sentinel"));
-
-        pressCtrl(Qt::Key_C);
-
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("sentinel"));
-        QVERIFY(statusText().startsWith(QStringLiteral("candidates due to")) ||
-                statusText().startsWith(QStringLiteral("no candidates expressed")));
-        int shown = 0;
-        for (int index = 0; index < 81; ++index) {
-            if (qobject_cast<OpenCellEdit*>(cell(index)) == nullptr) continue;
-            if (desktop_->text(cellId(index)).size() >= 2) {
-                ++shown;
-                QTRY_COMPARE(textColourOf(index), kGrey);
-            }
-        }
-        QVERIFY(shown > 0 || statusText().startsWith(QStringLiteral("no candidates")));
-    }
-
-    void ctrlShiftUGivesNothingWhereCtrlUChecks() {
-        newPracticePuzzle();
-        clickCell(firstEmptyOpenCell());
-        const QString before = statusText();
-
-        pressCtrl(Qt::Key_U, Qt::ShiftModifier);
-        QVERIFY(!window_->busy());
-        QTest::qWait(250);  // longer than the worker's polling
-        QCOMPARE(statusText(), before);
-
-        pressCtrl(Qt::Key_U);
-        QVERIFY(window_->busy());
-        waitUntilIdle();
-        QVERIFY(!window_->busy());
-        QVERIFY(statusText() != before);
     }
 
     void theCloseBoxIsRefusedWhileBusyAndEndsTheWindowWhenIdle() {
@@ -298,12 +254,7 @@ class MainWindowTest : public QObject {
         }
         clickCell(firstEmptyOpenCell());
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2468"));
-        // Leaves the focus on a clue, which shows no caret.
-        for (int index = 0; index < 81; ++index) {
-            if (qobject_cast<QLineEdit*>(cell(index)) == nullptr) continue;
-            clickCell(index);
-            break;
-        }
+        clickCell(firstClue());  // a clue shows no caret
         QTest::qWait(200);
         QVERIFY(desktop_->grab().save(path));
     }

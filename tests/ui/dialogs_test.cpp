@@ -116,30 +116,30 @@ TEST_F(DefaultSettingsDialog, ValuesWithoutAnEntryAreNeverStoredOutOfRange) {
 
 // --- about and exit ---------------------------------------------------------------
 
-TEST(AboutDialog, ShowsTheVersionLineAndEndsByItsButtonOrTheCloseBox) {
+TEST(AboutAndExitDialogs, EnterEndsWithOkayCancelAndTheCloseBoxWithCancel) {
     const std::string line = aboutLine();
     const std::string prefix = "gridAtelier ver. ";
     EXPECT_EQ(line.rfind(prefix, 0), 0u);
     EXPECT_EQ(line.find_first_not_of("0123456789.", prefix.size()), std::string::npos) << line;
 
     FakeDesktop desktop;
-    desktop.onDialog([&](FakeDialog& d) {
-        EXPECT_EQ(textOf(d, kAboutLineFieldId), line);
-        d.pressEnter();
-    });
-    EXPECT_EQ(runAboutDialog(desktop), kDialogOkay);
-    desktop.onDialog([](FakeDialog& d) { d.close(); });
-    EXPECT_EQ(runAboutDialog(desktop), kDialogCancel);
-}
-
-TEST(ExitDialog, OkayExitsCancelAndCloseBoxStay) {
-    FakeDesktop desktop;
-    desktop.onDialog([](FakeDialog& d) { d.pressEnter(); });
-    EXPECT_EQ(runExitDialog(desktop), kDialogOkay);
+    int linesShown = 0;
+    for (int (*run)(Desktop&) : {runAboutDialog, runExitDialog}) {
+        desktop.onDialog([&](FakeDialog& d) {
+            if (d.control(kAboutLineFieldId) != nullptr) {
+                EXPECT_EQ(textOf(d, kAboutLineFieldId), line);
+                ++linesShown;
+            }
+            d.pressEnter();
+        });
+        EXPECT_EQ(run(desktop), kDialogOkay);
+        desktop.onDialog([](FakeDialog& d) { d.close(); });
+        EXPECT_EQ(run(desktop), kDialogCancel);
+    }
     desktop.onDialog([](FakeDialog& d) { d.click(kDialogCancel); });
     EXPECT_EQ(runExitDialog(desktop), kDialogCancel);
-    desktop.onDialog([](FakeDialog& d) { d.close(); });
-    EXPECT_EQ(runExitDialog(desktop), kDialogCancel);
+    EXPECT_EQ(desktop.dialogsRun(), (std::vector<int>{106, 106, 107, 107, 107}));
+    EXPECT_EQ(linesShown, 1);  // in About only
 }
 
 // --- record regions ---------------------------------------------------------------
