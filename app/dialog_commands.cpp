@@ -44,11 +44,7 @@ void recreateFromSerial(Desktop& desktop, WindowState& state, Settings& defaults
         desktop.messageBox(serialRefusalText(check), kAlertTitle);
         return;
     }
-    // The old cells go before the record changes, so that whatever they
-    // report while being destroyed lands in the puzzle being replaced.
-    destroyBoard(desktop);
-    state.puzzle = recreated;
-    createBoard(desktop, state.puzzle);
+    replaceBoard(desktop, state.puzzle, recreated);
 
     state.header.puzzleClass = state.settings.level;
     state.header.headerSize = kPuzzleHeaderBytes;

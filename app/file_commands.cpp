@@ -111,12 +111,8 @@ void loadPuzzle(Desktop& desktop, WindowState& state, Settings& defaults) {
     }
     loadClues(puzzle);
 
-    // The old cells go before the record changes, so that whatever they
-    // report while being destroyed lands in the puzzle being replaced.
-    destroyBoard(desktop);
+    replaceBoard(desktop, state.puzzle, puzzle);
     state.header = header;
-    state.puzzle = puzzle;
-    createBoard(desktop, state.puzzle);
     // Absolute mistakes need an answer; the loaded puzzle may have none.
     setExpressMode(desktop, state.settings.expressMode, state.settings.expressMode,
                    state.puzzle.answerKnown != 0);

@@ -5,6 +5,7 @@
 #include "app/command_ids.h"
 #include "app/file_commands.h"
 #include "app/menu_state.h"
+#include "app/status_messages.h"
 #include "ui/board.h"
 
 namespace ga {
@@ -29,10 +30,6 @@ constexpr ButtonSpec kButtons[] = {
 
 constexpr int kAccepted = 0;
 constexpr int kRefused = 1;
-
-void say(Desktop& desktop, const char* text) {
-    desktop.setText(kStatusBoxId, text);
-}
 
 bool isDigitValue(int32_t number) {
     return number >= 1 && number <= 9;
@@ -97,17 +94,15 @@ void startHandBuild(Desktop& desktop, WindowState& state, Settings& defaults) {
     if (state.handBuildStage != 0) return;
     if (!confirmSave(desktop, state, defaults)) return;
 
-    // The old cells go first: what they report while being destroyed belongs
-    // to the puzzle kept for Cancel, not to the empty one.
-    destroyBoard(desktop);
-    state.handBuildBackup = state.puzzle;
     state.settings.menuModeBeforeHandBuild = state.settings.menuMode;
+    state.modifiedBeforeHandBuild = state.settings.modified;
     enterBuildMenuMode(desktop, state, kMenuHandBuildClues);
-    resetRecord(state.puzzle);
-    createBoard(desktop, state.puzzle);
+    PuzzleRecord empty{};
+    resetRecord(empty);
+    replaceBoard(desktop, state.puzzle, empty, &state.handBuildBackup);
     showHandBuildButtons(desktop);
     desktop.enableControl(kButtonWithoutAnswer, false);
-    say(desktop, "At first, plz input numbers of a puzzle");
+    showHandBuildMessage(desktop, HandBuildMessage::kEnterClues);
     state.handBuildStage = 1;
 }
 
@@ -133,18 +128,16 @@ int registerClues(Desktop& desktop, PuzzleRecord& record) {
         }
     }
     if (clueCount == kCells) {
-        say(desktop, "too much hints");
+        showHandBuildMessage(desktop, HandBuildMessage::kTooManyClues);
         return kRefused;
     }
     if (hasDuplicate(clues.answerGrid) == 1) {
-        say(desktop, "illegal numeral found based on the rule");
+        showHandBuildMessage(desktop, HandBuildMessage::kCluesBreakTheRule);
         return kRefused;
     }
-    record = clues;
-    destroyBoard(desktop);
-    createBoard(desktop, record);
+    replaceBoard(desktop, record, clues);
     desktop.enableControl(kButtonWithoutAnswer, true);
-    say(desktop, "Next, plz input numbers of the answer");
+    showHandBuildMessage(desktop, HandBuildMessage::kEnterAnswer);
     return kAccepted;
 }
 
@@ -152,7 +145,7 @@ int registerAnswer(Desktop& desktop, PuzzleRecord& record, PuzzleFileHeader& hea
     for (int cell = 0; cell < kCells; ++cell) {
         const int32_t number = typedNumber(desktop.text(cellId(cell)));
         if (!isDigitValue(number)) {
-            say(desktop, "illegal numeral found as the answer");
+            showHandBuildMessage(desktop, HandBuildMessage::kAnswerNotDigits);
             return kRefused;
         }
         record.answerGrid[cell] = number;
@@ -160,7 +153,7 @@ int registerAnswer(Desktop& desktop, PuzzleRecord& record, PuzzleFileHeader& hea
     // Only the sums are checked: a grid that repeats a digit within a unit
     // but still sums to 45 everywhere passes.
     if (isComplete(record.answerGrid) != 0) {
-        say(desktop, "collapsed answer found");
+        showHandBuildMessage(desktop, HandBuildMessage::kAnswerCollapsed);
         return kRefused;
     }
     // The board stays as typed; its values must be in the record even where
@@ -170,7 +163,7 @@ int registerAnswer(Desktop& desktop, PuzzleRecord& record, PuzzleFileHeader& hea
     }
     record.answerKnown = 1;
     finishBuild(desktop, header);
-    say(desktop, "created a puzzle");
+    showHandBuildMessage(desktop, HandBuildMessage::kCreated);
     return kAccepted;
 }
 
@@ -189,7 +182,7 @@ void pressWithoutAnswer(Desktop& desktop, WindowState& state) {
     if (state.handBuildStage != 2) return;
     state.puzzle.answerKnown = 0;
     finishBuild(desktop, state.header);
-    say(desktop, "created a puzzle without answer");
+    showHandBuildMessage(desktop, HandBuildMessage::kCreatedWithoutAnswer);
     // Without an answer, absolute mistakes cannot be shown: the check mark
     // moves to visible mistakes, and the cells take the colours of the mode.
     setExpressMode(desktop, state.settings.expressMode, state.settings.expressMode, false);
@@ -200,12 +193,11 @@ void pressWithoutAnswer(Desktop& desktop, WindowState& state) {
 void pressCancelHandBuild(Desktop& desktop, WindowState& state) {
     if (state.handBuildStage != 1 && state.handBuildStage != 2) return;
     removeHandBuildButtons(desktop);
-    say(desktop, "canceled to create a puzzle");
-    destroyBoard(desktop);
-    state.puzzle = state.handBuildBackup;
-    createBoard(desktop, state.puzzle);
+    showHandBuildMessage(desktop, HandBuildMessage::kCanceled);
+    replaceBoard(desktop, state.puzzle, state.handBuildBackup);
     restoreMenuBeforeBuild(desktop, state);
-    state.settings.modified = 0;
+    // The puzzle is as unsaved as it was when the build started.
+    state.settings.modified = state.modifiedBeforeHandBuild;
     state.handBuildStage = 0;
 }
 

@@ -229,11 +229,7 @@ JobControl::NoticeOutcome JobControl::handleNotice(Desktop& desktop, WindowState
 }
 
 void JobControl::takeNewPuzzle(Desktop& desktop, WindowState& state) {
-    // The old cells go before the record changes, so that whatever they
-    // report while being destroyed lands in the puzzle being replaced.
-    destroyBoard(desktop);
-    state.puzzle = job_.newPuzzle;
-    createBoard(desktop, state.puzzle);
+    replaceBoard(desktop, state.puzzle, job_.newPuzzle);
     state.header.puzzleClass = job_.level;
     desktop.setTitle(newPuzzleTitle(job_.level, state.puzzle.serial));
     state.header.headerSize = kPuzzleHeaderBytes;

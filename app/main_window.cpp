@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include <cstring>
+
 #include "app/command_ids.h"
 #include "app/dialog_commands.h"
 #include "app/file_commands.h"
@@ -135,6 +137,8 @@ void MainWindow::routeCommand(int id) {
 }
 
 void MainWindow::takeNotice(int notice) {
+    int32_t valuesBefore[kCells];
+    std::memcpy(valuesBefore, state_.puzzle.valueGrid, sizeof valuesBefore);
     const JobControl::NoticeOutcome outcome = jobs_.handleNotice(desktop_, state_, notice);
     if (notice == kCommandRecordRegions) {
         finishRegionRecording(desktop_, state_, file_.settings,
@@ -144,7 +148,14 @@ void MainWindow::takeNotice(int notice) {
     held.swap(heldCellEvents_);
     // A new puzzle brought new cells: what the old ones reported is void.
     if (outcome == JobControl::NoticeOutcome::kBoardReplaced) return;
-    for (const HeldCellEvent& event : held) applyCellEvent(event.cellIndex, event.notification);
+    // A solve filled the cells: entering one would clear the value it just
+    // got. The cells keep what the job wrote; leaving one takes what it shows.
+    const bool valuesWritten =
+        std::memcmp(valuesBefore, state_.puzzle.valueGrid, sizeof valuesBefore) != 0;
+    for (const HeldCellEvent& event : held) {
+        if (valuesWritten && event.notification == CellNotification::kGainedFocus) continue;
+        applyCellEvent(event.cellIndex, event.notification);
+    }
 }
 
 bool MainWindow::saveQuestionDue() const {

@@ -19,7 +19,8 @@
 //
 // While a job runs the board's record belongs to the job's result, so cell
 // focus notifications are held and played back once the notice is handled
-// (dropped when the notice brought a new board, whose cells are new), and the
+// (dropped when the notice brought a new board, whose cells are new; focus
+// gains dropped when it wrote values into the cells), and the
 // completion check, which can enable menu items, waits for the idle menu.
 #pragma once
 

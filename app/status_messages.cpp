@@ -142,4 +142,32 @@ void showError(Desktop& desktop, int errorCode) {
     if (text != nullptr) desktop.messageBox(text, "error");
 }
 
+const char* handBuildText(HandBuildMessage message) {
+    switch (message) {
+        case HandBuildMessage::kEnterClues:
+            return "At first, plz input numbers of a puzzle";
+        case HandBuildMessage::kTooManyClues:
+            return "too much hints";
+        case HandBuildMessage::kCluesBreakTheRule:
+            return "illegal numeral found based on the rule";
+        case HandBuildMessage::kEnterAnswer:
+            return "Next, plz input numbers of the answer";
+        case HandBuildMessage::kAnswerNotDigits:
+            return "illegal numeral found as the answer";
+        case HandBuildMessage::kAnswerCollapsed:
+            return "collapsed answer found";
+        case HandBuildMessage::kCreated:
+            return "created a puzzle";
+        case HandBuildMessage::kCreatedWithoutAnswer:
+            return "created a puzzle without answer";
+        case HandBuildMessage::kCanceled:
+            return "canceled to create a puzzle";
+    }
+    return "";
+}
+
+void showHandBuildMessage(Desktop& desktop, HandBuildMessage message) {
+    desktop.setText(kStatusBoxId, handBuildText(message));
+}
+
 }  // namespace ga

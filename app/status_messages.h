@@ -77,4 +77,20 @@ const char* errorText(int errorCode);
 // A box titled "error" with the code's text. A code without text shows nothing.
 void showError(Desktop& desktop, int errorCode);
 
+// Hand-building's verdicts. They are shown without a number: the stored status
+// code stays, so a job's notice that shows it again brings back its text.
+enum class HandBuildMessage {
+    kEnterClues,
+    kTooManyClues,
+    kCluesBreakTheRule,
+    kEnterAnswer,
+    kAnswerNotDigits,
+    kAnswerCollapsed,
+    kCreated,
+    kCreatedWithoutAnswer,
+    kCanceled,
+};
+const char* handBuildText(HandBuildMessage message);
+void showHandBuildMessage(Desktop& desktop, HandBuildMessage message);
+
 }  // namespace ga

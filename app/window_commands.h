@@ -20,9 +20,10 @@ class JobControl;
 struct WindowState {
     PuzzleRecord puzzle{};  // the one the board shows
     PuzzleFileHeader header;
-    Settings settings;               // the current Settings
-    int handBuildStage = 0;          // 0 not building, 1 the clues, 2 the answer
-    PuzzleRecord handBuildBackup{};  // the puzzle a hand-build started from
+    Settings settings;                // the current Settings
+    int handBuildStage = 0;           // 0 not building, 1 the clues, 2 the answer
+    PuzzleRecord handBuildBackup{};   // the puzzle a hand-build started from
+    int modifiedBeforeHandBuild = 0;  // and whether it was unsaved
     // The record-regions dialog's chosen CSV file; it lives for the run.
     std::string csvWorkingPath;
     // The last menu mode other than "saved" (2) whose pattern was applied.

@@ -71,6 +71,16 @@ void destroyBoard(Desktop& desktop) {
     for (int cell = 0; cell < kCells; ++cell) desktop.destroyControl(cellId(cell));
 }
 
+int replaceBoard(Desktop& desktop, PuzzleRecord& shown, const PuzzleRecord& next,
+                 PuzzleRecord* replaced) {
+    // The old cells go before the record changes, so that whatever they report
+    // while being destroyed lands in the puzzle being replaced.
+    destroyBoard(desktop);
+    if (replaced != nullptr) *replaced = shown;
+    shown = next;
+    return createBoard(desktop, shown);
+}
+
 int createStatusBox(Desktop& desktop) {
     const BoardLayout layout = boardLayout(desktop.clientWidth());
     desktop.createControl(kStatusBoxId, ControlKind::kStatusBox, layout.statusBox);
@@ -112,18 +122,24 @@ bool cellLostFocus(Desktop& desktop, PuzzleRecord& record, int cell) {
             record.valueGrid[cell] = number;
             changed = true;
         }
-        desktop.setFont(cellId(cell), FontChoice::kBig);
-    } else if (record.candidateNumbers[cell] != number) {
+    } else if (record.candidateNumbers[cell] != number || record.valueGrid[cell] != 0) {
+        // The value is normally gone since the cell gained the focus; a focus
+        // gain that was never taken (held through a job) must not keep it.
         record.candidateNumbers[cell] = number;
         record.valueGrid[cell] = 0;
         changed = true;
     }
+    // The cell shows what the record now holds: "0467" becomes 467, "00" empty.
+    showCell(desktop, record, cell);
     return changed;
 }
 
 TextColour cellColour(const PuzzleRecord& record, int expressMode, int cell,
                       const std::string& text) {
     if (text.size() >= 2) return kCandidateGrey;
+    // No cell is coloured against an answer that is not known: absolute
+    // mistakes then fall back to visible ones, as choosing the mode does.
+    if (expressMode == 2 && record.answerKnown == 0) expressMode = 1;
     if (expressMode == 1 && hasConflict(record, cell) == 1) return kMistakeRed;
     if (expressMode == 2 && record.valueGrid[cell] != record.answerGrid[cell]) return kMistakeRed;
     return kValueBlue;

@@ -34,6 +34,11 @@ BoardLayout boardLayout(int clientWidth);
 // Returns 0, or -1 when some cell could not be made (the others still are).
 int createBoard(Desktop& desktop, const PuzzleRecord& record);
 void destroyBoard(Desktop& desktop);
+// Puts `next` on the board in place of `shown`: the old cells go, `shown`
+// becomes `next` (kept in `replaced` first, when given) and the new cells are
+// made from it. Returns what createBoard returns.
+int replaceBoard(Desktop& desktop, PuzzleRecord& shown, const PuzzleRecord& next,
+                 PuzzleRecord* replaced = nullptr);
 
 extern const char* const kProgressBarFailedText;   // "failed to create progress bar"
 extern const char* const kProgressBarFailedTitle;  // "alert"
@@ -65,8 +70,9 @@ int32_t typedNumber(const std::string& text);
 // small font, ready for a candidate list; a clue is left alone.
 void cellGainedFocus(Desktop& desktop, PuzzleRecord& record, int cellIndex);
 
-// Leaving a cell takes what it shows: 1..9 becomes its value (big font),
-// anything else its candidate list. Returns true when the record changed.
+// Leaving a cell takes what it shows: 1..9 becomes its value, anything else
+// its candidate list (and no value); the cell then shows what it holds by
+// the display rules. Returns true when the record changed.
 bool cellLostFocus(Desktop& desktop, PuzzleRecord& record, int cellIndex);
 
 constexpr TextColour kCandidateGrey{102, 102, 102};
@@ -75,7 +81,7 @@ constexpr TextColour kValueBlue{0, 0, 255};
 
 // The text colour of an open cell showing `text`, under express mode 0
 // (none), 1 (conflicts with the row, column and box) or 2 (differences from
-// the answer).
+// the answer; conflicts while no answer is known).
 TextColour cellColour(const PuzzleRecord& record, int expressMode, int cellIndex,
                       const std::string& text);
 

@@ -3,9 +3,12 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPainter>
 #include <QPushButton>
 #include <QString>
 #include <QTextOption>
+
+#include "platform/qt/window_metrics.h"
 
 namespace ga {
 
@@ -113,6 +116,47 @@ void OpenCellEdit::keyPressEvent(QKeyEvent* event) {
 void OpenCellEdit::insertFromMimeData(const QMimeData* source) {
     if (source == nullptr || !source->hasText()) return;
     insertPlainText(digitsOf(source->text()));
+}
+
+bool OpenCellEdit::showsPencilMarks() const {
+    const QString text = toPlainText();
+    return !hasFocus() && text.size() >= 2 && isDigits(text);
+}
+
+void OpenCellEdit::paintEvent(QPaintEvent* event) {
+    if (showsPencilMarks()) {
+        paintPencilMarks();
+    } else {
+        QPlainTextEdit::paintEvent(event);
+    }
+}
+
+void OpenCellEdit::paintPencilMarks() {
+    const QRect area = viewport()->rect();
+    const int placeWidth = area.width() / 3;
+    const int placeHeight = area.height() / 3;
+    QPainter painter(viewport());
+    painter.setFont(arialOfLineHeight(placeHeight));
+    painter.setPen(palette().color(QPalette::Text));
+    for (QChar c : toPlainText()) {
+        const int place = c.digitValue() - 1;  // a 0 is no value and has no place
+        if (place < 0) continue;
+        const QRect box(
+            area.left() + (area.width() - 3 * placeWidth) / 2 + place % 3 * placeWidth,
+            area.top() + (area.height() - 3 * placeHeight) / 2 + place / 3 * placeHeight,
+            placeWidth, placeHeight);
+        painter.drawText(box, Qt::AlignCenter, QString(c));
+    }
+}
+
+void OpenCellEdit::focusInEvent(QFocusEvent* event) {
+    QPlainTextEdit::focusInEvent(event);
+    viewport()->update();
+}
+
+void OpenCellEdit::focusOutEvent(QFocusEvent* event) {
+    QPlainTextEdit::focusOutEvent(event);
+    viewport()->update();
 }
 
 QWidget* makeControl(ControlKind kind, QWidget& parent) {

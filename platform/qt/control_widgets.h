@@ -13,6 +13,9 @@ namespace ga {
 // An open cell: multi-line so that a long candidate list wraps, centred, and
 // taking digits only, whether typed, pasted or dropped. Enter and Tab insert
 // nothing, as the window has no dialog keyboard handling to give them a use.
+// Without the focus, a candidate list (two digits or more) is drawn as pencil
+// marks: small digits in a 3x3 block, digit v at place v counted row by row,
+// so that all nine fit; while the cell is edited it shows its text.
 class OpenCellEdit : public QPlainTextEdit {
     Q_OBJECT
 
@@ -22,6 +25,13 @@ class OpenCellEdit : public QPlainTextEdit {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+  private:
+    bool showsPencilMarks() const;
+    void paintPencilMarks();
 };
 
 // A new, shown control of `kind` as a child of `parent`, with empty text.

@@ -1,12 +1,11 @@
-// The board's rules against the fake desktop: layout, display, typing,
-// colours and the completion check.
+// The board's rules against the fake desktop: display, typing, colours and
+// the completion check.
 #include "ui/board.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "app/command_ids.h"
 #include "app/menu_table.h"
@@ -16,15 +15,12 @@
 namespace {
 
 using ga::CompletionCheck;
-using ga::ControlKind;
 using ga::FakeDesktop;
 using ga::FontChoice;
 using ga::PuzzleRecord;
-using ga::TextColour;
 
-bool operator==(const TextColour& a, const TextColour& b) {
-    return a.red == b.red && a.green == b.green && a.blue == b.blue;
-}
+constexpr FontChoice kBig = FontChoice::kBig;
+constexpr FontChoice kSmall = FontChoice::kSmall;
 
 // A complete, valid grid: each row is the one above shifted.
 int32_t solvedValue(int cell) {
@@ -42,169 +38,145 @@ PuzzleRecord emptyRecord() {
 PuzzleRecord finishedRecord() {
     PuzzleRecord record = emptyRecord();
     for (int cell = 0; cell < ga::kCells; ++cell) {
-        record.answerGrid[cell] = solvedValue(cell);
-        record.valueGrid[cell] = solvedValue(cell);
+        record.answerGrid[cell] = record.valueGrid[cell] = solvedValue(cell);
     }
     record.answerKnown = 1;
     return record;
 }
 
-// The cell size, the nine offsets, then the status box and the progress bar
-// as x, y, width, height.
-TEST(BoardLayout, FollowsTheClientWidth) {
-    const std::pair<int, std::vector<int>> cases[] = {
-        {300, {28, 20, 48, 76, 106, 134, 162, 192, 220, 248, 20, 296, 256, 42, 30, 281, 240, 11}},
-        {460, {46, 20, 66, 112, 160, 206, 252, 300, 346, 392, 20, 458, 416, 69, 46, 443, 368, 11}},
-    };
-    for (const auto& [width, expected] : cases) {
-        const ga::BoardLayout layout = ga::boardLayout(width);
-        std::vector<int> numbers = {layout.cellSize};
-        numbers.insert(numbers.end(), layout.offsets, layout.offsets + 9);
-        for (const ga::ControlRect& rect : {layout.statusBox, layout.progressBar})
-            numbers.insert(numbers.end(), {rect.x, rect.y, rect.width, rect.height});
-        EXPECT_EQ(numbers, expected) << width;
-    }
-}
-
-TEST(Board, CreatesCellsRowByRowAndShowsThemByTheDisplayRules) {
+TEST(Board, ShowsEachCellByWhatItHolds) {
     FakeDesktop desktop;
-    desktop.setClientWidth(300);
     PuzzleRecord record = emptyRecord();
     record.openFlags[0] = 0;  // a clue
     record.answerGrid[0] = 7;
-    record.valueGrid[1] = 3;  // a value
+    record.valueGrid[1] = 3;
     record.candidateNumbers[2] = 249;
     record.candidateNumbers[3] = 5;  // a single candidate is no hint
     record.valueGrid[4] = 6;         // a value wins over candidates
     record.candidateNumbers[4] = 18;
     EXPECT_EQ(ga::createBoard(desktop, record), 0);
-
     struct Expected {
         int cell;
-        ControlKind kind;
+        ga::ControlKind kind;
         FontChoice font;
         const char* text;
     };
-    const Expected expected[] = {
-        {0, ControlKind::kClueCell, FontChoice::kBig, "7"},
-        {1, ControlKind::kOpenCell, FontChoice::kBig, "3"},
-        {2, ControlKind::kOpenCell, FontChoice::kSmall, "249"},
-        {3, ControlKind::kOpenCell, FontChoice::kBig, ""},
-        {4, ControlKind::kOpenCell, FontChoice::kBig, "6"},
-        {80, ControlKind::kOpenCell, FontChoice::kBig, ""},
-    };
-    for (const Expected& e : expected) {
-        SCOPED_TRACE(e.cell);
+    for (const Expected& e : {Expected{0, ga::ControlKind::kClueCell, kBig, "7"},
+                              Expected{1, ga::ControlKind::kOpenCell, kBig, "3"},
+                              Expected{2, ga::ControlKind::kOpenCell, kSmall, "249"},
+                              Expected{3, ga::ControlKind::kOpenCell, kBig, ""},
+                              Expected{4, ga::ControlKind::kOpenCell, kBig, "6"},
+                              Expected{80, ga::ControlKind::kOpenCell, kBig, ""}}) {
         const auto control = desktop.control(ga::cellId(e.cell));
-        ASSERT_TRUE(control.has_value());
-        EXPECT_EQ(control->kind, e.kind);
-        EXPECT_EQ(control->font, e.font);
-        EXPECT_EQ(control->text, e.text);
+        ASSERT_TRUE(control.has_value()) << e.cell;
+        EXPECT_EQ(control->kind, e.kind) << e.cell;
+        EXPECT_EQ(control->font, e.font) << e.cell;
+        EXPECT_EQ(control->text, e.text) << e.cell;
     }
-    const auto created = desktop.logStartingWith("createControl");
-    ASSERT_EQ(created.size(), 81u);
-    EXPECT_EQ(created[0], "createControl 1501 clueCell 20 20 28 28");
-    EXPECT_EQ(created[12], "createControl 1513 openCell 106 48 28 28");
-    EXPECT_EQ(created[80], "createControl 1581 openCell 248 248 28 28");
-
-    ga::destroyBoard(desktop);
-    for (int cell = 0; cell < ga::kCells; ++cell) EXPECT_FALSE(desktop.control(ga::cellId(cell)));
+    PuzzleRecord shown = record, replaced{};
+    EXPECT_EQ(ga::replaceBoard(desktop, shown, emptyRecord(), &replaced), 0);
+    EXPECT_EQ(std::memcmp(&replaced, &record, sizeof record), 0);
+    EXPECT_EQ(desktop.control(ga::cellId(0))->kind, ga::ControlKind::kOpenCell);
+    EXPECT_EQ(desktop.control(ga::cellId(2))->text, "");
 }
 
-TEST(Board, TypedNumberReadsAtMostNineLeadingDigits) {
-    const std::pair<const char*, int32_t> cases[] = {
-        {"", 0},
-        {"0", 0},
-        {"5", 5},
-        {"249", 249},
-        {"007", 7},
-        {"7x3", 7},
-        {"x12", 0},
-        {"123456789", 123456789},
-        {"99999999999999999999", 999999999},
+// A cell with value 4 and candidates 38 is entered, given a text and left:
+// the record takes the leading digits (nine at most), and the cell then shows
+// what the record holds.
+TEST(Board, LeavingACellStoresItsNumberAndShowsWhatIsStored) {
+    struct Case {
+        const char* typed;
+        int32_t value, candidates;
+        const char* shown;
+        FontChoice font;
+        bool changed;
     };
-    for (const auto& [text, number] : cases) EXPECT_EQ(ga::typedNumber(text), number) << text;
-}
-
-TEST(Board, FocusClearsAnOpenCellsValueAndLeavesAClueAlone) {
+    const Case cases[] = {
+        {"5", 5, 38, "5", kBig, true},
+        {"4", 4, 38, "4", kBig, true},
+        {"05", 5, 38, "5", kBig, true},
+        {"249", 0, 249, "249", kSmall, true},
+        {"0467", 0, 467, "467", kSmall, true},
+        {"38", 0, 38, "38", kSmall, false},
+        {"0", 0, 0, "", kBig, true},
+        {"00", 0, 0, "", kBig, true},
+        {"", 0, 0, "", kBig, true},
+        {"12345678901", 0, 123456789, "123456789", kSmall, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        FakeDesktop desktop;
+        PuzzleRecord record = emptyRecord();
+        record.valueGrid[10] = 4;
+        record.candidateNumbers[10] = 38;
+        ga::createBoard(desktop, record);
+        ga::cellGainedFocus(desktop, record, 10);
+        EXPECT_EQ(record.valueGrid[10], 0);
+        EXPECT_EQ(desktop.control(ga::cellId(10))->font, kSmall);
+        desktop.setText(ga::cellId(10), c.typed);
+        EXPECT_EQ(ga::cellLostFocus(desktop, record, 10), c.changed);
+        EXPECT_EQ(record.valueGrid[10], c.value);
+        EXPECT_EQ(record.candidateNumbers[10], c.candidates);
+        EXPECT_EQ(desktop.control(ga::cellId(10))->text, c.shown);
+        EXPECT_EQ(desktop.control(ga::cellId(10))->font, c.font);
+    }
+    // A clue is left alone, and a cell left without being entered drops its value.
     FakeDesktop desktop;
     PuzzleRecord record = emptyRecord();
     record.openFlags[1] = 0;
     record.answerGrid[1] = record.valueGrid[1] = 4;
-    record.valueGrid[0] = 5;
+    record.valueGrid[2] = 6;
+    record.candidateNumbers[2] = 38;
     ga::createBoard(desktop, record);
-
-    ga::cellGainedFocus(desktop, record, 0);
-    EXPECT_EQ(record.valueGrid[0], 0);
-    EXPECT_EQ(desktop.control(1501)->font, FontChoice::kSmall);
-    EXPECT_EQ(desktop.control(1501)->text, "5");  // the text stays for editing
-
     ga::cellGainedFocus(desktop, record, 1);
     EXPECT_EQ(record.valueGrid[1], 4);
-    EXPECT_EQ(desktop.control(1502)->font, FontChoice::kBig);
-    EXPECT_FALSE(ga::cellLostFocus(desktop, record, 1)) << "a clue's text is its value";
-}
-
-TEST(Board, LosingFocusTakesWhatTheCellShows) {
-    struct Case {
-        const char* text;
-        int32_t value, candidates;
-        FontChoice font;
-        bool changed;
-    };
-    // The cell held candidates 38 before the player entered it.
-    const Case cases[] = {
-        {"5", 5, 38, FontChoice::kBig, true},     {"249", 0, 249, FontChoice::kSmall, true},
-        {"0", 0, 0, FontChoice::kSmall, true},    {"", 0, 0, FontChoice::kSmall, true},
-        {"38", 0, 38, FontChoice::kSmall, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        FakeDesktop desktop;
-        PuzzleRecord record = emptyRecord();
-        record.candidateNumbers[10] = 38;
-        ga::createBoard(desktop, record);
-        ga::cellGainedFocus(desktop, record, 10);
-        desktop.setText(ga::cellId(10), c.text);
-        EXPECT_EQ(ga::cellLostFocus(desktop, record, 10), c.changed);
-        EXPECT_EQ(record.valueGrid[10], c.value);
-        EXPECT_EQ(record.candidateNumbers[10], c.candidates);
-        EXPECT_EQ(desktop.control(ga::cellId(10))->font, c.font);
-    }
+    EXPECT_FALSE(ga::cellLostFocus(desktop, record, 1));
+    desktop.setText(ga::cellId(2), "38");
+    EXPECT_TRUE(ga::cellLostFocus(desktop, record, 2));
+    EXPECT_EQ(record.valueGrid[2], 0);
 }
 
 TEST(Board, ColoursTellCandidatesConflictsAndDifferencesApart) {
     PuzzleRecord record = emptyRecord();
-    record.answerGrid[0] = 5;
-    record.valueGrid[0] = 5;  // agrees with the answer, conflicts with cell 1
-    record.valueGrid[1] = 5;  // differs from the answer 3
+    record.answerGrid[0] = record.valueGrid[0] = 5;  // agrees, conflicts with cell 1
+    record.valueGrid[1] = 5;                         // differs from the answer 3
     record.answerGrid[1] = 3;
-    record.valueGrid[20] = 8;  // no conflict, no answer difference
-    record.answerGrid[20] = 8;
+    record.answerGrid[20] = record.valueGrid[20] = 8;
+    record.valueGrid[30] = 8;  // differs from no answer (0), conflicts with nothing
     struct Case {
-        int mode, cell;
+        int answerKnown, mode, cell;
         const char* text;
-        TextColour colour;
+        ga::TextColour colour;
     };
     const Case cases[] = {
-        {1, 2, "249", ga::kCandidateGrey}, {2, 2, "249", ga::kCandidateGrey},
-        {1, 0, "5", ga::kMistakeRed},      {1, 20, "8", ga::kValueBlue},
-        {2, 0, "5", ga::kValueBlue},       {2, 1, "5", ga::kMistakeRed},
-        {0, 1, "5", ga::kValueBlue},       {1, 3, "0", ga::kValueBlue},
+        {1, 1, 2, "249", ga::kCandidateGrey},
+        {1, 2, 2, "249", ga::kCandidateGrey},
+        {1, 1, 0, "5", ga::kMistakeRed},
+        {1, 1, 20, "8", ga::kValueBlue},
+        {1, 2, 0, "5", ga::kValueBlue},
+        {1, 2, 1, "5", ga::kMistakeRed},
+        {1, 0, 1, "5", ga::kValueBlue},
+        {1, 1, 3, "0", ga::kValueBlue},
+        // Without an answer, absolute mistakes are shown as visible ones.
+        {0, 2, 30, "8", ga::kValueBlue},
+        {0, 2, 1, "5", ga::kMistakeRed},
     };
     for (const Case& c : cases) {
-        EXPECT_TRUE(ga::cellColour(record, c.mode, c.cell, c.text) == c.colour)
-            << "mode " << c.mode << " cell " << c.cell;
+        record.answerKnown = c.answerKnown;
+        const ga::TextColour colour = ga::cellColour(record, c.mode, c.cell, c.text);
+        EXPECT_TRUE(colour.red == c.colour.red && colour.green == c.colour.green &&
+                    colour.blue == c.colour.blue)
+            << "answer " << c.answerKnown << " mode " << c.mode << " cell " << c.cell;
     }
 }
 
 class CompletionCheckTest : public ::testing::Test {
   protected:
     CompletionCheckTest() { desktop.addMenuItems(ga::menuItemCommands()); }
-
-    void greyBoth() {
+    int run(PuzzleRecord& record, int mode) {
         desktop.enableMenuItem(ga::kCommandSavePuzzle, false);
         desktop.enableMenuItem(ga::kCommandOpenAnswer, false);
+        return check.run(desktop, record, mode);
     }
     bool enabled(int command) const { return desktop.menuItem(command)->enabled; }
 
@@ -212,72 +184,48 @@ class CompletionCheckTest : public ::testing::Test {
     CompletionCheck check;
 };
 
-TEST_F(CompletionCheckTest, RunsOnlyWhileAPuzzleIsPlayed) {
-    PuzzleRecord record = finishedRecord();
+TEST_F(CompletionCheckTest, JudgesAFinishedBoardOnlyWhileAPuzzleIsPlayed) {
+    PuzzleRecord right = finishedRecord();
     for (int mode : {0, 8, 16, 32}) {
-        greyBoth();
-        EXPECT_EQ(check.run(desktop, record, mode), CompletionCheck::kNoStatus) << mode;
+        EXPECT_EQ(run(right, mode), CompletionCheck::kNoStatus) << mode;
         EXPECT_FALSE(enabled(ga::kCommandSavePuzzle));
     }
     for (int mode : {1, 2, 4}) {
-        greyBoth();
-        EXPECT_EQ(check.run(desktop, record, mode), ga::kStatusComplete) << mode;
+        EXPECT_EQ(run(right, mode), ga::kStatusComplete) << mode;
         EXPECT_TRUE(enabled(ga::kCommandSavePuzzle));
         EXPECT_TRUE(enabled(ga::kCommandOpenAnswer));
     }
-}
-
-TEST_F(CompletionCheckTest, JudgesAFinishedBoard) {
     PuzzleRecord unfinished = finishedRecord();
     unfinished.valueGrid[40] = 0;
-    greyBoth();
-    EXPECT_EQ(check.run(desktop, unfinished, 1), CompletionCheck::kNoStatus);
+    EXPECT_EQ(run(unfinished, 1), CompletionCheck::kNoStatus);
     EXPECT_TRUE(enabled(ga::kCommandSavePuzzle));
     EXPECT_FALSE(enabled(ga::kCommandOpenAnswer));
-
     PuzzleRecord mistaken = finishedRecord();
     mistaken.valueGrid[0] = mistaken.valueGrid[0] % 9 + 1;  // a row no longer sums to 45
-    EXPECT_EQ(check.run(desktop, mistaken, 1), ga::kStatusFinishedWithMistakes);
-
-    // A valid grid other than the stored answer: every 1 and 2 exchanged.
-    PuzzleRecord other = finishedRecord();
+    EXPECT_EQ(run(mistaken, 1), ga::kStatusFinishedWithMistakes);
+    PuzzleRecord other = finishedRecord();  // every 1 and 2 exchanged
     for (int32_t& value : other.valueGrid) value = value == 1 ? 2 : value == 2 ? 1 : value;
-    EXPECT_EQ(check.run(desktop, other, 1), ga::kStatusCompleteOtherAnswer);
-    PuzzleRecord right = finishedRecord();
-    EXPECT_EQ(check.run(desktop, right, 1), ga::kStatusComplete);
+    EXPECT_EQ(run(other, 1), ga::kStatusCompleteOtherAnswer);
     EXPECT_EQ(check.uniquenessChecks(), 0);  // the answer was known each time
 }
 
-TEST_F(CompletionCheckTest, AFinishedBoardWithoutAnswerAdoptsItsOnlyAnswer) {
+TEST_F(CompletionCheckTest, AFinishedBoardWithoutAnswerAdoptsItsOnlyAnswerCheckedOncePerBoard) {
     PuzzleRecord record = finishedRecord();
     record.answerKnown = 0;
     std::memset(record.answerGrid, 0, sizeof record.answerGrid);
-    greyBoth();
-    EXPECT_EQ(check.run(desktop, record, 4), ga::kStatusComplete);
+    EXPECT_EQ(run(record, 4), ga::kStatusComplete);
     EXPECT_EQ(record.answerKnown, 1);
-    for (int cell = 0; cell < ga::kCells; ++cell) {
+    for (int cell = 0; cell < ga::kCells; ++cell)
         ASSERT_EQ(record.answerGrid[cell], solvedValue(cell));
-    }
     EXPECT_TRUE(enabled(ga::kCommandOpenAnswer));
-}
 
-TEST_F(CompletionCheckTest, ChecksUniquenessOncePerDistinctBoard) {
-    // Every row, column and box sums to 45, yet no answer has only fives: the
-    // board is finished, is not adopted, and would be checked on every paint.
+    // All fives sum to 45 everywhere but is no answer: never adopted, and
+    // checked once however often it is painted.
     PuzzleRecord fives = emptyRecord();
     for (int32_t& value : fives.valueGrid) value = 5;
-    for (int paint = 0; paint < 5; ++paint) {
-        EXPECT_EQ(check.run(desktop, fives, 1), ga::kStatusComplete);
-    }
+    for (int paint = 0; paint < 3; ++paint) EXPECT_EQ(run(fives, 1), ga::kStatusComplete);
     EXPECT_EQ(fives.answerKnown, 0);
     EXPECT_FALSE(enabled(ga::kCommandOpenAnswer));
-    EXPECT_EQ(check.uniquenessChecks(), 1);
-
-    fives.valueGrid[0] = 4;  // another board of the same kind: checked once more
-    fives.valueGrid[1] = 6;
-    fives.valueGrid[9] = 6;
-    fives.valueGrid[10] = 4;
-    EXPECT_EQ(check.run(desktop, fives, 1), ga::kStatusComplete);
     EXPECT_EQ(check.uniquenessChecks(), 2);
 }
 
