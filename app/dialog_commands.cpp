@@ -49,9 +49,8 @@ void recreateFromSerial(Desktop& desktop, WindowState& state, Settings& defaults
     state.header.puzzleClass = state.settings.level;
     state.header.headerSize = kPuzzleHeaderBytes;
     desktop.setTitle(newPuzzleTitle(state.settings.level, state.puzzle.serial));
-    setMenuMode(state, kMenuPlaying);
     state.settings.modified = 1;
-    restoreIdleMenu(desktop, state);
+    enterMenuMode(desktop, state, kMenuPlaying);
     setStatus(desktop, state, kStatusNewPuzzle);
     applyPendingDefaults(defaults, state.settings);
 }

@@ -35,20 +35,10 @@ bool isDigitValue(int32_t number) {
     return number >= 1 && number <= 9;
 }
 
-// The hand-build modes are passing ones: entering them leaves
-// menuModeBelowSaved describing the mode the build started from, which
-// Cancel needs when that mode was "saved".
-void enterBuildMenuMode(Desktop& desktop, WindowState& state, int menuMode) {
-    state.settings.menuMode = menuMode;
-    applyMenuPattern(desktop, state.puzzle.answerKnown != 0, menuMode);
-}
-
 void restoreMenuBeforeBuild(Desktop& desktop, WindowState& state) {
-    // Pattern 16 greyed items that patterns 2 and 8 leave alone. In every mode
-    // a build can start from, those items stood as pattern 1 sets them.
-    applyMenuPattern(desktop, state.puzzle.answerKnown != 0, kMenuPlaying);
-    setMenuMode(state, state.settings.menuModeBeforeHandBuild);
-    restoreIdleMenu(desktop, state);
+    // Pattern 16 greyed items that patterns 2 and 8 leave alone.
+    restoreMenu(desktop, state.menuBeforeHandBuild);
+    enterMenuMode(desktop, state, state.settings.menuModeBeforeHandBuild);
 }
 
 void finishBuild(Desktop& desktop, PuzzleFileHeader& header) {
@@ -96,7 +86,8 @@ void startHandBuild(Desktop& desktop, WindowState& state, Settings& defaults) {
 
     state.settings.menuModeBeforeHandBuild = state.settings.menuMode;
     state.modifiedBeforeHandBuild = state.settings.modified;
-    enterBuildMenuMode(desktop, state, kMenuHandBuildClues);
+    state.menuBeforeHandBuild = takeMenuSnapshot(desktop);
+    enterMenuMode(desktop, state, kMenuHandBuildClues);
     PuzzleRecord empty{};
     resetRecord(empty);
     replaceBoard(desktop, state.puzzle, empty, &state.handBuildBackup);
@@ -170,7 +161,7 @@ int registerAnswer(Desktop& desktop, PuzzleRecord& record, PuzzleFileHeader& hea
 void pressRegister(Desktop& desktop, WindowState& state) {
     if (state.handBuildStage == 1) {
         if (registerClues(desktop, state.puzzle) != kAccepted) return;
-        enterBuildMenuMode(desktop, state, kMenuHandBuildAnswer);
+        enterMenuMode(desktop, state, kMenuHandBuildAnswer);
         state.handBuildStage = 2;
     } else if (state.handBuildStage == 2) {
         if (registerAnswer(desktop, state.puzzle, state.header) != kAccepted) return;

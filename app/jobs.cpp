@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "app/command_ids.h"
+#include "app/command_table.h"
 #include "app/menu_state.h"
 #include "app/status_messages.h"
 #include "app/window_commands.h"
@@ -14,28 +15,6 @@
 #include "ui/board.h"
 
 namespace ga {
-
-JobCode jobOfCommand(int command) {
-    switch (command) {
-        case kCommandNewPuzzle:
-            return kJobNewPuzzle;
-        case kCommandPencilMarks:
-        case kCommandBacktracking:
-            return kJobSolve;
-        case kCommandCheckSolvable:
-            return kJobCheckSolvable;
-        case kCommandCheckMultiple:
-            return kJobCheckMultiple;
-        case kCommandRecordRegions:
-            return kJobRecordRegions;
-        default:
-            return kJobNone;
-    }
-}
-
-bool isJobNotice(int id) {
-    return jobOfCommand(id) != kJobNone;
-}
 
 void buildWorkCopy(const PuzzleRecord& puzzle, int handBuildStage, PuzzleRecord& workCopy) {
     resetRecord(workCopy);
@@ -147,6 +126,15 @@ int JobControl::runJob(int32_t code) {
 
 // --- the window's side -------------------------------------------------------------
 
+namespace {
+
+// The pattern of the menu mode, as every notice ends.
+void showIdleMenu(Desktop& desktop, const WindowState& state) {
+    applyMenuPattern(desktop, state.puzzle.answerKnown != 0, state.settings.menuMode);
+}
+
+}  // namespace
+
 bool JobControl::startJob(Desktop& desktop, WindowState& state, int command) {
     const JobCode code = jobOfCommand(command);
     if (busy() || code == kJobNone) return false;
@@ -166,7 +154,7 @@ bool JobControl::startJob(Desktop& desktop, WindowState& state, int command) {
     job_.maxRegionCells = state.settings.maxRegionCells;
     job_.jobCode.store(code);
 
-    updateMenu(desktop, true, state.settings.menuMode, state.puzzle.answerKnown != 0);
+    menuBeforeJob_ = enterBusyMenu(desktop);
     if (code == kJobSolve) setStatus(desktop, state, kStatusSolving);
     if (code == kJobCheckSolvable || code == kJobCheckMultiple) {
         setStatus(desktop, state, kStatusChecking);
@@ -182,19 +170,21 @@ JobControl::NoticeOutcome JobControl::handleNotice(Desktop& desktop, WindowState
     job_.jobCode.store(kJobNone);
     event_.set();
     jobSignalled_ = false;
+    // The menu as it was before the job; the notice's changes go on top.
+    restoreMenu(desktop, menuBeforeJob_);
 
     const uint32_t result = job_.result;
     switch (notice) {
         case kCommandNewPuzzle:
             if (result != kGenerated) {
                 // Nothing was made: the board, its title and its status stay.
-                restoreIdleMenu(desktop, state);
+                showIdleMenu(desktop, state);
                 return NoticeOutcome::kBoardKept;
             }
             takeNewPuzzle(desktop, state);
             return NoticeOutcome::kBoardReplaced;
         case kCommandCheckSolvable:
-            restoreIdleMenu(desktop, state);
+            showIdleMenu(desktop, state);
             if (result == kSolvable) {
                 setStatus(desktop, state, kStatusSolvable);
             } else if (result == kNoAnswerProved || result == kNoAnswerFound) {
@@ -204,7 +194,7 @@ JobControl::NoticeOutcome JobControl::handleNotice(Desktop& desktop, WindowState
             }
             break;
         case kCommandCheckMultiple:
-            restoreIdleMenu(desktop, state);
+            showIdleMenu(desktop, state);
             if (result == kSingleAnswer) {
                 setStatus(desktop, state, kStatusSingleAnswer);
             } else if (result == kMultipleAnswers) {
@@ -222,7 +212,7 @@ JobControl::NoticeOutcome JobControl::handleNotice(Desktop& desktop, WindowState
         default:
             // 1126: the status stays; the window reports a file that could
             // not be written and takes the pending defaults.
-            restoreIdleMenu(desktop, state);
+            showIdleMenu(desktop, state);
             break;
     }
     return NoticeOutcome::kBoardKept;
@@ -234,8 +224,7 @@ void JobControl::takeNewPuzzle(Desktop& desktop, WindowState& state) {
     desktop.setTitle(newPuzzleTitle(job_.level, state.puzzle.serial));
     state.header.headerSize = kPuzzleHeaderBytes;
     state.settings.modified = 1;
-    setMenuMode(state, kMenuPlaying);
-    restoreIdleMenu(desktop, state);
+    enterMenuMode(desktop, state, kMenuPlaying);
     setStatus(desktop, state, kStatusNewPuzzle);
 }
 
@@ -253,7 +242,7 @@ void JobControl::takeSolve(Desktop& desktop, WindowState& state) {
         desktop.setFont(cellId(cell), FontChoice::kBig);
         desktop.setText(cellId(cell), std::to_string(puzzle.valueGrid[cell]));
     }
-    restoreIdleMenu(desktop, state);
+    showIdleMenu(desktop, state);
     state.settings.modified = 1;
     if (job_.result == kNotSolvedByPencilMarks) {
         setStatus(desktop, state, kStatusPencilMarksStuck);

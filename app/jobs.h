@@ -27,6 +27,7 @@
 #include <mutex>
 #include <thread>
 
+#include "app/menu_state.h"
 #include "core/progress.h"
 #include "core/puzzle_record.h"
 #include "platform/desktop.h"
@@ -43,11 +44,6 @@ enum JobCode : int32_t {
     kJobCheckMultiple = 4,
     kJobRecordRegions = 5,
 };
-
-// The job command (1110, 1120..1123, 1126) that `command` starts, or kJobNone.
-JobCode jobOfCommand(int command);
-// Whether `id` can be a job's completion notice.
-bool isJobNotice(int id);
 
 struct JobRecord {
     std::atomic<uint32_t> stopRequested{0};
@@ -142,6 +138,7 @@ class JobControl {
     ManualResetEvent event_;
     std::thread worker_;
     bool jobSignalled_ = false;
+    MenuSnapshot menuBeforeJob_;
 };
 
 }  // namespace ga

@@ -3,14 +3,12 @@
 #include <cstring>
 
 #include "app/command_ids.h"
+#include "app/command_table.h"
 #include "app/dialog_commands.h"
 #include "app/file_commands.h"
-#include "app/hand_build.h"
 #include "app/menu_state.h"
 #include "app/status_messages.h"
 #include "generator/random.h"
-#include "ui/about_dialog.h"
-#include "ui/exit_dialog.h"
 
 namespace ga {
 
@@ -24,6 +22,7 @@ MainWindow::MainWindow(Desktop& desktop, const StartupSettings& settings)
 MainWindow::~MainWindow() = default;
 
 bool MainWindow::onCreate() {
+    desktop_.setMenu(mainMenu());
     if (!fileRead_) setDefaultSettings(file_.settings);
     if (writeSettingsAtStart(desktop_, place_, file_, state_.settings) != 0) {
         closed_ = true;
@@ -52,88 +51,16 @@ bool MainWindow::onCreate() {
 
 void MainWindow::onCommand(int id) {
     if (closed_) return;
-    if (jobs_.busy()) {
-        // The busy menu leaves only "About" and the notice can arrive; any
-        // other command is refused here too, so the job's inputs stay its own.
-        if (isJobNotice(id)) {
-            takeNotice(id);
-        } else if (id == kCommandAbout) {
-            runAboutDialog(desktop_);
-        }
+    if (jobs_.busy() && isJobNotice(id)) {
+        takeNotice(id);
         return;
     }
-    routeCommand(id);
-}
-
-void MainWindow::routeCommand(int id) {
-    if (id >= kCommandFirstLevel && id <= kCommandLastLevel) {
-        chooseLevel(desktop_, state_, id - kCommandFirstLevel);
-        return;
-    }
-    if (id >= kCommandFirstExpressMode && id <= kCommandLastExpressMode) {
-        chooseExpressMode(desktop_, state_, id - kCommandFirstExpressMode);
-        return;
-    }
-    switch (id) {
-        case kCommandCancel:
-            cancelProgram();
-            return;
-        case kCommandExit:
-            exitProgram();
-            return;
-        case kCommandAbout:
-            runAboutDialog(desktop_);
-            return;
-        case kCommandNewPuzzle:
-            if (confirmSave(desktop_, state_, file_.settings)) {
-                startNewPuzzle(desktop_, state_, jobs_);
-            }
-            return;
-        case kCommandRecreatePuzzle:
-            recreateFromSerial(desktop_, state_, file_.settings);
-            return;
-        case kCommandSavePuzzle:
-            savePuzzle(desktop_, state_);
-            return;
-        case kCommandLoadPuzzle:
-            loadPuzzle(desktop_, state_, file_.settings);
-            return;
-        case kCommandEraseSolving:
-            eraseSolving(desktop_, state_);
-            return;
-        case kCommandShowCandidates:
-            showAllCandidates(desktop_, state_);
-            return;
-        case kCommandOpenAnswer:
-            openAnswer(desktop_, state_);
-            return;
-        case kCommandCheckSolvable:
-        case kCommandCheckMultiple:
-        case kCommandPencilMarks:
-        case kCommandBacktracking:
-            jobs_.startJob(desktop_, state_, id);
-            return;
-        case kCommandHandBuildPuzzle:
-            startHandBuild(desktop_, state_, file_.settings);
-            return;
-        case kButtonRegister:
-            pressRegister(desktop_, state_);
-            return;
-        case kButtonWithoutAnswer:
-            pressWithoutAnswer(desktop_, state_);
-            return;
-        case kButtonCancelHandBuild:
-            pressCancelHandBuild(desktop_, state_);
-            return;
-        case kCommandDefaultSettings:
-            changeDefaultSettings(desktop_, state_, file_.settings);
-            return;
-        case kCommandRecordRegions:
-            if (chooseRegionRecording(desktop_, state_)) jobs_.startJob(desktop_, state_, id);
-            return;
-        default:
-            return;
-    }
+    // The busy menu leaves only "About"; any other command is refused here
+    // too, so the job's inputs stay its own.
+    const CommandRow* row = commandRow(id);
+    if (row == nullptr || (jobs_.busy() && row->refusedWhileBusy)) return;
+    CommandContext context{desktop_, state_, file_.settings, jobs_, *this};
+    row->handler(context, id);
 }
 
 void MainWindow::takeNotice(int notice) {
@@ -156,27 +83,6 @@ void MainWindow::takeNotice(int notice) {
         if (valuesWritten && event.notification == CellNotification::kGainedFocus) continue;
         applyCellEvent(event.cellIndex, event.notification);
     }
-}
-
-bool MainWindow::saveQuestionDue() const {
-    return state_.settings.modified != 0 && state_.settings.neverConfirmSave == 0;
-}
-
-void MainWindow::exitProgram() {
-    // Either the exit question or the save question, never both.
-    if (!saveQuestionDue()) {
-        if (runExitDialog(desktop_) != kDialogOkay) return;
-    } else if (!confirmSave(desktop_, state_, file_.settings)) {
-        return;
-    }
-    state_.settings.modified = 0;
-    onCloseRequest();
-}
-
-void MainWindow::cancelProgram() {
-    if (saveQuestionDue() && !confirmSave(desktop_, state_, file_.settings)) return;
-    state_.settings.modified = 0;
-    onCloseRequest();
 }
 
 void MainWindow::onCellNotification(int id, CellNotification notification) {
@@ -209,7 +115,7 @@ TextColour MainWindow::onCellColour(int id) {
 
 void MainWindow::onCloseRequest() {
     if (closed_ || jobs_.busy()) return;
-    if (saveQuestionDue() && !confirmSave(desktop_, state_, file_.settings)) return;
+    if (!confirmSave(desktop_, state_, file_.settings)) return;
     // The fonts belong to the desktop.
     jobs_.stopWorker();
     writeSettingsAtExit(desktop_, place_, file_);

@@ -66,12 +66,8 @@ class MainWindow : public WindowEvents {
         CellNotification notification;
     };
 
-    void routeCommand(int id);
     void takeNotice(int notice);
     void applyCellEvent(int cellIndex, CellNotification notification);
-    bool saveQuestionDue() const;
-    void exitProgram();
-    void cancelProgram();
 
     Desktop& desktop_;
     SettingsPlace place_;

@@ -1,84 +1,30 @@
 #include "app/menu_state.h"
 
 #include "app/command_ids.h"
+#include "app/command_table.h"
 
 namespace ga {
 
 namespace {
 
-enum class Rule : char {
-    kUntouched,
-    kEnable,
-    kGrey,
-    kByAnswer,  // enabled only when the puzzle's answer is known
-};
+constexpr int kNoPattern = -1;
 
-// Columns of the pattern table, one per menu mode with a pattern; modes 1 and
-// 4 share one.
-enum PatternColumn : int {
-    kColumnNoPuzzle,
-    kColumnPlaying,
-    kColumnSaved,
-    kColumnAnswerOpened,
-    kColumnHandBuildClues,
-    kColumnHandBuildAnswer,
-    kColumnCount,
-    kNoPattern = -1,
-};
-
-struct PatternRow {
-    int firstCommand;
-    int lastCommand;
-    Rule rules[kColumnCount];
-};
-
-constexpr Rule E = Rule::kEnable;
-constexpr Rule G = Rule::kGrey;
-constexpr Rule A = Rule::kByAnswer;
-constexpr Rule U = Rule::kUntouched;  // left as the previous call left it
-
-constexpr PatternRow kPatterns[] = {
-    //                                                      0  1,4 2  8  16 32
-    {kCommandNewPuzzle, kCommandNewPuzzle, {E, E, U, U, G, U}},
-    {kCommandSavePuzzle, kCommandSavePuzzle, {G, E, G, U, G, U}},
-    {kCommandLoadPuzzle, kCommandLoadPuzzle, {E, E, U, U, G, U}},
-    {kCommandNotExpressMistake, kCommandNotExpressMistake, {G, E, U, G, G, U}},
-    {kCommandVisibleMistake, kCommandVisibleMistake, {G, E, U, G, G, U}},
-    {kCommandAbsoluteMistake, kCommandAbsoluteMistake, {G, A, U, G, G, U}},
-    {kCommandEraseSolving, kCommandEraseSolving, {G, E, U, E, E, E}},
-    {kCommandShowCandidates, kCommandShowCandidates, {G, E, U, G, E, E}},
-    {kCommandOpenAnswer, kCommandOpenAnswer, {G, A, U, G, G, U}},
-    {kCommandCheckSolvable, kCommandCheckSolvable, {G, E, U, G, E, E}},
-    {kCommandCheckMultiple, kCommandCheckMultiple, {G, E, U, G, E, E}},
-    {kCommandPencilMarks, kCommandPencilMarks, {G, E, U, G, G, E}},
-    {kCommandBacktracking, kCommandBacktracking, {G, E, U, G, G, E}},
-    {kCommandHandBuildPuzzle, kCommandHandBuildPuzzle, {E, E, U, U, G, U}},
-    // Recreating replaces the puzzle like "New Puzzle"; recording regions
-    // leaves the board alone like "Default Settings".
-    {kCommandRecreatePuzzle, kCommandRecreatePuzzle, {E, E, U, U, G, U}},
-    {kCommandDefaultSettings, kCommandDefaultSettings, {E, E, U, U, G, U}},
-    {kCommandRecordRegions, kCommandRecordRegions, {E, E, U, U, G, U}},
-    {levelCommand(0), levelCommand(6), {E, E, U, U, G, U}},
-    // No pattern enables Extra-terrestrial: a level of 7 only comes from the
-    // settings file.
-    {kCommandExtraTerrestrialLevel, kCommandExtraTerrestrialLevel, {G, U, U, U, G, U}},
-};
-
-PatternColumn columnOf(int menuMode) {
+// The column of the pattern table; modes 1 and 4 share one.
+int patternColumn(int menuMode) {
     switch (menuMode) {
         case kMenuNoPuzzle:
-            return kColumnNoPuzzle;
+            return 0;
         case kMenuPlaying:
         case kMenuLoaded:
-            return kColumnPlaying;
+            return 1;
         case kMenuSaved:
-            return kColumnSaved;
+            return 2;
         case kMenuAnswerOpened:
-            return kColumnAnswerOpened;
+            return 3;
         case kMenuHandBuildClues:
-            return kColumnHandBuildClues;
+            return 4;
         case kMenuHandBuildAnswer:
-            return kColumnHandBuildAnswer;
+            return 5;
         default:
             return kNoPattern;
     }
@@ -87,36 +33,39 @@ PatternColumn columnOf(int menuMode) {
 constexpr int kVisibleMistakes = 1;
 constexpr int kAbsoluteMistakes = 2;
 
-void greyRange(Desktop& desktop, int firstCommand, int lastCommand) {
-    for (int command = firstCommand; command <= lastCommand; ++command) {
-        desktop.enableMenuItem(command, false);
-    }
-}
-
 }  // namespace
 
 void applyMenuPattern(Desktop& desktop, bool answerKnown, int menuMode) {
-    const PatternColumn column = columnOf(menuMode);
+    const int column = patternColumn(menuMode);
     if (column == kNoPattern) return;
-    for (const PatternRow& row : kPatterns) {
-        const Rule rule = row.rules[column];
-        if (rule == Rule::kUntouched) continue;
-        const bool enabled = rule == Rule::kEnable || (rule == Rule::kByAnswer && answerKnown);
-        for (int command = row.firstCommand; command <= row.lastCommand; ++command) {
-            desktop.enableMenuItem(command, enabled);
-        }
+    for (const CommandRow& row : commandRows()) {
+        const PatternRule rule = row.pattern.cell[column];
+        if (rule == PatternRule::kUntouched) continue;
+        desktop.enableMenuItem(row.id, rule == PatternRule::kEnable ||
+                                           (rule == PatternRule::kByAnswer && answerKnown));
     }
 }
 
-void updateMenu(Desktop& desktop, bool jobBusy, int menuMode, bool answerKnown) {
-    if (jobBusy) {
-        desktop.enableMenuItem(kCommandExit, false);
-        greyRange(desktop, kCommandNewPuzzle, kCommandRecordRegions);
-        greyRange(desktop, kCommandFirstLevel, kCommandLastLevel);
-        return;
+MenuSnapshot takeMenuSnapshot(Desktop& desktop) {
+    MenuSnapshot snapshot;
+    for (int command : menuItemCommands()) {
+        snapshot.emplace_back(command, desktop.menuItemEnabled(command));
     }
-    desktop.enableMenuItem(kCommandExit, true);
-    applyMenuPattern(desktop, answerKnown, menuMode);
+    return snapshot;
+}
+
+void restoreMenu(Desktop& desktop, const MenuSnapshot& snapshot) {
+    for (const auto& [command, enabled] : snapshot) desktop.enableMenuItem(command, enabled);
+}
+
+MenuSnapshot enterBusyMenu(Desktop& desktop) {
+    MenuSnapshot before = takeMenuSnapshot(desktop);
+    for (const CommandRow& row : commandRows()) {
+        if (row.refusedWhileBusy && row.place != MenuPlace::kNone) {
+            desktop.enableMenuItem(row.id, false);
+        }
+    }
+    return before;
 }
 
 void setLevel(Desktop& desktop, int& level, int newLevel) {

@@ -1,11 +1,15 @@
 // Which commands the player may give. The menu alone decides: a greyed item
 // also silences its key. `menuMode` says what the board holds and selects a
-// pattern of enabled and greyed items; a running job overrides it with the
-// busy menu. The level and express-mode items carry radio-like check marks.
+// pattern of enabled and greyed items (the pattern cells of the command
+// table); a running job overrides it with the busy menu. The level and
+// express-mode items carry radio-like check marks.
 //
 // A pattern sets only the items it names and leaves the rest as the last call
 // left them, so the menu's state depends on the order of patterns applied.
 #pragma once
+
+#include <utility>
+#include <vector>
 
 #include "platform/desktop.h"
 
@@ -26,9 +30,14 @@ enum MenuMode : int {
 // `answerKnown` decides "Absolute Mistake" and "Open Answer" in modes 1 and 4.
 void applyMenuPattern(Desktop& desktop, bool answerKnown, int menuMode);
 
-// Busy: greys Exit, every command 1110..1126 and every level. Idle: enables
-// Exit, then applies the pattern of `menuMode`. "About" is never touched.
-void updateMenu(Desktop& desktop, bool jobBusy, int menuMode, bool answerKnown);
+// Whether each menu item is enabled, as the desktop shows it.
+using MenuSnapshot = std::vector<std::pair<int, bool>>;
+MenuSnapshot takeMenuSnapshot(Desktop& desktop);
+void restoreMenu(Desktop& desktop, const MenuSnapshot& snapshot);
+
+// The busy menu: greys every item a job must not be interrupted by (all but
+// "About") and returns the menu as it was, for the job's end.
+MenuSnapshot enterBusyMenu(Desktop& desktop);
 
 // Moves the level check mark to `newLevel` and stores it in `level`. A level
 // outside 0..7 is refused (nothing changes), and a stored one outside 0..7

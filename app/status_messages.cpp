@@ -11,13 +11,6 @@ namespace ga {
 
 namespace {
 
-constexpr const char* kClassNames[] = {
-    "Practice", "Novice",      "Beginner",          "Intermediate", "Advanced",
-    "Expert",   "World Class", "Extra-Terrestrial", "Hand-build",
-};
-constexpr int kClassNameCount = static_cast<int>(sizeof(kClassNames) / sizeof(kClassNames[0]));
-static_assert(kClassNameCount == kHandBuiltClass + 1, "one name per class, hand-built last");
-
 __attribute__((format(printf, 1, 2))) std::string formatted(const char* format, ...) {
     va_list arguments;
     va_start(arguments, format);
@@ -55,11 +48,6 @@ std::string loadedText(const StatusInputs& in) {
 }
 
 }  // namespace
-
-const char* className(int difficultyClass) {
-    if (difficultyClass < 0 || difficultyClass >= kClassNameCount) return "Unknown";
-    return kClassNames[difficultyClass];
-}
 
 std::string statusText(int statusCode, const StatusInputs& in) {
     switch (statusCode) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/difficulty_class.h"
 #include "core/puzzle_record.h"
 #include "platform/desktop.h"
 
@@ -51,10 +52,6 @@ struct StatusInputs {
     uint32_t serial[kSerialParts] = {};
     int answerKnown = 0;
 };
-
-// The name of a difficulty class 0..7, or "Hand-build" for 8. A class outside
-// 0..8 (only a foreign or damaged puzzle file carries one) is named "Unknown".
-const char* className(int difficultyClass);
 
 // The text of a status code. Codes that no handler sets (18..31, above 37,
 // negative) give an empty text, so a stray code clears the box rather than

@@ -5,7 +5,6 @@
 
 #include "app/command_ids.h"
 #include "app/jobs.h"
-#include "app/menu_state.h"
 #include "app/status_messages.h"
 #include "core/candidates.h"
 #include "ui/board.h"
@@ -54,23 +53,9 @@ void showStatusAgain(Desktop& desktop, WindowState& state) {
     showStatus(desktop, state.settings.statusCode, statusInputs(state));
 }
 
-void setMenuMode(WindowState& state, int menuMode) {
-    state.settings.menuMode = menuMode;
-    if (menuMode != kMenuSaved) state.menuModeBelowSaved = menuMode;
-}
-
 void enterMenuMode(Desktop& desktop, WindowState& state, int menuMode) {
-    setMenuMode(state, menuMode);
+    state.settings.menuMode = menuMode;
     applyMenuPattern(desktop, state.puzzle.answerKnown != 0, menuMode);
-}
-
-void restoreIdleMenu(Desktop& desktop, WindowState& state) {
-    const bool answerKnown = state.puzzle.answerKnown != 0;
-    if (state.settings.menuMode == kMenuSaved) {
-        // The busy menu greyed everything; pattern 2 alone would leave it so.
-        applyMenuPattern(desktop, answerKnown, state.menuModeBelowSaved);
-    }
-    updateMenu(desktop, false, state.settings.menuMode, answerKnown);
 }
 
 void chooseLevel(Desktop& desktop, WindowState& state, int difficultyClass) {

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "app/menu_state.h"
 #include "core/puzzle_record.h"
 #include "platform/desktop.h"
 #include "ui/puzzle_file.h"
@@ -26,10 +27,8 @@ struct WindowState {
     int modifiedBeforeHandBuild = 0;  // and whether it was unsaved
     // The record-regions dialog's chosen CSV file; it lives for the run.
     std::string csvWorkingPath;
-    // The last menu mode other than "saved" (2) whose pattern was applied.
-    // Pattern 2 names only "Save Puzzle", so restoring the menu after a job in
-    // mode 2 applies this pattern first and pattern 2 on top of it.
-    int menuModeBelowSaved = 0;
+    // The menu as it stood when hand-building started, for its Cancel.
+    MenuSnapshot menuBeforeHandBuild;
 };
 
 constexpr const char* kProgramName = "gridAtelier";
@@ -43,12 +42,8 @@ void setStatus(Desktop& desktop, WindowState& state, int statusCode);
 // Shows the text of the stored code again.
 void showStatusAgain(Desktop& desktop, WindowState& state);
 
-// Sets `menuMode`; enterMenuMode also applies its pattern.
-void setMenuMode(WindowState& state, int menuMode);
+// Sets `menuMode` and applies its pattern.
 void enterMenuMode(Desktop& desktop, WindowState& state, int menuMode);
-// The menu of an idle window: "Exit" enabled and the pattern of `menuMode`,
-// on top of the pattern below it when the puzzle was just saved.
-void restoreIdleMenu(Desktop& desktop, WindowState& state);
 
 // 1210..1217: the class of the next new puzzle.
 void chooseLevel(Desktop& desktop, WindowState& state, int difficultyClass);

@@ -7,24 +7,19 @@
 // Every draw comes from the one process-wide random stream.
 #pragma once
 
+#include "core/difficulty_class.h"
 #include "core/progress.h"
 #include "core/puzzle_record.h"
 #include "generator/class_tables.h"
 
 namespace ga {
 
-constexpr int kLowestClass = 0;
-constexpr int kHighestClass = 7;
 // Classes up to this one may use the region tables and always end solvable by
 // the pencil-mark logic; the classes above start from a clue pattern.
 constexpr int kLastLogicClass = 4;
 constexpr int kFreshSource = 1;
 // How many Regions of the fresh answer generation searches for.
 constexpr int kFreshRegionCount = 70;
-
-constexpr bool isDifficultyClass(int difficultyClass) {
-    return difficultyClass >= kLowestClass && difficultyClass <= kHighestClass;
-}
 
 enum GenerateResult : int {
     kGenerated = 0,

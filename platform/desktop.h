@@ -9,6 +9,7 @@
 
 #include "core/progress.h"
 #include "platform/dialog.h"
+#include "platform/menu.h"
 
 namespace ga {
 
@@ -83,9 +84,13 @@ class Desktop {
     virtual void repaint(int id) = 0;
 
     // --- the menu, by command identifier ----------------------------------
-    // The items and keys are those of app/menu_table.h; a greyed item's key
-    // does nothing. Identifiers without a menu item are ignored.
+    // Builds the menu bar and its keys; the logic calls it once, first thing
+    // in onCreate. Every item starts enabled and unchecked; a greyed item's
+    // key does nothing. Identifiers without a menu item are ignored (and read
+    // as greyed).
+    virtual void setMenu(const MenuDescription& menu) = 0;
     virtual void enableMenuItem(int command, bool enabled) = 0;
+    virtual bool menuItemEnabled(int command) = 0;
     virtual void checkMenuItem(int command, bool checked) = 0;
 
     // --- boxes and dialogs -------------------------------------------------

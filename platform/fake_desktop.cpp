@@ -212,6 +212,25 @@ void FakeDesktop::repaint(int id) {
     markForPaint(id);
 }
 
+void FakeDesktop::setMenu(const MenuDescription& menu) {
+    std::vector<int> commands;
+    std::function<void(const std::vector<MenuEntry>&)> collect =
+        [&](const std::vector<MenuEntry>& entries) {
+            for (const MenuEntry& entry : entries) {
+                if (entry.kind == MenuEntryKind::kItem) commands.push_back(entry.command);
+                collect(entry.entries);
+            }
+        };
+    for (const MenuPopup& popup : menu.popups) collect(popup.entries);
+    addMenuItems(commands);
+}
+
+bool FakeDesktop::menuItemEnabled(int command) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto found = menuItems_.find(command);
+    return found != menuItems_.end() && found->second.enabled;
+}
+
 void FakeDesktop::enableMenuItem(int command, bool enabled) {
     std::lock_guard<std::mutex> lock(mutex_);
     record("enableMenuItem " + std::to_string(command) + (enabled ? " 1" : " 0"));

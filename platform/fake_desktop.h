@@ -88,7 +88,9 @@ class FakeDesktop : public Desktop {
     void setFont(int id, FontChoice font) override;
     void enableControl(int id, bool enabled) override;
     void repaint(int id) override;
+    void setMenu(const MenuDescription& menu) override;
     void enableMenuItem(int command, bool enabled) override;
+    bool menuItemEnabled(int command) override;
     void checkMenuItem(int command, bool checked) override;
     void messageBox(const std::string& text, const std::string& title) override;
     int runDialog(const DialogTemplate& dialog, DialogEvents& events) override;

@@ -167,6 +167,8 @@ int CompletionCheck::run(Desktop& desktop, PuzzleRecord& record, int menuMode) {
             if (record.answerKnown == 0 && isUnique(record)) {
                 std::memcpy(record.answerGrid, record.valueGrid, sizeof record.answerGrid);
                 record.answerKnown = 1;
+                // Both items that need an answer open with it at once.
+                desktop.enableMenuItem(kCommandAbsoluteMistake, true);
             }
             desktop.enableMenuItem(kCommandOpenAnswer, record.answerKnown == 1);
         }

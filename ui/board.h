@@ -97,7 +97,8 @@ class CompletionCheck {
     // Puzzle", and when no open cell is empty, judges the board and sets
     // "Open Answer" by whether an answer is known. A finished, correct board
     // without an answer adopts its grid as the answer when the grid is the
-    // puzzle's only answer. Returns the status code to show, or kNoStatus.
+    // puzzle's only answer, and enables "Absolute Mistake" with it. Returns
+    // the status code to show, or kNoStatus.
     int run(Desktop& desktop, PuzzleRecord& record, int menuMode);
 
     // How many times the uniqueness check has really run.

@@ -1,5 +1,7 @@
 #include "ui/default_settings_dialog.h"
 
+#include "core/difficulty_class.h"
+
 namespace ga {
 
 namespace {
@@ -51,8 +53,7 @@ void DefaultSettingsEvents::onInit(DialogHost& dialog) {
 
     dialog.setItems(kExpressModeListId, {"No Express", "Visible Mistakes", "Absolute Mistakes"});
     dialog.select(kExpressModeListId, expressMode_);
-    dialog.setItems(kNewPuzzleLevelListId, {"Practice", "Novice", "Beginner", "Intermediate",
-                                            "Advanced", "Expert", "World Class"});
+    dialog.setItems(kNewPuzzleLevelListId, classNames(kLowestClass, kHighestClass - 1));
     dialog.select(kNewPuzzleLevelListId, level_);
     dialog.setChecked(kNeverConfirmSaveBoxId, neverConfirmSave_);
     dialog.setChecked(kReflectToCurrentBoxId, reflectToCurrent_);

@@ -14,6 +14,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/difficulty_class.h"
 #include "core/puzzle_record.h"
 
 namespace ga {
@@ -21,7 +22,6 @@ namespace ga {
 constexpr int kPuzzleHeaderBytes = 32;
 constexpr int kPuzzleRecordBytes = static_cast<int>(sizeof(PuzzleRecord));
 constexpr int kPuzzleFileBytes = kPuzzleHeaderBytes + kPuzzleRecordBytes;
-constexpr int kHandBuiltClass = 8;
 
 // As the program starts: headerSize 32, everything else 0.
 struct PuzzleFileHeader {

@@ -4,7 +4,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/difficulty_class.h"
 #include "core/regions.h"
+#include "generator/generation.h"
 
 namespace ga {
 
@@ -96,8 +98,7 @@ void RecordRegionsEvents::onInit(DialogHost& dialog) {
     maximum_ = current_.maxRegionCells;
     saveAsDefault_ = current_.saveRegionDefaults != 0;
 
-    dialog.setItems(kSearchLevelListId,
-                    {"Practice", "Novice", "Beginner", "Intermediate", "Advanced"});
+    dialog.setItems(kSearchLevelListId, classNames(kLowestClass, kLastLogicClass));
     dialog.select(kSearchLevelListId, level_);
     dialog.setTextLimit(kSearchCountFieldId, 5);
     dialog.setText(kSearchCountFieldId, std::to_string(count_));

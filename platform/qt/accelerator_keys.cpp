@@ -2,8 +2,6 @@
 
 #include <QKeyEvent>
 
-#include "app/menu_table.h"
-
 namespace ga {
 
 namespace {
@@ -25,11 +23,11 @@ unsigned modifierBits(Qt::KeyboardModifiers modifiers) {
 
 }  // namespace
 
-int acceleratorOfKeyEvent(const QKeyEvent& event) {
+int acceleratorOfKeyEvent(const std::vector<Accelerator>& accelerators, const QKeyEvent& event) {
     if (event.modifiers() & Qt::KeypadModifier) return 0;
     const char key = keyCharacter(event.key());
     if (key == 0) return 0;
-    return acceleratorCommand(key, modifierBits(event.modifiers()));
+    return acceleratorCommand(accelerators, key, modifierBits(event.modifiers()));
 }
 
 }  // namespace ga

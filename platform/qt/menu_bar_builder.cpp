@@ -5,17 +5,19 @@
 #include <QMenuBar>
 #include <QString>
 
-#include "app/menu_table.h"
-
 namespace ga {
 
 namespace {
 
-void addEntries(QMenu& menu, TableView<MenuEntry> entries, std::map<int, QAction*>& actions) {
+void addEntries(QMenu& menu, const std::vector<MenuEntry>& entries,
+                std::map<int, QAction*>& actions) {
     for (const MenuEntry& entry : entries) {
         switch (entry.kind) {
             case MenuEntryKind::kItem: {
-                QAction* action = menu.addAction(QString::fromUtf8(entry.text));
+                QAction* action = menu.addAction(QString::fromStdString(entry.text));
+                // Checkable from the start, so that every item of a group
+                // looks alike until one is checked.
+                action->setCheckable(entry.checkable);
                 action->setData(entry.command);
                 actions[entry.command] = action;
                 break;
@@ -24,7 +26,8 @@ void addEntries(QMenu& menu, TableView<MenuEntry> entries, std::map<int, QAction
                 menu.addSeparator();
                 break;
             case MenuEntryKind::kSubPopup:
-                addEntries(*menu.addMenu(QString::fromUtf8(entry.text)), entry.subEntries, actions);
+                addEntries(*menu.addMenu(QString::fromStdString(entry.text)), entry.entries,
+                           actions);
                 break;
         }
     }
@@ -32,10 +35,10 @@ void addEntries(QMenu& menu, TableView<MenuEntry> entries, std::map<int, QAction
 
 }  // namespace
 
-std::map<int, QAction*> buildMenuBar(QMenuBar& bar) {
+std::map<int, QAction*> buildMenuBar(QMenuBar& bar, const MenuDescription& menu) {
     std::map<int, QAction*> actions;
-    for (const MenuPopup& popup : menuPopups()) {
-        addEntries(*bar.addMenu(QString::fromUtf8(popup.title)), popup.entries, actions);
+    for (const MenuPopup& popup : menu.popups) {
+        addEntries(*bar.addMenu(QString::fromStdString(popup.title)), popup.entries, actions);
     }
     return actions;
 }

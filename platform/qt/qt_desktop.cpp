@@ -56,14 +56,6 @@ QtDesktop::QtDesktop()
     client_->setAutoFillBackground(true);
     setCentralWidget(client_);
 
-    menuItems_ = buildMenuBar(*menuBar());
-    for (const auto& [command, action] : menuItems_) {
-        connect(action, &QAction::triggered, this, [this, command = command, action = action] {
-            // A checkable item flips itself when chosen; only the logic moves marks.
-            if (action->isCheckable()) action->setChecked(checkedItems_[command]);
-            runCommand(command);
-        });
-    }
     // Fixed before the platform window exists, so that it is made at this size.
     fixSize();
 
@@ -229,15 +221,33 @@ QWidget* QtDesktop::control(int id) const {
 
 // --- the menu ----------------------------------------------------------------------
 
+void QtDesktop::setMenu(const MenuDescription& menu) {
+    menuBar()->clear();
+    menuItems_ = buildMenuBar(*menuBar(), menu);
+    accelerators_ = menu.accelerators;
+    for (const auto& [command, action] : menuItems_) {
+        connect(action, &QAction::triggered, this, [this, command = command, action = action] {
+            // A checkable item flips itself when chosen; only the logic moves marks.
+            if (action->isCheckable()) action->setChecked(checkedItems_[command]);
+            runCommand(command);
+        });
+    }
+    fixSize();
+}
+
 void QtDesktop::enableMenuItem(int command, bool enabled) {
     if (QAction* item = menuItem(command)) item->setEnabled(enabled);
+}
+
+bool QtDesktop::menuItemEnabled(int command) {
+    QAction* item = menuItem(command);
+    return item != nullptr && item->isEnabled();
 }
 
 void QtDesktop::checkMenuItem(int command, bool checked) {
     QAction* item = menuItem(command);
     if (item == nullptr) return;
     checkedItems_[command] = checked;
-    item->setCheckable(true);
     item->setChecked(checked);
 }
 
@@ -318,7 +328,7 @@ bool QtDesktop::translateAccelerator(QObject* watched, QKeyEvent& key) {
     // widget that has the focus is where a control would act on them.
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr || widget->window() != this || ended_.load()) return false;
-    const int command = acceleratorOfKeyEvent(key);
+    const int command = acceleratorOfKeyEvent(accelerators_, key);
     if (command == 0) return false;
     // Claimed at the override stage, the key reaches no shortcut and comes
     // back as a key press, which no control gets to see.

@@ -28,6 +28,7 @@
 #include <atomic>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "platform/desktop.h"
 
@@ -69,7 +70,9 @@ class QtDesktop : public QMainWindow, public Desktop {
     void setFont(int id, FontChoice font) override;
     void enableControl(int id, bool enabled) override;
     void repaint(int id) override;
+    void setMenu(const MenuDescription& menu) override;
     void enableMenuItem(int command, bool enabled) override;
+    bool menuItemEnabled(int command) override;
     void checkMenuItem(int command, bool checked) override;
     void messageBox(const std::string& text, const std::string& title) override;
     int runDialog(const DialogTemplate& dialog, DialogEvents& events) override;
@@ -112,6 +115,7 @@ class QtDesktop : public QMainWindow, public Desktop {
 
     std::map<int, QAction*> menuItems_;
     std::map<int, bool> checkedItems_;  // what the logic set; a click must not toggle it
+    std::vector<Accelerator> accelerators_;
     std::map<int, QWidget*> controls_;
     // The widgets whose focus changes (cells) and paint requests (open cells'
     // text areas) the logic hears of, with the cell's identifier.

@@ -18,7 +18,7 @@
 #include "app/command_ids.h"
 #include "app/main_window.h"
 #include "app/menu_state.h"
-#include "app/menu_table.h"
+#include "app/command_table.h"
 #include "app/status_messages.h"
 #include "platform/fake_desktop.h"
 #include "ui/board.h"

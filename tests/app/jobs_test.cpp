@@ -13,7 +13,7 @@
 
 #include "app/command_ids.h"
 #include "app/menu_state.h"
-#include "app/menu_table.h"
+#include "app/command_table.h"
 #include "app/status_messages.h"
 #include "app/window_commands.h"
 #include "generator/random.h"
@@ -197,19 +197,6 @@ TEST_F(JobProtocol, TheBoardOnlyChangesWhenTheNoticeIsHandled) {
     EXPECT_EQ(lastNotice(), ga::kCommandNewPuzzle);
     EXPECT_EQ(std::memcmp(&jobs.record().newPuzzle, &state.puzzle, sizeof before), 0);
     EXPECT_EQ(state.header.puzzleClass, 0);
-}
-
-TEST_F(JobProtocol, AJobStartedOnASavedPuzzleGivesBackTheWholeMenu) {
-    show(kSingle);
-    state.puzzle.answerKnown = 0;
-    ga::enterMenuMode(desktop, state, ga::kMenuSaved);  // after a save from mode 4
-    ASSERT_TRUE(jobs.startJob(desktop, state, ga::kCommandCheckSolvable));
-    EXPECT_EQ(lastNotice(), ga::kCommandCheckSolvable);
-    for (int command : {1000, 1110, 1113, 1114, 1115, 1117, 1118, 1120, 1121, 1122, 1123, 1124,
-                        1125, 1210, 1216}) {
-        EXPECT_TRUE(enabled(command)) << command;
-    }
-    for (int command : {1112, 1116, 1119, 1217}) EXPECT_FALSE(enabled(command)) << command;
 }
 
 TEST_F(JobProtocol, RefusesWhatItCannotStart) {

@@ -15,7 +15,7 @@
 #include <string>
 
 #include "app/command_ids.h"
-#include "app/menu_table.h"
+#include "app/command_table.h"
 #include "app/status_messages.h"
 #include "generator/serial.h"
 #include "platform/fake_desktop.h"

@@ -1,198 +1,125 @@
+// The menu around jobs and the radio-like check marks.
 #include "app/menu_state.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
+#include <chrono>
+#include <set>
 #include <vector>
 
 #include "app/command_ids.h"
-#include "app/menu_table.h"
+#include "app/command_table.h"
+#include "app/window_commands.h"
 #include "platform/fake_desktop.h"
+#include "tests/support/test_records.h"
 
 namespace {
 
 using ga::FakeDesktop;
 
-// What each pattern leaves, by menu mode 0, 1, 2, 4, 8, 16, 32: E enabled,
-// G greyed, A enabled only with a known answer, - untouched.
-constexpr int kPatternModes[] = {0, 1, 2, 4, 8, 16, 32};
-
-struct ExpectedRow {
-    int firstCommand;
-    int lastCommand;
-    const char* byMode;
-};
-
-constexpr ExpectedRow kExpected[] = {
-    {1000, 1000, "-------"}, {1030, 1030, "-------"}, {1110, 1111, "EE-E-G-"},
-    {1112, 1112, "GEGE-G-"}, {1113, 1113, "EE-E-G-"}, {1114, 1115, "GE-EGG-"},
-    {1116, 1116, "GA-AGG-"}, {1117, 1117, "GE-EEEE"}, {1118, 1118, "GE-EGEE"},
-    {1119, 1119, "GA-AGG-"}, {1120, 1121, "GE-EGEE"}, {1122, 1123, "GE-EGGE"},
-    {1124, 1126, "EE-E-G-"}, {1210, 1216, "EE-E-G-"}, {1217, 1217, "G----G-"},
-};
-
-int columnOf(int menuMode) {
-    for (int column = 0; column < 7; ++column) {
-        if (kPatternModes[column] == menuMode) return column;
-    }
-    return -1;
+std::set<int> enabledItems(const FakeDesktop& desktop) {
+    std::set<int> items;
+    for (int command : ga::menuItemCommands())
+        if (desktop.menuItem(command)->enabled) items.insert(command);
+    return items;
 }
 
-char ruleFor(int command, int menuMode) {
-    const int column = columnOf(menuMode);
-    if (column < 0) return '-';
-    for (const ExpectedRow& row : kExpected) {
-        if (command >= row.firstCommand && command <= row.lastCommand) return row.byMode[column];
-    }
-    ADD_FAILURE() << "no expectation for menu item " << command;
-    return '-';
+std::set<int> checkedItems(const FakeDesktop& desktop) {
+    std::set<int> items;
+    for (int command : ga::menuItemCommands())
+        if (desktop.menuItem(command)->checked) items.insert(command);
+    return items;
 }
 
-bool enabled(const FakeDesktop& desktop, int command) {
-    return desktop.menuItem(command)->enabled;
-}
-
-// Every item enabled or every item greyed, so that touching an item a pattern
-// leaves alone shows either way.
-void prepare(FakeDesktop& desktop, bool allEnabled) {
-    desktop.addMenuItems(ga::menuItemCommands());
-    for (int command : ga::menuItemCommands()) desktop.enableMenuItem(command, allEnabled);
-    desktop.clearLog();
-}
-
-TEST(MenuPattern, SetsItsItemsAndLeavesTheRest) {
-    for (int menuMode : {0, 1, 2, 4, 8, 16, 32, 3, 5, 7, 9, 15, 17, 31, 33, 64, -1}) {
-        for (bool answerKnown : {false, true}) {
-            for (bool allEnabled : {true, false}) {
-                SCOPED_TRACE(::testing::Message() << "mode " << menuMode << " answer "
-                                                  << answerKnown << " prior " << allEnabled);
-                FakeDesktop desktop;
-                prepare(desktop, allEnabled);
-                ga::applyMenuPattern(desktop, answerKnown, menuMode);
-                for (int command : ga::menuItemCommands()) {
-                    const char rule = ruleFor(command, menuMode);
-                    const bool expected = rule == 'E'   ? true
-                                          : rule == 'G' ? false
-                                          : rule == 'A' ? answerKnown
-                                                        : allEnabled;
-                    EXPECT_EQ(enabled(desktop, command), expected) << command << " " << rule;
-                }
-                EXPECT_TRUE(desktop.logStartingWith("checkMenuItem").empty());
-                if (columnOf(menuMode) < 0) {
-                    EXPECT_TRUE(desktop.log().empty()) << "a mode without a pattern";
-                }
-            }
-        }
-    }
-}
-
-TEST(UpdateMenu, BusyGreysEverythingButAbout) {
-    for (bool allEnabled : {true, false}) {
-        FakeDesktop desktop;
-        prepare(desktop, allEnabled);
-        ga::updateMenu(desktop, true, ga::kMenuPlaying, true);
-        for (int command : ga::menuItemCommands()) {
-            EXPECT_EQ(enabled(desktop, command), command == ga::kCommandAbout && allEnabled)
-                << command;
-        }
-        EXPECT_TRUE(desktop.logStartingWith("checkMenuItem").empty());
-    }
-}
-
-TEST(UpdateMenu, IdleEnablesExitThenAppliesThePattern) {
-    for (int menuMode : {0, 1, 2, 4, 8, 16, 32, 3, 33, -1}) {
-        FakeDesktop busy;
-        prepare(busy, true);
-        ga::updateMenu(busy, true, menuMode, true);
-        FakeDesktop expected;
-        prepare(expected, true);
-        ga::updateMenu(expected, true, menuMode, true);
-        ga::applyMenuPattern(expected, true, menuMode);
-
-        busy.clearLog();
-        ga::updateMenu(busy, false, menuMode, true);
-        EXPECT_EQ(busy.log().front(), "enableMenuItem 1000 1") << menuMode;
-        for (int command : ga::menuItemCommands()) {
-            EXPECT_EQ(enabled(busy, command),
-                      command == ga::kCommandExit || enabled(expected, command))
-                << "mode " << menuMode << " item " << command;
-        }
-    }
-}
-
-// The saved pattern names only "Save Puzzle", so a job finished while the
-// puzzle stands saved leaves the busy greying on everything else.
-TEST(UpdateMenu, JobAfterSaveLeavesTheBusyGreying) {
-    FakeDesktop desktop;
-    desktop.addMenuItems(ga::menuItemCommands());
-    ga::applyMenuPattern(desktop, true, ga::kMenuPlaying);
-    ga::applyMenuPattern(desktop, true, ga::kMenuSaved);
-    EXPECT_TRUE(enabled(desktop, ga::kCommandCheckSolvable));
-    ga::updateMenu(desktop, true, ga::kMenuSaved, true);
-    ga::updateMenu(desktop, false, ga::kMenuSaved, true);
-    for (int command : ga::menuItemCommands()) {
-        EXPECT_EQ(enabled(desktop, command),
-                  command == ga::kCommandExit || command == ga::kCommandAbout)
-            << command;
-    }
-}
-
-std::vector<int> checkedBetween(const FakeDesktop& desktop, int first, int last) {
-    std::vector<int> checked;
-    for (int command = first; command <= last; ++command) {
-        if (desktop.menuItem(command)->checked) checked.push_back(command);
-    }
-    return checked;
-}
-
-// A damaged stored value must not reach the items that 1210 + level or
-// 1114 + mode would hit: a check mark on the other group stays.
-TEST(CheckMarks, SetLevelMovesTheOneMark) {
+// After any job the menu is what it was before the job started; the checks'
+// and the region search's notices change nothing of it. Every menu mode a job
+// can start from, reached as the program reaches it.
+TEST(MenuAroundJobs, AJobGivesBackTheMenuItFound) {
+    using namespace ga;
     const struct {
-        int stored, requested, expected;
-    } cases[] = {{4, 2, 2},  {3, 3, 3},   {0, 7, 7}, {5, 8, 5},
-                 {5, -1, 5}, {-96, 1, 1}, {9, 6, 6}, {-96, 99, -96}};
+        std::vector<int> modes;  // the patterns applied, the last one current
+        int handBuildStage;
+        int command;
+    } cases[] = {
+        {{kMenuNoPuzzle}, 0, kCommandRecordRegions},
+        {{kMenuNoPuzzle, kMenuPlaying}, 0, kCommandCheckSolvable},
+        {{kMenuNoPuzzle, kMenuLoaded}, 0, kCommandPencilMarks},
+        {{kMenuNoPuzzle, kMenuLoaded, kMenuSaved}, 0, kCommandCheckMultiple},
+        {{kMenuNoPuzzle, kMenuPlaying, kMenuAnswerOpened}, 0, kCommandRecordRegions},
+        {{kMenuNoPuzzle, kMenuPlaying, kMenuAnswerOpened, kMenuSaved}, 0, kCommandRecordRegions},
+        {{kMenuNoPuzzle, kMenuHandBuildClues}, 1, kCommandCheckSolvable},
+        {{kMenuNoPuzzle, kMenuHandBuildClues, kMenuHandBuildAnswer}, 2, kCommandBacktracking},
+    };
     for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.stored << " to " << c.requested);
+        SCOPED_TRACE(::testing::Message() << "mode " << c.modes.back() << " after "
+                                          << c.modes.size() - 1 << " others, job " << c.command);
         FakeDesktop desktop;
-        desktop.addMenuItems(ga::menuItemCommands());
-        if (ga::isLevel(c.stored)) desktop.checkMenuItem(ga::levelCommand(c.stored), true);
-        desktop.checkMenuItem(ga::kCommandNotExpressMistake, true);
-        int level = c.stored;
-        ga::setLevel(desktop, level, c.requested);
-        EXPECT_EQ(level, c.expected);
-        EXPECT_EQ(checkedBetween(desktop, 1210, 1217),
-                  ga::isLevel(c.expected) ? std::vector<int>{ga::levelCommand(c.expected)}
-                                          : std::vector<int>{});
-        EXPECT_TRUE(desktop.menuItem(ga::kCommandNotExpressMistake)->checked);
+        desktop.setMenu(mainMenu());
+        desktop.createControl(kStatusBoxId, ControlKind::kStatusBox, {});
+        WindowState state;
+        state.puzzle = ga::testing::puzzleFromText(
+            "3.....9.1..2..........8..76....5......62....549....6.37.46.9.......3.8.......5.4.");
+        loadClues(state.puzzle);
+        state.handBuildStage = c.handBuildStage;
+        for (int mode : c.modes) enterMenuMode(desktop, state, mode);
+        const std::set<int> before = enabledItems(desktop);
+        ASSERT_TRUE(before.count(c.command)) << "the job's item is enabled";
+
+        JobControl jobs(desktop);
+        desktop.queueWorkerCommands();
+        desktop.onWorkerCommand([&](int id) { jobs.handleNotice(desktop, state, id); });
+        jobs.startWorker();
+        ASSERT_TRUE(jobs.startJob(desktop, state, c.command));
+        EXPECT_EQ(enabledItems(desktop), std::set<int>{kCommandAbout});
+        ASSERT_TRUE(desktop.deliverWorkerCommand(std::chrono::seconds(60)));
+        EXPECT_FALSE(jobs.busy());
+        EXPECT_EQ(enabledItems(desktop), before);
     }
 }
 
-TEST(CheckMarks, SetExpressModeMovesTheOneMark) {
+std::set<int> marksIn(const FakeDesktop& desktop, int first, int last) {
+    std::set<int> marks;
+    for (int command : checkedItems(desktop))
+        if (command >= first && command <= last) marks.insert(command);
+    return marks;
+}
+
+// One mark per group; a damaged stored value must not reach the items that
+// 1210 + level or 1114 + mode would hit, and a refused request changes nothing.
+TEST(CheckMarks, EachGroupCarriesOneMark) {
     const struct {
+        bool level;
         int stored, requested;
         bool answerKnown;
         int expected;
-    } cases[] = {{0, 2, false, 1}, {0, 2, true, 2},  {2, 0, false, 0},
-                 {1, 1, false, 1}, {2, 2, false, 1}, {1, 3, true, 1},
-                 {1, -1, true, 1}, {96, 0, true, 0}, {-5, 2, true, 2}};
+    } cases[] = {
+        {true, 4, 2, false, 2},  {true, 0, 7, false, 7},   {true, 5, 8, false, 5},
+        {true, 5, -1, false, 5}, {true, -96, 1, false, 1}, {true, -96, 99, false, -96},
+        {false, 0, 2, false, 1}, {false, 0, 2, true, 2},   {false, 2, 0, false, 0},
+        {false, 2, 2, false, 1}, {false, 1, 3, true, 1},   {false, 96, 0, true, 0},
+    };
     for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message()
-                     << c.stored << " to " << c.requested << " answer " << c.answerKnown);
+        SCOPED_TRACE(::testing::Message() << (c.level ? "level " : "mode ") << c.stored << " to "
+                                          << c.requested << " answer " << c.answerKnown);
         FakeDesktop desktop;
-        desktop.addMenuItems(ga::menuItemCommands());
-        if (ga::isExpressMode(c.stored)) {
-            desktop.checkMenuItem(ga::expressModeCommand(c.stored), true);
+        desktop.setMenu(ga::mainMenu());
+        const int first = c.level ? ga::kCommandFirstLevel : ga::kCommandFirstExpressMode;
+        const int last = c.level ? ga::kCommandLastLevel : ga::kCommandLastExpressMode;
+        const int other = c.level ? ga::kCommandNotExpressMistake : ga::kCommandFirstLevel;
+        if (c.stored >= 0 && first + c.stored <= last)
+            desktop.checkMenuItem(first + c.stored, true);
+        desktop.checkMenuItem(other, true);
+        int value = c.stored;
+        if (c.level) {
+            ga::setLevel(desktop, value, c.requested);
+        } else {
+            ga::setExpressMode(desktop, value, c.requested, c.answerKnown);
         }
-        desktop.checkMenuItem(ga::kCommandFirstLevel, true);
-        int mode = c.stored;
-        ga::setExpressMode(desktop, mode, c.requested, c.answerKnown);
-        EXPECT_EQ(mode, c.expected);
-        EXPECT_EQ(checkedBetween(desktop, 1114, 1116),
-                  ga::isExpressMode(c.expected)
-                      ? std::vector<int>{ga::expressModeCommand(c.expected)}
-                      : std::vector<int>{});
-        EXPECT_TRUE(desktop.menuItem(ga::kCommandFirstLevel)->checked);
+        EXPECT_EQ(value, c.expected);
+        const bool valid = c.expected >= 0 && first + c.expected <= last;
+        EXPECT_EQ(marksIn(desktop, first, last),
+                  valid ? std::set<int>{first + c.expected} : std::set<int>{});
+        EXPECT_TRUE(desktop.menuItem(other)->checked);
     }
 }
 

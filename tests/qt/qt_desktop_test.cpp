@@ -18,7 +18,7 @@
 #include <thread>
 
 #include "app/command_ids.h"
-#include "app/menu_table.h"
+#include "app/command_table.h"
 #include "platform/qt/qt_desktop.h"
 #include "recording_window.h"
 #include "test_environment.h"
@@ -61,7 +61,7 @@ class QtDesktopTest : public QObject {
   private slots:
     void init() {
         desktop_ = std::make_unique<QtDesktop>();
-        window_ = std::make_unique<RecordingWindow>(*desktop_);
+        window_ = std::make_unique<RecordingWindow>(*desktop_, mainMenu());
         QVERIFY(desktop_->open(*window_));
         desktop_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(desktop_.get()));
@@ -101,7 +101,7 @@ class QtDesktopTest : public QObject {
     void everyAcceleratorWorksInACellAndNeverReachesIt_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("command");
-        for (const Accelerator& accelerator : accelerators()) {
+        for (const Accelerator& accelerator : mainMenu().accelerators) {
             const int key = accelerator.key >= 'A' ? Qt::Key_A + (accelerator.key - 'A')
                                                    : Qt::Key_0 + (accelerator.key - '0');
             QTest::addRow("Ctrl+%c", accelerator.key) << key << accelerator.command;

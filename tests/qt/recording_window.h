@@ -18,9 +18,11 @@ constexpr int kButton = 1311;
 
 class RecordingWindow : public WindowEvents {
   public:
-    explicit RecordingWindow(Desktop& desktop) : desktop_(desktop) {}
+    explicit RecordingWindow(Desktop& desktop, MenuDescription menu = {})
+        : desktop_(desktop), menu_(std::move(menu)) {}
 
     bool onCreate() override {
+        desktop_.setMenu(menu_);
         desktop_.createControl(kStatusBoxId, ControlKind::kStatusBox, {20, 200, 200, 40});
         desktop_.createControl(kOpenCell, ControlKind::kOpenCell, {20, 20, 35, 35});
         desktop_.createControl(kOtherOpenCell, ControlKind::kOpenCell, {55, 20, 35, 35});
@@ -59,6 +61,7 @@ class RecordingWindow : public WindowEvents {
 
   private:
     Desktop& desktop_;
+    MenuDescription menu_;
 };
 
 }  // namespace ga::testing

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "app/command_ids.h"
+#include "app/command_table.h"
 #include "app/main_window.h"
 #include "app/menu_state.h"
-#include "app/menu_table.h"
 #include "generator/random.h"
 #include "platform/fake_desktop.h"
 #include "tests/soak/soak.h"
@@ -272,9 +272,12 @@ class Sequence {
     void checkMenu(const std::string& where) {
         const int mode = state().settings.menuMode;
         const bool answerKnown = state().puzzle.answerKnown != 0;
-        // "Saved" names only Save Puzzle; the rest stands as the mode below left it.
+        // "Saved" names only Save Puzzle; the rest stands as the mode below left
+        // it (hand-building's modes pass: its Cancel brings the menu back).
+        if (mode != kMenuSaved && mode != kMenuHandBuildClues && mode != kMenuHandBuildAnswer)
+            modeBelowSaved_ = mode;
         std::map<int, bool> expected =
-            pattern(mode == kMenuSaved ? state().menuModeBelowSaved : mode, answerKnown);
+            pattern(mode == kMenuSaved ? modeBelowSaved_ : mode, answerKnown);
         expected[kCommandExit] = expected[kCommandAbout] = true;
         // The completion check enables Save Puzzle whenever a played board is painted.
         if (mode == kMenuSaved) expected.erase(kCommandSavePuzzle);
@@ -292,6 +295,7 @@ class Sequence {
                          "mode " + std::to_string(mode) + " item " + std::to_string(id));
     }
 
+    int modeBelowSaved_ = kMenuNoPuzzle;
     std::mt19937 random_;
     fs::path folder_;
     Tally& tally_;

@@ -1,0 +1,253 @@
+#include "app/command_table.h"
+
+#include <string>
+
+#include "app/command_ids.h"
+#include "app/dialog_commands.h"
+#include "app/file_commands.h"
+#include "app/hand_build.h"
+#include "app/window_commands.h"
+#include "core/difficulty_class.h"
+#include "ui/about_dialog.h"
+#include "ui/exit_dialog.h"
+
+namespace ga {
+
+namespace {
+
+// --- handlers --------------------------------------------------------------------
+
+void exitProgram(CommandContext& c, int) {
+    // Either the exit question or the save question (which confirmSave asks
+    // of a modified puzzle), never both.
+    const Settings& current = c.state.settings;
+    if (current.modified == 0 || current.neverConfirmSave != 0) {
+        if (runExitDialog(c.desktop) != kDialogOkay) return;
+    } else if (!confirmSave(c.desktop, c.state, c.defaults)) {
+        return;
+    }
+    c.state.settings.modified = 0;
+    c.window.onCloseRequest();
+}
+
+void cancelProgram(CommandContext& c, int) {
+    if (!confirmSave(c.desktop, c.state, c.defaults)) return;
+    c.state.settings.modified = 0;
+    c.window.onCloseRequest();
+}
+
+void about(CommandContext& c, int) {
+    runAboutDialog(c.desktop);
+}
+void newPuzzle(CommandContext& c, int id) {
+    if (confirmSave(c.desktop, c.state, c.defaults)) c.jobs.startJob(c.desktop, c.state, id);
+}
+void recreate(CommandContext& c, int) {
+    recreateFromSerial(c.desktop, c.state, c.defaults);
+}
+void save(CommandContext& c, int) {
+    savePuzzle(c.desktop, c.state);
+}
+void load(CommandContext& c, int) {
+    loadPuzzle(c.desktop, c.state, c.defaults);
+}
+void expressMode(CommandContext& c, int id) {
+    chooseExpressMode(c.desktop, c.state, id - kCommandFirstExpressMode);
+}
+void erase(CommandContext& c, int) {
+    eraseSolving(c.desktop, c.state);
+}
+void candidates(CommandContext& c, int) {
+    showAllCandidates(c.desktop, c.state);
+}
+void answer(CommandContext& c, int) {
+    openAnswer(c.desktop, c.state);
+}
+void job(CommandContext& c, int id) {
+    c.jobs.startJob(c.desktop, c.state, id);
+}
+void handBuild(CommandContext& c, int) {
+    startHandBuild(c.desktop, c.state, c.defaults);
+}
+void defaultSettings(CommandContext& c, int) {
+    changeDefaultSettings(c.desktop, c.state, c.defaults);
+}
+void recordRegions(CommandContext& c, int id) {
+    if (chooseRegionRecording(c.desktop, c.state)) c.jobs.startJob(c.desktop, c.state, id);
+}
+void level(CommandContext& c, int id) {
+    chooseLevel(c.desktop, c.state, id - kCommandFirstLevel);
+}
+void registerButton(CommandContext& c, int) {
+    pressRegister(c.desktop, c.state);
+}
+void withoutAnswerButton(CommandContext& c, int) {
+    pressWithoutAnswer(c.desktop, c.state);
+}
+void cancelHandBuildButton(CommandContext& c, int) {
+    pressCancelHandBuild(c.desktop, c.state);
+}
+
+// --- the table ---------------------------------------------------------------------
+
+using P = MenuPlace;
+constexpr PatternRule E = PatternRule::kEnable;
+constexpr PatternRule G = PatternRule::kGrey;
+constexpr PatternRule A = PatternRule::kByAnswer;
+constexpr PatternRule U = PatternRule::kUntouched;
+constexpr bool kSeparator = true;
+constexpr bool kBusyRefused = true;
+
+// The commands that replace the puzzle or leave the board alone: open unless
+// building by hand.
+constexpr PatternCells kOutsideBuild = {E, E, U, U, G, U};
+constexpr PatternCells kNoCells = {U, U, U, U, U, U};
+// No pattern enables Extra-terrestrial: a level of 7 only comes from the
+// settings file.
+constexpr PatternCells kNeverEnabled = {G, U, U, U, G, U};
+
+constexpr CommandRow levelRow(int difficultyClass, bool separatorBefore) {
+    return CommandRow{levelCommand(difficultyClass),
+                      P::kLevel,
+                      separatorBefore,
+                      kClassNames[difficultyClass].menuName,
+                      static_cast<char>('0' + difficultyClass),
+                      true,
+                      difficultyClass == kHighestClass ? kNeverEnabled : kOutsideBuild,
+                      kBusyRefused,
+                      kJobNone,
+                      level};
+}
+
+// clang-format off
+constexpr CommandRow kRows[] = {
+//   id                         place       separator   text                                 key  check  patterns 0 1,4 2 8 16 32  busy           job                  handler
+    {kCommandLoadPuzzle,        P::kFile,    false,      "Load Puzzle",                       'L', false, kOutsideBuild,              kBusyRefused,  kJobNone,            load},
+    {kCommandSavePuzzle,        P::kFile,    false,      "Save Puzzle",                       'S', false, {G, E, G, U, G, U},         kBusyRefused,  kJobNone,            save},
+    {kCommandExit,              P::kFile,    kSeparator, "Exit",                              'X', false, kNoCells,                   kBusyRefused,  kJobNone,            exitProgram},
+    {kCommandNewPuzzle,         P::kPuzzle,  false,      "New Puzzle",                        'N', false, kOutsideBuild,              kBusyRefused,  kJobNewPuzzle,       newPuzzle},
+    levelRow(0, false),
+    levelRow(1, kSeparator),
+    levelRow(2, false),
+    levelRow(3, false),
+    levelRow(4, false),
+    levelRow(5, kSeparator),
+    levelRow(6, false),
+    levelRow(7, false),
+    {kCommandHandBuildPuzzle,   P::kPuzzle,  kSeparator, "Hand-build Puzzle",                 'H', false, kOutsideBuild,              kBusyRefused,  kJobNone,            handBuild},
+    // Recreating replaces the puzzle like "New Puzzle".
+    {kCommandRecreatePuzzle,    P::kPuzzle,  false,      "Recreate from Serial Number...",    0,   false, kOutsideBuild,              kBusyRefused,  kJobNone,            recreate},
+    {kCommandShowCandidates,    P::kSolve,   false,      "Show Candidates",                   'C', false, {G, E, U, G, E, E},         kBusyRefused,  kJobNone,            candidates},
+    {kCommandPencilMarks,       P::kSolve,   kSeparator, "Pencil Marks",                      'P', false, {G, E, U, G, G, E},         kBusyRefused,  kJobSolve,           job},
+    {kCommandBacktracking,      P::kSolve,   false,      "Backtracking",                      'B', false, {G, E, U, G, G, E},         kBusyRefused,  kJobSolve,           job},
+    {kCommandCheckSolvable,     P::kSolve,   kSeparator, "Check Solvable",                    'U', false, {G, E, U, G, E, E},         kBusyRefused,  kJobCheckSolvable,   job},
+    // The hint names a key that has no accelerator; the item is menu-only.
+    {kCommandCheckMultiple,     P::kSolve,   false,      "Check Multiple\tCtrl + Shift + U",  0,   false, {G, E, U, G, E, E},         kBusyRefused,  kJobCheckMultiple,   job},
+    {kCommandOpenAnswer,        P::kSolve,   kSeparator, "Open Answer",                       'O', false, {G, A, U, G, G, U},         kBusyRefused,  kJobNone,            answer},
+    {kCommandEraseSolving,      P::kExpress, false,      "Erase Solving And Candidates",      'R', false, {G, E, U, E, E, E},         kBusyRefused,  kJobNone,            erase},
+    {kCommandNotExpressMistake, P::kExpress, kSeparator, "Not Express Mistake",               'E', true,  {G, E, U, G, G, U},         kBusyRefused,  kJobNone,            expressMode},
+    {kCommandVisibleMistake,    P::kExpress, false,      "Visible Mistake",                   'V', true,  {G, E, U, G, G, U},         kBusyRefused,  kJobNone,            expressMode},
+    {kCommandAbsoluteMistake,   P::kExpress, false,      "Absolute Mistake",                  'A', true,  {G, A, U, G, G, U},         kBusyRefused,  kJobNone,            expressMode},
+    {kCommandDefaultSettings,   P::kOption,  false,      "Default Settings",                  'D', false, kOutsideBuild,              kBusyRefused,  kJobNone,            defaultSettings},
+    // Recording regions leaves the board alone like "Default Settings".
+    {kCommandRecordRegions,     P::kOption,  false,      "Record Regions of Multi Answer...", 0,   false, kOutsideBuild,              kBusyRefused,  kJobRecordRegions,   recordRegions},
+    // "About" is in no pattern and never greyed, not even while a job runs.
+    {kCommandAbout,             P::kOption,  kSeparator, "About",                             'T', false, kNoCells,                   false,         kJobNone,            about},
+    // Without a menu item: the dialog's cancel and the hand-build buttons.
+    {kCommandCancel,            P::kNone,    false,      "",                                  0,   false, kNoCells,                   kBusyRefused,  kJobNone,            cancelProgram},
+    {kButtonRegister,           P::kNone,    false,      "",                                  0,   false, kNoCells,                   kBusyRefused,  kJobNone,            registerButton},
+    {kButtonWithoutAnswer,      P::kNone,    false,      "",                                  0,   false, kNoCells,                   kBusyRefused,  kJobNone,            withoutAnswerButton},
+    {kButtonCancelHandBuild,    P::kNone,    false,      "",                                  0,   false, kNoCells,                   kBusyRefused,  kJobNone,            cancelHandBuildButton},
+};
+// clang-format on
+
+struct Popup {
+    MenuPlace place;
+    const char* title;
+    MenuPlace parent;  // kNone: on the menu bar
+};
+
+constexpr Popup kPopups[] = {
+    {P::kFile, "File(&F)", P::kNone},
+    {P::kPuzzle, "Puzzle(&P)", P::kNone},
+    {P::kLevel, "-- Level Setting", P::kPuzzle},
+    {P::kSolve, "Solve(&S)", P::kNone},
+    {P::kExpress, "Express(&E)", P::kNone},
+    {P::kOption, "Option(&O)", P::kNone},
+};
+
+std::string itemText(const CommandRow& row) {
+    std::string text = row.text;
+    if (row.key != 0) text += std::string("\tCtrl + ") + row.key;
+    return text;
+}
+
+// The entries of the popup at `place`, its sub-popups placed where their first
+// item falls in the rows.
+std::vector<MenuEntry> popupEntries(MenuPlace place) {
+    std::vector<MenuEntry> entries;
+    std::vector<MenuPlace> placedChildren;
+    for (const CommandRow& row : kRows) {
+        if (row.place == place) {
+            if (row.separatorBefore)
+                entries.push_back(MenuEntry{MenuEntryKind::kSeparator, 0, "", false, {}});
+            entries.push_back(
+                MenuEntry{MenuEntryKind::kItem, row.id, itemText(row), row.checkable, {}});
+            continue;
+        }
+        for (const Popup& child : kPopups) {
+            if (child.place != row.place || child.parent != place) continue;
+            bool placed = false;
+            for (MenuPlace done : placedChildren) placed = placed || done == child.place;
+            if (placed) continue;
+            placedChildren.push_back(child.place);
+            entries.push_back(MenuEntry{MenuEntryKind::kSubPopup, 0, child.title, false,
+                                        popupEntries(child.place)});
+        }
+    }
+    return entries;
+}
+
+}  // namespace
+
+CommandRows commandRows() {
+    return CommandRows{kRows, static_cast<int>(sizeof kRows / sizeof kRows[0])};
+}
+
+const CommandRow* commandRow(int id) {
+    for (const CommandRow& row : kRows) {
+        if (row.id == id) return &row;
+    }
+    return nullptr;
+}
+
+MenuDescription mainMenu() {
+    MenuDescription menu;
+    for (const Popup& popup : kPopups) {
+        if (popup.parent == P::kNone)
+            menu.popups.push_back(MenuPopup{popup.title, popupEntries(popup.place)});
+    }
+    for (const CommandRow& row : kRows) {
+        if (row.key != 0) menu.accelerators.push_back(Accelerator{row.key, kModifierCtrl, row.id});
+    }
+    return menu;
+}
+
+std::vector<int> menuItemCommands() {
+    std::vector<int> commands;
+    for (const CommandRow& row : kRows) {
+        if (row.place != P::kNone) commands.push_back(row.id);
+    }
+    return commands;
+}
+
+JobCode jobOfCommand(int command) {
+    const CommandRow* row = commandRow(command);
+    return row != nullptr ? row->job : kJobNone;
+}
+
+bool isJobNotice(int id) {
+    return jobOfCommand(id) != kJobNone;
+}
+
+}  // namespace ga
