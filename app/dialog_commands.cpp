@@ -56,16 +56,7 @@ void recreateFromSerial(Desktop& desktop, WindowState& state, Settings& defaults
 }
 
 bool chooseRegionRecording(Desktop& desktop, WindowState& state) {
-    if (runRecordRegionsDialog(desktop, state.settings, state.csvWorkingPath) != kDialogOkay) {
-        return false;
-    }
-    const Settings& request = state.settings;
-    if (const char* problem = regionRequestProblem(request.searchLevel, request.searchCount,
-                                                   request.maxRegionCells)) {
-        desktop.messageBox(problem, kAlertTitle);
-        return false;
-    }
-    return true;
+    return runRecordRegionsDialog(desktop, state.settings, state.files) == kDialogOkay;
 }
 
 void finishRegionRecording(Desktop& desktop, WindowState& state, Settings& defaults, int result) {

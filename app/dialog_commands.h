@@ -18,8 +18,7 @@ void changeDefaultSettings(Desktop& desktop, WindowState& state, Settings& defau
 void recreateFromSerial(Desktop& desktop, WindowState& state, Settings& defaults);
 
 // 1126 before its job: true when the player confirmed a search the region
-// search can take. A maximum beyond what a Region can hold is refused here
-// with a box, so the job is never started with it.
+// search can take (the dialog refuses any other).
 bool chooseRegionRecording(Desktop& desktop, WindowState& state);
 
 // After the region search's job: a file that could not be written is

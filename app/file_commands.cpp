@@ -8,6 +8,7 @@
 #include "app/menu_state.h"
 #include "app/status_messages.h"
 #include "core/checks.h"
+#include "ui/atomic_file.h"
 #include "ui/board.h"
 #include "ui/puzzle_file.h"
 #include "ui/save_question_dialog.h"
@@ -26,8 +27,7 @@ std::vector<FileFilter> puzzleFileFilters() {
 // than the field is cut before a UTF-8 continuation byte, so what shows is
 // never half a character.
 void storeFileName(Settings& settings, const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const std::string name = fileNameOf(path);
     std::size_t length = name.size();
     if (length >= sizeof settings.fileName) {
         length = sizeof settings.fileName - 1;
@@ -37,11 +37,22 @@ void storeFileName(Settings& settings, const std::string& path) {
     settings.fileName[length] = '\0';
 }
 
+// The file dialog of "Save Puzzle": true with the chosen path, false when the
+// player cancelled.
+bool askSaveName(Desktop& desktop, FileDialogMemory& files, std::string& path) {
+    FileDialogRequest request;
+    request.purpose = FileDialogRequest::Purpose::kSave;
+    request.title = "save file as ...";
+    request.filters = puzzleFileFilters();
+    request.defaultExtension = "ga";
+    return chooseFile(desktop, files, request, path);
+}
+
 SaveOutcome saveToChosenFile(Desktop& desktop, WindowState& state) {
     // Recorded at saving time: a loaded finished puzzle is offered afresh.
     state.header.finished = isComplete(state.puzzle.valueGrid) == 0 ? 1 : 0;
     std::string path;
-    if (!askSaveName(desktop, path)) return SaveOutcome::kCancelled;
+    if (!askSaveName(desktop, state.files, path)) return SaveOutcome::kCancelled;
     if (writePuzzleFile(state.header, state.puzzle, path.c_str()) != kPuzzleFileWritten) {
         showError(desktop, kErrorSaveFailed);
         return SaveOutcome::kNotWritten;
@@ -54,15 +65,6 @@ SaveOutcome saveToChosenFile(Desktop& desktop, WindowState& state) {
 }
 
 }  // namespace
-
-bool askSaveName(Desktop& desktop, std::string& path) {
-    FileDialogRequest request;
-    request.purpose = FileDialogRequest::Purpose::kSave;
-    request.title = "save file as ...";
-    request.filters = puzzleFileFilters();
-    request.defaultExtension = "ga";
-    return desktop.askFileName(request, path);
-}
 
 bool saveOnConfirm(Desktop& desktop, WindowState& state, int answer) {
     if (answer != kSaveQuestionYes) return false;
@@ -93,7 +95,7 @@ void loadPuzzle(Desktop& desktop, WindowState& state, Settings& defaults) {
     request.filters = puzzleFileFilters();
     request.defaultExtension = "ga";
     std::string path;
-    if (!desktop.askFileName(request, path)) return;
+    if (!chooseFile(desktop, state.files, request, path)) return;
 
     // Read into locals: a refused file leaves the board as it was.
     PuzzleFileHeader header;

@@ -10,10 +10,6 @@
 
 namespace ga {
 
-// The file dialog of "Save Puzzle": true with the chosen path, false when the
-// player cancelled.
-bool askSaveName(Desktop& desktop, std::string& path);
-
 // After the save question was answered `answer` (3012 "Yes", 1 "No", 2
 // "Cancel"): on "Yes" saves as "Save Puzzle" does. Returns true when the
 // caller must abandon its command: the player cancelled the file dialog, or

@@ -8,6 +8,7 @@
 #include "app/menu_state.h"
 #include "core/puzzle_record.h"
 #include "platform/desktop.h"
+#include "ui/file_dialog.h"
 #include "ui/puzzle_file.h"
 #include "ui/settings.h"
 
@@ -25,8 +26,8 @@ struct WindowState {
     int handBuildStage = 0;           // 0 not building, 1 the clues, 2 the answer
     PuzzleRecord handBuildBackup{};   // the puzzle a hand-build started from
     int modifiedBeforeHandBuild = 0;  // and whether it was unsaved
-    // The record-regions dialog's chosen CSV file; it lives for the run.
-    std::string csvWorkingPath;
+    // The file dialogs' last folder and the chosen CSV file; they live for the run.
+    FileDialogMemory files;
     // The menu as it stood when hand-building started, for its Cancel.
     MenuSnapshot menuBeforeHandBuild;
 };

@@ -35,6 +35,24 @@ int checkSerial(const uint32_t (&parts)[kSerialParts]) {
     return kSerialAccepted;
 }
 
+uint32_t readSerialPart(std::string_view text) {
+    std::size_t at = text.find_first_not_of(" \t\n\v\f\r");
+    if (at == std::string_view::npos) return 0;
+    if (text.substr(at, 2) == "0x" || text.substr(at, 2) == "0X") at += 2;
+    uint32_t value = 0;
+    for (; at < text.size(); ++at) {
+        const char c = text[at];
+        const int digit = c >= '0' && c <= '9'   ? c - '0'
+                          : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                          : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                 : -1;
+        if (digit < 0) break;
+        if (value > 0x0FFFFFFFu) return 0xFFFFFFFFu;
+        value = (value << 4) | static_cast<uint32_t>(digit);
+    }
+    return value;
+}
+
 const char* serialRefusalText(int check) {
     switch (check) {
         case kSerialIllegal:

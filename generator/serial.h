@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "core/puzzle_record.h"
 
@@ -32,6 +33,13 @@ enum SerialCheck : int { kSerialAccepted = 0, kSerialIllegal = 1, kSerialOutOfRa
 
 // The relabel test first, then the ranges of parts 1 to 5 in order.
 int checkSerial(const uint32_t (&parts)[kSerialParts]);
+
+// Reads a part as typed: leading white space, an optional "0x" or "0X", then
+// hexadecimal digits up to the first other character; no digit reads as 0. A
+// value beyond 32 bits reads as 0xFFFFFFFF, which no part accepts. No sign is
+// taken: "-1" reads as 0. The recreate dialog and the command line both read
+// parts this way.
+uint32_t readSerialPart(std::string_view text);
 
 // The text that refuses a serial number, or null for kSerialAccepted.
 const char* serialRefusalText(int check);

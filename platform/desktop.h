@@ -118,6 +118,8 @@ class Desktop {
     // --- files ------------------------------------------------------------
     // The folder of the running executable, ending in '/'.
     virtual std::string executableFolder() = 0;
+    // The user's home folder, ending in '/'.
+    virtual std::string homeFolder() = 0;
 };
 
 }  // namespace ga

@@ -102,6 +102,7 @@ struct FileDialogRequest {
     std::vector<FileFilter> filters;  // the first is selected
     std::string defaultExtension;     // without its dot; added to a name typed without one
     std::string proposedPath;         // shown in the name field; may be empty
+    std::string startFolder;          // shown first unless proposedPath names a folder
 };
 
 }  // namespace ga

@@ -294,6 +294,12 @@ std::string FakeDesktop::executableFolder() {
     return executableFolder_;
 }
 
+std::string FakeDesktop::homeFolder() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    record("homeFolder");
+    return "/home/player/";
+}
+
 // --- scripting -----------------------------------------------------------------
 
 void FakeDesktop::addMenuItems(const std::vector<int>& commands) {

@@ -15,7 +15,7 @@
 //   enableMenuItem 1112 0         checkMenuItem 1210 1
 //   messageBox "text" "title"     createProgressBar 30 281 240 11
 //   progressBar                   progress show | progress hide | progress position 40
-//   sendCommandFromWorker 1110    executableFolder
+//   sendCommandFromWorker 1110    executableFolder            homeFolder
 //   runDialog 3000 -> 2           askFileName save "save file as ..." -> "a/b.ga"
 //                                 askFileName open "open file selected" -> cancelled
 //
@@ -99,6 +99,7 @@ class FakeDesktop : public Desktop {
     ProgressSink* progressBar() override;
     void sendCommandFromWorker(int command) override;
     std::string executableFolder() override;
+    std::string homeFolder() override;  // "/home/player/"
 
     // --- scripting ---------------------------------------------------------------
     // Menu items exist only once added (enabled, unchecked, as a freshly built

@@ -3,10 +3,12 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 
@@ -71,6 +73,23 @@ bool writeAll(int fd, const unsigned char* bytes, std::size_t size) {
     return true;
 }
 
+// The file a save really replaces: a symbolic link is followed to its target
+// (relative targets count from the link's folder), so that the link stays and
+// the target gets the new content. Gives up after as many links as the system
+// itself would follow.
+std::string followLinks(std::string path) {
+    for (int links = 0; links < 40; ++links) {
+        struct stat status;
+        if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return path;
+        char target[PATH_MAX];
+        const ssize_t length = ::readlink(path.c_str(), target, sizeof target);
+        if (length <= 0 || static_cast<std::size_t>(length) >= sizeof target) return path;
+        const std::string followed(target, static_cast<std::size_t>(length));
+        path = followed[0] == '/' ? followed : folderOf(path) + followed;
+    }
+    return path;
+}
+
 }  // namespace
 
 std::string folderOf(const std::string& path) {
@@ -78,15 +97,24 @@ std::string folderOf(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-ReplaceResult replaceFileContent(const std::string& path, const unsigned char* bytes,
+std::string fileNameOf(const std::string& path) {
+    return path.substr(folderOf(path).size());
+}
+
+ReplaceResult replaceFileContent(const std::string& linkOrPath, const unsigned char* bytes,
                                  std::size_t size) {
+    const std::string path = followLinks(linkOrPath);
     std::string freshPath;
     const int fd = createFreshFile(folderOf(path), freshPath);
     if (fd < 0) return ReplaceResult::kNotCreated;
 
+    // The earlier file's permission bits stay; a new file gets 0666 less the umask.
+    struct stat earlier;
+    bool written =
+        ::stat(path.c_str(), &earlier) != 0 || ::fchmod(fd, earlier.st_mode & 07777) == 0;
     // The bytes reach the disk before the rename, so that a crash leaves
     // either the earlier file or the complete new one.
-    bool written = writeAll(fd, bytes, size) && ::fsync(fd) == 0;
+    written = written && writeAll(fd, bytes, size) && ::fsync(fd) == 0;
     int failure = errno;
     if (::close(fd) != 0 && written) {
         written = false;

@@ -1,6 +1,8 @@
 // Replacing a file's content safely: the bytes go into a fresh hidden file
 // beside the target, reach the disk, and are then renamed over the target, so
-// that a failure at any point leaves the earlier file as it was.
+// that a failure at any point leaves the earlier file as it was. A symbolic
+// link is followed: its target is replaced and the link stays. The earlier
+// file's permission bits are kept.
 #pragma once
 
 #include <cstddef>
@@ -24,5 +26,7 @@ bool canCreateFilesIn(const std::string& folder);
 
 // The folder part of a path with its trailing '/', or "" for a bare name.
 std::string folderOf(const std::string& path);
+// The part after the last '/': the file's name.
+std::string fileNameOf(const std::string& path);
 
 }  // namespace ga

@@ -4,20 +4,6 @@
 
 namespace ga {
 
-namespace {
-
-// The ranges the settings reader accepts. Level 7 has no entry in the list
-// (it is never offered) but may be stored, so it is kept until the player
-// chooses another.
-constexpr int kHighestExpressMode = 2;
-constexpr int kHighestLevel = 7;
-
-int storable(int value, int highest, int fallback) {
-    return value >= 0 && value <= highest ? value : fallback;
-}
-
-}  // namespace
-
 DialogTemplate defaultSettingsTemplate() {
     using K = DialogControlKind;
     DialogTemplate t;
@@ -75,12 +61,10 @@ void DefaultSettingsEvents::onCommand(DialogHost& dialog, int id) {
             reflectToCurrent_ = dialog.checked(id);
             return;
         case kDialogOkay: {
-            // A damaged value the player left alone is stored as the reader
-            // would repair it, never as read.
-            Settings fresh;
-            setDefaultSettings(fresh);
-            defaults_.expressMode = storable(expressMode_, kHighestExpressMode, fresh.expressMode);
-            defaults_.level = storable(level_, kHighestLevel, fresh.level);
+            // Both come from the repaired file or from the lists, so both are
+            // in range; level 7, never offered, stays until another is chosen.
+            defaults_.expressMode = expressMode_;
+            defaults_.level = level_;
             defaults_.neverConfirmSave = neverConfirmSave_ ? 1 : 0;
             current_.reflectToCurrent = reflectToCurrent_ ? 1 : 0;
             dialog.end(kDialogOkay);

@@ -7,35 +7,14 @@
 #include "core/difficulty_class.h"
 #include "core/regions.h"
 #include "generator/generation.h"
+#include "ui/atomic_file.h"
+#include "ui/board.h"
 
 namespace ga {
 
 namespace {
 
-constexpr int kCountStep = 100;
-constexpr int kLowestCount = 100;
-constexpr int kHighestCount = 1000;
 constexpr int kCellsStep = 1;
-constexpr int kLowestCells = 4;
-constexpr int kHighestCells = 36;
-// Nine decimal digits always fit an int, whatever the player types.
-constexpr int kMostDigitsRead = 9;
-
-std::string afterLastSlash(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-int leadingNumber(const std::string& text) {
-    int value = 0;
-    int digits = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9' || digits == kMostDigitsRead) break;
-        value = value * 10 + (c - '0');
-        ++digits;
-    }
-    return value;
-}
 
 // Up (delta < 0) and down test the bound before stepping, so a value off the
 // step grid can pass a bound by less than one step (950 goes up to 1050).
@@ -74,8 +53,8 @@ DialogTemplate recordRegionsTemplate() {
 }
 
 RecordRegionsEvents::RecordRegionsEvents(Desktop& desktop, Settings& current,
-                                         std::string& workingPath)
-    : desktop_(desktop), current_(current), workingPath_(workingPath) {}
+                                         FileDialogMemory& files)
+    : desktop_(desktop), current_(current), files_(files), workingPath_(files.csvWorkingPath) {}
 
 void RecordRegionsEvents::onInit(DialogHost& dialog) {
     const std::string stored(current_.csvPath, strnlen(current_.csvPath, kSettingsTextBytes));
@@ -91,7 +70,7 @@ void RecordRegionsEvents::onInit(DialogHost& dialog) {
             hasFile_ = true;
         }
     }
-    showFile(dialog, hasFile_ ? afterLastSlash(stored) : std::string("no file"));
+    showFile(dialog, hasFile_ ? fileNameOf(stored) : std::string("no file"));
 
     level_ = current_.searchLevel;
     count_ = current_.searchCount;
@@ -126,7 +105,7 @@ void RecordRegionsEvents::chooseFile(DialogHost& dialog) {
     request.defaultExtension = "csv";
     request.proposedPath = workingPath_;
     std::string chosen;
-    if (!desktop_.askFileName(request, chosen) || chosen.empty()) return;
+    if (!ga::chooseFile(desktop_, files_, request, chosen)) return;
     // The path is kept in a 260-byte text with its NUL; a longer one could
     // never be opened by the search, so it is refused at once.
     if (chosen.size() >= static_cast<size_t>(kSettingsTextBytes)) {
@@ -135,13 +114,13 @@ void RecordRegionsEvents::chooseFile(DialogHost& dialog) {
     }
     workingPath_ = chosen;
     hasFile_ = true;
-    showFile(dialog, afterLastSlash(chosen));
+    showFile(dialog, fileNameOf(chosen));
     enableRecordControls(dialog, true);
 }
 
 void RecordRegionsEvents::readFields(DialogHost& dialog) {
-    count_ = leadingNumber(dialog.text(kSearchCountFieldId));
-    maximum_ = leadingNumber(dialog.text(kMaxRegionCellsFieldId));
+    count_ = typedNumber(dialog.text(kSearchCountFieldId));
+    maximum_ = typedNumber(dialog.text(kMaxRegionCellsFieldId));
 }
 
 void RecordRegionsEvents::onCommand(DialogHost& dialog, int id) {
@@ -155,16 +134,21 @@ void RecordRegionsEvents::onCommand(DialogHost& dialog, int id) {
             return;
         }
         case kSearchCountFieldId:
-            count_ = leadingNumber(dialog.text(id));
+            count_ = typedNumber(dialog.text(id));
             return;
         case kMaxRegionCellsFieldId:
-            maximum_ = leadingNumber(dialog.text(id));
+            maximum_ = typedNumber(dialog.text(id));
             return;
         case kSaveRegionDefaultsBoxId:
             saveAsDefault_ = dialog.checked(id);
             return;
         case kDialogOkay:
             if (!hasFile_ || workingPath_.size() >= static_cast<size_t>(kSettingsTextBytes)) {
+                return;
+            }
+            // Refused here, so that the player can mend the numbers and keep the file.
+            if (const char* problem = regionRequestProblem(level_, count_, maximum_)) {
+                desktop_.messageBox(problem, "alert");
                 return;
             }
             std::memset(current_.csvPath, 0, sizeof current_.csvPath);
@@ -186,17 +170,17 @@ void RecordRegionsEvents::onCommand(DialogHost& dialog, int id) {
 void RecordRegionsEvents::onUpDown(DialogHost& dialog, int id, int delta) {
     readFields(dialog);
     if (id == kSearchCountArrowsId) {
-        step(count_, delta, kCountStep, kLowestCount, kHighestCount);
+        step(count_, delta, kSearchCountStep, kLowestSearchCount, kHighestSearchCount);
         dialog.setText(kSearchCountFieldId, std::to_string(count_));
     } else if (id == kMaxRegionCellsArrowsId) {
-        step(maximum_, delta, kCellsStep, kLowestCells, kHighestCells);
+        step(maximum_, delta, kCellsStep, kLowestRegionCells, kHighestRegionCells);
         dialog.setText(kMaxRegionCellsFieldId, std::to_string(maximum_));
     }
 }
 
-int runRecordRegionsDialog(Desktop& desktop, Settings& current, std::string& workingPath) {
+int runRecordRegionsDialog(Desktop& desktop, Settings& current, FileDialogMemory& files) {
     const DialogTemplate dialog = recordRegionsTemplate();
-    RecordRegionsEvents events(desktop, current, workingPath);
+    RecordRegionsEvents events(desktop, current, files);
     return desktop.runDialog(dialog, events);
 }
 

@@ -1,12 +1,14 @@
 // The "record regions of multi answer" dialog: the CSV file the Regions are
 // written to, and the level, count and size of the search. The dialog stores
-// numbers as typed; the search itself refuses values it cannot use.
+// numbers as typed, but "Okay" refuses, with the dialog left open, what the
+// search cannot take.
 #pragma once
 
 #include <string>
 
 #include "platform/desktop.h"
 #include "platform/dialog.h"
+#include "ui/file_dialog.h"
 #include "ui/settings.h"
 
 namespace ga {
@@ -23,11 +25,11 @@ constexpr int kSaveRegionDefaultsBoxId = 4100;
 
 DialogTemplate recordRegionsTemplate();
 
-// `workingPath` is the path being worked on, kept by the window from one
-// opening to the next: the file dialog proposes it.
+// `files.csvWorkingPath` is the path being worked on, kept by the window from
+// one opening to the next: the file dialog proposes it.
 class RecordRegionsEvents : public DialogEvents {
   public:
-    RecordRegionsEvents(Desktop& desktop, Settings& current, std::string& workingPath);
+    RecordRegionsEvents(Desktop& desktop, Settings& current, FileDialogMemory& files);
     void onInit(DialogHost& dialog) override;
     void onCommand(DialogHost& dialog, int id) override;
     void onUpDown(DialogHost& dialog, int id, int delta) override;
@@ -40,6 +42,7 @@ class RecordRegionsEvents : public DialogEvents {
 
     Desktop& desktop_;
     Settings& current_;
+    FileDialogMemory& files_;
     std::string& workingPath_;
     bool hasFile_ = false;
     int level_ = 0;
@@ -50,6 +53,6 @@ class RecordRegionsEvents : public DialogEvents {
 
 // 1 after "Okay" (only possible once a file is chosen), 2 after "Cancel" or
 // the close box (nothing stored).
-int runRecordRegionsDialog(Desktop& desktop, Settings& current, std::string& workingPath);
+int runRecordRegionsDialog(Desktop& desktop, Settings& current, FileDialogMemory& files);
 
 }  // namespace ga

@@ -10,17 +10,6 @@ namespace {
 
 constexpr int kPartCharacters = 10;  // "0x" and eight digits
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
-bool isSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
 std::string hexText(uint32_t value) {
     char text[16];
     std::snprintf(text, sizeof text, "0x%X", static_cast<unsigned>(value));
@@ -28,20 +17,6 @@ std::string hexText(uint32_t value) {
 }
 
 }  // namespace
-
-uint32_t readHexPart(const std::string& text) {
-    size_t at = 0;
-    while (at < text.size() && isSpace(text[at])) ++at;
-    if (text.compare(at, 2, "0x") == 0 || text.compare(at, 2, "0X") == 0) at += 2;
-    uint32_t value = 0;
-    for (; at < text.size(); ++at) {
-        const int digit = hexDigit(text[at]);
-        if (digit < 0) break;
-        if (value > 0x0FFFFFFFu) return 0xFFFFFFFFu;
-        value = (value << 4) | static_cast<uint32_t>(digit);
-    }
-    return value;
-}
 
 DialogTemplate recreateTemplate() {
     using K = DialogControlKind;
@@ -88,7 +63,7 @@ void RecreateEvents::onInit(DialogHost& dialog) {
 
 void RecreateEvents::onCommand(DialogHost& dialog, int id) {
     if (id >= kFirstSerialFieldId && id < kFirstSerialFieldId + kSerialParts) {
-        parts_[id - kFirstSerialFieldId] = readHexPart(dialog.text(id));
+        parts_[id - kFirstSerialFieldId] = readSerialPart(dialog.text(id));
         return;
     }
     switch (id) {
@@ -120,7 +95,7 @@ void RecreateEvents::onUpDown(DialogHost& dialog, int id, int delta) {
     const int part = id - kFirstSerialArrowsId;
     if (part < 0 || part >= kSerialParts) return;
     for (int each = 0; each < kSerialParts; ++each) {
-        parts_[each] = readHexPart(dialog.text(kFirstSerialFieldId + each));
+        parts_[each] = readSerialPart(dialog.text(kFirstSerialFieldId + each));
     }
     uint32_t& value = parts_[part];
     if (delta < 0 && value < kSerialHighest[part]) ++value;

@@ -17,12 +17,6 @@ constexpr int kFirstSerialFieldId = 5011;   // parts 1..5: 5011..5015
 constexpr int kFirstSerialArrowsId = 5021;  // parts 1..5: 5021..5025
 constexpr int kSaveSerialDefaultsBoxId = 5100;
 
-// Reads a part as typed: leading white space, an optional "0x" or "0X", then
-// hexadecimal digits up to the first other character; no digit reads as 0. A
-// value beyond 32 bits reads as 0xFFFFFFFF, which no part accepts. No sign is
-// taken: "-1" reads as 0.
-uint32_t readHexPart(const std::string& text);
-
 DialogTemplate recreateTemplate();
 
 class RecreateEvents : public DialogEvents {

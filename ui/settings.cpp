@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "core/regions.h"
+#include "generator/serial.h"
 #include "platform/desktop.h"
 
 namespace ga {
@@ -71,6 +71,11 @@ class FieldRepair {
         field = fallback;
         replaced_ = true;
     }
+    void keepIf(bool inRange, uint32_t& field, uint32_t fallback) {
+        if (inRange) return;
+        field = fallback;
+        replaced_ = true;
+    }
     void keepIf(bool inRange, char (&text)[kSettingsTextBytes]) {
         if (inRange) return;
         std::memset(text, 0, sizeof text);
@@ -125,15 +130,23 @@ bool repairSettings(Settings& s) {
     repair.keepIf(isTerminated(s.fileName), s.fileName);
     repair.keepIf(s.candidateDepth >= 0 && s.candidateDepth <= 2, s.candidateDepth, 0);
     repair.keepIf(isStatusCode(s.statusCode), s.statusCode, 0);
-    repair.keepIf(s.expressMode >= 0 && s.expressMode <= 2, s.expressMode, kDefaultExpressMode);
-    repair.keepIf(s.level >= 0 && s.level <= 7, s.level, kDefaultLevel);
+    repair.keepIf(s.expressMode >= 0 && s.expressMode <= kHighestExpressMode, s.expressMode,
+                  kDefaultExpressMode);
+    repair.keepIf(s.level >= 0 && s.level <= kHighestNewPuzzleLevel, s.level, kDefaultLevel);
     repair.keepIf(isFlag(s.neverConfirmSave), s.neverConfirmSave, 0);
     repair.keepIf(isFlag(s.checkBeforeSolve), s.checkBeforeSolve, 0);
     repair.keepIf(isTerminated(s.csvPath), s.csvPath);
-    repair.keepIf(s.searchLevel >= 0 && s.searchLevel <= 4, s.searchLevel, kDefaultSearchLevel);
-    repair.keepIf(s.searchCount >= 0, s.searchCount, kDefaultSearchCount);
-    repair.keepIf(s.maxRegionCells >= 0 && s.maxRegionCells <= kMaxRegionCells, s.maxRegionCells,
-                  kDefaultMaxRegionCells);
+    repair.keepIf(s.searchLevel >= 0 && s.searchLevel <= kHighestSearchLevel, s.searchLevel,
+                  kDefaultSearchLevel);
+    repair.keepIf(s.searchCount >= kLowestSearchCount && s.searchCount <= kHighestSearchCount,
+                  s.searchCount, kDefaultSearchCount);
+    repair.keepIf(s.maxRegionCells >= kLowestRegionCells && s.maxRegionCells <= kHighestRegionCells,
+                  s.maxRegionCells, kDefaultMaxRegionCells);
+    for (int part = 0; part < kSerialParts; ++part) {
+        uint32_t& value = s.recreateSerial[part];
+        repair.keepIf(value >= kSerialLowest[part] && value <= kSerialHighest[part], value,
+                      kDefaultRecreateSerial[part]);
+    }
     bool replaced = repair.replacedAny();
     if (!hasSaneGeometry(s)) {
         s.screenWidth = s.screenHeight = 0;

@@ -21,6 +21,18 @@ class Desktop;
 constexpr int kSettingsBytes = 684;
 constexpr int kSettingsTextBytes = 260;
 
+// The ranges the dialogs offer for the fields they show; a field read from the
+// settings file outside its range takes its default (repairSettings). The
+// serial parts keep to the ranges of generator/serial.h.
+constexpr int kHighestExpressMode = 2;
+constexpr int kHighestNewPuzzleLevel = 7;  // stored, though the list offers 0..6
+constexpr int kHighestSearchLevel = 4;
+constexpr int kLowestSearchCount = 100;
+constexpr int kHighestSearchCount = 1000;
+constexpr int kSearchCountStep = 100;
+constexpr int kLowestRegionCells = 4;
+constexpr int kHighestRegionCells = 36;
+
 // Left, top, right, bottom on the screen, in pixels.
 struct SettingsRect {
     int32_t left = 0, top = 0, right = 0, bottom = 0;
@@ -98,12 +110,12 @@ void setDefaultSettings(Settings& defaults);
 void applyPendingDefaults(Settings& defaults, Settings& current);
 
 // A file may have been edited or cut short by other means. Every field
-// outside its range is given its default (see setDefaultSettings; working
-// fields 0; a text without a NUL within its 260 bytes becomes empty; any
-// window geometry beyond what a screen can have zeroes all of it, so the
-// window is measured and centred as on a first start). Fields in range are
-// kept exactly. recreateSerial is kept as read: the recreate dialog checks
-// every part before it is used. Returns whether anything was replaced.
+// outside its range (above; the dialogs show no other) is given its default
+// (see setDefaultSettings; working fields 0; a text without a NUL within its
+// 260 bytes becomes empty; any window geometry beyond what a screen can have
+// zeroes all of it, so the window is measured and centred as on a first
+// start). Fields in range are kept exactly. Returns whether anything was
+// replaced.
 bool repairSettings(Settings& settings);
 
 // Puts the main window where the default Settings say. The first time

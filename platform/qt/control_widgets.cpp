@@ -8,6 +8,7 @@
 #include <QString>
 #include <QTextOption>
 
+#include "platform/qt/qt_text.h"
 #include "platform/qt/window_metrics.h"
 
 namespace ga {
@@ -180,7 +181,7 @@ QWidget* makeControl(ControlKind kind, QWidget& parent) {
 }
 
 void setControlText(QWidget& control, const std::string& text) {
-    QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    QString shown = toQt(text);
     if (auto* edit = qobject_cast<QPlainTextEdit*>(&control)) {
         edit->setPlainText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     } else if (auto* field = qobject_cast<QLineEdit*>(&control)) {
@@ -199,7 +200,7 @@ std::string controlText(const QWidget& control) {
     } else if (auto* button = qobject_cast<const QPushButton*>(&control)) {
         text = button->text();
     }
-    return text.toStdString();
+    return fromQt(text);
 }
 
 }  // namespace ga

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/qt/qt_text.h"
 #include "platform/qt/window_metrics.h"
 
 namespace ga {
@@ -26,10 +27,6 @@ namespace {
 constexpr int kDialogFontPoints = 9;
 // QLineEdit's own limit, which stands for "no limit".
 constexpr int kUnlimitedText = 32767;
-
-QString fromStd(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QFont dialogFont() {
     QFont font(QStringLiteral("Arial"));
@@ -63,7 +60,7 @@ QWidget* modalOwner(QWidget& mainWindow) {
 DialogWindow::DialogWindow(const DialogTemplate& dialog, DialogEvents& events, QWidget* owner)
     : QDialog(owner), events_(events) {
     setObjectName(QStringLiteral("dialog_%1").arg(dialog.id));
-    setWindowTitle(fromStd(dialog.title));
+    setWindowTitle(toQt(dialog.title));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -89,7 +86,7 @@ void DialogWindow::build(const DialogTemplate& dialog) {
 }
 
 QWidget* DialogWindow::makeControl(const DialogControl& control) {
-    const QString text = fromStd(control.text);
+    const QString text = toQt(control.text);
     const int id = control.id;
     QRect rect = toPixels(control, font());
     QWidget* widget = nullptr;
@@ -259,7 +256,7 @@ bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void DialogWindow::setText(int id, const std::string& text) {
     QWidget* widget = control(id);
-    const QString shown = fromStd(text);
+    const QString shown = toQt(text);
     if (auto* field = qobject_cast<QLineEdit*>(widget)) {
         field->setText(shown);
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
@@ -281,7 +278,7 @@ std::string DialogWindow::text(int id) {
     } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
         shown = list->currentText();
     }
-    return shown.toStdString();
+    return fromQt(shown);
 }
 
 void DialogWindow::setTextLimit(int id, int characters) {
@@ -294,7 +291,7 @@ void DialogWindow::setItems(int id, const std::vector<std::string>& items) {
     auto* list = qobject_cast<QComboBox*>(find(id, DialogControlKind::kSelectionList));
     if (list == nullptr) return;
     QStringList entries;
-    for (const std::string& item : items) entries << fromStd(item);
+    for (const std::string& item : items) entries << toQt(item);
     list->clear();
     list->addItems(entries);
     // Filling a box selects its first entry; a fresh list has none selected.

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -21,6 +22,7 @@
 #include "platform/qt/control_widgets.h"
 #include "platform/qt/menu_bar_builder.h"
 #include "platform/qt/progress_bar_bridge.h"
+#include "platform/qt/qt_text.h"
 #include "platform/qt/window_metrics.h"
 
 namespace ga {
@@ -30,10 +32,6 @@ namespace {
 constexpr int kBigFontLineHeight = 40;
 constexpr int kSmallFontLineHeight = 18;
 const QColor kClientBackground(192, 192, 192);
-
-QString fromStd(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QRect toQRect(const ControlRect& rect) {
     return QRect(rect.x, rect.y, rect.width, rect.height);
@@ -101,7 +99,7 @@ void QtDesktop::runCommand(int command) {
 // --- the main window -------------------------------------------------------------
 
 void QtDesktop::setTitle(const std::string& title) {
-    setWindowTitle(fromStd(title));
+    setWindowTitle(toQt(title));
 }
 
 int QtDesktop::clientWidth() {
@@ -259,8 +257,8 @@ QAction* QtDesktop::menuItem(int command) const {
 // --- boxes ---------------------------------------------------------------------------
 
 void QtDesktop::messageBox(const std::string& text, const std::string& title) {
-    QMessageBox box(QMessageBox::NoIcon, fromStd(title),
-                    fromStd(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+    QMessageBox box(QMessageBox::NoIcon, toQt(title),
+                    toQt(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
                     QMessageBox::Ok,
                     QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this);
     box.exec();
@@ -300,8 +298,12 @@ void QtDesktop::sendCommandFromWorker(int command) {
         this, [this, command] { runCommand(command); }, Qt::BlockingQueuedConnection);
 }
 
+std::string QtDesktop::homeFolder() {
+    return fromQt(QDir::homePath() + QLatin1Char('/'));
+}
+
 std::string QtDesktop::executableFolder() {
-    return (QCoreApplication::applicationDirPath() + QLatin1Char('/')).toStdString();
+    return fromQt(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
 }
 
 // --- events ----------------------------------------------------------------------------------

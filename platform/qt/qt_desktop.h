@@ -81,6 +81,7 @@ class QtDesktop : public QMainWindow, public Desktop {
     ProgressSink* progressBar() override;
     void sendCommandFromWorker(int command) override;
     std::string executableFolder() override;
+    std::string homeFolder() override;
 
     // --- for tests and screenshots --------------------------------------------
     QWidget* control(int id) const;

@@ -6,21 +6,18 @@
 
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/qt_desktop.h"
+#include "platform/qt/qt_text.h"
 
 namespace ga {
 
 namespace {
 
-QString fromStd(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Qt reads a filter's patterns from the parentheses of its name; a name
 // without them would be taken word by word as patterns.
 QString filterOf(const FileFilter& filter) {
-    const QString name = fromStd(filter.name);
+    const QString name = toQt(filter.name);
     if (name.contains(QLatin1Char('(')) || filter.pattern.empty()) return name;
-    return name + QStringLiteral(" (") + fromStd(filter.pattern) + QLatin1Char(')');
+    return name + QStringLiteral(" (") + toQt(filter.pattern) + QLatin1Char(')');
 }
 
 }  // namespace
@@ -37,7 +34,7 @@ int QtDesktop::runDialog(const DialogTemplate& dialog, DialogEvents& events) {
 
 bool QtDesktop::askFileName(const FileDialogRequest& request, std::string& path) {
     const bool saving = request.purpose == FileDialogRequest::Purpose::kSave;
-    QPointer<QFileDialog> dialog = new QFileDialog(modalOwner(*this), fromStd(request.title));
+    QPointer<QFileDialog> dialog = new QFileDialog(modalOwner(*this), toQt(request.title));
     // Qt's own dialog, the same on every desktop, and one tests can drive.
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -48,12 +45,13 @@ bool QtDesktop::askFileName(const FileDialogRequest& request, std::string& path)
         dialog->setNameFilters(filters);
         dialog->selectNameFilter(filters.front());
     }
-    dialog->setDefaultSuffix(fromStd(request.defaultExtension));
-    if (!request.proposedPath.empty()) dialog->selectFile(fromStd(request.proposedPath));
+    dialog->setDefaultSuffix(toQt(request.defaultExtension));
+    if (!request.startFolder.empty()) dialog->setDirectory(toQt(request.startFolder));
+    if (!request.proposedPath.empty()) dialog->selectFile(toQt(request.proposedPath));
 
     const bool chosen = dialog->exec() == QDialog::Accepted && dialog != nullptr &&
                         !dialog->selectedFiles().isEmpty();
-    if (chosen) path = dialog->selectedFiles().front().toStdString();
+    if (chosen) path = fromQt(dialog->selectedFiles().front());
     delete dialog.data();
     return chosen;
 }

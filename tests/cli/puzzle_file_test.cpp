@@ -1,66 +1,59 @@
-#include "ui/puzzle_file.h"
-
+// Saving over a symbolic link, which the puzzle file, the settings file and
+// `generate --ga` all do through the one safe replacement.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
+#include <sys/stat.h>
 
-#include <cerrno>
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "tests/support/scratch_dir.h"
+#include "ui/puzzle_file.h"
 
 namespace ga {
 namespace {
 
-using testing::readFile;
-using testing::ScratchDir;
+namespace fs = std::filesystem;
 
-// The layout itself is checked from outside, on a generated puzzle's file;
-// here it is the replacing that matters. A leftover temporary file shows as a
-// second file in the folder.
-int filesIn(const std::filesystem::path& folder) {
-    int files = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++files;
-    return files;
-}
-
-// An earlier, longer file is replaced by exactly the encoded bytes. A write
-// that fails half way leaves the earlier file intact: a file size limit below
-// the file's size stops it after the temporary file exists (EFBIG instead of
-// the signal).
-TEST(PuzzleFile, ReplacesTheEarlierFileOnlyWhenTheWriteSucceeds) {
-    ScratchDir dir;
-    const std::filesystem::path path = dir.path() / "puzzle.ga";
-    std::ofstream(path) << std::string(5000, 'x');
-    PuzzleFileHeader header;
-    header.puzzleClass = 3;
+TEST(PuzzleFile, SavingOverALinkReplacesItsTargetAndKeepsTheLinkAndTheMode) {
+    struct {
+        const char* link;    // what the saved name points to, as the link holds it
+        const char* target;  // the file that gets the bytes, below the folder
+        bool earlier;        // the target existed before the save
+    } const cases[] = {
+        {"data/puzzle.ga", "data/puzzle.ga", true},
+        {"chain.ga", "data/puzzle.ga", true},  // a link to a link
+        {"", "data/puzzle.ga", true},          // absolute: the full path of the target
+        {"data/new.ga", "data/new.ga", false},
+    };
     PuzzleRecord record{};
-    record.serial[0] = 0x75BCD15;
     record.answerKnown = 1;
-    ASSERT_EQ(writePuzzleFile(header, record, path.c_str()), kPuzzleFileWritten);
-    unsigned char encoded[kPuzzleFileBytes];
-    encodePuzzleFile(header, record, encoded);
-    const std::string earlier(reinterpret_cast<const char*>(encoded), sizeof encoded);
-    EXPECT_EQ(readFile(path), earlier);
-    EXPECT_EQ(filesIn(dir.path()), 1);
+    unsigned char bytes[kPuzzleFileBytes];
+    encodePuzzleFile(PuzzleFileHeader{}, record, bytes);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.link);
+        testing::ScratchDir dir;
+        fs::create_directory(dir.path() / "data");
+        const std::string target = dir / c.target;
+        if (c.earlier) {
+            std::ofstream(target) << "earlier";
+            ::chmod(target.c_str(), 0640);
+        }
+        fs::create_symlink("data/puzzle.ga", dir.path() / "chain.ga");
+        fs::create_symlink(*c.link ? c.link : target.c_str(), dir.path() / "saved.ga");
 
-    rlimit saved;
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = kPuzzleFileBytes / 2;
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const int result = writePuzzleFile(PuzzleFileHeader{}, PuzzleRecord{}, path.c_str());
-    const int failure = errno;
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-
-    EXPECT_EQ(result, kPuzzleFileNotWritten);
-    EXPECT_EQ(failure, EFBIG);
-    EXPECT_EQ(readFile(path), earlier);
-    EXPECT_EQ(filesIn(dir.path()), 1) << "the temporary file is removed";
+        ASSERT_EQ(writePuzzleFile(PuzzleFileHeader{}, record, (dir / "saved.ga").c_str()),
+                  kPuzzleFileWritten);
+        EXPECT_TRUE(fs::is_symlink(dir.path() / "saved.ga"));
+        EXPECT_EQ(testing::readFile(target), std::string(bytes, bytes + sizeof bytes));
+        struct stat status;
+        ASSERT_EQ(::stat(target.c_str(), &status), 0);
+        if (c.earlier) {
+            EXPECT_EQ(status.st_mode & 07777, 0640u);
+        }
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.path() / "data"), {}), 1)
+            << "nothing else is left beside the target";
+    }
 }
 
 }  // namespace

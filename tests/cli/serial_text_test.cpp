@@ -1,75 +1,68 @@
+// Serial parts as typed: one reader for the recreate dialog and the command
+// line, and the command line's two ways of giving the five parts.
 #include "tools/gridatelier-cli/serial_text.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 
+#include "generator/serial.h"
+
 namespace ga::cli {
 namespace {
 
-struct PartCase {
-    std::string text;
-    uint32_t value;
-};
-
 TEST(SerialText, ReadsAPartAsTheRecreateDialogDoes) {
-    const PartCase cases[] = {
-        {"75BCD15", 0x75BCD15},
+    const struct {
+        std::string text;
+        uint32_t value;
+    } cases[] = {
         {"75bcd15", 0x75BCD15},
-        {"0x75BCD15", 0x75BCD15},
-        {"0X75bcd15", 0x75BCD15},
+        {"0X75BCD15", 0x75BCD15},
         {"0x00000000075BCD15", 0x75BCD15},  // leading zeros never overflow
-        {"0", 0},
-        {"FFFFFFFF", 0xFFFFFFFF},
-        // Reading stops at the first character that is no hex digit.
-        {"12g4", 0x12},
-        {"1 ", 1},
+        {" 1", 1},                          // blanks before the number are skipped
+        {" \t\r\n0x1f", 0x1F},
+        {"12g4", 0x12},  // reading stops at the first other character
         {"0x1-2", 1},
+        {"0x 1", 0},
         {"0x0x1", 0},
-        // No digit at the start: 0, like an empty field.
-        {"", 0},
+        {"", 0},  // no digit: 0, like an empty field
+        {"   ", 0},
         {"0x", 0},
-        {"x1", 0},
-        {"0xg", 0},
-        {" 1", 0},
-        {"+1", 0},
         {"-1", 0},
-        // Past 32 bits: the one value that no part accepts, never a wrapped one.
-        {"100000000", 0xFFFFFFFF},
-        {"10075BCD15", 0xFFFFFFFF},
+        {"FFFFFFFF", 0xFFFFFFFF},
+        {"100000000", 0xFFFFFFFF},  // past 32 bits: a value no part accepts
         {std::string(40, 'F'), 0xFFFFFFFF},
     };
-    for (const PartCase& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(readSerialPart(c.text), c.value) << '"' << c.text << '"';
+        uint32_t parts[kSerialParts] = {};
+        ASSERT_TRUE(readSerialArguments({c.text, "0", "0", "0", "0"}, parts));
+        EXPECT_EQ(parts[0], c.value) << "the command line reads it alike";
+    }
 }
 
-struct ArgumentsCase {
-    std::vector<std::string> arguments;
-    bool accepted;
-    std::array<uint32_t, kSerialParts> parts;
-};
-
 TEST(SerialText, TakesOneDashedArgumentOrFive) {
-    const ArgumentsCase cases[] = {
+    using Parts = std::array<uint32_t, kSerialParts>;
+    const struct {
+        std::vector<std::string> arguments;
+        bool accepted;
+        Parts parts;
+    } cases[] = {
         {{"75BCD15-20000008-3FE-0-0"}, true, {0x75BCD15, 0x20000008, 0x3FE, 0, 0}},
-        {{"0x1", "2", "0x3", "4", "5"}, true, {1, 2, 3, 4, 5}},
         {{"1--3-4-"}, true, {1, 0, 3, 4, 0}},
-        // Five arguments are not split again: a dash only ends the reading.
-        {{"1-2", "3", "4", "5", "6"}, true, {1, 3, 4, 5, 6}},
+        {{"1-2", "3", "4", "5", "6"}, true, {1, 3, 4, 5, 6}},  // not split again
         {{}, false, {}},
         {{"1-2-3-4"}, false, {}},
         {{"1-2-3-4-5-6"}, false, {}},
-        {{"75BCD15"}, false, {}},
         {{"1", "2"}, false, {}},
-        {{"1", "2", "3", "4", "5", "6"}, false, {}},
     };
-    for (const ArgumentsCase& c : cases) {
+    for (const auto& c : cases) {
         uint32_t parts[kSerialParts] = {7, 7, 7, 7, 7};
         ASSERT_EQ(readSerialArguments(c.arguments, parts), c.accepted) << c.arguments.size();
-        const std::array<uint32_t, kSerialParts> expected =
-            c.accepted ? c.parts : std::array<uint32_t, kSerialParts>{7, 7, 7, 7, 7};
+        const Parts expected = c.accepted ? c.parts : Parts{7, 7, 7, 7, 7};
         for (int part = 0; part < kSerialParts; ++part) EXPECT_EQ(parts[part], expected[part]);
     }
+    EXPECT_EQ(formatSerial({0x75BCD15, 0x20000008, 0x3FE, 0, 0}), "75BCD15-20000008-3FE-0-0");
 }
 
 }  // namespace
