@@ -13,14 +13,7 @@
 #include "core/candidates.h"
 #include "tests/support/test_records.h"
 
-namespace {
-
-using ga::CandidateSet;
-using ga::kCells;
-using ga::PuzzleRecord;
-using ga::UnitWork;
-using ga::testing::copyOf;
-
+namespace ga::testing {
 namespace plain {
 
 int32_t bit(int value) {
@@ -32,7 +25,7 @@ int32_t bit(int value) {
 // Entries past the counts hold garbage, as they may in the real work area.
 int loadUnit(UnitWork& work, const int32_t* masks, const bool* open) {
     std::memset(&work, 0x7F, sizeof work);
-    ga::initUnitWork(work);
+    initUnitWork(work);
     work.changed = 0;
     int n = 0;
     for (int p = 0; p < 9; ++p) {
@@ -40,7 +33,7 @@ int loadUnit(UnitWork& work, const int32_t* masks, const bool* open) {
         if (open[p]) work.openCells[n++] = p;
     }
     for (int value = 1; value <= 9; ++value) {
-        int32_t& count = ga::valueCount(work, value) = 0;
+        int32_t& count = valueCount(work, value) = 0;
         for (int i = 0; i < n; ++i) {
             if (masks[work.openCells[i]] & bit(value))
                 work.valuePositions[value - 1][count++] = work.openCells[i];
@@ -56,10 +49,10 @@ void tryCombination(UnitWork& work, const std::vector<int>& cells) {
     for (int value = 1; value <= 9; ++value) {
         int holding = 0;
         for (int cell : cells) holding += (work.unitMask[cell] & bit(value)) != 0;
-        const int count = ga::valueCount(work, value);
+        const int count = valueCount(work, value);
         if (count > 0 && holding >= count) confined |= bit(value);
     }
-    if (ga::countBits(confined) != static_cast<int>(cells.size())) return;
+    if (countBits(confined) != static_cast<int>(cells.size())) return;
     for (int cell : cells) {
         for (int value = 1; value <= 9; ++value) {
             if (confined & bit(value) || !(work.unitMask[cell] & bit(value))) continue;
@@ -75,67 +68,59 @@ void tryCombination(UnitWork& work, const std::vector<int>& cells) {
 // n - 1, in lexicographic order of their indices.
 void analyseUnit(UnitWork& work, int n) {
     for (int value = 1; value <= 9; ++value) {
-        if (ga::valueCount(work, value) == 1)
+        if (valueCount(work, value) == 1)
             work.unitMask[work.valuePositions[value - 1][0]] = bit(value);
     }
     for (int k = 2; k <= n - 1; ++k) {
-        std::vector<int> index(k);
-        for (int i = 0; i < k; ++i) index[i] = i;
-        for (int i = 0; i >= 0;) {
-            std::vector<int> cells(k);
-            for (int j = 0; j < k; ++j) cells[j] = work.openCells[index[j]];
+        std::vector<bool> chosen(n);
+        std::fill(chosen.begin(), chosen.begin() + k, true);
+        do {
+            std::vector<int> cells;
+            for (int i = 0; i < n; ++i)
+                if (chosen[i]) cells.push_back(work.openCells[i]);
             tryCombination(work, cells);
-            for (i = k - 1; i >= 0 && index[i] == n - k + i;) --i;
-            if (i >= 0) ++index[i];
-            for (int j = i + 1; i >= 0 && j < k; ++j) index[j] = index[j - 1] + 1;
-        }
+        } while (std::prev_permutation(chosen.begin(), chosen.end()));
     }
 }
 
-void analyseUnits(const PuzzleRecord& record, CandidateSet& candidates, UnitWork& work) {
-    for (const auto& cells : ga::kUnitCells) {
-        int32_t masks[9];
-        bool open[9];
-        for (int p = 0; p < 9; ++p) {
-            masks[p] = candidates.cellMask[cells[p]];
-            open[p] = record.openFlags[cells[p]] == 1;
-        }
-        const int changed = work.changed;
-        const int n = loadUnit(work, masks, open);
-        work.changed = changed;
-        plain::analyseUnit(work, n);
-        for (int p = 0; p < 9; ++p) candidates.cellMask[cells[p]] &= work.unitMask[p];
-    }
-}
-
-// Free values of every unit, and the candidates of every empty cell.
-void computeCandidates(const PuzzleRecord& record, CandidateSet& candidates) {
-    int32_t* freeOfKind[] = {candidates.rowFree, candidates.columnFree, candidates.boxFree};
-    for (int unit = 0; unit < ga::kUnits; ++unit) {
-        int32_t& free = freeOfKind[unit / 9][unit % 9] = 0x1FF;
-        for (int cell : ga::kUnitCells[unit]) {
-            if (record.valueGrid[cell]) free &= ~bit(record.valueGrid[cell]);
-        }
-    }
-    for (int cell = 0; cell < kCells; ++cell) {
-        candidates.cellMask[cell] = record.valueGrid[cell] ? 0 : 0x1FF;
-        for (int unit : ga::kCellUnits[cell])
-            candidates.cellMask[cell] &= freeOfKind[unit / 9][unit % 9];
-    }
-}
-
+// Free values of every unit and the candidates of every empty cell; then,
+// deep, every unit analysed until nothing changes; cells left with a single
+// candidate are filled, and it all starts again until none is.
 void propagate(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work, bool deep) {
     for (bool placed = true; placed;) {
-        plain::computeCandidates(record, candidates);
+        int32_t* freeOfKind[] = {candidates.rowFree, candidates.columnFree, candidates.boxFree};
+        for (int unit = 0; unit < kUnits; ++unit) {
+            int32_t& free = freeOfKind[unit / 9][unit % 9] = 0x1FF;
+            for (int cell : kUnitCells[unit])
+                if (record.valueGrid[cell]) free &= ~bit(record.valueGrid[cell]);
+        }
+        for (int cell = 0; cell < kCells; ++cell) {
+            candidates.cellMask[cell] = record.valueGrid[cell] ? 0 : 0x1FF;
+            for (int unit : kCellUnits[cell])
+                candidates.cellMask[cell] &= freeOfKind[unit / 9][unit % 9];
+        }
         do {
             work.changed = 0;
-            if (deep) plain::analyseUnits(record, candidates, work);
+            for (const auto& cells : kUnitCells) {
+                if (!deep) break;
+                int32_t masks[9];
+                bool open[9];
+                for (int p = 0; p < 9; ++p) {
+                    masks[p] = candidates.cellMask[cells[p]];
+                    open[p] = record.openFlags[cells[p]] == 1;
+                }
+                const int changed = work.changed;
+                const int n = loadUnit(work, masks, open);
+                work.changed = changed;
+                plain::analyseUnit(work, n);
+                for (int p = 0; p < 9; ++p) candidates.cellMask[cells[p]] &= work.unitMask[p];
+            }
         } while (work.changed);
         placed = false;
         for (int cell = 0; cell < kCells; ++cell) {
             const uint32_t mask = static_cast<uint32_t>(candidates.cellMask[cell]);
-            if (record.valueGrid[cell] == 0 && ga::isSingleBit(mask)) {
-                record.valueGrid[cell] = ga::valueOfSingleBit(mask);
+            if (record.valueGrid[cell] == 0 && isSingleBit(mask)) {
+                record.valueGrid[cell] = valueOfSingleBit(mask);
                 placed = true;
             }
         }
@@ -144,62 +129,65 @@ void propagate(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work, b
 
 }  // namespace plain
 
-void expectSameUnitWork(const UnitWork& expected, const UnitWork& actual) {
-    const auto positions = [](const UnitWork& work, int value) {
-        const int32_t* list = work.valuePositions[value - 1];
-        return std::vector<int32_t>(list, list + list[9]);
-    };
-    for (int value = 1; value <= 9; ++value)
-        EXPECT_EQ(positions(actual, value), positions(expected, value)) << "value " << value;
-    EXPECT_EQ(std::vector<int32_t>(actual.unitMask, actual.unitMask + 9),
-              std::vector<int32_t>(expected.unitMask, expected.unitMask + 9));
-    EXPECT_EQ(actual.changed, expected.changed);
+namespace {
+
+// What a unit's analysis leaves: the masks, whether it changed, and the open
+// positions still holding each value.
+std::vector<int32_t> outcome(const UnitWork& work) {
+    std::vector<int32_t> result(work.unitMask, work.unitMask + 9);
+    result.push_back(work.changed);
+    for (const auto& list : work.valuePositions) {
+        result.push_back(-1);
+        result.insert(result.end(), list, list + list[9]);
+    }
+    return result;
 }
 
-std::vector<int32_t> masksOf(const char* text) {
-    std::vector<int32_t> masks;
-    std::istringstream words(text);
-    for (std::string word; words >> word;)
-        masks.push_back(word == "-" ? 0 : static_cast<int32_t>(ga::testing::maskOf(word)));
-    return masks;
+// Runs both on the unit and gives the engine's outcome.
+std::vector<int32_t> analyseBoth(const int32_t* masks, const bool* open) {
+    UnitWork expected, actual;
+    const int n = plain::loadUnit(actual, masks, open);
+    plain::loadUnit(expected, masks, open);
+    plain::analyseUnit(expected, n);
+    EXPECT_EQ(analyseUnit(actual, n), 0);
+    EXPECT_EQ(outcome(actual), outcome(expected));
+    return outcome(actual);
 }
 
-// Masks by position as digits, '-' for none; the open positions as digits.
+// Masks by position as digits, '-' for none, the open positions, the masks
+// they narrow to, and whether anything changed.
 TEST(AnalysisAsWritten, HandMadeUnitsNarrowAsWorkedOut) {
     const struct {
-        const char *name, *masks, *open, *expected;
+        const char *masks, *open, *expected;
         int changed;
     } cases[] = {
-        {"hiddenSinglesOnlyBelowThreeOpenCells", "12 23 - - - - - - -", "01", "1 3 - - - - - - -",
-         0},
-        {"hiddenPairDropsTheOtherCandidates", "125 126 56 56 - - - - -", "0123",
-         "12 12 56 56 - - - - -", 1},
-        {"hiddenPairWithNothingElseChangesNothing", "12 12 56 56 - - - - -", "0123",
-         "12 12 56 56 - - - - -", 0},
-        // The pair {0,1} first takes 5 and 6 out of positions 0 and 1; only with
-        // those removals in force is {2,3} a pair that drops 7.
-        {"removalsTakeEffectAtOnce", "125 126 567 567 78 78 - - -", "012345",
-         "12 12 56 56 78 78 - - -", 1},
-        {"hiddenTriple", "124 235 13 45 45 - - - -", "01234", "12 23 13 45 45 - - - -", 1},
-        // After the hidden single at 0 the counts of 2 and 5 still include
-        // position 0, so {1,2} is no pair of 2 and 3 and nothing is removed.
-        {"hiddenSingleLeavesCountsAsTheyWere", "125 234 234 45 45 - - - -", "01234",
-         "1 234 234 45 45 - - - -", 0},
-        // Position 4 holds a clue and is not open; filled open cells have no
-        // candidates but take part in the combinations.
-        {"clueAndFilledPositions", "- 125 126 56 - 56 - - -", "01235", "- 12 12 56 - 56 - - -", 1}};
+        {"12 23 - - - - - - -", "01", "1 3 - - - - - - -", 0},  // no subsets of two open cells
+        {"125 126 56 56 - - - - -", "0123", "12 12 56 56 - - - - -", 1},  // hidden pair
+        {"12 12 56 56 - - - - -", "0123", "12 12 56 56 - - - - -", 0},
+        // Only with the pair {0,1} in force is {2,3} a pair that drops 7.
+        {"125 126 567 567 78 78 - - -", "012345", "12 12 56 56 78 78 - - -", 1},
+        {"124 235 13 45 45 - - - -", "01234", "12 23 13 45 45 - - - -", 1},  // hidden triple
+        // After the single at 0 the counts still include position 0: no pair.
+        {"125 234 234 45 45 - - - -", "01234", "1 234 234 45 45 - - - -", 0},
+        // A clue at 4, not open; filled open cells have no candidates but count.
+        {"- 125 126 56 - 56 - - -", "01235", "- 12 12 56 - 56 - - -", 1}};
+    const auto masksOf = [](const char* text) {
+        std::vector<int32_t> masks;
+        std::istringstream in(text);
+        for (std::string word; in >> word;) {
+            int32_t& mask = masks.emplace_back(0);
+            for (char c : word) mask |= c == '-' ? 0 : plain::bit(c - '0');
+        }
+        return masks;
+    };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.masks);
         bool open[9] = {};
         for (const char* p = c.open; *p; ++p) open[*p - '0'] = true;
-        UnitWork actual, expected;
-        const int n = plain::loadUnit(actual, masksOf(c.masks).data(), open);
-        plain::loadUnit(expected, masksOf(c.masks).data(), open);
-        EXPECT_EQ(ga::analyseUnit(actual, n), 0);
-        plain::analyseUnit(expected, n);
-        EXPECT_EQ(std::vector<int32_t>(actual.unitMask, actual.unitMask + 9), masksOf(c.expected));
-        EXPECT_EQ(actual.changed, c.changed);
-        expectSameUnitWork(expected, actual);
+        std::vector<int32_t> expected = masksOf(c.expected);
+        expected.push_back(c.changed);
+        std::vector<int32_t> result = analyseBoth(masksOf(c.masks).data(), open);
+        EXPECT_EQ(std::vector<int32_t>(result.begin(), result.begin() + 10), expected);
     }
 }
 
@@ -207,93 +195,58 @@ TEST(AnalysisAsWritten, HandMadeUnitsNarrowAsWorkedOut) {
 // are clues or open cells already filled (no candidates).
 TEST(AnalysisAsWritten, AnalyseUnitOnRandomUnits) {
     std::mt19937 random(41);
-    for (int round = 0; round < 6000; ++round) {
+    for (int round = 0; round < 6000 && !HasFailure(); ++round) {
         int positions[9] = {0, 1, 2, 3, 4, 5, 6, 7, 8};
         std::shuffle(positions, positions + 9, random);
         const int empty = 2 + static_cast<int>(random() % 8);
         uint32_t free = 0;
-        while (ga::countBits(free) < empty) free |= 1u << (random() % 9);
+        while (countBits(free) < empty) free |= 1u << (random() % 9);
         const uint32_t density = 25 + random() % 60;
         int32_t masks[9] = {};
         bool open[9] = {};
         for (int i = 0; i < 9; ++i) {
             open[positions[i]] = i < empty || random() % 2;
             while (i < empty && masks[positions[i]] == 0) {
-                for (int value = 1; value <= 9; ++value) {
+                for (int value = 1; value <= 9; ++value)
                     if ((free & plain::bit(value)) && random() % 100 < density)
                         masks[positions[i]] |= plain::bit(value);
-                }
             }
         }
-        UnitWork actual, expected;
-        const int n = plain::loadUnit(actual, masks, open);
-        plain::loadUnit(expected, masks, open);
-        plain::analyseUnit(expected, n);
-        ga::analyseUnit(actual, n);
-        SCOPED_TRACE("round " + std::to_string(round));
-        expectSameUnitWork(expected, actual);
-        ASSERT_FALSE(HasFailure());
+        SCOPED_TRACE(round);
+        analyseBoth(masks, open);
     }
 }
 
 // A random answer with 10 to 69 cells opened; a fifth of those the player has
-// typed, right or wrong, and every third board has a wrong clue.
-PuzzleRecord randomBoard(int round, std::mt19937& random) {
-    PuzzleRecord record = ga::testing::puzzleFromClues(ga::testing::randomAnswer(500 + round));
-    for (int i = 10 + static_cast<int>(random() % 60); i > 0; --i) {
-        const int cell = static_cast<int>(random() % 81);
-        const int typed =
-            random() % 2 ? record.answerGrid[cell] : 1 + static_cast<int>(random() % 9);
-        if (random() % 5 == 0) record.valueGrid[cell] = typed;
-        record.openFlags[cell] = 1;
-        record.answerGrid[cell] = 0;
-    }
-    const int wrongClue = static_cast<int>(random() % 81);
-    if (round % 3 == 0) {
-        record.openFlags[wrongClue] = 0;
-        record.answerGrid[wrongClue] = 1 + static_cast<int>(random() % 9);
-    }
-    ga::loadClues(record);
-    return record;
-}
-
-// Some masks are thinned at random so that hidden subsets turn up often.
-TEST(AnalysisAsWritten, AnalyseUnitsPassByPass) {
-    std::mt19937 random(42);
-    for (int round = 0; round < 60; ++round) {
-        const PuzzleRecord record = randomBoard(round, random);
-        CandidateSet expected;
-        plain::computeCandidates(record, expected);
-        for (int32_t& mask : expected.cellMask) {
-            if (random() % 3 == 0) mask &= static_cast<int32_t>(random() | random());
-        }
-        CandidateSet actual = expected;
-        UnitWork expectedWork, actualWork;
-        for (int pass = 0; pass < 4; ++pass) {
-            SCOPED_TRACE("round " + std::to_string(round) + " pass " + std::to_string(pass));
-            expectedWork.changed = actualWork.changed = 0;
-            plain::analyseUnits(record, expected, expectedWork);
-            EXPECT_EQ(ga::analyseUnits(record, actual, actualWork), 0);
-            EXPECT_EQ(actualWork.changed, expectedWork.changed);
-            ASSERT_EQ(copyOf(actual.cellMask), copyOf(expected.cellMask));
-        }
-    }
-}
-
-// Free masks included: a value placed twice is simply absent from them.
+// typed, right or wrong, and every third board has a wrong clue. Free masks
+// included: a value placed twice is simply absent from them.
 TEST(AnalysisAsWritten, PropagateDeepAndShallow) {
     std::mt19937 random(43);
     for (int round = 0; round < 80; ++round) {
-        const PuzzleRecord board = randomBoard(round, random);
+        PuzzleRecord board = puzzleFromText(textOf(randomAnswer(500 + round).data()));
+        for (int i = 10 + static_cast<int>(random() % 60); i > 0; --i) {
+            const int cell = static_cast<int>(random() % 81);
+            const int typed =
+                random() % 2 ? board.answerGrid[cell] : 1 + static_cast<int>(random() % 9);
+            if (random() % 5 == 0) board.valueGrid[cell] = typed;
+            board.openFlags[cell] = 1;
+            board.answerGrid[cell] = 0;
+        }
+        const int wrongClue = static_cast<int>(random() % 81);
+        if (round % 3 == 0) {
+            board.openFlags[wrongClue] = 0;
+            board.answerGrid[wrongClue] = 1 + static_cast<int>(random() % 9);
+        }
+        loadClues(board);
         for (bool deep : {true, false}) {
-            SCOPED_TRACE(ga::testing::textOf(board.valueGrid) + (deep ? " deep" : " shallow"));
+            SCOPED_TRACE(textOf(board.valueGrid) + (deep ? " deep" : " shallow"));
             PuzzleRecord expected = board, actual = board;
             CandidateSet expectedCandidates, actualCandidates;
             UnitWork expectedWork, actualWork;
-            ga::initUnitWork(actualWork);
+            initUnitWork(actualWork);
             plain::propagate(expected, expectedCandidates, expectedWork, deep);
-            if (deep) ga::propagate(actual, actualCandidates, actualWork);
-            if (!deep) ga::propagateShallow(actual, actualCandidates);
+            deep ? propagate(actual, actualCandidates, actualWork)
+                 : propagateShallow(actual, actualCandidates);
             EXPECT_EQ(copyOf(actual.valueGrid), copyOf(expected.valueGrid));
             ASSERT_EQ(std::memcmp(&actualCandidates, &expectedCandidates, sizeof actualCandidates),
                       0);
@@ -302,3 +255,4 @@ TEST(AnalysisAsWritten, PropagateDeepAndShallow) {
 }
 
 }  // namespace
+}  // namespace ga::testing

@@ -1,34 +1,25 @@
-// Faults seen through the window on the fake desktop: settings places that
-// cannot be written, a full disk, a write killed before its rename, a CSV file
-// that cannot be made. As root no permission bit stops a write, so a place
-// that cannot be written is a folder path under a regular file, and a full
-// disk is the file-size limit.
+// Faults a player can run into: folders that cannot be written, a full disk,
+// a save killed before its rename, and the program killed and started again.
+// As root no permission bit stops a write, so a place that cannot be written
+// is a folder path under a regular file, and a full disk is the file-size limit.
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <stdlib.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <functional>
 #include <memory>
-#include <optional>
-#include <set>
-#include <tuple>
+#include <thread>
 
 #include "app/command_ids.h"
 #include "app/main_window.h"
-#include "app/menu_state.h"
 #include "app/command_table.h"
-#include "core/regions.h"
 #include "platform/fake_desktop.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/support/test_records.h"
-#include "ui/record_regions_dialog.h"
 #include "ui/save_question_dialog.h"
 
 namespace ga::testing {
@@ -36,57 +27,41 @@ namespace {
 
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
+using namespace std::chrono_literals;
 
-const std::string kSettingsAlert = "alert: failed to open .par file";
-const std::string kSaveFailed = "error: failed to save data to a file";
-
-// Runs `body` while no file may grow beyond `bytes`. SIGXFSZ is ignored, so
-// a write past the limit fails with EFBIG instead of ending the process.
-template <typename Body>
-void onFullDisk(rlim_t bytes, Body body) {
+// Runs `body` while files may grow to `limit` bytes. Killed: in a child that
+// the write past the limit ends, as a crash between the write and the rename
+// would. Otherwise here, the write failing with EFBIG as on a full disk.
+void withFileLimit(rlim_t limit, bool killed, const std::function<void()>& body) {
+    const pid_t child = killed ? fork() : -1;
+    ASSERT_TRUE(child >= 0 || !killed);
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
-    const rlimit small{bytes, saved.rlim_max};
-    void (*const handler)(int) = signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
-    body();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    signal(SIGXFSZ, handler);
-}
-
-// Runs `write` in a child whose files may grow to `limit` bytes, SIGXFSZ left
-// to end it: it dies in the middle of writing the fresh file, as a crash
-// between the write and the rename would leave things, but exactly.
-void killedWhileWriting(rlim_t limit, const std::function<void()>& write) {
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        const rlimit noCore{0, 0}, small{limit, limit};
-        setrlimit(RLIMIT_CORE, &noCore);
-        signal(SIGXFSZ, SIG_DFL);
+    if (child <= 0) {
+        const rlimit noCore{0, 0}, small{limit, saved.rlim_max};
+        if (killed) setrlimit(RLIMIT_CORE, &noCore);
+        void (*const handler)(int) = signal(SIGXFSZ, killed ? SIG_DFL : SIG_IGN);
         setrlimit(RLIMIT_FSIZE, &small);
-        write();
-        _exit(0);
+        body();
+        if (killed) _exit(0);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        signal(SIGXFSZ, handler);
+        return;
     }
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << "status " << status;
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << status;
 }
 
 Names entriesOf(const fs::path& folder) {
-    std::set<std::string> names;
+    Names names;
     for (const auto& entry : fs::directory_iterator(folder))
-        names.insert(entry.path().filename().string());
-    return {names.begin(), names.end()};
+        names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
-Names boxesOf(const FakeDesktop& desktop) {
-    Names shown;
-    for (const auto& box : desktop.messageBoxes()) shown.push_back(box.title + ": " + box.text);
-    return shown;
-}
-
-class WindowFaults : public ::testing::Test {
+class Faults : public ::testing::Test {
   protected:
     void SetUp() override {
         desktop.addMenuItems(menuItemCommands());
@@ -94,218 +69,152 @@ class WindowFaults : public ::testing::Test {
         desktop.onWorkerCommand([this](int id) { window->onCommand(id); });
         startup.place.path = dir / "gridAtelier.par";
         std::ofstream(dir / "blocker") << "a file: no folder can be made under it";
-        if (const char* home = std::getenv("XDG_CONFIG_HOME")) savedConfigHome = home;
     }
-    void TearDown() override {
-        window.reset();
-        savedConfigHome ? setenv("XDG_CONFIG_HOME", savedConfigHome->c_str(), 1)
-                        : unsetenv("XDG_CONFIG_HOME");
-    }
-    // As main() chooses: beside the executable, else the per-user folder.
-    void choosePlace(const std::string& executableFolder, const std::string& configHome) {
-        setenv("XDG_CONFIG_HOME", configHome.c_str(), 1);
-        startup.place = chooseSettingsPlace(executableFolder, userSettingsFolder());
-        startup.fileRead = readSettings(startup.place, startup.file);
-    }
-    bool create() {
+    void create() {
         window = std::make_unique<MainWindow>(desktop, startup);
-        return window->onCreate();
+        ASSERT_TRUE(window->onCreate());
     }
-    void deliverNotice() { ASSERT_TRUE(desktop.deliverWorkerCommand(std::chrono::seconds(60))); }
-    void answer(int button, const std::string& path = "") {
+    void answer(int button, const std::string& path) {
         desktop.onDialog([button](FakeDialog& dialog) { dialog.click(button); });
         desktop.onFileDialog([path](const FileDialogRequest&, std::string& chosen) {
             chosen = path;
-            return !path.empty();
+            return true;
         });
     }
-    void newPuzzle() {
-        window->onCommand(levelCommand(0));
-        window->onCommand(kCommandNewPuzzle);
-        deliverNotice();
-    }
-    std::set<int> enabledItems() const {
-        std::set<int> items;
-        for (int id : menuItemCommands())
-            if (desktop.menuItem(id)->enabled) items.insert(id);
-        return items;
-    }
-    Names boxes() const { return boxesOf(desktop); }
-    std::string statusBox() const { return desktop.control(kStatusBoxId)->text; }
-    // What the player sees of the window but the board.
-    auto view() const {
-        const Settings& settings = window->state().settings;
-        return std::make_tuple(settings.menuMode, settings.modified, enabledItems(),
-                               desktop.shownTitle(), statusBox());
+    Names boxes() const {
+        Names shown;
+        for (const auto& box : desktop.messageBoxes()) shown.push_back(box.title + ": " + box.text);
+        return shown;
     }
 
     ScratchDir dir;
-    std::optional<std::string> savedConfigHome;
     FakeDesktop desktop;
     StartupSettings startup;
     std::unique_ptr<MainWindow> window;  // goes first: its worker uses the desktop
 };
 
-TEST_F(WindowFaults, TheUserFolderTakesOverAndOnlyNoPlaceAtAllIsTold) {
-    fs::create_directory(dir / "bin");
+// Beside the executable, else the per-user folder; no place at all is told
+// and the window is never shown.
+TEST_F(Faults, TheUserFolderTakesOverAndOnlyNoPlaceAtAllIsTold) {
     const std::string bin = dir / "bin/", blockedBin = dir / "blocker/bin/";
     const std::string config = dir / "config", blockedConfig = dir / "blocker/config";
+    fs::create_directory(bin);
     const struct {
         std::string executableFolder, configHome, path;
-    } cases[] = {
-        {bin, config, bin + "gridAtelier.par"},
-        {bin, blockedConfig, bin + "gridAtelier.par"},
-        {blockedBin, config, config + "/gridAtelier/gridAtelier.par"},
-        {blockedBin, blockedConfig, ""},
-    };
+    } cases[] = {{bin, blockedConfig, bin + "gridAtelier.par"},
+                 {blockedBin, config, config + "/gridAtelier/gridAtelier.par"},
+                 {blockedBin, blockedConfig, ""}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.executableFolder + " | " + c.configHome);
-        fs::remove_all(bin + "gridAtelier.par");
-        fs::remove_all(config);
-        choosePlace(c.executableFolder, c.configHome);
+        startup.place =
+            chooseSettingsPlace(c.executableFolder, userSettingsFolder(c.configHome.c_str(), ""));
+        startup.fileRead = readSettings(startup.place, startup.file);
         EXPECT_EQ(startup.place.path, c.path);
         FakeDesktop fresh;
         MainWindow started(fresh, startup);
         EXPECT_EQ(started.onCreate(), !c.path.empty());
-        EXPECT_EQ(started.jobs().workerRunning(), !c.path.empty());
-        EXPECT_EQ(boxesOf(fresh), c.path.empty() ? Names{kSettingsAlert} : Names{});
-        if (c.path.empty()) {
-            EXPECT_FALSE(fresh.control(kStatusBoxId)) << "the window is never shown";
-        } else {
-            EXPECT_EQ(fs::file_size(c.path), 696u);
-            EXPECT_EQ(fs::exists(config), c.executableFolder == blockedBin) << "made when needed";
-        }
+        EXPECT_EQ(fresh.messageBoxes().size(), c.path.empty() ? 1u : 0u);
+        EXPECT_EQ(fresh.control(kStatusBoxId).has_value(), !c.path.empty());
+        EXPECT_TRUE(c.path.empty() || fs::file_size(c.path) == 696u);
     }
 }
 
-TEST_F(WindowFaults, AFolderRemovedWhileRunningIsToldAtCloseAndMadeAgainAtTheNextStart) {
-    choosePlace(dir / "blocker/bin/", dir / "config");
-    ASSERT_TRUE(create());
-    fs::remove_all(dir / "config");
-    answer(kDialogOkay);
-    window->onCommand(kCommandExit);
-    EXPECT_EQ(boxes(), Names{kSettingsAlert});
-    EXPECT_TRUE(window->closed() && desktop.windowDestroyed()) << "the close goes on";
-
-    choosePlace(dir / "blocker/bin/", dir / "config");
-    FakeDesktop next;
-    EXPECT_TRUE(MainWindow(next, startup).onCreate());
-    EXPECT_TRUE(next.messageBoxes().empty());
-    EXPECT_EQ(fs::file_size(startup.place.path), 696u);
-}
-
-TEST_F(WindowFaults, AFullDiskKeepsTheEarlierFilesAndTheWindowAsItWas) {
-    ASSERT_TRUE(create());
-    const std::string kept = dir / "kept.ga";
-    newPuzzle();
+// A full disk: the save is told, the earlier file and the window stay as they
+// were, and "Yes" to the save question on the way out keeps the window open.
+TEST_F(Faults, AFullDiskKeepsTheEarlierFilesAndTheWindow) {
+    create();
+    const std::string kept = dir / "kept.ga", settings = readFile(startup.place.path);
+    window->onCommand(levelCommand(0));
     answer(kSaveQuestionYes, kept);
-    window->onCommand(kCommandSavePuzzle);
-    const std::string earlier = readFile(kept), settings = readFile(startup.place.path);
+    for (int save = 1; save >= 0; --save) {  // a modified puzzle, the earlier one saved
+        window->onCommand(kCommandNewPuzzle);
+        ASSERT_TRUE(desktop.deliverWorkerCommand(60s));
+        if (save) window->onCommand(kCommandSavePuzzle);
+    }
+    const std::string earlier = readFile(kept);
     ASSERT_EQ(earlier.size(), 1352u);
-    newPuzzle();
-    const PuzzleRecord puzzle = window->state().puzzle;
-    const auto before = view();
-    onFullDisk(100, [&] {
+    withFileLimit(100, false, [&] {
+        const PuzzleRecord puzzle = window->state().puzzle;
+        const std::string title = desktop.shownTitle(),
+                          status = desktop.control(kStatusBoxId)->text;
         window->onCommand(kCommandSavePuzzle);
-        EXPECT_EQ(boxes(), Names{kSaveFailed});
-        EXPECT_EQ(view(), before);
-        EXPECT_EQ(std::memcmp(&window->state().puzzle, &puzzle, sizeof puzzle), 0);
-        // "Yes" to the save question on the way out: the save fails, so the
-        // window stays with the puzzle rather than losing it.
         window->onCommand(kCommandExit);
-        EXPECT_EQ(boxes(), (Names{kSaveFailed, kSaveFailed}));
+        EXPECT_EQ(boxes(), Names(2, "error: failed to save data to a file"));
         EXPECT_FALSE(window->closed());
-        EXPECT_EQ(view(), before);
+        EXPECT_EQ(std::memcmp(&window->state().puzzle, &puzzle, sizeof puzzle), 0);
+        EXPECT_EQ(desktop.shownTitle() + desktop.control(kStatusBoxId)->text, title + status);
     });
-    EXPECT_EQ(readFile(startup.place.path), settings);
-    answer(kSaveQuestionNo, kept);
-    window->onCommand(kCommandExit);
-    EXPECT_TRUE(window->closed());
     EXPECT_EQ(readFile(kept), earlier);
+    EXPECT_EQ(readFile(startup.place.path), settings);
     EXPECT_EQ(entriesOf(dir.path()), (Names{"blocker", "gridAtelier.par", "kept.ga"}));
 }
 
-TEST_F(WindowFaults, AWriteKilledBeforeItsRenameLeavesTheEarlierFilesToLoad) {
-    Grid clues{}, solution = randomAnswer(7);
-    for (int cell = 0; cell < kCells; cell += 3) clues[cell] = solution[cell];
-    const PuzzleRecord earlier = puzzleWithAnswer(clues, solution);
+// Killed writes leave the earlier files whole, and the next successful write
+// in the folder removes the fresh files they left.
+TEST_F(Faults, AWriteKilledBeforeItsRenameLeavesTheEarlierFilesToLoad) {
+    const Grid answerGrid = randomAnswer(7);
+    const PuzzleRecord earlier = puzzleWithAnswer(answerGrid, answerGrid);
     const std::string kept = dir / "kept.ga", par = startup.place.path;
     ASSERT_EQ(writePuzzleFile(PuzzleFileHeader{}, earlier, kept.c_str()), kPuzzleFileWritten);
     setDefaultSettings(startup.file.settings);
     ASSERT_TRUE(writeSettingsFile(par, startup.file));
     const std::string keptBytes = readFile(kept), parBytes = readFile(par);
-
     SettingsFile other = startup.file;
     other.settings.level = 6;
-    for (int round = 0; round < 2; ++round) {
-        killedWhileWriting(600, [&] { writePuzzleFile({}, puzzleFromClues(clues), kept.c_str()); });
-        killedWhileWriting(300, [&] { writeSettingsFile(par, other); });
-    }
+    withFileLimit(600, true, [&] { writePuzzleFile({}, puzzleFromText(""), kept.c_str()); });
+    withFileLimit(300, true, [&] { writeSettingsFile(par, other); });
     EXPECT_EQ(readFile(kept), keptBytes);
     EXPECT_EQ(readFile(par), parBytes);
-    // Every killed write leaves its fresh file, cut where the child died,
-    // until the next write that succeeds in the folder removes it.
-    std::size_t leftovers = 0;
-    for (const std::string& name : entriesOf(dir.path())) {
-        if (name.rfind(".gridatelier-", 0) != 0) continue;
-        ++leftovers;
-        EXPECT_TRUE(fs::file_size(dir / name) == 600 || fs::file_size(dir / name) == 300) << name;
-    }
-    EXPECT_LE(leftovers, 4u);
-    std::printf("fresh files left by 4 killed writes: %zu\n", leftovers);
+    EXPECT_EQ(entriesOf(dir.path()).size(), 5u) << "two fresh files left";
 
-    // The next start reads the settings and loads the puzzle as if nothing happened.
     ASSERT_TRUE(startup.fileRead = readSettings(startup.place, startup.file));
-    ASSERT_TRUE(create());
+    create();
     answer(kDialogOkay, kept);
     window->onCommand(kCommandLoadPuzzle);
-    EXPECT_TRUE(boxes().empty());
-    EXPECT_EQ(statusBox().rfind("loaded kept.ga,", 0), 0u) << statusBox();
-    const PuzzleRecord& loaded = window->state().puzzle;
-    EXPECT_EQ(std::memcmp(loaded.answerGrid, earlier.answerGrid, sizeof loaded.answerGrid), 0);
-    EXPECT_EQ(std::memcmp(loaded.openFlags, earlier.openFlags, sizeof loaded.openFlags), 0);
+    EXPECT_EQ(
+        std::memcmp(window->state().puzzle.openFlags, earlier.openFlags, sizeof earlier.openFlags),
+        0);
     window->onCommand(kCommandSavePuzzle);
     EXPECT_TRUE(boxes().empty());
-    EXPECT_GT(leftovers, 0u);
-    for (const std::string& name : entriesOf(dir.path())) {
-        EXPECT_NE(name.rfind(".gridatelier-", 0), 0u) << name << " outlived its writer";
-    }
+    EXPECT_EQ(entriesOf(dir.path()), (Names{"blocker", "gridAtelier.par", "kept.ga"}));
 }
 
-TEST_F(WindowFaults, ACsvFileThatCannotBeMadeIsToldAndTheMenuComesBack) {
-    const std::string missing = dir / "no-such-folder/regions.csv";
-    ProgressMeter meter;
-    EXPECT_EQ(recordRegions({missing.c_str(), 2, 5, 16}, meter), kCsvOpenFailed);
-
-    ASSERT_TRUE(create());
-    std::string csv = missing;
-    desktop.onFileDialog([&csv](const FileDialogRequest&, std::string& chosen) {
-        chosen = csv;
-        return true;
-    });
-    desktop.onDialog([](FakeDialog& dialog) {
-        dialog.click(kCsvFileButtonId);
-        dialog.type(kSearchCountFieldId, "5");
-        dialog.click(kDialogOkay);
-    });
-    // With no puzzle, with one, and onto a full disk.
-    for (int round = 0; round < 3; ++round) {
-        SCOPED_TRACE(round);
-        if (round == 1) newPuzzle();
-        if (round == 2) csv = dir / "regions.csv";
-        const auto before = view();
-        const auto record = [&] {
-            window->onCommand(kCommandRecordRegions);
-            EXPECT_EQ(enabledItems(), std::set<int>{kCommandAbout}) << "busy";
-            deliverNotice();
+// The real program under the offscreen platform, killed once it is up and
+// started again: it reads and writes back its settings byte for byte.
+TEST(Restart, AKilledProgramStartsAgainOnItsIntactSettings) {
+    ScratchDir dir;
+    fs::create_directories(dir / "bin");
+    fs::create_directory(dir / "run");
+    fs::permissions(dir / "run", fs::perms::owner_all);
+    const std::string program = dir / "bin/gridatelier", par = dir / "bin/gridAtelier.par";
+    fs::copy_file(GRIDATELIER_PROGRAM, program);
+    std::string first;
+    for (int start = 0; start < 2; ++start) {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            setenv("QT_QPA_PLATFORM", "offscreen", 1);
+            setenv("XDG_RUNTIME_DIR", (dir / "run").c_str(), 1);
+            setenv("HOME", dir.path().c_str(), 1);
+            execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        const auto inode = [&par] {
+            struct stat status {};
+            return ::stat(par.c_str(), &status) == 0 ? status.st_ino : 0;
         };
-        round < 2 ? record() : onFullDisk(64, record);
-        EXPECT_FALSE(window->busy());
-        EXPECT_EQ(boxes(), Names(round + 1, "error: failed to open or create a csv file"));
-        EXPECT_EQ(view(), before);
+        const ino_t before = inode();
+        for (int wait = 0; wait < 2000 && (inode() == before || wait < 100); ++wait)
+            std::this_thread::sleep_for(10ms);
+        int status = 0;
+        EXPECT_EQ(waitpid(pid, &status, WNOHANG), 0) << "it did not keep running";
+        ::kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+        EXPECT_NE(inode(), before) << "start " << start << " wrote its settings file";
+        SettingsFile file;
+        EXPECT_TRUE(readSettings({par, ""}, file));
+        EXPECT_EQ(readFile(par), start ? first : (first = readFile(par)));
     }
-    std::printf("a CSV cut by a full disk keeps %ju of its bytes\n",
-                static_cast<uintmax_t>(fs::file_size(dir / "regions.csv")));
+    EXPECT_EQ(entriesOf(dir / "bin"), (Names{"gridAtelier.par", "gridatelier"}));
 }
 
 }  // namespace

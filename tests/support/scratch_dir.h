@@ -2,15 +2,24 @@
 // the bytes of a file.
 #pragma once
 
+#include <stdlib.h>
+
 #include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
 #include <string>
 
 namespace ga::testing {
 
 class ScratchDir {
   public:
-    ScratchDir();
-    ~ScratchDir();
+    ScratchDir() {
+        std::string pattern = std::filesystem::temp_directory_path() / "gridatelier-test-XXXXXX";
+        if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+        path_ = pattern;
+    }
+    ~ScratchDir() { std::filesystem::remove_all(path_, ignored_); }
     ScratchDir(const ScratchDir&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
@@ -18,8 +27,13 @@ class ScratchDir {
 
   private:
     std::filesystem::path path_;
+    std::error_code ignored_;
 };
 
-std::string readFile(const std::filesystem::path& path);
+inline std::string readFile(const std::filesystem::path& path) {
+    std::ostringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    return text.str();
+}
 
 }  // namespace ga::testing

@@ -1,5 +1,6 @@
 #include "tests/support/test_records.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -26,46 +27,27 @@ std::string textOf(const int32_t* grid) {
     return text;
 }
 
-std::string clueText(const PuzzleRecord& record) {
-    std::string text = textOf(record.answerGrid);
-    for (int cell = 0; cell < kCells; ++cell) {
-        if (record.openFlags[cell] != 0) text[cell] = '.';
-    }
-    return text;
-}
-
 Grid copyOf(const int32_t* grid) {
     Grid copy{};
-    for (int cell = 0; cell < kCells; ++cell) copy[cell] = grid[cell];
+    std::copy(grid, grid + kCells, copy.begin());
     return copy;
-}
-
-PuzzleRecord puzzleFromClues(const Grid& clues) {
-    PuzzleRecord record;
-    resetRecord(record);
-    for (int cell = 0; cell < kCells; ++cell) {
-        record.answerGrid[cell] = clues[cell];
-        record.openFlags[cell] = clues[cell] == 0;
-    }
-    return record;
 }
 
 PuzzleRecord puzzleFromText(std::string_view text81) {
     const Grid values = gridFromText(text81);
-    PuzzleRecord record = puzzleFromClues(values);
+    PuzzleRecord record;
+    resetRecord(record);
     for (int cell = 0; cell < kCells; ++cell) {
-        if (text81[cell] < '1' || text81[cell] > '9') {
-            record.openFlags[cell] = 1;
-            record.answerGrid[cell] = 0;
-            record.valueGrid[cell] = values[cell];
-        }
+        const bool clue = text81[cell] >= '1' && text81[cell] <= '9';
+        (clue ? record.answerGrid : record.valueGrid)[cell] = values[cell];
+        record.openFlags[cell] = !clue;
     }
     return record;
 }
 
 PuzzleRecord puzzleWithAnswer(const Grid& clues, const Grid& answer) {
-    PuzzleRecord record = puzzleFromClues(clues);
-    for (int cell = 0; cell < kCells; ++cell) record.answerGrid[cell] = answer[cell];
+    PuzzleRecord record = puzzleFromText(textOf(clues.data()));
+    std::copy(answer.begin(), answer.end(), record.answerGrid);
     record.answerKnown = 1;
     return record;
 }
@@ -79,28 +61,32 @@ Grid randomAnswer(uint32_t seed) {
     return copyOf(record.valueGrid);
 }
 
-Grid exactAnswer(std::string_view text81) {
-    Grid answer{};
-    solveOne(gridFromText(text81).data(), answer.data());
-    return answer;
-}
-
-bool keepsGivens(const int32_t* values, const Grid& givens) {
-    for (int cell = 0; cell < kCells; ++cell) {
-        if (givens[cell] != 0 && values[cell] != givens[cell]) return false;
+std::string regionRowsProblem(const int32_t* rows, int n, int maxCells, const Grid& answer) {
+    const int width = maxCells + 1;
+    for (int r = 0; r < n; ++r) {
+        const int32_t* row = rows + r * width;
+        const int count = row[maxCells];
+        Grid clues = answer;
+        for (int i = 0; i < maxCells && count >= 1 && count <= maxCells; ++i) {
+            if (i < count ? row[i] < 0 || row[i] >= kCells || (i > 0 && row[i - 1] >= row[i])
+                          : row[i] != 0)
+                return "row " + std::to_string(r) + " entry " + std::to_string(i);
+            if (i < count) clues[row[i]] = 0;
+        }
+        if (count < 1 || count > maxCells || countAnswers(clues.data()) != 2)
+            return "row " + std::to_string(r) + " is no Region";
+        const auto key = [maxCells](const int32_t* at) {
+            return std::make_pair(at[maxCells], std::vector<int32_t>(at, at + maxCells));
+        };
+        if (r > 0 && !(key(row - width) < key(row)))
+            return "row " + std::to_string(r) + " out of order";
     }
-    return true;
+    return "";
 }
 
-uint32_t maskOf(std::string_view digits) {
-    uint32_t mask = 0;
-    for (char c : digits) mask |= 1u << (c - '1');
-    return mask;
-}
-
-std::vector<DataCase> readDataCases(const std::string& path) {
+std::vector<DataCase> readDataCases(const std::string& name) {
     std::vector<DataCase> cases;
-    std::ifstream in(path);
+    std::ifstream in(std::string(GA_TEST_DATA_DIR "/") + name);
     std::string text;
     for (int line = 1; std::getline(in, text); ++line) {
         const auto colon = text.find(':');
@@ -112,31 +98,11 @@ std::vector<DataCase> readDataCases(const std::string& path) {
     return cases;
 }
 
-std::string dataCaseName(const DataCase& dataCase) {
-    return "line" + std::to_string(dataCase.line);
-}
-
-void PrintTo(const DataCase& dataCase, std::ostream* out) {
-    *out << "line " << dataCase.line << " " << dataCase.puzzle;
-}
-
-std::vector<int> RecordingSink::positions() const {
-    std::vector<int> result;
-    for (const Event& event : events) {
-        if (event.kind == Kind::position) result.push_back(event.position);
-    }
-    return result;
-}
-
 bool RecordingSink::framed() const {
-    int shown = 0, hidden = 0;
-    for (const Event& event : events) {
-        shown += event.kind == Kind::show;
-        hidden += event.kind == Kind::hide;
-    }
-    return shown == 1 && hidden == 1 && events.size() >= 3 && events[0].kind == Kind::show &&
-           events[1].kind == Kind::position && events[1].position == 0 &&
-           events.back().kind == Kind::hide;
+    return events.size() >= 3 && events[0] == kShown && events[1] == 0 &&
+           events.back() == kHidden && std::all_of(events.begin() + 1, events.end() - 1, [](int p) {
+               return p >= 0 && p <= 101;
+           });
 }
 
 }  // namespace ga::testing

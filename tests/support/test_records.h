@@ -1,5 +1,5 @@
-// Records and grids built from text, the `puzzle:expected` data files, and a
-// progress sink that remembers what it was sent.
+// Records and grids built from text, Region rows judged by the exact solver,
+// the `puzzle:numbers` data files, and a progress bar that remembers.
 #pragma once
 
 #include <array>
@@ -26,58 +26,50 @@ inline constexpr const char* kSolvedText =
 Grid gridFromText(std::string_view text81);
 // A digit per value 1..9, '.' for anything else.
 std::string textOf(const int32_t* grid);
-// The clues of the record, from answerGrid; '.' at open cells.
-std::string clueText(const PuzzleRecord& record);
 Grid copyOf(const int32_t* grid);
 
-// The clues in answerGrid, every other cell open, valueGrid 0 but for typed
-// values, answerKnown 0: a freshly read puzzle before loadClues.
-PuzzleRecord puzzleFromClues(const Grid& clues);
+// The clues in answerGrid, every other cell open, typed values in valueGrid,
+// answerKnown 0: a freshly read puzzle before loadClues.
 PuzzleRecord puzzleFromText(std::string_view text81);
-// The same clues with the whole answer stored: answerGrid complete, answerKnown 1.
+// The clues with the whole answer stored: answerGrid complete, answerKnown 1.
 PuzzleRecord puzzleWithAnswer(const Grid& clues, const Grid& answer);
 
 // A random complete answer: fillAtRandom on an empty record after seedRandomWith(seed).
 Grid randomAnswer(uint32_t seed);
-// The first answer the exact solver finds for the clues of the text.
-Grid exactAnswer(std::string_view text81);
 
-// True when every non-zero value of `givens` stands in `values`.
-bool keepsGivens(const int32_t* values, const Grid& givens);
+// The first fault of n Region rows of maxCells + 1 entries, "" for none. A
+// row holds ascending cells, zeros after them and the count last; rows are
+// sorted by count, equal counts by their entries; each is a true Region: with
+// every other cell of the answer a clue, there are two answers.
+std::string regionRowsProblem(const int32_t* rows, int n, int maxCells, const Grid& answer);
 
-// The ValueMask of the digits in the text: "29" gives the bits of 2 and 9.
-uint32_t maskOf(std::string_view digits);
-
-// One line of a `puzzle:expected numbers` data file.
+// One line `puzzle:numbers` of a file in tests/core/data.
 struct DataCase {
-    int line = 0;
+    int line;
     std::string puzzle;
     std::vector<int> expected;
 };
-std::vector<DataCase> readDataCases(const std::string& path);
-// Names a parameterized case after its line, and shows it in failures.
-std::string dataCaseName(const DataCase& dataCase);
-void PrintTo(const DataCase& dataCase, std::ostream* out);
+std::vector<DataCase> readDataCases(const std::string& name);
+inline void PrintTo(const DataCase& c, std::ostream* out) {
+    *out << "line " << c.line << " " << c.puzzle;
+}
+#define GA_DATA_FILE_CASES(suite, name)                                         \
+    INSTANTIATE_TEST_SUITE_P(                                                   \
+        DataFile, suite, ::testing::ValuesIn(ga::testing::readDataCases(name)), \
+        [](const auto& info) { return "line" + std::to_string(info.param.line); })
 
-class RecordingSink : public ProgressSink {
-  public:
-    enum class Kind { show, hide, position };
-    struct Event {
-        Kind kind;
-        int position;
-    };
+// Positions as sent, kShown and kHidden for showing and hiding the bar.
+struct RecordingSink : ProgressSink {
+    static constexpr int kShown = -1, kHidden = -2;
     RecordingSink() { meter.bar = this; }
     RecordingSink(const RecordingSink&) = delete;
-
-    void show() override { events.push_back({Kind::show, 0}); }
-    void hide() override { events.push_back({Kind::hide, 0}); }
-    void setPosition(int position) override { events.push_back({Kind::position, position}); }
-
-    std::vector<int> positions() const;
-    // Shown at 0 first, hidden last, and each only once.
+    void show() override { events.push_back(kShown); }
+    void hide() override { events.push_back(kHidden); }
+    void setPosition(int position) override { events.push_back(position); }
+    // Shown at 0 first, hidden last, each only once, every position in 0..101.
     bool framed() const;
 
-    std::vector<Event> events;
+    std::vector<int> events;
     ProgressMeter meter;  // reports to this sink
 };
 

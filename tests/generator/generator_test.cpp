@@ -1,0 +1,136 @@
+// The built-in tables, generation per class, transforms and serial numbers.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "generator/class_tables.h"
+#include "generator/random.h"
+#include "tests/generator/sound_puzzle.h"
+
+namespace ga::testing {
+namespace {
+
+TEST(ClassTables, PatternsHaveExactlyTheirAnswerAndRegionRowsAreTrueRegions) {
+    for (int source = kFirstPatternSource; source <= kLastPatternSource; ++source) {
+        const PatternTable table = patternTable(source);
+        ASSERT_EQ(copyOf(table.answerGrid), copyOf(classAnswer(source)));
+        Grid clues{}, answer{};
+        for (int cell = 0; cell < kCells; ++cell)
+            clues[cell] = table.openFlags[cell] == 0 ? table.answerGrid[cell] : 0;
+        EXPECT_EQ(countAnswers(clues.data(), 2, answer.data()), 1) << source;
+        EXPECT_EQ(answer, copyOf(table.answerGrid)) << source;
+    }
+    for (int source = kFirstRegionSource; source <= kLastRegionSource; ++source) {
+        const RegionTable table = regionTable(source);
+        ASSERT_EQ(copyOf(table.answerGrid), copyOf(classAnswer(source)));
+        EXPECT_TRUE(isSolved(table.answerGrid)) << source;
+        EXPECT_EQ(regionRowsProblem(table.regions[0], kRegionRowsPerTable, kRegionMaxCells,
+                                    copyOf(table.answerGrid)),
+                  "")
+            << source;
+    }
+}
+
+class EveryClass : public ::testing::TestWithParam<int> {};
+
+TEST_P(EveryClass, MakesSoundPuzzlesOnEveryTableItMayUse) {
+    const int difficultyClass = GetParam();
+    for (uint32_t seed = 1; seed <= 6; ++seed) {
+        SCOPED_TRACE(seed);
+        seedRandomWith(seed * 7919 + difficultyClass);
+        PuzzleRecord puzzle;
+        ProgressMeter meter;
+        ASSERT_EQ(generatePuzzle(puzzle, difficultyClass, meter), kGenerated);
+        expectSoundPuzzle(puzzle, difficultyClass);
+    }
+    const ClassPromise& promise = kPromises[difficultyClass];
+    for (int source = std::max(2, promise.lowestSource); source <= promise.highestSource;
+         ++source) {
+        SCOPED_TRACE(source);
+        seedRandomWith(source);
+        PuzzleRecord puzzle;
+        ASSERT_EQ(buildPuzzleOnTable(puzzle, difficultyClass, source), kGenerated);
+        EXPECT_EQ(sourceOf(puzzle), source);
+        expectSoundPuzzle(puzzle, difficultyClass);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Generation, EveryClass, ::testing::Range(kLowestClass, kHighestClass + 1));
+
+TEST(Generation, RefusedRequestsDrawNothingAndLeaveTheRecord) {
+    // source 0: generatePuzzle itself
+    const std::pair<int, int> refused[] = {{-1, 0}, {8, 0}, {0, 2},  {5, 9},
+                                           {4, 10}, {1, 1}, {7, 14}, {5, 13}};
+    for (auto [difficultyClass, source] : refused) {
+        seedRandomWith(99);
+        const uint32_t firstDraw = nextRandom();
+        seedRandomWith(99);
+        PuzzleRecord record, before;
+        std::memset(&record, 0x33, sizeof record);
+        before = record;
+        ProgressMeter meter;
+        EXPECT_EQ(source == 0 ? generatePuzzle(record, difficultyClass, meter)
+                              : buildPuzzleOnTable(record, difficultyClass, source),
+                  kGenerationRefused)
+            << difficultyClass << " " << source;
+        EXPECT_EQ(std::memcmp(&record, &before, sizeof record), 0);
+        EXPECT_EQ(nextRandom(), firstDraw);
+    }
+}
+
+TEST(Serial, ChecksRelabelFirstThenRangesInOrder) {
+    const struct {
+        uint32_t parts[kSerialParts];
+        int check;
+    } cases[] = {
+        {{123456789, 0x20000000, 0x0FFFFFFF, 0x0FFFFFFF, 0x0FFFFFFF}, kSerialAccepted},
+        {{987654321, 0xDFFFFFFF, 0, 0, 0}, kSerialAccepted},
+        {{123456788, 0x20000000, 0, 0, 0}, kSerialIllegal},
+        {{987654322, 0x20000000, 0, 0, 0}, kSerialIllegal},  // digit 2 twice
+        {{102345678, 0x20000000, 0, 0, 0}, kSerialIllegal},  // a 0 among the lowest nine digits
+        {{12345678, 0x20000000, 0, 0, 0}, kSerialIllegal},
+        {{123456788, 0x10000000, 0x10000000, 0, 0}, kSerialIllegal},
+        {{1123456789, 0x20000000, 0, 0, 0}, kSerialOutOfRange},  // legal digits, too large
+        {{123456789, 0x1FFFFFFF, 0, 0, 0}, kSerialOutOfRange},   // a fresh answer
+        {{123456789, 0xE0000000, 0, 0, 0}, kSerialOutOfRange},
+        {{123456789, 0x20000000, 0x10000000, 0, 0}, kSerialOutOfRange},
+        {{123456789, 0x20000000, 0, 0x10000000, 0}, kSerialOutOfRange},
+        {{123456789, 0x20000000, 0, 0, 0xFFFFFFFF}, kSerialOutOfRange},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(checkSerial(c.parts), c.check) << std::hex << c.parts[0] << "-" << c.parts[1];
+        PuzzleRecord record, before;
+        std::memset(&record, 0x21, sizeof record);
+        std::memcpy(record.serial, c.parts, sizeof c.parts);
+        before = record;
+        if (c.check != kSerialAccepted) {
+            EXPECT_EQ(recreatePuzzle(record), c.check);
+            EXPECT_EQ(std::memcmp(&record, &before, sizeof record), 0);
+        }
+    }
+}
+
+// The serial numbers of golden_serials.txt rebuild their puzzles.
+TEST(Serial, GoldenSerialNumbersRebuildTheirPuzzles) {
+    std::ifstream in(GA_GOLDEN_SERIALS);
+    int count = 0;
+    for (std::string line, serial, clues, answer; std::getline(in, line);) {
+        if (line[0] == '#' || !(std::istringstream(line) >> serial >> clues >> answer)) continue;
+        SCOPED_TRACE(serial);
+        PuzzleRecord record, expected = puzzleWithAnswer(gridFromText(clues), gridFromText(answer));
+        std::memset(&record, 0x7F, sizeof record);
+        std::sscanf(serial.c_str(), "%X-%X-%X-%X-%X", &record.serial[0], &record.serial[1],
+                    &record.serial[2], &record.serial[3], &record.serial[4]);
+        std::memcpy(expected.serial, record.serial, sizeof record.serial);
+        loadClues(expected);
+        ASSERT_EQ(recreatePuzzle(record), 0);
+        EXPECT_EQ(std::memcmp(&record, &expected, sizeof record), 0) << textOf(record.valueGrid);
+        ++count;
+    }
+    EXPECT_EQ(count, 8);
+}
+
+}  // namespace
+}  // namespace ga::testing
