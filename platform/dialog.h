@@ -26,9 +26,10 @@
 
 namespace ga {
 
-constexpr int kDialogOkay = 1;    // the identifier and result of an accepting button
-constexpr int kDialogCancel = 2;  // the identifier and result of "Cancel" and the close box
-constexpr int kNoControlId = 0;   // static texts nobody addresses
+// The identifiers of the accepting button and of "Cancel", and the results
+// they end a dialog with ("Cancel" also for the close box).
+enum DialogResult : int { kDialogOkay = 1, kDialogCancel = 2 };
+constexpr int kNoControlId = 0;  // static texts nobody addresses
 
 enum class DialogControlKind {
     kDefaultButton,         // push button that Enter presses

@@ -6,10 +6,8 @@ FakeDialog::FakeDialog(const DialogTemplate& dialog, DialogEvents& events)
     : dialog_(dialog), events_(events) {
     for (const DialogControl& control : dialog.controls) {
         if (control.id == kNoControlId) continue;
-        ControlState state;
-        state.kind = control.kind;
-        state.text = control.text;
-        controls_[control.id] = state;
+        controls_[control.id].kind = control.kind;
+        controls_[control.id].text = control.text;
     }
 }
 
@@ -19,8 +17,7 @@ FakeDialog::ControlState* FakeDialog::find(int id) {
 }
 
 const FakeDialog::ControlState* FakeDialog::control(int id) const {
-    auto it = controls_.find(id);
-    return it == controls_.end() ? nullptr : &it->second;
+    return const_cast<FakeDialog*>(this)->find(id);
 }
 
 bool FakeDialog::isEnabled(int id) const {
@@ -51,8 +48,7 @@ void FakeDialog::setItems(int id, const std::vector<std::string>& items) {
 void FakeDialog::select(int id, int index) {
     ControlState* state = find(id);
     if (state == nullptr) return;
-    const bool inRange = index >= 0 && index < static_cast<int>(state->items.size());
-    state->selection = inRange ? index : -1;
+    state->selection = index >= 0 && index < static_cast<int>(state->items.size()) ? index : -1;
 }
 
 int FakeDialog::selection(int id) {
@@ -74,26 +70,25 @@ void FakeDialog::enable(int id, bool enabled) {
 }
 
 void FakeDialog::end(int result) {
-    if (ended_) return;
+    if (!ended_) result_ = result;
     ended_ = true;
-    result_ = result;
 }
 
 void FakeDialog::open() {
     events_.onInit(*this);
 }
 
-bool FakeDialog::canAct(int id, DialogControlKind kind) {
-    const ControlState* state = find(id);
-    return !ended_ && state != nullptr && state->enabled && state->kind == kind;
+FakeDialog::ControlState* FakeDialog::actor(int id, DialogControlKind kind) {
+    ControlState* state = find(id);
+    const bool can = !ended_ && state != nullptr && state->enabled && state->kind == kind;
+    return can ? state : nullptr;
 }
 
 bool FakeDialog::click(int id) {
-    if (canAct(id, DialogControlKind::kCheckBox)) {
-        ControlState& state = *find(id);
-        state.checked = !state.checked;
-    } else if (!canAct(id, DialogControlKind::kButton) &&
-               !canAct(id, DialogControlKind::kDefaultButton)) {
+    if (ControlState* box = actor(id, DialogControlKind::kCheckBox)) {
+        box->checked = !box->checked;
+    } else if (!actor(id, DialogControlKind::kButton) &&
+               !actor(id, DialogControlKind::kDefaultButton)) {
         return false;
     }
     events_.onCommand(*this, id);
@@ -108,32 +103,25 @@ bool FakeDialog::pressEnter() {
 }
 
 bool FakeDialog::type(int id, const std::string& text) {
-    if (!canAct(id, DialogControlKind::kEditField)) return false;
-    ControlState& state = *find(id);
-    const bool cut = state.textLimit > 0 && static_cast<int>(text.size()) > state.textLimit;
-    state.text = cut ? text.substr(0, static_cast<size_t>(state.textLimit)) : text;
+    ControlState* field = actor(id, DialogControlKind::kEditField);
+    if (field == nullptr) return false;
+    const bool cut = field->textLimit > 0 && static_cast<int>(text.size()) > field->textLimit;
+    field->text = cut ? text.substr(0, static_cast<size_t>(field->textLimit)) : text;
     events_.onCommand(*this, id);
     return true;
 }
 
 bool FakeDialog::choose(int id, int index) {
-    if (!canAct(id, DialogControlKind::kSelectionList)) return false;
-    ControlState& state = *find(id);
-    if (index < 0 || index >= static_cast<int>(state.items.size())) return false;
-    state.selection = index;
+    ControlState* list = actor(id, DialogControlKind::kSelectionList);
+    if (list == nullptr || index < 0 || index >= static_cast<int>(list->items.size())) return false;
+    list->selection = index;
     events_.onCommand(*this, id);
     return true;
 }
 
-bool FakeDialog::pressUp(int upDownId) {
-    if (!canAct(upDownId, DialogControlKind::kUpDown)) return false;
-    events_.onUpDown(*this, upDownId, -1);
-    return true;
-}
-
-bool FakeDialog::pressDown(int upDownId) {
-    if (!canAct(upDownId, DialogControlKind::kUpDown)) return false;
-    events_.onUpDown(*this, upDownId, +1);
+bool FakeDialog::press(int upDownId, int delta) {
+    if (!actor(upDownId, DialogControlKind::kUpDown)) return false;
+    events_.onUpDown(*this, upDownId, delta);
     return true;
 }
 

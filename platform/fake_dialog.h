@@ -49,8 +49,8 @@ class FakeDialog : public DialogHost {
     // Replaces an edit field's text, cut to its limit, and reports the change.
     bool type(int id, const std::string& text);
     bool choose(int id, int index);
-    bool pressUp(int upDownId);
-    bool pressDown(int upDownId);
+    bool pressUp(int upDownId) { return press(upDownId, -1); }
+    bool pressDown(int upDownId) { return press(upDownId, +1); }
     // The close box or Escape.
     bool close();
 
@@ -64,7 +64,9 @@ class FakeDialog : public DialogHost {
 
   private:
     ControlState* find(int id);
-    bool canAct(int id, DialogControlKind kind);
+    // The control when the player can work it as `kind`, else null.
+    ControlState* actor(int id, DialogControlKind kind);
+    bool press(int upDownId, int delta);
 
     const DialogTemplate& dialog_;
     DialogEvents& events_;

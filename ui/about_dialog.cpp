@@ -28,10 +28,10 @@ void AboutEvents::onCommand(DialogHost& dialog, int id) {
     if (id == kDialogOkay || id == kDialogCancel) dialog.end(id);
 }
 
-int runAboutDialog(Desktop& desktop) {
+DialogResult runAboutDialog(Desktop& desktop) {
     const DialogTemplate dialog = aboutTemplate();
     AboutEvents events;
-    return desktop.runDialog(dialog, events);
+    return static_cast<DialogResult>(desktop.runDialog(dialog, events));
 }
 
 }  // namespace ga

@@ -23,6 +23,6 @@ class AboutEvents : public DialogEvents {
 };
 
 // 1 after "continue", 2 after the close box.
-int runAboutDialog(Desktop& desktop);
+DialogResult runAboutDialog(Desktop& desktop);
 
 }  // namespace ga

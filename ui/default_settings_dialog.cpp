@@ -78,10 +78,10 @@ void DefaultSettingsEvents::onCommand(DialogHost& dialog, int id) {
     }
 }
 
-int runDefaultSettingsDialog(Desktop& desktop, Settings& defaults, Settings& current) {
+DialogResult runDefaultSettingsDialog(Desktop& desktop, Settings& defaults, Settings& current) {
     const DialogTemplate dialog = defaultSettingsTemplate();
     DefaultSettingsEvents events(defaults, current);
-    return desktop.runDialog(dialog, events);
+    return static_cast<DialogResult>(desktop.runDialog(dialog, events));
 }
 
 }  // namespace ga

@@ -36,6 +36,6 @@ class DefaultSettingsEvents : public DialogEvents {
 };
 
 // 1 after "Okay", 2 after "Cancel" or the close box (nothing stored).
-int runDefaultSettingsDialog(Desktop& desktop, Settings& defaults, Settings& current);
+DialogResult runDefaultSettingsDialog(Desktop& desktop, Settings& defaults, Settings& current);
 
 }  // namespace ga

@@ -21,10 +21,10 @@ void ExitEvents::onCommand(DialogHost& dialog, int id) {
     if (id == kDialogOkay || id == kDialogCancel) dialog.end(id);
 }
 
-int runExitDialog(Desktop& desktop) {
+DialogResult runExitDialog(Desktop& desktop) {
     const DialogTemplate dialog = exitTemplate();
     ExitEvents events;
-    return desktop.runDialog(dialog, events);
+    return static_cast<DialogResult>(desktop.runDialog(dialog, events));
 }
 
 }  // namespace ga

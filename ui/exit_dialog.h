@@ -17,6 +17,6 @@ class ExitEvents : public DialogEvents {
 };
 
 // 1 after "okay" (exit), 2 after "cancel" or the close box (stay).
-int runExitDialog(Desktop& desktop);
+DialogResult runExitDialog(Desktop& desktop);
 
 }  // namespace ga

@@ -76,8 +76,8 @@ void encodePuzzleFile(const PuzzleFileHeader& header, const PuzzleRecord& record
     putInt32(at, static_cast<uint32_t>(record.answerKnown));
 }
 
-int decodePuzzleFile(const unsigned char* bytes, std::size_t size, PuzzleFileHeader& header,
-                     PuzzleRecord& record) {
+PuzzleFileRead decodePuzzleFile(const unsigned char* bytes, std::size_t size,
+                                PuzzleFileHeader& header, PuzzleRecord& record) {
     if (bytes == nullptr || size != static_cast<std::size_t>(kPuzzleFileBytes)) {
         return kPuzzleFileWrongSize;
     }
@@ -100,7 +100,7 @@ int decodePuzzleFile(const unsigned char* bytes, std::size_t size, PuzzleFileHea
     return kPuzzleFileRead;
 }
 
-int readPuzzleFile(const char* path, PuzzleFileHeader& header, PuzzleRecord& record) {
+PuzzleFileRead readPuzzleFile(const char* path, PuzzleFileHeader& header, PuzzleRecord& record) {
     // Not blocking: a FIFO chosen in the file dialog must not hang the window
     // before fstat has told it is no regular file.
     const int fd = ::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -128,7 +128,8 @@ int readPuzzleFile(const char* path, PuzzleFileHeader& header, PuzzleRecord& rec
     return decodePuzzleFile(bytes, size, header, record);
 }
 
-int writePuzzleFile(const PuzzleFileHeader& header, const PuzzleRecord& record, const char* path) {
+PuzzleFileWrite writePuzzleFile(const PuzzleFileHeader& header, const PuzzleRecord& record,
+                                const char* path) {
     unsigned char bytes[kPuzzleFileBytes];
     encodePuzzleFile(header, record, bytes);
 

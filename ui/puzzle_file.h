@@ -33,6 +33,13 @@ struct PuzzleFileHeader {
 static_assert(sizeof(PuzzleFileHeader) == kPuzzleHeaderBytes, "the header is eight int32");
 static_assert(kPuzzleFileBytes == 1352, "the puzzle file is 1352 bytes");
 
+enum PuzzleFileRead : int {
+    kPuzzleFileRead = 0,
+    kPuzzleFileUnreadable = 1,  // no regular file could be opened and read
+    kPuzzleFileWrongSize = 2,
+    kPuzzleFileBadValues = 3,  // a field outside the ranges decodePuzzleFile accepts
+};
+
 // The file's bytes, little-endian whatever the machine's byte order.
 void encodePuzzleFile(const PuzzleFileHeader& header, const PuzzleRecord& record,
                       unsigned char (&bytes)[kPuzzleFileBytes]);
@@ -46,19 +53,12 @@ void encodePuzzleFile(const PuzzleFileHeader& header, const PuzzleRecord& record
 // candidate list as typed (the board shows one above 9 and nothing otherwise)
 // and any serial prints. The reserved header bytes are kept as read.
 // Returns 0 when accepted; otherwise `header` and `record` are untouched.
-int decodePuzzleFile(const unsigned char* bytes, std::size_t size, PuzzleFileHeader& header,
-                     PuzzleRecord& record);
-
-enum PuzzleFileRead : int {
-    kPuzzleFileRead = 0,
-    kPuzzleFileUnreadable = 1,  // no regular file could be opened and read
-    kPuzzleFileWrongSize = 2,
-    kPuzzleFileBadValues = 3,  // a field outside the ranges decodePuzzleFile accepts
-};
+PuzzleFileRead decodePuzzleFile(const unsigned char* bytes, std::size_t size,
+                                PuzzleFileHeader& header, PuzzleRecord& record);
 
 // Reads and decodes the file at `path`. Returns kPuzzleFileRead, or another
 // PuzzleFileRead with `header` and `record` untouched.
-int readPuzzleFile(const char* path, PuzzleFileHeader& header, PuzzleRecord& record);
+PuzzleFileRead readPuzzleFile(const char* path, PuzzleFileHeader& header, PuzzleRecord& record);
 
 // What the user is told when a puzzle file could not be saved or loaded.
 extern const char* const kSaveFailedText;
@@ -74,6 +74,7 @@ enum PuzzleFileWrite : int {
 // are complete on disk: they go to a fresh file in the same folder, which is
 // then renamed over the target. On failure the fresh file is removed, an
 // earlier file at `path` is left as it was, and errno tells why.
-int writePuzzleFile(const PuzzleFileHeader& header, const PuzzleRecord& record, const char* path);
+PuzzleFileWrite writePuzzleFile(const PuzzleFileHeader& header, const PuzzleRecord& record,
+                                const char* path);
 
 }  // namespace ga

@@ -91,8 +91,9 @@ void RecordRegionsEvents::showFile(DialogHost& dialog, const std::string& name) 
 }
 
 void RecordRegionsEvents::enableRecordControls(DialogHost& dialog, bool enabled) {
-    for (int id : {kDialogOkay, kSearchLevelListId, kSearchCountFieldId, kMaxRegionCellsFieldId,
-                   kSearchCountArrowsId, kMaxRegionCellsArrowsId}) {
+    for (int id : std::initializer_list<int>{kDialogOkay, kSearchLevelListId, kSearchCountFieldId,
+                                             kMaxRegionCellsFieldId, kSearchCountArrowsId,
+                                             kMaxRegionCellsArrowsId}) {
         dialog.enable(id, enabled);
     }
 }
@@ -178,10 +179,10 @@ void RecordRegionsEvents::onUpDown(DialogHost& dialog, int id, int delta) {
     }
 }
 
-int runRecordRegionsDialog(Desktop& desktop, Settings& current, FileDialogMemory& files) {
+DialogResult runRecordRegionsDialog(Desktop& desktop, Settings& current, FileDialogMemory& files) {
     const DialogTemplate dialog = recordRegionsTemplate();
     RecordRegionsEvents events(desktop, current, files);
-    return desktop.runDialog(dialog, events);
+    return static_cast<DialogResult>(desktop.runDialog(dialog, events));
 }
 
 }  // namespace ga

@@ -53,6 +53,6 @@ class RecordRegionsEvents : public DialogEvents {
 
 // 1 after "Okay" (only possible once a file is chosen), 2 after "Cancel" or
 // the close box (nothing stored).
-int runRecordRegionsDialog(Desktop& desktop, Settings& current, FileDialogMemory& files);
+DialogResult runRecordRegionsDialog(Desktop& desktop, Settings& current, FileDialogMemory& files);
 
 }  // namespace ga

@@ -103,10 +103,10 @@ void RecreateEvents::onUpDown(DialogHost& dialog, int id, int delta) {
     showPart(dialog, part);
 }
 
-int runRecreateDialog(Desktop& desktop, Settings& current) {
+DialogResult runRecreateDialog(Desktop& desktop, Settings& current) {
     const DialogTemplate dialog = recreateTemplate();
     RecreateEvents events(desktop, current);
-    return desktop.runDialog(dialog, events);
+    return static_cast<DialogResult>(desktop.runDialog(dialog, events));
 }
 
 }  // namespace ga

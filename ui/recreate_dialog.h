@@ -38,6 +38,6 @@ class RecreateEvents : public DialogEvents {
 // 1 after "Okay" with a serial number the generator can rebuild, 2 after
 // "Cancel" or the close box (nothing stored). A refused number keeps the
 // dialog open with what was typed.
-int runRecreateDialog(Desktop& desktop, Settings& current);
+DialogResult runRecreateDialog(Desktop& desktop, Settings& current);
 
 }  // namespace ga

@@ -59,10 +59,10 @@ DialogTemplate saveQuestionTemplate() {
     return dialog;
 }
 
-int runSaveQuestionDialog(Desktop& desktop, Settings& defaults, Settings& current) {
+SaveAnswer runSaveQuestionDialog(Desktop& desktop, Settings& defaults, Settings& current) {
     const DialogTemplate dialog = saveQuestionTemplate();
     SaveQuestion events(defaults, current);
-    return desktop.runDialog(dialog, events);
+    return static_cast<SaveAnswer>(desktop.runDialog(dialog, events));
 }
 
 }  // namespace ga

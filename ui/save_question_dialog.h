@@ -9,9 +9,11 @@ namespace ga {
 
 constexpr int kSaveQuestionTemplate = 3000;
 constexpr int kSaveQuestionText = 3011;
-constexpr int kSaveQuestionYes = 3012;
-constexpr int kSaveQuestionNo = kDialogOkay;
-constexpr int kSaveQuestionCancel = kDialogCancel;
+enum SaveAnswer : int {
+    kSaveQuestionYes = 3012,
+    kSaveQuestionNo = kDialogOkay,
+    kSaveQuestionCancel = kDialogCancel,
+};
 constexpr int kSaveQuestionNeverAgain = 2021;
 
 // The dialog's controls, in dialog units.
@@ -22,6 +24,6 @@ DialogTemplate saveQuestionTemplate();
 // hasty key press never discards nor writes anything). The check box starts
 // from the default Settings; its state reaches neverConfirmSave of both
 // `defaults` and `current` on "Yes" or "No" only.
-int runSaveQuestionDialog(Desktop& desktop, Settings& defaults, Settings& current);
+SaveAnswer runSaveQuestionDialog(Desktop& desktop, Settings& defaults, Settings& current);
 
 }  // namespace ga

@@ -151,9 +151,9 @@ FileRead readFileBytes(const std::string& path, unsigned char (&bytes)[kSettings
     return FileRead::kComplete;
 }
 
-int reportWriteFailure(Desktop& desktop) {
+SettingsWrite reportWriteFailure(Desktop& desktop) {
     desktop.messageBox(kSettingsFailedText, kSettingsFailedBoxTitle);
-    return -1;
+    return kSettingsNotWritten;
 }
 
 }  // namespace
@@ -234,20 +234,21 @@ bool writeSettingsFile(const std::string& path, const SettingsFile& file) {
     return replaceFileContent(path, bytes, sizeof bytes) == ReplaceResult::kWritten;
 }
 
-int writeSettingsAtStart(Desktop& desktop, const SettingsPlace& place, SettingsFile& file,
-                         Settings& current) {
+SettingsWrite writeSettingsAtStart(Desktop& desktop, const SettingsPlace& place, SettingsFile& file,
+                                   Settings& current) {
     if (!writeSettingsFile(place.path, file)) return reportWriteFailure(desktop);
     placeWindow(desktop, file.settings);
     current = file.settings;
-    return 0;
+    return kSettingsWritten;
 }
 
-int writeSettingsAtExit(Desktop& desktop, const SettingsPlace& place, SettingsFile& file) {
+SettingsWrite writeSettingsAtExit(Desktop& desktop, const SettingsPlace& place,
+                                  SettingsFile& file) {
     const ScreenRect present = desktop.windowRect();
     file.settings.windowRect =
         SettingsRect{present.left, present.top, present.right, present.bottom};
     if (!writeSettingsFile(place.path, file)) return reportWriteFailure(desktop);
-    return 0;
+    return kSettingsWritten;
 }
 
 }  // namespace ga

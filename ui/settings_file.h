@@ -75,16 +75,18 @@ bool readSettings(const SettingsPlace& place, SettingsFile& file);
 // Replaces the file at `path` atomically. False when it could not.
 bool writeSettingsFile(const std::string& path, const SettingsFile& file);
 
+enum SettingsWrite : int { kSettingsWritten = 0, kSettingsNotWritten = -1 };
+
 // First step of the window's set-up: writes the file, then places the window
-// (placeWindow) and copies the default Settings over `current`. Returns 0, or
-// -1 after telling the user when the file could not be written; the window
-// then closes.
-int writeSettingsAtStart(Desktop& desktop, const SettingsPlace& place, SettingsFile& file,
-                         Settings& current);
+// (placeWindow) and copies the default Settings over `current`. Returns
+// kSettingsNotWritten after telling the user when the file could not be
+// written; the window then closes.
+SettingsWrite writeSettingsAtStart(Desktop& desktop, const SettingsPlace& place, SettingsFile& file,
+                                   Settings& current);
 
 // When the window closes, after the worker has stopped: keeps the window's
-// rectangle in the default Settings and writes the file. Returns 0, or -1
-// after telling the user; the close goes on either way.
-int writeSettingsAtExit(Desktop& desktop, const SettingsPlace& place, SettingsFile& file);
+// rectangle in the default Settings and writes the file. Returns
+// kSettingsNotWritten after telling the user; the close goes on either way.
+SettingsWrite writeSettingsAtExit(Desktop& desktop, const SettingsPlace& place, SettingsFile& file);
 
 }  // namespace ga

@@ -8,7 +8,6 @@
 
 #include "platform/fake_desktop.h"
 #include "tests/support/scratch_dir.h"
-#include "ui/default_settings_dialog.h"
 #include "ui/record_regions_dialog.h"
 #include "ui/recreate_dialog.h"
 
@@ -44,25 +43,6 @@ class DialogsTest : public ::testing::Test {
     FileDialogMemory files;
     testing::ScratchDir dir;
 };
-
-TEST_F(DialogsTest, DefaultSettingsOpenOnTheStoredChoicesAndOnlyOkayStoresThem) {
-    defaults.expressMode = 2;
-    defaults.level = 5;
-    auto choose = [](FakeDialog& d) {
-        EXPECT_EQ(d.selection(kExpressModeListId), 2);
-        EXPECT_EQ(d.selection(kNewPuzzleLevelListId), 5);
-        d.choose(kExpressModeListId, 0);
-        d.choose(kNewPuzzleLevelListId, 6);
-        d.click(kNeverConfirmSaveBoxId);
-        d.click(kReflectToCurrentBoxId);
-    };
-    auto run = [&] { return runDefaultSettingsDialog(desktop, defaults, current); };
-    EXPECT_FALSE(play(run, kDialogCancel, [&](FakeDialog& d) { choose(d), d.close(); }));
-    EXPECT_TRUE(play(run, kDialogOkay, [&](FakeDialog& d) { choose(d), d.pressEnter(); }));
-    EXPECT_EQ(defaults.expressMode + defaults.level * 10 + defaults.neverConfirmSave * 100, 160);
-    EXPECT_EQ(current.reflectToCurrent, 0);
-    EXPECT_EQ(current.level, 4) << "the current level is the window's to change";
-}
 
 TEST_F(DialogsTest, OnlyAnExistingLowerCaseCsvFileIsOfferedAgain) {
     for (const std::string name : {"upper.CSV", "plain.txt", "regions.csv"}) {

@@ -128,27 +128,6 @@ TEST(RepairSettings, GivesEveryFieldOutsideItsRangeItsDefault) {
     EXPECT_EQ(s.windowWidth | s.windowRect.left, 0) << "measured and centred again";
 }
 
-TEST_F(SettingsFileTest, TheExecutablesFolderWhenWritableElseTheUsersOwn) {
-    const std::string blocked = dir / "file/bin/";  // never a folder: "file" is a file
-    std::ofstream(dir / "file") << "x";
-    EXPECT_EQ(chooseSettingsPlace(dir / "", dir / "cfg/").path, path());
-    const SettingsPlace user = chooseSettingsPlace(blocked, dir / "home/.config/gridAtelier");
-    EXPECT_EQ(user.path, dir / "home/.config/gridAtelier/gridAtelier.par");
-    EXPECT_EQ(user.besideExecutable, blocked + "gridAtelier.par");
-    EXPECT_EQ(fs::status(dir / "home").permissions() & fs::perms::all, fs::perms::owner_all);
-
-    // Neither: the user is told at start and at exit, and the window still closes.
-    const SettingsPlace none = chooseSettingsPlace(blocked, dir / "file/cfg/");
-    EXPECT_EQ(none.path, "");
-    FakeDesktop desktop;
-    SettingsFile file;
-    Settings current;
-    EXPECT_EQ(writeSettingsAtStart(desktop, none, file, current), -1);
-    EXPECT_EQ(writeSettingsAtExit(desktop, none, file), -1);
-    const std::string box = "messageBox \"failed to open .par file\" \"alert\"";
-    EXPECT_EQ(desktop.logStartingWith("messageBox"), (std::vector<std::string>{box, box}));
-}
-
 TEST_F(SettingsFileTest, TheWindowOpensWhereItWasClosed) {
     const SettingsPlace place{path(), ""};
     FakeDesktop desktop;
@@ -171,21 +150,6 @@ TEST_F(SettingsFileTest, TheWindowOpensWhereItWasClosed) {
     ASSERT_EQ(writeSettingsAtStart(nextDesktop, place, next, current), 0);
     EXPECT_EQ(nextDesktop.logStartingWith("moveWindow"),
               std::vector<std::string>{"moveWindow -900 25 500 600"});
-}
-
-TEST(ApplyPendingDefaults, CarriesOnlyTheTickedChoicesAndNeverTheCsvPath) {
-    for (int ticked : {0, 1, 2}) {
-        Settings defaults = sampleFile().settings, current = defaults;
-        current.searchCount = 300;
-        current.recreateSerial[0] = 987654321;
-        current.saveRegionDefaults = ticked == 1;
-        current.saveSerialDefaults = ticked == 2;
-        applyPendingDefaults(defaults, current);
-        EXPECT_EQ(defaults.searchCount, ticked == 1 ? 300 : 1000);
-        EXPECT_EQ(defaults.csvPath[0] == '\0', ticked == 1);
-        EXPECT_EQ(defaults.recreateSerial[0], ticked == 2 ? 987654321u : 123456789u);
-        EXPECT_EQ(current.saveRegionDefaults | current.saveSerialDefaults, 0);
-    }
 }
 
 }  // namespace
