@@ -1,6 +1,5 @@
 // Plays the person in front of a modal window that the code under test opens
-// and runs in its own event loop: one of the program's dialogs, a file dialog
-// or a message box.
+// and runs in its own event loop: a program dialog, a file dialog or a box.
 #pragma once
 
 #include <QApplication>
@@ -16,24 +15,17 @@
 
 namespace ga::testing {
 
-// Acts once in the first modal window in front whose object name ("dialog_3000")
-// or Qt class ("QFileDialog") is `name`. It looks every few milliseconds rather
-// than once, so other modal windows may come and go before its own; and it
-// looks only while the player exists, so a window that never opens cannot
-// make it act during a later test. Whatever the act leaves open is closed (a
-// program dialog as by "Cancel"), so a failed check inside the act cannot
-// leave the test waiting on a window nobody answers.
+// Acts once in the first active modal window whose object name ("dialog_3000")
+// or Qt class ("QFileDialog") is `name`, looking every 10 ms while the player
+// exists. Whatever the act leaves open is closed (a program dialog as by
+// "Cancel"), so a failed check cannot leave the test waiting.
 class ModalPlayer {
   public:
     ModalPlayer(QString name, std::function<void(QWidget&)> act)
         : name_(std::move(name)), act_(std::move(act)) {
-        timer_.setInterval(10);
         QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { poll(); });
-        timer_.start();
+        timer_.start(10);
     }
-    ModalPlayer(const ModalPlayer&) = delete;
-    ModalPlayer& operator=(const ModalPlayer&) = delete;
-
     bool played() const { return played_; }
 
   private:
@@ -43,10 +35,7 @@ class ModalPlayer {
         if (modal->objectName() != name_ && !modal->inherits(name_.toLatin1().constData())) return;
         timer_.stop();
         QPointer<QWidget> window = modal;
-        // The person acts in the window in front, which has the keyboard. A
-        // window counts as active while its owner is, so the wait is for the
-        // application's own active window.
-        modal->activateWindow();
+        modal->activateWindow();  // the person acts in the window that has the keyboard
         if (QTest::qWaitFor([&] { return window && QApplication::activeWindow() == window; })) {
             played_ = true;
             act_(*modal);

@@ -16,18 +16,14 @@ namespace {
 
 class DialogsTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        setDefaultSettings(defaults);
-        setDefaultSettings(current);
-    }
-    // Plays `script` in the dialog; true when the stored settings changed.
+    void SetUp() override { setDefaultSettings(current); }
+    // Plays `script` in the dialog; true when the current Settings changed.
     bool play(const std::function<int()>& run, int result,
               const std::function<void(FakeDialog&)>& script) {
-        const Settings before = current, defaultsBefore = defaults;
+        const Settings before = current;
         desktop.onDialog(script);
         EXPECT_EQ(run(), result);
-        return std::memcmp(&before, &current, sizeof before) != 0 ||
-               std::memcmp(&defaultsBefore, &defaults, sizeof defaults) != 0;
+        return std::memcmp(&before, &current, sizeof before) != 0;
     }
     int regions() { return runRecordRegionsDialog(desktop, current, files); }
     int recreate() { return runRecreateDialog(desktop, current); }
@@ -36,10 +32,9 @@ class DialogsTest : public ::testing::Test {
         std::strcpy(current.csvPath, (dir / name).c_str());
         return dir / name;
     }
-    static std::string text(FakeDialog& d, int id) { return d.text(id); }
 
     FakeDesktop desktop;
-    Settings defaults, current;
+    Settings current;
     FileDialogMemory files;
     testing::ScratchDir dir;
 };
@@ -50,7 +45,7 @@ TEST_F(DialogsTest, OnlyAnExistingLowerCaseCsvFileIsOfferedAgain) {
         const bool offered = name == "regions.csv";
         EXPECT_EQ(play([&] { return regions(); }, offered ? kDialogOkay : kDialogCancel,
                        [&](FakeDialog& d) {
-                           EXPECT_EQ(text(d, kCsvFileNameTextId),
+                           EXPECT_EQ(d.text(kCsvFileNameTextId),
                                      "selected : " + (offered ? name : "no file"));
                            EXPECT_EQ(d.isEnabled(kSearchCountArrowsId), offered);
                            d.pressEnter();
@@ -73,7 +68,7 @@ TEST_F(DialogsTest, AChosenFileAndTheTypedNumbersAreStoredOnOkay) {
     EXPECT_TRUE(play([&] { return regions(); }, kDialogOkay,
                      [&](FakeDialog& d) {
                          d.click(kCsvFileButtonId);
-                         EXPECT_EQ(text(d, kCsvFileNameTextId), "selected : new.csv");
+                         EXPECT_EQ(d.text(kCsvFileNameTextId), "selected : new.csv");
                          d.type(kSearchCountFieldId, "250x");
                          d.type(kMaxRegionCellsFieldId, "20");
                          d.choose(kSearchLevelListId, 4);
@@ -94,8 +89,8 @@ TEST_F(DialogsTest, ARegionRequestTheSearchCannotTakeIsRefusedInsideTheDialog) {
                  d.type(kMaxRegionCellsFieldId, maximum);
                  d.click(kDialogOkay);
                  EXPECT_FALSE(d.ended());
-                 EXPECT_EQ(text(d, kMaxRegionCellsFieldId), maximum);
-                 EXPECT_EQ(text(d, kCsvFileNameTextId), "selected : r.csv");
+                 EXPECT_EQ(d.text(kMaxRegionCellsFieldId), maximum);
+                 EXPECT_EQ(d.text(kCsvFileNameTextId), "selected : r.csv");
                  ASSERT_EQ(desktop.messageBoxes().back().text,
                            "the maximum must not exceed 81 cells");
                  EXPECT_EQ(desktop.messageBoxes().back().title, "alert");
@@ -127,7 +122,7 @@ TEST_F(DialogsTest, ArrowsStepWithinTheirBoundsAfterReadingWhatWasTyped) {
              for (const auto& c : cases) {
                  d.type(c.field, c.typed);
                  c.up ? d.pressUp(c.arrows) : d.pressDown(c.arrows);
-                 EXPECT_EQ(text(d, c.field), c.shown) << c.typed;
+                 EXPECT_EQ(d.text(c.field), c.shown) << c.typed;
              }
          });
 }
@@ -147,11 +142,11 @@ TEST_F(DialogsTest, ASerialNumberIsTakenOnlyWhenItPassesAndStaysAsTypedWhenRefus
     for (const auto& c : cases) {
         FakeDesktop desktop;
         desktop.onDialog([&](FakeDialog& d) {
-            EXPECT_EQ(text(d, kFirstSerialFieldId + 2), "0xFFFFFFF");
+            EXPECT_EQ(d.text(kFirstSerialFieldId + 2), "0xFFFFFFF");
             d.type(kFirstSerialFieldId + c.part, c.typed);
             d.pressEnter();
             EXPECT_EQ(d.ended(), c.refusal == nullptr);
-            EXPECT_EQ(text(d, kFirstSerialFieldId + c.part), c.typed);
+            EXPECT_EQ(d.text(kFirstSerialFieldId + c.part), c.typed);
         });
         EXPECT_EQ(runRecreateDialog(desktop, current), c.refusal ? kDialogCancel : kDialogOkay)
             << c.typed;
@@ -168,9 +163,9 @@ TEST_F(DialogsTest, SerialArrowsReadEveryFieldAndStopAtTheBoundsOfTheirPart) {
              d.pressUp(kFirstSerialArrowsId + 2);    // part 3 at its highest: stays
              d.pressDown(kFirstSerialArrowsId + 1);  // part 2 at its lowest: stays
              d.pressUp(kFirstSerialArrowsId + 3);
-             EXPECT_EQ(text(d, kFirstSerialFieldId + 2), "0xFFFFFFF");
-             EXPECT_EQ(text(d, kFirstSerialFieldId + 1), "0x20000000");
-             EXPECT_EQ(text(d, kFirstSerialFieldId + 3), "0xABD");
+             EXPECT_EQ(d.text(kFirstSerialFieldId + 2), "0xFFFFFFF");
+             EXPECT_EQ(d.text(kFirstSerialFieldId + 1), "0x20000000");
+             EXPECT_EQ(d.text(kFirstSerialFieldId + 3), "0xABD");
          });
 }
 
