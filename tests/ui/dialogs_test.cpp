@@ -103,6 +103,7 @@ TEST_F(DialogsTest, ARegionRequestTheSearchCannotTakeIsRefusedInsideTheDialog) {
 
 TEST_F(DialogsTest, ArrowsStepWithinTheirBoundsAfterReadingWhatWasTyped) {
     csv("r.csv");
+    // clang-format off
     const struct {
         int field, arrows;
         const char* typed;
@@ -115,8 +116,8 @@ TEST_F(DialogsTest, ArrowsStepWithinTheirBoundsAfterReadingWhatWasTyped) {
         {kSearchCountFieldId, kSearchCountArrowsId, "150x", false, "50"},
         {kMaxRegionCellsFieldId, kMaxRegionCellsArrowsId, "36", true, "36"},
         {kMaxRegionCellsFieldId, kMaxRegionCellsArrowsId, "35", true, "36"},
-        {kMaxRegionCellsFieldId, kMaxRegionCellsArrowsId, "4", false, "4"},
-    };
+        {kMaxRegionCellsFieldId, kMaxRegionCellsArrowsId, "4", false, "4"}};
+    // clang-format on
     play([&] { return regions(); }, kDialogCancel,
          [&](FakeDialog& d) {
              for (const auto& c : cases) {

@@ -89,10 +89,11 @@ TEST_F(SettingsFileTest, AFileOfAnotherLengthCountsAsNone) {
 // its default, while the values at the very ends of a range are kept.
 TEST(RepairSettings, GivesEveryFieldOutsideItsRangeItsDefault) {
     using S = Settings;
+    // clang-format off
     const struct {
         int32_t S::*field;
         int32_t value, repaired;  // repaired == value: kept
-    } fields[] = {                // clang-format off
+    } fields[] = {
         {&S::level, 8, 4}, {&S::level, 7, 7}, {&S::expressMode, 3, 1}, {&S::expressMode, -1, 1},
         {&S::searchLevel, 5, 2}, {&S::searchLevel, 4, 4}, {&S::searchCount, 1189017989, 1000},
         {&S::searchCount, 99, 1000}, {&S::searchCount, 100, 100}, {&S::searchCount, 1000, 1000},
