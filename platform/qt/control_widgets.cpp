@@ -1,5 +1,6 @@
 #include "platform/qt/control_widgets.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
@@ -7,6 +8,7 @@
 #include <QPushButton>
 #include <QString>
 #include <QTextOption>
+#include <QtMath>
 
 #include "platform/qt/qt_text.h"
 #include "platform/qt/window_metrics.h"
@@ -84,13 +86,27 @@ QWidget* makeClueCell(QWidget& parent) {
     return cell;
 }
 
-QWidget* makeStatusBox(QWidget& parent) {
-    auto* box = new QPlainTextEdit(&parent);
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::ClickFocus);
-    centreMultiLine(*box);
-    paintAsReadOnly(*box);
-    return box;
+// The lines of `text` broken at blanks to fit `width`; none when some word
+// alone is wider.
+QStringList linesBrokenAtBlanks(const QString& text, const QFontMetrics& metrics, int width) {
+    QStringList lines;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        QString line;
+        bool started = false;
+        for (const QString& word : paragraph.split(QLatin1Char(' '))) {
+            if (metrics.horizontalAdvance(word) > width) return {};
+            const QString longer = started ? line + QLatin1Char(' ') + word : word;
+            if (started && metrics.horizontalAdvance(longer) > width) {
+                lines << line;
+                line = word;
+            } else {
+                line = longer;
+            }
+            started = true;
+        }
+        lines << line;
+    }
+    return lines;
 }
 
 }  // namespace
@@ -160,6 +176,50 @@ void OpenCellEdit::focusOutEvent(QFocusEvent* event) {
     viewport()->update();
 }
 
+StatusBox::StatusBox(QWidget* parent) : QPlainTextEdit(parent) {
+    setReadOnly(true);
+    setFocusPolicy(Qt::ClickFocus);
+    centreMultiLine(*this);
+    paintAsReadOnly(*this);
+}
+
+void StatusBox::setStatusText(const QString& text) {
+    text_ = text;
+    layOut();
+}
+
+void StatusBox::resizeEvent(QResizeEvent* event) {
+    QPlainTextEdit::resizeEvent(event);
+    layOut();
+}
+
+void StatusBox::changeEvent(QEvent* event) {
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange) layOut();
+}
+
+void StatusBox::layOut() {
+    constexpr int kSmallestLine = 6;
+    constexpr int kSlack = 2;  // pixels the layout may take beyond the measured advance
+    const int width = viewport()->width() - kSlack;
+    const int room = viewport()->height();
+    const int largest = QFontMetrics(font()).height();
+    QFont shown = font();
+    QStringList lines;
+    for (int lineHeight = largest; lineHeight >= kSmallestLine; --lineHeight) {
+        shown = lineHeight == largest ? font() : arialOfLineHeight(lineHeight);
+        const QFontMetrics metrics(shown);
+        lines = linesBrokenAtBlanks(text_, metrics, width);
+        // Each line is a block of its own, whose height is rounded up.
+        const int lineStep = qCeil(QFontMetricsF(shown).lineSpacing());
+        if (!lines.isEmpty() && lines.size() * lineStep <= room) break;
+    }
+    // Past the smallest size, a word too wide for the box breaks anywhere.
+    if (lines.isEmpty()) lines << text_;
+    document()->setDefaultFont(shown);
+    setPlainText(lines.join(QLatin1Char('\n')));
+}
+
 QWidget* makeControl(ControlKind kind, QWidget& parent) {
     QWidget* control = nullptr;
     switch (kind) {
@@ -170,7 +230,7 @@ QWidget* makeControl(ControlKind kind, QWidget& parent) {
             control = makeClueCell(parent);
             break;
         case ControlKind::kStatusBox:
-            control = makeStatusBox(parent);
+            control = new StatusBox(&parent);
             break;
         case ControlKind::kPushButton:
             control = new QPushButton(&parent);
@@ -182,7 +242,9 @@ QWidget* makeControl(ControlKind kind, QWidget& parent) {
 
 void setControlText(QWidget& control, const std::string& text) {
     QString shown = toQt(text);
-    if (auto* edit = qobject_cast<QPlainTextEdit*>(&control)) {
+    if (auto* box = qobject_cast<StatusBox*>(&control)) {
+        box->setStatusText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    } else if (auto* edit = qobject_cast<QPlainTextEdit*>(&control)) {
         edit->setPlainText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     } else if (auto* field = qobject_cast<QLineEdit*>(&control)) {
         field->setText(shown);
@@ -193,7 +255,9 @@ void setControlText(QWidget& control, const std::string& text) {
 
 std::string controlText(const QWidget& control) {
     QString text;
-    if (auto* edit = qobject_cast<const QPlainTextEdit*>(&control)) {
+    if (auto* box = qobject_cast<const StatusBox*>(&control)) {
+        text = QString(box->statusText()).replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    } else if (auto* edit = qobject_cast<const QPlainTextEdit*>(&control)) {
         text = edit->toPlainText().replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
     } else if (auto* field = qobject_cast<const QLineEdit*>(&control)) {
         text = field->text();

@@ -34,6 +34,31 @@ class OpenCellEdit : public QPlainTextEdit {
     void paintPencilMarks();
 };
 
+// The status box: read-only, multi-line, centred, and its whole text always
+// in view. Lines break only at blanks, so that a serial number or a file name
+// stays in one piece on one line; a text that does not fit the box in the
+// font it was given is shown in the largest smaller size in which it does.
+class StatusBox : public QPlainTextEdit {
+    Q_OBJECT
+
+  public:
+    explicit StatusBox(QWidget* parent);
+
+    // The text as given, with "\n" line ends; what is shown breaks it into
+    // lines that fit.
+    void setStatusText(const QString& text);
+    const QString& statusText() const { return text_; }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void layOut();
+
+    QString text_;
+};
+
 // A new, shown control of `kind` as a child of `parent`, with empty text.
 QWidget* makeControl(ControlKind kind, QWidget& parent);
 
