@@ -13,9 +13,9 @@
 #include <string>
 
 #include "app/command_ids.h"
+#include "app/command_table.h"
 #include "app/main_window.h"
 #include "app/menu_state.h"
-#include "app/command_table.h"
 #include "app/status_messages.h"
 #include "platform/fake_desktop.h"
 #include "ui/save_question_dialog.h"
@@ -93,11 +93,9 @@ TEST_F(HandBuildTest, ButtonsStandUnderTheStatusBoxUntilTheCluesAloneMakeThePuzz
     expectSaid(HandBuildMessage::kEnterClues);
     EXPECT_EQ(std::memcmp(&state.handBuildBackup, &before, sizeof before), 0);
     EXPECT_EQ(desktop.control(ga::cellId(1))->text, "");
-    for (int id = 1311; id <= 1313; ++id) {  // in a row right under the shortened box
-        const ga::ControlRect button = desktop.control(id)->rect;
-        EXPECT_EQ(button.y, statusRect().y + statusRect().height);
-        EXPECT_EQ(button.y + button.height, fullBox.y + fullBox.height);
-    }
+    const ga::ControlRect button = desktop.control(ga::kButtonCancelHandBuild)->rect;
+    EXPECT_EQ(button.y, statusRect().y + statusRect().height);  // right under the shortened box
+    EXPECT_EQ(button.y + button.height, fullBox.y + fullBox.height);
     EXPECT_FALSE(desktop.control(ga::kButtonWithoutAnswer)->enabled);
     ga::pressWithoutAnswer(desktop, state);  // ignored should it arrive all the same
     press(2);                                // no clues at all is accepted
@@ -107,45 +105,33 @@ TEST_F(HandBuildTest, ButtonsStandUnderTheStatusBoxUntilTheCluesAloneMakeThePuzz
     EXPECT_EQ(state.settings.expressMode, 1);  // absolute mistakes need an answer
 }
 
-TEST_F(HandBuildTest, RefusalsKeepTheStageAndWhatWasTyped) {
+// Each refusal keeps the stage and what was typed; then the typed clues and
+// the typed answer make a playable puzzle.
+TEST_F(HandBuildTest, RefusedCluesAndAnswersStayTypedUntilTheyAreRight) {
+    const ga::ControlRect fullBox = statusRect();
     std::string gap = solution(), collapsed(kCells, '5');
     gap[3] = '.';
     collapsed[0] = '6';
     const std::pair<std::string, HandBuildMessage> cases[] = {
         {solution(), HandBuildMessage::kTooManyClues},
         {"5.......5" + std::string(72, '.'), HandBuildMessage::kCluesBreakTheRule},
+        {solution().substr(0, 40) + std::string(41, '.'), HandBuildMessage::kEnterAnswer},
         {gap, HandBuildMessage::kAnswerNotDigits},
         {collapsed, HandBuildMessage::kAnswerCollapsed},
     };
-    for (const auto& [grid, refusal] : cases) {
-        const int stage = refusal < HandBuildMessage::kEnterAnswer ? 1 : 2;
-        start();
-        if (stage == 2) press(2);
+    start();
+    for (const auto& [grid, said] : cases) {
+        const int stage = said < HandBuildMessage::kEnterAnswer ? 1 : 2;
         typeGrid(grid);
         press(stage);
-        expectSaid(refusal);
-        EXPECT_EQ(desktop.control(ga::cellId(8))->text, grid.substr(8, 1));
-        for (int cell = 0; cell < kCells; ++cell) ASSERT_EQ(state.puzzle.openFlags[cell], 1);
-        ga::pressCancelHandBuild(desktop, state);
+        expectSaid(said);
+        EXPECT_EQ(desktop.control(ga::cellId(80))->text, grid[80] == '.' ? "" : grid.substr(80));
+        EXPECT_EQ(state.puzzle.openFlags[80], 1);
     }
-}
-
-TEST_F(HandBuildTest, SingleDigitsBecomeCluesAndARegisteredAnswerMakesAPlayablePuzzle) {
-    const ga::ControlRect fullBox = statusRect();
-    start();
-    desktop.setText(ga::cellId(5), "37");
-    ga::cellLostFocus(desktop, state.puzzle, 5);  // a candidate list stays
-    desktop.setText(ga::cellId(7), "12");
-    desktop.setText(ga::cellId(9), solution().substr(9, 1));
-    press(2);
-    expectSaid(HandBuildMessage::kEnterAnswer);
-    EXPECT_EQ(desktop.control(ga::cellId(5))->text, "37");
-    EXPECT_EQ(state.puzzle.openFlags[7], 1);
     EXPECT_EQ(desktop.control(ga::cellId(9))->kind, ga::ControlKind::kClueCell);
     typeGrid(solution());
     press(0);
     expectBuilt(HandBuildMessage::kCreated, fullBox);
-    EXPECT_TRUE(desktop.menuItem(ga::kCommandOpenAnswer)->enabled);
     for (int cell = 0; cell < kCells; ++cell)
         ASSERT_EQ(state.puzzle.valueGrid[cell], solution()[cell] - '0');
 }
