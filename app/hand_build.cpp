@@ -28,9 +28,6 @@ constexpr ButtonSpec kButtons[] = {
     {kButtonCancelHandBuild, "Cancel"},
 };
 
-constexpr int kAccepted = 0;
-constexpr int kRefused = 1;
-
 bool isDigitValue(int32_t number) {
     return number >= 1 && number <= 9;
 }
@@ -97,7 +94,7 @@ void startHandBuild(Desktop& desktop, WindowState& state, Settings& defaults) {
     state.handBuildStage = 1;
 }
 
-int registerClues(Desktop& desktop, PuzzleRecord& record) {
+RegisterVerdict registerClues(Desktop& desktop, PuzzleRecord& record) {
     // Built aside and kept only when accepted: after a refusal every cell is
     // still editable, so the record must go on calling them all open.
     PuzzleRecord clues = record;
@@ -132,7 +129,7 @@ int registerClues(Desktop& desktop, PuzzleRecord& record) {
     return kAccepted;
 }
 
-int registerAnswer(Desktop& desktop, PuzzleRecord& record, PuzzleFileHeader& header) {
+RegisterVerdict registerAnswer(Desktop& desktop, PuzzleRecord& record, PuzzleFileHeader& header) {
     for (int cell = 0; cell < kCells; ++cell) {
         const int32_t number = typedNumber(desktop.text(cellId(cell)));
         if (!isDigitValue(number)) {

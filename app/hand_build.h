@@ -26,8 +26,12 @@ void pressCancelHandBuild(Desktop& desktop, WindowState& state);
 void showHandBuildButtons(Desktop& desktop);
 void removeHandBuildButtons(Desktop& desktop);
 
-// The verdicts, shown as plain text in the status box. 0 accepted.
-int registerClues(Desktop& desktop, PuzzleRecord& record);
-int registerAnswer(Desktop& desktop, PuzzleRecord& record, PuzzleFileHeader& header);
+// The verdicts, shown as plain text in the status box.
+enum RegisterVerdict : int {
+    kAccepted = 0,
+    kRefused = 1,
+};
+RegisterVerdict registerClues(Desktop& desktop, PuzzleRecord& record);
+RegisterVerdict registerAnswer(Desktop& desktop, PuzzleRecord& record, PuzzleFileHeader& header);
 
 }  // namespace ga

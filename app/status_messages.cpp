@@ -112,7 +112,7 @@ void showStatus(Desktop& desktop, int statusCode, const StatusInputs& inputs) {
     desktop.setText(kStatusBoxId, statusText(statusCode, inputs));
 }
 
-const char* errorText(int errorCode) {
+const char* errorText(ErrorCode errorCode) {
     switch (errorCode) {
         case kErrorSaveFailed:
             return kSaveFailedText;
@@ -125,7 +125,7 @@ const char* errorText(int errorCode) {
     }
 }
 
-void showError(Desktop& desktop, int errorCode) {
+void showError(Desktop& desktop, ErrorCode errorCode) {
     const char* text = errorText(errorCode);
     if (text != nullptr) desktop.messageBox(text, "error");
 }

@@ -69,10 +69,10 @@ enum ErrorCode : int {
 };
 
 // The text of an error box, or nullptr for a code that has none.
-const char* errorText(int errorCode);
+const char* errorText(ErrorCode errorCode);
 
 // A box titled "error" with the code's text. A code without text shows nothing.
-void showError(Desktop& desktop, int errorCode);
+void showError(Desktop& desktop, ErrorCode errorCode);
 
 // Hand-building's verdicts. They are shown without a number: the stored status
 // code stays, so a job's notice that shows it again brings back its text.

@@ -1,26 +1,25 @@
-// A desktop without a display, for tests of the program's logic. It keeps the
-// state a real desktop would show (menu items, controls, title, window
-// placement, progress bar), writes every call into a log of readable lines,
-// and lets a test script the world outside: screen and window sizes, controls
-// that cannot be made, what happens while a message box is open, how the
-// window answers the worker, and when a cell asks for its colour.
+// A desktop without a display, for tests of the program's logic.
 //
-// Log lines, one per call; texts are quoted, with \r, \n, \" and \\ escaped:
-//   setTitle "gridAtelier"        clientWidth                 windowRect
-//   moveWindow 10 20 300 400      screenWidth                 screenHeight
-//   destroyWindow                 createControl 1501 openCell 20 20 28 28
-//   destroyControl 1501           moveControl 1500 20 296 256 42
-//   setText 1500 "welcome"        text 1501                   setFont 1501 big
-//   enableControl 1311 0          repaint 1501
-//   enableMenuItem 1112 0         checkMenuItem 1210 1
-//   messageBox "text" "title"     createProgressBar 30 281 240 11
-//   progressBar                   progress show | progress hide | progress position 40
-//   sendCommandFromWorker 1110    executableFolder            homeFolder
-//   runDialog 3000 -> 2           askFileName save "save file as ..." -> "a/b.ga"
-//                                 askFileName open "open file selected" -> cancelled
+// It records what a real desktop would show: the menu items (enabled,
+// checked), the controls (kind, place, text, font, enabled, the colour an
+// open cell was last painted in), the title, the window's place, the message
+// boxes and the dialogs and file dialogs run. Every call that changes
+// something (queries are not) is also written into a log of readable lines;
+// texts are quoted with \r, \n, \" and \\ escaped:
+//   setTitle "gridAtelier"        moveWindow 10 20 300 400     destroyWindow
+//   createControl 1501 openCell 20 20 28 28                    destroyControl 1501
+//   moveControl 1500 20 296 256 42                             setText 1500 "welcome"
+//   setFont 1501 big              enableControl 1311 0         repaint 1501
+//   enableMenuItem 1112 0              checkMenuItem 1210 1
+//   messageBox "text" "title"          createProgressBar 30 281 240 11
+//   progress show | progress hide | progress position 40
+//   sendCommandFromWorker 1110         runDialog 3000 -> 2
+//   askFileName save "save file as ..." -> "a/b.ga" | -> cancelled
 //
-// The worker thread and the test's thread may call it at once. Callbacks run
-// with no lock held, so they may call the fake again.
+// A test scripts the world outside: sizes, the player in dialogs and file
+// dialogs, how the window answers the worker, and when open cells are
+// painted. The worker thread and the test's thread may call it at once;
+// callbacks run with no lock held, so they may call the fake again.
 #pragma once
 
 #include <chrono>
@@ -34,6 +33,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/desktop.h"
@@ -47,7 +47,6 @@ class FakeDesktop : public Desktop {
         bool enabled = true;
         bool checked = false;
     };
-
     struct ControlState {
         ControlKind kind = ControlKind::kOpenCell;
         ControlRect rect;
@@ -56,135 +55,192 @@ class FakeDesktop : public Desktop {
         bool enabled = true;
         std::optional<TextColour> paintedColour;  // open cells, after paintPendingCells
     };
-
     struct MessageBoxCall {
         std::string text;
         std::string title;
-    };
-
-    struct ProgressBarState {
-        bool exists = false;
-        bool visible = false;  // created hidden, like the real bar
-        int position = 0;
-        ControlRect rect;
     };
 
     FakeDesktop();
     ~FakeDesktop() override;
 
     // --- Desktop ---------------------------------------------------------------
-    void setTitle(const std::string& title) override;
-    int clientWidth() override;
-    ScreenRect windowRect() override;
-    void moveWindow(int left, int top, int width, int height) override;
-    int screenWidth() override;
-    int screenHeight() override;
-    void destroyWindow() override;
+    void setTitle(const std::string& title) override {
+        change("setTitle " + quoted(title), [&] { title_ = title; });
+    }
+    int clientWidth() override { return read(clientWidth_); }
+    ScreenRect windowRect() override { return read(windowRect_); }
+    void moveWindow(int left, int top, int width, int height) override {
+        change("moveWindow" + numbers({left, top, width, height}), [&] {
+            windowRect_ = ScreenRect{left, top, left + width, top + height};
+        });
+    }
+    int screenWidth() override { return read(screenSize_).first; }
+    int screenHeight() override { return read(screenSize_).second; }
+    void destroyWindow() override {
+        change("destroyWindow", [&] { destroyed_ = true; });
+    }
     bool createControl(int id, ControlKind kind, const ControlRect& rect) override;
-    void destroyControl(int id) override;
-    void moveControl(int id, const ControlRect& rect) override;
-    void setText(int id, const std::string& text) override;
-    std::string text(int id) override;
-    void setFont(int id, FontChoice font) override;
-    void enableControl(int id, bool enabled) override;
-    void repaint(int id) override;
+    void destroyControl(int id) override {
+        change("destroyControl " + std::to_string(id), [&] {
+            controls_.erase(id);
+            pendingPaint_.erase(id);
+        });
+    }
+    void moveControl(int id, const ControlRect& rect) override {
+        changeControl("moveControl", id, numbers({rect.x, rect.y, rect.width, rect.height}),
+                      [&](ControlState& c) { c.rect = rect; });
+    }
+    void setText(int id, const std::string& text) override {
+        changeControl("setText", id, " " + quoted(text), [&](ControlState& c) { c.text = text; });
+    }
+    std::string text(int id) override {
+        const std::optional<ControlState> shown = control(id);
+        return shown ? shown->text : std::string();
+    }
+    void setFont(int id, FontChoice font) override {
+        changeControl("setFont", id, font == FontChoice::kBig ? " big" : " small",
+                      [&](ControlState& c) { c.font = font; });
+    }
+    void enableControl(int id, bool enabled) override {
+        changeControl("enableControl", id, enabled ? " 1" : " 0",
+                      [&](ControlState& c) { c.enabled = enabled; });
+    }
+    void repaint(int id) override {
+        changeControl("repaint", id, "", [](ControlState&) {});
+    }
     void setMenu(const MenuDescription& menu) override;
-    void enableMenuItem(int command, bool enabled) override;
-    bool menuItemEnabled(int command) override;
-    void checkMenuItem(int command, bool checked) override;
-    void messageBox(const std::string& text, const std::string& title) override;
+    void enableMenuItem(int command, bool enabled) override {
+        changeItem("enableMenuItem", command, enabled,
+                   [&](MenuItemState& i) { i.enabled = enabled; });
+    }
+    bool menuItemEnabled(int command) override {
+        const std::optional<MenuItemState> item = menuItem(command);
+        return item && item->enabled;
+    }
+    void checkMenuItem(int command, bool checked) override {
+        changeItem("checkMenuItem", command, checked,
+                   [&](MenuItemState& i) { i.checked = checked; });
+    }
+    void messageBox(const std::string& text, const std::string& title) override {
+        change("messageBox " + quoted(text) + " " + quoted(title), [&] {
+            messageBoxes_.push_back(MessageBoxCall{text, title});
+        });
+    }
     int runDialog(const DialogTemplate& dialog, DialogEvents& events) override;
     bool askFileName(const FileDialogRequest& request, std::string& path) override;
-    bool createProgressBar(const ControlRect& rect) override;
+    bool createProgressBar(const ControlRect& rect) override {
+        change("createProgressBar" + numbers({rect.x, rect.y, rect.width, rect.height}),
+               [&] { progressBarExists_ = true; });
+        return true;
+    }
     ProgressSink* progressBar() override;
     void sendCommandFromWorker(int command) override;
-    std::string executableFolder() override;
-    std::string homeFolder() override;  // "/home/player/"
+    std::string executableFolder() override { return "./"; }
+    std::string homeFolder() override { return "/home/player/"; }
 
-    // --- scripting ---------------------------------------------------------------
-    // Menu items exist only once added (enabled, unchecked, as a freshly built
-    // menu); calls for other identifiers are logged and change nothing.
+    // --- scripting -----------------------------------------------------------------
+    // Menu items exist once added (enabled, unchecked, as a freshly built menu),
+    // by setMenu or here; calls for other identifiers change nothing.
     void addMenuItems(const std::vector<int>& commands);
-    void setClientWidth(int width);
-    void setScreenSize(int width, int height);
-    void setWindowRect(const ScreenRect& rect);
-    void setExecutableFolder(const std::string& folder);
-    void failControlCreation(int id);
-    void failProgressBarCreation();
-    // Runs while the box is open, before messageBox returns.
-    void onMessageBox(std::function<void(const MessageBoxCall&)> handler);
+    void setClientWidth(int width) { set(clientWidth_, width); }
+    void setScreenSize(int width, int height) { set(screenSize_, std::make_pair(width, height)); }
+    void setWindowRect(const ScreenRect& rect) { set(windowRect_, rect); }
     // Plays the player in every dialog, after it opened. A dialog the script
     // leaves open is closed with the close box; one that stays open even then
-    // returns 2. Without a script every dialog is closed that way.
-    void onDialog(std::function<void(FakeDialog&)> script);
+    // returns 2.
+    void onDialog(std::function<void(FakeDialog&)> script) { set(dialogScript_, script); }
     // Answers every file dialog: true with a path, or false for "cancelled"
     // (the default).
-    void onFileDialog(std::function<bool(const FileDialogRequest&, std::string& path)> answer);
-    // The window's handling of a command sent by the worker.
-    void onWorkerCommand(std::function<void(int command)> handler);
-    // By default the handler runs at once on the worker's thread. Queued, the
-    // worker blocks until the test's thread, standing in for the window
-    // thread, takes the command with deliverWorkerCommand.
-    void queueWorkerCommands();
-    // Runs the handler for the next queued command on this thread, then lets
-    // its worker go on. False when none arrived within the timeout.
+    void onFileDialog(std::function<bool(const FileDialogRequest&, std::string& path)> answer) {
+        set(fileDialogAnswer_, answer);
+    }
+    // The window's handling of a command sent by the worker. By default it runs
+    // at once on the worker's thread. Queued, the worker blocks until the
+    // test's thread, standing in for the window thread, takes the command with
+    // deliverWorkerCommand (false when none arrived within the timeout).
+    void onWorkerCommand(std::function<void(int command)> handler) { set(workerHandler_, handler); }
+    void queueWorkerCommands() { set(workerQueued_, true); }
     bool deliverWorkerCommand(std::chrono::milliseconds timeout);
-    // The window's answer when an open cell asks for its colour.
-    void onColourRequest(std::function<TextColour(int id)> handler);
-    // Paints every open cell created, written, given a font or repainted since
-    // the last paint, in identifier order, as the desktop's event loop would.
-    // Returns how many cells were painted.
+    // The window's answer when an open cell asks for its colour. paintPendingCells
+    // paints every open cell created, written, given a font or repainted since
+    // the last paint, in identifier order; it returns how many.
+    void onColourRequest(std::function<TextColour(int id)> handler) {
+        set(colourHandler_, handler);
+    }
     int paintPendingCells();
 
     // --- inspection (not logged) ---------------------------------------------------
-    std::vector<std::string> log() const;
+    std::vector<std::string> log() const { return read(log_); }
     std::vector<std::string> logStartingWith(std::string_view prefix) const;
-    void clearLog();
+    void clearLog() { set(log_, {}); }
     std::optional<MenuItemState> menuItem(int command) const;
     std::optional<ControlState> control(int id) const;
-    std::string shownTitle() const;
-    ScreenRect shownWindowRect() const;
-    bool windowDestroyed() const;
-    std::vector<MessageBoxCall> messageBoxes() const;
-    std::vector<int> dialogsRun() const;  // template numbers, in order
-    std::vector<FileDialogRequest> fileDialogs() const;
-    ProgressBarState progressBarState() const;
+    std::string shownTitle() const { return read(title_); }
+    ScreenRect shownWindowRect() const { return read(windowRect_); }
+    bool windowDestroyed() const { return read(destroyed_); }
+    std::vector<MessageBoxCall> messageBoxes() const { return read(messageBoxes_); }
+    std::vector<int> dialogsRun() const { return read(dialogsRun_); }  // template numbers
+    std::vector<FileDialogRequest> fileDialogs() const { return read(fileDialogs_); }
 
   private:
     class RecordingBar;
 
-    void record(std::string line);  // the caller holds the lock
-    void markForPaint(int id);      // the caller holds the lock
+    static std::string quoted(std::string_view text);
+    static std::string numbers(std::initializer_list<int> values);
+
+    template <typename T>
+    T read(const T& field) const {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return field;
+    }
+    template <typename T>
+    void set(T& field, T value) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        field = std::move(value);
+    }
+    // Under the lock: logs the line (none when empty) and applies the change.
+    template <typename Apply>
+    void change(std::string line, Apply apply) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (!line.empty()) log_.push_back(std::move(line));
+        apply();
+    }
+    // The same for a control, which then waits to be painted when it is an open cell.
+    template <typename Apply>
+    void changeControl(const char* call, int id, const std::string& rest, Apply apply) {
+        change(call + (" " + std::to_string(id)) + rest, [&] {
+            auto found = controls_.find(id);
+            if (found == controls_.end()) return;
+            apply(found->second);
+            if (found->second.kind == ControlKind::kOpenCell) pendingPaint_.insert(id);
+        });
+    }
+    template <typename Apply>
+    void changeItem(const char* call, int command, bool on, Apply apply) {
+        change(call + (" " + std::to_string(command)) + (on ? " 1" : " 0"), [&] {
+            auto found = menuItems_.find(command);
+            if (found != menuItems_.end()) apply(found->second);
+        });
+    }
 
     mutable std::mutex mutex_;
     std::vector<std::string> log_;
-
     std::map<int, MenuItemState> menuItems_;
     std::map<int, ControlState> controls_;
-    std::set<int> failingControls_;
     std::set<int> pendingPaint_;
     std::function<TextColour(int)> colourHandler_;
-
     std::string title_;
-    ScreenRect windowRect_;
-    int clientWidth_;
-    int screenWidth_;
-    int screenHeight_;
+    ScreenRect windowRect_{0, 0, 476, 600};
+    int clientWidth_ = 460;
+    std::pair<int, int> screenSize_{1920, 1080};
     bool destroyed_ = false;
-    std::string executableFolder_;
-
     std::vector<MessageBoxCall> messageBoxes_;
-    std::function<void(const MessageBoxCall&)> messageBoxHandler_;
-
     std::function<void(FakeDialog&)> dialogScript_;
     std::vector<int> dialogsRun_;
     std::function<bool(const FileDialogRequest&, std::string&)> fileDialogAnswer_;
     std::vector<FileDialogRequest> fileDialogs_;
-
-    bool progressBarFails_ = false;
-    ProgressBarState progressBar_;
+    bool progressBarExists_ = false;
     std::unique_ptr<RecordingBar> bar_;  // lives as long as the fake
-
     std::function<void(int)> workerHandler_;
     bool workerQueued_ = false;
     std::deque<int> workerCommands_;
