@@ -135,7 +135,7 @@ class FakeDesktop : public Desktop {
     }
     ProgressSink* progressBar() override;
     void sendCommandFromWorker(int command) override;
-    std::string executableFolder() override { return "./"; }
+    std::string executableFolder() override { return read(executableFolder_); }
     std::string homeFolder() override { return "/home/player/"; }
 
     // --- scripting -----------------------------------------------------------------
@@ -145,6 +145,7 @@ class FakeDesktop : public Desktop {
     void setClientWidth(int width) { set(clientWidth_, width); }
     void setScreenSize(int width, int height) { set(screenSize_, std::make_pair(width, height)); }
     void setWindowRect(const ScreenRect& rect) { set(windowRect_, rect); }
+    void setExecutableFolder(const std::string& folder) { set(executableFolder_, folder); }
     // Plays the player in every dialog, after it opened. A dialog the script
     // leaves open is closed with the close box; one that stays open even then
     // returns 2.
@@ -234,6 +235,7 @@ class FakeDesktop : public Desktop {
     int clientWidth_ = 460;
     std::pair<int, int> screenSize_{1920, 1080};
     bool destroyed_ = false;
+    std::string executableFolder_ = "./";
     std::vector<MessageBoxCall> messageBoxes_;
     std::function<void(FakeDialog&)> dialogScript_;
     std::vector<int> dialogsRun_;
