@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstring>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -76,6 +77,12 @@ class JobProtocol : public ::testing::Test {
     }
 
     std::string statusBox() const { return desktop.control(ga::kStatusBoxId)->text; }
+    std::set<int> enabledItems() const {
+        std::set<int> items;
+        for (int command : ga::menuItemCommands())
+            if (desktop.menuItem(command)->enabled) items.insert(command);
+        return items;
+    }
 
     FakeDesktop desktop;
     ga::WindowState state;
@@ -178,6 +185,40 @@ TEST_F(JobProtocol, TheBoardOnlyChangesWhenTheNoticeIsHandled) {
     EXPECT_EQ(lastNotice(), ga::kCommandNewPuzzle);
     EXPECT_EQ(std::memcmp(&jobs.record().newPuzzle, &state.puzzle, sizeof before), 0);
     EXPECT_EQ(state.header.puzzleClass, 0);
+}
+
+// After any job the menu is what it was before the job started; the checks'
+// and the region search's notices change nothing of it. Every menu mode a job
+// can start from, reached as the program reaches it.
+TEST_F(JobProtocol, AJobGivesBackTheMenuItFound) {
+    using namespace ga;
+    const struct {
+        std::vector<int> modes;  // the patterns applied, the last one current
+        int handBuildStage;
+        int command;
+    } cases[] = {
+        {{kMenuNoPuzzle}, 0, kCommandRecordRegions},
+        {{kMenuNoPuzzle, kMenuPlaying}, 0, kCommandCheckSolvable},
+        {{kMenuNoPuzzle, kMenuLoaded}, 0, kCommandPencilMarks},
+        {{kMenuNoPuzzle, kMenuLoaded, kMenuSaved}, 0, kCommandCheckMultiple},
+        {{kMenuNoPuzzle, kMenuPlaying, kMenuAnswerOpened}, 0, kCommandRecordRegions},
+        {{kMenuNoPuzzle, kMenuPlaying, kMenuAnswerOpened, kMenuSaved}, 0, kCommandRecordRegions},
+        {{kMenuNoPuzzle, kMenuHandBuildClues}, 1, kCommandCheckSolvable},
+        {{kMenuNoPuzzle, kMenuHandBuildClues, kMenuHandBuildAnswer}, 2, kCommandBacktracking},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "mode " << c.modes.back() << " after "
+                                          << c.modes.size() - 1 << " others, job " << c.command);
+        show(kSingle);
+        state.handBuildStage = c.handBuildStage;
+        for (int mode : c.modes) enterMenuMode(desktop, state, mode);
+        const std::set<int> before = enabledItems();
+        ASSERT_TRUE(before.count(c.command)) << "the job's item is enabled";
+        ASSERT_TRUE(jobs.startJob(desktop, state, c.command));
+        EXPECT_EQ(enabledItems(), std::set<int>{kCommandAbout});
+        lastNotice();
+        EXPECT_EQ(enabledItems(), before);
+    }
 }
 
 TEST_F(JobProtocol, RefusesWhatItCannotStart) {

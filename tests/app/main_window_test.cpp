@@ -92,14 +92,6 @@ TEST_F(MainWindowTest, StartsWelcomingWithTheMenuOfNoPuzzle) {
     EXPECT_TRUE(window->jobs().workerRunning());
 }
 
-TEST_F(MainWindowTest, SettingsThatCannotBeWrittenStopTheSetUp) {
-    startup.place.path = "";  // no folder could be written
-    EXPECT_FALSE(create());
-    EXPECT_EQ(desktop.messageBoxes().size(), 1u);
-    EXPECT_TRUE(desktop.logStartingWith("createControl").empty());
-    EXPECT_FALSE(window->jobs().workerRunning());
-}
-
 TEST_F(MainWindowTest, NewPuzzleRunsAsAJobOnlyAboutAnswersAndCloseWaits) {
     ASSERT_TRUE(create());
     window->onCommand(ga::levelCommand(0));
@@ -197,19 +189,6 @@ TEST_F(MainWindowTest, OpeningTheAnswerLeavesOnlyEraseUntilErased) {
     for (int command : solving) EXPECT_TRUE(enabled(command)) << command;
 }
 
-TEST_F(MainWindowTest, AbsoluteMistakesNeedAKnownAnswer) {
-    ga::setDefaultSettings(startup.file.settings);
-    startup.file.settings.expressMode = 2;
-    startup.fileRead = true;
-    ASSERT_TRUE(create());
-    EXPECT_EQ(settings().expressMode, 1);  // no answer at start
-    window->onCommand(ga::kCommandAbsoluteMistake);
-    EXPECT_EQ(statusBox(), "express visible mistakes as red color font");
-    newPuzzle();
-    window->onCommand(ga::kCommandAbsoluteMistake);
-    EXPECT_EQ(items(&Item::checked), (std::set<int>{1116, 1210}));
-}
-
 // A puzzle built by hand without its answer, solved: the completion check
 // adopts the board as the answer and opens both items that need one at once.
 TEST_F(MainWindowTest, AnAdoptedAnswerOpensOpenAnswerAndAbsoluteMistakeTogether) {
@@ -238,21 +217,6 @@ TEST_F(MainWindowTest, AnAdoptedAnswerOpensOpenAnswerAndAbsoluteMistakeTogether)
     type(last, std::to_string(puzzle().answerGrid[last] % 9 + 1));
     desktop.paintPendingCells();
     EXPECT_EQ(statusBox(), "finished although there are some mistakes");
-}
-
-TEST_F(MainWindowTest, CellEditsWaitForTheRunningJob) {
-    ASSERT_TRUE(create());
-    newPuzzle();
-    int cell = 0;
-    while (puzzle().openFlags[cell] == 0) ++cell;
-    window->onCommand(ga::kCommandCheckSolvable);
-    type(cell, "7");
-    EXPECT_EQ(puzzle().valueGrid[cell], 0);
-    desktop.paintPendingCells();
-    EXPECT_FALSE(enabled(ga::kCommandSavePuzzle)) << "no completion check while busy";
-    deliverNotice();
-    EXPECT_EQ(statusBox(), "solvable structure.");
-    EXPECT_EQ(puzzle().valueGrid[cell], 7);
 }
 
 }  // namespace

@@ -1,80 +1,24 @@
-// The menu around jobs and the radio-like check marks.
+// The radio-like check marks of the level and express-mode items.
 #include "app/menu_state.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <set>
 #include <vector>
 
 #include "app/command_ids.h"
 #include "app/command_table.h"
-#include "app/window_commands.h"
 #include "platform/fake_desktop.h"
-#include "tests/support/test_records.h"
 
 namespace {
 
 using ga::FakeDesktop;
-
-std::set<int> enabledItems(const FakeDesktop& desktop) {
-    std::set<int> items;
-    for (int command : ga::menuItemCommands())
-        if (desktop.menuItem(command)->enabled) items.insert(command);
-    return items;
-}
 
 std::set<int> checkedItems(const FakeDesktop& desktop) {
     std::set<int> items;
     for (int command : ga::menuItemCommands())
         if (desktop.menuItem(command)->checked) items.insert(command);
     return items;
-}
-
-// After any job the menu is what it was before the job started; the checks'
-// and the region search's notices change nothing of it. Every menu mode a job
-// can start from, reached as the program reaches it.
-TEST(MenuAroundJobs, AJobGivesBackTheMenuItFound) {
-    using namespace ga;
-    const struct {
-        std::vector<int> modes;  // the patterns applied, the last one current
-        int handBuildStage;
-        int command;
-    } cases[] = {
-        {{kMenuNoPuzzle}, 0, kCommandRecordRegions},
-        {{kMenuNoPuzzle, kMenuPlaying}, 0, kCommandCheckSolvable},
-        {{kMenuNoPuzzle, kMenuLoaded}, 0, kCommandPencilMarks},
-        {{kMenuNoPuzzle, kMenuLoaded, kMenuSaved}, 0, kCommandCheckMultiple},
-        {{kMenuNoPuzzle, kMenuPlaying, kMenuAnswerOpened}, 0, kCommandRecordRegions},
-        {{kMenuNoPuzzle, kMenuPlaying, kMenuAnswerOpened, kMenuSaved}, 0, kCommandRecordRegions},
-        {{kMenuNoPuzzle, kMenuHandBuildClues}, 1, kCommandCheckSolvable},
-        {{kMenuNoPuzzle, kMenuHandBuildClues, kMenuHandBuildAnswer}, 2, kCommandBacktracking},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "mode " << c.modes.back() << " after "
-                                          << c.modes.size() - 1 << " others, job " << c.command);
-        FakeDesktop desktop;
-        desktop.setMenu(mainMenu());
-        desktop.createControl(kStatusBoxId, ControlKind::kStatusBox, {});
-        WindowState state;
-        state.puzzle = ga::testing::puzzleFromText(
-            "3.....9.1..2..........8..76....5......62....549....6.37.46.9.......3.8.......5.4.");
-        loadClues(state.puzzle);
-        state.handBuildStage = c.handBuildStage;
-        for (int mode : c.modes) enterMenuMode(desktop, state, mode);
-        const std::set<int> before = enabledItems(desktop);
-        ASSERT_TRUE(before.count(c.command)) << "the job's item is enabled";
-
-        JobControl jobs(desktop);
-        desktop.queueWorkerCommands();
-        desktop.onWorkerCommand([&](int id) { jobs.handleNotice(desktop, state, id); });
-        jobs.startWorker();
-        ASSERT_TRUE(jobs.startJob(desktop, state, c.command));
-        EXPECT_EQ(enabledItems(desktop), std::set<int>{kCommandAbout});
-        ASSERT_TRUE(desktop.deliverWorkerCommand(std::chrono::seconds(60)));
-        EXPECT_FALSE(jobs.busy());
-        EXPECT_EQ(enabledItems(desktop), before);
-    }
 }
 
 std::set<int> marksIn(const FakeDesktop& desktop, int first, int last) {
