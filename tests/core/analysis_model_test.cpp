@@ -83,6 +83,23 @@ void analyseUnit(UnitWork& work, int n) {
     }
 }
 
+// Every unit analysed once, removals in force for the units after it.
+void analyseUnits(const PuzzleRecord& record, CandidateSet& candidates, UnitWork& work) {
+    for (const auto& cells : kUnitCells) {
+        int32_t masks[9];
+        bool open[9];
+        for (int p = 0; p < 9; ++p) {
+            masks[p] = candidates.cellMask[cells[p]];
+            open[p] = record.openFlags[cells[p]] == 1;
+        }
+        const int changed = work.changed;
+        const int n = loadUnit(work, masks, open);
+        work.changed = changed;
+        plain::analyseUnit(work, n);
+        for (int p = 0; p < 9; ++p) candidates.cellMask[cells[p]] &= work.unitMask[p];
+    }
+}
+
 // Free values of every unit and the candidates of every empty cell; then,
 // deep, every unit analysed until nothing changes; cells left with a single
 // candidate are filled, and it all starts again until none is.
@@ -101,20 +118,7 @@ void propagate(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work, b
         }
         do {
             work.changed = 0;
-            for (const auto& cells : kUnitCells) {
-                if (!deep) break;
-                int32_t masks[9];
-                bool open[9];
-                for (int p = 0; p < 9; ++p) {
-                    masks[p] = candidates.cellMask[cells[p]];
-                    open[p] = record.openFlags[cells[p]] == 1;
-                }
-                const int changed = work.changed;
-                const int n = loadUnit(work, masks, open);
-                work.changed = changed;
-                plain::analyseUnit(work, n);
-                for (int p = 0; p < 9; ++p) candidates.cellMask[cells[p]] &= work.unitMask[p];
-            }
+            if (deep) plain::analyseUnits(record, candidates, work);
         } while (work.changed);
         placed = false;
         for (int cell = 0; cell < kCells; ++cell) {
@@ -250,6 +254,15 @@ TEST(AnalysisAsWritten, PropagateDeepAndShallow) {
             EXPECT_EQ(copyOf(actual.valueGrid), copyOf(expected.valueGrid));
             ASSERT_EQ(std::memcmp(&actualCandidates, &expectedCandidates, sizeof actualCandidates),
                       0);
+            // One pass of the unit analysis over the settled candidates, thinned.
+            for (int32_t& mask : expectedCandidates.cellMask)
+                mask &= static_cast<int32_t>(random() | random());
+            actualCandidates = expectedCandidates;
+            expectedWork.changed = actualWork.changed = 0;
+            plain::analyseUnits(expected, expectedCandidates, expectedWork);
+            analyseUnits(expected, actualCandidates, actualWork);
+            EXPECT_EQ(actualWork.changed, expectedWork.changed);
+            ASSERT_EQ(copyOf(actualCandidates.cellMask), copyOf(expectedCandidates.cellMask));
         }
     }
 }

@@ -50,22 +50,31 @@ TEST_P(EnginePuzzles, EveryEntryPoint) {
     EXPECT_EQ(runCheck(puzzleFromText(text), false, &bars[0]), expected.at(0));
     EXPECT_EQ(runCheck(puzzleFromText(text), true, &bars[1]), expected.at(1));
     EXPECT_EQ(bars[0] + bars[1], 2 * expected.at(2));
-    // Pencil marks, backtracking, the random fill, the search with memory (up
-    // to 64 empty cells).
-    for (int way = 0; way < 4; ++way) {
+    // Pencil marks, backtracking, the random fill, the search with memory and
+    // the exhaustive search (up to 64 empty cells; it keeps only an answer it
+    // finds at the first level).
+    for (int way = 0; way < 5; ++way) {
         SCOPED_TRACE(way);
         PuzzleRecord record = puzzleFromText(text);
         loadClues(record);
         RecordingSink sink;
         RepeatMemory memory;
         memory.clear();
+        CandidateSet candidates;
+        UnitWork work;
+        initUnitWork(work);
+        const bool few = std::count(start.begin(), start.end(), 0) < 65;
         const int result = way < 2    ? solveJob(record, way, sink.meter)
                            : way == 2 ? fillAtRandom(record, sink.meter)
-                           : std::count(start.begin(), start.end(), 0) < 65
-                               ? solveByRestarts(record, 100, memory, nullptr)
-                               : -1;
+                           : !few     ? -1
+                           : way == 3 ? solveByRestarts(record, 100, memory, nullptr)
+                                      : solveDepthFirst(record, candidates, work, sink.meter);
         if (result < 0) continue;
-        EXPECT_EQ(result, way < 2 ? expected.at(3 + way) : answers ? kSearchSolved : kSearchGaveUp);
+        EXPECT_EQ(result, way < 2    ? expected.at(3 + way)
+                          : answers  ? kSearchSolved
+                          : way == 4 ? kSearchNoAnswer
+                                     : kSearchGaveUp);
+        if (way == 4) continue;
         EXPECT_TRUE(way >= 2 || sink.framed());
         for (int cell = 0; cell < kCells; ++cell)
             EXPECT_TRUE(!start[cell] || record.valueGrid[cell] == start[cell]) << cell;
@@ -157,6 +166,12 @@ TEST(StoredAnswer, ServesTheChecksOnlyWhenUsable) {
         (broken == 0 ? record.answerKnown : record.answerGrid[70]) = broken == 2 ? 5 : 0;
         EXPECT_FALSE(storedAnswerUsable(record)) << broken;
     }
+    const char* unique =
+        "...3.....7...92...23....49..5..8.96...6.1...4..37....1..........1.2.7.5..97.....2";
+    Grid uniqueAnswer{};
+    countAnswers(gridFromText(unique).data(), 1, uniqueAnswer.data());
+    PuzzleRecord single = puzzleWithAnswer(gridFromText(unique), uniqueAnswer);
+    EXPECT_EQ(checkMultiple(single, sink.meter), kSingleAnswer);
     // Two answers with one of them stored: a batch reaching the other differs.
     const char* twoAnswers =
         "92356..1768421753915739..26861439275475621983239785641592873164346152798718946352";
@@ -169,6 +184,29 @@ TEST(StoredAnswer, ServesTheChecksOnlyWhenUsable) {
     EXPECT_EQ(checkSolvable(record, sink.meter), kSolvable);
     EXPECT_EQ(checkMultiple(record, sink.meter), kMultipleAnswers);
     EXPECT_EQ(record.answerKnown, 0);
+}
+
+// A cell conflicts when its value stands elsewhere in its units: clues from
+// answerGrid (loaded or not), open cells from valueGrid; a letter is an entry.
+TEST(GridRules, HasConflict) {
+    const struct {
+        std::string text;
+        int cell, conflict;
+    } cases[] = {{"f" + std::string(80, '.'), 0, 0},
+                 {".", 0, 0},
+                 {"f.......6", 0, 1},
+                 {"f" + std::string(71, '.') + "f", 0, 1},
+                 {"f.........f", 0, 1},
+                 {"f...........f", 0, 0},
+                 {"5...e", 0, 1},
+                 {"6...f", 4, 1}};
+    for (const auto& c : cases) {
+        PuzzleRecord record = puzzleFromText(c.text + std::string(81 - c.text.size(), '.'));
+        record.valueGrid[c.cell] = gridFromText(c.text)[c.cell];
+        EXPECT_EQ(hasConflict(record, c.cell), c.conflict) << c.text;
+        loadClues(record);
+        EXPECT_EQ(hasConflict(record, c.cell), c.conflict) << c.text << " loaded";
+    }
 }
 
 }  // namespace

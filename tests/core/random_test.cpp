@@ -22,19 +22,6 @@ TEST(RandomStream, SeedGivesThePublishedOutputs) {
     EXPECT_EQ(drawn[999], 3460025646u);
 }
 
-// u = R / 2^32 exactly, so a choice among m is floor(R * m / 2^32) and never m.
-TEST(RandomStream, DrawsAreExactFractionsAndChoicesTruncate) {
-    for (uint32_t m : {1u, 3u, 9u, 81u, 100000u}) {
-        ga::seedRandomWith(m);
-        std::vector<uint64_t> raw(200);
-        for (uint64_t& r : raw) r = ga::nextRandom();
-        ga::seedRandomWith(m);
-        for (uint64_t r : raw) ASSERT_EQ(ga::chooseAmong(static_cast<int>(m)), (r * m) >> 32) << m;
-        ga::seedRandomWith(m);
-        for (uint64_t r : raw) ASSERT_EQ(ga::drawUnit(), static_cast<double>(r) / 4294967296.0);
-    }
-}
-
 TEST(RandomStream, ConcurrentDrawsAreWholeStepsOfTheOneStream) {
     constexpr int kPerThread = 20000;
     ga::seedRandomWith(99);

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <iterator>
-#include <sstream>
 
 #include "generator/random.h"
 #include "tests/support/scratch_dir.h"
@@ -41,8 +39,7 @@ TEST(SearchRegions, FindsDistinctSortedTrueRegions) {
     }
 }
 
-// The file's bytes, and what the search wrote there: the answer and its Regions.
-TEST(RecordRegions, WritesTheAnswerAndItsRegions) {
+TEST(WriteRegionsCsv, WritesTheAnswerAndTheRowsByteForByte) {
     ScratchDir dir;
     const std::string path = dir / "regions.csv";
     std::FILE* file = std::fopen(path.c_str(), "w");
@@ -54,24 +51,6 @@ TEST(RecordRegions, WritesTheAnswerAndItsRegions) {
               "8,6,1,4,3,9,2,7,5,\r\n4,7,5,6,2,1,9,8,3,\r\n2,3,9,7,8,5,6,4,1,\r\n"
               "5,9,2,8,7,3,1,6,4,\r\n3,4,6,1,5,2,7,9,8,\r\n7,1,8,9,4,6,3,5,2,\r\n"
               "\r\nrecord is 2\r\n0,1,9,10,4,\r\n5,6,0,0,2,\r\n");
-    // No Region has fewer than four cells: the last request finds none.
-    for (RegionRequest request : {RegionRequest{path.c_str(), 2, 6, 16}, {path.c_str(), 0, 3, 3}}) {
-        seedRandomWith(30 + request.count);
-        RecordingSink sink;
-        int found = -1;
-        ASSERT_EQ(recordRegions(request, sink.meter, &found), kRecordWritten);
-        EXPECT_TRUE(sink.framed());
-        EXPECT_TRUE(found >= 0 && found <= request.count && (found == 0) == (request.maxCells < 4));
-        std::string text = readFile(path);
-        std::replace(text.begin(), text.end(), ',', ' ');
-        std::istringstream words(text.replace(text.find("record is"), 9, " "));
-        const std::vector<int32_t> numbers(std::istream_iterator<int32_t>(words), {});
-        ASSERT_EQ(numbers.size(), 82u + found * (request.maxCells + 1));
-        EXPECT_EQ(numbers[81], found);
-        const Grid answer = copyOf(numbers.data());
-        EXPECT_TRUE(isSolved(answer.data()));
-        EXPECT_EQ(regionRowsProblem(numbers.data() + 82, found, request.maxCells, answer), "");
-    }
 }
 
 TEST(RecordRegions, UnwritablePathOrRefusedRequestSearchesNothing) {

@@ -80,6 +80,26 @@ TEST(Generation, RefusedRequestsDrawNothingAndLeaveTheRecord) {
     }
 }
 
+// While two or more lines are bare, each gets a clue: at most one row and
+// one column stay bare, and no clue is lost.
+TEST(Generation, CoverRowsAndColumnsLeavesAtMostOneBareLine) {
+    for (uint32_t seed = 1; seed <= 100; ++seed) {
+        seedRandomWith(seed);
+        PuzzleRecord record = puzzleWithAnswer(Grid{}, copyOf(classAnswer(3)));
+        for (int i = chooseAmong(20); i > 0; --i) record.openFlags[chooseAmong(kCells)] = 0;
+        const PuzzleRecord before = record;
+        coverRowsAndColumns(record);
+        int rows[9] = {}, columns[9] = {};
+        for (int cell = 0; cell < kCells; ++cell) {
+            ASSERT_TRUE(record.openFlags[cell] == 0 || before.openFlags[cell] == 1) << seed;
+            rows[cell / 9] += !record.openFlags[cell];
+            columns[cell % 9] += !record.openFlags[cell];
+        }
+        EXPECT_LE(std::count(rows, rows + 9, 0), 1) << seed;
+        EXPECT_LE(std::count(columns, columns + 9, 0), 1) << seed;
+    }
+}
+
 TEST(Serial, ChecksRelabelFirstThenRangesInOrder) {
     const struct {
         uint32_t parts[kSerialParts];
