@@ -17,45 +17,8 @@ void collectItems(const std::vector<MenuEntry>& entries, std::vector<int>& comma
 
 }  // namespace
 
-// Progress calls come from the worker thread; they land in the same log.
-class FakeDesktop::RecordingBar : public ProgressSink {
-  public:
-    explicit RecordingBar(FakeDesktop& owner) : owner_(owner) {}
-    void show() override {
-        owner_.change("progress show", [] {});
-    }
-    void hide() override {
-        owner_.change("progress hide", [] {});
-    }
-    void setPosition(int position) override {
-        owner_.change("progress position " + std::to_string(position), [] {});
-    }
-
-  private:
-    FakeDesktop& owner_;
-};
-
-FakeDesktop::FakeDesktop() : bar_(std::make_unique<RecordingBar>(*this)) {}
-
-FakeDesktop::~FakeDesktop() = default;
-
-ProgressSink* FakeDesktop::progressBar() {
-    return read(progressBarExists_) ? bar_.get() : nullptr;
-}
-
 std::string FakeDesktop::quoted(std::string_view text) {
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '\r') {
-            out += "\\r";
-        } else if (c == '\n') {
-            out += "\\n";
-        } else {
-            if (c == '"' || c == '\\') out += '\\';
-            out += c;
-        }
-    }
-    return out + "\"";
+    return "\"" + std::string(text) + "\"";
 }
 
 std::string FakeDesktop::numbers(std::initializer_list<int> values) {
@@ -183,6 +146,14 @@ std::optional<FakeDesktop::MenuItemState> FakeDesktop::menuItem(int command) con
     auto found = menuItems_.find(command);
     if (found == menuItems_.end()) return std::nullopt;
     return found->second;
+}
+
+std::set<int> FakeDesktop::menuItems(bool MenuItemState::*which) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    std::set<int> found;
+    for (const auto& [command, item] : menuItems_)
+        if (item.*which) found.insert(command);
+    return found;
 }
 
 std::optional<FakeDesktop::ControlState> FakeDesktop::control(int id) const {

@@ -1,20 +1,9 @@
 // A desktop without a display, for tests of the program's logic.
 //
-// It records what a real desktop would show: the menu items (enabled,
-// checked), the controls (kind, place, text, font, enabled, the colour an
-// open cell was last painted in), the title, the window's place, the message
-// boxes and the dialogs and file dialogs run. Every call that changes
-// something (queries are not) is also written into a log of readable lines;
-// texts are quoted with \r, \n, \" and \\ escaped:
-//   setTitle "gridAtelier"        moveWindow 10 20 300 400     destroyWindow
-//   createControl 1501 openCell 20 20 28 28                    destroyControl 1501
-//   moveControl 1500 20 296 256 42                             setText 1500 "welcome"
-//   setFont 1501 big              enableControl 1311 0         repaint 1501
-//   enableMenuItem 1112 0              checkMenuItem 1210 1
-//   messageBox "text" "title"          createProgressBar 30 281 240 11
-//   progress show | progress hide | progress position 40
-//   sendCommandFromWorker 1110         runDialog 3000 -> 2
-//   askFileName save "save file as ..." -> "a/b.ga" | -> cancelled
+// It records what a real desktop would show: the menu items, the controls,
+// the title, the window's place, the message boxes, dialogs and file dialogs.
+// Every call that changes something is also logged as a readable line, such as
+// `setText 1500 "welcome"`, `moveWindow 10 20 300 400` or `progress position 40`.
 //
 // A test scripts the world outside: sizes, the player in dialogs and file
 // dialogs, how the window answers the worker, and when open cells are
@@ -27,7 +16,6 @@
 #include <deque>
 #include <functional>
 #include <map>
-#include <memory>
 #include <mutex>
 #include <optional>
 #include <set>
@@ -41,7 +29,7 @@
 
 namespace ga {
 
-class FakeDesktop : public Desktop {
+class FakeDesktop : public Desktop, private ProgressSink {
   public:
     struct MenuItemState {
         bool enabled = true;
@@ -60,14 +48,11 @@ class FakeDesktop : public Desktop {
         std::string title;
     };
 
-    FakeDesktop();
-    ~FakeDesktop() override;
-
     // --- Desktop ---------------------------------------------------------------
     void setTitle(const std::string& title) override {
         change("setTitle " + quoted(title), [&] { title_ = title; });
     }
-    int clientWidth() override { return read(clientWidth_); }
+    int clientWidth() override { return 460; }
     ScreenRect windowRect() override { return read(windowRect_); }
     void moveWindow(int left, int top, int width, int height) override {
         change("moveWindow" + numbers({left, top, width, height}), [&] {
@@ -133,7 +118,7 @@ class FakeDesktop : public Desktop {
                [&] { progressBarExists_ = true; });
         return true;
     }
-    ProgressSink* progressBar() override;
+    ProgressSink* progressBar() override { return read(progressBarExists_) ? this : nullptr; }
     void sendCommandFromWorker(int command) override;
     std::string executableFolder() override { return read(executableFolder_); }
     std::string homeFolder() override { return "/home/player/"; }
@@ -142,7 +127,6 @@ class FakeDesktop : public Desktop {
     // Menu items exist once added (enabled, unchecked, as a freshly built menu),
     // by setMenu or here; calls for other identifiers change nothing.
     void addMenuItems(const std::vector<int>& commands);
-    void setClientWidth(int width) { set(clientWidth_, width); }
     void setScreenSize(int width, int height) { set(screenSize_, std::make_pair(width, height)); }
     void setWindowRect(const ScreenRect& rect) { set(windowRect_, rect); }
     void setExecutableFolder(const std::string& folder) { set(executableFolder_, folder); }
@@ -173,19 +157,26 @@ class FakeDesktop : public Desktop {
     // --- inspection (not logged) ---------------------------------------------------
     std::vector<std::string> log() const { return read(log_); }
     std::vector<std::string> logStartingWith(std::string_view prefix) const;
-    void clearLog() { set(log_, {}); }
     std::optional<MenuItemState> menuItem(int command) const;
+    std::set<int> menuItems(bool MenuItemState::*which) const;  // the enabled, or the checked
     std::optional<ControlState> control(int id) const;
     std::string shownTitle() const { return read(title_); }
-    ScreenRect shownWindowRect() const { return read(windowRect_); }
     bool windowDestroyed() const { return read(destroyed_); }
     std::vector<MessageBoxCall> messageBoxes() const { return read(messageBoxes_); }
     std::vector<int> dialogsRun() const { return read(dialogsRun_); }  // template numbers
     std::vector<FileDialogRequest> fileDialogs() const { return read(fileDialogs_); }
 
   private:
-    class RecordingBar;
-
+    // The progress bar; its calls come from the worker thread.
+    void show() override {
+        change("progress show", [] {});
+    }
+    void hide() override {
+        change("progress hide", [] {});
+    }
+    void setPosition(int position) override {
+        change("progress position " + std::to_string(position), [] {});
+    }
     static std::string quoted(std::string_view text);
     static std::string numbers(std::initializer_list<int> values);
 
@@ -232,7 +223,6 @@ class FakeDesktop : public Desktop {
     std::function<TextColour(int)> colourHandler_;
     std::string title_;
     ScreenRect windowRect_{0, 0, 476, 600};
-    int clientWidth_ = 460;
     std::pair<int, int> screenSize_{1920, 1080};
     bool destroyed_ = false;
     std::string executableFolder_ = "./";
@@ -242,7 +232,6 @@ class FakeDesktop : public Desktop {
     std::function<bool(const FileDialogRequest&, std::string&)> fileDialogAnswer_;
     std::vector<FileDialogRequest> fileDialogs_;
     bool progressBarExists_ = false;
-    std::unique_ptr<RecordingBar> bar_;  // lives as long as the fake
     std::function<void(int)> workerHandler_;
     bool workerQueued_ = false;
     std::deque<int> workerCommands_;

@@ -65,8 +65,6 @@ TEST_F(FileCommandsTest, SaveThenLoadRestoresThePuzzle) {
     EXPECT_EQ(desktop.fileDialogs().at(0).filters.at(0).name, "grid atelier file (*.ga)");
     EXPECT_EQ(shown(kStatusBoxId), "saved a puzzle to a file named first.ga");
     EXPECT_EQ(state.settings.modified, 0);
-    save(dir / "second.ga");
-    EXPECT_EQ(testing::readFile(dir / "second.ga"), testing::readFile(dir / "first.ga"));
 
     state.puzzle = PuzzleRecord{};
     state.header = PuzzleFileHeader{};
@@ -104,6 +102,7 @@ TEST_F(FileCommandsTest, AFileThisProgramCouldNotHaveWrittenChangesNothing) {
                    {cellAt(4, 5), 2}};
     state.settings.neverConfirmSave = 1;
     for (const auto& damage : damages) {
+        SCOPED_TRACE(damage.offset);
         std::string bytes(good, good + sizeof good);
         if (damage.offset < 0) bytes.resize(damage.value);
         for (int i = 0; damage.offset >= 0 && i < 4; ++i)
@@ -113,8 +112,7 @@ TEST_F(FileCommandsTest, AFileThisProgramCouldNotHaveWrittenChangesNothing) {
         load(dir / "bad.ga");
         EXPECT_EQ(std::memcmp(&before.puzzle, &state.puzzle, sizeof before.puzzle), 0);
         EXPECT_EQ(std::memcmp(&before.settings, &state.settings, sizeof before.settings), 0);
-        EXPECT_EQ(desktop.log().back(), "messageBox \"failed to load data from a file\" \"error\"")
-            << damage.offset;
+        EXPECT_EQ(desktop.messageBoxes().back().text, "failed to load data from a file");
     }
 }
 

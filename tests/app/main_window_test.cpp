@@ -1,24 +1,28 @@
 // The main window on the fake desktop: set-up, commands and their menus, jobs,
-// the completion check and close. This thread is the window thread; the
+// the completion check and close; the check marks of the level and
+// express-mode groups. This thread is the window thread; the
 // worker's notices are queued by the fake and taken with deliverWorkerCommand.
 #include "app/main_window.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <chrono>
 #include <filesystem>
 #include <memory>
 #include <set>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "app/command_ids.h"
 #include "app/command_table.h"
+#include "app/menu_state.h"
+#include "app/status_messages.h"
 #include "platform/fake_desktop.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using ga::CellNotification;
 using ga::FakeDesktop;
 using ga::MainWindow;
@@ -26,20 +30,11 @@ using ga::MainWindow;
 class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::string pattern = ::testing::TempDir() + "ga-window-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder = pattern + "/";
-        startup.place.path = folder + "gridAtelier.par";
-        desktop.setClientWidth(300);
+        startup.place.path = dir / "gridAtelier.par";
         desktop.queueWorkerCommands();
         desktop.onWorkerCommand([this](int id) { window->onCommand(id); });
         desktop.onColourRequest([this](int id) { return window->onCellColour(id); });
     }
-    void TearDown() override {
-        window.reset();
-        fs::remove_all(folder);
-    }
-
     bool create() {
         window = std::make_unique<MainWindow>(desktop, startup);
         return window->onCreate();
@@ -48,7 +43,6 @@ class MainWindowTest : public ::testing::Test {
     void newPuzzle() {
         window->onCommand(ga::levelCommand(0));
         window->onCommand(ga::kCommandNewPuzzle);
-        deliverNotice();
     }
     void type(int cell, const std::string& text) {
         window->onCellNotification(ga::cellId(cell), CellNotification::kGainedFocus);
@@ -59,19 +53,12 @@ class MainWindowTest : public ::testing::Test {
     const ga::PuzzleRecord& puzzle() const { return window->state().puzzle; }
     const ga::Settings& settings() const { return window->state().settings; }
     bool enabled(int command) const { return desktop.menuItem(command)->enabled; }
-    bool checked(int command) const { return desktop.menuItem(command)->checked; }
     std::string statusBox() const { return desktop.control(ga::kStatusBoxId)->text; }
-    std::set<int> items(bool FakeDesktop::MenuItemState::*field) const {
-        std::set<int> found;
-        for (int command : ga::menuItemCommands())
-            if (*desktop.menuItem(command).*field) found.insert(command);
-        return found;
-    }
 
+    ga::testing::ScratchDir dir;
     FakeDesktop desktop;
     ga::StartupSettings startup;
     std::unique_ptr<MainWindow> window;
-    std::string folder;
 };
 
 using Item = ga::FakeDesktop::MenuItemState;
@@ -80,24 +67,24 @@ const std::set<int> kNoPuzzleItems = {1000, 1030, 1110, 1111, 1113, 1124, 1125, 
 
 TEST_F(MainWindowTest, StartsWelcomingWithTheMenuOfNoPuzzle) {
     ASSERT_TRUE(create());
-    EXPECT_EQ(items(&Item::enabled), kNoPuzzleItems);
-    EXPECT_EQ(items(&Item::checked), (std::set<int>{1115, 1214}));  // visible mistakes, Advanced
+    EXPECT_EQ(desktop.menuItems(&Item::enabled), kNoPuzzleItems);
+    EXPECT_EQ(desktop.menuItems(&Item::checked),
+              (std::set<int>{1115, 1214}));  // visible mistakes, Advanced
     EXPECT_EQ(
         desktop.logStartingWith("setText 1500"),
         (std::vector<std::string>{"setText 1500 \"you're going to try puzzles as Advanced\"",
                                   "setText 1500 \"express visible mistakes as red color font\"",
                                   "setText 1500 \"welcome to the Grid Atelier!\""}));
     EXPECT_EQ(settings().menuMode, 0);
-    EXPECT_EQ(fs::file_size(startup.place.path), 696u);
+    EXPECT_EQ(std::filesystem::file_size(startup.place.path), 696u);
     EXPECT_TRUE(window->jobs().workerRunning());
 }
 
 TEST_F(MainWindowTest, NewPuzzleRunsAsAJobOnlyAboutAnswersAndCloseWaits) {
     ASSERT_TRUE(create());
-    window->onCommand(ga::levelCommand(0));
-    window->onCommand(ga::kCommandNewPuzzle);
+    newPuzzle();
     EXPECT_TRUE(window->busy());
-    EXPECT_EQ(items(&Item::enabled), std::set<int>{ga::kCommandAbout});
+    EXPECT_EQ(desktop.menuItems(&Item::enabled), std::set<int>{ga::kCommandAbout});
     window->onCloseRequest();
     for (int refused : {ga::kCommandExit, ga::kCommandCancel, ga::kCommandShowCandidates,
                         ga::kCommandHandBuildPuzzle, ga::kButtonRegister})
@@ -111,12 +98,8 @@ TEST_F(MainWindowTest, NewPuzzleRunsAsAJobOnlyAboutAnswersAndCloseWaits) {
     EXPECT_FALSE(window->busy());
     EXPECT_EQ(desktop.shownTitle().rfind("gridAtelier -- Practice, sn : ", 0), 0u);
     EXPECT_EQ(statusBox().rfind("new puzzle as Practice class,\r\nserial number is ", 0), 0u);
-    EXPECT_EQ(settings().menuMode, 1);
     EXPECT_EQ(settings().modified, 1);
-    std::set<int> playing = {1000, 1030, 1110, 1111, 1112, 1113, 1114, 1115, 1116, 1117,
-                             1118, 1119, 1120, 1121, 1122, 1123, 1124, 1125, 1126};
-    for (int level = 1210; level <= 1216; ++level) playing.insert(level);
-    EXPECT_EQ(items(&Item::enabled), playing);
+    EXPECT_TRUE(enabled(ga::kCommandSavePuzzle));
 
     desktop.setWindowRect({100, 50, 420, 450});
     desktop.onDialog([](ga::FakeDialog& question) { question.click(1); });  // "No"
@@ -134,17 +117,15 @@ TEST_F(MainWindowTest, LeavingAsksTheQuestionThatIsDue) {
         int command;
         bool modified, neverConfirmSave;
         std::vector<int> dialogs;
-    } cases[] = {
-        {ga::kCommandExit, false, false, {107}},
-        {ga::kCommandExit, true, false, {3000}},
-        {ga::kCommandExit, true, true, {107}},
-        {ga::kCommandCancel, false, false, {}},
-        {ga::kCommandCancel, true, false, {3000}},
-        {ga::kCommandCancel, true, true, {}},
-        {kCloseBox, false, false, {}},
-        {kCloseBox, true, false, {3000}},
-        {kCloseBox, true, true, {}},
-    };
+    } cases[] = {{ga::kCommandExit, false, false, {107}},
+                 {ga::kCommandExit, true, false, {3000}},
+                 {ga::kCommandExit, true, true, {107}},
+                 {ga::kCommandCancel, false, false, {}},
+                 {ga::kCommandCancel, true, false, {3000}},
+                 {ga::kCommandCancel, true, true, {}},
+                 {kCloseBox, false, false, {}},
+                 {kCloseBox, true, false, {3000}},
+                 {kCloseBox, true, true, {}}};
     for (const auto& c : cases) {
         for (bool declined : {true, false}) {
             SCOPED_TRACE(testing::Message() << c.command << " modified " << c.modified << " never "
@@ -159,34 +140,15 @@ TEST_F(MainWindowTest, LeavingAsksTheQuestionThatIsDue) {
             settings.fileRead = true;
             MainWindow leaving(fresh, settings);
             ASSERT_TRUE(leaving.onCreate());
-            if (c.modified) {
-                leaving.onCellNotification(ga::cellId(0), CellNotification::kGainedFocus);
-                fresh.setText(ga::cellId(0), "3");
-                leaving.onCellNotification(ga::cellId(0), CellNotification::kLostFocus);
-            }
+            leaving.onCellNotification(ga::cellId(0), CellNotification::kGainedFocus);
+            fresh.setText(ga::cellId(0), c.modified ? "3" : "");
+            leaving.onCellNotification(ga::cellId(0), CellNotification::kLostFocus);
             c.command == kCloseBox ? leaving.onCloseRequest() : leaving.onCommand(c.command);
             EXPECT_EQ(fresh.dialogsRun(), c.dialogs);
             EXPECT_EQ(leaving.closed(), c.dialogs.empty() || !declined);
             EXPECT_EQ(fresh.windowDestroyed(), leaving.closed());
         }
     }
-}
-
-TEST_F(MainWindowTest, OpeningTheAnswerLeavesOnlyEraseUntilErased) {
-    ASSERT_TRUE(create());
-    newPuzzle();
-    window->onCommand(ga::kCommandOpenAnswer);
-    EXPECT_EQ(settings().menuMode, 8);
-    EXPECT_EQ(statusBox(), "the answer was opened");
-    const int solving[] = {1114, 1115, 1116, 1118, 1119, 1120, 1121, 1122, 1123};
-    for (int command : solving) EXPECT_FALSE(enabled(command)) << command;
-    EXPECT_TRUE(enabled(1117));
-    EXPECT_TRUE(enabled(1110));  // left as pattern 1 set it
-
-    window->onCommand(ga::kCommandEraseSolving);
-    EXPECT_EQ(settings().menuMode, 4);
-    EXPECT_EQ(statusBox(), "reset the solving");
-    for (int command : solving) EXPECT_TRUE(enabled(command)) << command;
 }
 
 // A puzzle built by hand without its answer, solved: the completion check
@@ -213,10 +175,75 @@ TEST_F(MainWindowTest, AnAdoptedAnswerOpensOpenAnswerAndAbsoluteMistakeTogether)
     EXPECT_TRUE(enabled(ga::kCommandOpenAnswer));
     EXPECT_TRUE(enabled(ga::kCommandAbsoluteMistake));
 
-    const int last = 80 - (clues[80] != '.');
+    // Absolute mistakes: a wrong digit red, a right one in the usual blue.
+    window->onCommand(ga::kCommandAbsoluteMistake);
+    const int last = 80 - (clues[80] != '.'), right = 1;
+    type(right, std::to_string(puzzle().answerGrid[right]));
     type(last, std::to_string(puzzle().answerGrid[last] % 9 + 1));
     desktop.paintPendingCells();
     EXPECT_EQ(statusBox(), "finished although there are some mistakes");
+    const ga::TextColour red = *desktop.control(ga::cellId(last))->paintedColour;
+    const ga::TextColour blue = *desktop.control(ga::cellId(right))->paintedColour;
+    EXPECT_EQ(std::make_tuple(red.red, red.green, red.blue), std::make_tuple(255, 0, 0));
+    EXPECT_EQ(std::make_tuple(blue.red, blue.green, blue.blue), std::make_tuple(0, 0, 255));
+}
+
+// A cell entered while a solve runs keeps the digit the solve gave it, and
+// the completion check congratulates at once.
+TEST_F(MainWindowTest, ACellEnteredDuringASolveKeepsTheSolvedDigit) {
+    ASSERT_TRUE(create());
+    newPuzzle();
+    deliverNotice();
+    int cell = 0;
+    while (puzzle().openFlags[cell] == 0) ++cell;
+    window->onCommand(ga::kCommandPencilMarks);
+    window->onCellNotification(ga::cellId(cell), CellNotification::kGainedFocus);
+    deliverNotice();
+    desktop.paintPendingCells();
+    EXPECT_EQ(puzzle().valueGrid[cell], puzzle().answerGrid[cell]);
+    EXPECT_EQ(desktop.control(ga::cellId(cell))->font, ga::FontChoice::kBig);
+    EXPECT_EQ(settings().statusCode, ga::kStatusComplete);
+}
+
+// One mark per group; a damaged stored value must not reach the items that
+// 1210 + level or 1114 + mode would hit, and a refused request changes nothing.
+TEST(CheckMarks, EachGroupCarriesOneMark) {
+    const struct {
+        bool level;
+        int stored, requested;
+        bool answerKnown;
+        int expected;
+    } cases[] = {
+        {true, 4, 2, false, 2},  {true, 0, 7, false, 7},   {true, 5, 8, false, 5},
+        {true, 5, -1, false, 5}, {true, -96, 1, false, 1}, {true, -96, 99, false, -96},
+        {false, 0, 2, false, 1}, {false, 0, 2, true, 2},   {false, 2, 0, false, 0},
+        {false, 2, 2, false, 1}, {false, 1, 3, true, 1},   {false, 96, 0, true, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << (c.level ? "level " : "mode ") << c.stored << " to "
+                                          << c.requested << " answer " << c.answerKnown);
+        FakeDesktop desktop;
+        desktop.setMenu(ga::mainMenu());
+        const int first = c.level ? ga::kCommandFirstLevel : ga::kCommandFirstExpressMode;
+        const int last = c.level ? ga::kCommandLastLevel : ga::kCommandLastExpressMode;
+        const int other = c.level ? ga::kCommandNotExpressMistake : ga::kCommandFirstLevel;
+        if (c.stored >= 0 && first + c.stored <= last)
+            desktop.checkMenuItem(first + c.stored, true);
+        desktop.checkMenuItem(other, true);
+        int value = c.stored;
+        if (c.level) {
+            ga::setLevel(desktop, value, c.requested);
+        } else {
+            ga::setExpressMode(desktop, value, c.requested, c.answerKnown);
+        }
+        EXPECT_EQ(value, c.expected);
+        const bool valid = c.expected >= 0 && first + c.expected <= last;
+        std::set<int> marks;
+        for (int command = first; command <= last; ++command)
+            if (desktop.menuItem(command)->checked) marks.insert(command);
+        EXPECT_EQ(marks, valid ? std::set<int>{first + c.expected} : std::set<int>{});
+        EXPECT_TRUE(desktop.menuItem(other)->checked);
+    }
 }
 
 }  // namespace

@@ -1,34 +1,127 @@
-// The Qt desktop's own behaviour, under a small recording window logic given
-// the program's menu: the window, the menu and its keys, the worker's bridge
-// and the progress bar.
+// The Qt desktop's own mechanisms under a small recording window logic given
+// the program's menu: the menu and its keys, the worker's bridge, the progress
+// bar, the close box, a dialog built from its template and the file dialog.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
-#include <QMenu>
-#include <QMenuBar>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <QTimer>
+#include <QToolButton>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <thread>
 
 #include "app/command_ids.h"
 #include "app/command_table.h"
+#include "platform/qt/dialog_window.h"
 #include "platform/qt/qt_desktop.h"
-#include "recording_window.h"
+#include "platform/qt/qt_text.h"
 #include "test_environment.h"
 
 namespace ga::testing {
 
 namespace {
 
+constexpr int kOpenCell = 1501;
 const QString kClipboardSentinel = QStringLiteral("clipboard before the key");
 
-std::vector<int> commandsOf(std::initializer_list<int> ids) {
-    return std::vector<int>(ids);
+// Records the commands the desktop delivers and on which thread.
+class RecordingWindow : public WindowEvents {
+  public:
+    explicit RecordingWindow(Desktop& desktop) : desktop_(desktop) {}
+    bool onCreate() override {
+        desktop_.setMenu(mainMenu());
+        desktop_.createControl(kOpenCell, ControlKind::kOpenCell, {20, 20, 35, 35});
+        desktop_.createProgressBar({20, 180, 200, 11});
+        return true;
+    }
+    void onCommand(int id) override {
+        commands.push_back(id);
+        commandThreads.push_back(QThread::currentThread());
+    }
+    void onCellNotification(int, CellNotification) override {}
+    TextColour onCellColour(int) override { return {}; }
+    void onCloseRequest() override { ++closeRequests; }
+
+    std::vector<int> commands;
+    std::vector<QThread*> commandThreads;
+    int closeRequests = 0;
+
+  private:
+    Desktop& desktop_;
+};
+
+// Plays the person in front of the first active modal window whose object
+// name ("dialog_3100") or Qt class ("QFileDialog") is `name`. Whatever the act
+// leaves open is closed, so a failed check cannot leave the test waiting.
+class ModalPlayer {
+  public:
+    ModalPlayer(QString name, std::function<void(QWidget&)> act)
+        : name_(std::move(name)), act_(std::move(act)) {
+        QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { poll(); });
+        timer_.start(10);
+    }
+
+  private:
+    void poll() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || !modal->isVisible()) return;
+        if (modal->objectName() != name_ && !modal->inherits(name_.toLatin1().constData())) return;
+        timer_.stop();
+        QPointer<QWidget> window = modal;
+        modal->activateWindow();  // the person acts in the window that has the keyboard
+        if (QTest::qWaitFor([&] { return window && QApplication::activeWindow() == window; }))
+            act_(*modal);
+        if (window.isNull() || !window->isVisible()) return;
+        if (auto* dialog = qobject_cast<DialogWindow*>(window.data())) {
+            dialog->end(kDialogCancel);
+        } else if (auto* other = qobject_cast<QDialog*>(window.data())) {
+            other->reject();
+        }
+    }
+
+    QString name_;
+    std::function<void(QWidget&)> act_;
+    QTimer timer_;
+};
+
+template <typename Widget>
+Widget* dialogControl(QWidget& dialog, int id) {
+    return dialog.findChild<Widget*>(QStringLiteral("control_%1").arg(id));
 }
+
+constexpr int kName = 10, kList = 11, kCheck = 12, kArrows = 13, kNumber = 14;
+
+// Records what the dialog reports, with what the reporting control shows.
+struct RecordingEvents : DialogEvents {
+    void onInit(DialogHost& dialog) override {
+        dialog.setTextLimit(kName, 3);
+        dialog.setItems(kList, {"easy", "hard"});
+        dialog.select(kList, 0);
+        dialog.setText(kNumber, "5");  // reports nothing
+    }
+    void onCommand(DialogHost& dialog, int id) override {
+        heard += std::to_string(id) + ":" + dialog.text(kName) +
+                 (dialog.checked(kCheck) ? "+" : "") + std::to_string(dialog.selection(kList)) +
+                 " ";
+        if (id == kDialogOkay) dialog.end(5);
+    }
+    void onUpDown(DialogHost&, int id, int delta) override {
+        heard += std::to_string(id) + (delta < 0 ? "up " : "down ");
+    }
+    std::string heard;
+};
 
 }  // namespace
 
@@ -42,23 +135,18 @@ class QtDesktopTest : public QObject {
     std::unique_ptr<QtDesktop> desktop_;
     std::unique_ptr<RecordingWindow> window_;
 
-    QPlainTextEdit* openCell(int id = kOpenCell) {
-        return qobject_cast<QPlainTextEdit*>(desktop_->control(id));
-    }
-
     // A cell with focus and the digits "38", its cursor at the end.
     QPlainTextEdit* focusedCellHolding38() {
-        QPlainTextEdit* cell = openCell();
+        auto* cell = qobject_cast<QPlainTextEdit*>(desktop_->control(kOpenCell));
         QTest::mouseClick(cell->viewport(), Qt::LeftButton);
         QTest::keyClicks(cell, QStringLiteral("38"));
-        window_->notifications.clear();
         return cell;
     }
 
   private slots:
     void init() {
         desktop_ = std::make_unique<QtDesktop>();
-        window_ = std::make_unique<RecordingWindow>(*desktop_, mainMenu());
+        window_ = std::make_unique<RecordingWindow>(*desktop_);
         QVERIFY(desktop_->open(*window_));
         desktop_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(desktop_.get()));
@@ -70,20 +158,6 @@ class QtDesktopTest : public QObject {
         window_.reset();
     }
 
-    void theMenuIsTheOneDescribed() {
-        QStringList titles;
-        for (QAction* popup : desktop_->menuBar()->actions()) titles << popup->text();
-        QCOMPARE(titles,
-                 QStringList({"File(&F)", "Puzzle(&P)", "Solve(&S)", "Express(&E)", "Option(&O)"}));
-        for (int command : menuItemCommands()) QVERIFY(desktop_->menuItem(command) != nullptr);
-        QCOMPARE(desktop_->menuItem(kCommandCheckMultiple)->text(),
-                 QStringLiteral("Check Multiple\tCtrl + Shift + U"));
-        auto* levels = qobject_cast<QMenu*>(desktop_->menuItem(levelCommand(0))->parent());
-        QVERIFY(levels != nullptr);
-        QCOMPARE(levels->title(), QStringLiteral("-- Level Setting"));
-        QVERIFY(desktop_->menuItem(kCommandCancel) == nullptr);
-    }
-
     // Every accelerator gives its command from a cell, and no key reaches the
     // cell: neither cut, copied, pasted nor selected anything. Keys outside
     // the table give nothing.
@@ -91,13 +165,12 @@ class QtDesktopTest : public QObject {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<int>("command");
+        const int ctrl = Qt::ControlModifier;
         for (const Accelerator& accelerator : mainMenu().accelerators) {
             const int key = accelerator.key >= 'A' ? Qt::Key_A + (accelerator.key - 'A')
                                                    : Qt::Key_0 + (accelerator.key - '0');
-            QTest::addRow("Ctrl+%c", accelerator.key)
-                << key << int(Qt::ControlModifier) << accelerator.command;
+            QTest::addRow("Ctrl+%c", accelerator.key) << key << ctrl << accelerator.command;
         }
-        const int ctrl = Qt::ControlModifier;
         QTest::addRow("Ctrl+Shift+U") << int(Qt::Key_U) << int(ctrl | Qt::ShiftModifier) << 0;
         QTest::addRow("Ctrl+Alt+N") << int(Qt::Key_N) << int(ctrl | Qt::AltModifier) << 0;
         QTest::addRow("Ctrl+keypad 5") << int(Qt::Key_5) << int(ctrl | Qt::KeypadModifier) << 0;
@@ -111,7 +184,7 @@ class QtDesktopTest : public QObject {
         QFETCH(int, command);
         QPlainTextEdit* cell = focusedCellHolding38();
         QTest::keyClick(cell, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(window_->commands, command != 0 ? commandsOf({command}) : commandsOf({}));
+        QCOMPARE(window_->commands, command != 0 ? std::vector<int>{command} : std::vector<int>{});
         QCOMPARE(cell->toPlainText(), QStringLiteral("38"));
         QVERIFY(!cell->textCursor().hasSelection());
         QCOMPARE(QApplication::clipboard()->text(), kClipboardSentinel);
@@ -121,24 +194,19 @@ class QtDesktopTest : public QObject {
         QPlainTextEdit* cell = focusedCellHolding38();
         desktop_->enableMenuItem(kCommandShowCandidates, false);
         QTest::keyClick(cell, Qt::Key_C, Qt::ControlModifier);
-        QTest::keyClick(cell, Qt::Key_A, Qt::ControlModifier);
-        QCOMPARE(window_->commands, commandsOf({kCommandAbsoluteMistake}));
+        QCOMPARE(window_->commands, std::vector<int>{});
         QCOMPARE(QApplication::clipboard()->text(), kClipboardSentinel);
-        QVERIFY(!cell->textCursor().hasSelection());
-
         desktop_->enableMenuItem(kCommandShowCandidates, true);
         QTest::keyClick(cell, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(window_->commands, commandsOf({kCommandAbsoluteMistake, kCommandShowCandidates}));
+        QCOMPARE(window_->commands, std::vector<int>{kCommandShowCandidates});
     }
 
     void keysWorkWithNoCellFocusedButNotInADialog() {
         QTest::keyClick(desktop_.get(), Qt::Key_N, Qt::ControlModifier);
-        QCOMPARE(window_->commands, commandsOf({kCommandNewPuzzle}));
-
         QWidget dialog(desktop_.get(), Qt::Dialog);
         dialog.show();
         QTest::keyClick(&dialog, Qt::Key_N, Qt::ControlModifier);
-        QCOMPARE(window_->commands, commandsOf({kCommandNewPuzzle}));
+        QCOMPARE(window_->commands, std::vector<int>{kCommandNewPuzzle});
     }
 
     // Only the logic moves a mark, and every item of a group looks alike
@@ -149,14 +217,12 @@ class QtDesktopTest : public QObject {
         desktop_->checkMenuItem(levelCommand(2), true);
         desktop_->menuItem(levelCommand(2))->trigger();
         desktop_->menuItem(levelCommand(3))->trigger();
-        QCOMPARE(window_->commands, commandsOf({levelCommand(2), levelCommand(3)}));
-        for (int command :
-             {levelCommand(3), levelCommand(4), levelCommand(5), kCommandAbsoluteMistake}) {
+        QCOMPARE(window_->commands, std::vector<int>({levelCommand(2), levelCommand(3)}));
+        for (int command : {levelCommand(3), levelCommand(4), kCommandAbsoluteMistake}) {
             QAction* item = desktop_->menuItem(command);
             QVERIFY(item->isCheckable() && !item->isChecked());
         }
         QVERIFY(desktop_->menuItem(levelCommand(2))->isChecked());
-        QVERIFY(!desktop_->menuItem(kCommandNewPuzzle)->isCheckable());
     }
 
     void theWorkersCommandIsHandledOnTheWindowThreadBeforeItsSendReturns() {
@@ -177,19 +243,16 @@ class QtDesktopTest : public QObject {
         QProgressBar* bar = desktop_->progressBarWidget();
         QVERIFY(bar != nullptr && !bar->isVisible());
         ProgressSink* sink = desktop_->progressBar();
-        std::thread worker([sink] {
+        std::thread([sink] {
             sink->show();
             for (int position = 0; position <= 130; ++position) sink->setPosition(position);
-        });
-        worker.join();
+        }).join();
         QTRY_VERIFY(bar->isVisible());
         QTRY_COMPARE(bar->value(), 100);
-
-        std::thread hider([sink] {
+        std::thread([sink] {
             sink->setPosition(40);
             sink->hide();
-        });
-        hider.join();
+        }).join();
         QTRY_VERIFY(!bar->isVisible());
         QCOMPARE(bar->value(), 40);
     }
@@ -200,14 +263,65 @@ class QtDesktopTest : public QObject {
         QCOMPARE(window_->closeRequests, 1);
         QVERIFY(desktop_->isVisible());
         QCOMPARE(ended.count(), 0);
-
         desktop_->destroyWindow();
         QCOMPARE(ended.count(), 1);
         QVERIFY(!desktop_->isVisible());
-        desktop_->sendCommandFromWorker(kCommandNewPuzzle);  // from this thread: not delivered
-        std::thread late([this] { desktop_->sendCommandFromWorker(kCommandNewPuzzle); });
-        late.join();  // returns without the window's help
+        // Returns without the window's help and is not delivered.
+        std::thread([this] { desktop_->sendCommandFromWorker(kCommandNewPuzzle); }).join();
         QVERIFY(window_->commands.empty());
+    }
+
+    void thePlayersActionsReachTheEventsOfADialogBuiltFromItsTemplate() {
+        using K = DialogControlKind;
+        const DialogTemplate dialog{3100,
+                                    "test dialog",
+                                    200,
+                                    90,
+                                    {{kName, K::kEditField, "", 40, 7, 80, 12},
+                                     {kList, K::kSelectionList, "", 40, 23, 80, 60},
+                                     {kCheck, K::kCheckBox, "Show", 7, 42, 110, 10},
+                                     {kArrows, K::kUpDown, "", 70, 57, 10, 12, kNumber},
+                                     {kNumber, K::kEditField, "", 40, 57, 30, 12},
+                                     {kDialogOkay, K::kDefaultButton, "OK", 140, 7, 50, 14}}};
+        RecordingEvents events;
+        ModalPlayer player(QStringLiteral("dialog_3100"), [](QWidget& window) {
+            QCOMPARE(window.windowTitle(), QStringLiteral("test dialog"));
+            QTest::keyClicks(dialogControl<QLineEdit>(window, kName), QStringLiteral("abcd"));
+            auto* check = dialogControl<QCheckBox>(window, kCheck);
+            QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(6, check->height() / 2));
+            QTest::keyClick(dialogControl<QComboBox>(window, kList), Qt::Key_Down);
+            auto* arrows = dialogControl<QWidget>(window, kArrows);
+            QTest::mouseClick(arrows->findChild<QToolButton*>(QStringLiteral("up")),
+                              Qt::LeftButton);
+            QTest::keyClick(dialogControl<QLineEdit>(window, kNumber), Qt::Key_Down);
+            QTest::keyClick(dialogControl<QLineEdit>(window, kName), Qt::Key_Return);
+        });
+        QCOMPARE(desktop_->runDialog(dialog, events), 5);
+        QCOMPARE(events.heard,
+                 std::string("10:a0 10:ab0 10:abc0 12:abc+0 11:abc+1 13up 13down 1:abc+1 "));
+    }
+
+    void theFileDialogOpensInItsStartFolderAndAddsTheSuffix() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const FileDialogRequest request{
+            FileDialogRequest::Purpose::kSave,
+            "save file as ...",
+            {{"grid atelier file (*.ga)", "*.ga"}, {"all files (*.*)", "*.*"}},
+            "ga",
+            "",
+            fromQt(folder.path() + QLatin1Char('/'))};
+        QString shownFolder;
+        ModalPlayer typeName(QStringLiteral("QFileDialog"), [&](QWidget& modal) {
+            shownFolder = qobject_cast<QFileDialog*>(&modal)->directory().path();
+            auto* name = modal.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QTest::keyClicks(name, QStringLiteral("mine"));
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        std::string path;
+        QVERIFY(desktop_->askFileName(request, path));
+        QCOMPARE(shownFolder, folder.path());
+        QCOMPARE(toQt(path), folder.filePath(QStringLiteral("mine.ga")));
     }
 };
 

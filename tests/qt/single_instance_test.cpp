@@ -1,7 +1,6 @@
 // The program started as a process: a second copy ends at once, silently and
 // with code 0, while the first runs; a lock left by a killed copy never
 // blocks the next start.
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -11,11 +10,7 @@
 
 namespace ga::testing {
 
-namespace {
-
 constexpr int kStartTimeoutMs = 20000;
-
-}  // namespace
 
 class SingleInstanceTest : public QObject {
     Q_OBJECT
@@ -51,31 +46,20 @@ class SingleInstanceTest : public QObject {
     }
 
   private slots:
-    void initTestCase() { QVERIFY(runtimeFolder_.isValid()); }
-
-    void aSecondCopyEndsAtOnceAndSilently() {
-        QProcess first;
+    void aSecondCopyEndsSilentlyAndAKilledCopysLockIsTakenOver() {
+        QVERIFY(runtimeFolder_.isValid());
+        QProcess first, second, next;
         startProgram(first);
         QTRY_COMPARE_WITH_TIMEOUT(lockHolder(), first.processId(), kStartTimeoutMs);
-
-        QProcess second;
         startProgram(second);
         QVERIFY(second.waitForFinished(kStartTimeoutMs));
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), 0);
         QCOMPARE(second.readAll(), QByteArray());
         QCOMPARE(first.state(), QProcess::Running);
+
         stop(first);
-    }
-
-    void aLockLeftByAKilledCopyIsTakenOver() {
-        QProcess crashed;
-        startProgram(crashed);
-        QTRY_COMPARE_WITH_TIMEOUT(lockHolder(), crashed.processId(), kStartTimeoutMs);
-        stop(crashed);
         QVERIFY(QFile::exists(lockPath()));
-
-        QProcess next;
         startProgram(next);
         QTRY_COMPARE_WITH_TIMEOUT(lockHolder(), next.processId(), kStartTimeoutMs);
         QCOMPARE(next.state(), QProcess::Running);
