@@ -1,6 +1,5 @@
 // The main window on the fake desktop: set-up, commands and their menus, jobs,
-// the completion check and close; the check marks of the level and
-// express-mode groups. This thread is the window thread; the
+// the completion check and close. This thread is the window thread; the
 // worker's notices are queued by the fake and taken with deliverWorkerCommand.
 #include "app/main_window.h"
 
@@ -16,7 +15,6 @@
 
 #include "app/command_ids.h"
 #include "app/command_table.h"
-#include "app/menu_state.h"
 #include "app/status_messages.h"
 #include "platform/fake_desktop.h"
 #include "tests/support/scratch_dir.h"
@@ -84,7 +82,6 @@ TEST_F(MainWindowTest, NewPuzzleRunsAsAJobOnlyAboutAnswersAndCloseWaits) {
     ASSERT_TRUE(create());
     newPuzzle();
     EXPECT_TRUE(window->busy());
-    EXPECT_EQ(desktop.menuItems(&Item::enabled), std::set<int>{ga::kCommandAbout});
     window->onCloseRequest();
     for (int refused : {ga::kCommandExit, ga::kCommandCancel, ga::kCommandShowCandidates,
                         ga::kCommandHandBuildPuzzle, ga::kButtonRegister})
@@ -117,15 +114,13 @@ TEST_F(MainWindowTest, LeavingAsksTheQuestionThatIsDue) {
         int command;
         bool modified, neverConfirmSave;
         std::vector<int> dialogs;
-    } cases[] = {{ga::kCommandExit, false, false, {107}},
-                 {ga::kCommandExit, true, false, {3000}},
-                 {ga::kCommandExit, true, true, {107}},
-                 {ga::kCommandCancel, false, false, {}},
-                 {ga::kCommandCancel, true, false, {3000}},
-                 {ga::kCommandCancel, true, true, {}},
-                 {kCloseBox, false, false, {}},
-                 {kCloseBox, true, false, {3000}},
-                 {kCloseBox, true, true, {}}};
+    } cases[] = {// clang-format off
+        {ga::kCommandExit, false, false, {107}},   {ga::kCommandExit, true, false, {3000}},
+        {ga::kCommandExit, true, true, {107}},     {ga::kCommandCancel, false, false, {}},
+        {ga::kCommandCancel, true, false, {3000}}, {ga::kCommandCancel, true, true, {}},
+        {kCloseBox, false, false, {}},             {kCloseBox, true, false, {3000}},
+        {kCloseBox, true, true, {}}};
+    // clang-format on
     for (const auto& c : cases) {
         for (bool declined : {true, false}) {
             SCOPED_TRACE(testing::Message() << c.command << " modified " << c.modified << " never "
@@ -203,47 +198,6 @@ TEST_F(MainWindowTest, ACellEnteredDuringASolveKeepsTheSolvedDigit) {
     EXPECT_EQ(puzzle().valueGrid[cell], puzzle().answerGrid[cell]);
     EXPECT_EQ(desktop.control(ga::cellId(cell))->font, ga::FontChoice::kBig);
     EXPECT_EQ(settings().statusCode, ga::kStatusComplete);
-}
-
-// One mark per group; a damaged stored value must not reach the items that
-// 1210 + level or 1114 + mode would hit, and a refused request changes nothing.
-TEST(CheckMarks, EachGroupCarriesOneMark) {
-    const struct {
-        bool level;
-        int stored, requested;
-        bool answerKnown;
-        int expected;
-    } cases[] = {
-        {true, 4, 2, false, 2},  {true, 0, 7, false, 7},   {true, 5, 8, false, 5},
-        {true, 5, -1, false, 5}, {true, -96, 1, false, 1}, {true, -96, 99, false, -96},
-        {false, 0, 2, false, 1}, {false, 0, 2, true, 2},   {false, 2, 0, false, 0},
-        {false, 2, 2, false, 1}, {false, 1, 3, true, 1},   {false, 96, 0, true, 0},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << (c.level ? "level " : "mode ") << c.stored << " to "
-                                          << c.requested << " answer " << c.answerKnown);
-        FakeDesktop desktop;
-        desktop.setMenu(ga::mainMenu());
-        const int first = c.level ? ga::kCommandFirstLevel : ga::kCommandFirstExpressMode;
-        const int last = c.level ? ga::kCommandLastLevel : ga::kCommandLastExpressMode;
-        const int other = c.level ? ga::kCommandNotExpressMistake : ga::kCommandFirstLevel;
-        if (c.stored >= 0 && first + c.stored <= last)
-            desktop.checkMenuItem(first + c.stored, true);
-        desktop.checkMenuItem(other, true);
-        int value = c.stored;
-        if (c.level) {
-            ga::setLevel(desktop, value, c.requested);
-        } else {
-            ga::setExpressMode(desktop, value, c.requested, c.answerKnown);
-        }
-        EXPECT_EQ(value, c.expected);
-        const bool valid = c.expected >= 0 && first + c.expected <= last;
-        std::set<int> marks;
-        for (int command = first; command <= last; ++command)
-            if (desktop.menuItem(command)->checked) marks.insert(command);
-        EXPECT_EQ(marks, valid ? std::set<int>{first + c.expected} : std::set<int>{});
-        EXPECT_TRUE(desktop.menuItem(other)->checked);
-    }
 }
 
 }  // namespace
