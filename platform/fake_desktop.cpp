@@ -17,10 +17,6 @@ void collectItems(const std::vector<MenuEntry>& entries, std::vector<int>& comma
 
 }  // namespace
 
-std::string FakeDesktop::quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
-}
-
 std::string FakeDesktop::numbers(std::initializer_list<int> values) {
     std::string out;
     for (int value : values) out += " " + std::to_string(value);

@@ -177,7 +177,7 @@ class FakeDesktop : public Desktop, private ProgressSink {
     void setPosition(int position) override {
         change("progress position " + std::to_string(position), [] {});
     }
-    static std::string quoted(std::string_view text);
+    static std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
     static std::string numbers(std::initializer_list<int> values);
 
     template <typename T>

@@ -15,15 +15,11 @@
 #include "app/main_window.h"
 #include "app/status_messages.h"
 #include "platform/qt/qt_desktop.h"
-#include "test_environment.h"
 
 namespace ga::testing {
 
 class CellTest : public QObject {
     Q_OBJECT
-
-  public:
-    static void initMain() { prepareQtTestEnvironment(); }
 
   private:
     QTemporaryDir settingsFolder_;

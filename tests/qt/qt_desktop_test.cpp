@@ -27,7 +27,6 @@
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_text.h"
-#include "test_environment.h"
 
 namespace ga::testing {
 
@@ -127,9 +126,6 @@ struct RecordingEvents : DialogEvents {
 
 class QtDesktopTest : public QObject {
     Q_OBJECT
-
-  public:
-    static void initMain() { prepareQtTestEnvironment(); }
 
   private:
     std::unique_ptr<QtDesktop> desktop_;

@@ -6,17 +6,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "test_environment.h"
-
 namespace ga::testing {
 
 constexpr int kStartTimeoutMs = 20000;
 
 class SingleInstanceTest : public QObject {
     Q_OBJECT
-
-  public:
-    static void initMain() { prepareQtTestEnvironment(); }
 
   private:
     QTemporaryDir runtimeFolder_;
