@@ -56,7 +56,7 @@ int FakeDesktop::runDialog(const DialogTemplate& dialog, DialogEvents& events) {
     if (script && !open.ended()) script(open);
     if (!open.ended()) open.close();
     const int result = open.ended() ? open.result() : kDialogCancel;
-    change("runDialog " + std::to_string(dialog.id) + " -> " + std::to_string(result), [] {});
+    note("runDialog " + std::to_string(dialog.id) + " -> " + std::to_string(result));
     return result;
 }
 
@@ -70,9 +70,8 @@ bool FakeDesktop::askFileName(const FileDialogRequest& request, std::string& pat
     const bool taken = answer && answer(request, chosen);
     if (taken) path = chosen;
     const char* purpose = request.purpose == FileDialogRequest::Purpose::kSave ? "save" : "open";
-    change(std::string("askFileName ") + purpose + " " + quoted(request.title) + " -> " +
-               (taken ? quoted(chosen) : std::string("cancelled")),
-           [] {});
+    note(std::string("askFileName ") + purpose + " " + quoted(request.title) + " -> " +
+         (taken ? quoted(chosen) : std::string("cancelled")));
     return taken;
 }
 
@@ -131,7 +130,7 @@ int FakeDesktop::paintPendingCells() {
 
 std::vector<std::string> FakeDesktop::logStartingWith(std::string_view prefix) const {
     std::vector<std::string> lines;
-    for (const std::string& line : log()) {
+    for (const std::string& line : read(log_)) {
         if (line.compare(0, prefix.size(), prefix) == 0) lines.push_back(line);
     }
     return lines;

@@ -155,7 +155,6 @@ class FakeDesktop : public Desktop, private ProgressSink {
     int paintPendingCells();
 
     // --- inspection (not logged) ---------------------------------------------------
-    std::vector<std::string> log() const { return read(log_); }
     std::vector<std::string> logStartingWith(std::string_view prefix) const;
     std::optional<MenuItemState> menuItem(int command) const;
     std::set<int> menuItems(bool MenuItemState::*which) const;  // the enabled, or the checked
@@ -168,14 +167,10 @@ class FakeDesktop : public Desktop, private ProgressSink {
 
   private:
     // The progress bar; its calls come from the worker thread.
-    void show() override {
-        change("progress show", [] {});
-    }
-    void hide() override {
-        change("progress hide", [] {});
-    }
+    void show() override { note("progress show"); }
+    void hide() override { note("progress hide"); }
     void setPosition(int position) override {
-        change("progress position " + std::to_string(position), [] {});
+        note("progress position " + std::to_string(position));
     }
     static std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
     static std::string numbers(std::initializer_list<int> values);
@@ -196,6 +191,9 @@ class FakeDesktop : public Desktop, private ProgressSink {
         std::lock_guard<std::mutex> lock(mutex_);
         if (!line.empty()) log_.push_back(std::move(line));
         apply();
+    }
+    void note(std::string line) {
+        change(std::move(line), [] {});
     }
     // The same for a control, which then waits to be painted when it is an open cell.
     template <typename Apply>
