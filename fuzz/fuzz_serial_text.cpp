@@ -2,6 +2,8 @@
 // `gridatelier-cli recreate`: each line is an argument. Every part reads as a
 // slow model of the reader says, an accepted number rebuilds a puzzle whose
 // clues are its answer's, and a formatted number reads back as itself.
+#include <algorithm>
+#include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -15,15 +17,12 @@
 namespace {
 
 uint32_t slowPart(const std::string& text) {
-    std::size_t at = 0;
-    while (at < text.size() && std::strchr(" \t\n\v\f\r", text[at]) && text[at]) ++at;
+    std::size_t at = std::min(text.find_first_not_of(" \t\n\v\f\r"), text.size());
     if (text.compare(at, 2, "0x") == 0 || text.compare(at, 2, "0X") == 0) at += 2;
     uint64_t value = 0;
-    for (; at < text.size() && text[at] && std::strchr("0123456789abcdefABCDEF", text[at]); ++at) {
-        value =
-            value * 16 + static_cast<uint64_t>(std::stoi(std::string(1, text[at]), nullptr, 16));
-        if (value > UINT32_MAX) return UINT32_MAX;
-    }
+    for (; at < text.size() && std::isxdigit(static_cast<unsigned char>(text[at])); ++at)
+        value = std::min<uint64_t>(value * 16 + std::stoul(text.substr(at, 1), nullptr, 16),
+                                   UINT32_MAX);
     return static_cast<uint32_t>(value);
 }
 
@@ -32,12 +31,8 @@ uint32_t slowPart(const std::string& text) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace ga;
     std::vector<std::string> arguments(1);
-    for (std::size_t i = 0; i < size; ++i) {
-        if (data[i] == '\n')
-            arguments.emplace_back();
-        else
-            arguments.back() += static_cast<char>(data[i]);
-    }
+    for (std::size_t i = 0; i < size; ++i)
+        data[i] == '\n' ? arguments.emplace_back() : arguments.back() += static_cast<char>(data[i]);
     for (const std::string& argument : arguments)
         FUZZ_CHECK(readSerialPart(argument) == slowPart(argument));
     PuzzleRecord record{};

@@ -11,62 +11,15 @@ FakeDialog::FakeDialog(const DialogTemplate& dialog, DialogEvents& events)
     }
 }
 
-FakeDialog::ControlState* FakeDialog::find(int id) {
+FakeDialog::Control& FakeDialog::at(int id) {
     auto it = controls_.find(id);
-    return it == controls_.end() ? nullptr : &it->second;
+    return it != controls_.end() ? it->second : (none_ = Control{});
 }
 
-const FakeDialog::ControlState* FakeDialog::control(int id) const {
-    return const_cast<FakeDialog*>(this)->find(id);
-}
-
-bool FakeDialog::isEnabled(int id) const {
-    const ControlState* state = control(id);
-    return state != nullptr && state->enabled;
-}
-
-void FakeDialog::setText(int id, const std::string& text) {
-    if (ControlState* state = find(id)) state->text = text;
-}
-
-std::string FakeDialog::text(int id) {
-    const ControlState* state = find(id);
-    return state != nullptr ? state->text : std::string();
-}
-
-void FakeDialog::setTextLimit(int id, int characters) {
-    if (ControlState* state = find(id)) state->textLimit = characters;
-}
-
-void FakeDialog::setItems(int id, const std::vector<std::string>& items) {
-    if (ControlState* state = find(id)) {
-        state->items = items;
-        state->selection = -1;
-    }
-}
-
-void FakeDialog::select(int id, int index) {
-    ControlState* state = find(id);
-    if (state == nullptr) return;
-    state->selection = index >= 0 && index < static_cast<int>(state->items.size()) ? index : -1;
-}
-
-int FakeDialog::selection(int id) {
-    const ControlState* state = find(id);
-    return state != nullptr ? state->selection : -1;
-}
-
-void FakeDialog::setChecked(int id, bool checked) {
-    if (ControlState* state = find(id)) state->checked = checked;
-}
-
-bool FakeDialog::checked(int id) {
-    const ControlState* state = find(id);
-    return state != nullptr && state->checked;
-}
-
-void FakeDialog::enable(int id, bool enabled) {
-    if (ControlState* state = find(id)) state->enabled = enabled;
+FakeDialog::Control* FakeDialog::actor(int id, DialogControlKind kind) {
+    auto it = controls_.find(id);
+    const bool can = !ended_ && it != controls_.end() && it->second.enabled;
+    return can && it->second.kind == kind ? &it->second : nullptr;
 }
 
 void FakeDialog::end(int result) {
@@ -74,18 +27,8 @@ void FakeDialog::end(int result) {
     ended_ = true;
 }
 
-void FakeDialog::open() {
-    events_.onInit(*this);
-}
-
-FakeDialog::ControlState* FakeDialog::actor(int id, DialogControlKind kind) {
-    ControlState* state = find(id);
-    const bool can = !ended_ && state != nullptr && state->enabled && state->kind == kind;
-    return can ? state : nullptr;
-}
-
 bool FakeDialog::click(int id) {
-    if (ControlState* box = actor(id, DialogControlKind::kCheckBox)) {
+    if (Control* box = actor(id, DialogControlKind::kCheckBox)) {
         box->checked = !box->checked;
     } else if (!actor(id, DialogControlKind::kButton) &&
                !actor(id, DialogControlKind::kDefaultButton)) {
@@ -103,7 +46,7 @@ bool FakeDialog::pressEnter() {
 }
 
 bool FakeDialog::type(int id, const std::string& text) {
-    ControlState* field = actor(id, DialogControlKind::kEditField);
+    Control* field = actor(id, DialogControlKind::kEditField);
     if (field == nullptr) return false;
     const bool cut = field->textLimit > 0 && static_cast<int>(text.size()) > field->textLimit;
     field->text = cut ? text.substr(0, static_cast<size_t>(field->textLimit)) : text;
@@ -112,8 +55,8 @@ bool FakeDialog::type(int id, const std::string& text) {
 }
 
 bool FakeDialog::choose(int id, int index) {
-    ControlState* list = actor(id, DialogControlKind::kSelectionList);
-    if (list == nullptr || index < 0 || index >= static_cast<int>(list->items.size())) return false;
+    Control* list = actor(id, DialogControlKind::kSelectionList);
+    if (list == nullptr || index < 0 || index >= list->items) return false;
     list->selection = index;
     events_.onCommand(*this, id);
     return true;

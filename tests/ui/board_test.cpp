@@ -12,20 +12,14 @@
 #include "app/status_messages.h"
 #include "platform/fake_desktop.h"
 
+namespace ga {
 namespace {
 
-using ga::CompletionCheck;
-using ga::FakeDesktop;
-using ga::FontChoice;
-using ga::PuzzleRecord;
 constexpr int kNoStatus = CompletionCheck::kNoStatus;
-
-constexpr FontChoice kBig = FontChoice::kBig;
-constexpr FontChoice kSmall = FontChoice::kSmall;
 
 PuzzleRecord emptyRecord() {
     PuzzleRecord record{};
-    ga::resetRecord(record);
+    resetRecord(record);
     return record;
 }
 
@@ -33,7 +27,7 @@ PuzzleRecord emptyRecord() {
 // shifted), the answer known.
 PuzzleRecord finishedRecord() {
     PuzzleRecord record = emptyRecord();
-    for (int cell = 0; cell < ga::kCells; ++cell) {
+    for (int cell = 0; cell < kCells; ++cell) {
         const int row = cell / 9;
         record.answerGrid[cell] = record.valueGrid[cell] = (row * 3 + row / 3 + cell % 9) % 9 + 1;
     }
@@ -44,16 +38,13 @@ PuzzleRecord finishedRecord() {
 // A cell shown from the record, entered, given a text and left: the record
 // takes the leading digits (nine at most), and the cell shows what it holds.
 TEST(Board, ACellShowsWhatItHoldsAndStoresWhatWasTypedIntoIt) {
-    struct Case {
-        int32_t value, candidates;  // before
-        const char* before;
-        FontChoice beforeFont;
+    constexpr FontChoice kBig = FontChoice::kBig, kSmall = FontChoice::kSmall;
+    // clang-format off
+    const struct {
+        int32_t value, candidates; const char* before; FontChoice beforeFont;
         const char* typed;
-        int32_t valueAfter, candidatesAfter;
-        const char* after;
-        FontChoice font;
-    };
-    const Case cases[] = {
+        int32_t valueAfter, candidatesAfter; const char* after; FontChoice font;
+    } cases[] = {
         {4, 38, "4", kBig, "5", 5, 38, "5", kBig},
         {0, 38, "38", kSmall, "05", 5, 38, "5", kBig},
         {0, 5, "", kBig, "249", 0, 249, "249", kSmall},
@@ -61,24 +52,24 @@ TEST(Board, ACellShowsWhatItHoldsAndStoresWhatWasTypedIntoIt) {
         {0, 38, "38", kSmall, "00", 0, 0, "", kBig},
         {0, 0, "", kBig, "12345678901", 0, 123456789, "123456789", kSmall},
     };
-    for (const Case& c : cases) {
+    // clang-format on
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         FakeDesktop desktop;
         PuzzleRecord record = emptyRecord();
         record.valueGrid[10] = c.value;
         record.candidateNumbers[10] = c.candidates;
-        EXPECT_EQ(ga::createBoard(desktop, record), 0);
-        EXPECT_EQ(desktop.control(ga::cellId(10))->text, c.before);
-        EXPECT_EQ(desktop.control(ga::cellId(10))->font, c.beforeFont);
-        ga::cellGainedFocus(desktop, record, 10);
+        EXPECT_EQ(createBoard(desktop, record), 0);
+        const auto cell = [&] { return *desktop.control(cellId(10)); };
+        EXPECT_EQ(cell().text + (cell().font == c.beforeFont ? "" : " font"), c.before);
+        cellGainedFocus(desktop, record, 10);
         EXPECT_EQ(record.valueGrid[10], 0);
-        EXPECT_EQ(desktop.control(ga::cellId(10))->font, kSmall);
-        desktop.setText(ga::cellId(10), c.typed);
-        EXPECT_TRUE(ga::cellLostFocus(desktop, record, 10));
+        EXPECT_EQ(cell().font, kSmall);
+        desktop.setText(cellId(10), c.typed);
+        EXPECT_TRUE(cellLostFocus(desktop, record, 10));
         EXPECT_EQ(record.valueGrid[10], c.valueAfter);
         EXPECT_EQ(record.candidateNumbers[10], c.candidatesAfter);
-        EXPECT_EQ(desktop.control(ga::cellId(10))->text, c.after);
-        EXPECT_EQ(desktop.control(ga::cellId(10))->font, c.font);
+        EXPECT_EQ(cell().text + (cell().font == c.font ? "" : " font"), c.after);
     }
 }
 
@@ -90,23 +81,20 @@ TEST(Board, ColoursTellCandidatesConflictsAndDifferencesApart) {
     record.answerGrid[20] = record.valueGrid[20] = 8;
     record.valueGrid[30] = 8;  // differs from no answer (0), conflicts with nothing
     // Without an answer (the last two), absolute mistakes are shown as visible ones.
-    struct Case {
-        int answerKnown, mode, cell;
-        const char* text;
-        ga::TextColour colour;
-    };
     // clang-format off
-    const Case cases[] = {
-        {1, 1, 2, "249", ga::kCandidateGrey}, {1, 2, 2, "249", ga::kCandidateGrey},
-        {1, 1, 0, "5", ga::kMistakeRed},      {1, 1, 20, "8", ga::kValueBlue},
-        {1, 2, 0, "5", ga::kValueBlue},       {1, 2, 1, "5", ga::kMistakeRed},
-        {1, 0, 1, "5", ga::kValueBlue},       {1, 1, 3, "0", ga::kValueBlue},
-        {0, 2, 30, "8", ga::kValueBlue},      {0, 2, 1, "5", ga::kMistakeRed},
+    const struct {
+        int answerKnown, mode, cell; const char* text; TextColour colour;
+    } cases[] = {
+        {1, 1, 2, "249", kCandidateGrey}, {1, 2, 2, "249", kCandidateGrey},
+        {1, 1, 0, "5", kMistakeRed},      {1, 1, 20, "8", kValueBlue},
+        {1, 2, 0, "5", kValueBlue},       {1, 2, 1, "5", kMistakeRed},
+        {1, 0, 1, "5", kValueBlue},       {1, 1, 3, "0", kValueBlue},
+        {0, 2, 30, "8", kValueBlue},      {0, 2, 1, "5", kMistakeRed},
     };
     // clang-format on
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         record.answerKnown = c.answerKnown;
-        const ga::TextColour colour = ga::cellColour(record, c.mode, c.cell, c.text);
+        const TextColour colour = cellColour(record, c.mode, c.cell, c.text);
         EXPECT_TRUE(colour.red == c.colour.red && colour.green == c.colour.green &&
                     colour.blue == c.colour.blue)
             << "answer " << c.answerKnown << " mode " << c.mode << " cell " << c.cell;
@@ -115,13 +103,13 @@ TEST(Board, ColoursTellCandidatesConflictsAndDifferencesApart) {
 
 TEST(CompletionCheck, JudgesAFinishedBoardWhilePlayedAndAdoptsAnOnlyAnswerOnce) {
     FakeDesktop desktop;
-    desktop.addMenuItems(ga::menuItemCommands());
+    desktop.addMenuItems(menuItemCommands());
     CompletionCheck check;
     const auto run = [&](PuzzleRecord record, int mode) {
-        desktop.enableMenuItem(ga::kCommandSavePuzzle, false);
-        desktop.enableMenuItem(ga::kCommandOpenAnswer, false);
+        desktop.enableMenuItem(kCommandSavePuzzle, false);
+        desktop.enableMenuItem(kCommandOpenAnswer, false);
         const int status = check.run(desktop, record, mode);
-        EXPECT_EQ(desktop.menuItem(ga::kCommandSavePuzzle)->enabled, (mode & 7) != 0) << mode;
+        EXPECT_EQ(desktop.menuItem(kCommandSavePuzzle)->enabled, (mode & 7) != 0) << mode;
         return std::make_pair(status, record);
     };
     PuzzleRecord unfinished = finishedRecord(), mistaken = finishedRecord();
@@ -133,23 +121,24 @@ TEST(CompletionCheck, JudgesAFinishedBoardWhilePlayedAndAdoptsAnOnlyAnswerOnce) 
     std::memset(unknown.answerGrid, 0, sizeof unknown.answerGrid);
     for (int32_t& value : fives.valueGrid) value = 5;  // sums to 45 everywhere, no answer
     for (int mode : {0, 8, 16, 32}) EXPECT_EQ(run(finishedRecord(), mode).first, kNoStatus);
-    for (int mode : {1, 2, 4}) EXPECT_EQ(run(finishedRecord(), mode).first, ga::kStatusComplete);
+    for (int mode : {1, 2, 4}) EXPECT_EQ(run(finishedRecord(), mode).first, kStatusComplete);
     EXPECT_EQ(run(unfinished, 1).first, kNoStatus);
-    EXPECT_EQ(run(mistaken, 1).first, ga::kStatusFinishedWithMistakes);
-    EXPECT_EQ(run(other, 1).first, ga::kStatusCompleteOtherAnswer);
+    EXPECT_EQ(run(mistaken, 1).first, kStatusFinishedWithMistakes);
+    EXPECT_EQ(run(other, 1).first, kStatusCompleteOtherAnswer);
     EXPECT_EQ(check.uniquenessChecks(), 0);  // the answer was known each time
 
     const auto [status, adopted] = run(unknown, 4);
-    EXPECT_EQ(status, ga::kStatusComplete);
+    EXPECT_EQ(status, kStatusComplete);
     EXPECT_EQ(adopted.answerKnown, 1);
     EXPECT_EQ(
         std::memcmp(adopted.answerGrid, finishedRecord().answerGrid, sizeof adopted.answerGrid), 0);
-    EXPECT_TRUE(desktop.menuItem(ga::kCommandOpenAnswer)->enabled);
+    EXPECT_TRUE(desktop.menuItem(kCommandOpenAnswer)->enabled);
     for (int paint = 0; paint < 3; ++paint) {
         EXPECT_EQ(run(fives, 1).second.answerKnown, 0);
-        EXPECT_FALSE(desktop.menuItem(ga::kCommandOpenAnswer)->enabled);
+        EXPECT_FALSE(desktop.menuItem(kCommandOpenAnswer)->enabled);
     }
     EXPECT_EQ(check.uniquenessChecks(), 2);  // once per distinct board
 }
 
 }  // namespace
+}  // namespace ga

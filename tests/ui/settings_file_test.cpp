@@ -1,12 +1,11 @@
-// The settings file: its bytes, what a damaged file becomes, where it lives,
-// and when it is written.
+// The settings file: its bytes, what a damaged file becomes, and where the
+// window opens.
 #include "ui/settings_file.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -44,7 +43,6 @@ SettingsFile sampleFile() {
 class SettingsFileTest : public ::testing::Test {
   protected:
     std::string path() const { return dir / "gridAtelier.par"; }
-    bool read(SettingsFile& file) const { return readSettings({path(), ""}, file); }
     testing::ScratchDir dir;
 };
 
@@ -65,24 +63,21 @@ TEST_F(SettingsFileTest, FieldsSitAtTheirOffsetsAndAFileReadsBackByteForByte) {
     EXPECT_STREQ(bytes.c_str() + 404, "/data/regions.csv");
 
     SettingsFile back;
-    ASSERT_TRUE(read(back));
+    ASSERT_TRUE(readSettings({path(), ""}, back));
     ASSERT_TRUE(writeSettingsFile(dir / "again.par", back));
     EXPECT_EQ(testing::readFile(dir / "again.par"), bytes);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 2) << "no fresh file left";
-}
 
-TEST_F(SettingsFileTest, AFileOfAnotherLengthCountsAsNone) {
-    for (int size : {697, 695, 0}) {
-        ASSERT_TRUE(writeSettingsFile(path(), sampleFile()));
-        fs::resize_file(path(), size);
+    // A file of another length, or a folder, counts as none.
+    for (int size : {697, 695, 0, -1}) {
+        fs::remove(path());
+        ASSERT_TRUE(size < 0 ? fs::create_directory(path())
+                             : writeSettingsFile(path(), sampleFile()));
+        if (size >= 0) fs::resize_file(path(), size);
         SettingsFile file = sampleFile();
-        EXPECT_FALSE(read(file)) << size;
+        EXPECT_FALSE(readSettings({path(), ""}, file)) << size;
         EXPECT_EQ(file.settings.level, 0) << size;
     }
-    fs::remove(path());
-    fs::create_directory(path());
-    SettingsFile file;
-    EXPECT_FALSE(read(file));
 }
 
 // Every field a dialog shows keeps to that dialog's range; anything else takes
@@ -101,6 +96,12 @@ TEST(RepairSettings, GivesEveryFieldOutsideItsRangeItsDefault) {
         {&S::maxRegionCells, 36, 36}, {&S::reflectToCurrent, 2, 1}, {&S::neverConfirmSave, -1, 0},
         {&S::saveSerialDefaults, 7, 0}, {&S::menuMode, 3, 0}, {&S::menuMode, 32, 32},
         {&S::statusCode, 18, 0}, {&S::statusCode, 37, 37}};
+    const struct {
+        int part;
+        uint32_t value, repaired;
+    } parts[] = {{0, 123456788, 123456789}, {0, 987654322, 123456789},
+                 {1, 0x1FFFFFFF, 0x20000000}, {1, 0xE0000000, 0x20000000},
+                 {2, 0x10000000, 0x0FFFFFFF}, {4, 0x0FFFFFFF, 0x0FFFFFFF}};
     // clang-format on
     for (const auto& f : fields) {
         Settings s = sampleFile().settings, expected = s;
@@ -109,12 +110,6 @@ TEST(RepairSettings, GivesEveryFieldOutsideItsRangeItsDefault) {
         EXPECT_EQ(repairSettings(s), f.value != f.repaired) << f.value;
         EXPECT_EQ(std::memcmp(&s, &expected, sizeof s), 0) << f.value;
     }
-    const struct {
-        int part;
-        uint32_t value, repaired;
-    } parts[] = {{0, 123456788, 123456789},   {0, 987654322, 123456789},
-                 {1, 0x1FFFFFFF, 0x20000000}, {1, 0xE0000000, 0x20000000},
-                 {2, 0x10000000, 0x0FFFFFFF}, {4, 0x0FFFFFFF, 0x0FFFFFFF}};
     for (const auto& p : parts) {
         Settings s = sampleFile().settings;
         s.recreateSerial[p.part] = p.value;
@@ -129,26 +124,25 @@ TEST(RepairSettings, GivesEveryFieldOutsideItsRangeItsDefault) {
     EXPECT_EQ(s.windowWidth | s.windowRect.left, 0) << "measured and centred again";
 }
 
+// Centred at the first start; at the next start where it was closed, even on
+// a screen left of the primary one.
 TEST_F(SettingsFileTest, TheWindowOpensWhereItWasClosed) {
     const SettingsPlace place{path(), ""};
-    FakeDesktop desktop;
+    FakeDesktop desktop, nextDesktop;
     desktop.setWindowRect({0, 0, 500, 600});
     desktop.setScreenSize(1920, 1080);
-    SettingsFile file;
+    SettingsFile file, next;
     setDefaultSettings(file.settings);
     Settings current;
     ASSERT_EQ(writeSettingsAtStart(desktop, place, file, current), 0);
-    EXPECT_EQ(desktop.logStartingWith("moveWindow"),
-              std::vector<std::string>{"moveWindow 710 240 500 600"});
     EXPECT_EQ(int32At(testing::readFile(path()), 80), 0u) << "the size reaches the file at exit";
     EXPECT_EQ(std::memcmp(&current, &file.settings, sizeof current), 0);
-
     desktop.setWindowRect({-900, 25, -400, 625});
     ASSERT_EQ(writeSettingsAtExit(desktop, place, file), 0);
-    SettingsFile next;
     ASSERT_TRUE(readSettings(place, next));
-    FakeDesktop nextDesktop;
     ASSERT_EQ(writeSettingsAtStart(nextDesktop, place, next, current), 0);
+    EXPECT_EQ(desktop.logStartingWith("moveWindow"),
+              std::vector<std::string>{"moveWindow 710 240 500 600"});
     EXPECT_EQ(nextDesktop.logStartingWith("moveWindow"),
               std::vector<std::string>{"moveWindow -900 25 500 600"});
 }
