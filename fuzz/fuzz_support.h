@@ -6,9 +6,7 @@
 
 // abort() rather than an exception: libFuzzer then keeps the input that did it.
 #define FUZZ_CHECK(condition)                                                                  \
-    do {                                                                                       \
-        if (!(condition)) {                                                                    \
-            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition); \
-            std::abort();                                                                      \
-        }                                                                                      \
-    } while (0)
+    ((condition)                                                                               \
+         ? void()                                                                              \
+         : (std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition), \
+            std::abort()))

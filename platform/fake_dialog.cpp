@@ -22,11 +22,6 @@ FakeDialog::Control* FakeDialog::actor(int id, DialogControlKind kind) {
     return can && it->second.kind == kind ? &it->second : nullptr;
 }
 
-void FakeDialog::end(int result) {
-    if (!ended_) result_ = result;
-    ended_ = true;
-}
-
 bool FakeDialog::click(int id) {
     if (Control* box = actor(id, DialogControlKind::kCheckBox)) {
         box->checked = !box->checked;
@@ -34,43 +29,26 @@ bool FakeDialog::click(int id) {
                !actor(id, DialogControlKind::kDefaultButton)) {
         return false;
     }
-    events_.onCommand(*this, id);
-    return true;
-}
-
-bool FakeDialog::pressEnter() {
-    for (const DialogControl& control : dialog_.controls) {
-        if (control.kind == DialogControlKind::kDefaultButton) return click(control.id);
-    }
-    return false;
+    return command(id);
 }
 
 bool FakeDialog::type(int id, const std::string& text) {
     Control* field = actor(id, DialogControlKind::kEditField);
     if (field == nullptr) return false;
-    const bool cut = field->textLimit > 0 && static_cast<int>(text.size()) > field->textLimit;
-    field->text = cut ? text.substr(0, static_cast<size_t>(field->textLimit)) : text;
-    events_.onCommand(*this, id);
-    return true;
+    field->text = text;
+    return command(id);
 }
 
 bool FakeDialog::choose(int id, int index) {
     Control* list = actor(id, DialogControlKind::kSelectionList);
     if (list == nullptr || index < 0 || index >= list->items) return false;
     list->selection = index;
-    events_.onCommand(*this, id);
-    return true;
+    return command(id);
 }
 
-bool FakeDialog::press(int upDownId, int delta) {
+bool FakeDialog::press(int upDownId, int step) {
     if (!actor(upDownId, DialogControlKind::kUpDown)) return false;
-    events_.onUpDown(*this, upDownId, delta);
-    return true;
-}
-
-bool FakeDialog::close() {
-    if (ended_) return false;
-    events_.onCommand(*this, kDialogCancel);
+    events_.onUpDown(*this, upDownId, step);
     return true;
 }
 

@@ -6,6 +6,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/dialog.h"
@@ -18,7 +19,7 @@ class FakeDialog : public DialogHost {
 
     void setText(int id, const std::string& text) override { at(id).text = text; }
     std::string text(int id) override { return at(id).text; }
-    void setTextLimit(int id, int characters) override { at(id).textLimit = characters; }
+    void setTextLimit(int, int) override {}  // a test types what it means
     void setItems(int id, const std::vector<std::string>& items) override {
         at(id).items = static_cast<int>(items.size());
         at(id).selection = -1;
@@ -30,27 +31,23 @@ class FakeDialog : public DialogHost {
     void setChecked(int id, bool checked) override { at(id).checked = checked; }
     bool checked(int id) override { return at(id).checked; }
     void enable(int id, bool enabled) override { at(id).enabled = enabled; }
-    void end(int result) override;
+    void end(int result) override { result_ = std::exchange(ended_, true) ? result_ : result; }
 
     // The player; the fake desktop calls open() (onInit) before the script.
     void open() { events_.onInit(*this); }
-    bool click(int id);                          // a push button, or a check box (toggled first)
-    bool pressEnter();                           // the default button
-    bool type(int id, const std::string& text);  // cut to the field's limit
+    bool click(int id);  // a push button, or a check box (toggled first)
+    bool type(int id, const std::string& text);
     bool choose(int id, int index);
-    bool pressUp(int upDownId) { return press(upDownId, -1); }
-    bool pressDown(int upDownId) { return press(upDownId, +1); }
-    bool close();  // the close box or Escape
+    bool press(int upDownId, int step);  // -1: the up arrow, +1: the down arrow
+    bool close() { return !ended_ && command(kDialogCancel); }  // the close box or Escape
 
     bool ended() const { return ended_; }
     int result() const { return result_; }
-    bool isEnabled(int id) { return controls_.count(id) != 0 && at(id).enabled; }
 
   private:
     struct Control {
         DialogControlKind kind = DialogControlKind::kStaticText;
         std::string text;
-        int textLimit = 0;  // 0: no limit
         int items = 0, selection = -1;
         bool checked = false, enabled = true;
     };
@@ -58,7 +55,7 @@ class FakeDialog : public DialogHost {
     Control& at(int id);
     // The control when the player can work it as `kind`, else null.
     Control* actor(int id, DialogControlKind kind);
-    bool press(int upDownId, int delta);
+    bool command(int id) { return events_.onCommand(*this, id), true; }
 
     const DialogTemplate& dialog_;
     DialogEvents& events_;

@@ -1,5 +1,6 @@
 // Saving over a symbolic link, which the puzzle file, the settings file and
-// `generate --ga` all do through the one safe replacement.
+// `generate --ga` all do through the one safe replacement: the link stays, the
+// target gets the bytes and keeps its mode, and nothing else is left beside it.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -16,16 +17,12 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(PuzzleFile, SavingOverALinkReplacesItsTargetAndKeepsTheLinkAndTheMode) {
-    struct {
-        const char* link;    // what the saved name points to, as the link holds it
-        const char* target;  // the file that gets the bytes, below the folder
-        bool earlier;        // the target existed before the save
-    } const cases[] = {
-        {"data/puzzle.ga", "data/puzzle.ga", true},
-        {"chain.ga", "data/puzzle.ga", true},  // a link to a link
-        {"", "data/puzzle.ga", true},          // absolute: the full path of the target
-        {"data/new.ga", "data/new.ga", false},
-    };
+    // The link holds `link` ("": the full path of `target`, which gets the bytes).
+    // clang-format off
+    const struct { const char* link; const char* target; bool earlier; } cases[] = {
+        {"data/puzzle.ga", "data/puzzle.ga", true}, {"chain.ga", "data/puzzle.ga", true},
+        {"", "data/puzzle.ga", true}, {"data/new.ga", "data/new.ga", false}};
+    // clang-format on
     PuzzleRecord record{};
     record.answerKnown = 1;
     unsigned char bytes[kPuzzleFileBytes];
@@ -41,18 +38,14 @@ TEST(PuzzleFile, SavingOverALinkReplacesItsTargetAndKeepsTheLinkAndTheMode) {
         }
         fs::create_symlink("data/puzzle.ga", dir.path() / "chain.ga");
         fs::create_symlink(*c.link ? c.link : target.c_str(), dir.path() / "saved.ga");
-
         ASSERT_EQ(writePuzzleFile(PuzzleFileHeader{}, record, (dir / "saved.ga").c_str()),
                   kPuzzleFileWritten);
         EXPECT_TRUE(fs::is_symlink(dir.path() / "saved.ga"));
         EXPECT_EQ(testing::readFile(target), std::string(bytes, bytes + sizeof bytes));
         struct stat status;
         ASSERT_EQ(::stat(target.c_str(), &status), 0);
-        if (c.earlier) {
-            EXPECT_EQ(status.st_mode & 07777, 0640u);
-        }
-        EXPECT_EQ(std::distance(fs::directory_iterator(dir.path() / "data"), {}), 1)
-            << "nothing else is left beside the target";
+        if (c.earlier) EXPECT_EQ(status.st_mode & 07777, 0640u);
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.path() / "data"), {}), 1);
     }
 }
 

