@@ -3,17 +3,21 @@
 // bar, the close box, a dialog built from its template and the file dialog.
 // Then the board's cells and status box under the program's window: typing,
 // what a left cell shows, pencil marks, colours, and status texts wholly in
-// view.
+// view. Last the program started as a process: a second copy ends at once,
+// silently and with code 0, while the first runs; a lock left by a killed
+// copy never blocks the next start.
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QImage>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QProcess>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -41,6 +45,7 @@ namespace ga::testing {
 namespace {
 
 constexpr int kOpenCell = 1501;
+constexpr int kStartMs = 20000;
 const QString kClipboardSentinel = QStringLiteral("clipboard before the key");
 
 // Records the commands the desktop delivers and on which thread.
@@ -137,6 +142,32 @@ class QtDesktopTest : public QObject {
 
   private:
     QTemporaryDir settingsFolder_;
+    QTemporaryDir runtimeFolder_;
+
+    QString lockPath() const { return runtimeFolder_.filePath(QStringLiteral("gridAtelier.lock")); }
+
+    // The lock file's first line is the process that holds it.
+    qint64 lockHolder() const {
+        QFile lock(lockPath());
+        if (!lock.open(QIODevice::ReadOnly)) return 0;
+        return lock.readLine().trimmed().toLongLong();
+    }
+
+    void startProgram(QProcess& process) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder_.path());
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process.setProcessEnvironment(environment);
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(QStringLiteral(GRIDATELIER_PROGRAM), QStringList());
+        QVERIFY(process.waitForStarted(kStartMs));
+    }
+
+    static void stop(QProcess& process) {
+        process.kill();
+        process.waitForFinished(kStartMs);
+    }
+
     std::unique_ptr<QtDesktop> desktop_;
     std::unique_ptr<RecordingWindow> window_;
     std::unique_ptr<MainWindow> program_;
@@ -418,6 +449,26 @@ class QtDesktopTest : public QObject {
                 QCOMPARE(box->cursorRect(first).top(), box->cursorRect(last).top());
             }
         }
+    }
+
+    void aSecondCopyEndsSilentlyAndAKilledCopysLockIsTakenOver() {
+        QVERIFY(runtimeFolder_.isValid());
+        QProcess first, second, next;
+        startProgram(first);
+        QTRY_COMPARE_WITH_TIMEOUT(lockHolder(), first.processId(), kStartMs);
+        startProgram(second);
+        QVERIFY(second.waitForFinished(kStartMs));
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(second.readAll(), QByteArray());
+        QCOMPARE(first.state(), QProcess::Running);
+
+        stop(first);
+        QVERIFY(QFile::exists(lockPath()));
+        startProgram(next);
+        QTRY_COMPARE_WITH_TIMEOUT(lockHolder(), next.processId(), kStartMs);
+        QCOMPARE(next.state(), QProcess::Running);
+        stop(next);
     }
 };
 
