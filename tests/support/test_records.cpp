@@ -38,7 +38,7 @@ PuzzleRecord puzzleFromText(std::string_view text81) {
     PuzzleRecord record;
     resetRecord(record);
     for (int cell = 0; cell < kCells; ++cell) {
-        const bool clue = text81[cell] >= '1' && text81[cell] <= '9';
+        const bool clue = values[cell] != 0 && text81[cell] >= '1' && text81[cell] <= '9';
         (clue ? record.answerGrid : record.valueGrid)[cell] = values[cell];
         record.openFlags[cell] = !clue;
     }
