@@ -130,20 +130,12 @@ TEST_F(BoardCommandsTest, AFileThisProgramCouldNotHaveWrittenChangesNothing) {
     unsigned char good[kPuzzleFileBytes];
     encodePuzzleFile(state.header, state.puzzle, good);
     auto cellAt = [](int grid, int cell) { return 32 + 4 * (81 * grid + cell); };
-    const struct {
-        int offset;  // -1: the length changes instead
-        uint32_t value;
-    } damages[] = {{-1, kPuzzleFileBytes - 1},
-                   {-1, kPuzzleFileBytes + 1},
-                   {0, 33},
-                   {4, 2},
-                   {8, 9},
-                   {8, 0xFFFFFFFF},
-                   {cellAt(0, 1), 10},
-                   {cellAt(1, 80), 2},
-                   {cellAt(2, 1), 0xFFFFFFFF},
-                   {cellAt(0, 3), 0},
-                   {cellAt(4, 5), 2}};
+    // clang-format off
+    const struct { int offset; uint32_t value; } damages[] = {  // offset -1: the length instead
+        {-1, kPuzzleFileBytes - 1}, {-1, kPuzzleFileBytes + 1}, {0, 33}, {4, 2}, {8, 9},
+        {8, 0xFFFFFFFF}, {cellAt(0, 1), 10}, {cellAt(1, 80), 2}, {cellAt(2, 1), 0xFFFFFFFF},
+        {cellAt(0, 3), 0}, {cellAt(4, 5), 2}};
+    // clang-format on
     state.settings.neverConfirmSave = 1;
     for (const auto& damage : damages) {
         SCOPED_TRACE(damage.offset);
