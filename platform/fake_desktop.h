@@ -1,14 +1,10 @@
-// A desktop without a display, for tests of the program's logic.
-//
-// It records what a real desktop would show: the menu items, the controls,
-// the title, the window's place, the message boxes, dialogs and file dialogs.
-// Every call that changes something is also logged as a readable line, such as
-// `setText 1500 "welcome"`, `moveWindow 10 20 300 400` or `progress position 40`.
-//
-// A test scripts the world outside: sizes, the player in dialogs and file
-// dialogs, how the window answers the worker, and when open cells are
-// painted. The worker thread and the test's thread may call it at once;
-// callbacks run with no lock held, so they may call the fake again.
+// A desktop without a display, for tests of the program's logic. It records
+// what a real desktop would show, and logs every call that changes something as
+// a readable line (`setText 1500 "welcome"`, `progress position 40`). A test
+// scripts the world outside: sizes, the player in dialogs and file dialogs, how
+// the window answers the worker, and when open cells are painted. The worker
+// thread and the test's thread may call it at once; callbacks run with no lock
+// held, so they may call the fake again.
 #pragma once
 
 #include <chrono>
@@ -48,7 +44,6 @@ class FakeDesktop : public Desktop, private ProgressSink {
         std::string title;
     };
 
-    // --- Desktop ---------------------------------------------------------------
     void setTitle(const std::string& title) override {
         change("setTitle " + quoted(title), [&] { title_ = title; });
     }
