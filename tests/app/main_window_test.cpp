@@ -25,6 +25,9 @@
 #include "tests/support/scratch_dir.h"
 #include "tests/support/test_records.h"
 #include "ui/board.h"
+#include "ui/default_settings_dialog.h"
+#include "ui/record_regions_dialog.h"
+#include "ui/recreate_dialog.h"
 
 namespace {
 
@@ -361,6 +364,102 @@ TEST_F(MainWindowTest, ACellEnteredDuringASolveKeepsTheSolvedDigit) {
     EXPECT_EQ(puzzle().valueGrid[cell], puzzle().answerGrid[cell]);
     EXPECT_EQ(desktop.control(ga::cellId(cell))->font, ga::FontChoice::kBig);
     EXPECT_EQ(settings().statusCode, ga::kStatusComplete);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, TheQuickCommandsChangeTheBoardAndSayWhatTheyDid) {
+    ASSERT_TRUE(create());
+    newPuzzle();
+    deliverNotice();
+    int open = 0;
+    while (puzzle().openFlags[open] == 0) ++open;
+    const int wrong = puzzle().answerGrid[open] % 9 + 1;
+    // Each step on the board left by the one before it.
+    const struct {
+        int command;
+        const char* shown;
+        int valueAfter;  // of the open cell; -1 the answer
+    } steps[] = {
+        {ga::levelCommand(1), "you're going to try puzzles as Novice", wrong},
+        {ga::kCommandNotExpressMistake, "no express mistakes", wrong},
+        {ga::kCommandAbsoluteMistake, "express absolute mistakes as red color font", wrong},
+        {ga::kCommandShowCandidates, nullptr, wrong},
+        {ga::kCommandEraseSolving, "reset the solving", 0},
+        {ga::kCommandOpenAnswer, "the answer was opened", -1},
+        {ga::kCommandEraseSolving, "reset the solving", 0},
+    };
+    type(open, std::to_string(wrong));
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.command);
+        window->onCommand(step.command);
+        if (step.shown) {
+            EXPECT_EQ(statusBox(), step.shown);
+        }
+        const int expected = step.valueAfter < 0 ? puzzle().answerGrid[open] : step.valueAfter;
+        EXPECT_EQ(puzzle().valueGrid[open], expected);
+    }
+    EXPECT_EQ(settings().level, 1);
+    EXPECT_EQ(settings().expressMode, 2);
+    EXPECT_EQ(settings().menuMode, ga::kMenuLoaded);
+    window->onCommand(ga::kCommandShowCandidates);
+    EXPECT_EQ(settings().statusCode, ga::kStatusCandidatesShown);
+}
+
+TEST_F(MainWindowTest, RecreatesFromTypedSerialPartsAndRecordsRegionsAsAJob) {
+    ASSERT_TRUE(create());
+    const char* parts[] = {" 0x75BCD15", "20000008", "3fe", "0", ""};
+    desktop.onDialog([&](ga::FakeDialog& dialog) {
+        for (int part = 0; part < 5; ++part)
+            dialog.type(ga::kFirstSerialFieldId + part, parts[part]);
+        dialog.click(ga::kDialogOkay);
+    });
+    window->onCommand(ga::kCommandRecreatePuzzle);
+    EXPECT_EQ(settings().statusCode, ga::kStatusNewPuzzle);
+    EXPECT_EQ(puzzle().serial[0], 0x75BCD15u);
+    EXPECT_EQ(puzzle().serial[2], 0x3FEu);
+    EXPECT_EQ(settings().menuMode, ga::kMenuPlaying);
+    EXPECT_EQ(settings().modified, 1);
+
+    const std::string csv = dir / "regions.csv";
+    desktop.onFileDialog([&](const ga::FileDialogRequest&, std::string& path) {
+        path = csv;
+        return true;
+    });
+    desktop.onDialog([&](ga::FakeDialog& dialog) {
+        dialog.click(ga::kCsvFileButtonId);
+        dialog.choose(ga::kSearchLevelListId, 0);
+        dialog.type(ga::kSearchCountFieldId, "100");
+        dialog.type(ga::kMaxRegionCellsFieldId, "4");
+        dialog.click(ga::kDialogOkay);
+    });
+    window->onCommand(ga::kCommandRecordRegions);
+    EXPECT_TRUE(window->busy());
+    deliverNotice();
+    EXPECT_FALSE(window->busy());
+    EXPECT_GT(std::filesystem::file_size(csv), 0u);
+    EXPECT_EQ(settings().statusCode, ga::kStatusNewPuzzle);  // the notice leaves the status
+}
+
+TEST_F(MainWindowTest, DefaultSettingsReachTheRunningWindowOnlyWhenReflected) {
+    ASSERT_TRUE(create());
+    for (const bool reflect : {false, true}) {
+        SCOPED_TRACE(reflect);
+        desktop.onDialog([&](ga::FakeDialog& dialog) {
+            dialog.choose(ga::kNewPuzzleLevelListId, reflect ? 2 : 3);
+            dialog.choose(ga::kExpressModeListId, 0);
+            if (dialog.checked(ga::kReflectToCurrentBoxId) != reflect) {
+                dialog.click(ga::kReflectToCurrentBoxId);
+            }
+            dialog.click(ga::kDialogOkay);
+        });
+        window->onCommand(ga::kCommandDefaultSettings);
+        EXPECT_EQ(window->settingsFile().settings.level, reflect ? 2 : 3);
+        EXPECT_EQ(settings().level, reflect ? 2 : 4);
+        EXPECT_EQ(settings().expressMode, reflect ? 0 : 1);
+    }
 }
 
 }  // namespace
