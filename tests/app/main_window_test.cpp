@@ -414,6 +414,7 @@ TEST_F(MainWindowTest, RecreatesFromTypedSerialPartsAndRecordsRegionsAsAJob) {
     desktop.onDialog([&](ga::FakeDialog& dialog) {
         for (int part = 0; part < 5; ++part)
             dialog.type(ga::kFirstSerialFieldId + part, parts[part]);
+        dialog.click(ga::kSaveSerialDefaultsBoxId);
         dialog.click(ga::kDialogOkay);
     });
     window->onCommand(ga::kCommandRecreatePuzzle);
@@ -422,6 +423,7 @@ TEST_F(MainWindowTest, RecreatesFromTypedSerialPartsAndRecordsRegionsAsAJob) {
     EXPECT_EQ(puzzle().serial[2], 0x3FEu);
     EXPECT_EQ(settings().menuMode, ga::kMenuPlaying);
     EXPECT_EQ(settings().modified, 1);
+    EXPECT_EQ(window->settingsFile().settings.recreateSerial[0], 0x75BCD15u);
 
     const std::string csv = dir / "regions.csv";
     desktop.onFileDialog([&](const ga::FileDialogRequest&, std::string& path) {
@@ -433,6 +435,7 @@ TEST_F(MainWindowTest, RecreatesFromTypedSerialPartsAndRecordsRegionsAsAJob) {
         dialog.choose(ga::kSearchLevelListId, 0);
         dialog.type(ga::kSearchCountFieldId, "100");
         dialog.type(ga::kMaxRegionCellsFieldId, "4");
+        dialog.click(ga::kSaveRegionDefaultsBoxId);
         dialog.click(ga::kDialogOkay);
     });
     window->onCommand(ga::kCommandRecordRegions);
@@ -440,6 +443,8 @@ TEST_F(MainWindowTest, RecreatesFromTypedSerialPartsAndRecordsRegionsAsAJob) {
     deliverNotice();
     EXPECT_FALSE(window->busy());
     EXPECT_GT(std::filesystem::file_size(csv), 0u);
+    EXPECT_EQ(window->settingsFile().settings.maxRegionCells, 4);  // the numbers, not the file
+    EXPECT_EQ(window->settingsFile().settings.csvPath[0], '\0');
     EXPECT_EQ(settings().statusCode, ga::kStatusNewPuzzle);  // the notice leaves the status
 }
 

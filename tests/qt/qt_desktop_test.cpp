@@ -113,7 +113,8 @@ Widget* dialogControl(QWidget& dialog, int id) {
     return dialog.findChild<Widget*>(QStringLiteral("control_%1").arg(id));
 }
 
-constexpr int kName = 10, kList = 11, kCheck = 12, kArrows = 13, kNumber = 14;
+constexpr int kName = 10, kList = 11, kCheck = 12, kArrows = 13, kNumber = 14, kNote = 15,
+              kShown = 16;
 
 // Records what the dialog reports, with what the reporting control shows.
 struct RecordingEvents : DialogEvents {
@@ -122,17 +123,25 @@ struct RecordingEvents : DialogEvents {
         dialog.setItems(kList, {"easy", "hard"});
         dialog.select(kList, 0);
         dialog.setText(kNumber, "5");  // reports nothing
+        dialog.setText(kNote, "two\r\nlines");
+        dialog.setText(kShown, "file.csv");
+        dialog.setText(kDialogOkay, "Okay");
     }
     void onCommand(DialogHost& dialog, int id) override {
         heard += std::to_string(id) + ":" + dialog.text(kName) +
                  (dialog.checked(kCheck) ? "+" : "") + std::to_string(dialog.selection(kList)) +
                  " ";
-        if (id == kDialogOkay) dialog.end(5);
+        if (id == kDialogOkay) {
+            shown = dialog.text(kNote) + "|" + dialog.text(kShown) + "|" + dialog.text(kList) +
+                    "|" + dialog.text(kDialogOkay);
+            dialog.end(5);
+        }
+        if (id == kDialogCancel) dialog.end(kDialogCancel);
     }
     void onUpDown(DialogHost&, int id, int delta) override {
         heard += std::to_string(id) + (delta < 0 ? "up " : "down ");
     }
-    std::string heard;
+    std::string heard, shown;
 };
 
 }  // namespace
@@ -342,6 +351,8 @@ class QtDesktopTest : public QObject {
                                      {kCheck, K::kCheckBox, "Show", 7, 42, 110, 10},
                                      {kArrows, K::kUpDown, "", 70, 57, 10, 12, kNumber},
                                      {kNumber, K::kEditField, "", 40, 57, 30, 12},
+                                     {kNote, K::kStaticText, "", 7, 72, 100, 16},
+                                     {kShown, K::kReadOnlyCentredField, "", 110, 72, 80, 12},
                                      {kDialogOkay, K::kDefaultButton, "OK", 140, 7, 50, 14}}};
         RecordingEvents events;
         ModalPlayer player(QStringLiteral("dialog_3100"), [](QWidget& window) {
@@ -359,6 +370,11 @@ class QtDesktopTest : public QObject {
         QCOMPARE(desktop_->runDialog(dialog, events), 5);
         QCOMPARE(events.heard,
                  std::string("10:a0 10:ab0 10:abc0 12:abc+0 11:abc+1 13up 13down 1:abc+1 "));
+        QCOMPARE(events.shown, std::string("two\nlines|file.csv|hard|Okay"));
+        // Escape asks the events, which end the dialog as cancelled.
+        ModalPlayer escape(QStringLiteral("dialog_3100"),
+                           [](QWidget& window) { QTest::keyClick(&window, Qt::Key_Escape); });
+        QCOMPARE(desktop_->runDialog(dialog, events), int(kDialogCancel));
     }
 
     void theFileDialogOpensInItsStartFolderAndAddsTheSuffix() {
