@@ -28,6 +28,7 @@
 #include "ui/default_settings_dialog.h"
 #include "ui/record_regions_dialog.h"
 #include "ui/recreate_dialog.h"
+#include "ui/save_question_dialog.h"
 
 namespace {
 
@@ -406,6 +407,21 @@ TEST_F(MainWindowTest, TheQuickCommandsChangeTheBoardAndSayWhatTheyDid) {
     EXPECT_EQ(settings().menuMode, ga::kMenuLoaded);
     window->onCommand(ga::kCommandShowCandidates);
     EXPECT_EQ(settings().statusCode, ga::kStatusCandidatesShown);
+
+    // Leaving the modified puzzle: "Cancel" keeps it, "No" with the box ticked
+    // goes on and never asks again.
+    desktop.onDialog([](ga::FakeDialog& dialog) { dialog.click(ga::kSaveQuestionCancel); });
+    window->onCommand(ga::kCommandNewPuzzle);
+    EXPECT_FALSE(window->busy());
+    desktop.onDialog([](ga::FakeDialog& dialog) {
+        dialog.click(ga::kSaveQuestionNeverAgain);
+        dialog.click(ga::kSaveQuestionNo);
+    });
+    window->onCommand(ga::kCommandNewPuzzle);
+    EXPECT_TRUE(window->busy());
+    deliverNotice();
+    EXPECT_EQ(settings().neverConfirmSave, 1);
+    EXPECT_EQ(window->settingsFile().settings.neverConfirmSave, 1);
 }
 
 TEST_F(MainWindowTest, RecreatesFromTypedSerialPartsAndRecordsRegionsAsAJob) {

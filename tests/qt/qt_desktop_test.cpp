@@ -15,6 +15,7 @@
 #include <QFileDialog>
 #include <QImage>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProcess>
@@ -375,6 +376,25 @@ class QtDesktopTest : public QObject {
         ModalPlayer escape(QStringLiteral("dialog_3100"),
                            [](QWidget& window) { QTest::keyClick(&window, Qt::Key_Escape); });
         QCOMPARE(desktop_->runDialog(dialog, events), int(kDialogCancel));
+    }
+
+    void aClueCellTheTitleAndAMessageBoxShowWhatTheyAreGiven() {
+        const int clue = cellId(80);
+        QVERIFY(desktop_->createControl(clue, ControlKind::kClueCell, {0, 0, 40, 40}));
+        desktop_->setText(clue, "7");
+        QCOMPARE(desktop_->text(clue), std::string("7"));
+        QVERIFY(qobject_cast<QLineEdit*>(desktop_->control(clue))->isReadOnly());
+        desktop_->setTitle("gridAtelier -- Hand-Build");
+        QCOMPARE(desktop_->windowTitle(), QStringLiteral("gridAtelier -- Hand-Build"));
+        QString shown;
+        ModalPlayer ok(QStringLiteral("QMessageBox"), [&](QWidget& box) {
+            shown = box.windowTitle() + QLatin1Char(':') + qobject_cast<QMessageBox*>(&box)->text();
+            QTest::keyClick(&box, Qt::Key_Return);
+        });
+        desktop_->messageBox("failed to save\r\ndata", "error");
+        QCOMPARE(shown, QStringLiteral("error:failed to save\ndata"));
+        QCOMPARE(desktop_->homeFolder().back(), '/');
+        QCOMPARE(desktop_->executableFolder().back(), '/');
     }
 
     void theFileDialogOpensInItsStartFolderAndAddsTheSuffix() {
