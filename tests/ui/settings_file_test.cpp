@@ -136,5 +136,20 @@ TEST_F(SettingsFileTest, TheWindowOpensWhereItWasClosed) {
         (std::vector<std::string>{"moveWindow 710 240 500 600", "moveWindow -900 25 500 600"}));
 }
 
+TEST(SettingsFolder, FollowsTheConfigFolderOrHomeAndNeverARelativePath) {
+    const struct {
+        const char *xdgConfigHome, *home, *folder;
+    } cases[] = {
+        {"/cfg//", "/home/p", "/cfg/gridAtelier/"},
+        {nullptr, "/home/p/", "/home/p/.config/gridAtelier/"},
+        {"relative", "/home/p", "/home/p/.config/gridAtelier/"},
+        {"", "relative", ""},
+        {nullptr, nullptr, ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(userSettingsFolder(c.xdgConfigHome, c.home), c.folder);
+    }
+}
+
 }  // namespace
 }  // namespace ga
