@@ -393,8 +393,7 @@ class QtDesktopTest : public QObject {
         });
         desktop_->messageBox("failed to save\r\ndata", "error");
         QCOMPARE(shown, QStringLiteral("error:failed to save\ndata"));
-        QCOMPARE(desktop_->homeFolder().back(), '/');
-        QCOMPARE(desktop_->executableFolder().back(), '/');
+        QVERIFY(desktop_->homeFolder().back() == '/' && desktop_->executableFolder().back() == '/');
     }
 
     void theFileDialogOpensInItsStartFolderAndAddsTheSuffix() {

@@ -12,9 +12,4 @@ namespace ga::testing {
 // answer found goes to `first` when given.
 int countAnswers(const int32_t* grid, int limit = 2, int32_t* first = nullptr);
 
-// Writes the first answer found into `answer`; false when there is none.
-inline bool solveOne(const int32_t* grid, int32_t* answer) {
-    return countAnswers(grid, 1, answer) == 1;
-}
-
 }  // namespace ga::testing

@@ -137,18 +137,11 @@ TEST_F(SettingsFileTest, TheWindowOpensWhereItWasClosed) {
 }
 
 TEST(SettingsFolder, FollowsTheConfigFolderOrHomeAndNeverARelativePath) {
-    const struct {
-        const char *xdgConfigHome, *home, *folder;
-    } cases[] = {
-        {"/cfg//", "/home/p", "/cfg/gridAtelier/"},
-        {nullptr, "/home/p/", "/home/p/.config/gridAtelier/"},
-        {"relative", "/home/p", "/home/p/.config/gridAtelier/"},
-        {"", "relative", ""},
-        {nullptr, nullptr, ""},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(userSettingsFolder(c.xdgConfigHome, c.home), c.folder);
-    }
+    EXPECT_EQ(userSettingsFolder("/cfg//", "/home/p"), "/cfg/gridAtelier/");
+    EXPECT_EQ(userSettingsFolder(nullptr, "/home/p/"), "/home/p/.config/gridAtelier/");
+    EXPECT_EQ(userSettingsFolder("relative", "/home/p"), "/home/p/.config/gridAtelier/");
+    EXPECT_EQ(userSettingsFolder("", "relative"), "");
+    EXPECT_EQ(userSettingsFolder(nullptr, nullptr), "");
 }
 
 }  // namespace
