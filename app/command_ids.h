@@ -27,6 +27,15 @@ constexpr int kCommandHandBuildPuzzle = 1124;
 constexpr int kCommandDefaultSettings = 1125;
 constexpr int kCommandRecordRegions = 1126;  // no menu item, no key
 
+// Commands beyond the original menu: the edit popup, the hint and pictures.
+constexpr int kCommandUndo = 1140;
+constexpr int kCommandRedo = 1141;
+constexpr int kCommandCopyPuzzle = 1142;
+constexpr int kCommandPastePuzzle = 1143;
+constexpr int kCommandPrint = 1144;
+constexpr int kCommandExportPicture = 1145;
+constexpr int kCommandHint = 1146;
+
 // Level commands: 1210 + difficulty class 0..7. The last one, Extra-terrestrial,
 // is listed in the menu but never enabled.
 constexpr int kCommandFirstLevel = 1210;

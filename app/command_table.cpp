@@ -88,6 +88,9 @@ void cancelHandBuildButton(CommandContext& c, int) {
     pressCancelHandBuild(c.desktop, c.state);
 }
 
+// Commands whose handlers are still to come do nothing yet.
+void notBuiltYet(CommandContext&, int) {}
+
 // --- the table ---------------------------------------------------------------------
 
 using P = MenuPlace;
@@ -102,6 +105,8 @@ constexpr bool kBusyRefused = true;
 // building by hand.
 constexpr PatternCells kOutsideBuild = {E, E, U, U, G, U};
 constexpr PatternCells kNoCells = {U, U, U, U, U, U};
+// Undo and redo follow the board's history; with no puzzle there is none.
+constexpr PatternCells kByHistory = {G, U, U, U, U, U};
 // No pattern enables Extra-terrestrial: a level of 7 only comes from the
 // settings file.
 constexpr PatternCells kNeverEnabled = {G, U, U, U, G, U};
@@ -112,6 +117,7 @@ constexpr CommandRow levelRow(int difficultyClass, bool separatorBefore) {
                       separatorBefore,
                       kClassNames[difficultyClass].menuName,
                       static_cast<char>('0' + difficultyClass),
+                      false,
                       true,
                       difficultyClass == kHighestClass ? kNeverEnabled : kOutsideBuild,
                       kBusyRefused,
@@ -121,11 +127,17 @@ constexpr CommandRow levelRow(int difficultyClass, bool separatorBefore) {
 
 // clang-format off
 constexpr CommandRow kRows[] = {
-//   id                         place       separator   text                                 key  check  patterns 0 1,4 2 8 16 32  busy           job                  handler
-    {kCommandLoadPuzzle,        P::kFile,    false,      "Load Puzzle",                       'L', false, kOutsideBuild,              kBusyRefused,  kJobNone,            load},
-    {kCommandSavePuzzle,        P::kFile,    false,      "Save Puzzle",                       'S', false, {G, E, G, U, G, U},         kBusyRefused,  kJobNone,            save},
-    {kCommandExit,              P::kFile,    kSeparator, "Exit",                              'X', false, kNoCells,                   kBusyRefused,  kJobNone,            exitProgram},
-    {kCommandNewPuzzle,         P::kPuzzle,  false,      "New Puzzle",                        'N', false, kOutsideBuild,              kBusyRefused,  kJobNewPuzzle,       newPuzzle},
+//   id                         place       separator   text                                 key    shift  check  patterns 0 1,4 2 8 16 32  busy           job                  handler
+    {kCommandLoadPuzzle,        P::kFile,    false,      "Load Puzzle",                       'L',   false, false, kOutsideBuild,              kBusyRefused,  kJobNone,            load},
+    {kCommandSavePuzzle,        P::kFile,    false,      "Save Puzzle",                       'S',   false, false, {G, E, G, U, G, U},         kBusyRefused,  kJobNone,            save},
+    {kCommandExit,              P::kFile,    kSeparator, "Exit",                              'X',   false, false, kNoCells,                   kBusyRefused,  kJobNone,            exitProgram},
+    {kCommandUndo,              P::kEdit,    false,      "Undo",                              'Z',   false, false, kByHistory,                 kBusyRefused,  kJobNone,            notBuiltYet},
+    {kCommandRedo,              P::kEdit,    false,      "Redo",                              'Y',   false, false, kByHistory,                 kBusyRefused,  kJobNone,            notBuiltYet},
+    {kCommandCopyPuzzle,        P::kEdit,    kSeparator, "Copy Puzzle",                       'C',   true,  false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            notBuiltYet},
+    {kCommandPastePuzzle,       P::kEdit,    false,      "Paste Puzzle",                      'V',   true,  false, kOutsideBuild,              kBusyRefused,  kJobNone,            notBuiltYet},
+    {kCommandPrint,             P::kEdit,    kSeparator, "Print...",                          'P',   true,  false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            notBuiltYet},
+    {kCommandExportPicture,     P::kEdit,    false,      "Export Picture...",                 0,     false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            notBuiltYet},
+    {kCommandNewPuzzle,         P::kPuzzle,  false,      "New Puzzle",                        'N',   false, false, kOutsideBuild,              kBusyRefused,  kJobNewPuzzle,       newPuzzle},
     levelRow(0, false),
     levelRow(1, kSeparator),
     levelRow(2, false),
@@ -134,30 +146,31 @@ constexpr CommandRow kRows[] = {
     levelRow(5, kSeparator),
     levelRow(6, false),
     levelRow(7, false),
-    {kCommandHandBuildPuzzle,   P::kPuzzle,  kSeparator, "Hand-build Puzzle",                 'H', false, kOutsideBuild,              kBusyRefused,  kJobNone,            handBuild},
+    {kCommandHandBuildPuzzle,   P::kPuzzle,  kSeparator, "Hand-build Puzzle",                 'H',   false, false, kOutsideBuild,              kBusyRefused,  kJobNone,            handBuild},
     // Recreating replaces the puzzle like "New Puzzle".
-    {kCommandRecreatePuzzle,    P::kPuzzle,  false,      "Recreate from Serial Number...",    0,   false, kOutsideBuild,              kBusyRefused,  kJobNone,            recreate},
-    {kCommandShowCandidates,    P::kSolve,   false,      "Show Candidates",                   'C', false, {G, E, U, G, E, E},         kBusyRefused,  kJobNone,            candidates},
-    {kCommandPencilMarks,       P::kSolve,   kSeparator, "Pencil Marks",                      'P', false, {G, E, U, G, G, E},         kBusyRefused,  kJobSolve,           job},
-    {kCommandBacktracking,      P::kSolve,   false,      "Backtracking",                      'B', false, {G, E, U, G, G, E},         kBusyRefused,  kJobSolve,           job},
-    {kCommandCheckSolvable,     P::kSolve,   kSeparator, "Check Solvable",                    'U', false, {G, E, U, G, E, E},         kBusyRefused,  kJobCheckSolvable,   job},
+    {kCommandRecreatePuzzle,    P::kPuzzle,  false,      "Recreate from Serial Number...",    0,    false, false, kOutsideBuild,              kBusyRefused,  kJobNone,            recreate},
+    {kCommandShowCandidates,    P::kSolve,   false,      "Show Candidates",                   'C',   false, false, {G, E, U, G, E, E},         kBusyRefused,  kJobNone,            candidates},
+    {kCommandPencilMarks,       P::kSolve,   kSeparator, "Pencil Marks",                      'P',   false, false, {G, E, U, G, G, E},         kBusyRefused,  kJobSolve,           job},
+    {kCommandBacktracking,      P::kSolve,   false,      "Backtracking",                      'B',   false, false, {G, E, U, G, G, E},         kBusyRefused,  kJobSolve,           job},
+    {kCommandCheckSolvable,     P::kSolve,   kSeparator, "Check Solvable",                    'U',   false, false, {G, E, U, G, E, E},         kBusyRefused,  kJobCheckSolvable,   job},
     // The hint names a key that has no accelerator; the item is menu-only.
-    {kCommandCheckMultiple,     P::kSolve,   false,      "Check Multiple\tCtrl + Shift + U",  0,   false, {G, E, U, G, E, E},         kBusyRefused,  kJobCheckMultiple,   job},
-    {kCommandOpenAnswer,        P::kSolve,   kSeparator, "Open Answer",                       'O', false, {G, A, U, G, G, U},         kBusyRefused,  kJobNone,            answer},
-    {kCommandEraseSolving,      P::kExpress, false,      "Erase Solving And Candidates",      'R', false, {G, E, U, E, E, E},         kBusyRefused,  kJobNone,            erase},
-    {kCommandNotExpressMistake, P::kExpress, kSeparator, "Not Express Mistake",               'E', true,  {G, E, U, G, G, U},         kBusyRefused,  kJobNone,            expressMode},
-    {kCommandVisibleMistake,    P::kExpress, false,      "Visible Mistake",                   'V', true,  {G, E, U, G, G, U},         kBusyRefused,  kJobNone,            expressMode},
-    {kCommandAbsoluteMistake,   P::kExpress, false,      "Absolute Mistake",                  'A', true,  {G, A, U, G, G, U},         kBusyRefused,  kJobNone,            expressMode},
-    {kCommandDefaultSettings,   P::kOption,  false,      "Default Settings",                  'D', false, kOutsideBuild,              kBusyRefused,  kJobNone,            defaultSettings},
+    {kCommandCheckMultiple,     P::kSolve,   false,      "Check Multiple\tCtrl + Shift + U",  0,    false, false, {G, E, U, G, E, E},         kBusyRefused,  kJobCheckMultiple,   job},
+    {kCommandOpenAnswer,        P::kSolve,   kSeparator, "Open Answer",                       'O',   false, false, {G, A, U, G, G, U},         kBusyRefused,  kJobNone,            answer},
+    {kCommandHint,              P::kSolve,   kSeparator, "Hint",                              'I',   false, false, {G, E, E, G, G, G},         kBusyRefused,  kJobNone,            notBuiltYet},
+    {kCommandEraseSolving,      P::kExpress, false,      "Erase Solving And Candidates",      'R',   false, false, {G, E, U, E, E, E},         kBusyRefused,  kJobNone,            erase},
+    {kCommandNotExpressMistake, P::kExpress, kSeparator, "Not Express Mistake",               'E',   false, true,   {G, E, U, G, G, U},         kBusyRefused,  kJobNone,            expressMode},
+    {kCommandVisibleMistake,    P::kExpress, false,      "Visible Mistake",                   'V',   false, true,   {G, E, U, G, G, U},         kBusyRefused,  kJobNone,            expressMode},
+    {kCommandAbsoluteMistake,   P::kExpress, false,      "Absolute Mistake",                  'A',   false, true,   {G, A, U, G, G, U},         kBusyRefused,  kJobNone,            expressMode},
+    {kCommandDefaultSettings,   P::kOption,  false,      "Default Settings",                  'D',   false, false, kOutsideBuild,              kBusyRefused,  kJobNone,            defaultSettings},
     // Recording regions leaves the board alone like "Default Settings".
-    {kCommandRecordRegions,     P::kOption,  false,      "Record Regions of Multi Answer...", 0,   false, kOutsideBuild,              kBusyRefused,  kJobRecordRegions,   recordRegions},
+    {kCommandRecordRegions,     P::kOption,  false,      "Record Regions of Multi Answer...", 0,    false, false, kOutsideBuild,              kBusyRefused,  kJobRecordRegions,   recordRegions},
     // "About" is in no pattern and never greyed, not even while a job runs.
-    {kCommandAbout,             P::kOption,  kSeparator, "About",                             'T', false, kNoCells,                   false,         kJobNone,            about},
+    {kCommandAbout,             P::kOption,  kSeparator, "About",                             'T',   false, false, kNoCells,                   false,         kJobNone,            about},
     // Without a menu item: the dialog's cancel and the hand-build buttons.
-    {kCommandCancel,            P::kNone,    false,      "",                                  0,   false, kNoCells,                   kBusyRefused,  kJobNone,            cancelProgram},
-    {kButtonRegister,           P::kNone,    false,      "",                                  0,   false, kNoCells,                   kBusyRefused,  kJobNone,            registerButton},
-    {kButtonWithoutAnswer,      P::kNone,    false,      "",                                  0,   false, kNoCells,                   kBusyRefused,  kJobNone,            withoutAnswerButton},
-    {kButtonCancelHandBuild,    P::kNone,    false,      "",                                  0,   false, kNoCells,                   kBusyRefused,  kJobNone,            cancelHandBuildButton},
+    {kCommandCancel,            P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            cancelProgram},
+    {kButtonRegister,           P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            registerButton},
+    {kButtonWithoutAnswer,      P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            withoutAnswerButton},
+    {kButtonCancelHandBuild,    P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            cancelHandBuildButton},
 };
 // clang-format on
 
@@ -168,17 +181,20 @@ struct Popup {
 };
 
 constexpr Popup kPopups[] = {
-    {P::kFile, "File(&F)", P::kNone},
-    {P::kPuzzle, "Puzzle(&P)", P::kNone},
-    {P::kLevel, "-- Level Setting", P::kPuzzle},
-    {P::kSolve, "Solve(&S)", P::kNone},
-    {P::kExpress, "Express(&E)", P::kNone},
+    {P::kFile, "File(&F)", P::kNone},     {P::kEdit, "Edit(&D)", P::kNone},
+    {P::kPuzzle, "Puzzle(&P)", P::kNone}, {P::kLevel, "-- Level Setting", P::kPuzzle},
+    {P::kSolve, "Solve(&S)", P::kNone},   {P::kExpress, "Express(&E)", P::kNone},
     {P::kOption, "Option(&O)", P::kNone},
+};
+
+// Redo answers Ctrl+Shift+Z as well, as many programs have it.
+constexpr ExtraKey kExtraKeys[] = {
+    {'Z', kModifierCtrl | kModifierShift, kCommandRedo},
 };
 
 std::string itemText(const CommandRow& row) {
     std::string text = row.text;
-    if (row.key != 0) text += std::string("\tCtrl + ") + row.key;
+    if (row.key != 0) text += std::string(row.shift ? "\tCtrl + Shift + " : "\tCtrl + ") + row.key;
     return text;
 }
 
@@ -228,8 +244,12 @@ MenuDescription mainMenu() {
             menu.popups.push_back(MenuPopup{popup.title, popupEntries(popup.place)});
     }
     for (const CommandRow& row : kRows) {
-        if (row.key != 0) menu.accelerators.push_back(Accelerator{row.key, kModifierCtrl, row.id});
+        if (row.key == 0) continue;
+        const unsigned modifiers = row.shift ? kModifierCtrl | kModifierShift : kModifierCtrl;
+        menu.accelerators.push_back(Accelerator{row.key, modifiers, row.id});
     }
+    for (const ExtraKey& extra : kExtraKeys)
+        menu.accelerators.push_back(Accelerator{extra.key, extra.modifiers, extra.command});
     return menu;
 }
 

@@ -28,7 +28,7 @@ struct CommandContext {
 using CommandHandler = void (*)(CommandContext& context, int id);
 
 // The popup a command's item sits in; the level popup sits in the puzzle popup.
-enum class MenuPlace : char { kNone, kFile, kPuzzle, kLevel, kSolve, kExpress, kOption };
+enum class MenuPlace : char { kNone, kFile, kEdit, kPuzzle, kLevel, kSolve, kExpress, kOption };
 
 // A cell of the menu-pattern table: what the pattern does to the item.
 enum class PatternRule : char {
@@ -50,6 +50,7 @@ struct CommandRow {
     bool separatorBefore;  // in its popup
     const char* text;      // the item's text, or with a key its text before the hint
     char key;              // Ctrl+key accelerator ('0'..'9', 'A'..'Z'), 0 for none
+    bool shift;            // the key is Ctrl+Shift+key
     bool checkable;        // a level or express-mode item
     PatternCells pattern;
     bool refusedWhileBusy;  // greyed while a job runs; only "About" stays
@@ -62,6 +63,13 @@ struct CommandRows {
     int count;
     const CommandRow* begin() const { return first; }
     const CommandRow* end() const { return first + count; }
+};
+
+// A second key of a command that has one besides its row's.
+struct ExtraKey {
+    char key;
+    unsigned modifiers;  // KeyModifier bits
+    int command;
 };
 
 // The rows in menu order, commands without an item last.

@@ -233,7 +233,7 @@ class MainWindowTest : public ::testing::Test {
 };
 
 const std::set<int> kNoPuzzleItems = {1000, 1030, 1110, 1111, 1113, 1124, 1125, 1126,
-                                      1210, 1211, 1212, 1213, 1214, 1215, 1216};
+                                      1143, 1210, 1211, 1212, 1213, 1214, 1215, 1216};
 
 TEST_F(MainWindowTest, StartsWelcomingWithTheMenuOfNoPuzzle) {
     ASSERT_TRUE(create());

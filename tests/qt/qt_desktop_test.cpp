@@ -242,7 +242,10 @@ class QtDesktopTest : public QObject {
         for (const Accelerator& accelerator : mainMenu().accelerators) {
             const int key = accelerator.key >= 'A' ? Qt::Key_A + (accelerator.key - 'A')
                                                    : Qt::Key_0 + (accelerator.key - '0');
-            QTest::addRow("Ctrl+%c", accelerator.key) << key << ctrl << accelerator.command;
+            const int modifiers =
+                accelerator.modifiers & kModifierShift ? ctrl | Qt::ShiftModifier : ctrl;
+            QTest::addRow("%s+%c", modifiers == ctrl ? "Ctrl" : "Ctrl+Shift", accelerator.key)
+                << key << modifiers << accelerator.command;
         }
         QTest::addRow("Ctrl+Shift+U") << int(Qt::Key_U) << int(ctrl | Qt::ShiftModifier) << 0;
         QTest::addRow("Ctrl+Alt+N") << int(Qt::Key_N) << int(ctrl | Qt::AltModifier) << 0;
