@@ -39,9 +39,7 @@ int hasConflict(const PuzzleRecord& record, int cell) {
     for (int unit : kCellUnits[cell]) {
         for (int other : kUnitCells[unit]) {
             if (other == cell) continue;
-            int32_t seen =
-                record.openFlags[other] == 0 ? record.answerGrid[other] : record.valueGrid[other];
-            if (seen == value) return 1;
+            if (shownValue(record, other) == value) return 1;
         }
     }
     return 0;

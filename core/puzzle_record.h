@@ -78,6 +78,11 @@ int resetRecord(PuzzleRecord& record);
 // Copies each clue's answer value into valueGrid; open cells keep their values.
 int loadClues(PuzzleRecord& record);
 
+// The value a cell shows: a clue's from answerGrid, an open cell's from valueGrid.
+inline int32_t shownValue(const PuzzleRecord& record, int cell) {
+    return record.openFlags[cell] == 0 ? record.answerGrid[cell] : record.valueGrid[cell];
+}
+
 // 1 if the cell's value occurs elsewhere in its row, column or box (clues read
 // from answerGrid, open cells from valueGrid), else 0.
 int hasConflict(const PuzzleRecord& record, int cell);

@@ -5,9 +5,11 @@
 #include <algorithm>
 #include <numeric>
 #include <random>
+#include <sstream>
 
 #include "core/candidates.h"
 #include "core/checks.h"
+#include "core/hint.h"
 #include "core/searches.h"
 #include "core/solver.h"
 #include "generator/random.h"
@@ -105,7 +107,117 @@ TEST_P(EnginePuzzles, EveryEntryPoint) {
     }
 }
 
+// Step by step, the logic reaches the grid and the result of the pencil marks,
+// unless a step finds a contradiction; with one answer, every value it places
+// is the answer's.
+TEST_P(EnginePuzzles, StepsReachThePencilMarksGrid) {
+    PuzzleRecord record = puzzleFromText(GetParam().puzzle);
+    Grid answer{};
+    const bool unique = countAnswers(gridFromText(GetParam().puzzle).data(), 2, answer.data()) == 1;
+    StepBoard board;
+    loadStepBoard(record, board);
+    Step step;
+    while ((step = nextStep(board)).kind != StepKind::kNone && !isContradiction(step.kind)) {
+        applyStep(board, step);
+        EXPECT_TRUE(!unique || step.kind == StepKind::kHiddenSubset ||
+                    board.values[step.cells[0]] == answer[step.cells[0]])
+            << stepText(step);
+    }
+    RecordingSink sink;
+    const int result = solveJob(record, kPencilMarks, sink.meter);
+    if (isContradiction(step.kind)) {
+        EXPECT_NE(result, kSolved) << stepText(step);
+        return;
+    }
+    EXPECT_EQ(result, countOpenEmpty(board) == 0 ? kSolved : kNotSolvedByPencilMarks);
+    EXPECT_EQ(copyOf(record.valueGrid), copyOf(board.values));
+}
+
 GA_DATA_FILE_CASES(EnginePuzzles, "puzzles.txt");
+
+// A board from "rc=v" words: a digit is a clue, a letter a..i an entry.
+std::string boardOf(const std::string& words) {
+    std::string text(kCells, '.');
+    std::istringstream in(words);
+    for (std::string word; in >> word;) text[(word[0] - '1') * 9 + word[1] - '1'] = word[3];
+    return text;
+}
+
+// The hint on hand-made boards: each kind, what it says and the cells it shows.
+TEST(Hint, TellsTheNextStepInWords) {
+    const std::string solved = kSolvedText;
+    const struct {
+        std::string board;
+        bool answerKnown;
+        HintKind kind;
+        std::string text;
+        std::vector<int> cells;
+    } cases[] = {
+        {"." + solved.substr(1), false, HintKind::kStep, "r1c1: only 9 is left", {0}},
+        {boardOf("11=7 83=7 55=7 68=7"),
+         false,
+         HintKind::kStep,
+         "row 4: 7 fits only in column 2",
+         {28}},
+        {boardOf("11=7 39=7 44=1 54=2 64=3 74=4 84=5 94=6"),
+         false,
+         HintKind::kStep,
+         "column 4: 7 fits only in row 2",
+         {12}},
+        {boardOf("44=1 45=2 46=3 54=4 64=5 51=7 16=7"),
+         false,
+         HintKind::kStep,
+         "box 5: 7 fits only in r6c5",
+         {49}},
+        {boardOf("12=1 21=2 35=3 38=8 53=3 73=8"),
+         false,
+         HintKind::kStep,
+         "box 1: 3 and 8 can go only in r1c1 and r2c2, which lose their other candidates "
+         "(r1c1 loses 4, 5, 6, 7, 9; r2c2 loses 4, 5, 6, 7, 9)",
+         {0, 10}},
+        {boardOf("13=2 22=1 35=3 37=7 38=8 43=3 53=7 73=8"),
+         false,
+         HintKind::kStep,
+         "box 1: 3, 7 and 8 can go only in r1c1, r1c2 and r2c1, which lose their other "
+         "candidates (r1c1 loses 4, 5, 6, 9; r1c2 loses 4, 5, 6, 9; r2c1 loses 4, 5, 6, 9)",
+         {0, 1, 9}},
+        {boardOf("11=1 12=2 13=3 14=4 15=5 16=6 17=7 18=8 59=9"),
+         false,
+         HintKind::kStep,
+         "r1c9: no candidate is left, so the board has no answer",
+         {8}},
+        {boardOf("11=5 19=5"),
+         false,
+         HintKind::kStep,
+         "row 1: 5 stands twice, in r1c1 and r1c9, so the board has no answer",
+         {0, 8}},
+        {boardOf(""),
+         false,
+         HintKind::kNeedsGuess,
+         "no logical step is left; the rest needs a guess",
+         {}},
+        {boardOf("11=a 15=1 51=a 22=a"),
+         false,
+         HintKind::kClash,
+         "r1c1: 1 clashes with r1c5, r2c2 and r5c1",
+         {0, 4, 10, 36}},
+        {boardOf("11=a"), true, HintKind::kWrongValue, "r1c1: 1 is not the answer's value", {0}},
+        {solved, false, HintKind::kFinished, "the board is complete: nothing is left to hint", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.board);
+        PuzzleRecord record = puzzleFromText(c.board);
+        if (c.answerKnown) {
+            const Grid answer = gridFromText(solved);
+            std::copy(answer.begin(), answer.end(), record.answerGrid);
+            record.answerKnown = 1;
+        }
+        const Hint hint = hintFor(record);
+        EXPECT_EQ(hint.kind, c.kind);
+        EXPECT_EQ(hint.text, c.text);
+        EXPECT_EQ(std::vector<int>(hint.cells, hint.cells + hint.cellCount), c.cells);
+    }
+}
 
 // A random answer with 25 to 60 cells emptied (every tenth 66 to 71); every
 // fourth has a clue changed to a value its units lack.
