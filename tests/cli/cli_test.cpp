@@ -80,6 +80,12 @@ struct CliCase {
     {"check --solvable", kEasy + "\n" + kContradictory + "\n" + kManyAnswers, 0, "0\n1\n0\n", ""},
     {"--seed 11 check --multiple",
      kEasy + "\n" + kContradictory + "\n" + kManyAnswers + "\n" + kEmpty, 0, "0\n2\n1\n1\n", ""},
+    // Steps, then the line solve --method pencil prints; a contradiction ends the steps.
+    {"explain", ".." + kAnswer.substr(2) + "\n" + kContradictory + "\n" + kEmpty, 0,
+     "1: r1c1: only 9 is left\n2: r1c2: only 2 is left\n= 0 " + kAnswer +
+         "\n1: row 1: 9 stands twice, in r1c1 and r1c2, so the board has no answer\n= 1 " +
+         kContradictory + "\n= 1 " + kEmpty + "\n",
+     ""},
     {"solve", "# nothing here\n\n \t\r\n", 0, "", ""},
     // Bad lines are told with their numbers and do not stop the others.
     {"check --solvable",

@@ -29,10 +29,11 @@ int main(int argc, char** argv) {
 
     CLI::App app{
         "gridAtelier's puzzle engine on the command line.\n"
-        "candidates, solve and check read puzzles on standard input, one per line: 81 "
-        "characters,\n1-9 for a clue, '.' or '0' for an empty cell; text after white space is "
-        "ignored, blank lines\nand lines starting with '#' are skipped. One result line per "
-        "puzzle, in input order.\ngenerate and recreate make puzzles and read no input.",
+        "candidates, solve, explain and check read puzzles on standard input, one per line:\n"
+        "81 characters, 1-9 for a clue, '.' or '0' for an empty cell; text after white space is\n"
+        "ignored, blank lines and lines starting with '#' are skipped. One result line per\n"
+        "puzzle (explain: its steps first), in input order.\n"
+        "generate and recreate make puzzles and read no input.",
         "gridatelier-cli"};
     // Options of the whole program may also follow the subcommand.
     app.fallthrough();

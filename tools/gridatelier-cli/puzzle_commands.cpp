@@ -7,6 +7,7 @@
 
 #include "core/candidates.h"
 #include "core/checks.h"
+#include "core/hint.h"
 #include "core/solver.h"
 #include "tools/gridatelier-cli/output_line.h"
 #include "tools/gridatelier-cli/puzzle_input.h"
@@ -54,10 +55,37 @@ void candidatesLine(PuzzleRecord& record, ProgressMeter&, OutputLine& line) {
     }
 }
 
-void solveLine(PuzzleRecord& record, int method, ProgressMeter& meter, OutputLine& line) {
-    line.addNumber(solveJob(record, method, meter));
+// "<result> <grid>", as solve prints it.
+void addSolveResult(int result, const int32_t* grid, OutputLine& line) {
+    line.addNumber(result);
     line.add(' ');
-    for (int cell = 0; cell < kCells; ++cell) line.addCell(record.valueGrid[cell]);
+    for (int cell = 0; cell < kCells; ++cell) line.addCell(grid[cell]);
+}
+
+void solveLine(PuzzleRecord& record, int method, ProgressMeter& meter, OutputLine& line) {
+    addSolveResult(solveJob(record, method, meter), record.valueGrid, line);
+}
+
+// Prints the steps of the logic one per line, then puts "= <result> <grid>"
+// as the pencil marks give it into the line. Without a contradiction the
+// steps end on the pencil marks' grid; after one the solve itself tells.
+void explainLines(PuzzleRecord& record, ProgressMeter& meter, OutputLine& line) {
+    StepBoard board;
+    loadStepBoard(record, board);
+    Step step;
+    for (int number = 1; (step = nextStep(board)).kind != StepKind::kNone; ++number) {
+        std::fprintf(stdout, "%d: %s\n", number, stepText(step).c_str());
+        if (isContradiction(step.kind)) break;
+        applyStep(board, step);
+    }
+    line.add('=');
+    line.add(' ');
+    if (isContradiction(step.kind)) {
+        solveLine(record, kPencilMarks, meter, line);
+    } else {
+        addSolveResult(countOpenEmpty(board) == 0 ? kSolved : kNotSolvedByPencilMarks, board.values,
+                       line);
+    }
 }
 
 void addCandidatesCommand(CLI::App& app, Session& session, CommandList& commands) {
@@ -89,6 +117,15 @@ void addSolveCommand(CLI::App& app, Session& session, CommandList& commands) {
                         }});
 }
 
+void addExplainCommand(CLI::App& app, Session& session, CommandList& commands) {
+    CLI::App* sub = app.add_subcommand("explain", "Tell the pencil marks' steps in words");
+    sub->footer(
+        "Output per puzzle: one line per step, \"<n>: <step>\" numbered from 1, then\n"
+        "  = <result> <grid>, exactly as solve --method pencil prints it. A step places a value\n"
+        "  or removes candidates; a contradiction, when the logic meets one, is the last step.");
+    commands.push_back({sub, [&session] { return runOverStandardInput(session, explainLines); }});
+}
+
 void addCheckCommand(CLI::App& app, Session& session, CommandList& commands) {
     CLI::App* sub =
         app.add_subcommand("check", "Check whether a puzzle has an answer, or only one");
@@ -114,6 +151,7 @@ void addCheckCommand(CLI::App& app, Session& session, CommandList& commands) {
 void addPuzzleCommands(CLI::App& app, Session& session, CommandList& commands) {
     addCandidatesCommand(app, session, commands);
     addSolveCommand(app, session, commands);
+    addExplainCommand(app, session, commands);
     addCheckCommand(app, session, commands);
 }
 
