@@ -88,14 +88,22 @@ void explainLines(PuzzleRecord& record, ProgressMeter& meter, OutputLine& line) 
     }
 }
 
+// A command without options of its own: the footer tells what it prints.
+void addPlainCommand(CLI::App& app, Session& session, CommandList& commands, const char* name,
+                     const char* description, const char* footer, PuzzleAction act) {
+    CLI::App* sub = app.add_subcommand(name, description);
+    sub->footer(footer);
+    commands.push_back({sub, [&session, act] { return runOverStandardInput(session, act); }});
+}
+
 void addCandidatesCommand(CLI::App& app, Session& session, CommandList& commands) {
-    CLI::App* sub = app.add_subcommand("candidates", "Show the candidates of every cell");
-    sub->footer(
+    addPlainCommand(
+        app, session, commands, "candidates", "Show the candidates of every cell",
         "Output per puzzle: <depth> <c0> ... <c80>\n"
         "  depth 2: from the deep analysis, 1: from the shallow one, 0: none worth showing;\n"
         "  then each cell's candidates as one number (147 = 1, 4 and 7), 0 for a clue or a\n"
-        "  cell the analysis filled.");
-    commands.push_back({sub, [&session] { return runOverStandardInput(session, candidatesLine); }});
+        "  cell the analysis filled.",
+        candidatesLine);
 }
 
 void addSolveCommand(CLI::App& app, Session& session, CommandList& commands) {
@@ -118,12 +126,12 @@ void addSolveCommand(CLI::App& app, Session& session, CommandList& commands) {
 }
 
 void addExplainCommand(CLI::App& app, Session& session, CommandList& commands) {
-    CLI::App* sub = app.add_subcommand("explain", "Tell the pencil marks' steps in words");
-    sub->footer(
+    addPlainCommand(
+        app, session, commands, "explain", "Tell the pencil marks' steps in words",
         "Output per puzzle: one line per step, \"<n>: <step>\" numbered from 1, then\n"
         "  = <result> <grid>, exactly as solve --method pencil prints it. A step places a value\n"
-        "  or removes candidates; a contradiction, when the logic meets one, is the last step.");
-    commands.push_back({sub, [&session] { return runOverStandardInput(session, explainLines); }});
+        "  or removes candidates; a contradiction, when the logic meets one, is the last step.",
+        explainLines);
 }
 
 void addCheckCommand(CLI::App& app, Session& session, CommandList& commands) {
