@@ -59,12 +59,16 @@ for command in "" $commands; do  # "": the options before the command
   done
 done
 
-if command -v dpkg-shlibdeps >/dev/null; then
-  "$cpack" --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/log" 2>&1 || { cat "$work/log" >&2; exit 1; }
+# dpkg-shlibdeps would take most of the test's time, so the package is made
+# here without the dependencies it finds.
+if command -v dpkg-deb >/dev/null; then
+  "$cpack" --config "$build/CPackConfig.cmake" -B "$work/package" -D CPACK_DEBIAN_PACKAGE_SHLIBDEPS=OFF \
+    >"$work/log" 2>&1 || { cat "$work/log" >&2; exit 1; }
   deb=$(echo "$work"/package/*.deb)
   packed=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./usr/||' | sort)
   [[ $packed == "$installed" ]] || fail "packed: $packed"
-  [[ $(dpkg-deb -f "$deb" Version) == "$version" ]] || fail "the package's version"
-  [[ $(dpkg-deb -f "$deb" Depends) == *libqt6widgets6* ]] || fail "the package does not depend on Qt"
+  [[ $(dpkg-deb -f "$deb" Package Version Section) == "Package: gridatelier"*"Version: $version"*"Section: games" ]] ||
+    fail "the package's name, version or section"
+  dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -qx './postrm' || fail "the package lacks its postrm script"
 fi
 ((failures == 0)) || exit 1
