@@ -13,6 +13,9 @@ namespace {
 const char* const kUnitWords[] = {"row ", "column ", "box "};
 const char* const kNoAnswer = ", so the board has no answer";
 const char* const kNeedsGuessText = "no logical step is left; the rest needs a guess";
+// A subset's removals are listed when they are this few; more would make the
+// line hard to read.
+constexpr int kListedRemovalsAtMost = 6;
 const char* const kFinishedText = "the board is complete: nothing is left to hint";
 
 std::string digit(int oneToNine) {
@@ -67,14 +70,18 @@ std::string placeInUnit(int unit, int cell) {
     }
 }
 
+// " (r4c5 loses 1, 6; r6c4 loses 2)" when short, else nothing.
 std::string removalList(const Step& step) {
-    std::string text;
+    int removed = 0;
+    for (int i = 0; i < step.removalCount; i++) removed += countBits(step.removals[i].values);
+    if (removed > kListedRemovalsAtMost) return "";
+    std::string text = " (";
     for (int i = 0; i < step.removalCount; i++) {
         if (i > 0) text += "; ";
         text +=
             cellName(step.removals[i].cell) + " loses " + valueList(step.removals[i].values, ", ");
     }
-    return text;
+    return text + ")";
 }
 
 // ---------------------------------------------------------------------------
@@ -132,7 +139,7 @@ std::string stepText(const Step& step) {
                    placeInUnit(step.unit, step.cells[0]);
         case StepKind::kHiddenSubset:
             return unitName(step.unit) + ": " + values + " can go only in " + cells +
-                   ", which lose their other candidates (" + removalList(step) + ")";
+                   ", which lose their other candidates" + removalList(step);
         case StepKind::kDuplicate:
             return unitName(step.unit) + ": " + values + " stands twice, in " + cells + kNoAnswer;
         case StepKind::kNoCandidate:
