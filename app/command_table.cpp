@@ -6,6 +6,7 @@
 #include "app/dialog_commands.h"
 #include "app/file_commands.h"
 #include "app/hand_build.h"
+#include "app/picture_commands.h"
 #include "app/window_commands.h"
 #include "core/difficulty_class.h"
 #include "ui/about_dialog.h"
@@ -87,6 +88,12 @@ void withoutAnswerButton(CommandContext& c, int) {
 void cancelHandBuildButton(CommandContext& c, int) {
     pressCancelHandBuild(c.desktop, c.state);
 }
+void print(CommandContext& c, int) {
+    printBoard(c.desktop, c.state);
+}
+void exportPicture(CommandContext& c, int) {
+    exportBoardPicture(c.desktop, c.state);
+}
 
 // Commands whose handlers are still to come do nothing yet.
 void notBuiltYet(CommandContext&, int) {}
@@ -135,8 +142,8 @@ constexpr CommandRow kRows[] = {
     {kCommandRedo,              P::kEdit,    false,      "Redo",                              'Y',   false, false, kByHistory,                 kBusyRefused,  kJobNone,            notBuiltYet},
     {kCommandCopyPuzzle,        P::kEdit,    kSeparator, "Copy Puzzle",                       'C',   true,  false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            notBuiltYet},
     {kCommandPastePuzzle,       P::kEdit,    false,      "Paste Puzzle",                      'V',   true,  false, kOutsideBuild,              kBusyRefused,  kJobNone,            notBuiltYet},
-    {kCommandPrint,             P::kEdit,    kSeparator, "Print...",                          'P',   true,  false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            notBuiltYet},
-    {kCommandExportPicture,     P::kEdit,    false,      "Export Picture...",                 0,     false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            notBuiltYet},
+    {kCommandPrint,             P::kEdit,    kSeparator, "Print...",                          'P',   true,  false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            print},
+    {kCommandExportPicture,     P::kEdit,    false,      "Export Picture...",                 0,     false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            exportPicture},
     {kCommandNewPuzzle,         P::kPuzzle,  false,      "New Puzzle",                        'N',   false, false, kOutsideBuild,              kBusyRefused,  kJobNewPuzzle,       newPuzzle},
     levelRow(0, false),
     levelRow(1, kSeparator),

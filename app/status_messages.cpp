@@ -5,6 +5,7 @@
 
 #include "app/command_ids.h"
 #include "core/regions.h"
+#include "ui/board_picture.h"
 #include "ui/puzzle_file.h"
 
 namespace ga {
@@ -120,6 +121,8 @@ const char* errorText(ErrorCode errorCode) {
             return kLoadFailedText;
         case kErrorCsvFailed:
             return kCsvOpenFailedText;
+        case kErrorPictureFailed:
+            return kPictureFailedText;
         default:
             return nullptr;
     }

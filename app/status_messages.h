@@ -66,6 +66,7 @@ enum ErrorCode : int {
     kErrorSaveFailed = 1,
     kErrorLoadFailed = 2,
     kErrorCsvFailed = 4,
+    kErrorPictureFailed = 8,
 };
 
 // The text of an error box, or nullptr for a code that has none.

@@ -1,6 +1,5 @@
 #include "app/window_commands.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "app/command_ids.h"
@@ -8,6 +7,7 @@
 #include "app/status_messages.h"
 #include "core/candidates.h"
 #include "ui/board.h"
+#include "ui/board_picture.h"
 
 namespace ga {
 
@@ -38,10 +38,7 @@ void clearCell(Desktop& desktop, PuzzleRecord& record, int cell) {
 }  // namespace
 
 std::string newPuzzleTitle(int level, const uint32_t (&serial)[kSerialParts]) {
-    char title[260];
-    std::snprintf(title, sizeof title, "%s -- %s, sn : %X-%X", kProgramName, className(level),
-                  serial[0], serial[1]);
-    return title;
+    return std::string(kProgramName) + " -- " + puzzleHeading(level, serial);
 }
 
 void setStatus(Desktop& desktop, WindowState& state, int statusCode) {

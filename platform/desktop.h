@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/progress.h"
+#include "platform/board_picture.h"
 #include "platform/dialog.h"
 #include "platform/menu.h"
 
@@ -103,6 +104,14 @@ class Desktop {
     // The platform's file dialog, modal over the main window or the dialog
     // open over it. True with the chosen path, false when cancelled.
     virtual bool askFileName(const FileDialogRequest& request, std::string& path) = 0;
+
+    // --- pictures of the board ------------------------------------------------
+    // The platform's print dialog, then the picture on one page. False when
+    // the player cancelled or the page could not be printed.
+    virtual bool printPicture(const BoardPicture& picture) = 0;
+    // Writes the picture to `path`: a PDF page when the name ends in ".pdf",
+    // a PNG image otherwise. False when the file could not be written.
+    virtual bool savePicture(const BoardPicture& picture, const std::string& path) = 0;
 
     // --- the progress bar ---------------------------------------------------
     // False when the bar could not be made. Its sink may be driven from the

@@ -108,6 +108,11 @@ class FakeDesktop : public Desktop, private ProgressSink {
     }
     int runDialog(const DialogTemplate& dialog, DialogEvents& events) override;
     bool askFileName(const FileDialogRequest& request, std::string& path) override;
+    // Pictures are recorded with their path ("" when printed).
+    bool printPicture(const BoardPicture& picture) override { return takePicture(picture, ""); }
+    bool savePicture(const BoardPicture& picture, const std::string& path) override {
+        return takePicture(picture, path);
+    }
     bool createProgressBar(const ControlRect& rect) override {
         change("createProgressBar" + numbers({rect.x, rect.y, rect.width, rect.height}),
                [&] { progressBarExists_ = true; });
@@ -148,6 +153,8 @@ class FakeDesktop : public Desktop, private ProgressSink {
         set(colourHandler_, handler);
     }
     int paintPendingCells();
+    // Whether pictures are printed and saved (they are by default).
+    void picturesSucceed(bool succeed) { set(picturesSucceed_, succeed); }
 
     // --- inspection (not logged) ---------------------------------------------------
     std::vector<std::string> logStartingWith(std::string_view prefix) const;
@@ -159,6 +166,7 @@ class FakeDesktop : public Desktop, private ProgressSink {
     std::vector<MessageBoxCall> messageBoxes() const { return read(messageBoxes_); }
     std::vector<int> dialogsRun() const { return read(dialogsRun_); }  // template numbers
     std::vector<FileDialogRequest> fileDialogs() const { return read(fileDialogs_); }
+    std::vector<std::pair<BoardPicture, std::string>> pictures() const { return read(pictures_); }
 
   private:
     // The progress bar; its calls come from the worker thread.
@@ -166,6 +174,11 @@ class FakeDesktop : public Desktop, private ProgressSink {
     void hide() override { note("progress hide"); }
     void setPosition(int position) override {
         note("progress position " + std::to_string(position));
+    }
+    bool takePicture(const BoardPicture& picture, const std::string& path) {
+        change(path.empty() ? "printPicture" : "savePicture " + quoted(path),
+               [&] { pictures_.emplace_back(picture, path); });
+        return read(picturesSucceed_);
     }
     static std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
     static std::string numbers(std::initializer_list<int> values);
@@ -224,6 +237,8 @@ class FakeDesktop : public Desktop, private ProgressSink {
     std::vector<int> dialogsRun_;
     std::function<bool(const FileDialogRequest&, std::string&)> fileDialogAnswer_;
     std::vector<FileDialogRequest> fileDialogs_;
+    std::vector<std::pair<BoardPicture, std::string>> pictures_;
+    bool picturesSucceed_ = true;
     bool progressBarExists_ = false;
     std::function<void(int)> workerHandler_;
     bool workerQueued_ = false;

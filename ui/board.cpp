@@ -114,8 +114,8 @@ void cellGainedFocus(Desktop& desktop, PuzzleRecord& record, int cell) {
     desktop.setFont(cellId(cell), FontChoice::kSmall);
 }
 
-bool cellLostFocus(Desktop& desktop, PuzzleRecord& record, int cell) {
-    const int32_t number = typedNumber(desktop.text(cellId(cell)));
+bool storeCellText(PuzzleRecord& record, int cell, const std::string& text) {
+    const int32_t number = typedNumber(text);
     bool changed = false;
     if (number >= 1 && number <= 9) {
         if (record.valueGrid[cell] != number) {
@@ -129,6 +129,11 @@ bool cellLostFocus(Desktop& desktop, PuzzleRecord& record, int cell) {
         record.valueGrid[cell] = 0;
         changed = true;
     }
+    return changed;
+}
+
+bool cellLostFocus(Desktop& desktop, PuzzleRecord& record, int cell) {
+    const bool changed = storeCellText(record, cell, desktop.text(cellId(cell)));
     // The cell shows what the record now holds: "0467" becomes 467, "00" empty.
     showCell(desktop, record, cell);
     return changed;

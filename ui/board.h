@@ -70,8 +70,11 @@ int32_t typedNumber(const std::string& text);
 // small font, ready for a candidate list; a clue is left alone.
 void cellGainedFocus(Desktop& desktop, PuzzleRecord& record, int cellIndex);
 
-// Leaving a cell takes what it shows: 1..9 becomes its value, anything else
-// its candidate list (and no value); the cell then shows what it holds by
+// Stores a cell's text in the record: 1..9 becomes its value, anything else
+// its candidate list (and no value). Returns true when the record changed.
+bool storeCellText(PuzzleRecord& record, int cellIndex, const std::string& text);
+
+// Leaving a cell stores what it shows; the cell then shows what it holds by
 // the display rules. Returns true when the record changed.
 bool cellLostFocus(Desktop& desktop, PuzzleRecord& record, int cellIndex);
 

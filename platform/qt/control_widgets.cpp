@@ -10,6 +10,7 @@
 #include <QTextOption>
 #include <QtMath>
 
+#include "platform/qt/board_painter.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/window_metrics.h"
 
@@ -149,21 +150,9 @@ void OpenCellEdit::paintEvent(QPaintEvent* event) {
 }
 
 void OpenCellEdit::paintPencilMarks() {
-    const QRect area = viewport()->rect();
-    const int placeWidth = area.width() / 3;
-    const int placeHeight = area.height() / 3;
     QPainter painter(viewport());
-    painter.setFont(arialOfLineHeight(placeHeight));
     painter.setPen(palette().color(QPalette::Text));
-    for (QChar c : toPlainText()) {
-        const int place = c.digitValue() - 1;  // a 0 is no value and has no place
-        if (place < 0) continue;
-        const QRect box(
-            area.left() + (area.width() - 3 * placeWidth) / 2 + place % 3 * placeWidth,
-            area.top() + (area.height() - 3 * placeHeight) / 2 + place / 3 * placeHeight,
-            placeWidth, placeHeight);
-        painter.drawText(box, Qt::AlignCenter, QString(c));
-    }
+    ga::paintPencilMarks(painter, viewport()->rect(), toPlainText());
 }
 
 void OpenCellEdit::focusInEvent(QFocusEvent* event) {

@@ -19,7 +19,9 @@
 #include <algorithm>
 
 #include "platform/qt/accelerator_keys.h"
+#include "platform/qt/board_painter.h"
 #include "platform/qt/control_widgets.h"
+#include "platform/qt/dialog_window.h"
 #include "platform/qt/menu_bar_builder.h"
 #include "platform/qt/progress_bar_bridge.h"
 #include "platform/qt/qt_text.h"
@@ -262,6 +264,16 @@ void QtDesktop::messageBox(const std::string& text, const std::string& title) {
                     QMessageBox::Ok,
                     QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this);
     box.exec();
+}
+
+// --- pictures of the board -----------------------------------------------------------
+
+bool QtDesktop::printPicture(const BoardPicture& picture) {
+    return printBoardPicture(picture, modalOwner(*this));
+}
+
+bool QtDesktop::savePicture(const BoardPicture& picture, const std::string& path) {
+    return writeBoardPicture(picture, toQt(path));
 }
 
 // --- the progress bar -------------------------------------------------------------------

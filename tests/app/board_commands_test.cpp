@@ -1,6 +1,6 @@
 // The window's commands on the board, against the fake desktop: saving and
 // loading the puzzle file, the save question before a puzzle is replaced,
-// where the file dialogs open, and hand-building. Typing writes the cells'
+// where the file dialogs open, hand-building, printing and pictures. Typing writes the cells'
 // texts only: the verdicts must read what the cells show, as the cell with the
 // focus has not reported yet.
 #include <gtest/gtest.h>
@@ -16,6 +16,7 @@
 #include "app/file_commands.h"
 #include "app/hand_build.h"
 #include "app/menu_state.h"
+#include "app/picture_commands.h"
 #include "app/status_messages.h"
 #include "platform/fake_desktop.h"
 #include "tests/support/scratch_dir.h"
@@ -265,6 +266,43 @@ TEST_F(BoardCommandsTest, CancelBringsBackThePuzzleItsMenuAndWhetherItWasSaved) 
             EXPECT_EQ(desktop.shownTitle(), "gridAtelier -- Novice, sn : 1234-0");
         }
     }
+}
+
+// The board as it shows, the cell being typed in included, under the heading
+// the title gives the puzzle; exporting asks for a picture file and reports
+// one that could not be written.
+TEST_F(BoardCommandsTest, PicturesShowTheBoardUnderThePuzzlesName) {
+    using Mark = BoardPicture::Mark;
+    desktop.setText(cellId(5), "7");  // typed, the cell not left yet
+    for (const auto& [puzzleClass, heading] :
+         {std::pair(kHandBuiltClass, "Hand-build"), std::pair(3, "Intermediate, sn : A-B")}) {
+        state.header.puzzleClass = puzzleClass;
+        printBoard(desktop, state);
+        EXPECT_EQ(desktop.pictures().back().first.heading, heading);
+    }
+    EXPECT_EQ(newPuzzleTitle(3, state.puzzle.serial),
+              "gridAtelier -- " + desktop.pictures().back().first.heading);
+    const std::pair<int, BoardPicture::Cell> cells[] = {{0, {Mark::kClue, kSolution.substr(0, 1)}},
+                                                        {1, {Mark::kValue, "4"}},
+                                                        {2, {Mark::kCandidates, "147"}},
+                                                        {4, {Mark::kEmpty, ""}},
+                                                        {5, {Mark::kValue, "7"}}};
+    for (const auto& [cell, drawn] : cells) {
+        const BoardPicture::Cell& printed = desktop.pictures().back().first.cells[cell];
+        EXPECT_TRUE(printed.mark == drawn.mark && printed.digits == drawn.digits) << cell;
+    }
+    EXPECT_EQ(std::memcmp(&state.puzzle, &before, sizeof before), 0);
+
+    for (const char* chosen : {"", "a/board.png"}) {  // cancelled, then not written
+        desktop.picturesSucceed(false);
+        answerFileDialog(chosen);
+        exportBoardPicture(desktop, state);
+    }
+    EXPECT_EQ(desktop.pictures().size(), 3u);
+    EXPECT_EQ(desktop.pictures().back().second, "a/board.png");
+    EXPECT_EQ(desktop.fileDialogs().back().filters.at(1).name, "PDF document (*.pdf)");
+    EXPECT_EQ(desktop.messageBoxes().size(), 1u);
+    EXPECT_EQ(desktop.messageBoxes().back().text, "failed to save the picture to a file");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The Qt desktop's own mechanisms under a small recording window logic given
 // the program's menu: the menu and its keys, the worker's bridge, the progress
-// bar, the close box, a dialog built from its template and the file dialog.
+// bar, the close box, a dialog built from its template, the file dialog and
+// the board's picture as files.
 // Then the board's cells and status box under the program's window: typing,
 // what a left cell shows, pencil marks, colours, and status texts wholly in
 // view. Last the program started as a process: a second copy ends at once,
@@ -27,6 +28,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <atomic>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <set>
@@ -416,6 +418,35 @@ class QtDesktopTest : public QObject {
         QVERIFY(desktop_->askFileName(request, path));
         QCOMPARE(shownFolder, settingsFolder_.path());
         QCOMPARE(toQt(path), settingsFolder_.filePath(QStringLiteral("mine.ga")));
+    }
+
+    // A PNG of a square grid under its heading and a PDF page; a clue in the
+    // centre cell inks the middle ninth across and nothing else.
+    void aPictureIsWrittenAsAnImageOrAPage() {
+        QTemporaryDir folder;
+        auto path = [&](const char* name) { return fromQt(folder.filePath(QLatin1String(name))); };
+        BoardPicture empty, clue;
+        clue.cells[40] = {BoardPicture::Mark::kClue, "5"};
+        QVERIFY(desktop_->savePicture(empty, path("empty.png")));
+        QVERIFY(desktop_->savePicture(clue, path("clue.png")) &&
+                desktop_->savePicture(clue, path("clue.PDF")));
+        QVERIFY(!desktop_->savePicture(clue, path("none/clue.png")));
+
+        const QImage before(toQt(path("empty.png"))), after(toQt(path("clue.png")));
+        QCOMPARE(after.size(), before.size());
+        QVERIFY(after.width() < after.height() && after.height() < after.width() * 5 / 4);
+        int inked = 0;
+        for (int y = 0; y < after.height(); ++y) {
+            for (int x = 0; x < after.width(); ++x) {
+                if (after.pixel(x, y) == before.pixel(x, y)) continue;
+                ++inked;
+                QVERIFY(std::abs(2 * x - after.width()) < after.width() / 9);
+            }
+        }
+        QVERIFY(inked > 0);
+        QFile pdf(toQt(path("clue.PDF")));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QCOMPARE(pdf.read(4), QByteArray("%PDF"));
     }
 
     void aCellTakesDigitsOnlyAndShowsWhatItStoresOnceLeft() {

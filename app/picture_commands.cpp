@@ -1,0 +1,38 @@
+#include "app/picture_commands.h"
+
+#include <string>
+
+#include "app/status_messages.h"
+#include "ui/board_picture.h"
+#include "ui/file_dialog.h"
+
+namespace ga {
+
+namespace {
+
+BoardPicture picture(Desktop& desktop, const WindowState& state) {
+    return boardPicture(desktop, state.puzzle, state.header.puzzleClass);
+}
+
+}  // namespace
+
+void printBoard(Desktop& desktop, WindowState& state) {
+    // The desktop does not tell a cancelled print from a failed one, so
+    // neither is reported: the board stays as it was either way.
+    desktop.printPicture(picture(desktop, state));
+}
+
+void exportBoardPicture(Desktop& desktop, WindowState& state) {
+    FileDialogRequest request;
+    request.purpose = FileDialogRequest::Purpose::kSave;
+    request.title = "export picture as ...";
+    request.filters = {{"PNG image (*.png)", "*.png"}, {"PDF document (*.pdf)", "*.pdf"}};
+    request.defaultExtension = "png";
+    std::string path;
+    if (!chooseFile(desktop, state.files, request, path)) return;
+    if (!desktop.savePicture(picture(desktop, state), path)) {
+        showError(desktop, kErrorPictureFailed);
+    }
+}
+
+}  // namespace ga

@@ -1,0 +1,16 @@
+// The board on paper: "Print..." and "Export Picture...".
+#pragma once
+
+#include "app/window_commands.h"
+#include "platform/desktop.h"
+
+namespace ga {
+
+// 1144 "Print...": the board as it shows now, through the print dialog.
+void printBoard(Desktop& desktop, WindowState& state);
+
+// 1145 "Export Picture...": the same picture as a PNG or PDF file chosen in
+// the file dialog. A file that cannot be written is reported in a box.
+void exportBoardPicture(Desktop& desktop, WindowState& state);
+
+}  // namespace ga

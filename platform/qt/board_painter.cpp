@@ -1,0 +1,166 @@
+#include "platform/qt/board_painter.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPen>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <algorithm>
+
+#include "platform/qt/qt_text.h"
+#include "platform/qt/window_metrics.h"
+
+namespace ga {
+
+namespace {
+
+// The heading's band above the grid, as a share of the grid's side.
+constexpr qreal kHeadingShare = 0.1;
+const QColor kInk(0, 0, 0);
+const QColor kValueInk(30, 70, 170);
+const QColor kCandidateInk(110, 110, 110);
+// A PNG image: a grid of this many pixels with this margin all round.
+constexpr int kImageGridSide = 900;
+constexpr int kImageMargin = 45;
+constexpr qreal kPageMarginMillimetres = 15;
+constexpr int kPdfResolution = 300;
+
+QFont arialOfPixels(qreal pixels, QFont::Weight weight) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(std::max(1, qRound(pixels)));
+    font.setWeight(weight);
+    return font;
+}
+
+void drawLines(QPainter& painter, const QRectF& grid, int step, qreal width) {
+    QPen pen(kInk, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    painter.setPen(pen);
+    for (int line = 0; line <= 9; line += step) {
+        const qreal x = grid.left() + grid.width() * line / 9;
+        const qreal y = grid.top() + grid.height() * line / 9;
+        painter.drawLine(QPointF(x, grid.top()), QPointF(x, grid.bottom()));
+        painter.drawLine(QPointF(grid.left(), y), QPointF(grid.right(), y));
+    }
+}
+
+void paintCell(QPainter& painter, const QRectF& cell, const BoardPicture::Cell& shown) {
+    using Mark = BoardPicture::Mark;
+    const QString digits = toQt(shown.digits);
+    switch (shown.mark) {
+        case Mark::kEmpty:
+            return;
+        case Mark::kCandidates: {
+            const qreal inset = cell.width() / 12;
+            painter.setPen(kCandidateInk);
+            paintPencilMarks(painter, cell.adjusted(inset, inset, -inset, -inset).toRect(), digits);
+            return;
+        }
+        case Mark::kClue:
+        case Mark::kValue: {
+            const bool clue = shown.mark == Mark::kClue;
+            painter.setFont(
+                arialOfPixels(cell.height() * 0.62, clue ? QFont::Bold : QFont::Normal));
+            painter.setPen(clue ? kInk : kValueInk);
+            painter.drawText(cell, Qt::AlignCenter, digits);
+            return;
+        }
+    }
+}
+
+// One page of the device's paintable area, which the painter's origin starts.
+bool paintPage(QPagedPaintDevice& device, const BoardPicture& picture) {
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    paintBoardPicture(painter, QRectF(0, 0, device.width(), device.height()), picture);
+    return painter.end();
+}
+
+bool writePdf(const BoardPicture& picture, const QString& path) {
+    QPdfWriter writer(path);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(kPageMarginMillimetres, kPageMarginMillimetres,
+                                    kPageMarginMillimetres, kPageMarginMillimetres),
+                          QPageLayout::Millimeter);
+    writer.setResolution(kPdfResolution);
+    writer.setTitle(toQt(picture.heading));
+    writer.setCreator(QStringLiteral("gridAtelier"));
+    return paintPage(writer, picture);
+}
+
+bool writePng(const BoardPicture& picture, const QString& path) {
+    const int width = kImageGridSide + 2 * kImageMargin;
+    const int height = qRound(kImageGridSide * (1 + kHeadingShare)) + 2 * kImageMargin;
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    paintBoardPicture(
+        painter,
+        QRectF(image.rect())
+            .marginsRemoved(QMarginsF(kImageMargin, kImageMargin, kImageMargin, kImageMargin)),
+        picture);
+    painter.end();
+    return image.save(path, "PNG");
+}
+
+}  // namespace
+
+void paintBoardPicture(QPainter& painter, const QRectF& area, const BoardPicture& picture) {
+    const qreal side = std::min(area.width(), area.height() / (1 + kHeadingShare));
+    const qreal band = side * kHeadingShare;
+    const QRectF grid(area.left() + (area.width() - side) / 2, area.top() + band, side, side);
+
+    painter.setFont(arialOfPixels(band * 0.45, QFont::DemiBold));
+    painter.setPen(kInk);
+    const QRectF heading(grid.left(), area.top(), side, band * 0.8);
+    painter.drawText(heading, Qt::AlignHCenter | Qt::AlignBottom, toQt(picture.heading));
+
+    for (int cell = 0; cell < kCells; ++cell) {
+        const QRectF place(grid.left() + side * columnOf(cell) / 9,
+                           grid.top() + side * rowOf(cell) / 9, side / 9, side / 9);
+        paintCell(painter, place, picture.cells[cell]);
+    }
+    drawLines(painter, grid, 1, std::max<qreal>(1, side / 600));
+    drawLines(painter, grid, 3, std::max<qreal>(3, side / 150));
+}
+
+void paintPencilMarks(QPainter& painter, const QRect& area, const QString& digits) {
+    const int placeWidth = area.width() / 3;
+    const int placeHeight = area.height() / 3;
+    painter.setFont(arialOfLineHeight(placeHeight));
+    for (QChar c : digits) {
+        const int place = c.digitValue() - 1;  // a 0 is no value and has no place
+        if (place < 0) continue;
+        const QRect box(
+            area.left() + (area.width() - 3 * placeWidth) / 2 + place % 3 * placeWidth,
+            area.top() + (area.height() - 3 * placeHeight) / 2 + place / 3 * placeHeight,
+            placeWidth, placeHeight);
+        painter.drawText(box, Qt::AlignCenter, QString(c));
+    }
+}
+
+bool printBoardPicture(const BoardPicture& picture, QWidget* owner) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(toQt(picture.heading));
+    printer.setPageMargins(QMarginsF(kPageMarginMillimetres, kPageMarginMillimetres,
+                                     kPageMarginMillimetres, kPageMarginMillimetres),
+                           QPageLayout::Millimeter);
+    QPrintDialog dialog(&printer, owner);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    return paintPage(printer, picture);
+}
+
+bool writeBoardPicture(const BoardPicture& picture, const QString& path) {
+    if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) return writePdf(picture, path);
+    return writePng(picture, path);
+}
+
+}  // namespace ga

@@ -1,0 +1,34 @@
+// The board's picture drawn by Qt: one painting for the printer, a PDF page
+// and a PNG image. The grid has thin cell lines and bold box lines, the clues
+// are bold black, the player's values regular blue and candidate lists small
+// grey pencil marks; the heading stands above the grid.
+#pragma once
+
+#include <QRect>
+#include <QRectF>
+#include <QString>
+
+#include "platform/board_picture.h"
+
+class QPainter;
+class QWidget;
+
+namespace ga {
+
+// Paints the heading and, below it, the grid as large as `area` allows,
+// centred across it and at its top.
+void paintBoardPicture(QPainter& painter, const QRectF& area, const BoardPicture& picture);
+
+// Candidate digits as pencil marks in the painter's pen: digit v at place v
+// of a 3x3 block filling `area`, counted row by row, so that all nine fit.
+void paintPencilMarks(QPainter& painter, const QRect& area, const QString& digits);
+
+// The print dialog over `owner`, then the picture on one page. False when
+// the player cancelled or the page could not be printed.
+bool printBoardPicture(const BoardPicture& picture, QWidget* owner);
+
+// A PDF page (A4, fitting Letter as well) for a path ending in ".pdf", a PNG
+// image otherwise. False when the file could not be written.
+bool writeBoardPicture(const BoardPicture& picture, const QString& path);
+
+}  // namespace ga

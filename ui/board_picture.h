@@ -1,0 +1,26 @@
+// The board as a picture for paper, and the heading that names its puzzle.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/puzzle_record.h"
+#include "platform/board_picture.h"
+#include "platform/desktop.h"
+
+namespace ga {
+
+// The puzzle as the window title names it: "Advanced, sn : 75BCD15-20000008"
+// for a generated or recreated puzzle of class 0..7 (the first two serial
+// parts), the class name alone for one built by hand.
+std::string puzzleHeading(int puzzleClass, const uint32_t (&serial)[kSerialParts]);
+
+// The board as it shows now: the clues, the player's values and candidate
+// lists. Open cells are read from their texts, as the cell being typed in has
+// not stored what it shows yet.
+BoardPicture boardPicture(Desktop& desktop, const PuzzleRecord& record, int puzzleClass);
+
+// What the player is told when a picture could not be written.
+extern const char* const kPictureFailedText;
+
+}  // namespace ga
