@@ -101,7 +101,7 @@ struct FileDialogRequest {
     Purpose purpose = Purpose::kSave;
     std::string title;
     std::vector<FileFilter> filters;  // the first is selected
-    std::string defaultExtension;     // without its dot; added to a name typed without one
+    std::string defaultExtension;     // without its dot; added to a bare name ("*.x" picked: x)
     std::string proposedPath;         // shown in the name field; may be empty
     std::string startFolder;          // shown first unless proposedPath names a folder
 };

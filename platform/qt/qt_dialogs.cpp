@@ -20,6 +20,18 @@ QString filterOf(const FileFilter& filter) {
     return name + QStringLiteral(" (") + toQt(filter.pattern) + QLatin1Char(')');
 }
 
+// The extension a name typed without one gets under `filter`: its pattern's
+// ("*.pdf" gives "pdf"), or the request's default for a pattern like "*.*".
+QString suffixUnder(const FileFilter& filter, const FileDialogRequest& request) {
+    const QString pattern = toQt(filter.pattern);
+    const QString suffix = pattern.mid(2);
+    if (!pattern.startsWith(QStringLiteral("*.")) || suffix.isEmpty() ||
+        suffix.contains(QLatin1Char('*'))) {
+        return toQt(request.defaultExtension);
+    }
+    return suffix;
+}
+
 }  // namespace
 
 int QtDesktop::runDialog(const DialogTemplate& dialog, DialogEvents& events) {
@@ -46,6 +58,11 @@ bool QtDesktop::askFileName(const FileDialogRequest& request, std::string& path)
         dialog->selectNameFilter(filters.front());
     }
     dialog->setDefaultSuffix(toQt(request.defaultExtension));
+    // Choosing another filter makes a bare name take that filter's extension.
+    QObject::connect(dialog, &QFileDialog::filterSelected, dialog, [&](const QString& chosen) {
+        const qsizetype index = filters.indexOf(chosen);
+        if (index >= 0) dialog->setDefaultSuffix(suffixUnder(request.filters[index], request));
+    });
     if (!request.startFolder.empty()) dialog->setDirectory(toQt(request.startFolder));
     if (!request.proposedPath.empty()) dialog->selectFile(toQt(request.proposedPath));
 

@@ -401,23 +401,29 @@ class QtDesktopTest : public QObject {
         QVERIFY(desktop_->homeFolder().back() == '/' && desktop_->executableFolder().back() == '/');
     }
 
+    // A bare name takes the extension of the filter chosen last.
     void theFileDialogOpensInItsStartFolderAndAddsTheSuffix() {
         FileDialogRequest request;  // to save
         request.title = "save file as ...";
-        request.filters = {{"grid atelier file (*.ga)", "*.ga"}};
+        request.filters = {{"grid atelier file (*.ga)", "*.ga"}, {"PDF document (*.pdf)", "*.pdf"}};
         request.defaultExtension = "ga";
         request.startFolder = fromQt(settingsFolder_.path() + QLatin1Char('/'));
-        QString shownFolder;
-        ModalPlayer typeName(QStringLiteral("QFileDialog"), [&](QWidget& modal) {
-            shownFolder = qobject_cast<QFileDialog*>(&modal)->directory().path();
-            auto* name = modal.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            QTest::keyClicks(name, QStringLiteral("mine"));
-            QTest::keyClick(name, Qt::Key_Return);
-        });
-        std::string path;
-        QVERIFY(desktop_->askFileName(request, path));
-        QCOMPARE(shownFolder, settingsFolder_.path());
-        QCOMPARE(toQt(path), settingsFolder_.filePath(QStringLiteral("mine.ga")));
+        for (const char* suffix : {"ga", "pdf"}) {
+            QString shownFolder;
+            ModalPlayer typeName(QStringLiteral("QFileDialog"), [&](QWidget& modal) {
+                shownFolder = qobject_cast<QFileDialog*>(&modal)->directory().path();
+                if (*suffix == 'p')
+                    QTest::keyClick(modal.findChild<QComboBox*>(QStringLiteral("fileTypeCombo")),
+                                    Qt::Key_Down);
+                auto* name = modal.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                QTest::keyClicks(name, QStringLiteral("mine"));
+                QTest::keyClick(name, Qt::Key_Return);
+            });
+            std::string path;
+            QVERIFY(desktop_->askFileName(request, path));
+            QCOMPARE(shownFolder, settingsFolder_.path());
+            QCOMPARE(toQt(path), settingsFolder_.filePath(QStringLiteral("mine.") + suffix));
+        }
     }
 
     // A PNG of a square grid under its heading and a PDF page; a clue in the
