@@ -64,6 +64,12 @@ void candidates(CommandContext& c, int) {
 void answer(CommandContext& c, int) {
     openAnswer(c.desktop, c.state);
 }
+void undo(CommandContext& c, int) {
+    undoStep(c.desktop, c.state);
+}
+void redo(CommandContext& c, int) {
+    redoStep(c.desktop, c.state);
+}
 void job(CommandContext& c, int id) {
     c.jobs.startJob(c.desktop, c.state, id);
 }
@@ -112,7 +118,8 @@ constexpr bool kBusyRefused = true;
 // building by hand.
 constexpr PatternCells kOutsideBuild = {E, E, U, U, G, U};
 constexpr PatternCells kNoCells = {U, U, U, U, U, U};
-// Undo and redo follow the board's history; with no puzzle there is none.
+// Undo and redo follow the board's history (showHistoryItems, after every command,
+// cell event and notice); with no puzzle there is none.
 constexpr PatternCells kByHistory = {G, U, U, U, U, U};
 // No pattern enables Extra-terrestrial: a level of 7 only comes from the
 // settings file.
@@ -138,8 +145,8 @@ constexpr CommandRow kRows[] = {
     {kCommandLoadPuzzle,        P::kFile,    false,      "Load Puzzle",                       'L',   false, false, kOutsideBuild,              kBusyRefused,  kJobNone,            load},
     {kCommandSavePuzzle,        P::kFile,    false,      "Save Puzzle",                       'S',   false, false, {G, E, G, U, G, U},         kBusyRefused,  kJobNone,            save},
     {kCommandExit,              P::kFile,    kSeparator, "Exit",                              'X',   false, false, kNoCells,                   kBusyRefused,  kJobNone,            exitProgram},
-    {kCommandUndo,              P::kEdit,    false,      "Undo",                              'Z',   false, false, kByHistory,                 kBusyRefused,  kJobNone,            notBuiltYet},
-    {kCommandRedo,              P::kEdit,    false,      "Redo",                              'Y',   false, false, kByHistory,                 kBusyRefused,  kJobNone,            notBuiltYet},
+    {kCommandUndo,              P::kEdit,    false,      "Undo",                              'Z',   false, false, kByHistory,                 kBusyRefused,  kJobNone,            undo},
+    {kCommandRedo,              P::kEdit,    false,      "Redo",                              'Y',   false, false, kByHistory,                 kBusyRefused,  kJobNone,            redo},
     {kCommandCopyPuzzle,        P::kEdit,    kSeparator, "Copy Puzzle",                       'C',   true,  false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            notBuiltYet},
     {kCommandPastePuzzle,       P::kEdit,    false,      "Paste Puzzle",                      'V',   true,  false, kOutsideBuild,              kBusyRefused,  kJobNone,            notBuiltYet},
     {kCommandPrint,             P::kEdit,    kSeparator, "Print...",                          'P',   true,  false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            print},

@@ -46,6 +46,8 @@ bool MainWindow::onCreate() {
     enterMenuMode(desktop_, state_, kMenuNoPuzzle);
     state_.settings.fileName[0] = '\0';
     setStatus(desktop_, state_, kStatusWelcome);
+    state_.history.start(seenBoard(desktop_, state_));
+    showHistoryItems(desktop_, state_, jobs_.busy());
     return true;
 }
 
@@ -60,21 +62,30 @@ void MainWindow::onCommand(int id) {
     const CommandRow* row = commandRow(id);
     if (row == nullptr || (jobs_.busy() && row->refusedWhileBusy)) return;
     CommandContext context{desktop_, state_, file_.settings, jobs_, *this};
+    const BoardBeforeCommand before = beginBoardCommand(desktop_, state_, id);
     row->handler(context, id);
+    if (closed_) return;
+    endBoardCommand(desktop_, state_, id, before);
+    showHistoryItems(desktop_, state_, jobs_.busy());
 }
 
 void MainWindow::takeNotice(int notice) {
     int32_t valuesBefore[kCells];
     std::memcpy(valuesBefore, state_.puzzle.valueGrid, sizeof valuesBefore);
+    const BoardBeforeCommand before = beginBoardCommand(desktop_, state_, notice);
     const JobControl::NoticeOutcome outcome = jobs_.handleNotice(desktop_, state_, notice);
     if (notice == kCommandRecordRegions) {
         finishRegionRecording(desktop_, state_, file_.settings,
                               static_cast<int>(jobs_.record().result));
     }
+    endBoardCommand(desktop_, state_, notice, before);
     std::vector<HeldCellEvent> held;
     held.swap(heldCellEvents_);
     // A new puzzle brought new cells: what the old ones reported is void.
-    if (outcome == JobControl::NoticeOutcome::kBoardReplaced) return;
+    if (outcome == JobControl::NoticeOutcome::kBoardReplaced) {
+        showHistoryItems(desktop_, state_, jobs_.busy());
+        return;
+    }
     // A solve filled the cells: entering one would clear the value it just
     // got. The cells keep what the job wrote; leaving one takes what it shows.
     const bool valuesWritten =
@@ -83,6 +94,7 @@ void MainWindow::takeNotice(int notice) {
         if (valuesWritten && event.notification == CellNotification::kGainedFocus) continue;
         applyCellEvent(event.cellIndex, event.notification);
     }
+    showHistoryItems(desktop_, state_, jobs_.busy());
 }
 
 void MainWindow::onCellNotification(int id, CellNotification notification) {
@@ -92,13 +104,14 @@ void MainWindow::onCellNotification(int id, CellNotification notification) {
         return;
     }
     applyCellEvent(cellIndexOf(id), notification);
+    showHistoryItems(desktop_, state_, jobs_.busy());
 }
 
 void MainWindow::applyCellEvent(int cellIndex, CellNotification notification) {
     if (notification == CellNotification::kGainedFocus) {
-        cellGainedFocus(desktop_, state_.puzzle, cellIndex);
-    } else if (cellLostFocus(desktop_, state_.puzzle, cellIndex)) {
-        state_.settings.modified = 1;
+        enterCell(desktop_, state_, cellIndex);
+    } else {
+        leaveCell(desktop_, state_, cellIndex);
     }
 }
 

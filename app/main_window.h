@@ -22,6 +22,9 @@
 // (dropped when the notice brought a new board, whose cells are new; focus
 // gains dropped when it wrote values into the cells), and the
 // completion check, which can enable menu items, waits for the idle menu.
+//
+// Around every command, notice and cell event the board's history follows the
+// board, and "Undo" and "Redo" are set by it (window_commands.h).
 #pragma once
 
 #include <vector>

@@ -35,6 +35,33 @@ void clearCell(Desktop& desktop, PuzzleRecord& record, int cell) {
     desktop.setText(cellId(cell), "");
 }
 
+// What a command or notice does to the board, as the history sees it.
+enum class BoardChange { kEdit, kHistory, kOther };
+
+BoardChange boardChangeOf(int id) {
+    switch (id) {
+        case kCommandEraseSolving:
+        case kCommandShowCandidates:
+        case kCommandOpenAnswer:
+        case kCommandPencilMarks:  // and its notice, a solve's result
+        case kCommandBacktracking:
+            return BoardChange::kEdit;
+        case kCommandUndo:
+        case kCommandRedo:
+            return BoardChange::kHistory;
+        default:
+            return BoardChange::kOther;
+    }
+}
+
+void putBack(Desktop& desktop, WindowState& state, const BoardState& board, bool withMenuMode) {
+    state.puzzle = board.puzzle;
+    for (int cell = 0; cell < kCells; ++cell) showCell(desktop, state.puzzle, cell);
+    repaintOpenCells(desktop, state.puzzle);
+    state.settings.modified = board.modified;
+    if (withMenuMode) enterMenuMode(desktop, state, board.menuMode);
+}
+
 }  // namespace
 
 std::string newPuzzleTitle(int level, const uint32_t (&serial)[kSerialParts]) {
@@ -123,6 +150,68 @@ void openAnswer(Desktop& desktop, WindowState& state) {
 
 void startNewPuzzle(Desktop& desktop, WindowState& state, JobControl& jobs) {
     jobs.startJob(desktop, state, kCommandNewPuzzle);
+}
+
+BoardState seenBoard(Desktop& desktop, const WindowState& state) {
+    BoardState board{state.puzzle, state.settings.modified, state.settings.menuMode};
+    const int cell = state.cellInHand;
+    if (cell < 0 || !isOpen(board.puzzle, cell)) return board;
+    // Only a text other than the record's own shows an edit: a cell left as
+    // it was shown stores nothing new.
+    const std::string text = desktop.text(cellId(cell));
+    if (text != cellDisplay(board.puzzle, cell).text) storeCellText(board.puzzle, cell, text);
+    return board;
+}
+
+void enterCell(Desktop& desktop, WindowState& state, int cell) {
+    cellGainedFocus(desktop, state.puzzle, cell);
+    state.cellInHand = cell;
+}
+
+void leaveCell(Desktop& desktop, WindowState& state, int cell) {
+    if (cellLostFocus(desktop, state.puzzle, cell)) state.settings.modified = 1;
+    if (state.cellInHand == cell) state.cellInHand = -1;
+    state.history.follow(seenBoard(desktop, state));
+}
+
+BoardBeforeCommand beginBoardCommand(Desktop& desktop, WindowState& state, int id) {
+    BoardBeforeCommand before{seenBoard(desktop, state), state.handBuildStage};
+    if (boardChangeOf(id) != BoardChange::kOther) state.history.follow(before.board);
+    return before;
+}
+
+void endBoardCommand(Desktop& desktop, WindowState& state, int id,
+                     const BoardBeforeCommand& before) {
+    const BoardState after = seenBoard(desktop, state);
+    const bool newBoard =
+        state.handBuildStage != before.handBuildStage ||
+        (boardChangeOf(id) == BoardChange::kOther &&
+         std::memcmp(&after.puzzle, &before.board.puzzle, sizeof after.puzzle) != 0);
+    if (newBoard) {
+        state.history.start(after);
+    } else {
+        state.history.follow(after);
+    }
+    if (state.settings.modified == 0) state.history.markSaved();
+}
+
+void undoStep(Desktop& desktop, WindowState& state) {
+    if (!state.history.canUndo()) return;
+    const UndoStep& step = state.history.undo();
+    putBack(desktop, state, step.before, step.before.menuMode != step.after.menuMode);
+}
+
+void redoStep(Desktop& desktop, WindowState& state) {
+    if (!state.history.canRedo()) return;
+    const UndoStep& step = state.history.redo();
+    putBack(desktop, state, step.after, step.before.menuMode != step.after.menuMode);
+}
+
+void showHistoryItems(Desktop& desktop, const WindowState& state, bool busy) {
+    const int cell = state.cellInHand;
+    const bool typing = cell >= 0 && isOpen(state.puzzle, cell);
+    desktop.enableMenuItem(kCommandUndo, !busy && (state.history.canUndo() || typing));
+    desktop.enableMenuItem(kCommandRedo, !busy && state.history.canRedo());
 }
 
 }  // namespace ga

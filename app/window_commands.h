@@ -1,11 +1,12 @@
 // The commands the main window runs itself on its own thread (level, express
-// mode, erase, show candidates, open answer, the start of a new puzzle), and
-// the state they share with the rest of the window.
+// mode, erase, show candidates, open answer, the start of a new puzzle, undo
+// and redo), and the state they share with the rest of the window.
 #pragma once
 
 #include <string>
 
 #include "app/menu_state.h"
+#include "app/undo_history.h"
 #include "core/puzzle_record.h"
 #include "platform/desktop.h"
 #include "ui/file_dialog.h"
@@ -30,6 +31,10 @@ struct WindowState {
     FileDialogMemory files;
     // The menu as it stood when hand-building started, for its Cancel.
     MenuSnapshot menuBeforeHandBuild;
+    // The player's steps on the current board, and the cell being typed into
+    // (-1 for none), whose text the record takes only when it is left.
+    UndoHistory history;
+    int cellInHand = -1;
 };
 
 constexpr const char* kProgramName = "gridAtelier";
@@ -59,5 +64,39 @@ void showAllCandidates(Desktop& desktop, WindowState& state);
 void openAnswer(Desktop& desktop, WindowState& state);
 // 1110 as a command: hands the generation of a new puzzle to the worker.
 void startNewPuzzle(Desktop& desktop, WindowState& state, JobControl& jobs);
+
+// --- typing, undo and redo ----------------------------------------------------------
+// The board as the player sees it: the record, with the cell in hand holding
+// what leaving it would store of its text.
+BoardState seenBoard(Desktop& desktop, const WindowState& state);
+
+// A cell gaining and losing the focus; an edit that changed the board
+// becomes a step of the history.
+void enterCell(Desktop& desktop, WindowState& state, int cellIndex);
+void leaveCell(Desktop& desktop, WindowState& state, int cellIndex);
+
+// Around every command and job notice `id`: an edit of the board (erase,
+// show candidates, open answer, a solve) becomes a step, with what was typed
+// into the cell in hand as a step of its own before it; any other command
+// that changed the board, or the stage of hand-building, brought a new board
+// and starts the history afresh. A save marks its place in the history.
+struct BoardBeforeCommand {
+    BoardState board;
+    int handBuildStage = 0;
+};
+BoardBeforeCommand beginBoardCommand(Desktop& desktop, WindowState& state, int id);
+void endBoardCommand(Desktop& desktop, WindowState& state, int id,
+                     const BoardBeforeCommand& before);
+
+// 1140, 1141: the board as it was before the last step, or after the next
+// one: values, candidates, fonts and colours, the modified flag, and the
+// menu mode where the step changed it.
+void undoStep(Desktop& desktop, WindowState& state);
+void redoStep(Desktop& desktop, WindowState& state);
+
+// "Undo" is enabled when there is a step to undo or a cell in hand (what is
+// typed into it may be one), "Redo" when there is a step to redo; both are
+// greyed while a job runs.
+void showHistoryItems(Desktop& desktop, const WindowState& state, bool busy);
 
 }  // namespace ga
