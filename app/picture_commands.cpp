@@ -17,9 +17,9 @@ BoardPicture picture(Desktop& desktop, const WindowState& state) {
 }  // namespace
 
 void printBoard(Desktop& desktop, WindowState& state) {
-    // The desktop does not tell a cancelled print from a failed one, so
-    // neither is reported: the board stays as it was either way.
-    desktop.printPicture(picture(desktop, state));
+    if (desktop.printPicture(picture(desktop, state)) == PrintOutcome::kFailed) {
+        showError(desktop, kErrorPrintFailed);
+    }
 }
 
 void exportBoardPicture(Desktop& desktop, WindowState& state) {

@@ -123,6 +123,8 @@ const char* errorText(ErrorCode errorCode) {
             return kCsvOpenFailedText;
         case kErrorPictureFailed:
             return kPictureFailedText;
+        case kErrorPrintFailed:
+            return kPrintFailedText;
         default:
             return nullptr;
     }

@@ -67,6 +67,7 @@ enum ErrorCode : int {
     kErrorLoadFailed = 2,
     kErrorCsvFailed = 4,
     kErrorPictureFailed = 8,
+    kErrorPrintFailed = 16,
 };
 
 // The text of an error box, or nullptr for a code that has none.

@@ -18,4 +18,6 @@ struct BoardPicture {
     Cell cells[kCells];   // row by row from the top left
 };
 
+enum class PrintOutcome { kPrinted, kCancelled, kFailed };
+
 }  // namespace ga

@@ -106,9 +106,8 @@ class Desktop {
     virtual bool askFileName(const FileDialogRequest& request, std::string& path) = 0;
 
     // --- pictures of the board ------------------------------------------------
-    // The platform's print dialog, then the picture on one page. False when
-    // the player cancelled or the page could not be printed.
-    virtual bool printPicture(const BoardPicture& picture) = 0;
+    // The platform's print dialog, then the picture on one page.
+    virtual PrintOutcome printPicture(const BoardPicture& picture) = 0;
     // Writes the picture to `path`: a PDF page when the name ends in ".pdf",
     // a PNG image otherwise. False when the file could not be written.
     virtual bool savePicture(const BoardPicture& picture, const std::string& path) = 0;

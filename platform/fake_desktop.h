@@ -109,7 +109,9 @@ class FakeDesktop : public Desktop, private ProgressSink {
     int runDialog(const DialogTemplate& dialog, DialogEvents& events) override;
     bool askFileName(const FileDialogRequest& request, std::string& path) override;
     // Pictures are recorded with their path ("" when printed).
-    bool printPicture(const BoardPicture& picture) override { return takePicture(picture, ""); }
+    PrintOutcome printPicture(const BoardPicture& picture) override {
+        return takePicture(picture, "") ? PrintOutcome::kPrinted : PrintOutcome::kFailed;
+    }
     bool savePicture(const BoardPicture& picture, const std::string& path) override {
         return takePicture(picture, path);
     }

@@ -9,6 +9,7 @@
 namespace ga {
 
 const char* const kPictureFailedText = "failed to save the picture to a file";
+const char* const kPrintFailedText = "failed to print the picture";
 
 std::string puzzleHeading(int puzzleClass, const uint32_t (&serial)[kSerialParts]) {
     if (puzzleClass == kHandBuiltClass) return className(puzzleClass);

@@ -20,7 +20,8 @@ std::string puzzleHeading(int puzzleClass, const uint32_t (&serial)[kSerialParts
 // not stored what it shows yet.
 BoardPicture boardPicture(Desktop& desktop, const PuzzleRecord& record, int puzzleClass);
 
-// What the player is told when a picture could not be written.
+// What the player is told when a picture could not be written or printed.
 extern const char* const kPictureFailedText;
+extern const char* const kPrintFailedText;
 
 }  // namespace ga

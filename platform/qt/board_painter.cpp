@@ -147,15 +147,16 @@ void paintPencilMarks(QPainter& painter, const QRect& area, const QString& digit
     }
 }
 
-bool printBoardPicture(const BoardPicture& picture, QWidget* owner) {
+PrintOutcome printBoardPicture(const BoardPicture& picture, QWidget* owner) {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(toQt(picture.heading));
+    // Also the name the dialog proposes for printing to a file.
+    printer.setDocName(QStringLiteral("gridAtelier"));
     printer.setPageMargins(QMarginsF(kPageMarginMillimetres, kPageMarginMillimetres,
                                      kPageMarginMillimetres, kPageMarginMillimetres),
                            QPageLayout::Millimeter);
     QPrintDialog dialog(&printer, owner);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    return paintPage(printer, picture);
+    if (dialog.exec() != QDialog::Accepted) return PrintOutcome::kCancelled;
+    return paintPage(printer, picture) ? PrintOutcome::kPrinted : PrintOutcome::kFailed;
 }
 
 bool writeBoardPicture(const BoardPicture& picture, const QString& path) {

@@ -23,9 +23,8 @@ void paintBoardPicture(QPainter& painter, const QRectF& area, const BoardPicture
 // of a 3x3 block filling `area`, counted row by row, so that all nine fit.
 void paintPencilMarks(QPainter& painter, const QRect& area, const QString& digits);
 
-// The print dialog over `owner`, then the picture on one page. False when
-// the player cancelled or the page could not be printed.
-bool printBoardPicture(const BoardPicture& picture, QWidget* owner);
+// The print dialog over `owner`, then the picture on one page.
+PrintOutcome printBoardPicture(const BoardPicture& picture, QWidget* owner);
 
 // A PDF page (A4, fitting Letter as well) for a path ending in ".pdf", a PNG
 // image otherwise. False when the file could not be written.

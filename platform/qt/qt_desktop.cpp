@@ -268,7 +268,7 @@ void QtDesktop::messageBox(const std::string& text, const std::string& title) {
 
 // --- pictures of the board -----------------------------------------------------------
 
-bool QtDesktop::printPicture(const BoardPicture& picture) {
+PrintOutcome QtDesktop::printPicture(const BoardPicture& picture) {
     return printBoardPicture(picture, modalOwner(*this));
 }
 

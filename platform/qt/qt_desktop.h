@@ -78,7 +78,7 @@ class QtDesktop : public QMainWindow, public Desktop {
     int runDialog(const DialogTemplate& dialog, DialogEvents& events) override;
     bool askFileName(const FileDialogRequest& request, std::string& path) override;
     // Pictures of the board, drawn by board_painter.
-    bool printPicture(const BoardPicture& picture) override;
+    PrintOutcome printPicture(const BoardPicture& picture) override;
     bool savePicture(const BoardPicture& picture, const std::string& path) override;
     bool createProgressBar(const ControlRect& rect) override;
     ProgressSink* progressBar() override;

@@ -1,8 +1,8 @@
 // The window's commands on the board, against the fake desktop: saving and
 // loading the puzzle file, the save question before a puzzle is replaced,
-// where the file dialogs open, hand-building, printing and pictures. Typing writes the cells'
-// texts only: the verdicts must read what the cells show, as the cell with the
-// focus has not reported yet.
+// where the file dialogs open, hand-building, and the board's picture. Typing
+// writes the cells' texts only: the verdicts and the picture must read what
+// the cells show, as the cell with the focus has not reported yet.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -269,8 +269,7 @@ TEST_F(BoardCommandsTest, CancelBringsBackThePuzzleItsMenuAndWhetherItWasSaved) 
 }
 
 // The board as it shows, the cell being typed in included, under the heading
-// the title gives the puzzle; exporting asks for a picture file and reports
-// one that could not be written.
+// the title gives the puzzle; a picture not written or printed is reported.
 TEST_F(BoardCommandsTest, PicturesShowTheBoardUnderThePuzzlesName) {
     using Mark = BoardPicture::Mark;
     desktop.setText(cellId(5), "7");  // typed, the cell not left yet
@@ -303,6 +302,8 @@ TEST_F(BoardCommandsTest, PicturesShowTheBoardUnderThePuzzlesName) {
     EXPECT_EQ(desktop.fileDialogs().back().filters.at(1).name, "PDF document (*.pdf)");
     EXPECT_EQ(desktop.messageBoxes().size(), 1u);
     EXPECT_EQ(desktop.messageBoxes().back().text, "failed to save the picture to a file");
+    printBoard(desktop, state);
+    EXPECT_EQ(desktop.messageBoxes().back().text, "failed to print the picture");
 }
 
 }  // namespace
