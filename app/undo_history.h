@@ -12,7 +12,8 @@
 
 namespace ga {
 
-// What a step puts back: the record, whether it was unsaved, and the menu mode.
+// A place in the history: the record (whose cells a step puts back), whether
+// it was unsaved, and the menu mode.
 struct BoardState {
     PuzzleRecord puzzle{};
     int modified = 0;

@@ -54,8 +54,13 @@ BoardChange boardChangeOf(int id) {
     }
 }
 
+// The cells only: what became known of the answer since (adopted, or found
+// unusable) stays known.
 void putBack(Desktop& desktop, WindowState& state, const BoardState& board, bool withMenuMode) {
-    state.puzzle = board.puzzle;
+    PuzzleRecord& puzzle = state.puzzle;
+    std::memcpy(puzzle.valueGrid, board.puzzle.valueGrid, sizeof puzzle.valueGrid);
+    std::memcpy(puzzle.candidateNumbers, board.puzzle.candidateNumbers,
+                sizeof puzzle.candidateNumbers);
     for (int cell = 0; cell < kCells; ++cell) showCell(desktop, state.puzzle, cell);
     repaintOpenCells(desktop, state.puzzle);
     state.settings.modified = board.modified;
