@@ -287,7 +287,7 @@ TEST_F(BoardCommandsTest, PicturesShowTheBoardUnderThePuzzlesName) {
                                                         {4, {Mark::kEmpty, ""}},
                                                         {5, {Mark::kValue, "7"}}};
     for (const auto& [cell, drawn] : cells) {
-        const BoardPicture::Cell& printed = desktop.pictures().back().first.cells[cell];
+        const BoardPicture::Cell printed = desktop.pictures().back().first.cells[cell];
         EXPECT_TRUE(printed.mark == drawn.mark && printed.digits == drawn.digits) << cell;
     }
     EXPECT_EQ(std::memcmp(&state.puzzle, &before, sizeof before), 0);
