@@ -115,6 +115,17 @@ void MainWindow::applyCellEvent(int cellIndex, CellNotification notification) {
     }
 }
 
+CellBackground MainWindow::onCellBackground(int id) {
+    if (!isCellId(id)) return CellBackground::kPlain;
+    return cellBackground(state_.puzzle, state_.marks, cellIndexOf(id));
+}
+
+int MainWindow::onCellKey(int id, CellKey key, CaretPlace caret) {
+    if (closed_ || !isCellId(id)) return 0;
+    const int next = cellAfterKey(state_.puzzle, cellIndexOf(id), key, caret);
+    return next >= 0 ? cellId(next) : 0;
+}
+
 TextColour MainWindow::onCellColour(int id) {
     if (!isCellId(id)) return kValueBlue;
     const int cellIndex = cellIndexOf(id);

@@ -53,6 +53,8 @@ class MainWindow : public WindowEvents {
     void onCommand(int id) override;
     void onCellNotification(int cellId, CellNotification notification) override;
     TextColour onCellColour(int cellId) override;
+    CellBackground onCellBackground(int cellId) override;
+    int onCellKey(int cellId, CellKey key, CaretPlace caret) override;
     void onCloseRequest() override;
 
     // --- for the desktop and for tests ---------------------------------------------

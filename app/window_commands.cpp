@@ -82,6 +82,12 @@ void showStatusAgain(Desktop& desktop, WindowState& state) {
     showStatus(desktop, state.settings.statusCode, statusInputs(state));
 }
 
+void highlightCells(Desktop& desktop, WindowState& state, const std::bitset<kCells>& cells) {
+    const BoardMarks before = state.marks;
+    state.marks.hinted = cells;
+    repaintChangedBackgrounds(desktop, state.puzzle, before, state.marks);
+}
+
 void enterMenuMode(Desktop& desktop, WindowState& state, int menuMode) {
     state.settings.menuMode = menuMode;
     applyMenuPattern(desktop, state.puzzle.answerKnown != 0, menuMode);
@@ -159,7 +165,7 @@ void startNewPuzzle(Desktop& desktop, WindowState& state, JobControl& jobs) {
 
 BoardState seenBoard(Desktop& desktop, const WindowState& state) {
     BoardState board{state.puzzle, state.settings.modified, state.settings.menuMode};
-    const int cell = state.cellInHand;
+    const int cell = state.marks.cellInHand;
     if (cell < 0 || !isOpen(board.puzzle, cell)) return board;
     // Only a text other than the record's own shows an edit: a cell left as
     // it was shown stores nothing new.
@@ -169,14 +175,19 @@ BoardState seenBoard(Desktop& desktop, const WindowState& state) {
 }
 
 void enterCell(Desktop& desktop, WindowState& state, int cell) {
+    const BoardMarks before = state.marks;
+    state.marks.digitInHand = shownValue(state.puzzle, cell);
     cellGainedFocus(desktop, state.puzzle, cell);
-    state.cellInHand = cell;
+    state.marks.cellInHand = cell;
+    repaintChangedBackgrounds(desktop, state.puzzle, before, state.marks);
 }
 
 void leaveCell(Desktop& desktop, WindowState& state, int cell) {
+    const BoardMarks before = state.marks;
     if (cellLostFocus(desktop, state.puzzle, cell)) state.settings.modified = 1;
-    if (state.cellInHand == cell) state.cellInHand = -1;
-    state.history.follow(seenBoard(desktop, state));
+    if (state.marks.cellInHand == cell) state.marks.cellInHand = -1;
+    if (state.history.follow(seenBoard(desktop, state))) state.marks.hinted.reset();
+    repaintChangedBackgrounds(desktop, state.puzzle, before, state.marks);
 }
 
 BoardBeforeCommand beginBoardCommand(Desktop& desktop, WindowState& state, int id) {
@@ -192,11 +203,16 @@ void endBoardCommand(Desktop& desktop, WindowState& state, int id,
         state.handBuildStage != before.handBuildStage ||
         (boardChangeOf(id) == BoardChange::kOther &&
          std::memcmp(&after.puzzle, &before.board.puzzle, sizeof after.puzzle) != 0);
+    const BoardMarks marksBefore = state.marks;
     if (newBoard) {
         state.history.start(after);
+        state.marks.cellInHand = -1;  // its cell is gone
     } else {
         state.history.follow(after);
     }
+    if (std::memcmp(&after.puzzle, &before.board.puzzle, sizeof after.puzzle) != 0)
+        state.marks.hinted.reset();
+    repaintChangedBackgrounds(desktop, state.puzzle, marksBefore, state.marks);
     if (state.settings.modified == 0) state.history.markSaved();
 }
 
@@ -213,7 +229,7 @@ void redoStep(Desktop& desktop, WindowState& state) {
 }
 
 void showHistoryItems(Desktop& desktop, const WindowState& state, bool busy) {
-    const int cell = state.cellInHand;
+    const int cell = state.marks.cellInHand;
     const bool typing = cell >= 0 && isOpen(state.puzzle, cell);
     desktop.enableMenuItem(kCommandUndo, !busy && (state.history.canUndo() || typing));
     desktop.enableMenuItem(kCommandRedo, !busy && state.history.canRedo());

@@ -9,6 +9,7 @@
 #include "app/undo_history.h"
 #include "core/puzzle_record.h"
 #include "platform/desktop.h"
+#include "ui/board.h"
 #include "ui/file_dialog.h"
 #include "ui/puzzle_file.h"
 #include "ui/settings.h"
@@ -31,10 +32,11 @@ struct WindowState {
     FileDialogMemory files;
     // The menu as it stood when hand-building started, for its Cancel.
     MenuSnapshot menuBeforeHandBuild;
-    // The player's steps on the current board, and the cell being typed into
-    // (-1 for none), whose text the record takes only when it is left.
+    // The player's steps on the current board.
     UndoHistory history;
-    int cellInHand = -1;
+    // The cell being typed into, whose text the record takes only when it is
+    // left, and the hinted cells: what the board's backgrounds show.
+    BoardMarks marks;
 };
 
 constexpr const char* kProgramName = "gridAtelier";
@@ -47,6 +49,11 @@ std::string newPuzzleTitle(int level, const uint32_t (&serial)[kSerialParts]);
 void setStatus(Desktop& desktop, WindowState& state, int statusCode);
 // Shows the text of the stored code again.
 void showStatusAgain(Desktop& desktop, WindowState& state);
+
+// Shows `cells` with the hint background until the next edit: a cell left
+// with another value or candidate list, or a command or job result that
+// changes the board, clears them. An empty set clears them at once.
+void highlightCells(Desktop& desktop, WindowState& state, const std::bitset<kCells>& cells);
 
 // Sets `menuMode` and applies its pattern.
 void enterMenuMode(Desktop& desktop, WindowState& state, int menuMode);
@@ -71,7 +78,7 @@ void startNewPuzzle(Desktop& desktop, WindowState& state, JobControl& jobs);
 BoardState seenBoard(Desktop& desktop, const WindowState& state);
 
 // A cell gaining and losing the focus; an edit that changed the board
-// becomes a step of the history.
+// becomes a step of the history and clears the hinted cells.
 void enterCell(Desktop& desktop, WindowState& state, int cellIndex);
 void leaveCell(Desktop& desktop, WindowState& state, int cellIndex);
 
@@ -79,7 +86,8 @@ void leaveCell(Desktop& desktop, WindowState& state, int cellIndex);
 // show candidates, open answer, a solve) becomes a step, with what was typed
 // into the cell in hand as a step of its own before it; any other command
 // that changed the board, or the stage of hand-building, brought a new board
-// and starts the history afresh. A save marks its place in the history.
+// and starts the history afresh, with no cell in hand. A save marks its place
+// in the history. A command that changed the board clears the hinted cells.
 struct BoardBeforeCommand {
     BoardState board;
     int handBuildStage = 0;

@@ -38,6 +38,27 @@ struct TextColour {
 // What the desktop tells the window about a cell (identifiers 1501..1581).
 enum class CellNotification { kGainedFocus, kLostFocus };
 
+// What a cell's background says, from none to the strongest; the desktop
+// picks the shades, and each kind looks alike on clue and open cells. The
+// text colour is the cell's own and never changes with it.
+enum class CellBackground {
+    kPlain,
+    kUnitInHand,  // in the row, column or box of the cell in hand
+    kSameDigit,   // holds the digit of the cell in hand
+    kHinted,      // pointed at by a hint
+    kInHand,      // has the focus
+};
+
+// A key that moves from cell to cell: the arrows, Tab and Shift+Tab.
+enum class CellKey { kUp, kDown, kLeft, kRight, kNextOpen, kPreviousOpen };
+
+// Whether the caret (or the selection) in a cell reaches the start or the end
+// of its text; both in an empty cell, one wholly selected, or a clue.
+struct CaretPlace {
+    bool atStart = false;
+    bool atEnd = false;
+};
+
 // What the desktop delivers to the program's logic, always on the window
 // thread: the window procedure's side of the contract.
 class WindowEvents {
@@ -54,6 +75,11 @@ class WindowEvents {
     // An editable cell is about to be painted: its text colour. This is also
     // where the board's completion check runs.
     virtual TextColour onCellColour(int cellId) = 0;
+    // Any cell is about to be painted: its background. Nothing else runs.
+    virtual CellBackground onCellBackground(int cellId) = 0;
+    // A moving key was pressed in a cell: the cell to give the focus to, or 0
+    // when the key stays in the cell.
+    virtual int onCellKey(int cellId, CellKey key, CaretPlace caret) = 0;
     // The close box, Alt+F4 or the window manager asked the window to close.
     virtual void onCloseRequest() = 0;
 };
@@ -81,7 +107,8 @@ class Desktop {
     virtual std::string text(int id) = 0;
     virtual void setFont(int id, FontChoice font) = 0;
     virtual void enableControl(int id, bool enabled) = 0;
-    // Paints the cell again; an editable cell asks for its colour first.
+    // Paints the cell again; a cell asks for its background first, and an
+    // editable cell for its colour too.
     virtual void repaint(int id) = 0;
 
     // --- the menu, by command identifier ----------------------------------

@@ -22,6 +22,11 @@ bool isOpen(const PuzzleRecord& record, int cell) {
     return record.openFlags[cell] != 0;
 }
 
+bool sharesUnit(int cell, int other) {
+    return rowOf(cell) == rowOf(other) || columnOf(cell) == columnOf(other) ||
+           boxOf(cell) == boxOf(other);
+}
+
 }  // namespace
 
 BoardLayout boardLayout(int clientWidth) {
@@ -148,6 +153,47 @@ TextColour cellColour(const PuzzleRecord& record, int expressMode, int cell,
     if (expressMode == 1 && hasConflict(record, cell) == 1) return kMistakeRed;
     if (expressMode == 2 && record.valueGrid[cell] != record.answerGrid[cell]) return kMistakeRed;
     return kValueBlue;
+}
+
+CellBackground cellBackground(const PuzzleRecord& record, const BoardMarks& marks, int cell) {
+    const int inHand = marks.cellInHand;
+    if (cell == inHand) return CellBackground::kInHand;
+    if (marks.hinted.test(static_cast<size_t>(cell))) return CellBackground::kHinted;
+    if (inHand < 0) return CellBackground::kPlain;
+    const int32_t digit = marks.digitInHand;
+    if (digit >= 1 && digit <= 9 && shownValue(record, cell) == digit)
+        return CellBackground::kSameDigit;
+    return sharesUnit(cell, inHand) ? CellBackground::kUnitInHand : CellBackground::kPlain;
+}
+
+void repaintChangedBackgrounds(Desktop& desktop, const PuzzleRecord& record,
+                               const BoardMarks& before, const BoardMarks& after) {
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (cellBackground(record, before, cell) != cellBackground(record, after, cell))
+            desktop.repaint(cellId(cell));
+    }
+}
+
+int cellAfterKey(const PuzzleRecord& record, int cell, CellKey key, CaretPlace caret) {
+    const int row = rowOf(cell), column = columnOf(cell);
+    switch (key) {
+        case CellKey::kUp:
+            return row > 0 ? cell - 9 : -1;
+        case CellKey::kDown:
+            return row < 8 ? cell + 9 : -1;
+        case CellKey::kLeft:
+            return caret.atStart && column > 0 ? cell - 1 : -1;
+        case CellKey::kRight:
+            return caret.atEnd && column < 8 ? cell + 1 : -1;
+        case CellKey::kNextOpen:
+        case CellKey::kPreviousOpen:
+            break;
+    }
+    const int step = key == CellKey::kNextOpen ? 1 : kCells - 1;
+    for (int next = (cell + step) % kCells; next != cell; next = (next + step) % kCells) {
+        if (isOpen(record, next)) return next;
+    }
+    return -1;
 }
 
 int CompletionCheck::run(Desktop& desktop, PuzzleRecord& record, int menuMode) {

@@ -6,6 +6,7 @@
 // the window's only way to touch the cell controls.
 #pragma once
 
+#include <bitset>
 #include <cstdint>
 #include <string>
 
@@ -87,6 +88,30 @@ constexpr TextColour kValueBlue{0, 0, 255};
 // the answer; conflicts while no answer is known).
 TextColour cellColour(const PuzzleRecord& record, int expressMode, int cellIndex,
                       const std::string& text);
+
+// What the board marks beyond the record: the cell the player is in (-1 for
+// none) with the digit it held when entered (entering clears an open cell's
+// value), and the cells a hint points at.
+struct BoardMarks {
+    int cellInHand = -1;
+    int32_t digitInHand = 0;
+    std::bitset<kCells> hinted;
+};
+
+// The background of a cell: the cell in hand first, then hinted cells, cells
+// holding the digit in hand, the row, column and box of the cell in hand.
+CellBackground cellBackground(const PuzzleRecord& record, const BoardMarks& marks, int cellIndex);
+
+// Repaints every cell whose background differs under `after` from `before`.
+void repaintChangedBackgrounds(Desktop& desktop, const PuzzleRecord& record,
+                               const BoardMarks& before, const BoardMarks& after);
+
+// The cell a moving key pressed in `cellIndex` leads to, or -1 when it stays.
+// Up and Down go to the cell above or below, Left and Right to the cell
+// beside when the caret reaches that end of the text; clue cells are entered
+// like open ones, and none of these leaves the board. Tab and Shift+Tab go
+// to the next or previous open cell row by row, round the board's end.
+int cellAfterKey(const PuzzleRecord& record, int cellIndex, CellKey key, CaretPlace caret);
 
 // The check that congratulates a finished board. It runs whenever a cell is
 // painted, so the expensive part, the uniqueness check of a finished board

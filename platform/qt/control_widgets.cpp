@@ -1,5 +1,6 @@
 #include "platform/qt/control_widgets.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -50,8 +51,7 @@ bool typesAnythingButADigit(const QKeyEvent& event) {
     return !digit;
 }
 
-// Read-only fields are painted on the face colour, as is usual on desktops;
-// clue cells do the same through their style sheet.
+// Read-only fields are painted on the face colour, as is usual on desktops.
 void paintAsReadOnly(QWidget& control) {
     QPalette palette = control.palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
@@ -72,19 +72,6 @@ void centreMultiLine(QPlainTextEdit& edit) {
     edit.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     edit.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     makeThinBordered(edit);
-}
-
-QWidget* makeClueCell(QWidget& parent) {
-    auto* cell = new QLineEdit(&parent);
-    cell->setReadOnly(true);
-    cell->setAlignment(Qt::AlignCenter);
-    // The same thin black border as an open cell; the style's own field frame
-    // is thicker and rounded.
-    cell->setStyleSheet(QStringLiteral(
-        "QLineEdit { border: 1px solid black; padding: 0px; background-color: palette(button); }"));
-    cell->setFocusPolicy(Qt::ClickFocus);
-    cell->setContextMenuPolicy(Qt::NoContextMenu);
-    return cell;
 }
 
 // The lines of `text` broken at blanks to fit `width`; none when some word
@@ -122,6 +109,12 @@ OpenCellEdit::OpenCellEdit(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 void OpenCellEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        setPlainText(enteredText_);
+        selectAll();
+        event->accept();
+        return;
+    }
     const bool lineOrFieldKey = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
                                 event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
     if (lineOrFieldKey || typesAnythingButADigit(*event)) {
@@ -156,6 +149,8 @@ void OpenCellEdit::paintPencilMarks() {
 }
 
 void OpenCellEdit::focusInEvent(QFocusEvent* event) {
+    // Closing a menu gives the focus back without leaving the cell.
+    if (event->reason() != Qt::PopupFocusReason) enteredText_ = toPlainText();
     QPlainTextEdit::focusInEvent(event);
     viewport()->update();
 }
@@ -163,6 +158,23 @@ void OpenCellEdit::focusInEvent(QFocusEvent* event) {
 void OpenCellEdit::focusOutEvent(QFocusEvent* event) {
     QPlainTextEdit::focusOutEvent(event);
     viewport()->update();
+}
+
+ClueCellField::ClueCellField(QWidget* parent) : QLineEdit(parent) {
+    setReadOnly(true);
+    setAlignment(Qt::AlignCenter);
+    // The same thin black border as an open cell; the style's own field frame
+    // is thicker and rounded. The background is painted below.
+    setStyleSheet(QStringLiteral(
+        "QLineEdit { border: 1px solid black; padding: 0px; background: transparent; }"));
+    paintAsReadOnly(*this);
+    setFocusPolicy(Qt::ClickFocus);
+    setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+void ClueCellField::paintEvent(QPaintEvent* event) {
+    QPainter(this).fillRect(rect(), palette().color(QPalette::Base));
+    QLineEdit::paintEvent(event);
 }
 
 StatusBox::StatusBox(QWidget* parent) : QPlainTextEdit(parent) {
@@ -209,6 +221,30 @@ void StatusBox::layOut() {
     setPlainText(lines.join(QLatin1Char('\n')));
 }
 
+QColor cellBackgroundColour(CellBackground background, bool clue) {
+    const QColor plain = QApplication::palette().color(clue ? QPalette::Button : QPalette::Base);
+    QColor tint;
+    switch (background) {
+        case CellBackground::kPlain:
+            return plain;
+        case CellBackground::kUnitInHand:
+            tint = QColor(228, 236, 246);
+            break;
+        case CellBackground::kSameDigit:
+            tint = QColor(202, 220, 245);
+            break;
+        case CellBackground::kHinted:
+            tint = QColor(255, 236, 166);
+            break;
+        case CellBackground::kInHand:
+            tint = QColor(146, 182, 236);
+            break;
+    }
+    if (!clue) return tint;
+    return QColor(tint.red() * plain.red() / 255, tint.green() * plain.green() / 255,
+                  tint.blue() * plain.blue() / 255);
+}
+
 QWidget* makeControl(ControlKind kind, QWidget& parent) {
     QWidget* control = nullptr;
     switch (kind) {
@@ -216,7 +252,7 @@ QWidget* makeControl(ControlKind kind, QWidget& parent) {
             control = new OpenCellEdit(&parent);
             break;
         case ControlKind::kClueCell:
-            control = makeClueCell(parent);
+            control = new ClueCellField(&parent);
             break;
         case ControlKind::kStatusBox:
             control = new StatusBox(&parent);

@@ -1,6 +1,7 @@
 // The widgets behind the window's child controls, and their texts.
 #pragma once
 
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <string>
 
@@ -15,7 +16,8 @@ namespace ga {
 // nothing, as the window has no dialog keyboard handling to give them a use.
 // Without the focus, a candidate list (two digits or more) is drawn as pencil
 // marks: small digits in a 3x3 block, digit v at place v counted row by row,
-// so that all nine fit; while the cell is edited it shows its text.
+// so that all nine fit; while the cell is edited it shows its text. Escape
+// puts back the text the cell had when it was entered, wholly selected.
 class OpenCellEdit : public QPlainTextEdit {
     Q_OBJECT
 
@@ -32,6 +34,20 @@ class OpenCellEdit : public QPlainTextEdit {
   private:
     bool showsPencilMarks() const;
     void paintPencilMarks();
+
+    QString enteredText_;
+};
+
+// A clue cell: a read-only single-line field with a thin black border, whose
+// background is its palette's base colour as it stands when painted.
+class ClueCellField : public QLineEdit {
+    Q_OBJECT
+
+  public:
+    explicit ClueCellField(QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // The status box: read-only, multi-line, centred, and its whole text always
@@ -58,6 +74,12 @@ class StatusBox : public QPlainTextEdit {
 
     QString text_;
 };
+
+// The shade a cell's background shows: the platform's field colour when
+// plain (the face colour on a clue, which is read-only), calm tints of blue
+// around the cell in hand and a warm yellow on hinted cells. Clue cells lay
+// the face colour over the tint, so that they stay a little darker.
+QColor cellBackgroundColour(CellBackground background, bool clue);
 
 // A new, shown control of `kind` as a child of `parent`, with empty text.
 QWidget* makeControl(ControlKind kind, QWidget& parent);

@@ -35,6 +35,16 @@ constexpr int kBigFontLineHeight = 40;
 constexpr int kSmallFontLineHeight = 18;
 const QColor kClientBackground(192, 192, 192);
 
+struct MovingKey {
+    int key;
+    CellKey move;
+};
+constexpr MovingKey kMovingKeys[] = {
+    {Qt::Key_Up, CellKey::kUp},        {Qt::Key_Down, CellKey::kDown},
+    {Qt::Key_Left, CellKey::kLeft},    {Qt::Key_Right, CellKey::kRight},
+    {Qt::Key_Tab, CellKey::kNextOpen}, {Qt::Key_Backtab, CellKey::kPreviousOpen},  // Shift+Tab
+};
+
 QRect toQRect(const ControlRect& rect) {
     return QRect(rect.x, rect.y, rect.width, rect.height);
 }
@@ -157,6 +167,8 @@ bool QtDesktop::createControl(int id, ControlKind kind, const ControlRect& rect)
         focusWatched_[widget] = id;
     if (kind == ControlKind::kOpenCell) {
         paintWatched_[static_cast<QPlainTextEdit*>(widget)->viewport()] = id;
+    } else if (kind == ControlKind::kClueCell) {
+        paintWatched_[widget] = id;
     }
     if (kind == ControlKind::kPushButton) {
         connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
@@ -168,6 +180,7 @@ bool QtDesktop::createControl(int id, ControlKind kind, const ControlRect& rect)
 void QtDesktop::forgetControl(int id, QWidget& widget) {
     controls_.erase(id);
     focusWatched_.erase(&widget);
+    paintWatched_.erase(&widget);
     if (auto* edit = qobject_cast<QPlainTextEdit*>(&widget)) paintWatched_.erase(edit->viewport());
 }
 
@@ -323,14 +336,16 @@ std::string QtDesktop::executableFolder() {
 bool QtDesktop::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::ShortcutOverride:
-        case QEvent::KeyPress:
             return translateAccelerator(watched, *static_cast<QKeyEvent*>(event));
+        case QEvent::KeyPress:
+            return translateAccelerator(watched, *static_cast<QKeyEvent*>(event)) ||
+                   moveBetweenCells(watched, *static_cast<QKeyEvent*>(event));
         case QEvent::FocusIn:
         case QEvent::FocusOut:
             notifyCellFocus(watched, *static_cast<QFocusEvent*>(event));
             return false;
         case QEvent::Paint:
-            askCellColour(watched);
+            askCellLook(watched);
             return false;
         default:
             return false;
@@ -354,6 +369,30 @@ bool QtDesktop::translateAccelerator(QObject* watched, QKeyEvent& key) {
     return true;
 }
 
+bool QtDesktop::moveBetweenCells(QObject* watched, QKeyEvent& key) {
+    const auto cell = focusWatched_.find(watched);
+    if (cell == focusWatched_.end() || events_ == nullptr || ended_.load()) return false;
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    const auto found =
+        std::find_if(std::begin(kMovingKeys), std::end(kMovingKeys),
+                     [&](const MovingKey& moving) { return moving.key == key.key(); });
+    if (found == std::end(kMovingKeys)) return false;
+    const CellKey move = found->move;
+    const bool tab = move == CellKey::kNextOpen || move == CellKey::kPreviousOpen;
+    if (modifiers != (tab ? modifiers & Qt::ShiftModifier : Qt::NoModifier)) return false;
+    CaretPlace caret{true, true};  // a clue cell has no caret to move
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(static_cast<QWidget*>(watched))) {
+        const QTextCursor cursor = edit->textCursor();
+        caret.atStart = cursor.selectionStart() == 0;
+        caret.atEnd = cursor.selectionEnd() == edit->document()->characterCount() - 1;
+    }
+    QWidget* target = control(events_->onCellKey(cell->second, move, caret));
+    if (target == nullptr) return move != CellKey::kLeft && move != CellKey::kRight;
+    target->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(target)) edit->selectAll();
+    return true;
+}
+
 void QtDesktop::notifyCellFocus(QObject* watched, QFocusEvent& focus) {
     const auto found = focusWatched_.find(watched);
     if (found == focusWatched_.end() || events_ == nullptr || ended_.load()) return;
@@ -363,19 +402,21 @@ void QtDesktop::notifyCellFocus(QObject* watched, QFocusEvent& focus) {
                                                                 : CellNotification::kLostFocus);
 }
 
-void QtDesktop::askCellColour(QObject* watched) {
+void QtDesktop::askCellLook(QObject* watched) {
     const auto found = paintWatched_.find(watched);
     if (found == paintWatched_.end() || events_ == nullptr || ended_.load()) return;
     const int id = found->second;
-    const TextColour colour = events_->onCellColour(id);
+    const bool clue = watched == control(id);  // an open cell paints its text area
+    TextColour colour;
+    if (!clue) colour = events_->onCellColour(id);
+    const CellBackground background = events_->onCellBackground(id);
     QWidget* cell = control(id);
     if (cell == nullptr) return;
-    const QColor wanted(colour.red, colour.green, colour.blue);
-    // A new palette asks for another paint: set it only when it changes.
-    if (cell->palette().color(QPalette::Text) == wanted) return;
     QPalette palette = cell->palette();
-    palette.setColor(QPalette::Text, wanted);
-    cell->setPalette(palette);
+    if (!clue) palette.setColor(QPalette::Text, QColor(colour.red, colour.green, colour.blue));
+    palette.setColor(QPalette::Base, cellBackgroundColour(background, clue));
+    // A new palette asks for another paint: set it only when it changes.
+    if (palette != cell->palette()) cell->setPalette(palette);
 }
 
 }  // namespace ga

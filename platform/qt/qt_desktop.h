@@ -2,8 +2,9 @@
 // window whose client area holds the child controls at the pixel positions
 // the logic gives. It turns Qt's events into what the logic expects (menu
 // items and Ctrl+key accelerators as commands, cell focus changes as cell
-// notifications, a cell about to paint as a colour request, the close box as
-// a close request) and carries out the logic's calls.
+// notifications, a cell about to paint as a background request and, for an
+// open cell, a colour request, the close box as a close request) and carries
+// out the logic's calls.
 //
 // Size: the client area is 240 x 270 dialog units of "Arial" 9 pt. Should the
 // controls the logic makes while it sets itself up reach lower, the area
@@ -14,7 +15,10 @@
 // Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+A in a cell are the program's commands and
 // never the cell's clipboard or selection keys; a greyed item's key is
 // swallowed and does nothing. Keys act only while the window itself (not a
-// dialog or an open menu) has the keyboard.
+// dialog or an open menu) has the keyboard. In a cell, the arrows, Tab and
+// Shift+Tab go where the logic says; the open cell they reach has its text
+// selected. Up, Down and the Tabs never reach a cell; Left and Right move
+// the caret when the logic keeps them in the cell.
 //
 // Controls that are destroyed vanish at once but are deleted later, so a
 // command may rebuild the board from inside a cell's own key press; a
@@ -102,8 +106,9 @@ class QtDesktop : public QMainWindow, public Desktop {
 
   private:
     bool translateAccelerator(QObject* watched, QKeyEvent& key);
+    bool moveBetweenCells(QObject* watched, QKeyEvent& key);
     void notifyCellFocus(QObject* watched, QFocusEvent& focus);
-    void askCellColour(QObject* watched);
+    void askCellLook(QObject* watched);
     void fixSize();
     void fitClientHeightToControls();
     void runCommand(int command);
@@ -121,8 +126,8 @@ class QtDesktop : public QMainWindow, public Desktop {
     std::map<int, bool> checkedItems_;  // what the logic set; a click must not toggle it
     std::vector<Accelerator> accelerators_;
     std::map<int, QWidget*> controls_;
-    // The widgets whose focus changes (cells) and paint requests (open cells'
-    // text areas) the logic hears of, with the cell's identifier.
+    // The widgets whose focus changes (cells) and paint requests (clue cells
+    // and open cells' text areas) the logic hears of, with the cell's identifier.
     std::map<const QObject*, int> focusWatched_;
     std::map<const QObject*, int> paintWatched_;
 

@@ -4,6 +4,7 @@
 // set-up, commands and their menus, the completion check and close.
 #include <gtest/gtest.h>
 
+#include <bitset>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
@@ -222,6 +223,14 @@ class MainWindowTest : public ::testing::Test {
         window->onCellNotification(ga::cellId(cell), CellNotification::kLostFocus);
     }
 
+    void handBuildWithoutAnswer(const std::string& clues) {
+        window->onCommand(ga::kCommandHandBuildPuzzle);
+        for (int cell = 0; cell < ga::kCells; ++cell)
+            if (clues[cell] != '.') type(cell, std::string(1, clues[cell]));
+        window->onCommand(ga::kButtonRegister);
+        window->onCommand(ga::kButtonWithoutAnswer);
+    }
+
     const ga::PuzzleRecord& puzzle() const { return window->state().puzzle; }
     const ga::Settings& settings() const { return window->state().settings; }
     bool enabled(int command) const { return desktop.menuItem(command)->enabled; }
@@ -325,11 +334,7 @@ TEST_F(MainWindowTest, LeavingAsksTheQuestionThatIsDue) {
 TEST_F(MainWindowTest, AnAdoptedAnswerOpensOpenAnswerAndAbsoluteMistakeTogether) {
     const std::string clues = kSingle;
     ASSERT_TRUE(create());
-    window->onCommand(ga::kCommandHandBuildPuzzle);
-    for (int cell = 0; cell < ga::kCells; ++cell)
-        if (clues[cell] != '.') type(cell, std::string(1, clues[cell]));
-    window->onCommand(ga::kButtonRegister);
-    window->onCommand(ga::kButtonWithoutAnswer);
+    handBuildWithoutAnswer(kSingle);
     ASSERT_EQ(settings().menuMode, 1);
     EXPECT_FALSE(enabled(ga::kCommandOpenAnswer));
     EXPECT_FALSE(enabled(ga::kCommandAbsoluteMistake));
@@ -371,6 +376,44 @@ TEST_F(MainWindowTest, ACellEnteredDuringASolveKeepsTheSolvedDigit) {
     EXPECT_EQ(puzzle().valueGrid[cell], puzzle().answerGrid[cell]);
     EXPECT_EQ(desktop.control(ga::cellId(cell))->font, ga::FontChoice::kBig);
     EXPECT_EQ(settings().statusCode, ga::kStatusComplete);
+}
+
+// The backgrounds of a few cells of the board as steps go by: clue 3 at 0,
+// clue 1 at 8 in its row, open 20 and 72 in its box and column, clue 3 at
+// 67, open 40 elsewhere, open 1 in its row. Plain, Unit, Same digit, Hinted,
+// In hand.
+TEST_F(MainWindowTest, BackgroundsFollowTheCellInHandAndHintsLastUntilAnEdit) {
+    ASSERT_TRUE(create());
+    handBuildWithoutAnswer(kSingle);
+    const auto focus = [this](int cell, CellNotification notification) {
+        return [=] { window->onCellNotification(ga::cellId(cell), notification); };
+    };
+    // As the hint command marks them, on the window's own state.
+    const auto hint = [this](std::bitset<ga::kCells> cells) {
+        auto& state = const_cast<ga::WindowState&>(window->state());
+        return [=, &state] { ga::highlightCells(desktop, state, cells); };
+    };
+    const struct {
+        std::function<void()> step;
+        const char* shown;
+    } steps[] = {
+        {focus(0, CellNotification::kGainedFocus), "IUUUSPU"},
+        {hint((1ull << 8) | (1ull << 40)), "IHUUSHU"},
+        {focus(0, CellNotification::kLostFocus), "PHPPPHP"},
+        {focus(1, CellNotification::kGainedFocus), "UHUPPHI"},
+        {focus(1, CellNotification::kLostFocus), "PHPPPHP"},
+        {[this] { type(1, "5"); }, "PPPPPPP"},
+        {hint(1ull << 40), "PPPPPHP"},
+        {[this] { window->onCommand(ga::kCommandShowCandidates); }, "PPPPPPP"},
+    };
+    for (const auto& s : steps) {
+        s.step();
+        std::string shown;
+        for (int cell : {0, 8, 20, 72, 67, 40, 1})
+            shown += "PUSHI"[static_cast<int>(window->onCellBackground(ga::cellId(cell)))];
+        EXPECT_EQ(shown, s.shown) << &s - steps;
+    }
+    EXPECT_FALSE(desktop.logStartingWith("repaint " + std::to_string(ga::cellId(67))).empty());
 }
 
 TEST_F(MainWindowTest, TheQuickCommandsChangeTheBoardAndSayWhatTheyDid) {

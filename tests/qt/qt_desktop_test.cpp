@@ -39,6 +39,7 @@
 #include "app/command_table.h"
 #include "app/main_window.h"
 #include "app/status_messages.h"
+#include "platform/qt/control_widgets.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_text.h"
@@ -67,6 +68,8 @@ class RecordingWindow : public WindowEvents {
     }
     void onCellNotification(int, CellNotification) override {}
     TextColour onCellColour(int) override { return {}; }
+    CellBackground onCellBackground(int) override { return CellBackground::kPlain; }
+    int onCellKey(int, CellKey, CaretPlace) override { return 0; }
     void onCloseRequest() override { ++closeRequests; }
 
     std::vector<int> commands;
@@ -476,6 +479,29 @@ class QtDesktopTest : public QObject {
         QTest::keyClicks(cell(2), QStringLiteral("5"));  // a value, in the colour of no mistake
         click(0);
         QTRY_COMPARE(cell(2)->palette().color(QPalette::Text), QColor(0, 0, 255));
+    }
+
+    // Keys move between cells, each left as a click elsewhere leaves it; the
+    // cell in hand's row is tinted behind text in its usual colour.
+    void keysMoveBetweenCellsAndTheRowOfTheCellInHandIsTinted() {
+        openProgram();
+        click(0);
+        QTest::keyClicks(cell(0), QStringLiteral("5"));
+        QTest::keyClick(cell(0), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), cell(9));
+        QCOMPARE(program_->state().puzzle.valueGrid[0], 5);
+        QTest::keyClick(cell(9), Qt::Key_Up);
+        QCOMPARE(cell(0)->textCursor().selectedText(), QStringLiteral("5"));
+        QTest::keyClicks(cell(0), QStringLiteral("7"));
+        QTest::keyClick(cell(0), Qt::Key_Escape);
+        QCOMPARE(cell(0)->toPlainText(), QStringLiteral("5"));
+        QCOMPARE(QApplication::focusWidget(), cell(0));
+        QTest::keyClick(cell(0), Qt::Key_Right);
+        QTest::keyClick(cell(1), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), cell(2));
+        const QColor tint = cellBackgroundColour(CellBackground::kUnitInHand, false);
+        QTRY_COMPARE(cell(0)->viewport()->grab().toImage().pixelColor(1, 1), tint);
+        QCOMPARE(cell(0)->palette().color(QPalette::Text), QColor(0, 0, 255));
     }
 
     // Every text in the normal box and in the one-line box above the
