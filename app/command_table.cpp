@@ -7,6 +7,7 @@
 #include "app/file_commands.h"
 #include "app/hand_build.h"
 #include "app/picture_commands.h"
+#include "app/puzzle_text_commands.h"
 #include "app/window_commands.h"
 #include "core/difficulty_class.h"
 #include "ui/about_dialog.h"
@@ -72,6 +73,12 @@ void redo(CommandContext& c, int) {
 }
 void job(CommandContext& c, int id) {
     c.jobs.startJob(c.desktop, c.state, id);
+}
+void copyPuzzleText(CommandContext& c, int) {
+    copyPuzzle(c.desktop, c.state);
+}
+void pastePuzzleText(CommandContext& c, int) {
+    pastePuzzle(c.desktop, c.state, c.defaults);
 }
 void handBuild(CommandContext& c, int) {
     startHandBuild(c.desktop, c.state, c.defaults);
@@ -147,8 +154,8 @@ constexpr CommandRow kRows[] = {
     {kCommandExit,              P::kFile,    kSeparator, "Exit",                              'X',   false, false, kNoCells,                   kBusyRefused,  kJobNone,            exitProgram},
     {kCommandUndo,              P::kEdit,    false,      "Undo",                              'Z',   false, false, kByHistory,                 kBusyRefused,  kJobNone,            undo},
     {kCommandRedo,              P::kEdit,    false,      "Redo",                              'Y',   false, false, kByHistory,                 kBusyRefused,  kJobNone,            redo},
-    {kCommandCopyPuzzle,        P::kEdit,    kSeparator, "Copy Puzzle",                       'C',   true,  false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            notBuiltYet},
-    {kCommandPastePuzzle,       P::kEdit,    false,      "Paste Puzzle",                      'V',   true,  false, kOutsideBuild,              kBusyRefused,  kJobNone,            notBuiltYet},
+    {kCommandCopyPuzzle,        P::kEdit,    kSeparator, "Copy Puzzle",                       'C',   true,  false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            copyPuzzleText},
+    {kCommandPastePuzzle,       P::kEdit,    false,      "Paste Puzzle",                      'V',   true,  false, kOutsideBuild,              kBusyRefused,  kJobNone,            pastePuzzleText},
     {kCommandPrint,             P::kEdit,    kSeparator, "Print...",                          'P',   true,  false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            print},
     {kCommandExportPicture,     P::kEdit,    false,      "Export Picture...",                 0,     false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            exportPicture},
     {kCommandNewPuzzle,         P::kPuzzle,  false,      "New Puzzle",                        'N',   false, false, kOutsideBuild,              kBusyRefused,  kJobNewPuzzle,       newPuzzle},

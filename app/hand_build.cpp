@@ -38,9 +38,13 @@ void restoreMenuBeforeBuild(Desktop& desktop, WindowState& state) {
     enterMenuMode(desktop, state, state.settings.menuModeBeforeHandBuild);
 }
 
-void finishBuild(Desktop& desktop, PuzzleFileHeader& header) {
+void markHandBuilt(Desktop& desktop, PuzzleFileHeader& header) {
     header.puzzleClass = kHandBuiltClass;
     desktop.setTitle(std::string(kProgramName) + kHandBuiltTitleSuffix);
+}
+
+void finishBuild(Desktop& desktop, PuzzleFileHeader& header) {
+    markHandBuilt(desktop, header);
     removeHandBuildButtons(desktop);
 }
 
@@ -175,6 +179,14 @@ void pressWithoutAnswer(Desktop& desktop, WindowState& state) {
     // moves to visible mistakes, and the cells take the colours of the mode.
     setExpressMode(desktop, state.settings.expressMode, state.settings.expressMode, false);
     repaintOpenCells(desktop, state.puzzle);
+    leaveBuild(desktop, state);
+}
+
+void takeBuiltPuzzle(Desktop& desktop, WindowState& state, const PuzzleRecord& puzzle) {
+    replaceBoard(desktop, state.puzzle, puzzle);
+    markHandBuilt(desktop, state.header);
+    setExpressMode(desktop, state.settings.expressMode, state.settings.expressMode,
+                   puzzle.answerKnown != 0);
     leaveBuild(desktop, state);
 }
 

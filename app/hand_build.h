@@ -18,6 +18,10 @@ void startHandBuild(Desktop& desktop, WindowState& state, Settings& defaults);
 void pressRegister(Desktop& desktop, WindowState& state);
 // 1312 "Without Answer": ends a stage-2 build with the clues only.
 void pressWithoutAnswer(Desktop& desktop, WindowState& state);
+// A puzzle that arrives built, its clues and, when known, its answer (as a
+// pasted one does): on the board as a finished build leaves it, a hand-built
+// puzzle ready to play. The caller has asked the save question.
+void takeBuiltPuzzle(Desktop& desktop, WindowState& state, const PuzzleRecord& puzzle);
 // 1313 "Cancel": brings back the puzzle the build started from.
 void pressCancelHandBuild(Desktop& desktop, WindowState& state);
 

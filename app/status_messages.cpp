@@ -163,4 +163,70 @@ void showHandBuildMessage(Desktop& desktop, HandBuildMessage message) {
     desktop.setText(kStatusBoxId, handBuildText(message));
 }
 
+const char* puzzleTextText(PuzzleTextMessage message) {
+    switch (message) {
+        case PuzzleTextMessage::kCopied:
+            return "copied the puzzle as a line of text";
+        case PuzzleTextMessage::kPasted:
+            return "pasted a puzzle";
+        case PuzzleTextMessage::kPastedWithoutAnswer:
+            return "pasted a puzzle without answer:\r\nit has more than one answer";
+    }
+    return "";
+}
+
+void showPuzzleTextMessage(Desktop& desktop, PuzzleTextMessage message) {
+    desktop.setText(kStatusBoxId, puzzleTextText(message));
+}
+
+const char* const kPasteRefusedTitle = "Paste Puzzle";
+
+namespace {
+
+std::string noPuzzleText(const PuzzleTextVerdict& verdict) {
+    const char* const lead = "The clipboard holds no puzzle";
+    switch (verdict.status) {
+        case PuzzleTextStatus::kBadCharacter: {
+            const unsigned char c = verdict.character;
+            const std::string shown =
+                c >= 0x20 && c < 0x7f ? formatted("'%c'", c) : formatted("byte 0x%02X", c);
+            return formatted(
+                "%s: line %d has %s, which is neither a digit 1-9 nor an open cell "
+                "(. 0 * _).",
+                lead, verdict.line, shown.c_str());
+        }
+        case PuzzleTextStatus::kCellCount:
+            return formatted("%s: it has %d cells, a puzzle has 81.", lead, verdict.count);
+        case PuzzleTextStatus::kRowLength:
+            return formatted("%s: line %d has %d cells, a row has 9.", lead, verdict.line,
+                             verdict.count);
+        case PuzzleTextStatus::kNoCells:
+        case PuzzleTextStatus::kPuzzle:
+            break;
+    }
+    return std::string(lead) + ".";
+}
+
+}  // namespace
+
+std::string pasteRefusalText(PasteRefusal refusal, const PasteRefusalInputs& inputs) {
+    switch (refusal) {
+        case PasteRefusal::kNoPuzzle:
+            return noPuzzleText(inputs.verdict);
+        case PasteRefusal::kNoOpenCell:
+            return "The clipboard holds a full grid: a puzzle needs open cells.";
+        case PasteRefusal::kCluesClash: {
+            static const char* const kUnitKinds[] = {"row", "column", "box"};
+            return formatted("The clues break the rule: %d stands twice in %s %d.", inputs.digit,
+                             kUnitKinds[inputs.unit / 9], inputs.unit % 9 + 1);
+        }
+        case PasteRefusal::kNoAnswer:
+            return "These clues have no answer.";
+        case PasteRefusal::kUndecided:
+            return "These clues take too long to check: whether they have an answer is "
+                   "still open.";
+    }
+    return "";
+}
+
 }  // namespace ga

@@ -11,6 +11,7 @@
 
 #include "core/difficulty_class.h"
 #include "core/puzzle_record.h"
+#include "core/puzzle_text.h"
 #include "platform/desktop.h"
 
 namespace ga {
@@ -91,5 +92,30 @@ enum class HandBuildMessage {
 };
 const char* handBuildText(HandBuildMessage message);
 void showHandBuildMessage(Desktop& desktop, HandBuildMessage message);
+
+// Copying and pasting a puzzle as text, shown without a number as well.
+enum class PuzzleTextMessage {
+    kCopied,
+    kPasted,
+    kPastedWithoutAnswer,
+};
+const char* puzzleTextText(PuzzleTextMessage message);
+void showPuzzleTextMessage(Desktop& desktop, PuzzleTextMessage message);
+
+// Why a paste was refused, for its box titled kPasteRefusedTitle.
+enum class PasteRefusal {
+    kNoPuzzle,    // the text holds no puzzle; the reader's verdict says why
+    kNoOpenCell,  // all 81 cells are clues
+    kCluesClash,  // a digit twice in a unit (`unit` 0..26, `digit`)
+    kNoAnswer,
+    kUndecided,  // the count of answers would take too long
+};
+struct PasteRefusalInputs {
+    PuzzleTextVerdict verdict;
+    int unit = 0;
+    int digit = 0;
+};
+extern const char* const kPasteRefusedTitle;
+std::string pasteRefusalText(PasteRefusal refusal, const PasteRefusalInputs& inputs);
 
 }  // namespace ga

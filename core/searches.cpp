@@ -38,8 +38,26 @@ int narrowestOpenEmptyCell(const PuzzleRecord& record, const CandidateSet& candi
 
 enum class BranchCell { kFirstOpenEmpty, kFewestCandidates };
 
+// The answers a search is after: the first one (wanted 1), or a count of them
+// up to `wanted`.
+struct AnswerTally {
+    int wanted = 1;
+    int found = 0;
+    int32_t* firstAnswer = nullptr;
+    long nodesLeft = -1;  // the nodes the search may still enter; negative: no bound
+
+    // Counts the answer in the grid; true when the search may stop.
+    bool take(const int32_t* grid) {
+        if (found++ == 0 && firstAnswer != nullptr) std::memcpy(firstAnswer, grid, kCells * 4);
+        return found >= wanted;
+    }
+};
+
+// kSearchSolved once the tally has all it wants.
 int depthFirst(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work, ProgressMeter& meter,
-               BranchCell branchCell) {
+               BranchCell branchCell, AnswerTally& tally) {
+    if (tally.nodesLeft == 0) return kSearchGaveUp;
+    if (tally.nodesLeft > 0) --tally.nodesLeft;
     meter.step();
     int32_t saved[kCells];
     std::memcpy(saved, record.valueGrid, sizeof saved);
@@ -48,7 +66,10 @@ int depthFirst(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work, P
     int cell = branchCell == BranchCell::kFirstOpenEmpty
                    ? firstOpenEmptyCell(record)
                    : narrowestOpenEmptyCell(record, candidates);
-    if (cell < 0) return isSolved(record.valueGrid) ? kSearchSolved : kSearchNoAnswer;
+    if (cell < 0) {
+        return isSolved(record.valueGrid) && tally.take(record.valueGrid) ? kSearchSolved
+                                                                          : kSearchNoAnswer;
+    }
 
     // Restoring the saved grid gives back exactly these candidates, so the
     // mask is kept instead of analysing the grid again after every value.
@@ -58,11 +79,14 @@ int depthFirst(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work, P
         propagate(record, candidates, work);
         int below = kSearchNoAnswer;
         if (hasDuplicate(record.valueGrid) == 0) {
-            if (isComplete(record.valueGrid) == 0) return kSearchSolved;
-            below = depthFirst(record, candidates, work, meter, branchCell);
+            if (isComplete(record.valueGrid) != 0) {
+                below = depthFirst(record, candidates, work, meter, branchCell, tally);
+            } else if (tally.take(record.valueGrid)) {
+                return kSearchSolved;
+            }
         }
         std::memcpy(record.valueGrid, saved, sizeof saved);
-        if (below == kSearchSolved) return kSearchSolved;
+        if (below != kSearchNoAnswer) return below;
     }
     return kSearchNoAnswer;
 }
@@ -71,12 +95,28 @@ int depthFirst(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work, P
 
 int solveDepthFirst(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work,
                     ProgressMeter& meter) {
-    return depthFirst(record, candidates, work, meter, BranchCell::kFirstOpenEmpty);
+    AnswerTally first;
+    return depthFirst(record, candidates, work, meter, BranchCell::kFirstOpenEmpty, first);
 }
 
 int decideAnswerExists(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work,
                        ProgressMeter& meter) {
-    return depthFirst(record, candidates, work, meter, BranchCell::kFewestCandidates);
+    AnswerTally first;
+    return depthFirst(record, candidates, work, meter, BranchCell::kFewestCandidates, first);
+}
+
+int countAnswers(PuzzleRecord& record, int limit, long nodeLimit, int32_t* firstAnswer) {
+    CandidateSet candidates;
+    UnitWork work;
+    initUnitWork(work);
+    ProgressMeter noBar;
+    AnswerTally tally{limit, 0, firstAnswer, nodeLimit};
+    int32_t saved[kCells];
+    std::memcpy(saved, record.valueGrid, sizeof saved);
+    const int result =
+        depthFirst(record, candidates, work, noBar, BranchCell::kFewestCandidates, tally);
+    std::memcpy(record.valueGrid, saved, sizeof saved);
+    return result == kSearchGaveUp ? kCountGaveUp : tally.found;
 }
 
 // ---------------------------------------------------------------------------

@@ -24,6 +24,14 @@ int solveDepthFirst(PuzzleRecord& record, CandidateSet& candidates, UnitWork& wo
 int decideAnswerExists(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work,
                        ProgressMeter& meter);
 
+// The exact number of answers, counted by the same search up to `limit` (a
+// result of `limit` means at least that many), or kCountGaveUp when deciding
+// would take the search more than `nodeLimit` nodes (a call of depthFirst
+// each). The caller has run loadClues; valueGrid is as it was on return. The
+// first answer found goes to `firstAnswer` when given.
+constexpr int kCountGaveUp = -1;
+int countAnswers(PuzzleRecord& record, int limit, long nodeLimit, int32_t* firstAnswer = nullptr);
+
 // Random restart search without memory, guess limit 81, restart limit 100.
 // 0 with a solved valueGrid, or 2 with valueGrid back at its start. Runs
 // loadClues itself and reports every turn against high 81.

@@ -155,6 +155,11 @@ class Desktop {
     virtual std::string executableFolder() = 0;
     // The user's home folder, ending in '/'.
     virtual std::string homeFolder() = 0;
+
+    // --- the clipboard ------------------------------------------------------
+    // The system clipboard's plain text; empty when it holds none.
+    virtual void setClipboardText(const std::string& text) = 0;
+    virtual std::string clipboardText() = 0;
 };
 
 }  // namespace ga

@@ -124,6 +124,11 @@ class FakeDesktop : public Desktop, private ProgressSink {
     void sendCommandFromWorker(int command) override;
     std::string executableFolder() override { return read(executableFolder_); }
     std::string homeFolder() override { return "/home/player/"; }
+    // The clipboard is a plain member: a test fills it and reads it back.
+    void setClipboardText(const std::string& text) override {
+        change("setClipboardText " + quoted(text), [&] { clipboard_ = text; });
+    }
+    std::string clipboardText() override { return read(clipboard_); }
 
     // --- scripting -----------------------------------------------------------------
     // Menu items exist once added (enabled, unchecked, as a freshly built menu),
@@ -248,6 +253,7 @@ class FakeDesktop : public Desktop, private ProgressSink {
     unsigned long long workerSent_ = 0;
     unsigned long long workerHandled_ = 0;
     std::condition_variable workerChanged_;
+    std::string clipboard_;
 };
 
 }  // namespace ga

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFocusEvent>
@@ -329,6 +330,14 @@ std::string QtDesktop::homeFolder() {
 
 std::string QtDesktop::executableFolder() {
     return fromQt(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+}
+
+void QtDesktop::setClipboardText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(toQt(text));
+}
+
+std::string QtDesktop::clipboardText() {
+    return fromQt(QGuiApplication::clipboard()->text());
 }
 
 // --- events ----------------------------------------------------------------------------------

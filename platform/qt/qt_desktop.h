@@ -89,6 +89,9 @@ class QtDesktop : public QMainWindow, public Desktop {
     void sendCommandFromWorker(int command) override;
     std::string executableFolder() override;
     std::string homeFolder() override;
+    // The application's clipboard, as plain text.
+    void setClipboardText(const std::string& text) override;
+    std::string clipboardText() override;
 
     // --- for tests and screenshots --------------------------------------------
     QWidget* control(int id) const;

@@ -231,12 +231,22 @@ Grid generatedPuzzle(uint32_t seed) {
 }
 
 TEST(AgreementWithExactSolver, OnGeneratedPuzzles) {
-    int multiAnswerJudgedSingle = 0, multiAnswerPuzzles = 0;
+    int multiAnswerJudgedSingle = 0, multiAnswerPuzzles = 0, gaveUp = 0;
     for (uint32_t seed = 1; seed <= 240; ++seed) {
         const Grid clues = generatedPuzzle(seed);
-        const int answers = countAnswers(clues.data());
+        Grid answer{}, first{};
+        const int answers = countAnswers(clues.data(), 2, answer.data());
         const int empty = static_cast<int>(std::count(clues.begin(), clues.end(), 0));
         SCOPED_TRACE(textOf(clues.data()) + " answers " + std::to_string(answers));
+        // The engine's own exact count, with no bound and with one too tight.
+        PuzzleRecord counted = puzzleFromText(textOf(clues.data()));
+        loadClues(counted);
+        EXPECT_EQ(ga::countAnswers(counted, 2, -1, first.data()), answers);
+        EXPECT_TRUE(answers != 1 || first == answer);
+        EXPECT_EQ(copyOf(counted.valueGrid), clues);
+        const int bounded = ga::countAnswers(counted, 2, 1);
+        EXPECT_TRUE(bounded == answers || bounded == kCountGaveUp);
+        gaveUp += bounded == kCountGaveUp;
         seedRandomWith(seed);
         const int solvable = runCheck(puzzleFromText(textOf(clues.data())), false);
         const int multiple = runCheck(puzzleFromText(textOf(clues.data())), true);
@@ -253,6 +263,7 @@ TEST(AgreementWithExactSolver, OnGeneratedPuzzles) {
         multiAnswerJudgedSingle += answers > 1 && multiple == kSingleAnswer;
     }
     EXPECT_LE(multiAnswerJudgedSingle * 10, multiAnswerPuzzles);
+    EXPECT_GT(gaveUp, 0);
 }
 
 // A stored answer decides checkSolvable at once and serves checkMultiple;
