@@ -17,8 +17,11 @@
 #include "app/hand_build.h"
 #include "app/menu_state.h"
 #include "app/picture_commands.h"
+#include "app/puzzle_text_commands.h"
 #include "app/status_messages.h"
+#include "core/puzzle_text.h"
 #include "platform/fake_desktop.h"
+#include "tests/support/exact_solver.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/support/test_records.h"
 #include "ui/board.h"
@@ -85,8 +88,8 @@ class BoardCommandsTest : public ::testing::Test {
     }
     ControlRect statusRect() const { return desktop.control(kStatusBoxId)->rect; }
     // A finished build: no buttons, a full status box, a hand-built puzzle to play.
-    void expectBuilt(HandBuildMessage message, const ControlRect& fullBox) const {
-        expectSaid(message);
+    void expectBuilt(const std::string& said, const ControlRect& fullBox) const {
+        EXPECT_EQ(shown(kStatusBoxId), said);
         EXPECT_EQ(state.handBuildStage, 0);
         EXPECT_FALSE(desktop.control(kButtonRegister).has_value());
         EXPECT_EQ(statusRect().height, fullBox.height);
@@ -205,7 +208,7 @@ TEST_F(BoardCommandsTest, APuzzleWithoutAnswerEndsAbsoluteMistakes) {
     pressWithoutAnswer(desktop, state);  // ignored should it arrive all the same
     press(2);                            // no clues at all is accepted
     pressWithoutAnswer(desktop, state);
-    expectBuilt(HandBuildMessage::kCreatedWithoutAnswer, fullBox);
+    expectBuilt(handBuildText(HandBuildMessage::kCreatedWithoutAnswer), fullBox);
     EXPECT_EQ(state.puzzle.answerKnown, 0);
     EXPECT_EQ(state.settings.expressMode, 1);
     EXPECT_FALSE(desktop.menuItem(kCommandAbsoluteMistake)->enabled);
@@ -237,7 +240,7 @@ TEST_F(BoardCommandsTest, RefusedCluesAndAnswersStayTypedUntilTheyAreRight) {
     EXPECT_EQ(desktop.control(cellId(9))->kind, ControlKind::kClueCell);
     typeGrid(kSolution);
     press(0);
-    expectBuilt(HandBuildMessage::kCreated, fullBox);
+    expectBuilt(handBuildText(HandBuildMessage::kCreated), fullBox);
     for (int cell = 0; cell < kCells; ++cell)
         ASSERT_EQ(state.puzzle.valueGrid[cell], kSolution[cell] - '0');
 }
@@ -304,6 +307,57 @@ TEST_F(BoardCommandsTest, PicturesShowTheBoardUnderThePuzzlesName) {
     EXPECT_EQ(desktop.messageBoxes().back().text, "failed to save the picture to a file");
     printBoard(desktop, state);
     EXPECT_EQ(desktop.messageBoxes().back().text, "failed to print the picture");
+}
+
+// A paste is judged before anything else: only a puzzle it takes asks the
+// save question, and a refusal leaves the board as it was. Copying a pasted
+// puzzle gives its clue line back.
+TEST_F(BoardCommandsTest, PasteTakesOnlyPuzzlesWithAnAnswerAndCopyGivesThemBack) {
+    const std::string unique =
+        "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......";
+    const std::string several = "." + unique.substr(1);
+    const struct {
+        std::string text;
+        int answers;         // -1: refused
+        const char* reason;  // in the refusal's box
+    } cases[] = {{unique, 1, ""},
+                 {several, 2, ""},
+                 {"\n" + several + "x", -1, "line 2 has 'x'"},
+                 {"55" + unique.substr(2), -1, "5 stands twice in row 1"},
+                 {"12345678........9" + std::string(64, '.'), -1, "no answer"},
+                 {kSolution, -1, "full grid"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        state.settings.modified = 1;
+        desktop.setClipboardText(c.text);
+        const WindowState kept = state;
+        const size_t dialogs = desktop.dialogsRun().size(), boxes = desktop.messageBoxes().size();
+        // Cancelling the save question keeps the board, as refusing does.
+        desktop.onDialog([](FakeDialog& d) { d.click(kSaveQuestionCancel); });
+        pastePuzzle(desktop, state, defaults);
+        EXPECT_EQ(std::memcmp(&state.puzzle, &kept.puzzle, sizeof kept.puzzle), 0);
+        EXPECT_EQ(desktop.dialogsRun().size(), dialogs + (c.answers > 0));
+        EXPECT_EQ(desktop.messageBoxes().size(), boxes + (c.answers < 0));
+        if (c.answers < 0) {
+            EXPECT_EQ(desktop.messageBoxes().back().title, kPasteRefusedTitle);
+            EXPECT_NE(desktop.messageBoxes().back().text.find(c.reason), std::string::npos);
+            continue;
+        }
+        desktop.onDialog([](FakeDialog& d) { d.click(kSaveQuestionNo); });
+        pastePuzzle(desktop, state, defaults);
+        expectBuilt(puzzleTextText(c.answers == 1 ? PuzzleTextMessage::kPasted
+                                                  : PuzzleTextMessage::kPastedWithoutAnswer),
+                    statusRect());
+        testing::Grid answer{};
+        testing::countAnswers(testing::gridFromText(c.text).data(), 2, answer.data());
+        EXPECT_EQ(state.puzzle.answerKnown, c.answers == 1);
+        EXPECT_EQ(testing::copyOf(state.puzzle.answerGrid) == answer, c.answers == 1);
+        EXPECT_EQ(state.settings.expressMode, c.answers == 1 ? 2 : 1);
+        EXPECT_EQ(shown(cellId(1)) + shown(cellId(6)), c.text.substr(6, 1));
+        desktop.setClipboardText("");
+        copyPuzzle(desktop, state);
+        EXPECT_EQ(desktop.clipboardText(), c.text);
+    }
 }
 
 }  // namespace

@@ -287,6 +287,13 @@ class QtDesktopTest : public QObject {
                  std::vector<int>({kCommandShowCandidates, kCommandShowCandidates}));
     }
 
+    // The clipboard is the system's, both ways, as UTF-8.
+    void theClipboardIsTheSystemsBothWays() {
+        QCOMPARE(desktop_->clipboardText(), fromQt(kClipboardSentinel));
+        desktop_->setClipboardText("4.....8.5 \xc2\xb7");
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("4.....8.5 \u00b7"));
+    }
+
     // Only the logic moves a mark, and every item of a group looks alike
     // unchecked, whether it was checked once or never.
     void checkMarksAreTheLogicsAndAlikeInTheirGroup() {
