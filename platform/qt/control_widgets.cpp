@@ -101,7 +101,7 @@ QStringList linesBrokenAtBlanks(const QString& text, const QFontMetrics& metrics
 
 OpenCellEdit::OpenCellEdit(QWidget* parent) : QPlainTextEdit(parent) {
     centreMultiLine(*this);
-    // Typing moves no focus: the board is reached by the mouse only.
+    // Outside the board's own keys (the desktop's) no key brings the focus here.
     setFocusPolicy(Qt::ClickFocus);
     setTabChangesFocus(false);
     setAttribute(Qt::WA_InputMethodEnabled, false);

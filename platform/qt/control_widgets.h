@@ -12,8 +12,8 @@ class QWidget;
 namespace ga {
 
 // An open cell: multi-line so that a long candidate list wraps, centred, and
-// taking digits only, whether typed, pasted or dropped. Enter and Tab insert
-// nothing, as the window has no dialog keyboard handling to give them a use.
+// taking digits only, whether typed, pasted or dropped. Enter inserts
+// nothing; Tab and the arrows moving between cells are the desktop's.
 // Without the focus, a candidate list (two digits or more) is drawn as pencil
 // marks: small digits in a 3x3 block, digit v at place v counted row by row,
 // so that all nine fit; while the cell is edited it shows its text. Escape

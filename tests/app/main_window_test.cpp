@@ -4,7 +4,6 @@
 // set-up, commands and their menus, the completion check and close.
 #include <gtest/gtest.h>
 
-#include <bitset>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
@@ -378,40 +377,31 @@ TEST_F(MainWindowTest, ACellEnteredDuringASolveKeepsTheSolvedDigit) {
     EXPECT_EQ(settings().statusCode, ga::kStatusComplete);
 }
 
-// The backgrounds of a few cells of the board as steps go by: clue 3 at 0,
-// clue 1 at 8 in its row, open 20 and 72 in its box and column, clue 3 at
-// 67, open 40 elsewhere, open 1 in its row. Plain, Unit, Same digit, Hinted,
-// In hand.
+// The backgrounds of clue 3 at 0, clue 1 at 8 in its row, open 20 and 72 in
+// its box and column, clue 3 at 67, open 40 elsewhere and open 1 in its row:
+// Plain, Unit, Same digit, Hinted, In hand.
 TEST_F(MainWindowTest, BackgroundsFollowTheCellInHandAndHintsLastUntilAnEdit) {
     ASSERT_TRUE(create());
     handBuildWithoutAnswer(kSingle);
-    const auto focus = [this](int cell, CellNotification notification) {
-        return [=] { window->onCellNotification(ga::cellId(cell), notification); };
+    const auto focus = [this](int cell, CellNotification n) {
+        return [=] { window->onCellNotification(ga::cellId(cell), n); };
     };
-    // As the hint command marks them, on the window's own state.
-    const auto hint = [this](std::bitset<ga::kCells> cells) {
-        auto& state = const_cast<ga::WindowState&>(window->state());
-        return [=, &state] { ga::highlightCells(desktop, state, cells); };
-    };
-    const struct {
-        std::function<void()> step;
-        const char* shown;
-    } steps[] = {
-        {focus(0, CellNotification::kGainedFocus), "IUUUSPU"},
-        {hint((1ull << 8) | (1ull << 40)), "IHUUSHU"},
-        {focus(0, CellNotification::kLostFocus), "PHPPPHP"},
-        {focus(1, CellNotification::kGainedFocus), "UHUPPHI"},
-        {focus(1, CellNotification::kLostFocus), "PHPPPHP"},
-        {[this] { type(1, "5"); }, "PPPPPPP"},
-        {hint(1ull << 40), "PPPPPHP"},
-        {[this] { window->onCommand(ga::kCommandShowCandidates); }, "PPPPPPP"},
-    };
-    for (const auto& s : steps) {
-        s.step();
+    auto& state = const_cast<ga::WindowState&>(window->state());  // as the hint command has it
+    // clang-format off
+    const CellNotification kIn = CellNotification::kGainedFocus, kOut = CellNotification::kLostFocus;
+    const auto hint = [&](uint64_t c) { return [=, &state] { highlightCells(desktop, state, c); }; };
+    const std::pair<std::function<void()>, const char*> steps[] = {
+        {focus(0, kIn), "IUUUSPU"}, {hint((1ull << 8) | (1ull << 40)), "IHUUSHU"},
+        {focus(0, kOut), "PHPPPHP"}, {focus(1, kIn), "UHUPPHI"}, {focus(1, kOut), "PHPPPHP"},
+        {[this] { type(1, "5"); }, "PPPPPPP"}, {hint(1ull << 40), "PPPPPHP"},
+        {[this] { window->onCommand(ga::kCommandShowCandidates); }, "PPPPPPP"}};
+    // clang-format on
+    for (const auto& [step, expected] : steps) {
+        step();
         std::string shown;
         for (int cell : {0, 8, 20, 72, 67, 40, 1})
             shown += "PUSHI"[static_cast<int>(window->onCellBackground(ga::cellId(cell)))];
-        EXPECT_EQ(shown, s.shown) << &s - steps;
+        EXPECT_EQ(shown, expected) << &step - &steps[0].first;
     }
     EXPECT_FALSE(desktop.logStartingWith("repaint " + std::to_string(ga::cellId(67))).empty());
 }

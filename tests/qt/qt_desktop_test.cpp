@@ -465,7 +465,7 @@ class QtDesktopTest : public QObject {
         QCOMPARE(pdf.read(4), QByteArray("%PDF"));
     }
 
-    void aCellTakesDigitsOnlyAndShowsWhatItStoresOnceLeft() {
+    void aCellTakesDigitsShowsWhatItStoresOnceLeftAndKeysMoveOn() {
         openProgram();
         click(0);
         QTest::keyClicks(cell(0), QStringLiteral("0a4 -6"));
@@ -486,29 +486,22 @@ class QtDesktopTest : public QObject {
         QTest::keyClicks(cell(2), QStringLiteral("5"));  // a value, in the colour of no mistake
         click(0);
         QTRY_COMPARE(cell(2)->palette().color(QPalette::Text), QColor(0, 0, 255));
-    }
+        QTRY_COMPARE(cell(2)->viewport()->grab().toImage().pixelColor(1, 1),
+                     cellBackgroundColour(CellBackground::kUnitInHand, false));  // in cell 0's row
 
-    // Keys move between cells, each left as a click elsewhere leaves it; the
-    // cell in hand's row is tinted behind text in its usual colour.
-    void keysMoveBetweenCellsAndTheRowOfTheCellInHandIsTinted() {
-        openProgram();
-        click(0);
-        QTest::keyClicks(cell(0), QStringLiteral("5"));
+        // Keys move on, leaving a cell as a click does; a cell entered by key has
+        // its text selected, and Escape puts the text back.
         QTest::keyClick(cell(0), Qt::Key_Down);
-        QCOMPARE(QApplication::focusWidget(), cell(9));
-        QCOMPARE(program_->state().puzzle.valueGrid[0], 5);
+        QTest::keyClicks(cell(9), QStringLiteral("8"));
         QTest::keyClick(cell(9), Qt::Key_Up);
-        QCOMPARE(cell(0)->textCursor().selectedText(), QStringLiteral("5"));
+        QCOMPARE(program_->state().puzzle.valueGrid[9], 8);
+        QCOMPARE(cell(0)->textCursor().selectedText(), QStringLiteral("467"));
         QTest::keyClicks(cell(0), QStringLiteral("7"));
         QTest::keyClick(cell(0), Qt::Key_Escape);
-        QCOMPARE(cell(0)->toPlainText(), QStringLiteral("5"));
-        QCOMPARE(QApplication::focusWidget(), cell(0));
+        QCOMPARE(cell(0)->toPlainText(), QStringLiteral("467"));
         QTest::keyClick(cell(0), Qt::Key_Right);
         QTest::keyClick(cell(1), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), cell(2));
-        const QColor tint = cellBackgroundColour(CellBackground::kUnitInHand, false);
-        QTRY_COMPARE(cell(0)->viewport()->grab().toImage().pixelColor(1, 1), tint);
-        QCOMPARE(cell(0)->palette().color(QPalette::Text), QColor(0, 0, 255));
     }
 
     // Every text in the normal box and in the one-line box above the
