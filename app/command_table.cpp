@@ -65,6 +65,9 @@ void candidates(CommandContext& c, int) {
 void answer(CommandContext& c, int) {
     openAnswer(c.desktop, c.state);
 }
+void hint(CommandContext& c, int) {
+    giveHint(c.desktop, c.state);
+}
 void undo(CommandContext& c, int) {
     undoStep(c.desktop, c.state);
 }
@@ -107,9 +110,6 @@ void print(CommandContext& c, int) {
 void exportPicture(CommandContext& c, int) {
     exportBoardPicture(c.desktop, c.state);
 }
-
-// Commands whose handlers are still to come do nothing yet.
-void notBuiltYet(CommandContext&, int) {}
 
 // --- the table ---------------------------------------------------------------------
 
@@ -177,7 +177,7 @@ constexpr CommandRow kRows[] = {
     // The hint names a key that has no accelerator; the item is menu-only.
     {kCommandCheckMultiple,     P::kSolve,   false,      "Check Multiple\tCtrl + Shift + U",  0,    false, false, {G, E, U, G, E, E},         kBusyRefused,  kJobCheckMultiple,   job},
     {kCommandOpenAnswer,        P::kSolve,   kSeparator, "Open Answer",                       'O',   false, false, {G, A, U, G, G, U},         kBusyRefused,  kJobNone,            answer},
-    {kCommandHint,              P::kSolve,   kSeparator, "Hint",                              'I',   false, false, {G, E, E, G, G, G},         kBusyRefused,  kJobNone,            notBuiltYet},
+    {kCommandHint,              P::kSolve,   kSeparator, "Hint",                              'I',   false, false, {G, E, E, G, G, G},         kBusyRefused,  kJobNone,            hint},
     {kCommandEraseSolving,      P::kExpress, false,      "Erase Solving And Candidates",      'R',   false, false, {G, E, U, E, E, E},         kBusyRefused,  kJobNone,            erase},
     {kCommandNotExpressMistake, P::kExpress, kSeparator, "Not Express Mistake",               'E',   false, true,   {G, E, U, G, G, U},         kBusyRefused,  kJobNone,            expressMode},
     {kCommandVisibleMistake,    P::kExpress, false,      "Visible Mistake",                   'V',   false, true,   {G, E, U, G, G, U},         kBusyRefused,  kJobNone,            expressMode},

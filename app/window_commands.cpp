@@ -6,6 +6,7 @@
 #include "app/jobs.h"
 #include "app/status_messages.h"
 #include "core/candidates.h"
+#include "core/hint.h"
 #include "ui/board.h"
 #include "ui/board_picture.h"
 
@@ -86,6 +87,14 @@ void highlightCells(Desktop& desktop, WindowState& state, const std::bitset<kCel
     const BoardMarks before = state.marks;
     state.marks.hinted = cells;
     repaintChangedBackgrounds(desktop, state.puzzle, before, state.marks);
+}
+
+void giveHint(Desktop& desktop, WindowState& state) {
+    const Hint hint = hintFor(seenBoard(desktop, state).puzzle);
+    desktop.setText(kStatusBoxId, hint.text);
+    std::bitset<kCells> cells;
+    for (int i = 0; i < hint.cellCount; i++) cells.set(hint.cells[i]);
+    highlightCells(desktop, state, cells);
 }
 
 void enterMenuMode(Desktop& desktop, WindowState& state, int menuMode) {

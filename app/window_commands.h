@@ -55,6 +55,11 @@ void showStatusAgain(Desktop& desktop, WindowState& state);
 // changes the board, clears them. An empty set clears them at once.
 void highlightCells(Desktop& desktop, WindowState& state, const std::bitset<kCells>& cells);
 
+// The hint: the next step on the board as it stands (a cell being typed in
+// counts with what it shows) in the status box, its cells highlighted.
+// Changes nothing on the board.
+void giveHint(Desktop& desktop, WindowState& state);
+
 // Sets `menuMode` and applies its pattern.
 void enterMenuMode(Desktop& desktop, WindowState& state, int menuMode);
 

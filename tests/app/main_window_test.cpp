@@ -378,31 +378,35 @@ TEST_F(MainWindowTest, ACellEnteredDuringASolveKeepsTheSolvedDigit) {
 }
 
 // The backgrounds of clue 3 at 0, clue 1 at 8 in its row, open 20 and 72 in
-// its box and column, clue 3 at 67, open 40 elsewhere and open 1 in its row:
-// Plain, Unit, Same digit, Hinted, In hand.
+// its box and column, clue 3 at 67, open 40 elsewhere, open 1 in its row and
+// open 62, the first hint's cell: Plain, Unit, Same digit, Hinted, In hand.
 TEST_F(MainWindowTest, BackgroundsFollowTheCellInHandAndHintsLastUntilAnEdit) {
     ASSERT_TRUE(create());
     handBuildWithoutAnswer(kSingle);
     const auto focus = [this](int cell, CellNotification n) {
         return [=] { window->onCellNotification(ga::cellId(cell), n); };
     };
-    auto& state = const_cast<ga::WindowState&>(window->state());  // as the hint command has it
+    std::vector<std::string> hints;
+    const auto hint = [this, &hints] {
+        window->onCommand(ga::kCommandHint);
+        hints.push_back(desktop.text(ga::kStatusBoxId));
+    };
     // clang-format off
     const CellNotification kIn = CellNotification::kGainedFocus, kOut = CellNotification::kLostFocus;
-    const auto hint = [&](uint64_t c) { return [=, &state] { highlightCells(desktop, state, c); }; };
     const std::pair<std::function<void()>, const char*> steps[] = {
-        {focus(0, kIn), "IUUUSPU"}, {hint((1ull << 8) | (1ull << 40)), "IHUUSHU"},
-        {focus(0, kOut), "PHPPPHP"}, {focus(1, kIn), "UHUPPHI"}, {focus(1, kOut), "PHPPPHP"},
-        {[this] { type(1, "5"); }, "PPPPPPP"}, {hint(1ull << 40), "PPPPPHP"},
-        {[this] { window->onCommand(ga::kCommandShowCandidates); }, "PPPPPPP"}};
+        {focus(0, kIn), "IUUUSPUP"}, {hint, "IUUUSPUH"},
+        {focus(0, kOut), "PPPPPPPH"}, {focus(1, kIn), "UUUPPPIH"}, {focus(1, kOut), "PPPPPPPH"},
+        {[this] { type(1, "5"); }, "PPPPPPPP"}, {hint, "PPPPPPPH"},
+        {[this] { window->onCommand(ga::kCommandShowCandidates); }, "PPPPPPPP"}};
     // clang-format on
     for (const auto& [step, expected] : steps) {
         step();
         std::string shown;
-        for (int cell : {0, 8, 20, 72, 67, 40, 1})
+        for (int cell : {0, 8, 20, 72, 67, 40, 1, 62})
             shown += "PUSHI"[static_cast<int>(window->onCellBackground(ga::cellId(cell)))];
         EXPECT_EQ(shown, expected) << &step - &steps[0].first;
     }
+    EXPECT_EQ(hints, (std::vector<std::string>{"r7c9: only 2 is left", "r7c9: only 2 is left"}));
     EXPECT_FALSE(desktop.logStartingWith("repaint " + std::to_string(ga::cellId(67))).empty());
 }
 
