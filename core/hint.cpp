@@ -1,6 +1,7 @@
 #include "core/hint.h"
 
 #include "core/bits.h"
+#include "core/words.h"
 
 namespace ga {
 
@@ -10,7 +11,6 @@ namespace {
 // Words
 // ---------------------------------------------------------------------------
 
-const char* const kUnitWords[] = {"row ", "column ", "box "};
 const char* const kNoAnswer = ", so the board has no answer";
 const char* const kNeedsGuessText = "no logical step is left; the rest needs a guess";
 // A subset's removals are listed when they are this few; more would make the
@@ -18,53 +18,14 @@ const char* const kNeedsGuessText = "no logical step is left; the rest needs a g
 constexpr int kListedRemovalsAtMost = 6;
 const char* const kFinishedText = "the board is complete: nothing is left to hint";
 
-std::string digit(int oneToNine) {
-    return std::string(1, static_cast<char>('0' + oneToNine));
-}
-
-std::string cellName(int cell) {
-    return "r" + digit(rowOf(cell) + 1) + "c" + digit(columnOf(cell) + 1);
-}
-
-std::string unitName(int unit) {
-    return kUnitWords[unit / 9] + digit(unit % 9 + 1);
-}
-
-// "a", "a and b", "a, b and c".
-template <typename NameOf>
-std::string listed(int count, NameOf nameOf) {
-    std::string text;
-    for (int i = 0; i < count; i++) {
-        if (i > 0) text += i + 1 == count ? " and " : ", ";
-        text += nameOf(i);
-    }
-    return text;
-}
-
-std::string valueList(uint32_t values, const char* separator = nullptr) {
-    int list[9], count = 0;
-    for (; values != 0; values = withoutLowestBit(values))
-        list[count++] = lowestBitIndex(values) + 1;
-    if (separator) {
-        std::string text;
-        for (int i = 0; i < count; i++) text += (i ? separator : "") + digit(list[i]);
-        return text;
-    }
-    return listed(count, [&](int i) { return digit(list[i]); });
-}
-
-std::string cellList(const uint8_t* cells, int count) {
-    return listed(count, [&](int i) { return cellName(cells[i]); });
-}
-
 // Where a value with one place goes: the column in a row, the row in a
 // column, the cell in a box.
 std::string placeInUnit(int unit, int cell) {
     switch (unit / 9) {
         case 0:
-            return "column " + digit(columnOf(cell) + 1);
+            return "column " + digitText(columnOf(cell) + 1);
         case 1:
-            return "row " + digit(rowOf(cell) + 1);
+            return "row " + digitText(rowOf(cell) + 1);
         default:
             return cellName(cell);
     }
@@ -102,7 +63,7 @@ bool findClash(const PuzzleRecord& record, Hint& hint) {
             }
         }
         hint.kind = HintKind::kClash;
-        hint.text = cellName(cell) + ": " + digit(value) + " clashes with " +
+        hint.text = cellName(cell) + ": " + digitText(value) + " clashes with " +
                     cellList(hint.cells + 1, hint.cellCount - 1);
         return true;
     }
@@ -118,7 +79,7 @@ bool findWrongValue(const PuzzleRecord& record, Hint& hint) {
         }
         hint.kind = HintKind::kWrongValue;
         hint.cells[hint.cellCount++] = static_cast<uint8_t>(cell);
-        hint.text = cellName(cell) + ": " + digit(value) + " is not the answer's value";
+        hint.text = cellName(cell) + ": " + digitText(value) + " is not the answer's value";
         return true;
     }
     return false;

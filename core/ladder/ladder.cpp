@@ -1,0 +1,139 @@
+#include "core/ladder/ladder.h"
+
+#include "core/bits.h"
+#include "core/ladder/families.h"
+#include "core/words.h"
+
+namespace ga {
+
+namespace {
+
+using Finder = bool (*)(const LadderBoard&, const DigitCells&, Technique, LadderStep&);
+using Describer = std::string (*)(const LadderStep&);
+
+struct TechniqueRow {
+    TechniqueInfo info;
+    Finder find;
+    Describer describe;
+};
+
+const TechniqueRow kTechniqueRows[] = {
+#define GA_TECHNIQUE_ROW(id, name, word, rung, weight, family) \
+    {{name, word, rung, weight}, find##family##Step, describe##family##Step},
+    GA_LADDER_TECHNIQUES(GA_TECHNIQUE_ROW)
+#undef GA_TECHNIQUE_ROW
+};
+static_assert(sizeof kTechniqueRows / sizeof kTechniqueRows[0] == kTechniqueCount);
+
+const TechniqueInfo kNoTechnique = {"none", "none", 0, 0};
+
+constexpr int kFirstUniquenessRung = 7;
+
+bool changesBoard(const LadderStep& step) {
+    if (step.placedCell != kNoCell) return true;
+    for (uint16_t mask : step.eliminations) {
+        if (mask != 0) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+const TechniqueInfo& techniqueInfo(Technique technique) {
+    int index = static_cast<int>(technique);
+    return index < kTechniqueCount ? kTechniqueRows[index].info : kNoTechnique;
+}
+
+LadderStep nextLadderStep(const LadderBoard& board, int highestRung) {
+    const DigitCells where = digitCells(board);
+    for (int index = 0; index < kTechniqueCount; index++) {
+        const TechniqueRow& row = kTechniqueRows[index];
+        if (row.info.rung > highestRung) break;
+        if (row.info.rung == kFirstUniquenessRung && !board.uniqueAnswer) continue;
+        LadderStep step;
+        const Technique technique = static_cast<Technique>(index);
+        if (row.find(board, where, technique, step) && changesBoard(step)) {
+            step.technique = technique;
+            return step;
+        }
+    }
+    return LadderStep{};
+}
+
+void applyLadderStep(LadderBoard& board, const LadderStep& step) {
+    for (int cell = 0; cell < kCells; cell++) {
+        board.candidates[cell] =
+            static_cast<uint16_t>(board.candidates[cell] & ~step.eliminations[cell]);
+    }
+    if (step.placedCell != kNoCell) placeValue(board, step.placedCell, step.placedValue);
+}
+
+std::string ladderStepText(const LadderStep& step) {
+    int index = static_cast<int>(step.technique);
+    if (index >= kTechniqueCount) return "";
+    return kTechniqueRows[index].describe(step);
+}
+
+std::string ladderStepLead(const LadderStep& step) {
+    const std::string name = techniqueInfo(step.technique).name;
+    if (step.unitCount > 0) return "look at " + unitName(step.units[0]) + ": " + name;
+    if (!step.cells.empty()) return "look at " + cellName(step.cells.first()) + ": " + name;
+    return "look for " + name;
+}
+
+std::string ladderStepResult(const LadderStep& step) {
+    if (step.placedCell != kNoCell) {
+        return cellName(step.placedCell) + " takes " + digitText(step.placedValue);
+    }
+    std::string text;
+    for (int cell = 0; cell < kCells; cell++) {
+        if (step.eliminations[cell] == 0) continue;
+        if (!text.empty()) text += "; ";
+        text += cellName(cell) + " loses " + valueList(step.eliminations[cell]);
+    }
+    return text;
+}
+
+LadderRating rateWithLadder(LadderBoard board) {
+    LadderRating rating;
+    for (;;) {
+        if (countEmpty(board) == 0) {
+            rating.solved = true;
+            return rating;
+        }
+        const LadderStep step = nextLadderStep(board);
+        if (step.technique == Technique::kNone) return rating;
+        const TechniqueInfo& info = techniqueInfo(step.technique);
+        rating.score += info.weight;
+        rating.steps++;
+        rating.counts[static_cast<int>(step.technique)]++;
+        if (rating.hardest == Technique::kNone || info.rung >= techniqueInfo(rating.hardest).rung) {
+            if (rating.hardest == Technique::kNone ||
+                info.weight > techniqueInfo(rating.hardest).weight) {
+                rating.hardest = step.technique;
+            }
+        }
+        applyLadderStep(board, step);
+    }
+}
+
+std::string ratingText(const LadderRating& rating) {
+    std::string text = std::to_string(rating.score) + " " + techniqueInfo(rating.hardest).name;
+    // Steps are counted per count word, in the order the words first appear.
+    const char* words[kTechniqueCount];
+    int wordCounts[kTechniqueCount] = {}, wordCount = 0;
+    for (int index = 0; index < kTechniqueCount; index++) {
+        if (rating.counts[index] == 0) continue;
+        const char* word = kTechniqueRows[index].info.countWord;
+        int w = 0;
+        while (w < wordCount && std::string(words[w]) != word) w++;
+        if (w == wordCount) words[wordCount++] = word;
+        wordCounts[w] += rating.counts[index];
+    }
+    for (int w = 0; w < wordCount; w++) {
+        text += (w == 0 ? " " : ", ") + std::to_string(wordCounts[w]) + " " + words[w];
+    }
+    return text;
+}
+
+}  // namespace ga

@@ -1,0 +1,93 @@
+// Rung 1: a unit with one empty cell left (full house), a value with one
+// place left in a unit (hidden single), a cell with one candidate left
+// (naked single).
+#include "core/bits.h"
+#include "core/ladder/families.h"
+#include "core/words.h"
+
+namespace ga {
+
+namespace {
+
+void placeStep(LadderStep& step, int cell, int value) {
+    step.placedCell = static_cast<uint8_t>(cell);
+    step.placedValue = static_cast<uint8_t>(value);
+    step.values = static_cast<uint16_t>(bitOfValue(value));
+    step.cells.add(cell);
+}
+
+bool findFullHouse(const LadderBoard& board, LadderStep& step) {
+    for (int unit = 0; unit < kUnits; unit++) {
+        int empty = -1, emptyCount = 0;
+        for (int cell : kUnitCells[unit]) {
+            if (board.values[cell] == 0) {
+                empty = cell;
+                emptyCount++;
+            }
+        }
+        if (emptyCount != 1 || !isSingleBit(board.candidates[empty])) continue;
+        placeStep(step, empty, valueOfSingleBit(board.candidates[empty]));
+        step.addUnit(unit);
+        return true;
+    }
+    return false;
+}
+
+bool findHiddenSingle(const DigitCells& where, LadderStep& step) {
+    // Boxes first: that is where a person looks for them first.
+    static constexpr int kUnitOrder[3] = {2, 0, 1};
+    for (int kind : kUnitOrder) {
+        for (int value = 1; value <= 9; value++) {
+            for (int unit = kind * 9; unit < kind * 9 + 9; unit++) {
+                const CellSet places = where.of[value] & unitSet(unit);
+                if (places.count() != 1) continue;
+                placeStep(step, places.first(), value);
+                step.addUnit(unit);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool findNakedSingle(const LadderBoard& board, LadderStep& step) {
+    for (int cell = 0; cell < kCells; cell++) {
+        if (board.values[cell] == 0 && isSingleBit(board.candidates[cell])) {
+            placeStep(step, cell, valueOfSingleBit(board.candidates[cell]));
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+bool findSinglesStep(const LadderBoard& board, const DigitCells& where, Technique technique,
+                     LadderStep& step) {
+    switch (technique) {
+        case Technique::kFullHouse:
+            return findFullHouse(board, step);
+        case Technique::kHiddenSingle:
+            return findHiddenSingle(where, step);
+        case Technique::kNakedSingle:
+            return findNakedSingle(board, step);
+        default:
+            return false;
+    }
+}
+
+std::string describeSinglesStep(const LadderStep& step) {
+    const std::string cell = cellName(step.placedCell);
+    const std::string value = digitText(step.placedValue);
+    switch (step.technique) {
+        case Technique::kFullHouse:
+            return unitName(step.units[0]) + ": " + cell + " is the last empty cell, so it takes " +
+                   value;
+        case Technique::kHiddenSingle:
+            return unitName(step.units[0]) + ": " + value + " fits only in " + cell;
+        default:
+            return cell + ": only " + value + " is left";
+    }
+}
+
+}  // namespace ga
