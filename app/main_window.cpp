@@ -62,23 +62,23 @@ void MainWindow::onCommand(int id) {
     const CommandRow* row = commandRow(id);
     if (row == nullptr || (jobs_.busy() && row->refusedWhileBusy)) return;
     CommandContext context{desktop_, state_, file_.settings, jobs_, *this};
-    const BoardBeforeCommand before = beginBoardCommand(desktop_, state_, id);
+    const BoardBeforeCommand before = beginBoardCommand(desktop_, state_, id, jobs_.busy());
     row->handler(context, id);
     if (closed_) return;
-    endBoardCommand(desktop_, state_, id, before);
+    endBoardCommand(desktop_, state_, id, before, jobs_.busy());
     showHistoryItems(desktop_, state_, jobs_.busy());
 }
 
 void MainWindow::takeNotice(int notice) {
     int32_t valuesBefore[kCells];
     std::memcpy(valuesBefore, state_.puzzle.valueGrid, sizeof valuesBefore);
-    const BoardBeforeCommand before = beginBoardCommand(desktop_, state_, notice);
+    const BoardBeforeCommand before = beginBoardCommand(desktop_, state_, notice, true);
     const JobControl::NoticeOutcome outcome = jobs_.handleNotice(desktop_, state_, notice);
     if (notice == kCommandRecordRegions) {
         finishRegionRecording(desktop_, state_, file_.settings,
                               static_cast<int>(jobs_.record().result));
     }
-    endBoardCommand(desktop_, state_, notice, before);
+    endBoardCommand(desktop_, state_, notice, before, jobs_.busy());
     std::vector<HeldCellEvent> held;
     held.swap(heldCellEvents_);
     // A new puzzle brought new cells: what the old ones reported is void.

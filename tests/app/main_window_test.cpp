@@ -521,8 +521,9 @@ TEST_F(MainWindowTest, DefaultSettingsReachTheRunningWindowOnlyWhenReflected) {
 }
 
 // Every kind of step undone back to the new puzzle and redone to the end: each
-// place shows the cells, record, modified flag and menu mode it had. Saving is
-// no step but makes its place the only unmodified one.
+// place shows the cells, record, modified flag, menu mode and status text it
+// had (a job's "solving..." is no place's). Saving is no step but makes its
+// place the only unmodified one.
 TEST_F(MainWindowTest, UndoAndRedoWalkTheStepsOfEachBoard) {
     ASSERT_TRUE(create());
     newPuzzle();
@@ -539,6 +540,7 @@ TEST_F(MainWindowTest, UndoAndRedoWalkTheStepsOfEachBoard) {
         [&] { type(firstOpenCell(open + 1), "123"); },
         command(ga::kCommandSavePuzzle),
         command(ga::kCommandShowCandidates),
+        command(ga::kCommandHint),
         [&] { window->onCommand(ga::kCommandPencilMarks), deliverNotice(); },
         command(ga::kCommandEraseSolving),
         command(ga::kCommandOpenAnswer),
@@ -548,7 +550,7 @@ TEST_F(MainWindowTest, UndoAndRedoWalkTheStepsOfEachBoard) {
         for (int cell = 0; cell < ga::kCells; ++cell)
             cells.push_back(cellText(cell) + "," + std::to_string(puzzle().valueGrid[cell]) + "," +
                             std::to_string(puzzle().candidateNumbers[cell]));
-        return std::make_tuple(cells, settings().modified, settings().menuMode);
+        return std::make_tuple(cells, settings().modified, settings().menuMode, statusBox());
     };
     std::vector<decltype(seen())> places{seen()};
     for (const auto& action : actions) {
