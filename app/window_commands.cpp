@@ -81,7 +81,8 @@ BoardState boardAround(Desktop& desktop, const WindowState& state, bool busy) {
 }  // namespace
 
 std::string newPuzzleTitle(int level, const uint32_t (&serial)[kSerialParts]) {
-    return std::string(kProgramName) + " -- " + puzzleHeading(level, serial);
+    return std::string(kProgramName) + " -- " +
+           puzzleHeading(level, serial, SerialShown::kFirstTwoParts);
 }
 
 void setStatus(Desktop& desktop, WindowState& state, int statusCode) {
