@@ -56,12 +56,11 @@ void paintCell(QPainter& painter, const QRectF& cell, const BoardPicture::Cell& 
     switch (shown.mark) {
         case Mark::kEmpty:
             return;
-        case Mark::kCandidates: {
-            const qreal inset = cell.width() / 12;
+        case Mark::kCandidates:
+            // Over the whole cell, as the board's cells draw them.
             painter.setPen(kCandidateInk);
-            paintPencilMarks(painter, cell.adjusted(inset, inset, -inset, -inset).toRect(), digits);
+            paintPencilMarks(painter, cell.toRect(), digits);
             return;
-        }
         case Mark::kClue:
         case Mark::kValue: {
             const bool clue = shown.mark == Mark::kClue;

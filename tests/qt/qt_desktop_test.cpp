@@ -463,6 +463,27 @@ class QtDesktopTest : public QObject {
         QFile pdf(toQt(path("clue.PDF")));
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QCOMPARE(pdf.read(4), QByteArray("%PDF"));
+
+        // Pencil marks spread over their cell as on the board: "37" in the top
+        // left cell puts 3 and 7 at the centres of the top right and bottom left
+        // ninths of the cell (whose size the empty grid's lines give), two
+        // ninths apart each way, within a tenth of a ninth.
+        BoardPicture marks;
+        marks.cells[0] = {BoardPicture::Mark::kCandidates, "37"};
+        QVERIFY(desktop_->savePicture(marks, path("marks.png")));
+        const QImage marked(toQt(path("marks.png")));
+        QRect grid, three, seven;
+        for (int y = 0; y < before.height(); ++y)
+            for (int x = 0; x < before.width(); ++x)
+                if (before.pixel(x, y) != before.pixel(0, 0)) grid |= QRect(x, y, 1, 1);
+        const qreal ninth = grid.width() / 27.0;
+        for (int y = 0; y < before.height(); ++y)
+            for (int x = 0; x < before.width(); ++x)
+                if (marked.pixel(x, y) != before.pixel(x, y))
+                    (x < grid.left() + 1.5 * ninth ? seven : three) |= QRect(x, y, 1, 1);
+        const QPointF apart = QRectF(seven).center() - QRectF(three).center();
+        QVERIFY(std::abs(apart.x() + 2 * ninth) < ninth / 10);
+        QVERIFY(std::abs(apart.y() - 2 * ninth) < ninth / 10);
     }
 
     void aCellTakesDigitsShowsWhatItStoresOnceLeftAndKeysMoveOn() {
