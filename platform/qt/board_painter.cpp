@@ -146,15 +146,21 @@ void paintPencilMarks(QPainter& painter, const QRect& area, const QString& digit
     }
 }
 
-PrintOutcome printBoardPicture(const BoardPicture& picture, QWidget* owner) {
+PrintOutcome printBoardPicture(const BoardPicture& picture, QWidget* owner,
+                               const QString& fileFolder, QString& printedFile) {
     QPrinter printer(QPrinter::HighResolution);
-    // Also the name the dialog proposes for printing to a file.
     printer.setDocName(QStringLiteral("gridAtelier"));
     printer.setPageMargins(QMarginsF(kPageMarginMillimetres, kPageMarginMillimetres,
                                      kPageMarginMillimetres, kPageMarginMillimetres),
                            QPageLayout::Millimeter);
+    // Naming a PDF file makes printing to it the dialog's first choice; a
+    // printer, where there is one, stays first, and the file stays proposed.
+    const QPrinter::OutputFormat format = printer.outputFormat();
+    printer.setOutputFileName(fileFolder + QStringLiteral("gridAtelier.pdf"));
+    printer.setOutputFormat(format);
     QPrintDialog dialog(&printer, owner);
     if (dialog.exec() != QDialog::Accepted) return PrintOutcome::kCancelled;
+    if (printer.outputFormat() == QPrinter::PdfFormat) printedFile = printer.outputFileName();
     return paintPage(printer, picture) ? PrintOutcome::kPrinted : PrintOutcome::kFailed;
 }
 

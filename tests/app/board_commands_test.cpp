@@ -176,23 +176,31 @@ TEST_F(BoardCommandsTest, TheSaveQuestionKeepsThePuzzleUnlessAnsweredYesOrNo) {
 }
 
 // The executable's folder when it can be written, else the folder chosen last
-// in this run, else the home folder.
+// in this run (in a file dialog or by printing to a file), else the home
+// folder; the print dialog's print to a file starts there too.
 TEST_F(BoardCommandsTest, FileDialogsOpenInAFolderThatCanBeWritten) {
     const std::string writable = dir / "";
     const struct {
         std::string executable, lastChoice, opensIn;
-    } cases[] = {{writable, "", writable},
-                 {writable, "/elsewhere/a.ga", writable},
-                 {"/no/such/bin/", "", "/home/player/"},
-                 {"/no/such/bin/", "/elsewhere/a.ga", "/elsewhere/"}};
+        bool printed;
+    } cases[] = {{writable, "", writable, false},
+                 {writable, "/elsewhere/a.ga", writable, false},
+                 {"/no/such/bin/", "", "/home/player/", false},
+                 {"/no/such/bin/", "/elsewhere/a.ga", "/elsewhere/", false},
+                 {"/no/such/bin/", "/printed/a.pdf", "/printed/", true}};
     for (const auto& c : cases) {
         desktop.setExecutableFolder(c.executable);
         state.files = FileDialogMemory{};
-        if (!c.lastChoice.empty()) save(c.lastChoice);
+        desktop.printToFile(c.printed ? c.lastChoice : "");
+        if (c.printed) printBoard(desktop, state);
+        if (!c.printed && !c.lastChoice.empty()) save(c.lastChoice);
         answerFileDialog("");
         savePuzzle(desktop, state);
         EXPECT_EQ(desktop.fileDialogs().back().startFolder, c.opensIn)
             << c.executable << c.lastChoice;
+        printBoard(desktop, state);
+        EXPECT_EQ(desktop.logStartingWith("printPicture").back(),
+                  "printPicture \"" + c.opensIn + "\"");
     }
 }
 

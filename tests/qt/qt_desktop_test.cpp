@@ -1,7 +1,7 @@
 // The Qt desktop's own mechanisms under a small recording window logic given
 // the program's menu: the menu and its keys, the worker's bridge, the progress
 // bar, the close box, a dialog built from its template, the file dialog and
-// the board's picture as files.
+// the board's picture as files and printed to a file.
 // Then the board's cells and status box under the program's window: typing,
 // what a left cell shows, pencil marks, colours, and status texts wholly in
 // view. Last the program started as a process: a second copy ends at once,
@@ -484,6 +484,26 @@ class QtDesktopTest : public QObject {
         const QPointF apart = QRectF(seven).center() - QRectF(three).center();
         QVERIFY(std::abs(apart.x() + 2 * ninth) < ninth / 10);
         QVERIFY(std::abs(apart.y() - 2 * ninth) < ninth / 10);
+    }
+
+    // A print to a file proposes the program's name in the folder it is given,
+    // and the file printed to is told back.
+    void aPrintToAFileStartsInTheFolderGiven() {
+        QTemporaryDir folder;
+        const QString start = folder.path() + QLatin1Char('/');
+        QString proposed;
+        ModalPlayer toFile(QStringLiteral("QPrintDialog"), [&](QWidget& dialog) {
+            auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
+            printers->setCurrentIndex(printers->count() - 1);  // never a real printer
+            proposed = dialog.findChild<QLineEdit*>(QStringLiteral("filename"))->text();
+            qobject_cast<QDialog*>(&dialog)->accept();
+        });
+        std::string printed;
+        QCOMPARE(desktop_->printPicture(BoardPicture{}, fromQt(start), printed),
+                 PrintOutcome::kPrinted);
+        QCOMPARE(proposed, start + QStringLiteral("gridAtelier.pdf"));
+        QCOMPARE(toQt(printed), proposed);
+        QVERIFY(QFile::exists(proposed));
     }
 
     void aCellTakesDigitsShowsWhatItStoresOnceLeftAndKeysMoveOn() {
