@@ -546,7 +546,9 @@ class QtDesktopTest : public QObject {
     }
 
     // Every text in the normal box and in the one-line box above the
-    // hand-build buttons: all lines in view, a serial number on one line.
+    // hand-build buttons: all lines in view, a serial number on one line. It
+    // and a word that just fits the box's width in the box's font (as a
+    // serial number can in a wide font) stay clear of the frame.
     void everyStatusTextStaysWhollyInView() {
         openProgram();
         const QString serial = QStringLiteral("201AA5CE-17732F89-12A4B24-8D83DE0-90D20AC");
@@ -561,22 +563,35 @@ class QtDesktopTest : public QObject {
             texts.push_back(statusText(kStatusCandidatesShown, StatusInputs{0, "", depth}));
         for (int message = 0; message <= static_cast<int>(HandBuildMessage::kCanceled); ++message)
             texts.push_back(handBuildText(static_cast<HandBuildMessage>(message)));
+        auto* box = qobject_cast<QPlainTextEdit*>(desktop_->control(kStatusBoxId));
+        const QFontMetrics metrics(box->font());
+        QString wide;
+        for (const QChar c : QStringLiteral("D1."))
+            while (metrics.horizontalAdvance(wide + c) <= box->width() - 2 * box->frameWidth() - 2)
+                wide += c;
+        texts.push_back(fromQt(wide));
+        auto xInBox = [box](const QTextCursor& at) {
+            return box->viewport()->mapTo(box, box->cursorRect(at).topLeft()).x();
+        };
         for (bool building : {false, true}) {
             if (building) program_->onCommand(kCommandHandBuildPuzzle);
-            auto* box = qobject_cast<QPlainTextEdit*>(desktop_->control(kStatusBoxId));
             for (const std::string& text : texts) {
                 desktop_->setText(kStatusBoxId, text);
                 QCOMPARE(desktop_->text(kStatusBoxId), text);
                 QTextCursor end(box->document());
                 end.movePosition(QTextCursor::End);
                 QVERIFY2(box->cursorRect(end).bottom() < box->viewport()->height(), text.c_str());
-                if (text.find(serial.toStdString()) == std::string::npos) continue;
-                const int at = box->toPlainText().indexOf(serial);
-                QVERIFY(at >= 0);
-                QTextCursor first(box->document()), last(box->document());
-                first.setPosition(at);
-                last.setPosition(at + serial.size());
-                QCOMPARE(box->cursorRect(first).top(), box->cursorRect(last).top());
+                for (const QString& piece : {serial, wide}) {
+                    const int at = box->toPlainText().indexOf(piece);
+                    if (at < 0) continue;
+                    QTextCursor first(box->document()), last(box->document());
+                    first.setPosition(at);
+                    last.setPosition(at + piece.size());
+                    QCOMPARE(box->cursorRect(first).top(), box->cursorRect(last).top());
+                    QVERIFY2(xInBox(first) - box->frameWidth() >= 3 &&
+                                 box->width() - box->frameWidth() - xInBox(last) >= 3,
+                             text.c_str());
+                }
             }
         }
     }
