@@ -7,6 +7,7 @@
 #include "app/dialog_commands.h"
 #include "app/file_commands.h"
 #include "app/menu_state.h"
+#include "app/puzzle_text_commands.h"
 #include "app/status_messages.h"
 #include "generator/random.h"
 
@@ -78,11 +79,14 @@ void MainWindow::takeNotice(int notice) {
         finishRegionRecording(desktop_, state_, file_.settings,
                               static_cast<int>(jobs_.record().result));
     }
+    const bool boardReplaced = outcome == JobControl::NoticeOutcome::kBoardReplaced ||
+                               (notice == kCommandPastePuzzle &&
+                                finishPaste(desktop_, state_, file_.settings, jobs_.record()));
     endBoardCommand(desktop_, state_, notice, before, jobs_.busy());
     std::vector<HeldCellEvent> held;
     held.swap(heldCellEvents_);
-    // A new puzzle brought new cells: what the old ones reported is void.
-    if (outcome == JobControl::NoticeOutcome::kBoardReplaced) {
+    // A new or pasted puzzle brought new cells: what the old ones reported is void.
+    if (boardReplaced) {
         showHistoryItems(desktop_, state_, jobs_.busy());
         return;
     }

@@ -17,9 +17,7 @@
 #include "app/hand_build.h"
 #include "app/menu_state.h"
 #include "app/picture_commands.h"
-#include "app/puzzle_text_commands.h"
 #include "app/status_messages.h"
-#include "core/puzzle_text.h"
 #include "platform/fake_desktop.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/support/test_records.h"
@@ -314,49 +312,6 @@ TEST_F(BoardCommandsTest, PicturesShowTheBoardUnderThePuzzlesName) {
     EXPECT_EQ(desktop.messageBoxes().back().text, "failed to save the picture to a file");
     printBoard(desktop, state);
     EXPECT_EQ(desktop.messageBoxes().back().text, "failed to print the picture");
-}
-
-// A paste is judged first: only a puzzle it takes asks the save question,
-// and a refusal or a cancelled question leaves the board as it was. Copying a
-// pasted puzzle gives its clue line back.
-TEST_F(BoardCommandsTest, PasteTakesOnlyPuzzlesWithAnAnswerAndCopyGivesThemBack) {
-    const std::string one =
-        "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......";
-    const std::string two = "." + one.substr(1);
-    // clang-format off
-    const struct { std::string text; int answers; const char* refusal; } cases[] = {
-        {one, 1, ""}, {two, 2, ""}, {"\n" + two + "x", 0, "line 2 has 'x'"},
-        {"55" + one.substr(2), 0, "5 stands twice in row 1"},
-        {"12345678........9" + std::string(64, '.'), 0, "no answer"}, {kSolution, 0, "full grid"}};
-    // clang-format on
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        state.settings.modified = 1;
-        desktop.setClipboardText(c.text);
-        const WindowState kept = state;
-        const size_t dialogs = desktop.dialogsRun().size(), boxes = desktop.messageBoxes().size();
-        desktop.onDialog([](FakeDialog& d) { d.click(kSaveQuestionCancel); });
-        pastePuzzle(desktop, state, defaults);
-        EXPECT_EQ(std::memcmp(&state.puzzle, &kept.puzzle, sizeof kept.puzzle), 0);
-        EXPECT_EQ(desktop.dialogsRun().size() - dialogs, c.answers != 0 ? 1u : 0u);
-        EXPECT_EQ(desktop.messageBoxes().size() - boxes, c.answers == 0 ? 1u : 0u);
-        if (c.answers == 0) {
-            const FakeDesktop::MessageBoxCall box = desktop.messageBoxes().back();
-            EXPECT_TRUE(box.title == kPasteRefusedTitle &&
-                        box.text.find(c.refusal) != box.text.npos);
-            continue;
-        }
-        desktop.onDialog([](FakeDialog& d) { d.click(kSaveQuestionNo); });
-        pastePuzzle(desktop, state, defaults);
-        expectBuilt(puzzleTextText(c.answers == 1 ? PuzzleTextMessage::kPasted
-                                                  : PuzzleTextMessage::kPastedWithoutAnswer),
-                    statusRect());
-        EXPECT_EQ(state.puzzle.answerKnown && isSolved(state.puzzle.answerGrid), c.answers == 1);
-        EXPECT_EQ(state.settings.expressMode, c.answers == 1 ? 2 : 1);
-        EXPECT_EQ(shown(cellId(1)) + shown(cellId(6)), "8");
-        copyPuzzle(desktop, state);
-        EXPECT_EQ(desktop.clipboardText(), c.text);
-    }
 }
 
 }  // namespace
