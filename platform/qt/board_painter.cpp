@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -13,6 +14,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <algorithm>
+#include <cmath>
 
 #include "platform/qt/qt_text.h"
 #include "platform/qt/window_metrics.h"
@@ -21,8 +23,10 @@ namespace ga {
 
 namespace {
 
-// The heading's band above the grid, as a share of the grid's side.
+// The heading's band above the grid, as a share of the grid's side, and the
+// share of the grid's width the heading may take.
 constexpr qreal kHeadingShare = 0.1;
+constexpr qreal kHeadingWidthShare = 0.96;
 const QColor kInk(0, 0, 0);
 const QColor kValueInk(30, 70, 170);
 const QColor kCandidateInk(110, 110, 110);
@@ -117,10 +121,18 @@ void paintBoardPicture(QPainter& painter, const QRectF& area, const BoardPicture
     const qreal band = side * kHeadingShare;
     const QRectF grid(area.left() + (area.width() - side) / 2, area.top() + band, side, side);
 
-    painter.setFont(arialOfPixels(band * 0.45, QFont::DemiBold));
+    // A long class name with all five parts of a serial number is made
+    // smaller to fit, rather than cut at the grid's edges.
+    const QString text = toQt(picture.heading);
+    QFont font = arialOfPixels(band * 0.45, QFont::DemiBold);
+    const qreal width = QFontMetricsF(font, painter.device()).horizontalAdvance(text);
+    if (width > side * kHeadingWidthShare)
+        font = arialOfPixels(std::floor(font.pixelSize() * side * kHeadingWidthShare / width),
+                             QFont::DemiBold);
+    painter.setFont(font);
     painter.setPen(kInk);
     const QRectF heading(grid.left(), area.top(), side, band * 0.8);
-    painter.drawText(heading, Qt::AlignHCenter | Qt::AlignBottom, toQt(picture.heading));
+    painter.drawText(heading, Qt::AlignHCenter | Qt::AlignBottom, text);
 
     for (int cell = 0; cell < kCells; ++cell) {
         const QRectF place(grid.left() + side * columnOf(cell) / 9,

@@ -467,23 +467,32 @@ class QtDesktopTest : public QObject {
         // Pencil marks spread over their cell as on the board: "37" in the top
         // left cell puts 3 and 7 at the centres of the top right and bottom left
         // ninths of the cell (whose size the empty grid's lines give), two
-        // ninths apart each way, within a tenth of a ninth.
-        BoardPicture marks;
-        marks.cells[0] = {BoardPicture::Mark::kCandidates, "37"};
-        QVERIFY(desktop_->savePicture(marks, path("marks.png")));
-        const QImage marked(toQt(path("marks.png")));
-        QRect grid, three, seven;
+        // ninths apart each way, within a tenth of a ninth. A heading as long
+        // as a serial number of five parts makes it stays within the grid's width.
+        QRect grid, three, seven, heading;
         for (int y = 0; y < before.height(); ++y)
             for (int x = 0; x < before.width(); ++x)
                 if (before.pixel(x, y) != before.pixel(0, 0)) grid |= QRect(x, y, 1, 1);
         const qreal ninth = grid.width() / 27.0;
-        for (int y = 0; y < before.height(); ++y)
-            for (int x = 0; x < before.width(); ++x)
-                if (marked.pixel(x, y) != before.pixel(x, y))
-                    (x < grid.left() + 1.5 * ninth ? seven : three) |= QRect(x, y, 1, 1);
+        auto inkOf = [&](const BoardPicture& picture, const char* name, auto&& take) {
+            QVERIFY(desktop_->savePicture(picture, path(name)));
+            const QImage image(toQt(path(name)));
+            for (int y = 0; y < before.height(); ++y)
+                for (int x = 0; x < before.width(); ++x)
+                    if (image.pixel(x, y) != before.pixel(x, y)) take(x, y);
+        };
+        BoardPicture marks, headed;
+        marks.cells[0] = {BoardPicture::Mark::kCandidates, "37"};
+        inkOf(marks, "marks.png", [&](int x, int y) {
+            (x < grid.left() + 1.5 * ninth ? seven : three) |= QRect(x, y, 1, 1);
+        });
         const QPointF apart = QRectF(seven).center() - QRectF(three).center();
         QVERIFY(std::abs(apart.x() + 2 * ninth) < ninth / 10);
         QVERIFY(std::abs(apart.y() - 2 * ninth) < ninth / 10);
+        headed.heading = "Extra-Terrestrial, sn : DDDDDDDD-DDDDDDDD-DDDDDDD-DDDDDDD-DDDDDDD";
+        inkOf(headed, "headed.png", [&](int x, int y) { heading |= QRect(x, y, 1, 1); });
+        const int clear = grid.width() / 100;  // not cut at the grid's edges
+        QVERIFY(heading.left() > grid.left() + clear && heading.right() < grid.right() - clear);
     }
 
     // A print to a file proposes the program's name in the folder it is given,
