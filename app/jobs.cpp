@@ -6,6 +6,7 @@
 #include "app/command_ids.h"
 #include "app/command_table.h"
 #include "app/menu_state.h"
+#include "app/puzzle_text_commands.h"
 #include "app/status_messages.h"
 #include "app/window_commands.h"
 #include "core/checks.h"
@@ -119,6 +120,10 @@ int JobControl::runJob(int32_t code) {
             job_.result = static_cast<uint32_t>(recordRegions(request, job_.meter));
             return kCommandRecordRegions;
         }
+        case kJobCountAnswers:
+            job_.workCopy = job_.puzzle;
+            job_.result = static_cast<uint32_t>(countPastedAnswers(job_.workCopy));
+            return kCommandPastePuzzle;
         default:
             return 0;
     }
@@ -137,7 +142,8 @@ void showIdleMenu(Desktop& desktop, const WindowState& state) {
 
 bool JobControl::startJob(Desktop& desktop, WindowState& state, int command) {
     const JobCode code = jobOfCommand(command);
-    if (busy() || code == kJobNone) return false;
+    // A count's input is a pasted puzzle, not the board: startAnswerCount.
+    if (busy() || code == kJobNone || code == kJobCountAnswers) return false;
     // The generator refuses a class outside 0..7; refusing here keeps the
     // menu and the board as they are instead of running an empty job.
     if (code == kJobNewPuzzle && !isDifficultyClass(state.settings.level)) return false;
@@ -152,16 +158,26 @@ bool JobControl::startJob(Desktop& desktop, WindowState& state, int command) {
     job_.searchLevel = state.settings.searchLevel;
     job_.searchCount = state.settings.searchCount;
     job_.maxRegionCells = state.settings.maxRegionCells;
-    job_.jobCode.store(code);
-
-    menuBeforeJob_ = enterBusyMenu(desktop);
     if (code == kJobSolve) setStatus(desktop, state, kStatusSolving);
     if (code == kJobCheckSolvable || code == kJobCheckMultiple) {
         setStatus(desktop, state, kStatusChecking);
     }
+    signalJob(desktop, code);
+    return true;
+}
+
+bool JobControl::startAnswerCount(Desktop& desktop, const PuzzleRecord& pasted) {
+    if (busy()) return false;
+    job_.puzzle = pasted;
+    signalJob(desktop, kJobCountAnswers);
+    return true;
+}
+
+void JobControl::signalJob(Desktop& desktop, JobCode code) {
+    job_.jobCode.store(code);
+    menuBeforeJob_ = enterBusyMenu(desktop);
     event_.set();
     jobSignalled_ = true;
-    return true;
 }
 
 JobControl::NoticeOutcome JobControl::handleNotice(Desktop& desktop, WindowState& state,
@@ -211,7 +227,8 @@ JobControl::NoticeOutcome JobControl::handleNotice(Desktop& desktop, WindowState
             break;
         default:
             // 1126: the status stays; the window reports a file that could
-            // not be written and takes the pending defaults.
+            // not be written and takes the pending defaults. 1143: the window
+            // takes the pasted puzzle or refuses it.
             showIdleMenu(desktop, state);
             break;
     }

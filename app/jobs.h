@@ -1,7 +1,7 @@
 // The worker thread and the job protocol.
 //
 // The long operations (a new puzzle, a solve, the two checks, the region
-// search) run on one
+// search, the count of a pasted puzzle's answers) run on one
 // worker thread that lives as long as the window, so that the window keeps
 // answering. The window starts a job by storing its inputs, then its code in
 // the JobRecord, greying the menu and setting the event; the worker runs the
@@ -43,6 +43,7 @@ enum JobCode : int32_t {
     kJobCheckSolvable = 3,
     kJobCheckMultiple = 4,
     kJobRecordRegions = 5,
+    kJobCountAnswers = 6,  // of a pasted puzzle
 };
 
 struct JobRecord {
@@ -56,7 +57,7 @@ struct JobRecord {
     int32_t level = 0;    // job 1: the class to generate
     int32_t checkBeforeSolve = 0;
     int32_t handBuildStage = 0;
-    PuzzleRecord puzzle{};   // the board's record as the job started
+    PuzzleRecord puzzle{};   // the board's record as the job started; job 6: the pasted one
     char csvPath[260] = {};  // job 5: the region search's request
     int32_t searchLevel = 0;
     int32_t searchCount = 0;
@@ -65,7 +66,8 @@ struct JobRecord {
     // --- results, written by the worker before its notice ----------------------
     uint32_t result = 0;       // the job body's return value
     PuzzleRecord newPuzzle{};  // job 1
-    PuzzleRecord workCopy{};   // jobs 2..4: what the solvers and checks work on
+    PuzzleRecord workCopy{};   // jobs 2..4: what the solvers and checks work on;
+                               // job 6: the pasted puzzle, its answer stored when it has one
 
     ProgressMeter meter;  // the progress bar of every job body
 };
@@ -116,6 +118,9 @@ class JobControl {
     // nothing when busy, for another command, or for a level that names no
     // class that can be generated.
     bool startJob(Desktop& desktop, WindowState& state, int command);
+    // Starts counting the answers of `pasted` (its clues loaded), the job of
+    // 1143, when idle: the menu greys and the status stays. False when busy.
+    bool startAnswerCount(Desktop& desktop, const PuzzleRecord& pasted);
 
     // The notice `notice` of the running job: the job ends, its result is
     // taken into the board, the menu returns and the status tells the result.
@@ -128,6 +133,7 @@ class JobControl {
     const JobRecord& record() const { return job_; }
 
   private:
+    void signalJob(Desktop& desktop, JobCode code);
     void workerMain();
     int runJob(int32_t code);  // returns the notice, 0 for no job
     void takeNewPuzzle(Desktop& desktop, WindowState& state);
