@@ -27,7 +27,7 @@ namespace ga {
 namespace {
 
 // Past this depth a search costs hours; no known puzzle needs more than one.
-constexpr int kMaxNesting = 2;
+constexpr int kMaxNesting = 1;
 
 // Every candidate's assumption followed once per board: the three plain
 // forcing chains read the same outcomes in turn.
@@ -36,6 +36,7 @@ struct ForcingScan {
     LadderBoard board;
     Propagation base;
     bool contradicts[kCells][9];
+    uint8_t placements[kCells][9];  // how many values the assumption placed: a chain's length
     Propagation outcome[kCells][9];
     uint8_t order[kCells];  // the empty cells, fewest candidates first
     int orderCount = 0;
@@ -72,6 +73,9 @@ const ForcingScan& scanOf(const LadderBoard& board) {
             Propagation& outcome = scan->outcome[cell][value];
             outcome = scan->base;
             scan->contradicts[cell][value] = !assumeValue(outcome, cell, value + 1);
+            int placed = 0;
+            for (int v = 0; v < 9; v++) placed += (outcome.placed[v] & scan->base.empty).count();
+            scan->placements[cell][value] = static_cast<uint8_t>(placed);
         }
     }
     return *scan;
@@ -238,18 +242,46 @@ void contradictionStep(const Propagation& base, int cell, int value, int depth, 
     addChain(*trace, trace->contradictionFact(), kMaxChainNodes, step);
 }
 
+// How many links the traced chain from an assumption to its contradiction has.
+int contradictionLength(const Propagation& base, int cell, int value) {
+    thread_local std::unique_ptr<PropagationTrace> trace;
+    if (!trace) trace = std::make_unique<PropagationTrace>();
+    trace->reset();
+    Propagation outcome = base;
+    assumeValue(outcome, cell, value, trace.get());
+    int16_t unused[1];
+    return trace->chainTo(trace->contradictionFact(), unused, 0);
+}
+
 bool findContradiction(const LadderBoard& board, LadderStep& step) {
     const ForcingScan& scan = scanOf(board);
+    // The shortest chain wins. Fewest placements before the contradiction
+    // picks the few worth tracing; tracing every one costs too much.
+    constexpr int kTraced = 12;
+    int picked[kTraced][2], pickedCount = 0;
     for (int i = 0; i < scan.orderCount; i++) {
         const int cell = scan.order[i];
         for (uint32_t mask = board.candidates[cell]; mask != 0; mask = withoutLowestBit(mask)) {
             const int value = lowestBitIndex(mask);
             if (!scan.contradicts[cell][value]) continue;
-            contradictionStep(scan.base, cell, value + 1, 0, step);
-            return true;
+            const int placements = scan.placements[cell][value];
+            int at = pickedCount < kTraced ? pickedCount++ : kTraced;
+            while (at > 0 && scan.placements[picked[at - 1][0]][picked[at - 1][1]] > placements) {
+                if (at < kTraced)
+                    picked[at][0] = picked[at - 1][0], picked[at][1] = picked[at - 1][1];
+                at--;
+            }
+            if (at < kTraced) picked[at][0] = cell, picked[at][1] = value;
         }
     }
-    return false;
+    if (pickedCount == 0) return false;
+    int best = 0, bestLength = 0;
+    for (int i = 0; i < pickedCount; i++) {
+        const int length = contradictionLength(scan.base, picked[i][0], picked[i][1] + 1);
+        if (i == 0 || length < bestLength) best = i, bestLength = length;
+    }
+    contradictionStep(scan.base, picked[best][0], picked[best][1] + 1, 0, step);
+    return true;
 }
 
 bool findNested(const LadderBoard& board, LadderStep& step) {
