@@ -22,12 +22,12 @@ namespace ga {
     X(NakedQuad, "Naked Quad", "quad", 3, 76, Subsets)                                     \
     X(HiddenQuad, "Hidden Quad", "quad", 3, 84, Subsets)                                   \
     X(XWing, "X-Wing", "X-Wing", 4, 90, Fish)                                              \
-    X(Swordfish, "Swordfish", "Swordfish", 4, 110, Fish)                                   \
-    X(Jellyfish, "Jellyfish", "Jellyfish", 4, 130, Fish)                                   \
     X(FinnedXWing, "Finned X-Wing", "finned fish", 4, 120, Fish)                           \
     X(SashimiXWing, "Sashimi X-Wing", "finned fish", 4, 125, Fish)                         \
+    X(Swordfish, "Swordfish", "Swordfish", 4, 110, Fish)                                   \
     X(FinnedSwordfish, "Finned Swordfish", "finned fish", 4, 140, Fish)                    \
     X(SashimiSwordfish, "Sashimi Swordfish", "finned fish", 4, 145, Fish)                  \
+    X(Jellyfish, "Jellyfish", "Jellyfish", 4, 130, Fish)                                   \
     X(Skyscraper, "Skyscraper", "Skyscraper", 5, 100, SingleDigitPatterns)                 \
     X(TwoStringKite, "2-String Kite", "2-String Kite", 5, 100, SingleDigitPatterns)        \
     X(TurbotFish, "Turbot Fish", "Turbot Fish", 5, 110, SingleDigitPatterns)               \
