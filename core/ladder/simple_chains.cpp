@@ -4,6 +4,7 @@
 #include "core/ladder/simple_chains.h"
 
 #include "core/bits.h"
+#include "core/ladder/chain_words.h"
 #include "core/ladder/ladder.h"
 #include "core/words.h"
 
@@ -230,28 +231,6 @@ void searchXYChains(const LadderBoard& board, const DigitCells& where, CellSet p
     }
 }
 
-std::string nodeText(const ChainNode& node) {
-    std::string text;
-    if (node.cellCount == 1) {
-        text = cellName(node.cells[0]);
-    } else if (rowOf(node.cells[0]) == rowOf(node.cells[1])) {
-        text = "r" + digitText(rowOf(node.cells[0]) + 1) + "c";
-        for (int i = 0; i < node.cellCount; i++) text += digitText(columnOf(node.cells[i]) + 1);
-    } else {
-        text = "r";
-        for (int i = 0; i < node.cellCount; i++) text += digitText(rowOf(node.cells[i]) + 1);
-        text += "c" + digitText(columnOf(node.cells[0]) + 1);
-    }
-    return text + (node.on ? "=" : "≠") + digitText(node.value);
-}
-
-// Characters, not bytes: "≠" and "→" take three bytes each.
-int characters(const std::string& text) {
-    int count = 0;
-    for (unsigned char c : text) count += (c & 0xC0) != 0x80;
-    return count;
-}
-
 std::string colourList(const LadderStep& step, bool on) {
     constexpr int kShown = 6;
     uint8_t cells[kShown];
@@ -354,22 +333,6 @@ std::string describeXChain(const LadderStep& step) {
 
 std::string describeXYChain(const LadderStep& step) {
     return chainStepText(step, step.nodes[0].value);
-}
-
-std::string chainText(const ChainNode* nodes, int nodeCount, int limit) {
-    static const std::string kArrow = " → ";
-    std::string text = nodeCount > 0 ? nodeText(nodes[0]) : "";
-    for (int i = 1; i < nodeCount; i++) {
-        const std::string next = kArrow + nodeText(nodes[i]);
-        const int left = nodeCount - i;  // links not yet written
-        const std::string cut = kArrow + "… (+" + std::to_string(left) + " more links)";
-        const bool last = i + 1 == nodeCount;
-        if (characters(text) + characters(next) + (last ? 0 : characters(cut)) > limit) {
-            return text + cut;
-        }
-        text += next;
-    }
-    return text;
 }
 
 }  // namespace ga

@@ -20,8 +20,4 @@ std::string describeSimpleColouring(const LadderStep& step);
 std::string describeXChain(const LadderStep& step);
 std::string describeXYChain(const LadderStep& step);
 
-// A chain's links in words, "r1c1=5 → r1c7≠5 → …", cut to about `limit`
-// characters with the count of the links left out: "… (+7 more links)".
-std::string chainText(const ChainNode* nodes, int nodeCount, int limit = 160);
-
 }  // namespace ga

@@ -125,7 +125,9 @@ bool findWWing(const LadderBoard& board, const DigitCells& where, LadderStep& st
                     if (!peersOf(first).has(nearFirst) || !peersOf(second).has(nearSecond))
                         continue;
                     const CellSet pattern = ends | CellSet::of(nearFirst) | CellSet::of(nearSecond);
-                    eliminateSeenByAll(where, pattern, ends, y, step);
+                    // The link's cells see both ends too and may lose y as well.
+                    eliminateSeenByAll(where, ends, ends, y, step);
+                    step.cells = pattern;
                     step.values = static_cast<uint16_t>(xy);
                     step.addUnit(unit);
                     addNode(step, first, y, false);
