@@ -7,9 +7,9 @@
 //   without candidates or a value without a place is false;
 // - Nested Forcing Chain: the same, but the propagation of the assumption also
 //   removes every candidate that a contradiction forcing chain inside it
-//   removes; when that is not enough, one level deeper. On a board with one
-//   answer every wrong candidate fails at some depth, so this always finds a
-//   step.
+//   removes; when that is not enough (on a board known to have one answer),
+//   one level deeper. There every wrong candidate fails at some depth, so
+//   this always finds a step.
 // All four look at cells with fewest candidates first: their chains are the
 // shortest and the easiest to follow.
 #include <cstring>
@@ -25,9 +25,6 @@
 namespace ga {
 
 namespace {
-
-// Past this depth a search costs hours; no known puzzle needs more than one.
-constexpr int kMaxNesting = 1;
 
 // Every candidate's assumption followed once per board: the three plain
 // forcing chains read the same outcomes in turn.
@@ -289,7 +286,12 @@ bool findNested(const LadderBoard& board, LadderStep& step) {
     uint8_t order[kCells];
     int orderCount;
     orderCells(board, order, orderCount);
-    for (int depth = 1; depth <= kMaxNesting; depth++) {
+    // Depth 1 explains every puzzle of the public sets. Deeper searches cost
+    // hours on a board with several answers, where no candidate of an answer
+    // ever fails; on a board with one answer every wrong candidate fails by
+    // the depth of the empty cells' count, where propagation tries them all.
+    const int deepest = board.uniqueAnswer ? countEmpty(board) : 1;
+    for (int depth = 1; depth <= deepest; depth++) {
         for (int i = 0; i < orderCount; i++) {
             const int cell = order[i];
             for (uint32_t mask = board.candidates[cell]; mask != 0; mask = withoutLowestBit(mask)) {
