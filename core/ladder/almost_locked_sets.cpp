@@ -5,6 +5,8 @@
 // z of both loses z. ALS-XY-Wing: two sets linked the same way through a
 // pivot set by different values x and y; one of the two holds z.
 // Steps with the fewest cells are taken first: they are the easiest to see.
+#include <cstring>
+
 #include "core/bits.h"
 #include "core/ladder/families.h"
 #include "core/ladder/ladder.h"
@@ -18,6 +20,7 @@ struct Als {
     CellSet cells;
     uint16_t values;
     uint8_t size;
+    CellSet reach;       // the cells seeing any of its cells: a quick test for links
     CellSet holding[9];  // by value - 1: its cells holding the value
     CellSet seeing[9];   // by value - 1: the cells that see all of those
 };
@@ -28,6 +31,9 @@ constexpr int kMaxSets = 768;
 struct AlsList {
     Als sets[kMaxSets];
     int count = 0;
+    // The board they were found on: both techniques look at the same board.
+    uint8_t values[kCells] = {};
+    uint16_t candidates[kCells] = {};
 };
 
 bool lieInEarlierUnit(CellSet cells, int unit) {
@@ -41,6 +47,12 @@ bool lieInEarlierUnit(CellSet cells, int unit) {
 
 // Every almost locked set of the board, each once.
 void findSets(const LadderBoard& board, const DigitCells& where, AlsList& list) {
+    if (std::memcmp(list.values, board.values, sizeof list.values) == 0 &&
+        std::memcmp(list.candidates, board.candidates, sizeof list.candidates) == 0) {
+        return;
+    }
+    std::memcpy(list.values, board.values, sizeof list.values);
+    std::memcpy(list.candidates, board.candidates, sizeof list.candidates);
     list.count = 0;
     for (int unit = 0; unit < kUnits; unit++) {
         int empty[9], emptyCount = 0;
@@ -64,6 +76,8 @@ void findSets(const LadderBoard& board, const DigitCells& where, AlsList& list) 
             set.cells = cells;
             set.values = values[subset];
             set.size = static_cast<uint8_t>(size);
+            set.reach = CellSet{};
+            for (int cell : cellsOf(cells)) set.reach |= peersOf(cell);
             for (uint32_t rest = set.values; rest != 0; rest = withoutLowestBit(rest)) {
                 const int v = lowestBitIndex(rest);
                 set.holding[v] = cells & where.of[v + 1];
@@ -104,7 +118,7 @@ bool findAlsXZ(const DigitCells& where, const AlsList& list, LadderStep& step) {
         for (int j = i + 1; j < list.count; j++) {
             const Als& b = list.sets[j];
             if (a.size + b.size >= bestSize || !(a.cells & b.cells).empty()) continue;
-            if (countBits(a.values & b.values) < 2) continue;
+            if (countBits(a.values & b.values) < 2 || (a.cells & b.reach).empty()) continue;
             const uint32_t links = restrictedCommons(a, b);
             if (links == 0) continue;
             const CellSet both = a.cells | b.cells;
@@ -140,7 +154,7 @@ bool findAlsXYWing(const DigitCells& where, const AlsList& list, LadderStep& ste
         for (int i = 0; i < list.count; i++) {
             const Als& wing = list.sets[i];
             if (i == p || pivot.size + wing.size + 1 >= bestSize) continue;
-            if (!(wing.cells & pivot.cells).empty()) continue;
+            if (!(wing.cells & pivot.cells).empty() || (wing.cells & pivot.reach).empty()) continue;
             const uint32_t links = restrictedCommons(wing, pivot);
             if (links == 0) continue;
             linked[linkedCount] = i;
