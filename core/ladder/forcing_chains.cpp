@@ -137,7 +137,9 @@ ChainNode nodeOf(const Fact& fact) {
 // nodes; a chain longer than that keeps its start and its last node.
 void addChain(const PropagationTrace& trace, int fact, int budget, LadderStep& step) {
     int16_t chain[PropagationTrace::kMaxFacts];
-    const int length = trace.chainTo(fact, chain, PropagationTrace::kMaxFacts);
+    // A board that was broken to begin with (a cell without candidates)
+    // fails with no removal to point at: the chain is the assumption alone.
+    const int length = trace.chainTo(fact < 0 ? 0 : fact, chain, PropagationTrace::kMaxFacts);
     for (int i = 0; i < length && i < budget; i++) {
         const int index = length > budget && i == budget - 1 ? length - 1 : i;
         ChainNode node = nodeOf(trace.facts[chain[index]]);
