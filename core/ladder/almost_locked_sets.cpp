@@ -20,6 +20,7 @@ struct Als {
     CellSet cells;
     uint16_t values;
     uint8_t size;
+    uint8_t unit;
     CellSet reach;       // the cells seeing any of its cells: a quick test for links
     CellSet holding[9];  // by value - 1: its cells holding the value
     CellSet seeing[9];   // by value - 1: the cells that see all of those
@@ -76,6 +77,7 @@ void findSets(const LadderBoard& board, const DigitCells& where, AlsList& list) 
             set.cells = cells;
             set.values = values[subset];
             set.size = static_cast<uint8_t>(size);
+            set.unit = static_cast<uint8_t>(unit);
             set.reach = CellSet{};
             for (int cell : cellsOf(cells)) set.reach |= peersOf(cell);
             for (uint32_t rest = set.values; rest != 0; rest = withoutLowestBit(rest)) {
@@ -109,6 +111,7 @@ void recordSet(LadderStep& step, const Als& set, int linkIndex) {
     out.values = set.values;
     out.link = static_cast<uint8_t>(linkIndex < 0 ? 0 : linkIndex + 1);
     step.cells |= set.cells;
+    step.addUnit(set.unit);
 }
 
 bool findAlsXZ(const DigitCells& where, const AlsList& list, LadderStep& step) {

@@ -231,18 +231,19 @@ void searchXYChains(const LadderBoard& board, const DigitCells& where, CellSet p
     }
 }
 
+// The cells of one colour, ascending, the first few named and the rest counted.
 std::string colourList(const LadderStep& step, bool on) {
     constexpr int kShown = 6;
-    uint8_t cells[kShown];
-    int shown = 0, more = 0;
+    CellSet colour;
     for (int i = 0; i < step.nodeCount; i++) {
-        if (step.nodes[i].on != on) continue;
-        if (shown < kShown) {
-            cells[shown++] = step.nodes[i].cells[0];
-        } else {
-            more++;
-        }
+        if (step.nodes[i].on == on) colour.add(step.nodes[i].cells[0]);
     }
+    uint8_t cells[kShown];
+    int shown = 0;
+    for (int cell : cellsOf(colour)) {
+        if (shown < kShown) cells[shown++] = static_cast<uint8_t>(cell);
+    }
+    const int more = colour.count() - shown;
     if (more == 0) return cellList(cells, shown);
     std::string text;
     for (int i = 0; i < shown; i++) text += cellName(cells[i]) + ", ";

@@ -156,8 +156,8 @@ std::string describeUniquenessStep(const LadderStep& step) {
         case Technique::kUniqueRectangle2: {
             const std::string z = digitText(n[2].value);
             text += cell(0) + " and " + cell(1) + " hold only " + xy + ", " + cell(2) + " and " +
-                    cell(3) + " only those and " + z + "; without a " + z + " there " + swap +
-                    ", so one of them is " + z;
+                    cell(3) + " only those and " + z + "; one of the latter must be " + z +
+                    ", or " + swap;
             break;
         }
         default: {

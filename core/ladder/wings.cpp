@@ -162,7 +162,7 @@ std::string describeWingsStep(const LadderStep& step) {
     const std::string name = techniqueInfo(step.technique).name;
     const ChainNode* n = step.nodes;
     auto cell = [&](int i) { return cellName(n[i].cells[0]); };
-    auto both = [&](int a, int b) { return digitText(a) + " and " + digitText(b); };
+    auto both = [&](int a, int b) { return valueList(bitOfValue(a) | bitOfValue(b)); };
     const std::string result = ladderStepResult(step);
     switch (step.technique) {
         case Technique::kXYWing: {
