@@ -235,9 +235,13 @@ void contradictionStep(const Propagation& base, int cell, int value, int depth, 
     Propagation outcome = base;
     assumeValueDeep(outcome, cell, value, depth, trace.get());
     step.eliminate(cell, bitOfValue(value));
-    step.cells.add(cell);
     step.values = static_cast<uint16_t>(bitOfValue(value));
-    if (trace->contradiction == Contradiction::kNoPlace) step.addUnit(trace->contradictionUnit);
+    // The assumption and where it fails are tinted; the hint leads with the
+    // assumption, so the failing unit is not one of the step's units.
+    step.cells = trace->contradiction == Contradiction::kNoPlace
+                     ? unitSet(trace->contradictionUnit)
+                     : CellSet::of(trace->contradictionCell);
+    step.cells.add(cell);
     addChain(*trace, trace->contradictionFact(), kMaxChainNodes, step);
 }
 
@@ -324,12 +328,18 @@ std::string branchesText(const LadderStep& step) {
     return text;
 }
 
+// Where a contradiction chain fails: the unit it leaves without a place for
+// the last value removed, or the cell it leaves without a candidate.
 std::string contradictionText(const LadderStep& step) {
     const ChainNode& last = step.nodes[step.nodeCount - 1];
-    if (step.unitCount > 0) {
-        return "no place is left for " + digitText(last.value) + " in " + unitName(step.units[0]);
+    for (int unit : kCellUnits[last.cells[0]]) {
+        if ((unitSet(unit) & step.cells) == unitSet(unit)) {
+            return "no place is left for " + digitText(last.value) + " in " + unitName(unit);
+        }
     }
-    return cellName(last.cells[0]) + " has no candidate left";
+    CellSet stuck = step.cells;
+    if (stuck.count() > 1) stuck.remove(step.nodes[0].cells[0]);
+    return cellName(stuck.first()) + " has no candidate left";
 }
 
 }  // namespace
