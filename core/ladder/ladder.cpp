@@ -77,6 +77,8 @@ std::string ladderStepText(const LadderStep& step) {
 std::string ladderStepLead(const LadderStep& step) {
     const std::string name = techniqueInfo(step.technique).name;
     if (step.unitCount > 0) return "look at " + unitName(step.units[0]) + ": " + name;
+    // A chain is found from its start.
+    if (step.nodeCount > 0) return "look at " + cellName(step.nodes[0].cells[0]) + ": " + name;
     if (!step.cells.empty()) return "look at " + cellName(step.cells.first()) + ": " + name;
     return "look for " + name;
 }
