@@ -23,7 +23,7 @@
 #include "core/searches.h"
 #include "core/words.h"
 #include "generator/generation.h"
-#include "generator/random.h"
+#include "core/random.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "core/bits.h"
 #include "core/ladder/ladder.h"
 #include "generator/generation.h"
-#include "generator/random.h"
+#include "core/random.h"
 #include "tests/support/exact_solver.h"
 #include "tests/support/test_records.h"
 

@@ -22,17 +22,28 @@ void addText(const std::string& text, OutputLine& line) {
 }  // namespace
 
 bool rateLine(PuzzleRecord& record, OutputLine& line) {
-    const int answers = countForLadder(record);
-    if (answers != 1) {
-        addText(answers == 0   ? "not rated: the puzzle has no answer"
-                : answers == 2 ? "not rated: the puzzle has several answers"
-                               : "not rated: its answers could not be counted quickly",
-                line);
-        return false;
-    }
+    // The walk assumes one answer. When it reaches a full grid without a
+    // uniqueness step, its steps prove that grid the only answer, and the
+    // count, which costs as much as the walk on an easy puzzle, is not needed.
+    loadClues(record);
+    const bool clash = hasDuplicate(record.valueGrid);
     LadderBoard board;
     loadLadderBoardFromRecord(record, true, board);
-    const LadderRating rating = rateWithLadder(board);
+    const LadderRating rating = clash ? LadderRating{} : rateWithLadder(board);
+    const bool usedUniqueness = rating.counts[static_cast<int>(Technique::kUniqueRectangle1)] +
+                                    rating.counts[static_cast<int>(Technique::kUniqueRectangle2)] +
+                                    rating.counts[static_cast<int>(Technique::kUniqueRectangle4)] >
+                                0;
+    if (clash || !rating.solved || usedUniqueness) {
+        const int answers = countForLadder(record);
+        if (answers != 1) {
+            addText(answers == 0   ? "not rated: the puzzle has no answer"
+                    : answers == 2 ? "not rated: the puzzle has several answers"
+                                   : "not rated: its answers could not be counted quickly",
+                    line);
+            return false;
+        }
+    }
     if (!rating.solved) {
         addText("not rated: the ladder stopped before the answer (" + ratingText(rating) + ")",
                 line);
