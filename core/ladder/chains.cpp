@@ -16,6 +16,7 @@
 #include "core/ladder/families.h"
 #include "core/ladder/ladder.h"
 #include "core/ladder/link_graph.h"
+#include "core/ladder/simple_chains.h"
 #include "core/words.h"
 
 namespace ga {
@@ -154,16 +155,27 @@ std::string describeAlternatingChain(const LadderStep& step) {
 bool findChainsStep(const LadderBoard& board, const DigitCells& where, Technique technique,
                     LadderStep& step) {
     switch (technique) {
+        case Technique::kSimpleColouring:
+            return findSimpleColouring(board, where, step);
+        case Technique::kXChain:
+            return findXChain(board, where, step);
+        case Technique::kXYChain:
+            return findXYChain(board, where, step);
         case Technique::kAlternatingChain:
             return findAlternatingChain(board, where, step);
         default:
-            // Simple colouring, X-Chains and XY-Chains have finders of their own.
             return false;
     }
 }
 
 std::string describeChainsStep(const LadderStep& step) {
     switch (step.technique) {
+        case Technique::kSimpleColouring:
+            return describeSimpleColouring(step);
+        case Technique::kXChain:
+            return describeXChain(step);
+        case Technique::kXYChain:
+            return describeXYChain(step);
         case Technique::kAlternatingChain:
             return describeAlternatingChain(step);
         default:
