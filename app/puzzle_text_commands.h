@@ -2,16 +2,15 @@
 #pragma once
 
 #include "app/window_commands.h"
+#include "core/searches.h"
 #include "platform/desktop.h"
 #include "ui/settings.h"
 
 namespace ga {
 
 // The most search nodes a paste spends on counting answers; beyond it the
-// paste is refused as undecided rather than keeping the window waiting. The
-// hardest puzzles known need fewer than 10000; a sparse grid without answer
-// can need millions.
-constexpr long kPasteSearchNodes = 15000;
+// paste is refused as undecided.
+constexpr long kPasteSearchNodes = kWaitingCountNodes;
 
 // 1142 "Copy Puzzle": the clue line on the clipboard.
 void copyPuzzle(Desktop& desktop, WindowState& state);

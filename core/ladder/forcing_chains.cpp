@@ -7,9 +7,9 @@
 //   without candidates or a value without a place is false;
 // - Nested Forcing Chain: the same, but the propagation of the assumption also
 //   removes every candidate that a contradiction forcing chain inside it
-//   removes; when that is not enough, one level deeper. On a board with one
-//   answer every wrong candidate fails at some depth, so this always finds a
-//   step.
+//   removes; when that is not enough (on a board known to have one answer),
+//   one level deeper. There every wrong candidate fails at some depth, so
+//   this always finds a step.
 // All four look at cells with fewest candidates first: their chains are the
 // shortest and the easiest to follow.
 #include <cstring>
@@ -26,9 +26,6 @@ namespace ga {
 
 namespace {
 
-// Past this depth a search costs hours; no known puzzle needs more than one.
-constexpr int kMaxNesting = 2;
-
 // Every candidate's assumption followed once per board: the three plain
 // forcing chains read the same outcomes in turn.
 struct ForcingScan {
@@ -36,6 +33,7 @@ struct ForcingScan {
     LadderBoard board;
     Propagation base;
     bool contradicts[kCells][9];
+    uint8_t placements[kCells][9];  // how many values the assumption placed: a chain's length
     Propagation outcome[kCells][9];
     uint8_t order[kCells];  // the empty cells, fewest candidates first
     int orderCount = 0;
@@ -72,6 +70,9 @@ const ForcingScan& scanOf(const LadderBoard& board) {
             Propagation& outcome = scan->outcome[cell][value];
             outcome = scan->base;
             scan->contradicts[cell][value] = !assumeValue(outcome, cell, value + 1);
+            int placed = 0;
+            for (int v = 0; v < 9; v++) placed += (outcome.placed[v] & scan->base.empty).count();
+            scan->placements[cell][value] = static_cast<uint8_t>(placed);
         }
     }
     return *scan;
@@ -136,7 +137,9 @@ ChainNode nodeOf(const Fact& fact) {
 // nodes; a chain longer than that keeps its start and its last node.
 void addChain(const PropagationTrace& trace, int fact, int budget, LadderStep& step) {
     int16_t chain[PropagationTrace::kMaxFacts];
-    const int length = trace.chainTo(fact, chain, PropagationTrace::kMaxFacts);
+    // A board that was broken to begin with (a cell without candidates)
+    // fails with no removal to point at: the chain is the assumption alone.
+    const int length = trace.chainTo(fact < 0 ? 0 : fact, chain, PropagationTrace::kMaxFacts);
     for (int i = 0; i < length && i < budget; i++) {
         const int index = length > budget && i == budget - 1 ? length - 1 : i;
         ChainNode node = nodeOf(trace.facts[chain[index]]);
@@ -238,18 +241,46 @@ void contradictionStep(const Propagation& base, int cell, int value, int depth, 
     addChain(*trace, trace->contradictionFact(), kMaxChainNodes, step);
 }
 
+// How many links the traced chain from an assumption to its contradiction has.
+int contradictionLength(const Propagation& base, int cell, int value) {
+    thread_local std::unique_ptr<PropagationTrace> trace;
+    if (!trace) trace = std::make_unique<PropagationTrace>();
+    trace->reset();
+    Propagation outcome = base;
+    assumeValue(outcome, cell, value, trace.get());
+    int16_t unused[1];
+    return trace->chainTo(trace->contradictionFact(), unused, 0);
+}
+
 bool findContradiction(const LadderBoard& board, LadderStep& step) {
     const ForcingScan& scan = scanOf(board);
+    // The shortest chain wins. Fewest placements before the contradiction
+    // picks the few worth tracing; tracing every one costs too much.
+    constexpr int kTraced = 12;
+    int picked[kTraced][2], pickedCount = 0;
     for (int i = 0; i < scan.orderCount; i++) {
         const int cell = scan.order[i];
         for (uint32_t mask = board.candidates[cell]; mask != 0; mask = withoutLowestBit(mask)) {
             const int value = lowestBitIndex(mask);
             if (!scan.contradicts[cell][value]) continue;
-            contradictionStep(scan.base, cell, value + 1, 0, step);
-            return true;
+            const int placements = scan.placements[cell][value];
+            int at = pickedCount < kTraced ? pickedCount++ : kTraced;
+            while (at > 0 && scan.placements[picked[at - 1][0]][picked[at - 1][1]] > placements) {
+                if (at < kTraced)
+                    picked[at][0] = picked[at - 1][0], picked[at][1] = picked[at - 1][1];
+                at--;
+            }
+            if (at < kTraced) picked[at][0] = cell, picked[at][1] = value;
         }
     }
-    return false;
+    if (pickedCount == 0) return false;
+    int best = 0, bestLength = 0;
+    for (int i = 0; i < pickedCount; i++) {
+        const int length = contradictionLength(scan.base, picked[i][0], picked[i][1] + 1);
+        if (i == 0 || length < bestLength) best = i, bestLength = length;
+    }
+    contradictionStep(scan.base, picked[best][0], picked[best][1] + 1, 0, step);
+    return true;
 }
 
 bool findNested(const LadderBoard& board, LadderStep& step) {
@@ -257,7 +288,12 @@ bool findNested(const LadderBoard& board, LadderStep& step) {
     uint8_t order[kCells];
     int orderCount;
     orderCells(board, order, orderCount);
-    for (int depth = 1; depth <= kMaxNesting; depth++) {
+    // Depth 1 explains every puzzle of the public sets. Deeper searches cost
+    // hours on a board with several answers, where no candidate of an answer
+    // ever fails; on a board with one answer every wrong candidate fails by
+    // the depth of the empty cells' count, where propagation tries them all.
+    const int deepest = board.uniqueAnswer ? countEmpty(board) : 1;
+    for (int depth = 1; depth <= deepest; depth++) {
         for (int i = 0; i < orderCount; i++) {
             const int cell = order[i];
             for (uint32_t mask = board.candidates[cell]; mask != 0; mask = withoutLowestBit(mask)) {

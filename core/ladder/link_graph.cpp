@@ -174,12 +174,6 @@ bool sameBoard(const LadderBoard& a, const LadderBoard& b) {
 
 }  // namespace
 
-CellSet LinkGraph::excludes(int node, int value) const {
-    const LinkNode& n = nodes[node];
-    if (n.value == value) return n.seenBy;
-    return n.cellCount == 1 ? n.cells : CellSet{};
-}
-
 void buildLinkGraph(const LadderBoard& board, const DigitCells& where, LinkGraph& graph) {
     // The builder's scratch is large; it lives on the heap, once per thread.
     thread_local std::unique_ptr<Builder> builder;

@@ -40,7 +40,11 @@ struct LinkGraph {
 
     int strongCount(int node) const { return strongStart[node + 1] - strongStart[node]; }
     // The cells where `value` (1..9) cannot be if `node` is true.
-    CellSet excludes(int node, int value) const;
+    CellSet excludes(int node, int value) const {
+        const LinkNode& n = nodes[node];
+        if (n.value == value) return n.seenBy;
+        return n.cellCount == 1 ? n.cells : CellSet{};
+    }
 };
 
 void buildLinkGraph(const LadderBoard& board, const DigitCells& where, LinkGraph& graph);

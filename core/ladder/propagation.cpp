@@ -126,7 +126,7 @@ bool settleDeep(Propagation& state, int depth, PropagationTrace* trace) {
                     place(trial, cell, value, -1, nullptr);
                     if (settleDeep(trial, depth - 1, nullptr)) continue;
                     if (trace != nullptr) {
-                        removeTraced(state, cell, value, trace->count - 1, *trace);
+                        removeTraced(state, cell, value, 0, *trace);
                     } else {
                         state.where[value].remove(cell);
                     }

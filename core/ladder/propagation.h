@@ -67,8 +67,9 @@ bool removeCandidate(Propagation& state, int cell, int value, PropagationTrace* 
 // Deep propagation: singles, and at `depth` d > 0, also every candidate whose
 // assumption leads to a contradiction through deep propagation of depth d - 1
 // is removed, until nothing more follows. Depth 0 is singles alone. The trace,
-// when given, records the facts of this level (the removals found one level
-// down count as facts following the latest one).
+// when given, records the facts of this level; a removal found one level down
+// rests on the whole board reached so far, so it is recorded as following
+// from the assumption itself.
 bool assumeValueDeep(Propagation& state, int cell, int value, int depth,
                      PropagationTrace* trace = nullptr);
 
