@@ -114,8 +114,43 @@ void recordSet(LadderStep& step, const Als& set, int linkIndex) {
     step.addUnit(set.unit);
 }
 
+// What two sets linked by x remove: a z of both from the cells seeing all
+// those z's. Linked by y too (doubly linked), each set holds one of x and y
+// and all its other values, so the cells seeing all of a set's v lose v, and
+// those seeing every x (y) of both lose x (y). Fills `step` when given.
+bool pairEliminations(const Als& a, const Als& b, int x, int y, const DigitCells& where,
+                      LadderStep* step) {
+    const CellSet both = a.cells | b.cells;
+    bool any = false;
+    auto take = [&](CellSet targets, int v) {
+        if (targets.empty()) return;
+        any = true;
+        if (step) {
+            for (int cell : cellsOf(targets)) step->eliminate(cell, 1u << v);
+        }
+    };
+    if (y < 0) {
+        for (uint32_t rest = a.values & b.values & ~(1u << x); rest != 0 && !any;
+             rest = withoutLowestBit(rest)) {
+            take(targetsOf(a, b, lowestBitIndex(rest), both, where), lowestBitIndex(rest));
+        }
+        return any;
+    }
+    const uint32_t links = (1u << x) | (1u << y);
+    for (uint32_t rest = links; rest != 0; rest = withoutLowestBit(rest)) {
+        take(targetsOf(a, b, lowestBitIndex(rest), both, where), lowestBitIndex(rest));
+    }
+    for (const Als* set : {&a, &b}) {
+        for (uint32_t rest = set->values & ~links; rest != 0; rest = withoutLowestBit(rest)) {
+            const int v = lowestBitIndex(rest);
+            take(set->seeing[v] & where.of[v + 1] & ~both, v);
+        }
+    }
+    return any;
+}
+
 bool findAlsXZ(const DigitCells& where, const AlsList& list, LadderStep& step) {
-    int bestSize = kCells, bestA = -1, bestB = -1, bestX = 0, bestZ = 0;
+    int bestSize = kCells, bestA = -1, bestB = -1, bestX = 0, bestY = -1;
     for (int i = 0; i < list.count; i++) {
         const Als& a = list.sets[i];
         for (int j = i + 1; j < list.count; j++) {
@@ -123,27 +158,22 @@ bool findAlsXZ(const DigitCells& where, const AlsList& list, LadderStep& step) {
             if (a.size + b.size >= bestSize || !(a.cells & b.cells).empty()) continue;
             if (countBits(a.values & b.values) < 2 || (a.cells & b.reach).empty()) continue;
             const uint32_t links = restrictedCommons(a, b);
-            if (links == 0) continue;
-            const CellSet both = a.cells | b.cells;
+            if (links == 0 || countBits(links) > 2) continue;  // more than two: no answer left
             const int x = lowestBitIndex(links);
-            for (uint32_t rest = a.values & b.values & ~(1u << x); rest != 0;
-                 rest = withoutLowestBit(rest)) {
-                const int z = lowestBitIndex(rest);
-                if (targetsOf(a, b, z, both, where).empty()) continue;
-                bestSize = a.size + b.size;
-                bestA = i, bestB = j, bestX = x, bestZ = z;
-                break;
-            }
+            const int y = countBits(links) == 2 ? highestBitIndex(links) : -1;
+            if (!pairEliminations(a, b, x, y, where, nullptr)) continue;
+            bestSize = a.size + b.size;
+            bestA = i, bestB = j, bestX = x, bestY = y;
         }
     }
     if (bestA < 0) return false;
     const Als &a = list.sets[bestA], &b = list.sets[bestB];
-    for (int cell : cellsOf(targetsOf(a, b, bestZ, a.cells | b.cells, where))) {
-        step.eliminate(cell, 1u << bestZ);
-    }
+    pairEliminations(a, b, bestX, bestY, where, &step);
     recordSet(step, a, bestX);
-    recordSet(step, b, -1);
-    step.values = static_cast<uint16_t>((1u << bestX) | (1u << bestZ));
+    recordSet(step, b, bestY);
+    uint32_t concerned = (1u << bestX) | (bestY >= 0 ? 1u << bestY : 0);
+    for (uint16_t mask : step.eliminations) concerned |= mask;
+    step.values = static_cast<uint16_t>(concerned);
     return true;
 }
 
@@ -226,19 +256,22 @@ bool findAlmostLockedSetsStep(const LadderBoard& board, const DigitCells& where,
 std::string describeAlmostLockedSetsStep(const LadderStep& step) {
     uint32_t lost = 0;
     for (uint16_t mask : step.eliminations) lost |= mask;
-    const std::string z = digitText(valueOfSingleBit(lost));
     const StepSet* s = step.sets;
     auto link = [](const StepSet& set) { return digitText(set.link); };
     std::string text = std::string(techniqueInfo(step.technique).name) + ": ";
-    if (step.technique == Technique::kAlsXZ) {
+    if (step.technique == Technique::kAlsXZ && s[1].link != 0) {
+        text += setText(s[0]) + "; " + setText(s[1]) + "; the " + link(s[0]) +
+                "s of the two sets all see each other, and so do their " + link(s[1]) +
+                "s, so each set holds one of them and all its other values";
+    } else if (step.technique == Technique::kAlsXZ) {
         text += setText(s[0]) + "; " + setText(s[1]) + "; the " + link(s[0]) +
                 "s of the two sets all see each other, so one set lacks " + link(s[0]) +
-                " and must hold " + z;
+                " and must hold " + valueList(lost);
     } else {
         text += setText(s[0]) + "; " + setText(s[1]) + "; " + setText(s[2]) +
                 "; the first and second sets cannot both hold " + link(s[0]) +
                 ", nor the second and third " + link(s[1]) + ", so the first or the third holds " +
-                z;
+                valueList(lost);
     }
     return text + ": " + ladderStepResult(step);
 }

@@ -24,7 +24,8 @@ struct ChainNode {
 
 // An almost locked set a step rests on: cells of one unit holding one
 // candidate more than there are cells, and the value it shares with the next
-// set so that the two cannot both hold it (0 for the last).
+// set so that the two cannot both hold it (for the last set, 0, or the second
+// such value of a pair of sets linked twice).
 struct StepSet {
     CellSet cells;
     uint16_t values = 0;  // ValueMask of its candidates
