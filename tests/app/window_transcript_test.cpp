@@ -214,16 +214,22 @@ class Play {
     }
     void picture(std::vector<std::string>& lines) {
         const BoardPicture drawn = desktop_.pictures().back().first;
-        lines.push_back("  heading: " + drawn.heading);
-        for (int row = 0; row < 9; ++row) {
-            std::string line = " ";
-            for (int cell = row * 9; cell < row * 9 + 9; ++cell) {
-                const BoardPicture::Cell& c = drawn.cells[cell];
-                const char* marks[] = {"", "", "v", "c"};  // empty, clue, value, candidates
-                line += " " + (c.digits.empty() ? "." : c.digits) + marks[static_cast<int>(c.mark)];
-            }
-            lines.push_back(line);
+        std::vector<std::string> cells;
+        for (const BoardPicture::Cell& c : drawn.cells)  // values end in v, candidates in c
+            cells.push_back((c.digits.empty() ? "." : c.digits) + "  vc"[int(c.mark)]);
+        lines.push_back("  heading: " + drawn.heading + grid(cells));
+    }
+    // Nine lines of nine cells, in columns.
+    static std::string grid(std::vector<std::string> cells) {
+        size_t width = 0;
+        for (std::string& cell : cells)
+            cell.erase(cell.find_last_not_of(' ') + 1), width = std::max(width, cell.size());
+        std::string text;
+        for (int cell = 0; cell < kCells; ++cell) {
+            const std::string pad(cell % 9 == 8 ? 0 : width - cells[cell].size(), ' ');
+            text += (cell % 9 ? " " : "\n  ") + cells[cell] + pad;
         }
+        return text;
     }
     // Cells: the text ('.' empty), for an open cell with text its colour
     // (b blue, r red, g grey), upper case in the big font, then the tint
@@ -243,7 +249,6 @@ class Play {
                 now["buttons"] += " [" + button->text + (button->enabled ? "]" : " greyed]");
         }
         std::vector<std::string> cells;
-        size_t width = 0;
         for (int cell = 0; cell < kCells; ++cell) {
             const FakeDesktop::ControlState c = *desktop_.control(cellId(cell));
             std::string token = c.text.empty() ? "." : c.text;
@@ -256,14 +261,9 @@ class Play {
                 token += c.font == FontChoice::kSmall ? colour : std::toupper(colour);
             }
             const int tint = static_cast<int>(window_->onCellBackground(cellId(cell)));
-            if (tint != 0) token += std::string("/") + "-ushi"[tint];
-            width = std::max(width, token.size());
-            cells.push_back(token);
+            cells.push_back(token + (tint ? std::string("/") + "-ushi"[tint] : ""));
         }
-        for (int cell = 0; cell < kCells; ++cell) {
-            const std::string pad(cell % 9 == 8 ? 0 : width - cells[cell].size(), ' ');
-            now["board"] += (cell % 9 ? " " : "\n  ") + cells[cell] + pad;
-        }
+        now["board"] = grid(cells);
         return now;
     }
 
