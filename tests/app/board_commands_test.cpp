@@ -1,8 +1,8 @@
 // The window's commands on the board, against the fake desktop: saving and
 // loading the puzzle file, the save question before a puzzle is replaced,
-// where the file dialogs open, hand-building, and the board's picture. Typing
-// writes the cells' texts only: the verdicts and the picture must read what
-// the cells show, as the cell with the focus has not reported yet.
+// where the file dialogs open, hand-building, paste and copy. Typing writes the
+// cells' texts only: the verdicts must read what the cells show, as the cell
+// with the focus has not reported yet.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -16,7 +16,6 @@
 #include "app/file_commands.h"
 #include "app/hand_build.h"
 #include "app/menu_state.h"
-#include "app/picture_commands.h"
 #include "app/puzzle_text_commands.h"
 #include "app/status_messages.h"
 #include "core/puzzle_text.h"
@@ -268,44 +267,6 @@ TEST_F(BoardCommandsTest, CancelBringsBackThePuzzleItsMenuAndWhetherItWasSaved) 
             EXPECT_EQ(desktop.shownTitle(), "gridAtelier -- Novice, sn : 1234-0");
         }
     }
-}
-
-// The board as it shows, the cell being typed in included, under the heading
-// the title gives the puzzle; a picture not written or printed is reported.
-TEST_F(BoardCommandsTest, PicturesShowTheBoardUnderThePuzzlesName) {
-    using Mark = BoardPicture::Mark;
-    desktop.setText(cellId(5), "7");  // typed, the cell not left yet
-    for (const auto& [puzzleClass, heading] :
-         {std::pair(kHandBuiltClass, "Hand-build"), std::pair(3, "Intermediate, sn : A-B")}) {
-        state.header.puzzleClass = puzzleClass;
-        printBoard(desktop, state);
-        EXPECT_EQ(desktop.pictures().back().first.heading, heading);
-    }
-    EXPECT_EQ(newPuzzleTitle(3, state.puzzle.serial),
-              "gridAtelier -- " + desktop.pictures().back().first.heading);
-    const std::pair<int, BoardPicture::Cell> cells[] = {{0, {Mark::kClue, kSolution.substr(0, 1)}},
-                                                        {1, {Mark::kValue, "4"}},
-                                                        {2, {Mark::kCandidates, "147"}},
-                                                        {4, {Mark::kEmpty, ""}},
-                                                        {5, {Mark::kValue, "7"}}};
-    for (const auto& [cell, drawn] : cells) {
-        const BoardPicture::Cell printed = desktop.pictures().back().first.cells[cell];
-        EXPECT_TRUE(printed.mark == drawn.mark && printed.digits == drawn.digits) << cell;
-    }
-    EXPECT_EQ(std::memcmp(&state.puzzle, &before, sizeof before), 0);
-
-    for (const char* chosen : {"", "a/board.png"}) {  // cancelled, then not written
-        desktop.picturesSucceed(false);
-        answerFileDialog(chosen);
-        exportBoardPicture(desktop, state);
-    }
-    EXPECT_EQ(desktop.pictures().size(), 3u);
-    EXPECT_EQ(desktop.pictures().back().second, "a/board.png");
-    EXPECT_EQ(desktop.fileDialogs().back().filters.at(1).name, "PDF document (*.pdf)");
-    EXPECT_EQ(desktop.messageBoxes().size(), 1u);
-    EXPECT_EQ(desktop.messageBoxes().back().text, "failed to save the picture to a file");
-    printBoard(desktop, state);
-    EXPECT_EQ(desktop.messageBoxes().back().text, "failed to print the picture");
 }
 
 // A paste is judged first: only a puzzle it takes asks the save question,

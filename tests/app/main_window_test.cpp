@@ -1,7 +1,8 @@
 // The window on the fake desktop, this thread standing in for the window
 // thread, which takes the worker's queued notices with deliverWorkerCommand:
-// the job protocol driving a real worker thread, then the main window's
-// set-up, commands and their menus, the completion check and close.
+// the job protocol driving a real worker thread, then what the transcript
+// (window_transcript_test.cpp) cannot show: close while busy, the questions
+// on leaving, cells held during a job, settings kept, and undo's places.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -26,7 +27,6 @@
 #include "tests/support/scratch_dir.h"
 #include "tests/support/test_records.h"
 #include "ui/board.h"
-#include "ui/default_settings_dialog.h"
 #include "ui/record_regions_dialog.h"
 #include "ui/recreate_dialog.h"
 #include "ui/save_question_dialog.h"
@@ -222,14 +222,6 @@ class MainWindowTest : public ::testing::Test {
         window->onCellNotification(ga::cellId(cell), CellNotification::kLostFocus);
     }
 
-    void handBuildWithoutAnswer(const std::string& clues) {
-        window->onCommand(ga::kCommandHandBuildPuzzle);
-        for (int cell = 0; cell < ga::kCells; ++cell)
-            if (clues[cell] != '.') type(cell, std::string(1, clues[cell]));
-        window->onCommand(ga::kButtonRegister);
-        window->onCommand(ga::kButtonWithoutAnswer);
-    }
-
     const ga::PuzzleRecord& puzzle() const { return window->state().puzzle; }
     const ga::Settings& settings() const { return window->state().settings; }
     bool enabled(int command) const { return desktop.menuItem(command)->enabled; }
@@ -245,24 +237,6 @@ class MainWindowTest : public ::testing::Test {
     ga::StartupSettings startup;
     std::unique_ptr<MainWindow> window;
 };
-
-const std::set<int> kNoPuzzleItems = {1000, 1030, 1110, 1111, 1113, 1124, 1125, 1126,
-                                      1143, 1210, 1211, 1212, 1213, 1214, 1215, 1216};
-
-TEST_F(MainWindowTest, StartsWelcomingWithTheMenuOfNoPuzzle) {
-    ASSERT_TRUE(create());
-    EXPECT_EQ(desktop.menuItems(&Item::enabled), kNoPuzzleItems);
-    EXPECT_EQ(desktop.menuItems(&Item::checked),
-              (std::set<int>{1115, 1214}));  // visible mistakes, Advanced
-    EXPECT_EQ(
-        desktop.logStartingWith("setText 1500"),
-        (std::vector<std::string>{"setText 1500 \"you're going to try puzzles as Advanced\"",
-                                  "setText 1500 \"express visible mistakes as red color font\"",
-                                  "setText 1500 \"welcome to the Grid Atelier!\""}));
-    EXPECT_EQ(settings().menuMode, 0);
-    EXPECT_EQ(std::filesystem::file_size(startup.place.path), 696u);
-    EXPECT_TRUE(window->jobs().workerRunning());
-}
 
 TEST_F(MainWindowTest, NewPuzzleRunsAsAJobOnlyAboutAnswersAndCloseWaits) {
     ASSERT_TRUE(create());
@@ -328,38 +302,6 @@ TEST_F(MainWindowTest, LeavingAsksTheQuestionThatIsDue) {
     }
 }
 
-// A puzzle built by hand without its answer, solved: the completion check
-// adopts the board as the answer and opens both items that need one at once.
-TEST_F(MainWindowTest, AnAdoptedAnswerOpensOpenAnswerAndAbsoluteMistakeTogether) {
-    const std::string clues = kSingle;
-    ASSERT_TRUE(create());
-    handBuildWithoutAnswer(kSingle);
-    ASSERT_EQ(settings().menuMode, 1);
-    EXPECT_FALSE(enabled(ga::kCommandOpenAnswer));
-    EXPECT_FALSE(enabled(ga::kCommandAbsoluteMistake));
-
-    window->onCommand(ga::kCommandBacktracking);
-    deliverNotice();
-    EXPECT_EQ(statusBox(), "\r\nsolving...");
-    desktop.paintPendingCells();
-    EXPECT_EQ(statusBox(), "Congraz! complete solving");
-    EXPECT_EQ(puzzle().answerKnown, 1);
-    EXPECT_TRUE(enabled(ga::kCommandOpenAnswer));
-    EXPECT_TRUE(enabled(ga::kCommandAbsoluteMistake));
-
-    // Absolute mistakes: a wrong digit red, a right one in the usual blue.
-    window->onCommand(ga::kCommandAbsoluteMistake);
-    const int last = 80 - (clues[80] != '.'), right = 1;
-    type(right, std::to_string(puzzle().answerGrid[right]));
-    type(last, std::to_string(puzzle().answerGrid[last] % 9 + 1));
-    desktop.paintPendingCells();
-    EXPECT_EQ(statusBox(), "finished although there are some mistakes");
-    const ga::TextColour red = *desktop.control(ga::cellId(last))->paintedColour;
-    const ga::TextColour blue = *desktop.control(ga::cellId(right))->paintedColour;
-    EXPECT_EQ(std::make_tuple(red.red, red.green, red.blue), std::make_tuple(255, 0, 0));
-    EXPECT_EQ(std::make_tuple(blue.red, blue.green, blue.blue), std::make_tuple(0, 0, 255));
-}
-
 // A cell entered while a solve runs keeps the digit the solve gave it, and
 // the completion check congratulates at once.
 TEST_F(MainWindowTest, ACellEnteredDuringASolveKeepsTheSolvedDigit) {
@@ -375,91 +317,6 @@ TEST_F(MainWindowTest, ACellEnteredDuringASolveKeepsTheSolvedDigit) {
     EXPECT_EQ(puzzle().valueGrid[cell], puzzle().answerGrid[cell]);
     EXPECT_EQ(desktop.control(ga::cellId(cell))->font, ga::FontChoice::kBig);
     EXPECT_EQ(settings().statusCode, ga::kStatusComplete);
-}
-
-// The backgrounds of clue 3 at 0, clue 1 at 8 in its row, open 20 and 72 in
-// its box and column, clue 3 at 67, open 40 elsewhere, open 1 in its row and
-// open 62, the first hint's cell: Plain, Unit, Same digit, Hinted, In hand.
-TEST_F(MainWindowTest, BackgroundsFollowTheCellInHandAndHintsLastUntilAnEdit) {
-    ASSERT_TRUE(create());
-    handBuildWithoutAnswer(kSingle);
-    const auto focus = [this](int cell, CellNotification n) {
-        return [=] { window->onCellNotification(ga::cellId(cell), n); };
-    };
-    std::vector<std::string> hints;
-    const auto hint = [this, &hints] {
-        window->onCommand(ga::kCommandHint);
-        hints.push_back(desktop.text(ga::kStatusBoxId));
-    };
-    // clang-format off
-    const CellNotification kIn = CellNotification::kGainedFocus, kOut = CellNotification::kLostFocus;
-    const std::pair<std::function<void()>, const char*> steps[] = {
-        {focus(0, kIn), "IUUUSPUP"}, {hint, "IUUUSPUH"},
-        {focus(0, kOut), "PPPPPPPH"}, {focus(1, kIn), "UUUPPPIH"}, {focus(1, kOut), "PPPPPPPH"},
-        {[this] { type(1, "5"); }, "PPPPPPPP"}, {hint, "PPPPPPPH"},
-        {[this] { window->onCommand(ga::kCommandShowCandidates); }, "PPPPPPPP"}};
-    // clang-format on
-    for (const auto& [step, expected] : steps) {
-        step();
-        std::string shown;
-        for (int cell : {0, 8, 20, 72, 67, 40, 1, 62})
-            shown += "PUSHI"[static_cast<int>(window->onCellBackground(ga::cellId(cell)))];
-        EXPECT_EQ(shown, expected) << &step - &steps[0].first;
-    }
-    EXPECT_EQ(hints, (std::vector<std::string>{"r7c9: only 2 is left", "r7c9: only 2 is left"}));
-    EXPECT_FALSE(desktop.logStartingWith("repaint " + std::to_string(ga::cellId(67))).empty());
-}
-
-TEST_F(MainWindowTest, TheQuickCommandsChangeTheBoardAndSayWhatTheyDid) {
-    ASSERT_TRUE(create());
-    newPuzzle();
-    deliverNotice();
-    int open = 0;
-    while (puzzle().openFlags[open] == 0) ++open;
-    const int wrong = puzzle().answerGrid[open] % 9 + 1;
-    // Each step on the board left by the one before it.
-    const struct {
-        int command;
-        const char* shown;
-        int valueAfter;  // of the open cell; -1 the answer
-    } steps[] = {
-        {ga::levelCommand(1), "you're going to try puzzles as Novice", wrong},
-        {ga::kCommandNotExpressMistake, "no express mistakes", wrong},
-        {ga::kCommandAbsoluteMistake, "express absolute mistakes as red color font", wrong},
-        {ga::kCommandShowCandidates, nullptr, wrong},
-        {ga::kCommandEraseSolving, "reset the solving", 0},
-        {ga::kCommandOpenAnswer, "the answer was opened", -1},
-        {ga::kCommandEraseSolving, "reset the solving", 0},
-    };
-    type(open, std::to_string(wrong));
-    for (const auto& step : steps) {
-        SCOPED_TRACE(step.command);
-        window->onCommand(step.command);
-        if (step.shown) {
-            EXPECT_EQ(statusBox(), step.shown);
-        }
-        const int expected = step.valueAfter < 0 ? puzzle().answerGrid[open] : step.valueAfter;
-        EXPECT_EQ(puzzle().valueGrid[open], expected);
-    }
-    EXPECT_EQ(settings().expressMode, 2);
-    EXPECT_EQ(settings().menuMode, ga::kMenuLoaded);
-    window->onCommand(ga::kCommandShowCandidates);
-    EXPECT_EQ(settings().statusCode, ga::kStatusCandidatesShown);
-
-    // Leaving the modified puzzle: "Cancel" keeps it, "No" with the box ticked
-    // goes on and never asks again.
-    desktop.onDialog([](ga::FakeDialog& dialog) { dialog.click(ga::kSaveQuestionCancel); });
-    window->onCommand(ga::kCommandNewPuzzle);
-    EXPECT_FALSE(window->busy());
-    desktop.onDialog([](ga::FakeDialog& dialog) {
-        dialog.click(ga::kSaveQuestionNeverAgain);
-        dialog.click(ga::kSaveQuestionNo);
-    });
-    window->onCommand(ga::kCommandNewPuzzle);
-    EXPECT_TRUE(window->busy());
-    deliverNotice();
-    EXPECT_EQ(settings().neverConfirmSave, 1);
-    EXPECT_EQ(window->settingsFile().settings.neverConfirmSave, 1);
 }
 
 TEST_F(MainWindowTest, RecreatesFromTypedSerialPartsAndRecordsRegionsAsAJob) {
@@ -500,24 +357,6 @@ TEST_F(MainWindowTest, RecreatesFromTypedSerialPartsAndRecordsRegionsAsAJob) {
     EXPECT_EQ(window->settingsFile().settings.maxRegionCells, 4);  // the numbers, not the file
     EXPECT_EQ(window->settingsFile().settings.csvPath[0], '\0');
     EXPECT_EQ(settings().statusCode, ga::kStatusNewPuzzle);  // the notice leaves the status
-}
-
-TEST_F(MainWindowTest, DefaultSettingsReachTheRunningWindowOnlyWhenReflected) {
-    ASSERT_TRUE(create());
-    for (const bool reflect : {false, true}) {
-        SCOPED_TRACE(reflect);
-        desktop.onDialog([&](ga::FakeDialog& dialog) {
-            dialog.choose(ga::kNewPuzzleLevelListId, reflect ? 2 : 3);
-            dialog.choose(ga::kExpressModeListId, 0);
-            if (dialog.checked(ga::kReflectToCurrentBoxId) != reflect)
-                dialog.click(ga::kReflectToCurrentBoxId);
-            dialog.click(ga::kDialogOkay);
-        });
-        window->onCommand(ga::kCommandDefaultSettings);
-        EXPECT_EQ(window->settingsFile().settings.level, reflect ? 2 : 3);
-        EXPECT_EQ(settings().level, reflect ? 2 : 4);
-        EXPECT_EQ(settings().expressMode, reflect ? 0 : 1);
-    }
 }
 
 // Every kind of step undone back to the new puzzle and redone to the end: each
