@@ -8,12 +8,10 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <set>
 #include <string>
 #include <thread>
-#include <tuple>
 #include <vector>
 
 #include "app/command_ids.h"
@@ -29,7 +27,6 @@
 #include "ui/board.h"
 #include "ui/record_regions_dialog.h"
 #include "ui/recreate_dialog.h"
-#include "ui/save_question_dialog.h"
 
 namespace {
 
@@ -216,21 +213,11 @@ class MainWindowTest : public ::testing::Test {
         window->onCommand(ga::levelCommand(0));
         window->onCommand(ga::kCommandNewPuzzle);
     }
-    void type(int cell, const std::string& text) {
-        window->onCellNotification(ga::cellId(cell), CellNotification::kGainedFocus);
-        desktop.setText(ga::cellId(cell), text);
-        window->onCellNotification(ga::cellId(cell), CellNotification::kLostFocus);
-    }
 
     const ga::PuzzleRecord& puzzle() const { return window->state().puzzle; }
     const ga::Settings& settings() const { return window->state().settings; }
     bool enabled(int command) const { return desktop.menuItem(command)->enabled; }
     std::string statusBox() const { return desktop.control(ga::kStatusBoxId)->text; }
-    std::string cellText(int cell) const { return desktop.control(ga::cellId(cell))->text; }
-    int firstOpenCell(int cell = 0) const {
-        while (puzzle().openFlags[cell] == 0) ++cell;
-        return cell;
-    }
 
     ga::testing::ScratchDir dir;
     FakeDesktop desktop;
@@ -357,77 +344,6 @@ TEST_F(MainWindowTest, RecreatesFromTypedSerialPartsAndRecordsRegionsAsAJob) {
     EXPECT_EQ(window->settingsFile().settings.maxRegionCells, 4);  // the numbers, not the file
     EXPECT_EQ(window->settingsFile().settings.csvPath[0], '\0');
     EXPECT_EQ(settings().statusCode, ga::kStatusNewPuzzle);  // the notice leaves the status
-}
-
-// Every kind of step undone back to the new puzzle and redone to the end: each
-// place shows the cells, record, modified flag and menu mode it had. Saving is
-// no step but makes its place the only unmodified one.
-TEST_F(MainWindowTest, UndoAndRedoWalkTheStepsOfEachBoard) {
-    ASSERT_TRUE(create());
-    newPuzzle();
-    deliverNotice();
-    const int open = firstOpenCell();
-    desktop.onFileDialog([&](const ga::FileDialogRequest&, std::string& path) {
-        path = dir / "kept.ga";
-        return true;
-    });
-    auto command = [&](int id) { return [this, id] { window->onCommand(id); }; };
-    const std::function<void()> actions[] = {
-        command(ga::kCommandSavePuzzle),
-        [&] { type(open, std::to_string(puzzle().answerGrid[open] % 9 + 1)); },
-        [&] { type(firstOpenCell(open + 1), "123"); },
-        command(ga::kCommandSavePuzzle),
-        command(ga::kCommandShowCandidates),
-        [&] { window->onCommand(ga::kCommandPencilMarks), deliverNotice(); },
-        command(ga::kCommandEraseSolving),
-        command(ga::kCommandOpenAnswer),
-    };
-    auto seen = [&] {
-        std::vector<std::string> cells;  // text, value and candidates
-        for (int cell = 0; cell < ga::kCells; ++cell)
-            cells.push_back(cellText(cell) + "," + std::to_string(puzzle().valueGrid[cell]) + "," +
-                            std::to_string(puzzle().candidateNumbers[cell]));
-        return std::make_tuple(cells, settings().modified, settings().menuMode);
-    };
-    std::vector<decltype(seen())> places{seen()};
-    for (const auto& action : actions) {
-        action();
-        if (std::get<0>(seen()) == std::get<0>(places.back())) places.pop_back();
-        // Only the place last saved is unmodified.
-        for (auto& place : places) std::get<1>(place) |= settings().modified == 0;
-        places.push_back(seen());
-    }
-    ASSERT_EQ(places.size(), 7u);
-    for (size_t place = places.size() - 1; place-- > 0;) {
-        window->onCommand(ga::kCommandUndo);
-        ASSERT_EQ(seen(), places[place]) << "undone to " << place;
-    }
-    EXPECT_TRUE(!enabled(ga::kCommandUndo) && enabled(ga::kCommandRedo));
-    for (size_t place = 1; place < places.size(); ++place) {
-        window->onCommand(ga::kCommandRedo);
-        ASSERT_EQ(seen(), places[place]) << "redone to " << place;
-    }
-    EXPECT_FALSE(enabled(ga::kCommandRedo) || enabled(ga::kCommandPencilMarks));  // mode 8 again
-
-    // Hand-building has a history of its own, as every new board has. What
-    // is typed into the cell in hand is one step, neither lost nor kept twice.
-    desktop.onDialog([](ga::FakeDialog& dialog) { dialog.click(ga::kSaveQuestionNo); });
-    window->onCommand(ga::kCommandHandBuildPuzzle);
-    EXPECT_FALSE(enabled(ga::kCommandUndo) || enabled(ga::kCommandRedo));
-    type(0, "3");
-    window->onCellNotification(ga::cellId(1), CellNotification::kGainedFocus);
-    desktop.setText(ga::cellId(1), "4");
-    window->onCommand(ga::kCommandUndo);
-    EXPECT_EQ(cellText(0) + cellText(1) + std::to_string(puzzle().valueGrid[1]), "30");
-    window->onCommand(ga::kCommandRedo);
-    window->onCellNotification(ga::cellId(1), CellNotification::kLostFocus);
-    EXPECT_EQ(cellText(0) + cellText(1) + std::to_string(puzzle().valueGrid[1]), "344");
-    EXPECT_EQ(window->state().history.size(), 2u);
-    window->onCommand(ga::kButtonCancelHandBuild);
-    EXPECT_FALSE(enabled(ga::kCommandUndo));
-    // Without a step, a cell in hand may still hold one.
-    window->onCellNotification(ga::cellId(open), CellNotification::kGainedFocus);
-    EXPECT_TRUE(enabled(ga::kCommandUndo));
 }
 
 }  // namespace

@@ -49,12 +49,15 @@ const std::string kSeveral = "." + kPuzzle.substr(1);
 // tab|backtab [start|end|inside]` (the caret is at both ends unless said);
 // `fill GRID` (types the open cells' digits, '.' none); `clip TEXT` (the clipboard);
 // `answer DIALOG SCRIPT` (how the player answers that dialog from now on);
-// `fail pictures`; `wait` (for a job held by '&'). A cell is rNcM. A job runs
-// to its end unless the step starts with '&'. New puzzles are Practice ones, made quickly.
+// `fail pictures`. A cell is rNcM. A job runs to its end, but one started by a
+// step that begins with '&' only within the next step. New puzzles are
+// Practice ones, made quickly.
 // clang-format off
 const std::vector<std::vector<std::string>> kScenes = {
-    {"*Practice", "*Recreate from Serial Number...", "*Save Puzzle", "*Open Answer",
-     "Erase Solving And Candidates", "&New Puzzle", "About", "wait", "Exit"},
+    {"*Practice", "*Recreate from Serial Number...", "type r4c1 5", "type r4c2 123", "*Save Puzzle",
+     "Show Candidates", "Pencil Marks", "Erase Solving And Candidates", "*Open Answer", "Undo",
+     "Undo", "Undo", "Undo", "Undo", "Undo", "Redo", "Redo", "Redo", "Redo", "Redo", "Redo",
+     "&New Puzzle", "About", "Exit"},
     {"Practice", "*Load Puzzle", "enter r1c2", "write 4", "key right", "write 8",
      "key down inside", "leave", "type r2c1 3", "type r2c2 79", "Not Express Mistake",
      "Absolute Mistake", "Visible Mistake", "Hint", "enter r3c3", "write 5", "Print...", "leave",
@@ -63,7 +66,7 @@ const std::vector<std::vector<std::string>> kScenes = {
      "Erase Solving And Candidates", "*fill " + kAnswer, "Erase Solving And Candidates",
      "Pencil Marks", "fail pictures", "Print...", "Export Picture...", "Copy Puzzle"},
     {"Practice", "*Hand-build Puzzle", "type r1c1 3", "type r1c2 3", "press Registre",
-     "type r1c2", "fill " + kPuzzle, "*press Registre", "press Cancel", "Hand-build Puzzle",
+     "enter r1c3", "write 4", "Undo", "Redo", "leave", "Undo", "type r1c2", "fill " + kPuzzle, "*press Registre", "press Cancel", "Hand-build Puzzle",
      "fill " + kPuzzle, "press Registre", "*press Without Answer", "Backtracking",
      "answer 3000 click 2", "Hand-build Puzzle"},
     {"Practice", "clip \\n" + kPuzzle + "x", "Paste Puzzle", "clip " + std::string(81, '1'),
@@ -152,7 +155,7 @@ class Play {
             answers_[std::stoi(arg)] = tail;
         } else if (verb == "fail") {
             desktop_.picturesSucceed(false);
-        } else if (verb != "wait") {
+        } else {
             const std::vector<int> items = menuItemCommands();
             const auto item = std::find_if(items.begin(), items.end(),
                                            [&](int command) { return itemName(command) == what; });
