@@ -195,54 +195,6 @@ TEST_F(BoardCommandsTest, FileDialogsOpenInAFolderThatCanBeWritten) {
     }
 }
 
-// Without an answer, absolute mistakes give way to visible ones: no cell is
-// coloured against an answer that is not known.
-TEST_F(BoardCommandsTest, APuzzleWithoutAnswerEndsAbsoluteMistakes) {
-    const ControlRect fullBox = statusRect();
-    start();
-    expectSaid(HandBuildMessage::kEnterClues);
-    EXPECT_EQ(std::memcmp(&state.handBuildBackup, &before, sizeof before), 0);
-    EXPECT_FALSE(desktop.control(kButtonWithoutAnswer)->enabled);
-    pressWithoutAnswer(desktop, state);  // ignored should it arrive all the same
-    press(2);                            // no clues at all is accepted
-    pressWithoutAnswer(desktop, state);
-    expectBuilt(handBuildText(HandBuildMessage::kCreatedWithoutAnswer), fullBox);
-    EXPECT_EQ(state.puzzle.answerKnown, 0);
-    EXPECT_EQ(state.settings.expressMode, 1);
-    EXPECT_FALSE(desktop.menuItem(kCommandAbsoluteMistake)->enabled);
-}
-
-// Each refusal keeps the stage and what was typed; then the typed clues and
-// the typed answer make a playable puzzle.
-TEST_F(BoardCommandsTest, RefusedCluesAndAnswersStayTypedUntilTheyAreRight) {
-    const ControlRect fullBox = statusRect();
-    std::string gap = kSolution, collapsed(kCells, '5');
-    gap[3] = '.';
-    collapsed[0] = '6';
-    const std::pair<std::string, HandBuildMessage> cases[] = {
-        {kSolution, HandBuildMessage::kTooManyClues},
-        {"5.......5" + std::string(72, '.'), HandBuildMessage::kCluesBreakTheRule},
-        {kSolution.substr(0, 40) + std::string(41, '.'), HandBuildMessage::kEnterAnswer},
-        {gap, HandBuildMessage::kAnswerNotDigits},
-        {collapsed, HandBuildMessage::kAnswerCollapsed},
-    };
-    start();
-    for (const auto& [grid, said] : cases) {
-        const int stage = said < HandBuildMessage::kEnterAnswer ? 1 : 2;
-        typeGrid(grid);
-        press(stage);
-        expectSaid(said);
-        EXPECT_EQ(desktop.control(cellId(80))->text, grid[80] == '.' ? "" : grid.substr(80));
-        EXPECT_EQ(state.puzzle.openFlags[80], 1);
-    }
-    EXPECT_EQ(desktop.control(cellId(9))->kind, ControlKind::kClueCell);
-    typeGrid(kSolution);
-    press(0);
-    expectBuilt(handBuildText(HandBuildMessage::kCreated), fullBox);
-    for (int cell = 0; cell < kCells; ++cell)
-        ASSERT_EQ(state.puzzle.valueGrid[cell], kSolution[cell] - '0');
-}
-
 // From each mode a build can start from, saved or not: all comes back.
 TEST_F(BoardCommandsTest, CancelBringsBackThePuzzleItsMenuAndWhetherItWasSaved) {
     desktop.onDialog([](FakeDialog& dialog) { dialog.click(kSaveQuestionNo); });
