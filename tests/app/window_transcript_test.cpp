@@ -47,7 +47,7 @@ const std::string kSeveral = "." + kPuzzle.substr(1);
 // A step is a menu item's text, or: `press BUTTON`; `type CELL [TEXT]` (enter,
 // write, leave); `enter CELL`, `write TEXT`, `leave`; `key up|down|left|right|
 // tab|backtab [start|end|inside]` (the caret is at both ends unless said);
-// `fill GRID` (types each open cell, '.' empty); `clip TEXT` (the clipboard);
+// `fill GRID` (types each open cell, '.' empty); `clip TEXT` (\n a line end);
 // `answer DIALOG SCRIPT` (how the player answers that dialog from now on);
 // `fail pictures`. A cell is rNcM. A job runs to its end, but one started by a
 // step that begins with '&' only within the next step. New puzzles are
@@ -68,12 +68,15 @@ const std::vector<std::vector<std::string>> kScenes = {
     {"Practice", "Load Puzzle", "Absolute Mistake", "*Hand-build Puzzle", "type r1c1 3",
      "type r1c2 3", "press Registre", "enter r1c3", "write 4", "Undo", "Redo", "leave", "Undo",
      "type r1c2", "type r1c1", "*press Registre", "press Cancel", "Hand-build Puzzle",
-     "fill " + kAnswer, "press Registre", "fill " + kPuzzle, "press Registre", "fill 3." + kAnswer.substr(2), "press Registre",
-     "fill " + std::string(81, '5'), "press Registre", "fill " + kAnswer, "press Registre",
+     "fill " + kAnswer, "press Registre", "fill " + kPuzzle, "press Registre",
+     "fill 3." + kAnswer.substr(2), "press Registre", "fill " + std::string(81, '5'),
+     "press Registre", "fill " + kAnswer, "press Registre",
      "Hand-build Puzzle", "fill " + kPuzzle, "press Registre", "*press Without Answer",
      "Backtracking", "answer 3000 click 2", "Hand-build Puzzle"},
     {"Practice", "clip \\n" + kPuzzle + "x", "Paste Puzzle", "clip " + std::string(81, '1'),
-     "Paste Puzzle", "clip " + kSeveral, "Paste Puzzle", "clip " + kPuzzle, "Paste Puzzle",
+     "Paste Puzzle", "clip " + kPuzzle.substr(1), "Paste Puzzle",
+     "clip " + kPuzzle.substr(0, 40) + "\\n" + kPuzzle.substr(40), "Paste Puzzle",
+     "clip " + kSeveral, "Paste Puzzle", "clip " + kPuzzle, "Paste Puzzle",
      "Default Settings", "answer 2000 choose 2012 3 click 2100 click 1", "Default Settings",
      "Record Regions of Multi Answer...", "answer 3000 click 2", "Exit",
      "answer 3000 click 2021 click 1", "Paste Puzzle", "Paste Puzzle", "answer 107 click 2",
@@ -153,7 +156,9 @@ class Play {
                          std::to_string(cell % 9 + 1) +
                          (arg[cell] == '.' ? "" : " " + arg.substr(cell, 1)));
         } else if (verb == "clip") {
-            desktop_.setClipboardText(arg.rfind("\\n", 0) == 0 ? "\n" + arg.substr(2) : arg);
+            std::string text = arg;
+            for (size_t at; (at = text.find("\\n")) != text.npos;) text.replace(at, 2, "\n");
+            desktop_.setClipboardText(text);
         } else if (verb == "answer") {
             answers_[std::stoi(arg)] = tail;
         } else if (verb == "fail") {
