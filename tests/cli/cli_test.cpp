@@ -81,7 +81,7 @@ const std::string kReadmeExpert =
 
 // Standard output and error are matched in full, but an expectation ending in
 // "..." is how the text starts, and one holding kUsage must go on with the
-// usage. `file` is what NEW holds afterwards ("" when nothing may be written
+// usage after a blank line. `file` is what NEW holds afterwards ("" when nothing may be written
 // there); FILE is never written.
 struct CliCase {
     const char* args;
@@ -190,20 +190,20 @@ struct CliCase {
     {"regions --level 1 --count 2 --max 8", "", 2, "", "gridatelier-cli: " + kUsage},
     // Refused before the file is touched.
     {"regions --level 1 --count -1 --max 16 --csv NEW", "", 2, "",
-     "gridatelier-cli: the count must not be negative" + kUsage},
+     "gridatelier-cli: the count must not be negative\n" + kUsage},
     {"regions --level 1 --count 1 --max -1 --csv NEW", "", 2, "",
-     "gridatelier-cli: the maximum must not be negative" + kUsage},
+     "gridatelier-cli: the maximum must not be negative\n" + kUsage},
     {"regions --level 1 --count 1 --max 82 --csv NEW", "", 2, "",
-     "gridatelier-cli: the maximum must not exceed 81 cells" + kUsage},
+     "gridatelier-cli: the maximum must not exceed 81 cells\n" + kUsage},
     {"regions --level 5 --count 1 --max 16 --csv NEW", "", 2, "",
-     "gridatelier-cli: the level must be 0..4" + kUsage},
+     "gridatelier-cli: the level must be 0..4\n" + kUsage},
     {"generate --class", "", 2, "", "gridatelier-cli: " + kUsage},
     {"generate --class 8", "", 2, "", "gridatelier-cli: " + kUsage},
     {"generate --class 1 --count 0", "", 2, "", "gridatelier-cli: " + kUsage},
     {"generate --class 5 --count 2 --ga NEW", "", 2, "",
-     "gridatelier-cli: --ga saves a single puzzle, so it needs --count 1" + kUsage},
+     "gridatelier-cli: --ga saves a single puzzle, so it needs --count 1\n" + kUsage},
     {"recreate 75BCD15 20000000", "", 2, "",
-     "gridatelier-cli: a serial number is one argument A-B-C-D-E or five arguments" + kUsage},
+     "gridatelier-cli: a serial number is one argument A-B-C-D-E or five arguments\n" + kUsage},
 };
 
 void expectText(const std::string& actual, const std::string& expected) {
