@@ -334,11 +334,13 @@ TEST(WindowTranscript, MatchesTheCommittedTranscript) {
         return;
     }
     std::istringstream actual(text), expected(testing::readFile(GRIDATELIER_TRANSCRIPT));
-    std::string want, got, heading;
+    std::string want, got, step, tried;  // where the player is
     for (int line = 1; std::getline(expected, want).good() | std::getline(actual, got).good();
          ++line) {
-        ASSERT_EQ(want, got) << GRIDATELIER_TRANSCRIPT << ":" << line << ", after " << heading;
-        if (want.rfind("--", 0) == 0 || want.rfind("==", 0) == 0) heading = want;
+        ASSERT_EQ(want, got) << GRIDATELIER_TRANSCRIPT << ":" << line << ", after " << step
+                             << tried;
+        if (want.rfind("== ", 0) == 0 || want.rfind("---- ", 0) == 0) step = want, tried.clear();
+        if (want.rfind("-- ", 0) == 0) tried = ", " + want;
         want.clear(), got.clear();
     }
 }
