@@ -22,6 +22,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/command_ids.h"
@@ -92,6 +93,8 @@ const std::map<int, std::string> kDialogAnswers = {
     {4000, "click 4001 choose 4011 0 type 4021 1 type 4022 4 click 1"},
 };
 
+constexpr int kButtons[] = {kButtonRegister, kButtonWithoutAnswer, kButtonCancelHandBuild};
+
 std::string itemName(int command) {
     const std::string text = commandRow(command)->text;
     return text.substr(0, text.find('\t'));
@@ -133,7 +136,7 @@ class Play {
         const int hand = window_->state().marks.cellInHand;
         const std::vector<std::string> keys = {"up", "down", "left", "right", "tab", "backtab"};
         if (verb == "press") {
-            for (int id : {kButtonRegister, kButtonWithoutAnswer, kButtonCancelHandBuild})
+            for (int id : kButtons)
                 if (desktop_.control(id) && desktop_.control(id)->text == rest)
                     window_->onCommand(id);
         } else if (verb == "type" || verb == "enter") {
@@ -193,13 +196,11 @@ class Play {
                 if (line.rfind(shown, 0) == 0) lines.push_back(escaped(line));
             if (line.find("Picture") != line.npos) picture(lines);
         }
-        const std::map<std::string, std::string> now = seen();
+        std::map<std::string, std::string> now = seen();
         for (const char* what : {"title", "status", "greyed", "checked", "buttons", "board"}) {
-            std::string text = now.count(what) ? now.at(what) : "";
-            if (shown_[what] == text) continue;
-            shown_[what] = text;
-            if (text.back() == ',') text.pop_back();
-            lines.push_back(what + std::string(":") + (text.empty() ? " (none)" : text));
+            if (std::exchange(shown_[what], now[what]) == now[what]) continue;
+            if (now[what].back() == ',') now[what].pop_back();
+            lines.push_back(what + std::string(":") + (now[what].empty() ? " (none)" : now[what]));
         }
     }
 
@@ -256,7 +257,7 @@ class Play {
             if (!item.enabled) now["greyed"] += " " + itemName(command) + ",";
             if (item.checked) now["checked"] += " " + itemName(command) + ",";
         }
-        for (int id : {kButtonRegister, kButtonWithoutAnswer, kButtonCancelHandBuild}) {
+        for (int id : kButtons) {
             const auto button = desktop_.control(id);
             if (button)
                 now["buttons"] += " [" + button->text + (button->enabled ? "]" : " greyed]");
