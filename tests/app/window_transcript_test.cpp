@@ -55,10 +55,11 @@ const std::string kSeveral = "." + kPuzzle.substr(1);
 // Practice ones, made quickly.
 // clang-format off
 const std::vector<std::vector<std::string>> kScenes = {
-    {"*Practice", "*Recreate from Serial Number...", "type r4c1 5", "type r4c2 123", "*Save Puzzle",
-     "Show Candidates", "Pencil Marks", "Erase Solving And Candidates", "*Open Answer", "Undo",
-     "Undo", "Undo", "Undo", "Undo", "Undo", "Redo", "Redo", "Redo", "Redo", "Redo", "Redo",
-     "&New Puzzle", "About", "Exit"},
+    {"*Practice", "*Recreate from Serial Number...", "*Save Puzzle", "*Open Answer",
+     "Erase Solving And Candidates", "type r4c1 5", "type r4c2 123", "Save Puzzle",
+     "Show Candidates", "Pencil Marks", "Erase Solving And Candidates", "Open Answer", "Undo",
+     "Undo", "Undo", "Undo", "Undo", "Undo", "Undo", "Undo", "Redo", "Redo", "Redo", "Redo", "Redo",
+     "Redo", "Redo", "Redo", "&New Puzzle", "About", "Exit"},
     {"Practice", "*Load Puzzle", "enter r1c2", "write 4", "key right", "write 8",
      "key down inside", "leave", "type r2c1 3", "type r2c2 79", "Not Express Mistake",
      "Absolute Mistake", "Visible Mistake", "Hint", "enter r3c3", "write 5", "Print...", "leave",
