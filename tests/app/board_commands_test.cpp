@@ -1,8 +1,8 @@
 // The window's commands on the board, against the fake desktop: saving and
 // loading the puzzle file, the save question before a puzzle is replaced,
-// where the file dialogs open, hand-building, and the board's picture. Typing
-// writes the cells' texts only: the verdicts and the picture must read what
-// the cells show, as the cell with the focus has not reported yet.
+// where the file dialogs open, hand-building, paste and copy. Typing writes the
+// cells' texts only: the verdicts must read what the cells show, as the cell
+// with the focus has not reported yet.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -17,6 +17,7 @@
 #include "app/hand_build.h"
 #include "app/menu_state.h"
 #include "app/picture_commands.h"
+#include "app/puzzle_text_commands.h"
 #include "app/status_messages.h"
 #include "platform/fake_desktop.h"
 #include "tests/support/scratch_dir.h"
@@ -202,54 +203,6 @@ TEST_F(BoardCommandsTest, FileDialogsOpenInAFolderThatCanBeWritten) {
     }
 }
 
-// Without an answer, absolute mistakes give way to visible ones: no cell is
-// coloured against an answer that is not known.
-TEST_F(BoardCommandsTest, APuzzleWithoutAnswerEndsAbsoluteMistakes) {
-    const ControlRect fullBox = statusRect();
-    start();
-    expectSaid(HandBuildMessage::kEnterClues);
-    EXPECT_EQ(std::memcmp(&state.handBuildBackup, &before, sizeof before), 0);
-    EXPECT_FALSE(desktop.control(kButtonWithoutAnswer)->enabled);
-    pressWithoutAnswer(desktop, state);  // ignored should it arrive all the same
-    press(2);                            // no clues at all is accepted
-    pressWithoutAnswer(desktop, state);
-    expectBuilt(handBuildText(HandBuildMessage::kCreatedWithoutAnswer), fullBox);
-    EXPECT_EQ(state.puzzle.answerKnown, 0);
-    EXPECT_EQ(state.settings.expressMode, 1);
-    EXPECT_FALSE(desktop.menuItem(kCommandAbsoluteMistake)->enabled);
-}
-
-// Each refusal keeps the stage and what was typed; then the typed clues and
-// the typed answer make a playable puzzle.
-TEST_F(BoardCommandsTest, RefusedCluesAndAnswersStayTypedUntilTheyAreRight) {
-    const ControlRect fullBox = statusRect();
-    std::string gap = kSolution, collapsed(kCells, '5');
-    gap[3] = '.';
-    collapsed[0] = '6';
-    const std::pair<std::string, HandBuildMessage> cases[] = {
-        {kSolution, HandBuildMessage::kTooManyClues},
-        {"5.......5" + std::string(72, '.'), HandBuildMessage::kCluesBreakTheRule},
-        {kSolution.substr(0, 40) + std::string(41, '.'), HandBuildMessage::kEnterAnswer},
-        {gap, HandBuildMessage::kAnswerNotDigits},
-        {collapsed, HandBuildMessage::kAnswerCollapsed},
-    };
-    start();
-    for (const auto& [grid, said] : cases) {
-        const int stage = said < HandBuildMessage::kEnterAnswer ? 1 : 2;
-        typeGrid(grid);
-        press(stage);
-        expectSaid(said);
-        EXPECT_EQ(desktop.control(cellId(80))->text, grid[80] == '.' ? "" : grid.substr(80));
-        EXPECT_EQ(state.puzzle.openFlags[80], 1);
-    }
-    EXPECT_EQ(desktop.control(cellId(9))->kind, ControlKind::kClueCell);
-    typeGrid(kSolution);
-    press(0);
-    expectBuilt(handBuildText(HandBuildMessage::kCreated), fullBox);
-    for (int cell = 0; cell < kCells; ++cell)
-        ASSERT_EQ(state.puzzle.valueGrid[cell], kSolution[cell] - '0');
-}
-
 // From each mode a build can start from, saved or not: all comes back.
 TEST_F(BoardCommandsTest, CancelBringsBackThePuzzleItsMenuAndWhetherItWasSaved) {
     desktop.onDialog([](FakeDialog& dialog) { dialog.click(kSaveQuestionNo); });
@@ -274,44 +227,6 @@ TEST_F(BoardCommandsTest, CancelBringsBackThePuzzleItsMenuAndWhetherItWasSaved) 
             EXPECT_EQ(desktop.shownTitle(), "gridAtelier -- Novice, sn : 1234-0");
         }
     }
-}
-
-// The board as it shows, the cell being typed in included, under the puzzle's
-// name with its whole serial number (the title shows two parts); a picture
-// not written or printed is reported.
-TEST_F(BoardCommandsTest, PicturesShowTheBoardUnderThePuzzlesName) {
-    using Mark = BoardPicture::Mark;
-    desktop.setText(cellId(5), "7");  // typed, the cell not left yet
-    for (const auto& [puzzleClass, heading] :
-         {std::pair(kHandBuiltClass, "Hand-build"), std::pair(3, "Intermediate, sn : A-B-C-D-E")}) {
-        state.header.puzzleClass = puzzleClass;
-        printBoard(desktop, state);
-        EXPECT_EQ(desktop.pictures().back().first.heading, heading);
-    }
-    EXPECT_EQ(newPuzzleTitle(3, state.puzzle.serial), "gridAtelier -- Intermediate, sn : A-B");
-    const std::pair<int, BoardPicture::Cell> cells[] = {{0, {Mark::kClue, kSolution.substr(0, 1)}},
-                                                        {1, {Mark::kValue, "4"}},
-                                                        {2, {Mark::kCandidates, "147"}},
-                                                        {4, {Mark::kEmpty, ""}},
-                                                        {5, {Mark::kValue, "7"}}};
-    for (const auto& [cell, drawn] : cells) {
-        const BoardPicture::Cell printed = desktop.pictures().back().first.cells[cell];
-        EXPECT_TRUE(printed.mark == drawn.mark && printed.digits == drawn.digits) << cell;
-    }
-    EXPECT_EQ(std::memcmp(&state.puzzle, &before, sizeof before), 0);
-
-    for (const char* chosen : {"", "a/board.png"}) {  // cancelled, then not written
-        desktop.picturesSucceed(false);
-        answerFileDialog(chosen);
-        exportBoardPicture(desktop, state);
-    }
-    EXPECT_EQ(desktop.pictures().size(), 3u);
-    EXPECT_EQ(desktop.pictures().back().second, "a/board.png");
-    EXPECT_EQ(desktop.fileDialogs().back().filters.at(1).name, "PDF document (*.pdf)");
-    EXPECT_EQ(desktop.messageBoxes().size(), 1u);
-    EXPECT_EQ(desktop.messageBoxes().back().text, "failed to save the picture to a file");
-    printBoard(desktop, state);
-    EXPECT_EQ(desktop.messageBoxes().back().text, "failed to print the picture");
 }
 
 }  // namespace

@@ -1,18 +1,17 @@
 // The window on the fake desktop, this thread standing in for the window
 // thread, which takes the worker's queued notices with deliverWorkerCommand:
-// the job protocol driving a real worker thread, then the main window's
-// set-up, commands and their menus, the completion check and close.
+// the job protocol driving a real worker thread, then what the transcript
+// (window_transcript_test.cpp) cannot show: close while busy, the questions
+// on leaving, cells held during a job, settings kept, and undo's places.
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstring>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <set>
 #include <string>
 #include <thread>
-#include <tuple>
 #include <vector>
 
 #include "app/command_ids.h"
@@ -27,7 +26,6 @@
 #include "tests/support/scratch_dir.h"
 #include "tests/support/test_records.h"
 #include "ui/board.h"
-#include "ui/default_settings_dialog.h"
 #include "ui/record_regions_dialog.h"
 #include "ui/recreate_dialog.h"
 #include "ui/save_question_dialog.h"
@@ -217,53 +215,21 @@ class MainWindowTest : public ::testing::Test {
         window->onCommand(ga::levelCommand(0));
         window->onCommand(ga::kCommandNewPuzzle);
     }
+
+    const ga::PuzzleRecord& puzzle() const { return window->state().puzzle; }
+    const ga::Settings& settings() const { return window->state().settings; }
     void type(int cell, const std::string& text) {
         window->onCellNotification(ga::cellId(cell), CellNotification::kGainedFocus);
         desktop.setText(ga::cellId(cell), text);
         window->onCellNotification(ga::cellId(cell), CellNotification::kLostFocus);
     }
-
-    void handBuildWithoutAnswer(const std::string& clues) {
-        window->onCommand(ga::kCommandHandBuildPuzzle);
-        for (int cell = 0; cell < ga::kCells; ++cell)
-            if (clues[cell] != '.') type(cell, std::string(1, clues[cell]));
-        window->onCommand(ga::kButtonRegister);
-        window->onCommand(ga::kButtonWithoutAnswer);
-    }
-
-    const ga::PuzzleRecord& puzzle() const { return window->state().puzzle; }
-    const ga::Settings& settings() const { return window->state().settings; }
-    bool enabled(int command) const { return desktop.menuItem(command)->enabled; }
     std::string statusBox() const { return desktop.control(ga::kStatusBoxId)->text; }
-    std::string cellText(int cell) const { return desktop.control(ga::cellId(cell))->text; }
-    int firstOpenCell(int cell = 0) const {
-        while (puzzle().openFlags[cell] == 0) ++cell;
-        return cell;
-    }
 
     ga::testing::ScratchDir dir;
     FakeDesktop desktop;
     ga::StartupSettings startup;
     std::unique_ptr<MainWindow> window;
 };
-
-const std::set<int> kNoPuzzleItems = {1000, 1030, 1110, 1111, 1113, 1124, 1125, 1126,
-                                      1143, 1210, 1211, 1212, 1213, 1214, 1215, 1216};
-
-TEST_F(MainWindowTest, StartsWelcomingWithTheMenuOfNoPuzzle) {
-    ASSERT_TRUE(create());
-    EXPECT_EQ(desktop.menuItems(&Item::enabled), kNoPuzzleItems);
-    EXPECT_EQ(desktop.menuItems(&Item::checked),
-              (std::set<int>{1115, 1214}));  // visible mistakes, Advanced
-    EXPECT_EQ(
-        desktop.logStartingWith("setText 1500"),
-        (std::vector<std::string>{"setText 1500 \"you're going to try puzzles as Advanced\"",
-                                  "setText 1500 \"express visible mistakes as red color font\"",
-                                  "setText 1500 \"welcome to the Grid Atelier!\""}));
-    EXPECT_EQ(settings().menuMode, 0);
-    EXPECT_EQ(std::filesystem::file_size(startup.place.path), 696u);
-    EXPECT_TRUE(window->jobs().workerRunning());
-}
 
 TEST_F(MainWindowTest, NewPuzzleRunsAsAJobOnlyAboutAnswersAndCloseWaits) {
     ASSERT_TRUE(create());
@@ -276,12 +242,9 @@ TEST_F(MainWindowTest, NewPuzzleRunsAsAJobOnlyAboutAnswersAndCloseWaits) {
     window->onCommand(ga::kCommandAbout);
     EXPECT_EQ(desktop.dialogsRun(), std::vector<int>{106});
     EXPECT_FALSE(desktop.windowDestroyed());
-    EXPECT_EQ(statusBox(), "you're going to try puzzles as Practice");
 
     deliverNotice();
     EXPECT_FALSE(window->busy());
-    EXPECT_EQ(desktop.shownTitle().rfind("gridAtelier -- Practice, sn : ", 0), 0u);
-    EXPECT_TRUE(enabled(ga::kCommandSavePuzzle));
 
     desktop.setWindowRect({100, 50, 420, 450});
     desktop.onDialog([](ga::FakeDialog& question) { question.click(1); });  // "No"
@@ -329,38 +292,6 @@ TEST_F(MainWindowTest, LeavingAsksTheQuestionThatIsDue) {
     }
 }
 
-// A puzzle built by hand without its answer, solved: the completion check
-// adopts the board as the answer and opens both items that need one at once.
-TEST_F(MainWindowTest, AnAdoptedAnswerOpensOpenAnswerAndAbsoluteMistakeTogether) {
-    const std::string clues = kSingle;
-    ASSERT_TRUE(create());
-    handBuildWithoutAnswer(kSingle);
-    ASSERT_EQ(settings().menuMode, 1);
-    EXPECT_FALSE(enabled(ga::kCommandOpenAnswer));
-    EXPECT_FALSE(enabled(ga::kCommandAbsoluteMistake));
-
-    window->onCommand(ga::kCommandBacktracking);
-    deliverNotice();
-    EXPECT_EQ(statusBox(), "\r\nsolving...");
-    desktop.paintPendingCells();
-    EXPECT_EQ(statusBox(), "Congraz! complete solving");
-    EXPECT_EQ(puzzle().answerKnown, 1);
-    EXPECT_TRUE(enabled(ga::kCommandOpenAnswer));
-    EXPECT_TRUE(enabled(ga::kCommandAbsoluteMistake));
-
-    // Absolute mistakes: a wrong digit red, a right one in the usual blue.
-    window->onCommand(ga::kCommandAbsoluteMistake);
-    const int last = 80 - (clues[80] != '.'), right = 1;
-    type(right, std::to_string(puzzle().answerGrid[right]));
-    type(last, std::to_string(puzzle().answerGrid[last] % 9 + 1));
-    desktop.paintPendingCells();
-    EXPECT_EQ(statusBox(), "finished although there are some mistakes");
-    const ga::TextColour red = *desktop.control(ga::cellId(last))->paintedColour;
-    const ga::TextColour blue = *desktop.control(ga::cellId(right))->paintedColour;
-    EXPECT_EQ(std::make_tuple(red.red, red.green, red.blue), std::make_tuple(255, 0, 0));
-    EXPECT_EQ(std::make_tuple(blue.red, blue.green, blue.blue), std::make_tuple(0, 0, 255));
-}
-
 // A cell entered while a solve runs keeps the digit the solve gave it, and
 // the completion check congratulates at once.
 TEST_F(MainWindowTest, ACellEnteredDuringASolveKeepsTheSolvedDigit) {
@@ -378,147 +309,34 @@ TEST_F(MainWindowTest, ACellEnteredDuringASolveKeepsTheSolvedDigit) {
     EXPECT_EQ(settings().statusCode, ga::kStatusComplete);
 }
 
-// The backgrounds of clue 3 at 0, clue 1 at 8 in its row, open 20 and 72 in
-// its box and column, clue 3 at 67, open 40 elsewhere, open 1 in its row and
-// open 62, the first hint's cell: Plain, Unit, Same digit, Hinted, In hand.
-TEST_F(MainWindowTest, BackgroundsFollowTheCellInHandAndHintsLastUntilAnEdit) {
-    ASSERT_TRUE(create());
-    handBuildWithoutAnswer(kSingle);
-    const auto focus = [this](int cell, CellNotification n) {
-        return [=] { window->onCellNotification(ga::cellId(cell), n); };
-    };
-    std::vector<std::string> hints;
-    const auto hint = [this, &hints] {
-        window->onCommand(ga::kCommandHint);
-        hints.push_back(desktop.text(ga::kStatusBoxId));
-    };
-    // clang-format off
-    const CellNotification kIn = CellNotification::kGainedFocus, kOut = CellNotification::kLostFocus;
-    const std::pair<std::function<void()>, const char*> steps[] = {
-        {focus(0, kIn), "IUUUSPUP"}, {hint, "IUUUSPUH"},
-        {focus(0, kOut), "PPPPPPPH"}, {focus(1, kIn), "UUUPPPIH"}, {focus(1, kOut), "PPPPPPPH"},
-        {[this] { type(1, "5"); }, "PPPPPPPP"}, {hint, "PPPPPPPH"},
-        {[this] { window->onCommand(ga::kCommandShowCandidates); }, "PPPPPPPP"}};
-    // clang-format on
-    for (const auto& [step, expected] : steps) {
-        step();
-        std::string shown;
-        for (int cell : {0, 8, 20, 72, 67, 40, 1, 62})
-            shown += "PUSHI"[static_cast<int>(window->onCellBackground(ga::cellId(cell)))];
-        EXPECT_EQ(shown, expected) << &step - &steps[0].first;
-    }
-    EXPECT_EQ(hints, (std::vector<std::string>{"r7c9: only 2 is left", "r7c9: only 2 is left"}));
-    EXPECT_FALSE(desktop.logStartingWith("repaint " + std::to_string(ga::cellId(67))).empty());
-}
-
-TEST_F(MainWindowTest, TheQuickCommandsChangeTheBoardAndSayWhatTheyDid) {
-    ASSERT_TRUE(create());
-    newPuzzle();
-    deliverNotice();
-    int open = 0;
-    while (puzzle().openFlags[open] == 0) ++open;
-    const int wrong = puzzle().answerGrid[open] % 9 + 1;
-    // Each step on the board left by the one before it.
-    const struct {
-        int command;
-        const char* shown;
-        int valueAfter;  // of the open cell; -1 the answer
-    } steps[] = {
-        {ga::levelCommand(1), "you're going to try puzzles as Novice", wrong},
-        {ga::kCommandNotExpressMistake, "no express mistakes", wrong},
-        {ga::kCommandAbsoluteMistake, "express absolute mistakes as red color font", wrong},
-        {ga::kCommandShowCandidates, nullptr, wrong},
-        {ga::kCommandEraseSolving, "reset the solving", 0},
-        {ga::kCommandOpenAnswer, "the answer was opened", -1},
-        {ga::kCommandEraseSolving, "reset the solving", 0},
-    };
-    type(open, std::to_string(wrong));
-    for (const auto& step : steps) {
-        SCOPED_TRACE(step.command);
-        window->onCommand(step.command);
-        if (step.shown) {
-            EXPECT_EQ(statusBox(), step.shown);
-        }
-        const int expected = step.valueAfter < 0 ? puzzle().answerGrid[open] : step.valueAfter;
-        EXPECT_EQ(puzzle().valueGrid[open], expected);
-    }
-    EXPECT_EQ(settings().expressMode, 2);
-    EXPECT_EQ(settings().menuMode, ga::kMenuLoaded);
-    window->onCommand(ga::kCommandShowCandidates);
-    EXPECT_EQ(settings().statusCode, ga::kStatusCandidatesShown);
-
-    // Leaving the modified puzzle: "Cancel" keeps it, "No" with the box ticked
-    // goes on and never asks again.
-    desktop.onDialog([](ga::FakeDialog& dialog) { dialog.click(ga::kSaveQuestionCancel); });
-    window->onCommand(ga::kCommandNewPuzzle);
-    EXPECT_FALSE(window->busy());
-    desktop.onDialog([](ga::FakeDialog& dialog) {
-        dialog.click(ga::kSaveQuestionNeverAgain);
-        dialog.click(ga::kSaveQuestionNo);
-    });
-    window->onCommand(ga::kCommandNewPuzzle);
-    EXPECT_TRUE(window->busy());
-    deliverNotice();
-    EXPECT_EQ(settings().neverConfirmSave, 1);
-    EXPECT_EQ(window->settingsFile().settings.neverConfirmSave, 1);
-}
-
-TEST_F(MainWindowTest, RecreatesFromTypedSerialPartsAndRecordsRegionsAsAJob) {
+// What the dialogs' boxes keep as defaults: the serial typed and the search's
+// numbers, never the chosen CSV file. (What the window shows, the transcript tells.)
+TEST_F(MainWindowTest, DialogsKeepTheirDefaultsButNotTheCsvFile) {
     ASSERT_TRUE(create());
     const char* parts[] = {" 0x75BCD15", "20000008", "3fe", "0", ""};
-    desktop.onDialog([&](ga::FakeDialog& dialog) {
-        for (int part = 0; part < 5; ++part)
-            dialog.type(ga::kFirstSerialFieldId + part, parts[part]);
-        dialog.click(ga::kSaveSerialDefaultsBoxId);
-        dialog.click(ga::kDialogOkay);
-    });
-    window->onCommand(ga::kCommandRecreatePuzzle);
-    EXPECT_EQ(settings().statusCode, ga::kStatusNewPuzzle);
-    EXPECT_EQ(puzzle().serial[0], 0x75BCD15u);
-    EXPECT_EQ(puzzle().serial[2], 0x3FEu);
-    EXPECT_EQ(settings().menuMode, ga::kMenuPlaying);
-    EXPECT_EQ(settings().modified, 1);
-    EXPECT_EQ(window->settingsFile().settings.recreateSerial[0], 0x75BCD15u);
-
     const std::string csv = dir / "regions.csv";
     desktop.onFileDialog([&](const ga::FileDialogRequest&, std::string& path) {
         path = csv;
         return true;
     });
     desktop.onDialog([&](ga::FakeDialog& dialog) {
+        for (int part = 0; part < 5; ++part)
+            dialog.type(ga::kFirstSerialFieldId + part, parts[part]);
+        dialog.click(ga::kSaveSerialDefaultsBoxId);
         dialog.click(ga::kCsvFileButtonId);
-        dialog.choose(ga::kSearchLevelListId, 0);
-        dialog.type(ga::kSearchCountFieldId, "100");
+        dialog.type(ga::kSearchCountFieldId, "1");
         dialog.type(ga::kMaxRegionCellsFieldId, "4");
         dialog.click(ga::kSaveRegionDefaultsBoxId);
         dialog.click(ga::kDialogOkay);
     });
+    window->onCommand(ga::kCommandRecreatePuzzle);
     window->onCommand(ga::kCommandRecordRegions);
-    EXPECT_TRUE(window->busy());
     deliverNotice();
-    EXPECT_FALSE(window->busy());
     EXPECT_GT(std::filesystem::file_size(csv), 0u);
-    EXPECT_EQ(window->settingsFile().settings.maxRegionCells, 4);  // the numbers, not the file
-    EXPECT_EQ(window->settingsFile().settings.csvPath[0], '\0');
-    EXPECT_EQ(settings().statusCode, ga::kStatusNewPuzzle);  // the notice leaves the status
-}
-
-TEST_F(MainWindowTest, DefaultSettingsReachTheRunningWindowOnlyWhenReflected) {
-    ASSERT_TRUE(create());
-    for (const bool reflect : {false, true}) {
-        SCOPED_TRACE(reflect);
-        desktop.onDialog([&](ga::FakeDialog& dialog) {
-            dialog.choose(ga::kNewPuzzleLevelListId, reflect ? 2 : 3);
-            dialog.choose(ga::kExpressModeListId, 0);
-            if (dialog.checked(ga::kReflectToCurrentBoxId) != reflect)
-                dialog.click(ga::kReflectToCurrentBoxId);
-            dialog.click(ga::kDialogOkay);
-        });
-        window->onCommand(ga::kCommandDefaultSettings);
-        EXPECT_EQ(window->settingsFile().settings.level, reflect ? 2 : 3);
-        EXPECT_EQ(settings().level, reflect ? 2 : 4);
-        EXPECT_EQ(settings().expressMode, reflect ? 0 : 1);
-    }
+    const ga::Settings& kept = window->settingsFile().settings;
+    EXPECT_EQ(kept.recreateSerial[0], 0x75BCD15u);
+    EXPECT_EQ(kept.maxRegionCells, 4);
+    EXPECT_EQ(kept.csvPath[0], '\0');
 }
 
 // A paste is judged first: text without a puzzle and clues that clash at
@@ -573,79 +391,6 @@ TEST_F(MainWindowTest, PasteCountsAnswersAsAJobAndTakesOnlyPuzzlesWithAnAnswer) 
         window->onCommand(ga::kCommandCopyPuzzle);
         EXPECT_EQ(desktop.clipboardText(), c.text);
     }
-}
-
-// Every kind of step undone back to the new puzzle and redone to the end: each
-// place shows the cells, record, modified flag, menu mode and status text it
-// had (a job's "solving..." is no place's). Saving is no step but makes its
-// place the only unmodified one.
-TEST_F(MainWindowTest, UndoAndRedoWalkTheStepsOfEachBoard) {
-    ASSERT_TRUE(create());
-    newPuzzle();
-    deliverNotice();
-    const int open = firstOpenCell();
-    desktop.onFileDialog([&](const ga::FileDialogRequest&, std::string& path) {
-        path = dir / "kept.ga";
-        return true;
-    });
-    auto command = [&](int id) { return [this, id] { window->onCommand(id); }; };
-    const std::function<void()> actions[] = {
-        command(ga::kCommandSavePuzzle),
-        [&] { type(open, std::to_string(puzzle().answerGrid[open] % 9 + 1)); },
-        [&] { type(firstOpenCell(open + 1), "123"); },
-        command(ga::kCommandSavePuzzle),
-        command(ga::kCommandShowCandidates),
-        command(ga::kCommandHint),
-        [&] { window->onCommand(ga::kCommandPencilMarks), deliverNotice(); },
-        command(ga::kCommandEraseSolving),
-        command(ga::kCommandOpenAnswer),
-    };
-    auto seen = [&] {
-        std::vector<std::string> cells;  // text, value and candidates
-        for (int cell = 0; cell < ga::kCells; ++cell)
-            cells.push_back(cellText(cell) + "," + std::to_string(puzzle().valueGrid[cell]) + "," +
-                            std::to_string(puzzle().candidateNumbers[cell]));
-        return std::make_tuple(cells, settings().modified, settings().menuMode, statusBox());
-    };
-    std::vector<decltype(seen())> places{seen()};
-    for (const auto& action : actions) {
-        action();
-        if (std::get<0>(seen()) == std::get<0>(places.back())) places.pop_back();
-        // Only the place last saved is unmodified.
-        for (auto& place : places) std::get<1>(place) |= settings().modified == 0;
-        places.push_back(seen());
-    }
-    ASSERT_EQ(places.size(), 7u);
-    for (size_t place = places.size() - 1; place-- > 0;) {
-        window->onCommand(ga::kCommandUndo);
-        ASSERT_EQ(seen(), places[place]) << "undone to " << place;
-    }
-    EXPECT_TRUE(!enabled(ga::kCommandUndo) && enabled(ga::kCommandRedo));
-    for (size_t place = 1; place < places.size(); ++place) {
-        window->onCommand(ga::kCommandRedo);
-        ASSERT_EQ(seen(), places[place]) << "redone to " << place;
-    }
-    EXPECT_FALSE(enabled(ga::kCommandRedo) || enabled(ga::kCommandPencilMarks));  // mode 8 again
-
-    // Hand-building has a history of its own, as every new board has. What
-    // is typed into the cell in hand is one step, neither lost nor kept twice.
-    desktop.onDialog([](ga::FakeDialog& dialog) { dialog.click(ga::kSaveQuestionNo); });
-    window->onCommand(ga::kCommandHandBuildPuzzle);
-    EXPECT_FALSE(enabled(ga::kCommandUndo) || enabled(ga::kCommandRedo));
-    type(0, "3");
-    window->onCellNotification(ga::cellId(1), CellNotification::kGainedFocus);
-    desktop.setText(ga::cellId(1), "4");
-    window->onCommand(ga::kCommandUndo);
-    EXPECT_EQ(cellText(0) + cellText(1) + std::to_string(puzzle().valueGrid[1]), "30");
-    window->onCommand(ga::kCommandRedo);
-    window->onCellNotification(ga::cellId(1), CellNotification::kLostFocus);
-    EXPECT_EQ(cellText(0) + cellText(1) + std::to_string(puzzle().valueGrid[1]), "344");
-    EXPECT_EQ(window->state().history.size(), 2u);
-    window->onCommand(ga::kButtonCancelHandBuild);
-    EXPECT_FALSE(enabled(ga::kCommandUndo));
-    // Without a step, a cell in hand may still hold one.
-    window->onCellNotification(ga::cellId(open), CellNotification::kGainedFocus);
-    EXPECT_TRUE(enabled(ga::kCommandUndo));
 }
 
 }  // namespace

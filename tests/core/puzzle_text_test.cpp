@@ -31,6 +31,12 @@ TEST(PuzzleText, ReadsTheCommonFormsAndRefusesTheRest) {
         {std::string(kLine) + "7", {S::kCellCount, 0, 82}},
         {nineLines + "123456789", {S::kCellCount, 0, 90}},
         {"\n" + std::string(kLine) + " # hard", {S::kBadCharacter, 2, 0, '#'}},
+        // Lines without cells do not count; a puzzle on several lines has nine on each.
+        {"\n\n" + nineLines.substr(0, 33) + "\n \t\n+-+\n" + nineLines.substr(33) + "\n", {}},
+        {"\t" + std::string(kLine) + "\v\f\r\n\n", {}},
+        {std::string(kLine, 40) + "\n" + std::string(kLine + 40), {S::kRowLength, 1, 40}},
+        {std::string(kLine, 8) + "\n" + std::string(kLine + 8, 10) + "\n" + nineLines.substr(22),
+         {S::kRowLength, 1, 8}},
         {nineLines.substr(0, 22) + nineLines.substr(23) + "5", {S::kRowLength, 3, 8}},
         // clang-format on
     };

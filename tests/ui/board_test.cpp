@@ -98,6 +98,7 @@ TEST(Board, ColoursTellCandidatesConflictsAndDifferencesApart) {
 }
 
 // Clues at 0, 1, 79 and 80; the caret at neither end, the start, the end, or both.
+// No arrow leaves the board at any of its four edges; Tab and Shift+Tab go round it.
 TEST(Board, KeysMoveWithinTheBoardAndTabsGoRoundItsOpenCells) {
     PuzzleRecord record = emptyRecord();
     for (int clue : {0, 1, 79, 80}) record.openFlags[clue] = 0;
@@ -108,7 +109,10 @@ TEST(Board, KeysMoveWithinTheBoardAndTabsGoRoundItsOpenCells) {
         {40, K::kUp, kIn, 31},        {40, K::kDown, kIn, 49},       {4, K::kUp, kAll, -1},
         {40, K::kLeft, kStart, 39},   {40, K::kLeft, kEnd, -1},      {40, K::kRight, kEnd, 41},
         {40, K::kRight, kIn, -1},     {9, K::kLeft, kAll, -1},       {2, K::kLeft, kAll, 1},
-        {9, K::kUp, kIn, 0},          {78, K::kNextOpen, kIn, 2},    {2, K::kPreviousOpen, kIn, 78}};
+        {9, K::kUp, kIn, 0},          {78, K::kNextOpen, kIn, 2},    {2, K::kPreviousOpen, kIn, 78},
+        {76, K::kDown, kAll, -1},     {17, K::kRight, kAll, -1},     {72, K::kDown, kIn, -1},
+        {17, K::kNextOpen, kIn, 18},  {18, K::kPreviousOpen, kIn, 17}, {0, K::kNextOpen, kIn, 2},
+        {80, K::kPreviousOpen, kIn, 78}, {1, K::kPreviousOpen, kIn, 78}, {79, K::kNextOpen, kIn, 2}};
     for (const auto& c : cases)
         EXPECT_EQ(cellAfterKey(record, c.from, c.key, c.caret), c.to) << c.from << " " << int(c.key);
     // clang-format on
