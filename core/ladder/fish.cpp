@@ -80,6 +80,13 @@ bool fishOnBase(const LineMasks& lines, int value, CellSet places, const int* ba
     const CellSet inBase = baseCells(lines, base, size);
     uint32_t all = 0;
     for (int i = 0; i < size; i++) all |= lines.mask[base[i]];
+    // Two base lines holding the value twice each are two strong links: as a
+    // sashimi X-Wing that is the Skyscraper, which people know by that name,
+    // so it is left to its own rung.
+    if (fins == Fins::kSashimi && size == 2 && countBits(lines.mask[base[0]]) == 2 &&
+        countBits(lines.mask[base[1]]) == 2) {
+        return false;
+    }
     if (fins == Fins::kNone) {
         if (countBits(all) != size) return false;
         const CellSet losing = places & coverCells(lines, all) & ~inBase;
