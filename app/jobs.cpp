@@ -5,6 +5,7 @@
 
 #include "app/command_ids.h"
 #include "app/command_table.h"
+#include "app/ladder_commands.h"
 #include "app/menu_state.h"
 #include "app/status_messages.h"
 #include "app/window_commands.h"
@@ -119,6 +120,9 @@ int JobControl::runJob(int32_t code) {
             job_.result = static_cast<uint32_t>(recordRegions(request, job_.meter));
             return kCommandRecordRegions;
         }
+        case kJobHint:
+        case kJobRate:
+            return runLadderJob(job_);
         default:
             return 0;
     }
@@ -152,6 +156,7 @@ bool JobControl::startJob(Desktop& desktop, WindowState& state, int command) {
     job_.searchLevel = state.settings.searchLevel;
     job_.searchCount = state.settings.searchCount;
     job_.maxRegionCells = state.settings.maxRegionCells;
+    if (code == kJobHint || code == kJobRate) prepareLadderJob(desktop, state, command, job_);
     job_.jobCode.store(code);
 
     menuBeforeJob_ = enterBusyMenu(desktop);
@@ -208,6 +213,12 @@ JobControl::NoticeOutcome JobControl::handleNotice(Desktop& desktop, WindowState
         case kCommandPencilMarks:
         case kCommandBacktracking:
             takeSolve(desktop, state);
+            break;
+        case kCommandHint:
+        case kCommandApplyHint:
+        case kCommandRatePuzzle:
+            showIdleMenu(desktop, state);
+            takeLadderJob(desktop, state, notice, job_);
             break;
         default:
             // 1126: the status stays; the window reports a file that could

@@ -18,6 +18,7 @@
 #include "app/command_ids.h"
 #include "app/command_table.h"
 #include "app/jobs.h"
+#include "app/ladder_commands.h"
 #include "app/main_window.h"
 #include "app/status_messages.h"
 #include "app/window_commands.h"
@@ -197,6 +198,31 @@ TEST_F(JobProtocol, RefusesWhatItCannotStart) {
     EXPECT_FALSE(jobs.startJob(desktop, state, ga::kCommandCheckSolvable));
     EXPECT_EQ(lastNotice(), ga::kCommandCheckMultiple);
     EXPECT_EQ(notices.size(), 1u);
+}
+
+// Apply Hint writes what a step leaves: a typed list loses the digits, a cell
+// without one gets its whole list first (r1c3: 5, 7 and 8), a cell left with
+// one candidate takes it as its value (r1c4: 4, 5 and 7).
+TEST_F(JobProtocol, ApplyHintWritesTheListsAStepLeaves) {
+    show(kSingle);
+    state.puzzle.candidateNumbers[1] = 4567;
+    ga::showCell(desktop, state.puzzle, 1);
+    ga::Hint& hint = state.ladder.hint;
+    hint.kind = ga::HintKind::kStep;
+    hint.step.technique = ga::Technique::kPointing;
+    hint.step.eliminate(1, 0b11000);  // 4 and 5
+    hint.step.eliminate(2, 0b10000);
+    hint.step.eliminate(3, 0b11000);
+    state.ladder.board = ga::seenBoard(desktop, state).puzzle;
+    state.ladder.holdsHint = true;
+    ga::applyHint(desktop, state, jobs);
+    EXPECT_FALSE(jobs.busy());
+    std::string cells;
+    for (int cell : {1, 2, 3})
+        cells += desktop.control(ga::cellId(cell))->text + "," +
+                 std::to_string(state.puzzle.valueGrid[cell]) + " ";
+    EXPECT_EQ(cells, "67,0 78,0 7,7 ");
+    EXPECT_EQ(statusBox(), "\r\nr1c2 loses 4 and 5; r1c3 loses 5; r1c4 loses 4 and 5");
 }
 
 class MainWindowTest : public ::testing::Test {
@@ -379,7 +405,9 @@ TEST_F(MainWindowTest, ACellEnteredDuringASolveKeepsTheSolvedDigit) {
 
 // The backgrounds of clue 3 at 0, clue 1 at 8 in its row, open 20 and 72 in
 // its box and column, clue 3 at 67, open 40 elsewhere, open 1 in its row and
-// open 62, the first hint's cell: Plain, Unit, Same digit, Hinted, In hand.
+// open 47 in box 4, the first hint's unit: Plain, Unit, Same digit,
+// Hinted, In hand. The second hint finds a wrong value: the puzzle, built
+// without its answer, was proved to have one by the first hint's count.
 TEST_F(MainWindowTest, BackgroundsFollowTheCellInHandAndHintsLastUntilAnEdit) {
     ASSERT_TRUE(create());
     handBuildWithoutAnswer(kSingle);
@@ -389,6 +417,7 @@ TEST_F(MainWindowTest, BackgroundsFollowTheCellInHandAndHintsLastUntilAnEdit) {
     std::vector<std::string> hints;
     const auto hint = [this, &hints] {
         window->onCommand(ga::kCommandHint);
+        if (window->busy()) deliverNotice();
         hints.push_back(desktop.text(ga::kStatusBoxId));
     };
     // clang-format off
@@ -396,18 +425,113 @@ TEST_F(MainWindowTest, BackgroundsFollowTheCellInHandAndHintsLastUntilAnEdit) {
     const std::pair<std::function<void()>, const char*> steps[] = {
         {focus(0, kIn), "IUUUSPUP"}, {hint, "IUUUSPUH"},
         {focus(0, kOut), "PPPPPPPH"}, {focus(1, kIn), "UUUPPPIH"}, {focus(1, kOut), "PPPPPPPH"},
-        {[this] { type(1, "5"); }, "PPPPPPPP"}, {hint, "PPPPPPPH"},
+        {[this] { type(1, "5"); }, "PPPPPPPP"}, {hint, "PPPPPPHP"},
         {[this] { window->onCommand(ga::kCommandShowCandidates); }, "PPPPPPPP"}};
     // clang-format on
     for (const auto& [step, expected] : steps) {
         step();
         std::string shown;
-        for (int cell : {0, 8, 20, 72, 67, 40, 1, 62})
+        for (int cell : {0, 8, 20, 72, 67, 40, 1, 47})
             shown += "PUSHI"[static_cast<int>(window->onCellBackground(ga::cellId(cell)))];
         EXPECT_EQ(shown, expected) << &step - &steps[0].first;
     }
-    EXPECT_EQ(hints, (std::vector<std::string>{"r7c9: only 2 is left", "r7c9: only 2 is left"}));
+    EXPECT_EQ(hints, (std::vector<std::string>{"look at box 4: a hidden single",
+                                               "r1c2: 5 is not the answer's value"}));
     EXPECT_FALSE(desktop.logStartingWith("repaint " + std::to_string(ga::cellId(67))).empty());
+}
+
+// With its answer known, the hint is given at once, in stages on an unchanged
+// board: where to look, then the whole step. Apply Hint does the step as one
+// step of the history; the edit starts the stages again.
+TEST_F(MainWindowTest, HintsComeInStagesAndApplyHintIsOneStepToUndo) {
+    ASSERT_TRUE(create());
+    desktop.setClipboardText(kSingle);
+    window->onCommand(ga::kCommandPastePuzzle);
+    const auto tinted = [this] {
+        std::vector<int> cells;
+        for (int cell = 0; cell < ga::kCells; ++cell)
+            if (window->onCellBackground(ga::cellId(cell)) == ga::CellBackground::kHinted)
+                cells.push_back(cell);
+        return cells;
+    };
+    const std::string lead = "look at box 4: a hidden single";
+    const std::string whole = "box 4: 5 fits only in r6c3\r\nr6c3 takes 5";
+    const std::vector<int> box4 = {27, 28, 29, 36, 37, 38, 45, 46, 47};
+    const struct {
+        int command;
+        std::string status;
+        std::vector<int> tinted;
+        int valueAt47;
+    } steps[] = {
+        {ga::kCommandHint, lead, box4, 0},     {ga::kCommandHint, whole, {47}, 0},
+        {ga::kCommandHint, whole, {47}, 0},    {ga::kCommandApplyHint, whole, {}, 5},
+        {ga::kCommandUndo, whole, {}, 0},      {ga::kCommandHint, lead, box4, 0},
+        {ga::kCommandApplyHint, whole, {}, 5},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(&step - steps);
+        window->onCommand(step.command);
+        EXPECT_FALSE(window->busy());
+        EXPECT_EQ(statusBox(), step.status);
+        EXPECT_EQ(tinted(), step.tinted);
+        EXPECT_EQ(puzzle().valueGrid[47], step.valueAt47);
+    }
+    EXPECT_EQ(cellText(47), "5");
+    EXPECT_EQ(window->state().history.size(), 1u);
+}
+
+// Clues without one answer: the first command counts them in a job, the
+// next one knows at once.
+TEST_F(MainWindowTest, HintAndRatingSayWhenThePuzzleHasNoSingleAnswer) {
+    ASSERT_TRUE(create());
+    const struct {
+        const char* clues;
+        int first, second;
+        std::string running, hint, rating;
+    } cases[] = {
+        {kSeveral, ga::kCommandHint, ga::kCommandRatePuzzle, "\r\nlooking for the next step...",
+         "this puzzle has more than one answer, so no step can lead to just one",
+         "This puzzle has more than one answer, so it has no rating."},
+        {kNone, ga::kCommandRatePuzzle, ga::kCommandHint, "\r\nrating the puzzle...",
+         "this puzzle has no answer, so there is no step to hint",
+         "This puzzle has no answer, so it has no rating."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.clues);
+        desktop.onDialog([](ga::FakeDialog& dialog) { dialog.click(ga::kSaveQuestionNo); });
+        handBuildWithoutAnswer(c.clues);
+        const std::string before = statusBox();
+        window->onCommand(c.first);
+        ASSERT_TRUE(window->busy());
+        EXPECT_FALSE(enabled(ga::kCommandHint) || enabled(ga::kCommandRatePuzzle));
+        EXPECT_EQ(statusBox(), c.running);
+        deliverNotice();
+        EXPECT_TRUE(enabled(ga::kCommandApplyHint));
+        window->onCommand(c.second);
+        EXPECT_FALSE(window->busy());
+        EXPECT_EQ(desktop.messageBoxes().back().text, c.rating);
+        EXPECT_EQ(statusBox(), c.hint);
+    }
+}
+
+// The rating is of the clues, whatever the player has typed; one that the
+// quick rungs finish is given at once.
+TEST_F(MainWindowTest, RatePuzzleRatesTheClues) {
+    ASSERT_TRUE(create());
+    std::string easy = ga::testing::kSolvedText;
+    for (int cell = 0; cell < ga::kCells; cell += 4) easy[cell] = '.';
+    desktop.setClipboardText(easy);
+    window->onCommand(ga::kCommandPastePuzzle);
+    std::vector<std::string> boxes;
+    for (int typed : {0, 1}) {
+        if (typed) type(0, "9");
+        window->onCommand(ga::kCommandRatePuzzle);
+        EXPECT_FALSE(window->busy());
+        boxes.push_back(desktop.messageBoxes().back().text);
+        EXPECT_EQ(desktop.messageBoxes().back().title, "Rate Puzzle");
+    }
+    EXPECT_EQ(boxes[0], boxes[1]);
+    EXPECT_EQ(boxes[0].rfind("Score: ", 0), 0u) << boxes[0];
 }
 
 TEST_F(MainWindowTest, TheQuickCommandsChangeTheBoardAndSayWhatTheyDid) {
