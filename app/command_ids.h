@@ -1,7 +1,11 @@
 // The identifiers shared by the menu, the accelerator keys, the buttons and
 // the board's controls. A job's completion notice reuses the identifier of the
 // command that started it, so the job commands below are also notice numbers.
+// The board numbers its own controls; they are included here so that the
+// whole numbering reads from this one header.
 #pragma once
+
+#include "ui/board_ids.h"
 
 namespace ga {
 
@@ -67,20 +71,5 @@ constexpr int expressModeCommand(int mode) {
 constexpr int kButtonRegister = 1311;  // labelled "Registre"
 constexpr int kButtonWithoutAnswer = 1312;
 constexpr int kButtonCancelHandBuild = 1313;
-
-// --- board controls ---------------------------------------------------------------
-constexpr int kStatusBoxId = 1500;
-constexpr int kFirstCellId = 1501;  // cell index 0, top left; row by row from there
-constexpr int kLastCellId = 1581;
-
-constexpr int cellId(int cellIndex) {
-    return kFirstCellId + cellIndex;
-}
-constexpr bool isCellId(int id) {
-    return id >= kFirstCellId && id <= kLastCellId;
-}
-constexpr int cellIndexOf(int id) {
-    return id - kFirstCellId;
-}
 
 }  // namespace ga

@@ -8,9 +8,28 @@
 #include "app/file_commands.h"
 #include "app/menu_state.h"
 #include "app/status_messages.h"
-#include "generator/random.h"
+#include "core/random.h"
 
 namespace ga {
+
+namespace {
+
+// What the status box says of a finished board; an unfinished one says nothing.
+int completionStatus(CompletionVerdict verdict) {
+    switch (verdict) {
+        case CompletionVerdict::kFinishedWithMistakes:
+            return kStatusFinishedWithMistakes;
+        case CompletionVerdict::kCompleteOtherAnswer:
+            return kStatusCompleteOtherAnswer;
+        case CompletionVerdict::kComplete:
+            return kStatusComplete;
+        case CompletionVerdict::kUnfinished:
+            break;
+    }
+    return -1;
+}
+
+}  // namespace
 
 MainWindow::MainWindow(Desktop& desktop, const StartupSettings& settings)
     : desktop_(desktop),
@@ -131,9 +150,11 @@ TextColour MainWindow::onCellColour(int id) {
     const int cellIndex = cellIndexOf(id);
     const TextColour colour =
         cellColour(state_.puzzle, state_.settings.expressMode, cellIndex, desktop_.text(id));
-    if (closed_ || jobs_.busy()) return colour;
-    const int status = completion_.run(desktop_, state_.puzzle, state_.settings.menuMode);
-    if (status != CompletionCheck::kNoStatus) setStatus(desktop_, state_, status);
+    if (closed_ || jobs_.busy() || !isPlayed(state_.settings.menuMode)) return colour;
+    const CompletionResult result = completion_.run(state_.puzzle);
+    applyCompletion(desktop_, result, state_.puzzle.answerKnown == 1);
+    const int status = completionStatus(result.verdict);
+    if (status >= 0) setStatus(desktop_, state_, status);
     return colour;
 }
 

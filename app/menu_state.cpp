@@ -46,6 +46,15 @@ void applyMenuPattern(Desktop& desktop, bool answerKnown, int menuMode) {
     }
 }
 
+void applyCompletion(Desktop& desktop, const CompletionResult& result, bool answerKnown) {
+    if (result.answerAdopted) desktop.enableMenuItem(kCommandAbsoluteMistake, true);
+    if (result.verdict == CompletionVerdict::kComplete ||
+        result.verdict == CompletionVerdict::kCompleteOtherAnswer) {
+        desktop.enableMenuItem(kCommandOpenAnswer, answerKnown);
+    }
+    desktop.enableMenuItem(kCommandSavePuzzle, true);
+}
+
 MenuSnapshot takeMenuSnapshot(Desktop& desktop) {
     MenuSnapshot snapshot;
     for (int command : menuItemCommands()) {

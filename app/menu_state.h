@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/desktop.h"
+#include "ui/board.h"
 
 namespace ga {
 
@@ -25,10 +26,20 @@ enum MenuMode : int {
     kMenuHandBuildAnswer = 32,
 };
 
+// Whether the board holds a puzzle being played (modes 1, 2 and 4).
+constexpr bool isPlayed(int menuMode) {
+    return (menuMode & (kMenuPlaying | kMenuSaved | kMenuLoaded)) != 0;
+}
+
 // Sets the items of the pattern of `menuMode`. Values without a pattern
 // (3, 5..7, 9..15, 17..31, and anything outside 0..32) change nothing.
 // `answerKnown` decides "Absolute Mistake" and "Open Answer" in modes 1 and 4.
 void applyMenuPattern(Desktop& desktop, bool answerKnown, int menuMode);
+
+// What the completion check opens on a played board: "Save Puzzle" always,
+// "Open Answer" on a correct board by whether an answer is known, and with
+// an answer the board has just become, "Absolute Mistake" too.
+void applyCompletion(Desktop& desktop, const CompletionResult& result, bool answerKnown);
 
 // Whether each menu item is enabled, as the desktop shows it.
 using MenuSnapshot = std::vector<std::pair<int, bool>>;

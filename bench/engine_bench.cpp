@@ -14,7 +14,7 @@
 #include "bench/operations.h"
 #include "bench/puzzle_file.h"
 #include "bench/puzzle_sets.h"
-#include "generator/random.h"
+#include "core/random.h"
 
 namespace ga::bench {
 namespace {

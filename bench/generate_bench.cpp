@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "bench/thread_clock.h"
+#include "core/random.h"
 #include "core/searches.h"
 #include "generator/generation.h"
-#include "generator/random.h"
 #include "generator/serial.h"
 #include "generator/transforms.h"
 

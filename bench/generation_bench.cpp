@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "bench/thread_clock.h"
+#include "core/random.h"
 #include "core/regions.h"
 #include "core/searches.h"
-#include "generator/random.h"
 
 namespace ga::bench {
 namespace {

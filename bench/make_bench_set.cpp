@@ -13,8 +13,8 @@
 #include "core/bits.h"
 #include "core/checks.h"
 #include "core/puzzle_record.h"
+#include "core/random.h"
 #include "core/searches.h"
-#include "generator/random.h"
 
 namespace {
 

@@ -19,7 +19,7 @@
 #include "bench/puzzle_file.h"
 #include "bench/puzzle_sets.h"
 #include "bench/thread_clock.h"
-#include "generator/random.h"
+#include "core/random.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "core/bits.h"
-#include "generator/random.h"
+#include "core/random.h"
 
 namespace ga {
 

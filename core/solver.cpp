@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "core/bits.h"
+#include "core/random.h"
 #include "core/searches.h"
-#include "generator/random.h"
 
 namespace ga {
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/random.h"
 #include "core/regions.h"
 #include "core/searches.h"
 #include "core/solver.h"
-#include "generator/random.h"
 #include "generator/serial.h"
 #include "generator/transforms.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "generator/random.h"
+#include "core/random.h"
 
 namespace ga {
 namespace {

@@ -8,9 +8,9 @@
 #include <string>
 
 #include "core/progress.h"
-#include "platform/board_picture.h"
 #include "platform/dialog.h"
 #include "platform/menu.h"
+#include "platform/picture.h"
 
 namespace ga {
 

@@ -2,9 +2,8 @@
 
 #include <cstring>
 
-#include "app/command_ids.h"
-#include "app/status_messages.h"
 #include "core/checks.h"
+#include "ui/board_ids.h"
 
 namespace ga {
 
@@ -196,9 +195,8 @@ int cellAfterKey(const PuzzleRecord& record, int cell, CellKey key, CaretPlace c
     return -1;
 }
 
-int CompletionCheck::run(Desktop& desktop, PuzzleRecord& record, int menuMode) {
-    if ((menuMode & 7) == 0) return kNoStatus;
-    int status = kNoStatus;
+CompletionResult CompletionCheck::run(PuzzleRecord& record) {
+    CompletionResult result;
     int empty = 0;
     int different = 0;
     for (int cell = 0; cell < kCells; ++cell) {
@@ -210,22 +208,19 @@ int CompletionCheck::run(Desktop& desktop, PuzzleRecord& record, int menuMode) {
             ++different;
         }
     }
-    if (empty == 0) {
-        if (isComplete(record.valueGrid) != 0) {
-            status = kStatusFinishedWithMistakes;
-        } else {
-            status = different > 0 ? kStatusCompleteOtherAnswer : kStatusComplete;
-            if (record.answerKnown == 0 && isUnique(record)) {
-                std::memcpy(record.answerGrid, record.valueGrid, sizeof record.answerGrid);
-                record.answerKnown = 1;
-                // Both items that need an answer open with it at once.
-                desktop.enableMenuItem(kCommandAbsoluteMistake, true);
-            }
-            desktop.enableMenuItem(kCommandOpenAnswer, record.answerKnown == 1);
-        }
+    if (empty > 0) return result;
+    if (isComplete(record.valueGrid) != 0) {
+        result.verdict = CompletionVerdict::kFinishedWithMistakes;
+        return result;
     }
-    desktop.enableMenuItem(kCommandSavePuzzle, true);
-    return status;
+    result.verdict =
+        different > 0 ? CompletionVerdict::kCompleteOtherAnswer : CompletionVerdict::kComplete;
+    if (record.answerKnown == 0 && isUnique(record)) {
+        std::memcpy(record.answerGrid, record.valueGrid, sizeof record.answerGrid);
+        record.answerKnown = 1;
+        result.answerAdopted = true;
+    }
+    return result;
 }
 
 bool CompletionCheck::isUnique(const PuzzleRecord& record) {

@@ -113,21 +113,31 @@ void repaintChangedBackgrounds(Desktop& desktop, const PuzzleRecord& record,
 // to the next or previous open cell row by row, round the board's end.
 int cellAfterKey(const PuzzleRecord& record, int cellIndex, CellKey key, CaretPlace caret);
 
+// What the completion check found on a board being played, for the window
+// to show and to open menu items by.
+enum class CompletionVerdict {
+    kUnfinished,            // an open cell is still empty
+    kFinishedWithMistakes,  // every cell filled, and some unit breaks the rule
+    kCompleteOtherAnswer,   // correct, but not the answer that is known
+    kComplete,
+};
+struct CompletionResult {
+    CompletionVerdict verdict = CompletionVerdict::kUnfinished;
+    // The correct board had no answer and became it, being the puzzle's
+    // only one: every item that needs an answer may open.
+    bool answerAdopted = false;
+};
+
 // The check that congratulates a finished board. It runs whenever a cell is
 // painted, so the expensive part, the uniqueness check of a finished board
 // without a known answer, runs once per distinct board: its verdict is kept
 // with the grid it was made for.
 class CompletionCheck {
   public:
-    static constexpr int kNoStatus = -1;
-
-    // Only while a puzzle is played (menu modes 1, 2 and 4): enables "Save
-    // Puzzle", and when no open cell is empty, judges the board and sets
-    // "Open Answer" by whether an answer is known. A finished, correct board
-    // without an answer adopts its grid as the answer when the grid is the
-    // puzzle's only answer, and enables "Absolute Mistake" with it. Returns
-    // the status code to show, or kNoStatus.
-    int run(Desktop& desktop, PuzzleRecord& record, int menuMode);
+    // Judges a board that is being played once no open cell is empty. A
+    // finished, correct board without an answer adopts its grid as the answer
+    // when the grid is the puzzle's only answer.
+    CompletionResult run(PuzzleRecord& record);
 
     // How many times the uniqueness check has really run.
     int uniquenessChecks() const { return uniquenessChecks_; }

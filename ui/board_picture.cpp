@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "app/command_ids.h"
 #include "core/difficulty_class.h"
 #include "ui/board.h"
+#include "ui/board_ids.h"
 
 namespace ga {
 

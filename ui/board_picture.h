@@ -5,8 +5,8 @@
 #include <string>
 
 #include "core/puzzle_record.h"
-#include "platform/board_picture.h"
 #include "platform/desktop.h"
+#include "platform/picture.h"
 
 namespace ga {
 

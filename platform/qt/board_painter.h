@@ -8,7 +8,7 @@
 #include <QRectF>
 #include <QString>
 
-#include "platform/board_picture.h"
+#include "platform/picture.h"
 
 class QPainter;
 class QWidget;

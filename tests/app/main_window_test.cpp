@@ -22,7 +22,7 @@
 #include "app/main_window.h"
 #include "app/status_messages.h"
 #include "app/window_commands.h"
-#include "generator/random.h"
+#include "core/random.h"
 #include "platform/fake_desktop.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/support/test_records.h"

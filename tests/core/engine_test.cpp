@@ -10,9 +10,9 @@
 #include "core/candidates.h"
 #include "core/checks.h"
 #include "core/hint.h"
+#include "core/random.h"
 #include "core/searches.h"
 #include "core/solver.h"
-#include "generator/random.h"
 #include "tests/support/exact_solver.h"
 #include "tests/support/test_records.h"
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "generator/random.h"
+#include "core/random.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/support/test_records.h"
 

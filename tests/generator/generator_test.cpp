@@ -5,8 +5,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/random.h"
 #include "generator/class_tables.h"
-#include "generator/random.h"
 #include "tests/generator/sound_puzzle.h"
 
 namespace ga::testing {

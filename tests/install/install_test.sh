@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs the build into a fresh prefix and checks what a desktop and a shell
 # look for there: exactly the two programs, the launcher entry and the icon it
-# names, the software centres' description, and a manual page that describes
-# every command and option of the tool. Then the Debian package of the build
-# must hold the same files.
-#   install_test.sh CMAKE CPACK BUILD_DIR BINDIR DATADIR MANDIR VERSION APP_ID
+# names, the software centres' description, the manual pages (the tool's
+# describing every command and option), the copyright file and the changelog.
+# Then the Debian package of the build must hold the same files, with the
+# programs in games/, and lintian, when installed, must find nothing to warn of.
+#   install_test.sh CMAKE CPACK BUILD_DIR BINDIR DATADIR MANDIR DOCDIR VERSION APP_ID
 set -euo pipefail
-cmake=$1 cpack=$2 build=$3 bindir=$4 datadir=$5 mandir=$6 version=$7 app_id=$8
+cmake=$1 cpack=$2 build=$3 bindir=$4 datadir=$5 mandir=$6 docdir=$7 version=$8 app_id=$9
+licence=$(dirname "${BASH_SOURCE[0]}")/../../LICENSE
 unset DESTDIR
 work=$(mktemp -d) prefix=$work/prefix manifest=$build/install_manifest.txt
 # cmake --install writes its manifest into the build folder: keep the developer's.
@@ -17,8 +19,10 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 "$cmake" --install "$build" --prefix "$prefix" >"$work/log" 2>&1 || { cat "$work/log" >&2; exit 1; }
 entry=$datadir/applications/$app_id.desktop icon=$datadir/icons/hicolor/scalable/apps/gridatelier.svg
-page=$mandir/man1/gridatelier-cli.1 meta=$datadir/metainfo/$app_id.metainfo.xml
-expected=$(printf '%s\n' "$bindir/gridatelier" "$bindir/gridatelier-cli" "$entry" "$icon" "$page" "$meta" | sort)
+page=$mandir/man1/gridatelier-cli.1.gz game_page=$mandir/man6/gridatelier.6.gz
+meta=$datadir/metainfo/$app_id.metainfo.xml copyright=$docdir/copyright changelog=$docdir/changelog.gz
+expected=$(printf '%s\n' "$bindir/gridatelier" "$bindir/gridatelier-cli" "$entry" "$icon" "$page" "$game_page" \
+  "$meta" "$copyright" "$changelog" | sort)
 installed=$(cd "$prefix" && find . \( -type f -o -type l \) | sed 's|^\./||' | sort)
 [[ $installed == "$expected" ]] || fail "installed: $installed"
 
@@ -49,26 +53,43 @@ puzzle='....4..2.....3..9...59..84..7.2..3.....3.126.6....5......159.........5..
 [[ $(readelf -d "$cli" "$prefix/$bindir/gridatelier" | grep -E 'R(UN)?PATH' || true) != *"$build"* ]] ||
   fail "an installed program looks for libraries in the build folder"
 
-grep -q "^\.TH .*gridAtelier $version" "$prefix/$page" || fail "the manual page does not name $version"
-! grep -q '@[A-Z_]*@' "$prefix/$page" || fail "the manual page has unconfigured @VARIABLES@"
+for manual in "$page" "$game_page"; do
+  text=$work/$(basename "$manual" .gz)
+  gzip -dc "$prefix/$manual" >"$text"
+  grep -q "^\.TH .*gridAtelier $version" "$text" || fail "$manual does not name $version"
+  ! grep -q '@[A-Z_]*@' "$text" || fail "$manual has unconfigured @VARIABLES@"
+done
 commands=$("$cli" --help | sed -n '/^Subcommands:/,$s/^  \([a-z][a-z-]*\) .*/\1/p')
 [[ -n $commands ]] || fail "no subcommands in the --help output"
 for command in "" $commands; do  # "": the options before the command
   for word in $command $("$cli" $command --help | grep -oE -- '--[a-z][a-z-]*' | grep -v -- --help); do
-    grep -qF -- "${word//-/\\-}" "$prefix/$page" || fail "the manual page lacks '$word' of '$command'"
+    grep -qF -- "${word//-/\\-}" "$work/gridatelier-cli.1" || fail "the manual page lacks '$word' of '$command'"
   done
 done
 
-# dpkg-shlibdeps would take most of the test's time, so the package is made
-# here without the dependencies it finds.
+[[ $(gzip -dc "$prefix/$changelog" | head -n 1) == "gridatelier ($version) "* ]] ||
+  fail "the changelog's newest entry is not $version"
+spdx=$(sed -n 's/^SPDX-License-Identifier: //p' "$licence")
+[[ -n $spdx ]] && grep -qx "License: $spdx" "$prefix/$copyright" &&
+  grep -q "<project_license>$spdx</project_license>" "$prefix/$meta" ||
+  fail "LICENSE, the copyright file and the description name different licences"
+
+# dpkg-shlibdeps takes most of the packing time, so the package has its
+# dependencies only when lintian is there to miss them.
 if command -v dpkg-deb >/dev/null; then
-  "$cpack" --config "$build/CPackConfig.cmake" -B "$work/package" -D CPACK_DEBIAN_PACKAGE_SHLIBDEPS=OFF \
+  shlibdeps=OFF
+  ! command -v lintian >/dev/null || shlibdeps=ON
+  "$cpack" --config "$build/CPackConfig.cmake" -B "$work/package" -D CPACK_DEBIAN_PACKAGE_SHLIBDEPS=$shlibdeps \
     >"$work/log" 2>&1 || { cat "$work/log" >&2; exit 1; }
   deb=$(echo "$work"/package/*.deb)
   packed=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./usr/||' | sort)
-  [[ $packed == "$installed" ]] || fail "packed: $packed"
+  [[ $packed == "$(sed "s|^$bindir/|games/|" <<<"$installed" | sort)" ]] || fail "packed: $packed"
   [[ $(dpkg-deb -f "$deb" Package Version Section) == "Package: gridatelier"*"Version: $version"*"Section: games" ]] ||
     fail "the package's name, version or section"
   dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -qx './postrm' || fail "the package lacks its postrm script"
+  if [[ $shlibdeps == ON ]]; then
+    lintian "$deb" >"$work/lintian" 2>&1 || true
+    ! grep -E '^(E|W):' "$work/lintian" >&2 || fail "lintian finds errors or warnings in the package"
+  fi
 fi
 ((failures == 0)) || exit 1

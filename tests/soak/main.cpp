@@ -7,7 +7,7 @@
 #include <random>
 #include <string>
 
-#include "generator/random.h"
+#include "core/random.h"
 #include "tests/generator/sound_puzzle.h"
 
 namespace {

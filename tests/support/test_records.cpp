@@ -4,8 +4,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/random.h"
 #include "core/searches.h"
-#include "generator/random.h"
 #include "tests/support/exact_solver.h"
 
 namespace ga::testing {

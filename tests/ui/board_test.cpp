@@ -7,10 +7,8 @@
 #include <cstring>
 #include <string>
 
-#include "app/command_ids.h"
-#include "app/command_table.h"
-#include "app/status_messages.h"
 #include "platform/fake_desktop.h"
+#include "ui/board_ids.h"
 
 namespace ga {
 namespace {
@@ -116,40 +114,46 @@ TEST(Board, KeysMoveWithinTheBoardAndTabsGoRoundItsOpenCells) {
     // clang-format on
 }
 
-TEST(CompletionCheck, JudgesAFinishedBoardWhilePlayedAndAdoptsAnOnlyAnswerOnce) {
-    FakeDesktop desktop;
-    desktop.addMenuItems(menuItemCommands());
+TEST(CompletionCheck, JudgesAFinishedBoardAndAdoptsAnOnlyAnswerOnce) {
+    using V = CompletionVerdict;
     CompletionCheck check;
-    const auto run = [&](PuzzleRecord record, int mode) {
-        desktop.enableMenuItem(kCommandOpenAnswer, false);
-        const int status = check.run(desktop, record, mode);
-        return std::make_pair(status, record);
+    const auto run = [&](PuzzleRecord record) {
+        const CompletionResult result = check.run(record);
+        return std::make_pair(result, record);
     };
-    PuzzleRecord unfinished = finishedRecord(), mistaken = finishedRecord();
-    PuzzleRecord other = finishedRecord(), unknown = finishedRecord(), fives = emptyRecord();
+    const PuzzleRecord finished = finishedRecord();
+    PuzzleRecord unfinished = finished, mistaken = finished;
+    PuzzleRecord other = finished, unknown = finished, fives = emptyRecord();
     unfinished.valueGrid[40] = 0;
     mistaken.valueGrid[0] = mistaken.valueGrid[0] % 9 + 1;  // a row no longer sums to 45
     for (int32_t& value : other.valueGrid) value = value == 1 ? 2 : value == 2 ? 1 : value;
     unknown.answerKnown = 0;
     std::memset(unknown.answerGrid, 0, sizeof unknown.answerGrid);
     for (int32_t& value : fives.valueGrid) value = 5;  // sums to 45 everywhere, no answer
-    for (int mode : {0, 8, 16, 32})
-        EXPECT_EQ(run(finishedRecord(), mode).first, CompletionCheck::kNoStatus);
-    for (int mode : {1, 2, 4}) EXPECT_EQ(run(finishedRecord(), mode).first, kStatusComplete);
-    EXPECT_EQ(run(unfinished, 1).first, CompletionCheck::kNoStatus);
-    EXPECT_EQ(run(mistaken, 1).first, kStatusFinishedWithMistakes);
-    EXPECT_EQ(run(other, 1).first, kStatusCompleteOtherAnswer);
+    const struct {
+        const PuzzleRecord& record;
+        CompletionVerdict verdict;
+    } cases[] = {{finished, V::kComplete},
+                 {unfinished, V::kUnfinished},
+                 {mistaken, V::kFinishedWithMistakes},
+                 {other, V::kCompleteOtherAnswer}};
+    for (const auto& c : cases) {
+        const CompletionResult result = run(c.record).first;
+        EXPECT_EQ(result.verdict, c.verdict);
+        EXPECT_FALSE(result.answerAdopted);
+    }
     EXPECT_EQ(check.uniquenessChecks(), 0);  // the answer was known each time
 
-    const auto [status, adopted] = run(unknown, 4);
-    EXPECT_EQ(status, kStatusComplete);
+    const auto [result, adopted] = run(unknown);
+    EXPECT_EQ(result.verdict, V::kComplete);
+    EXPECT_TRUE(result.answerAdopted);
     EXPECT_EQ(adopted.answerKnown, 1);
-    EXPECT_EQ(
-        std::memcmp(adopted.answerGrid, finishedRecord().answerGrid, sizeof adopted.answerGrid), 0);
-    EXPECT_TRUE(desktop.menuItem(kCommandOpenAnswer)->enabled);
+    EXPECT_EQ(std::memcmp(adopted.answerGrid, finished.answerGrid, sizeof adopted.answerGrid), 0);
     for (int paint = 0; paint < 3; ++paint) {
-        EXPECT_EQ(run(fives, 1).second.answerKnown, 0);
-        EXPECT_FALSE(desktop.menuItem(kCommandOpenAnswer)->enabled);
+        const auto [again, kept] = run(fives);
+        EXPECT_EQ(again.verdict, V::kComplete);
+        EXPECT_FALSE(again.answerAdopted);
+        EXPECT_EQ(kept.answerKnown, 0);
     }
     EXPECT_EQ(check.uniquenessChecks(), 2);  // once per distinct board
 }

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "generator/random.h"
+#include "core/random.h"
 #include "tools/gridatelier-cli/command.h"
 #include "tools/gridatelier-cli/generate_commands.h"
 #include "tools/gridatelier-cli/puzzle_commands.h"

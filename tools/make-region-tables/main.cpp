@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "core/random.h"
 #include "core/regions.h"
 #include "generator/class_tables.h"
-#include "generator/random.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "generator/random.h"
+#include "core/random.h"
 
 #include <ctime>
 #include <mutex>

@@ -1,0 +1,22 @@
+// The identifiers of the board's controls: the status box and the 81 cells.
+// They share one numbering with the commands (app/command_ids.h), clear of
+// every command's number.
+#pragma once
+
+namespace ga {
+
+constexpr int kStatusBoxId = 1500;
+constexpr int kFirstCellId = 1501;  // cell index 0, top left; row by row from there
+constexpr int kLastCellId = 1581;
+
+constexpr int cellId(int cellIndex) {
+    return kFirstCellId + cellIndex;
+}
+constexpr bool isCellId(int id) {
+    return id >= kFirstCellId && id <= kLastCellId;
+}
+constexpr int cellIndexOf(int id) {
+    return id - kFirstCellId;
+}
+
+}  // namespace ga
