@@ -105,6 +105,16 @@ bool findWrongList(const LadderBoard& board, const PuzzleAnswers& answers, Hint&
     return false;
 }
 
+// The step's sentence, and what it does on a line of its own unless the
+// sentence already names every cell it changes.
+std::string wholeStep(const LadderStep& step) {
+    const std::string text = ladderStepText(step);
+    bool named = step.placedCell == kNoCell || text.find(cellName(step.placedCell)) != text.npos;
+    for (int cell = 0; named && cell < kCells; cell++)
+        named = step.eliminations[cell] == 0 || text.find(cellName(cell)) != text.npos;
+    return named ? text : text + "\r\n" + ladderStepResult(step);
+}
+
 bool isFinished(const PuzzleRecord& record) {
     for (int cell = 0; cell < kCells; cell++) {
         if (shownValue(record, cell) == 0) return false;
@@ -215,8 +225,7 @@ std::string hintText(const Hint& hint, HintStage stage) {
             return cell + ": the candidates " + valueList(hint.value) +
                    " leave out the answer's value";
         case HintKind::kStep:
-            if (stage == HintStage::kLead) return ladderStepLead(hint.step);
-            return ladderStepText(hint.step) + "\r\n" + ladderStepResult(hint.step);
+            return stage == HintStage::kLead ? ladderStepLead(hint.step) : wholeStep(hint.step);
         case HintKind::kNoAnswer:
             return kNoAnswerText;
         case HintKind::kSeveralAnswers:

@@ -79,7 +79,9 @@ Hint hintFor(const PuzzleRecord& record, long countNodeLimit);
 // A step's hint comes in two stages; the other kinds have one, shown at both.
 enum class HintStage { kLead, kWhole };
 // The text for the status box: the lead says where to look and for what
-// ("look at box 5: a pointing pair"); the whole step adds what it does.
+// ("look at box 5: a pointing pair"); the whole step says why and what it
+// does ("r4c5 loses 1 and 6"), on a line of its own when the technique's
+// sentence does not name the cells.
 std::string hintText(const Hint& hint, HintStage stage);
 // The cells to tint: the lead's units (or cell), the cells the whole step
 // rests on, or the cells of the other kinds.

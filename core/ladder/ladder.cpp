@@ -65,8 +65,9 @@ std::string patternWords(const LadderStep& step) {
     if (info.rung <= kLastPlainWordsRung) {
         for (char& c : words) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
-    // "X" is said "ex" and "ALS" "a-l-s": both take "an".
-    const bool an = std::strchr("AEIOUX", info.name[0]) != nullptr;
+    // "X" is said "ex" and "ALS" "a-l-s": both take "an"; "Unique" and
+    // "Unit" start with "you" and take "a".
+    const bool an = std::strchr("AEIOX", info.name[0]) != nullptr;
     return (an ? "an " : "a ") + words;
 }
 
