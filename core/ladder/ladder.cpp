@@ -77,6 +77,13 @@ int leadUnitCount(const LadderStep& step) {
     return step.baseUnitCount > 1 ? step.baseUnitCount : 1;
 }
 
+// Without a unit, the lead names the cell a chain starts from, else the
+// first cell the step rests on.
+int leadCell(const LadderStep& step) {
+    if (step.nodeCount > 0 && step.nodes[0].cellCount > 0) return step.nodes[0].cells[0];
+    return step.cells.empty() ? kNoCell : step.cells.first();
+}
+
 }  // namespace
 
 const TechniqueInfo& techniqueInfo(Technique technique) {
@@ -121,15 +128,15 @@ std::string ladderStepLead(const LadderStep& step) {
         return "look at " + listed(units, [&](int i) { return unitName(step.units[i]); }) + ": " +
                pattern;
     }
-    if (!step.cells.empty()) return "look at " + cellName(step.cells.first()) + ": " + pattern;
-    return "look for " + pattern;
+    const int cell = leadCell(step);
+    return cell != kNoCell ? "look at " + cellName(cell) + ": " + pattern : "look for " + pattern;
 }
 
 CellSet ladderStepLeadCells(const LadderStep& step) {
     CellSet cells;
     const int units = leadUnitCount(step);
     for (int i = 0; i < units; i++) cells |= unitSet(step.units[i]);
-    if (units == 0 && !step.cells.empty()) cells.add(step.cells.first());
+    if (units == 0 && leadCell(step) != kNoCell) cells.add(leadCell(step));
     return cells;
 }
 
