@@ -88,7 +88,7 @@ void copyPuzzleText(CommandContext& c, int) {
     copyPuzzle(c.desktop, c.state);
 }
 void pastePuzzleText(CommandContext& c, int) {
-    pastePuzzle(c.desktop, c.state, c.defaults);
+    pastePuzzle(c.desktop, c.state, c.jobs);
 }
 void handBuild(CommandContext& c, int) {
     startHandBuild(c.desktop, c.state, c.defaults);
@@ -162,7 +162,7 @@ constexpr CommandRow kRows[] = {
     {kCommandUndo,              P::kEdit,    false,      "Undo",                              'Z',   false, false, kByHistory,                 kBusyRefused,  kJobNone,            undo},
     {kCommandRedo,              P::kEdit,    false,      "Redo",                              'Y',   false, false, kByHistory,                 kBusyRefused,  kJobNone,            redo},
     {kCommandCopyPuzzle,        P::kEdit,    kSeparator, "Copy Puzzle",                       'C',   true,  false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            copyPuzzleText},
-    {kCommandPastePuzzle,       P::kEdit,    false,      "Paste Puzzle",                      'V',   true,  false, kOutsideBuild,              kBusyRefused,  kJobNone,            pastePuzzleText},
+    {kCommandPastePuzzle,       P::kEdit,    false,      "Paste Puzzle",                      'V',   true,  false, kOutsideBuild,              kBusyRefused,  kJobCountAnswers,    pastePuzzleText},
     {kCommandPrint,             P::kEdit,    kSeparator, "Print...",                          'P',   true,  false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            print},
     {kCommandExportPicture,     P::kEdit,    false,      "Export Picture...",                 0,     false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            exportPicture},
     {kCommandNewPuzzle,         P::kPuzzle,  false,      "New Puzzle",                        'N',   false, false, kOutsideBuild,              kBusyRefused,  kJobNewPuzzle,       newPuzzle},

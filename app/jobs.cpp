@@ -7,6 +7,7 @@
 #include "app/command_table.h"
 #include "app/ladder_commands.h"
 #include "app/menu_state.h"
+#include "app/puzzle_text_commands.h"
 #include "app/status_messages.h"
 #include "app/window_commands.h"
 #include "core/checks.h"
@@ -120,6 +121,10 @@ int JobControl::runJob(int32_t code) {
             job_.result = static_cast<uint32_t>(recordRegions(request, job_.meter));
             return kCommandRecordRegions;
         }
+        case kJobCountAnswers:
+            job_.workCopy = job_.puzzle;
+            job_.result = static_cast<uint32_t>(countPastedAnswers(job_.workCopy));
+            return kCommandPastePuzzle;
         case kJobHint:
         case kJobRate:
             return runLadderJob(job_);
@@ -141,7 +146,8 @@ void showIdleMenu(Desktop& desktop, const WindowState& state) {
 
 bool JobControl::startJob(Desktop& desktop, WindowState& state, int command) {
     const JobCode code = jobOfCommand(command);
-    if (busy() || code == kJobNone) return false;
+    // A count's input is a pasted puzzle, not the board: startAnswerCount.
+    if (busy() || code == kJobNone || code == kJobCountAnswers) return false;
     // The generator refuses a class outside 0..7; refusing here keeps the
     // menu and the board as they are instead of running an empty job.
     if (code == kJobNewPuzzle && !isDifficultyClass(state.settings.level)) return false;
@@ -157,16 +163,26 @@ bool JobControl::startJob(Desktop& desktop, WindowState& state, int command) {
     job_.searchCount = state.settings.searchCount;
     job_.maxRegionCells = state.settings.maxRegionCells;
     if (code == kJobHint || code == kJobRate) prepareLadderJob(desktop, state, command, job_);
-    job_.jobCode.store(code);
-
-    menuBeforeJob_ = enterBusyMenu(desktop);
     if (code == kJobSolve) setStatus(desktop, state, kStatusSolving);
     if (code == kJobCheckSolvable || code == kJobCheckMultiple) {
         setStatus(desktop, state, kStatusChecking);
     }
+    signalJob(desktop, code);
+    return true;
+}
+
+bool JobControl::startAnswerCount(Desktop& desktop, const PuzzleRecord& pasted) {
+    if (busy()) return false;
+    job_.puzzle = pasted;
+    signalJob(desktop, kJobCountAnswers);
+    return true;
+}
+
+void JobControl::signalJob(Desktop& desktop, JobCode code) {
+    job_.jobCode.store(code);
+    menuBeforeJob_ = enterBusyMenu(desktop);
     event_.set();
     jobSignalled_ = true;
-    return true;
 }
 
 JobControl::NoticeOutcome JobControl::handleNotice(Desktop& desktop, WindowState& state,
@@ -222,7 +238,8 @@ JobControl::NoticeOutcome JobControl::handleNotice(Desktop& desktop, WindowState
             break;
         default:
             // 1126: the status stays; the window reports a file that could
-            // not be written and takes the pending defaults.
+            // not be written and takes the pending defaults. 1143: the window
+            // takes the pasted puzzle or refuses it.
             showIdleMenu(desktop, state);
             break;
     }

@@ -1,7 +1,8 @@
 // The worker thread and the job protocol.
 //
 // The long operations (a new puzzle, a solve, the two checks, the region
-// search, a hint or rating beyond the quick rungs) run on one
+// search, the count of a pasted puzzle's answers, a hint or rating beyond
+// the quick rungs) run on one
 // worker thread that lives as long as the window, so that the window keeps
 // answering. The window starts a job by storing its inputs, then its code in
 // the JobRecord, greying the menu and setting the event; the worker runs the
@@ -44,8 +45,9 @@ enum JobCode : int32_t {
     kJobCheckSolvable = 3,
     kJobCheckMultiple = 4,
     kJobRecordRegions = 5,
-    kJobHint = 6,  // the hint or the step to apply, beyond the quick rungs
-    kJobRate = 7,
+    kJobCountAnswers = 6,  // of a pasted puzzle
+    kJobHint = 7,          // the hint or the step to apply, beyond the quick rungs
+    kJobRate = 8,
 };
 
 struct JobRecord {
@@ -59,20 +61,21 @@ struct JobRecord {
     int32_t level = 0;    // job 1: the class to generate
     int32_t checkBeforeSolve = 0;
     int32_t handBuildStage = 0;
-    PuzzleRecord puzzle{};   // the board's record as the job started
+    PuzzleRecord puzzle{};   // the board's record as the job started; job 6: the pasted one
     char csvPath[260] = {};  // job 5: the region search's request
     int32_t searchLevel = 0;
     int32_t searchCount = 0;
     int32_t maxRegionCells = 0;
-    int32_t ladderCommand = 0;  // jobs 6, 7: the command, whose notice ends it
-    PuzzleAnswers answers;      // jobs 6, 7: as far as known; counted by the job if not
+    int32_t ladderCommand = 0;  // jobs 7, 8: the command, whose notice ends it
+    PuzzleAnswers answers;      // jobs 7, 8: as far as known; counted by the job if not
 
     // --- results, written by the worker before its notice ----------------------
     uint32_t result = 0;       // the job body's return value
     PuzzleRecord newPuzzle{};  // job 1
-    PuzzleRecord workCopy{};   // jobs 2..4: what the solvers and checks work on
-    Hint hint;                 // job 6
-    LadderRating rating;       // job 7
+    PuzzleRecord workCopy{};   // jobs 2..4: what the solvers and checks work on;
+                               // job 6: the pasted puzzle, its answer stored when it has one
+    Hint hint;                 // job 7
+    LadderRating rating;       // job 8
 
     ProgressMeter meter;  // the progress bar of every job body
 };
@@ -123,6 +126,9 @@ class JobControl {
     // nothing when busy, for another command, or for a level that names no
     // class that can be generated.
     bool startJob(Desktop& desktop, WindowState& state, int command);
+    // Starts counting the answers of `pasted` (its clues loaded), the job of
+    // 1143, when idle: the menu greys and the status stays. False when busy.
+    bool startAnswerCount(Desktop& desktop, const PuzzleRecord& pasted);
 
     // The notice `notice` of the running job: the job ends, its result is
     // taken into the board, the menu returns and the status tells the result.
@@ -135,6 +141,7 @@ class JobControl {
     const JobRecord& record() const { return job_; }
 
   private:
+    void signalJob(Desktop& desktop, JobCode code);
     void workerMain();
     int runJob(int32_t code);  // returns the notice, 0 for no job
     void takeNewPuzzle(Desktop& desktop, WindowState& state);

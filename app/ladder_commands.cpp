@@ -4,7 +4,6 @@
 
 #include "app/command_ids.h"
 #include "app/jobs.h"
-#include "app/puzzle_text_commands.h"
 #include "app/status_messages.h"
 #include "app/window_commands.h"
 #include "core/bits.h"
@@ -97,11 +96,13 @@ bool rateClues(const PuzzleRecord& record, const PuzzleAnswers& answers, int hig
                ProgressMeter* meter, LadderRating& rating) {
     rating = LadderRating{};
     if (answers.count == kAnswersNotCounted) return false;
-    if (answers.count == 0 || answers.count >= 2) return true;
+    // Clues the count could not settle may be far from any answer: the walk
+    // could search chains for minutes.
+    if (answers.count != 1) return true;
     int32_t clues[kCells];
     clueValues(record, clues);
     LadderBoard board;
-    loadLadderBoard(clues, answers.count == 1, board);
+    loadLadderBoard(clues, true, board);
     rating = rateWithLadder(board, highestRung, meter);
     return rating.solved || highestRung > kQuickRung;
 }
@@ -164,7 +165,7 @@ void prepareLadderJob(Desktop& desktop, WindowState& state, int command, JobReco
 int runLadderJob(JobRecord& job) {
     job.meter.showAtZero();
     if (job.answers.count == kAnswersNotCounted)
-        job.answers = countClueAnswers(job.puzzle, kPasteSearchNodes);
+        job.answers = countClueAnswers(job.puzzle, kWaitingCountNodes);
     if (job.ladderCommand == kCommandRatePuzzle) {
         rateClues(job.puzzle, job.answers, kHighestRung, &job.meter, job.rating);
     } else {

@@ -7,6 +7,7 @@
 #include "app/dialog_commands.h"
 #include "app/file_commands.h"
 #include "app/menu_state.h"
+#include "app/puzzle_text_commands.h"
 #include "app/status_messages.h"
 #include "core/random.h"
 
@@ -81,27 +82,30 @@ void MainWindow::onCommand(int id) {
     const CommandRow* row = commandRow(id);
     if (row == nullptr || (jobs_.busy() && row->refusedWhileBusy)) return;
     CommandContext context{desktop_, state_, file_.settings, jobs_, *this};
-    const BoardBeforeCommand before = beginBoardCommand(desktop_, state_, id);
+    const BoardBeforeCommand before = beginBoardCommand(desktop_, state_, id, jobs_.busy());
     row->handler(context, id);
     if (closed_) return;
-    endBoardCommand(desktop_, state_, id, before);
+    endBoardCommand(desktop_, state_, id, before, jobs_.busy());
     showHistoryItems(desktop_, state_, jobs_.busy());
 }
 
 void MainWindow::takeNotice(int notice) {
     int32_t valuesBefore[kCells];
     std::memcpy(valuesBefore, state_.puzzle.valueGrid, sizeof valuesBefore);
-    const BoardBeforeCommand before = beginBoardCommand(desktop_, state_, notice);
+    const BoardBeforeCommand before = beginBoardCommand(desktop_, state_, notice, true);
     const JobControl::NoticeOutcome outcome = jobs_.handleNotice(desktop_, state_, notice);
     if (notice == kCommandRecordRegions) {
         finishRegionRecording(desktop_, state_, file_.settings,
                               static_cast<int>(jobs_.record().result));
     }
-    endBoardCommand(desktop_, state_, notice, before);
+    const bool boardReplaced = outcome == JobControl::NoticeOutcome::kBoardReplaced ||
+                               (notice == kCommandPastePuzzle &&
+                                finishPaste(desktop_, state_, file_.settings, jobs_.record()));
+    endBoardCommand(desktop_, state_, notice, before, jobs_.busy());
     std::vector<HeldCellEvent> held;
     held.swap(heldCellEvents_);
-    // A new puzzle brought new cells: what the old ones reported is void.
-    if (outcome == JobControl::NoticeOutcome::kBoardReplaced) {
+    // A new or pasted puzzle brought new cells: what the old ones reported is void.
+    if (boardReplaced) {
         showHistoryItems(desktop_, state_, jobs_.busy());
         return;
     }

@@ -17,9 +17,12 @@ BoardPicture picture(Desktop& desktop, const WindowState& state) {
 }  // namespace
 
 void printBoard(Desktop& desktop, WindowState& state) {
-    if (desktop.printPicture(picture(desktop, state)) == PrintOutcome::kFailed) {
-        showError(desktop, kErrorPrintFailed);
-    }
+    std::string printedFile;
+    const PrintOutcome outcome = desktop.printPicture(
+        picture(desktop, state), fileDialogFolder(desktop, state.files), printedFile);
+    if (outcome == PrintOutcome::kFailed) showError(desktop, kErrorPrintFailed);
+    if (outcome != PrintOutcome::kCancelled && !printedFile.empty())
+        rememberChosenFile(state.files, printedFile);
 }
 
 void exportBoardPicture(Desktop& desktop, WindowState& state) {

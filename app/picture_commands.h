@@ -6,8 +6,9 @@
 
 namespace ga {
 
-// 1144 "Print...": the board as it shows now, through the print dialog. A
-// page that could not be printed is reported in a box.
+// 1144 "Print...": the board as it shows now, through the print dialog, whose
+// print to a file starts where the file dialogs do. A page that could not be
+// printed is reported in a box.
 void printBoard(Desktop& desktop, WindowState& state);
 
 // 1145 "Export Picture...": the same picture as a PNG or PDF file chosen in

@@ -30,28 +30,21 @@ bool findClash(const PuzzleRecord& puzzle, PasteRefusalInputs& clash) {
     return false;
 }
 
-// Reads and judges the clipboard's puzzle: true with `puzzle` ready to take
-// (the answer stored when there is exactly one), false after the refusal box.
+bool refuse(Desktop& desktop, PasteRefusal refusal, const PasteRefusalInputs& inputs = {}) {
+    desktop.messageBox(pasteRefusalText(refusal, inputs), kPasteRefusedTitle);
+    return false;
+}
+
+// Reads the clipboard's puzzle and judges its text and clues: true with
+// `puzzle` ready to count, false after the refusal box.
 bool readPastedPuzzle(Desktop& desktop, PuzzleRecord& puzzle) {
     PasteRefusalInputs inputs;
-    auto refuse = [&](PasteRefusal refusal) {
-        desktop.messageBox(pasteRefusalText(refusal, inputs), kPasteRefusedTitle);
-        return false;
-    };
     inputs.verdict = readPuzzleText(desktop.clipboardText(), puzzle);
-    if (inputs.verdict.status != PuzzleTextStatus::kPuzzle) return refuse(PasteRefusal::kNoPuzzle);
+    if (inputs.verdict.status != PuzzleTextStatus::kPuzzle)
+        return refuse(desktop, PasteRefusal::kNoPuzzle, inputs);
     loadClues(puzzle);
-    if (countOpenEmpty(puzzle) == 0) return refuse(PasteRefusal::kNoOpenCell);
-    if (findClash(puzzle, inputs)) return refuse(PasteRefusal::kCluesClash);
-
-    int32_t answer[kCells];
-    const int answers = countAnswers(puzzle, 2, kPasteSearchNodes, answer);
-    if (answers == kCountGaveUp) return refuse(PasteRefusal::kUndecided);
-    if (answers == 0) return refuse(PasteRefusal::kNoAnswer);
-    if (answers == 1) {
-        std::memcpy(puzzle.answerGrid, answer, sizeof answer);
-        puzzle.answerKnown = 1;
-    }
+    if (countOpenEmpty(puzzle) == 0) return refuse(desktop, PasteRefusal::kNoOpenCell, inputs);
+    if (findClash(puzzle, inputs)) return refuse(desktop, PasteRefusal::kCluesClash, inputs);
     return true;
 }
 
@@ -62,15 +55,32 @@ void copyPuzzle(Desktop& desktop, WindowState& state) {
     showPuzzleTextMessage(desktop, PuzzleTextMessage::kCopied);
 }
 
-void pastePuzzle(Desktop& desktop, WindowState& state, Settings& defaults) {
+void pastePuzzle(Desktop& desktop, WindowState& state, JobControl& jobs) {
     if (state.handBuildStage != 0) return;
     PuzzleRecord puzzle{};
-    if (!readPastedPuzzle(desktop, puzzle)) return;
-    if (!confirmSave(desktop, state, defaults)) return;
-    takeBuiltPuzzle(desktop, state, puzzle);
-    showPuzzleTextMessage(desktop, puzzle.answerKnown != 0
+    if (readPastedPuzzle(desktop, puzzle)) jobs.startAnswerCount(desktop, puzzle);
+}
+
+int countPastedAnswers(PuzzleRecord& puzzle) {
+    int32_t answer[kCells];
+    const int answers = countAnswers(puzzle, 2, kPasteSearchNodes, answer);
+    if (answers == 1) {
+        std::memcpy(puzzle.answerGrid, answer, sizeof answer);
+        puzzle.answerKnown = 1;
+    }
+    return answers;
+}
+
+bool finishPaste(Desktop& desktop, WindowState& state, Settings& defaults, const JobRecord& job) {
+    const int answers = static_cast<int32_t>(job.result);
+    if (answers == kCountGaveUp) return refuse(desktop, PasteRefusal::kUndecided);
+    if (answers == 0) return refuse(desktop, PasteRefusal::kNoAnswer);
+    if (!confirmSave(desktop, state, defaults)) return false;
+    takeBuiltPuzzle(desktop, state, job.workCopy);
+    showPuzzleTextMessage(desktop, job.workCopy.answerKnown != 0
                                        ? PuzzleTextMessage::kPasted
                                        : PuzzleTextMessage::kPastedWithoutAnswer);
+    return true;
 }
 
 }  // namespace ga

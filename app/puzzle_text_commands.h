@@ -1,25 +1,37 @@
 // The puzzle in and out as text, through the clipboard.
 #pragma once
 
+#include "app/jobs.h"
 #include "app/window_commands.h"
+#include "core/searches.h"
 #include "platform/desktop.h"
 #include "ui/settings.h"
 
 namespace ga {
 
 // The most search nodes a paste spends on counting answers; beyond it the
-// paste is refused as undecided rather than keeping the window waiting. The
-// hardest puzzles known need fewer than 10000; a sparse grid without answer
-// can need millions.
-constexpr long kPasteSearchNodes = 15000;
+// paste is refused as undecided.
+constexpr long kPasteSearchNodes = kWaitingCountNodes;
 
 // 1142 "Copy Puzzle": the clue line on the clipboard.
 void copyPuzzle(Desktop& desktop, WindowState& state);
 
 // 1143 "Paste Puzzle": the clipboard's clues become a hand-built puzzle, with
 // its answer when it has exactly one, without when it has more. Text that
-// holds no puzzle, clues that clash or have no answer are refused in a box
-// before the save question, and the board stays as it was.
-void pastePuzzle(Desktop& desktop, WindowState& state, Settings& defaults);
+// holds no puzzle and clues that clash are refused at once; the answers are
+// counted as a job (a sparse puzzle can take the count a few hundred
+// milliseconds), and finishPaste refuses clues without answer or whose count
+// would take too long. Every refusal comes in a box before the save question,
+// and the board stays as it was.
+void pastePuzzle(Desktop& desktop, WindowState& state, JobControl& jobs);
+
+// The count's job: the answers of a pasted puzzle (its clues loaded) up to
+// two, or kCountGaveUp past kPasteSearchNodes; the answer is stored when there
+// is exactly one.
+int countPastedAnswers(PuzzleRecord& puzzle);
+
+// The count's notice: the refusal box, or the save question and the puzzle
+// taken. True when the board was replaced.
+bool finishPaste(Desktop& desktop, WindowState& state, Settings& defaults, const JobRecord& job);
 
 }  // namespace ga

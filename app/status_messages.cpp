@@ -5,6 +5,7 @@
 
 #include "app/command_ids.h"
 #include "core/regions.h"
+#include "generator/serial.h"
 #include "ui/board_picture.h"
 #include "ui/puzzle_file.h"
 
@@ -41,8 +42,8 @@ std::string loadedText(const StatusInputs& in) {
     const std::string file(in.fileName);
     const char* name = className(in.puzzleClass);
     if (in.puzzleClass < kHandBuiltClass) {
-        return formatted("loaded %s,\r\n%s, sn is %X-%X-%X-%X-%X", file.c_str(), name, in.serial[0],
-                         in.serial[1], in.serial[2], in.serial[3], in.serial[4]);
+        return formatted("loaded %s,\r\n%s, sn is %s", file.c_str(), name,
+                         formatSerial(in.serial).c_str());
     }
     if (in.answerKnown != 0) return formatted("loaded %s, %s", file.c_str(), name);
     return formatted("loaded %s,\r\n%s without Answer", file.c_str(), name);
@@ -57,9 +58,8 @@ std::string statusText(int statusCode, const StatusInputs& in) {
         case kStatusLevelChosen:
             return formatted("you're going to try puzzles as %s", className(in.level));
         case kStatusNewPuzzle:
-            return formatted("new puzzle as %s class,\r\nserial number is %X-%X-%X-%X-%X",
-                             className(in.level), in.serial[0], in.serial[1], in.serial[2],
-                             in.serial[3], in.serial[4]);
+            return formatted("new puzzle as %s class,\r\nserial number is %s", className(in.level),
+                             formatSerial(in.serial).c_str());
         case kStatusSaved:
             return "saved a puzzle to a file named " + std::string(in.fileName);
         case kStatusLoaded:
@@ -198,6 +198,8 @@ const char* const kRatingTitle = "Rate Puzzle";
 std::string ratingBoxText(int answerCount, const LadderRating& rating) {
     if (answerCount == 0) return "This puzzle has no answer, so it has no rating.";
     if (answerCount >= 2) return "This puzzle has more than one answer, so it has no rating.";
+    if (answerCount != 1)
+        return "This puzzle's answers take too long to count, so it has no rating.";
     const char* const name = techniqueInfo(rating.hardest).name;
     const std::string counts = ratingCounts(rating);
     if (!rating.solved) {

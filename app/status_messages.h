@@ -113,7 +113,8 @@ const char* ladderMessageText(LadderMessage message);
 void showLadderMessage(Desktop& desktop, LadderMessage message);
 
 // The box of "Rate Puzzle": the rating of clues with `answerCount` answers
-// (0, 1, 2 for two or more, or kCountGaveUp when the count could not tell).
+// (0, 1, 2 for two or more, or kCountGaveUp when the count could not tell);
+// only clues with one answer are rated.
 extern const char* const kRatingTitle;
 std::string ratingBoxText(int answerCount, const LadderRating& rating);
 

@@ -7,17 +7,20 @@
 
 #include <cstddef>
 #include <deque>
+#include <string>
 
 #include "core/puzzle_record.h"
 
 namespace ga {
 
 // A place in the history: the record (whose cells a step puts back), whether
-// it was unsaved, and the menu mode.
+// it was unsaved, the menu mode, and the status text shown with it. The text,
+// not its code: hand-building, paste and the hint write texts of their own.
 struct BoardState {
     PuzzleRecord puzzle{};
     int modified = 0;
     int menuMode = 0;
+    std::string statusText;
 };
 
 struct UndoStep {
@@ -34,11 +37,13 @@ class UndoHistory {
     void start(const BoardState& board);
     // The board as it now stands. A change of a value or candidate list is a
     // step (and the undone steps can no longer be redone); any other change
-    // (the modified flag, the menu mode) is kept as the state of the place
+    // (the modified flag, the menu mode, the status text) is kept as the state of the place
     // where the history stands, which undo and redo come back to. Returns
     // whether a step was added.
     bool follow(const BoardState& board);
 
+    // Where the history stands.
+    const BoardState& standing() const { return current_; }
     bool canUndo() const { return done_ > 0; }
     bool canRedo() const { return done_ < steps_.size(); }
     std::size_t size() const { return steps_.size(); }

@@ -66,6 +66,16 @@ void putBack(Desktop& desktop, WindowState& state, const BoardState& board, bool
     repaintOpenCells(desktop, state.puzzle);
     state.settings.modified = board.modified;
     if (withMenuMode) enterMenuMode(desktop, state, board.menuMode);
+    // A finished board's cells, painted, bring the completion check's text.
+    desktop.setText(kStatusBoxId, board.statusText);
+}
+
+// While a job runs the status box tells of the job ("solving..."), not of the
+// board, which keeps the text it had.
+BoardState boardAround(Desktop& desktop, const WindowState& state, bool busy) {
+    BoardState board = seenBoard(desktop, state);
+    if (busy) board.statusText = state.history.standing().statusText;
+    return board;
 }
 
 // An edit ends the hint: its tint goes, and the next one starts at the lead.
@@ -77,7 +87,8 @@ void forgetHint(WindowState& state) {
 }  // namespace
 
 std::string newPuzzleTitle(int level, const uint32_t (&serial)[kSerialParts]) {
-    return std::string(kProgramName) + " -- " + puzzleHeading(level, serial);
+    return std::string(kProgramName) + " -- " +
+           puzzleHeading(level, serial, SerialShown::kFirstTwoParts);
 }
 
 void setStatus(Desktop& desktop, WindowState& state, int statusCode) {
@@ -171,7 +182,8 @@ void startNewPuzzle(Desktop& desktop, WindowState& state, JobControl& jobs) {
 }
 
 BoardState seenBoard(Desktop& desktop, const WindowState& state) {
-    BoardState board{state.puzzle, state.settings.modified, state.settings.menuMode};
+    BoardState board{state.puzzle, state.settings.modified, state.settings.menuMode,
+                     desktop.text(kStatusBoxId)};
     const int cell = state.marks.cellInHand;
     if (cell < 0 || !isOpen(board.puzzle, cell)) return board;
     // Only a text other than the record's own shows an edit: a cell left as
@@ -197,15 +209,15 @@ void leaveCell(Desktop& desktop, WindowState& state, int cell) {
     repaintChangedBackgrounds(desktop, state.puzzle, before, state.marks);
 }
 
-BoardBeforeCommand beginBoardCommand(Desktop& desktop, WindowState& state, int id) {
-    BoardBeforeCommand before{seenBoard(desktop, state), state.handBuildStage};
+BoardBeforeCommand beginBoardCommand(Desktop& desktop, WindowState& state, int id, bool busy) {
+    BoardBeforeCommand before{boardAround(desktop, state, busy), state.handBuildStage};
     if (boardChangeOf(id) != BoardChange::kOther) state.history.follow(before.board);
     return before;
 }
 
-void endBoardCommand(Desktop& desktop, WindowState& state, int id,
-                     const BoardBeforeCommand& before) {
-    const BoardState after = seenBoard(desktop, state);
+void endBoardCommand(Desktop& desktop, WindowState& state, int id, const BoardBeforeCommand& before,
+                     bool busy) {
+    const BoardState after = boardAround(desktop, state, busy);
     const bool newBoard =
         state.handBuildStage != before.handBuildStage ||
         (boardChangeOf(id) == BoardChange::kOther &&

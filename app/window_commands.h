@@ -77,7 +77,7 @@ void startNewPuzzle(Desktop& desktop, WindowState& state, JobControl& jobs);
 
 // --- typing, undo and redo ----------------------------------------------------------
 // The board as the player sees it: the record, with the cell in hand holding
-// what leaving it would store of its text.
+// what leaving it would store of its text, and the status box's text.
 BoardState seenBoard(Desktop& desktop, const WindowState& state);
 
 // A cell gaining and losing the focus; an edit that changed the board
@@ -91,17 +91,19 @@ void leaveCell(Desktop& desktop, WindowState& state, int cellIndex);
 // that changed the board, or the stage of hand-building, brought a new board
 // and starts the history afresh, with no cell in hand. A save marks its place
 // in the history. A command that changed the board clears the hinted cells.
+// `busy`: a job runs, and the status box's text is the job's, which no place
+// of the history takes.
 struct BoardBeforeCommand {
     BoardState board;
     int handBuildStage = 0;
 };
-BoardBeforeCommand beginBoardCommand(Desktop& desktop, WindowState& state, int id);
-void endBoardCommand(Desktop& desktop, WindowState& state, int id,
-                     const BoardBeforeCommand& before);
+BoardBeforeCommand beginBoardCommand(Desktop& desktop, WindowState& state, int id, bool busy);
+void endBoardCommand(Desktop& desktop, WindowState& state, int id, const BoardBeforeCommand& before,
+                     bool busy);
 
 // 1140, 1141: the board as it was before the last step, or after the next
-// one: values, candidates, fonts and colours, the modified flag, and the
-// menu mode where the step changed it.
+// one: values, candidates, fonts and colours, the modified flag, the status
+// text shown with it, and the menu mode where the step changed it.
 void undoStep(Desktop& desktop, WindowState& state);
 void redoStep(Desktop& desktop, WindowState& state);
 

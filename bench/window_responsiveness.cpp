@@ -1,7 +1,8 @@
 // How the real window answers while it works: the time to a shown window,
 // how long a new puzzle takes from the key press to the board for each class,
 // and the longest stretch the window's event loop stays blocked during a new
-// puzzle, a "Check Multiple", and the completion check of a finished board.
+// puzzle, a "Check Multiple", a paste of a sparse puzzle, and the completion
+// check of a finished board.
 //
 // The figures are printed, never judged. A quick run takes one sample of
 // each; with GRIDATELIER_MEASURE set, enough for medians and 95th percentiles
@@ -12,6 +13,7 @@
 #include <unistd.h>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -27,7 +29,12 @@
 
 #include "app/command_ids.h"
 #include "app/main_window.h"
+#include "app/puzzle_text_commands.h"
 #include "app/status_messages.h"
+#include "bench/puzzle_file.h"
+#include "bench/puzzle_sets.h"
+#include "core/puzzle_text.h"
+#include "core/searches.h"
 #include "platform/qt/control_widgets.h"
 #include "platform/qt/qt_desktop.h"
 #include "ui/board.h"
@@ -41,6 +48,10 @@ constexpr int kJobTimeoutMs = 120000;
 constexpr int kTickMs = 2;
 constexpr int kSettleMs = 60;             // lets the new cells paint before a watch stops
 constexpr int kHardestPlayableClass = 6;  // "Extra-terrestrial" is never enabled
+// The sparse puzzles pasted: the slowest to count of the first this many of
+// the public 17-clue set.
+constexpr int kSparseCandidates = 2000;
+constexpr int kSparsePasted = 3;
 
 // A complete valid grid, row by row.
 constexpr const char* kSolvedGrid =
@@ -341,6 +352,45 @@ class ResponsivenessTest : public QObject {
             "check multiple, class %d, n=%d: median %.1f ms, max %.1f ms to the verdict; "
             "longest event-loop gap %.1f ms",
             kHardestPlayableClass, puzzles, summary.median, summary.max, longestGapMs);
+    }
+
+    // "Paste Puzzle" with the 17-clue puzzles whose answers take the count
+    // longest: from the key press to the pasted board, and the longest
+    // event-loop gap meanwhile. The count alone is timed first, off the window.
+    void pasteOfSparsePuzzles() {
+        std::vector<LoadedPuzzle> puzzles;
+        std::string problem;
+        if (!readPuzzleFile(publicDataDir() + "/royle_17clue.txt", kSparseCandidates, "", puzzles,
+                            problem))
+            QSKIP(problem.c_str());
+        std::vector<std::pair<double, std::string>> counted;
+        for (const LoadedPuzzle& puzzle : puzzles) {
+            PuzzleRecord record = puzzle.record;
+            loadClues(record);
+            QElapsedTimer counting;
+            counting.start();
+            countAnswers(record, 2, kPasteSearchNodes);
+            counted.emplace_back(milliseconds(counting.nsecsElapsed()), puzzle.text);
+        }
+        std::sort(counted.rbegin(), counted.rend());
+        counted.resize(std::min<size_t>(counted.size(), kSparsePasted));
+        for (const auto& [countMs, text] : counted) {
+            QApplication::clipboard()->setText(QString::fromStdString(text));
+            QElapsedTimer sincePress;
+            watch_.start();
+            sincePress.start();
+            QWidget* target =
+                QApplication::focusWidget() ? QApplication::focusWidget() : desktop_.get();
+            QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+            QTRY_VERIFY_WITH_TIMEOUT(!window_->busy() && clueLine(window_->state().puzzle) == text,
+                                     kJobTimeoutMs);
+            const double latencyMs = milliseconds(sincePress.nsecsElapsed());
+            QTest::qWait(kSettleMs);
+            qInfo(
+                "paste of a sparse puzzle (count alone %.1f ms): %.1f ms to the board; longest "
+                "event-loop gap %.1f ms",
+                countMs, latencyMs, watch_.stop());
+        }
     }
 
     // A generated puzzle filled with its answer, then painted again and again

@@ -32,6 +32,12 @@ int decideAnswerExists(PuzzleRecord& record, CandidateSet& candidates, UnitWork&
 constexpr int kCountGaveUp = -1;
 int countAnswers(PuzzleRecord& record, int limit, long nodeLimit, int32_t* firstAnswer = nullptr);
 
+// The node limit of a count made while a person waits for it (a paste, a
+// rating): beyond it the count gives up rather than keep them waiting. The
+// hardest puzzles known need fewer than 10000; a sparse grid without answer
+// can need millions.
+constexpr long kWaitingCountNodes = 15000;
+
 // Random restart search without memory, guess limit 81, restart limit 100.
 // 0 with a solved valueGrid, or 2 with valueGrid back at its start. Runs
 // loadClues itself and reports every turn against high 81.

@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     PuzzleRecord record{};
     if (!cli::readSerialArguments(arguments, record.serial)) return 0;
     uint32_t back[kSerialParts];
-    FUZZ_CHECK(cli::readSerialArguments({cli::formatSerial(record.serial)}, back));
+    FUZZ_CHECK(cli::readSerialArguments({formatSerial(record.serial)}, back));
     FUZZ_CHECK(std::memcmp(back, record.serial, sizeof back) == 0);
     const int check = checkSerial(record.serial);
     FUZZ_CHECK(recreatePuzzle(record) == check);

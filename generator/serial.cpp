@@ -1,5 +1,6 @@
 #include "generator/serial.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "generator/class_tables.h"
@@ -51,6 +52,13 @@ uint32_t readSerialPart(std::string_view text) {
         value = (value << 4) | static_cast<uint32_t>(digit);
     }
     return value;
+}
+
+std::string formatSerial(const uint32_t (&parts)[kSerialParts]) {
+    char text[kSerialParts * 9 + 1];
+    std::snprintf(text, sizeof text, "%X-%X-%X-%X-%X", parts[0], parts[1], parts[2], parts[3],
+                  parts[4]);
+    return text;
 }
 
 const char* serialRefusalText(int check) {

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "core/puzzle_record.h"
@@ -40,6 +41,9 @@ int checkSerial(const uint32_t (&parts)[kSerialParts]);
 // taken: "-1" reads as 0. The recreate dialog and the command line both read
 // parts this way.
 uint32_t readSerialPart(std::string_view text);
+
+// The five parts as shown: "%X-%X-%X-%X-%X".
+std::string formatSerial(const uint32_t (&parts)[kSerialParts]);
 
 // The text that refuses a serial number, or null for kSerialAccepted.
 const char* serialRefusalText(int check);

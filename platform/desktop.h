@@ -133,8 +133,11 @@ class Desktop {
     virtual bool askFileName(const FileDialogRequest& request, std::string& path) = 0;
 
     // --- pictures of the board ------------------------------------------------
-    // The platform's print dialog, then the picture on one page.
-    virtual PrintOutcome printPicture(const BoardPicture& picture) = 0;
+    // The platform's print dialog, then the picture on one page. A print to a
+    // file proposes a file in `fileFolder` (ending in '/'); `printedFile` is
+    // the file printed to, empty when the page went to a printer.
+    virtual PrintOutcome printPicture(const BoardPicture& picture, const std::string& fileFolder,
+                                      std::string& printedFile) = 0;
     // Writes the picture to `path`: a PDF page when the name ends in ".pdf",
     // a PNG image otherwise. False when the file could not be written.
     virtual bool savePicture(const BoardPicture& picture, const std::string& path) = 0;

@@ -108,12 +108,16 @@ class FakeDesktop : public Desktop, private ProgressSink {
     }
     int runDialog(const DialogTemplate& dialog, DialogEvents& events) override;
     bool askFileName(const FileDialogRequest& request, std::string& path) override;
-    // Pictures are recorded with their path ("" when printed).
-    PrintOutcome printPicture(const BoardPicture& picture) override {
-        return takePicture(picture, "") ? PrintOutcome::kPrinted : PrintOutcome::kFailed;
+    // Pictures are recorded with their path ("" when printed on paper).
+    PrintOutcome printPicture(const BoardPicture& picture, const std::string& fileFolder,
+                              std::string& printedFile) override {
+        printedFile = read(printFile_);
+        return takePicture("printPicture " + quoted(fileFolder), picture, printedFile)
+                   ? PrintOutcome::kPrinted
+                   : PrintOutcome::kFailed;
     }
     bool savePicture(const BoardPicture& picture, const std::string& path) override {
-        return takePicture(picture, path);
+        return takePicture("savePicture " + quoted(path), picture, path);
     }
     bool createProgressBar(const ControlRect& rect) override {
         change("createProgressBar" + numbers({rect.x, rect.y, rect.width, rect.height}),
@@ -162,6 +166,9 @@ class FakeDesktop : public Desktop, private ProgressSink {
     int paintPendingCells();
     // Whether pictures are printed and saved (they are by default).
     void picturesSucceed(bool succeed) { set(picturesSucceed_, succeed); }
+    // The player's choice in the print dialog: the file to print to, or ""
+    // (the default) for a printer.
+    void printToFile(const std::string& path) { set(printFile_, path); }
 
     // --- inspection (not logged) ---------------------------------------------------
     std::vector<std::string> logStartingWith(std::string_view prefix) const;
@@ -182,9 +189,8 @@ class FakeDesktop : public Desktop, private ProgressSink {
     void setPosition(int position) override {
         note("progress position " + std::to_string(position));
     }
-    bool takePicture(const BoardPicture& picture, const std::string& path) {
-        change(path.empty() ? "printPicture" : "savePicture " + quoted(path),
-               [&] { pictures_.emplace_back(picture, path); });
+    bool takePicture(std::string line, const BoardPicture& picture, const std::string& path) {
+        change(std::move(line), [&] { pictures_.emplace_back(picture, path); });
         return read(picturesSucceed_);
     }
     static std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
@@ -246,6 +252,7 @@ class FakeDesktop : public Desktop, private ProgressSink {
     std::vector<FileDialogRequest> fileDialogs_;
     std::vector<std::pair<BoardPicture, std::string>> pictures_;
     bool picturesSucceed_ = true;
+    std::string printFile_;
     bool progressBarExists_ = false;
     std::function<void(int)> workerHandler_;
     bool workerQueued_ = false;

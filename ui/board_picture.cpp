@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/difficulty_class.h"
+#include "generator/serial.h"
 #include "ui/board.h"
 #include "ui/board_ids.h"
 
@@ -11,18 +12,20 @@ namespace ga {
 const char* const kPictureFailedText = "failed to save the picture to a file";
 const char* const kPrintFailedText = "failed to print the picture";
 
-std::string puzzleHeading(int puzzleClass, const uint32_t (&serial)[kSerialParts]) {
+std::string puzzleHeading(int puzzleClass, const uint32_t (&serial)[kSerialParts],
+                          SerialShown shown) {
     if (puzzleClass == kHandBuiltClass) return className(puzzleClass);
-    char heading[128];
-    std::snprintf(heading, sizeof heading, "%s, sn : %X-%X", className(puzzleClass), serial[0],
-                  serial[1]);
-    return heading;
+    const std::string heading = std::string(className(puzzleClass)) + ", sn : ";
+    if (shown == SerialShown::kAllParts) return heading + formatSerial(serial);
+    char firstTwo[2 * 9 + 1];
+    std::snprintf(firstTwo, sizeof firstTwo, "%X-%X", serial[0], serial[1]);
+    return heading + firstTwo;
 }
 
 BoardPicture boardPicture(Desktop& desktop, const PuzzleRecord& record, int puzzleClass) {
     using Mark = BoardPicture::Mark;
     BoardPicture picture;
-    picture.heading = puzzleHeading(puzzleClass, record.serial);
+    picture.heading = puzzleHeading(puzzleClass, record.serial, SerialShown::kAllParts);
     PuzzleRecord shown = record;
     for (int cell = 0; cell < kCells; ++cell) {
         const bool open = record.openFlags[cell] != 0;

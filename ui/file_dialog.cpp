@@ -14,8 +14,12 @@ bool chooseFile(Desktop& desktop, FileDialogMemory& memory, FileDialogRequest re
                 std::string& path) {
     request.startFolder = fileDialogFolder(desktop, memory);
     if (!desktop.askFileName(request, path) || path.empty()) return false;
-    memory.lastFolder = folderOf(path);
+    rememberChosenFile(memory, path);
     return true;
+}
+
+void rememberChosenFile(FileDialogMemory& memory, const std::string& path) {
+    memory.lastFolder = folderOf(path);
 }
 
 }  // namespace ga

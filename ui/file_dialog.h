@@ -1,7 +1,8 @@
-// The platform's file dialog as the program opens it: in the executable's
-// folder where files can be made there (a copy unpacked anywhere), otherwise
-// (an installed copy) in the folder of the file chosen last in this run, and
-// before any choice in the user's home folder.
+// The platform's file dialogs (and the print dialog's print to a file) as the
+// program opens them: in the executable's folder where files can be made there
+// (a copy unpacked anywhere), otherwise (an installed copy) in the folder of
+// the file chosen last in this run, and before any choice in the user's home
+// folder.
 #pragma once
 
 #include <string>
@@ -24,5 +25,9 @@ std::string fileDialogFolder(Desktop& desktop, const FileDialogMemory& memory);
 // false when the player cancelled.
 bool chooseFile(Desktop& desktop, FileDialogMemory& memory, FileDialogRequest request,
                 std::string& path);
+
+// A file chosen in another dialog (the print dialog's print to a file, which
+// starts in fileDialogFolder too): its folder is remembered as chooseFile's.
+void rememberChosenFile(FileDialogMemory& memory, const std::string& path);
 
 }  // namespace ga

@@ -1,13 +1,386 @@
+// Rung 10: forcing chains, the rung that never gives up. Each follows
+// assumptions through singles (which is following the strong and weak links
+// as the board changes):
+// - Cell Forcing Chain: every candidate of a cell leads to the same fact;
+// - Unit Forcing Chain: every place of a value in a unit leads to the same fact;
+// - Contradiction Forcing Chain: a candidate whose assumption ends in a cell
+//   without candidates or a value without a place is false;
+// - Nested Forcing Chain: the same, but the propagation of the assumption also
+//   removes every candidate that a contradiction forcing chain inside it
+//   removes; when that is not enough (on a board known to have one answer),
+//   one level deeper. There every wrong candidate fails at some depth, so
+//   this always finds a step.
+// All four look at cells with fewest candidates first: their chains are the
+// shortest and the easiest to follow.
+#include <cstring>
+#include <memory>
+
+#include "core/bits.h"
+#include "core/ladder/chain_words.h"
 #include "core/ladder/families.h"
+#include "core/ladder/ladder.h"
+#include "core/ladder/propagation.h"
+#include "core/words.h"
 
 namespace ga {
 
-bool findForcingChainsStep(const LadderBoard&, const DigitCells&, Technique, LadderStep&) {
+namespace {
+
+// Every candidate's assumption followed once per board: the three plain
+// forcing chains read the same outcomes in turn.
+struct ForcingScan {
+    bool valid = false;
+    LadderBoard board;
+    Propagation base;
+    bool contradicts[kCells][9];
+    uint8_t placements[kCells][9];  // how many values the assumption placed: a chain's length
+    Propagation outcome[kCells][9];
+    uint8_t order[kCells];  // the empty cells, fewest candidates first
+    int orderCount = 0;
+};
+
+bool sameBoard(const LadderBoard& a, const LadderBoard& b) {
+    return std::memcmp(a.values, b.values, sizeof a.values) == 0 &&
+           std::memcmp(a.candidates, b.candidates, sizeof a.candidates) == 0;
+}
+
+void orderCells(const LadderBoard& board, uint8_t* order, int& count) {
+    count = 0;
+    for (int size = 2; size <= 9; size++) {
+        for (int cell = 0; cell < kCells; cell++) {
+            if (board.values[cell] == 0 && countBits(board.candidates[cell]) == size) {
+                order[count++] = static_cast<uint8_t>(cell);
+            }
+        }
+    }
+}
+
+const ForcingScan& scanOf(const LadderBoard& board) {
+    thread_local std::unique_ptr<ForcingScan> scan;
+    if (!scan) scan = std::make_unique<ForcingScan>();
+    if (scan->valid && sameBoard(scan->board, board)) return *scan;
+    scan->board = board;
+    scan->valid = true;
+    scan->base = propagationOf(board);
+    orderCells(board, scan->order, scan->orderCount);
+    for (int i = 0; i < scan->orderCount; i++) {
+        const int cell = scan->order[i];
+        for (uint32_t mask = board.candidates[cell]; mask != 0; mask = withoutLowestBit(mask)) {
+            const int value = lowestBitIndex(mask);
+            Propagation& outcome = scan->outcome[cell][value];
+            outcome = scan->base;
+            scan->contradicts[cell][value] = !assumeValue(outcome, cell, value + 1);
+            int placed = 0;
+            for (int v = 0; v < 9; v++) placed += (outcome.placed[v] & scan->base.empty).count();
+            scan->placements[cell][value] = static_cast<uint8_t>(placed);
+        }
+    }
+    return *scan;
+}
+
+// What every one of some outcomes holds, beyond the board: the placements
+// and removals they share.
+struct Common {
+    CellSet placed[9];
+    CellSet removed[9];
+    int outcomes = 0;
+
+    void add(const Propagation& base, const Propagation& outcome) {
+        for (int value = 0; value < 9; value++) {
+            const CellSet placedHere = outcome.placed[value] & base.empty;
+            const CellSet removedHere = base.where[value] & ~outcome.where[value] & ~placedHere;
+            placed[value] = outcomes == 0 ? placedHere : placed[value] & placedHere;
+            removed[value] = outcomes == 0 ? removedHere : removed[value] & removedHere;
+        }
+        outcomes++;
+    }
+    bool empty() const {
+        for (int value = 0; value < 9; value++) {
+            if (!placed[value].empty() || !removed[value].empty()) return false;
+        }
+        return true;
+    }
+};
+
+// The fact a branch's trace must reach: the first shared placement, else the
+// first shared removal. Fills the step's result with all of either kind.
+void takeConclusion(const Common& common, LadderStep& step, int& cell, int& value, bool& on) {
+    for (int v = 0; v < 9; v++) {
+        if (common.placed[v].empty()) continue;
+        cell = common.placed[v].first();
+        value = v + 1;
+        on = true;
+        step.placedCell = static_cast<uint8_t>(cell);
+        step.placedValue = static_cast<uint8_t>(value);
+        return;
+    }
+    on = false;
+    cell = -1;
+    for (int v = 0; v < 9; v++) {
+        for (int c : cellsOf(common.removed[v])) {
+            step.eliminate(c, bitOfValue(v + 1));
+            if (cell < 0) cell = c, value = v + 1;
+        }
+    }
+}
+
+ChainNode nodeOf(const Fact& fact) {
+    ChainNode node;
+    node.value = fact.value;
+    node.on = fact.on;
+    node.cellCount = 1;
+    node.cells[0] = fact.cell;
+    return node;
+}
+
+// Appends the traced chain from the assumption to `fact`, at most `budget`
+// nodes; a chain longer than that keeps its start and its last node.
+void addChain(const PropagationTrace& trace, int fact, int budget, LadderStep& step) {
+    int16_t chain[PropagationTrace::kMaxFacts];
+    // A board that was broken to begin with (a cell without candidates)
+    // fails with no removal to point at: the chain is the assumption alone.
+    const int length = trace.chainTo(fact < 0 ? 0 : fact, chain, PropagationTrace::kMaxFacts);
+    for (int i = 0; i < length && i < budget; i++) {
+        const int index = length > budget && i == budget - 1 ? length - 1 : i;
+        ChainNode node = nodeOf(trace.facts[chain[index]]);
+        node.startsBranch = i == 0;
+        step.addNode(node);
+    }
+}
+
+// Follows each assumption again, traced, to record the chains to the conclusion.
+void addBranches(const Propagation& base, const int* cells, const int* values, int count,
+                 int targetCell, int targetValue, bool targetOn, LadderStep& step) {
+    thread_local std::unique_ptr<PropagationTrace> trace;
+    if (!trace) trace = std::make_unique<PropagationTrace>();
+    const int budget = kMaxChainNodes / count;
+    for (int b = 0; b < count; b++) {
+        trace->reset();
+        Propagation outcome = base;
+        assumeValue(outcome, cells[b], values[b], trace.get());
+        const int fact =
+            targetOn ? trace->onFact[targetCell] : trace->offFact[targetCell][targetValue - 1];
+        addChain(*trace, fact, budget, step);
+    }
+}
+
+bool findCellForcing(const LadderBoard& board, LadderStep& step) {
+    const ForcingScan& scan = scanOf(board);
+    for (int i = 0; i < scan.orderCount; i++) {
+        const int cell = scan.order[i];
+        Common common;
+        int cells[9], values[9], count = 0;
+        for (uint32_t mask = board.candidates[cell]; mask != 0; mask = withoutLowestBit(mask)) {
+            const int value = lowestBitIndex(mask);
+            if (scan.contradicts[cell][value]) {
+                count = 0;
+                break;
+            }
+            common.add(scan.base, scan.outcome[cell][value]);
+            cells[count] = cell;
+            values[count++] = value + 1;
+        }
+        if (count == 0 || common.empty()) continue;
+        int targetCell, targetValue;
+        bool targetOn;
+        takeConclusion(common, step, targetCell, targetValue, targetOn);
+        step.cells.add(cell);
+        step.values = board.candidates[cell];
+        addBranches(scan.base, cells, values, count, targetCell, targetValue, targetOn, step);
+        return true;
+    }
     return false;
 }
 
-std::string describeForcingChainsStep(const LadderStep&) {
-    return "";
+bool findUnitForcing(const LadderBoard& board, const DigitCells& where, LadderStep& step) {
+    const ForcingScan& scan = scanOf(board);
+    for (int size = 2; size <= 9; size++) {
+        for (int unit = 0; unit < kUnits; unit++) {
+            for (int value = 1; value <= 9; value++) {
+                const CellSet places = where.of[value] & unitSet(unit);
+                if (places.count() != size) continue;
+                Common common;
+                int cells[9], values[9], count = 0;
+                for (int cell : cellsOf(places)) {
+                    if (scan.contradicts[cell][value - 1]) {
+                        count = 0;
+                        break;
+                    }
+                    common.add(scan.base, scan.outcome[cell][value - 1]);
+                    cells[count] = cell;
+                    values[count++] = value;
+                }
+                if (count == 0 || common.empty()) continue;
+                int targetCell, targetValue;
+                bool targetOn;
+                takeConclusion(common, step, targetCell, targetValue, targetOn);
+                step.addUnit(unit);
+                step.cells = places;
+                step.values = static_cast<uint16_t>(bitOfValue(value));
+                addBranches(scan.base, cells, values, count, targetCell, targetValue, targetOn,
+                            step);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// The step removing a candidate whose assumption ends in a contradiction
+// through propagation of the given depth.
+void contradictionStep(const Propagation& base, int cell, int value, int depth, LadderStep& step) {
+    thread_local std::unique_ptr<PropagationTrace> trace;
+    if (!trace) trace = std::make_unique<PropagationTrace>();
+    trace->reset();
+    Propagation outcome = base;
+    assumeValueDeep(outcome, cell, value, depth, trace.get());
+    step.eliminate(cell, bitOfValue(value));
+    step.values = static_cast<uint16_t>(bitOfValue(value));
+    // The assumption and where it fails are tinted; the hint leads with the
+    // assumption, so the failing unit is not one of the step's units.
+    step.cells = trace->contradiction == Contradiction::kNoPlace
+                     ? unitSet(trace->contradictionUnit)
+                     : CellSet::of(trace->contradictionCell);
+    step.cells.add(cell);
+    addChain(*trace, trace->contradictionFact(), kMaxChainNodes, step);
+}
+
+// How many links the traced chain from an assumption to its contradiction has.
+int contradictionLength(const Propagation& base, int cell, int value) {
+    thread_local std::unique_ptr<PropagationTrace> trace;
+    if (!trace) trace = std::make_unique<PropagationTrace>();
+    trace->reset();
+    Propagation outcome = base;
+    assumeValue(outcome, cell, value, trace.get());
+    int16_t unused[1];
+    return trace->chainTo(trace->contradictionFact(), unused, 0);
+}
+
+bool findContradiction(const LadderBoard& board, LadderStep& step) {
+    const ForcingScan& scan = scanOf(board);
+    // The shortest chain wins. Fewest placements before the contradiction
+    // picks the few worth tracing; tracing every one costs too much.
+    constexpr int kTraced = 12;
+    int picked[kTraced][2], pickedCount = 0;
+    for (int i = 0; i < scan.orderCount; i++) {
+        const int cell = scan.order[i];
+        for (uint32_t mask = board.candidates[cell]; mask != 0; mask = withoutLowestBit(mask)) {
+            const int value = lowestBitIndex(mask);
+            if (!scan.contradicts[cell][value]) continue;
+            const int placements = scan.placements[cell][value];
+            int at = pickedCount < kTraced ? pickedCount++ : kTraced;
+            while (at > 0 && scan.placements[picked[at - 1][0]][picked[at - 1][1]] > placements) {
+                if (at < kTraced)
+                    picked[at][0] = picked[at - 1][0], picked[at][1] = picked[at - 1][1];
+                at--;
+            }
+            if (at < kTraced) picked[at][0] = cell, picked[at][1] = value;
+        }
+    }
+    if (pickedCount == 0) return false;
+    int best = 0, bestLength = 0;
+    for (int i = 0; i < pickedCount; i++) {
+        const int length = contradictionLength(scan.base, picked[i][0], picked[i][1] + 1);
+        if (i == 0 || length < bestLength) best = i, bestLength = length;
+    }
+    contradictionStep(scan.base, picked[best][0], picked[best][1] + 1, 0, step);
+    return true;
+}
+
+bool findNested(const LadderBoard& board, LadderStep& step) {
+    const Propagation base = propagationOf(board);
+    uint8_t order[kCells];
+    int orderCount;
+    orderCells(board, order, orderCount);
+    // Depth 1 explains every puzzle of the public sets. Deeper searches cost
+    // hours on a board with several answers, where no candidate of an answer
+    // ever fails; on a board with one answer every wrong candidate fails by
+    // the depth of the empty cells' count, where propagation tries them all.
+    const int deepest = board.uniqueAnswer ? countEmpty(board) : 1;
+    for (int depth = 1; depth <= deepest; depth++) {
+        for (int i = 0; i < orderCount; i++) {
+            const int cell = order[i];
+            for (uint32_t mask = board.candidates[cell]; mask != 0; mask = withoutLowestBit(mask)) {
+                const int value = lowestBitIndex(mask) + 1;
+                Propagation outcome = base;
+                if (assumeValueDeep(outcome, cell, value, depth)) continue;
+                contradictionStep(base, cell, value, depth, step);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// The branches of a forcing chain, each from its assumption: "r4c4=1 → …; r4c4=7 → …".
+std::string branchesText(const LadderStep& step) {
+    int starts[kMaxChainNodes + 1], count = 0;
+    for (int i = 0; i < step.nodeCount; i++) {
+        if (step.nodes[i].startsBranch || i == 0) starts[count++] = i;
+    }
+    starts[count] = step.nodeCount;
+    std::string text;
+    for (int b = 0; b < count; b++) {
+        if (b > 0) text += "; ";
+        text += chainText(step.nodes + starts[b], starts[b + 1] - starts[b],
+                          kChainTextBudget / (count > 0 ? count : 1));
+    }
+    return text;
+}
+
+// Where a contradiction chain fails: the unit it leaves without a place for
+// the last value removed, or the cell it leaves without a candidate.
+std::string contradictionText(const LadderStep& step) {
+    const ChainNode& last = step.nodes[step.nodeCount - 1];
+    for (int unit : kCellUnits[last.cells[0]]) {
+        if ((unitSet(unit) & step.cells) == unitSet(unit)) {
+            return "no place is left for " + digitText(last.value) + " in " + unitName(unit);
+        }
+    }
+    CellSet stuck = step.cells;
+    if (stuck.count() > 1) stuck.remove(step.nodes[0].cells[0]);
+    return cellName(stuck.first()) + " has no candidate left";
+}
+
+}  // namespace
+
+bool findForcingChainsStep(const LadderBoard& board, const DigitCells& where, Technique technique,
+                           LadderStep& step) {
+    if (countEmpty(board) == 0) return false;
+    switch (technique) {
+        case Technique::kCellForcingChain:
+            return findCellForcing(board, step);
+        case Technique::kUnitForcingChain:
+            return findUnitForcing(board, where, step);
+        case Technique::kContradictionForcingChain:
+            return findContradiction(board, step);
+        case Technique::kNestedForcingChain:
+            return findNested(board, step);
+        default:
+            return false;
+    }
+}
+
+std::string describeForcingChainsStep(const LadderStep& step) {
+    const std::string result = ladderStepResult(step);
+    switch (step.technique) {
+        case Technique::kCellForcingChain:
+            return "Cell Forcing Chain: every candidate of " + cellName(step.cells.first()) +
+                   " leads to the same: " + branchesText(step) + "; so " + result;
+        case Technique::kUnitForcingChain:
+            return "Unit Forcing Chain: every place of " + valueList(step.values) + " in " +
+                   unitName(step.units[0]) + " leads to the same: " + branchesText(step) + "; so " +
+                   result;
+        case Technique::kContradictionForcingChain:
+            return "Contradiction Forcing Chain: " + branchesText(step) + ", and " +
+                   contradictionText(step) + "; so " + result;
+        case Technique::kNestedForcingChain:
+            return "Nested Forcing Chain: " + branchesText(step) +
+                   " (with forcing chains inside), and " + contradictionText(step) + "; so " +
+                   result;
+        default:
+            return "";
+    }
 }
 
 }  // namespace ga

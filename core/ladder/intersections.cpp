@@ -1,13 +1,86 @@
+// Rung 2, locked candidates: where a box meets a row or column, a value that
+// the one unit holds only in the shared cells is taken from the rest of the
+// other unit. Pointing: the box points along a line. Claiming: the line
+// claims the value for the box.
+#include "core/bits.h"
 #include "core/ladder/families.h"
+#include "core/ladder/set_words.h"
 
 namespace ga {
 
-bool findIntersectionsStep(const LadderBoard&, const DigitCells&, Technique, LadderStep&) {
+namespace {
+
+// `locked` holds the value only where it meets `other`; the rest of `other` loses it.
+bool lockedStep(const DigitCells& where, int value, int locked, int other, LadderStep& step) {
+    const CellSet places = where.of[value] & unitSet(locked);
+    if (places.empty() || (places & unitSet(other)) != places) return false;
+    const CellSet losing = where.of[value] & unitSet(other) & ~unitSet(locked);
+    if (losing.empty()) return false;
+    for (int cell : cellsOf(losing)) step.eliminate(cell, bitOfValue(value));
+    step.values = static_cast<uint16_t>(bitOfValue(value));
+    step.cells = places;
+    step.addUnit(locked);
+    step.addUnit(other);
+    step.baseUnitCount = 1;
+    return true;
+}
+
+// The lines (rows, then columns) that cross box `box`.
+void linesOfBox(int box, int lines[6]) {
+    const int band = box / 3, stack = box % 3;
+    for (int i = 0; i < 3; i++) {
+        lines[i] = band * 3 + i;
+        lines[3 + i] = 9 + stack * 3 + i;
+    }
+}
+
+bool findPointing(const DigitCells& where, LadderStep& step) {
+    for (int value = 1; value <= 9; value++) {
+        for (int box = 0; box < 9; box++) {
+            int lines[6];
+            linesOfBox(box, lines);
+            for (int line : lines) {
+                if (lockedStep(where, value, 18 + box, line, step)) return true;
+            }
+        }
+    }
     return false;
 }
 
-std::string describeIntersectionsStep(const LadderStep&) {
-    return "";
+bool findClaiming(const DigitCells& where, LadderStep& step) {
+    for (int value = 1; value <= 9; value++) {
+        for (int line = 0; line < 18; line++) {
+            // A line crosses three boxes: the three along its band or stack.
+            const int firstBox = line < 9 ? (line / 3) * 3 : (line - 9) / 3;
+            const int boxStep = line < 9 ? 1 : 3;
+            for (int i = 0; i < 3; i++) {
+                if (lockedStep(where, value, line, 18 + firstBox + i * boxStep, step)) return true;
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+bool findIntersectionsStep(const LadderBoard&, const DigitCells& where, Technique technique,
+                           LadderStep& step) {
+    switch (technique) {
+        case Technique::kPointing:
+            return findPointing(where, step);
+        case Technique::kClaiming:
+            return findClaiming(where, step);
+        default:
+            return false;
+    }
+}
+
+// "box 5: 3 can go only in row 4, so r4c7 and r4c8 lose 3"
+std::string describeIntersectionsStep(const LadderStep& step) {
+    const std::string value = valueList(step.values);
+    const CellSet losing = eliminatedCells(step);
+    return unitName(step.units[0]) + ": " + value + " can go only in " + unitName(step.units[1]) +
+           ", so " + cellNames(losing) + (losing.count() == 1 ? " loses " : " lose ") + value;
 }
 
 }  // namespace ga

@@ -22,7 +22,18 @@ struct ChainNode {
     uint8_t cells[3] = {};
 };
 
+// An almost locked set a step rests on: cells of one unit holding one
+// candidate more than there are cells, and the value it shares with the next
+// set so that the two cannot both hold it (for the last set, 0, or the second
+// such value of a pair of sets linked twice).
+struct StepSet {
+    CellSet cells;
+    uint16_t values = 0;  // ValueMask of its candidates
+    uint8_t link = 0;
+};
+
 constexpr int kMaxStepUnits = 8;
+constexpr int kMaxStepSets = 3;
 constexpr int kMaxChainNodes = 64;
 constexpr int kNoCell = 255;
 
@@ -44,6 +55,8 @@ struct LadderStep {
     uint8_t units[kMaxStepUnits] = {};
     uint8_t nodeCount = 0;
     ChainNode nodes[kMaxChainNodes];
+    uint8_t setCount = 0;
+    StepSet sets[kMaxStepSets];
 
     void eliminate(int cell, uint32_t valueMask) {
         eliminations[cell] = static_cast<uint16_t>(eliminations[cell] | valueMask);

@@ -1,13 +1,176 @@
+// Rung 7: unique rectangles, only for a puzzle known to have one answer (the
+// ladder checks that). Four empty cells at the corners of a rectangle in two
+// rows, two columns and exactly two boxes that all ended up holding only x and
+// y could swap them and leave a second answer; so the candidates that prevent
+// this pattern must stay. Empty cells are never clues, which the swap needs.
+#include "core/bits.h"
 #include "core/ladder/families.h"
+#include "core/ladder/ladder.h"
+#include "core/words.h"
 
 namespace ga {
 
-bool findUniquenessStep(const LadderBoard&, const DigitCells&, Technique, LadderStep&) {
+namespace {
+
+struct Rectangle {
+    int corners[4];   // (r1,c1), (r1,c2), (r2,c1), (r2,c2)
+    uint32_t common;  // the candidates all four hold
+};
+
+// Each pair of corners sharing a row or column, with the opposite pair.
+constexpr int kSides[4][4] = {{0, 1, 2, 3}, {2, 3, 0, 1}, {0, 2, 1, 3}, {1, 3, 0, 2}};
+
+void addCorner(LadderStep& step, int cell, int value) {
+    ChainNode node;
+    node.value = static_cast<uint8_t>(value);
+    node.cellCount = 1;
+    node.cells[0] = static_cast<uint8_t>(cell);
+    step.addNode(node);
+}
+
+// Type 1: three corners hold only x and y; the fourth must keep neither.
+bool typeOne(const LadderBoard& board, const int* corners, uint32_t xy, LadderStep& step) {
+    int exact = 0, other = -1;
+    for (int i = 0; i < 4; i++) {
+        if (board.candidates[corners[i]] == xy) {
+            exact++;
+        } else {
+            other = corners[i];
+        }
+    }
+    if (exact != 3) return false;
+    step.eliminate(other, xy);
+    for (int i = 0; i < 4; i++) {
+        if (corners[i] != other) addCorner(step, corners[i], lowestBitIndex(xy) + 1);
+    }
+    addCorner(step, other, lowestBitIndex(xy) + 1);
+    return true;
+}
+
+// Type 2: one side holds only x and y, the other only x, y and the same z;
+// z is in one of the latter, so the cells seeing both lose it.
+bool typeTwo(const LadderBoard& board, const DigitCells& where, const int* corners, uint32_t xy,
+             LadderStep& step) {
+    for (const auto& side : kSides) {
+        const int floor1 = corners[side[0]], floor2 = corners[side[1]];
+        const int roof1 = corners[side[2]], roof2 = corners[side[3]];
+        if (board.candidates[floor1] != xy || board.candidates[floor2] != xy) continue;
+        const uint32_t roofMask = board.candidates[roof1];
+        if (board.candidates[roof2] != roofMask || countBits(roofMask) != 3) continue;
+        const int z = valueOfSingleBit(roofMask & ~xy);
+        const CellSet targets = peersOf(roof1) & peersOf(roof2) & where.of[z];
+        if (targets.empty()) continue;
+        for (int cell : cellsOf(targets)) step.eliminate(cell, bitOfValue(z));
+        addCorner(step, floor1, lowestBitIndex(xy) + 1);
+        addCorner(step, floor2, lowestBitIndex(xy) + 1);
+        addCorner(step, roof1, z);
+        addCorner(step, roof2, z);
+        return true;
+    }
     return false;
 }
 
-std::string describeUniquenessStep(const LadderStep&) {
-    return "";
+// Type 4: one side holds only x and y; on the other, a unit has x only in
+// its two corners, so one is x and neither may be y.
+bool typeFour(const LadderBoard& board, const DigitCells& where, const int* corners, uint32_t xy,
+              LadderStep& step) {
+    for (const auto& side : kSides) {
+        const int floor1 = corners[side[0]], floor2 = corners[side[1]];
+        const int roof1 = corners[side[2]], roof2 = corners[side[3]];
+        if (board.candidates[floor1] != xy || board.candidates[floor2] != xy) continue;
+        const CellSet roof = CellSet::of(roof1) | CellSet::of(roof2);
+        for (int u = 0; u < 3; u++) {
+            const int unit = kCellUnits[roof1][u];
+            if (unit != kCellUnits[roof2][u]) continue;
+            for (uint32_t rest = xy; rest != 0; rest = withoutLowestBit(rest)) {
+                const int x = lowestBitIndex(rest) + 1;
+                if ((where.of[x] & unitSet(unit)) != roof) continue;
+                const uint32_t y = xy & ~bitOfValue(x);
+                step.eliminate(roof1, y);
+                step.eliminate(roof2, y);
+                step.addUnit(unit);
+                addCorner(step, floor1, lowestBitIndex(xy) + 1);
+                addCorner(step, floor2, lowestBitIndex(xy) + 1);
+                addCorner(step, roof1, x);
+                addCorner(step, roof2, x);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+bool findUniquenessStep(const LadderBoard& board, const DigitCells& where, Technique technique,
+                        LadderStep& step) {
+    if (!board.uniqueAnswer) return false;
+    for (int r1 = 0; r1 < 9; r1++) {
+        for (int r2 = r1 + 1; r2 < 9; r2++) {
+            for (int c1 = 0; c1 < 9; c1++) {
+                for (int c2 = c1 + 1; c2 < 9; c2++) {
+                    // Exactly two boxes: one pair of lines shares a band, the other not.
+                    if ((r1 / 3 == r2 / 3) == (c1 / 3 == c2 / 3)) continue;
+                    const int corners[4] = {r1 * 9 + c1, r1 * 9 + c2, r2 * 9 + c1, r2 * 9 + c2};
+                    uint32_t common = kAllValues;
+                    for (int cell : corners) common &= board.candidates[cell];  // 0 at a value
+                    if (countBits(common) < 2) continue;
+                    for (uint32_t first = common; first != 0; first = withoutLowestBit(first)) {
+                        for (uint32_t second = withoutLowestBit(first); second != 0;
+                             second = withoutLowestBit(second)) {
+                            const uint32_t xy = bitOfValue(lowestBitIndex(first) + 1) |
+                                                bitOfValue(lowestBitIndex(second) + 1);
+                            bool found = false;
+                            if (technique == Technique::kUniqueRectangle1) {
+                                found = typeOne(board, corners, xy, step);
+                            } else if (technique == Technique::kUniqueRectangle2) {
+                                found = typeTwo(board, where, corners, xy, step);
+                            } else {
+                                found = typeFour(board, where, corners, xy, step);
+                            }
+                            if (!found) continue;
+                            step.values = static_cast<uint16_t>(xy);
+                            for (int cell : corners) step.cells.add(cell);
+                            return true;
+                        }
+                    }
+                }
+            }
+        }
+    }
+    return false;
+}
+
+std::string describeUniquenessStep(const LadderStep& step) {
+    const std::string xy = valueList(step.values);
+    const ChainNode* n = step.nodes;
+    auto cell = [&](int i) { return cellName(n[i].cells[0]); };
+    const std::string swap =
+        "the four cells could swap " + xy + " and the puzzle would have two answers";
+    std::string text = std::string(techniqueInfo(step.technique).name) + " on " + xy + ": ";
+    switch (step.technique) {
+        case Technique::kUniqueRectangle1:
+            text += cell(0) + ", " + cell(1) + " and " + cell(2) + " hold only " + xy + "; were " +
+                    cell(3) + " " + valueList(step.values, " or ") + " as well, " + swap;
+            break;
+        case Technique::kUniqueRectangle2: {
+            const std::string z = digitText(n[2].value);
+            text += cell(0) + " and " + cell(1) + " hold only " + xy + ", " + cell(2) + " and " +
+                    cell(3) + " only those and " + z + "; one of the latter must be " + z +
+                    ", or " + swap;
+            break;
+        }
+        default: {
+            const std::string x = digitText(n[2].value);
+            const std::string y =
+                digitText(valueOfSingleBit(step.values & ~bitOfValue(n[2].value)));
+            text += cell(0) + " and " + cell(1) + " hold only " + xy + ", and " +
+                    unitName(step.units[0]) + " has " + x + " only in " + cell(2) + " and " +
+                    cell(3) + "; one of them is " + x + ", so were the other " + y + ", " + swap;
+            break;
+        }
+    }
+    return text + ": " + ladderStepResult(step);
 }
 
 }  // namespace ga

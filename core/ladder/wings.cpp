@@ -1,13 +1,193 @@
+// Rung 6: wings, small patterns of cells with two or three candidates.
+// XY-Wing: a pivot xy sees pincers xz and yz; whichever the pivot holds, one
+// pincer is z. XYZ-Wing: the pivot xyz holds z itself or makes a pincer z.
+// W-Wing: two cells xy joined by a strong link on x; one of them is y.
+#include <utility>
+
+#include "core/bits.h"
 #include "core/ladder/families.h"
+#include "core/ladder/ladder.h"
+#include "core/words.h"
 
 namespace ga {
 
-bool findWingsStep(const LadderBoard&, const DigitCells&, Technique, LadderStep&) {
+namespace {
+
+CellSet cellsWithCount(const LadderBoard& board, int count) {
+    CellSet set;
+    for (int cell = 0; cell < kCells; cell++) {
+        if (board.values[cell] == 0 && countBits(board.candidates[cell]) == count) set.add(cell);
+    }
+    return set;
+}
+
+void addNode(LadderStep& step, int cell, int value, bool on) {
+    ChainNode node;
+    node.value = static_cast<uint8_t>(value);
+    node.on = on;
+    node.cellCount = 1;
+    node.cells[0] = static_cast<uint8_t>(cell);
+    step.addNode(node);
+}
+
+// Removes `value` from every cell that sees all of `seers` and is not in
+// `pattern`; false when no such cell holds it.
+bool eliminateSeenByAll(const DigitCells& where, CellSet pattern, CellSet seers, int value,
+                        LadderStep& step) {
+    const CellSet targets = commonPeers(seers) & where.of[value] & ~pattern;
+    if (targets.empty()) return false;
+    for (int cell : cellsOf(targets)) step.eliminate(cell, bitOfValue(value));
+    step.cells = pattern;
+    return true;
+}
+
+// Nodes: the chain first≠z → first=x → pivot≠x → pivot=y → second≠y → second=z.
+bool findXYWing(const LadderBoard& board, const DigitCells& where, LadderStep& step) {
+    const CellSet pairs = cellsWithCount(board, 2);
+    for (int pivot : cellsOf(pairs)) {
+        const uint32_t xy = board.candidates[pivot];
+        for (int first : cellsOf(peersOf(pivot) & pairs)) {
+            const uint32_t xz = board.candidates[first];
+            if (countBits(xz & xy) != 1) continue;
+            const uint32_t z = xz & ~xy;
+            const uint32_t yz = (xy & ~xz) | z;
+            for (int second : cellsOf(peersOf(pivot) & pairs)) {
+                if (second <= first || board.candidates[second] != yz) continue;
+                const CellSet pincers = CellSet::of(first) | CellSet::of(second);
+                const int zValue = valueOfSingleBit(z);
+                if (!eliminateSeenByAll(where, pincers | CellSet::of(pivot), pincers, zValue,
+                                        step)) {
+                    continue;
+                }
+                const int x = valueOfSingleBit(xz & xy), y = valueOfSingleBit(xy & ~xz);
+                step.values = static_cast<uint16_t>(xy | z);
+                addNode(step, first, zValue, false);
+                addNode(step, first, x, true);
+                addNode(step, pivot, x, false);
+                addNode(step, pivot, y, true);
+                addNode(step, second, y, false);
+                addNode(step, second, zValue, true);
+                return true;
+            }
+        }
+    }
     return false;
 }
 
-std::string describeWingsStep(const LadderStep&) {
-    return "";
+// Nodes: the pivot with z, then each pincer with the value it shares with
+// the pivot besides z.
+bool findXYZWing(const LadderBoard& board, const DigitCells& where, LadderStep& step) {
+    const CellSet pairs = cellsWithCount(board, 2);
+    for (int pivot : cellsOf(cellsWithCount(board, 3))) {
+        const uint32_t xyz = board.candidates[pivot];
+        for (int first : cellsOf(peersOf(pivot) & pairs)) {
+            const uint32_t xz = board.candidates[first];
+            if ((xz & ~xyz) != 0) continue;
+            for (int second : cellsOf(peersOf(pivot) & pairs)) {
+                const uint32_t yz = board.candidates[second];
+                if (second <= first || (yz & ~xyz) != 0 || yz == xz) continue;
+                const CellSet cells = CellSet::of(pivot) | CellSet::of(first) | CellSet::of(second);
+                const int z = valueOfSingleBit(xz & yz);
+                if (!eliminateSeenByAll(where, cells, cells, z, step)) continue;
+                step.values = static_cast<uint16_t>(xyz);
+                addNode(step, pivot, z, true);
+                addNode(step, first, valueOfSingleBit(xz & ~yz), true);
+                addNode(step, second, valueOfSingleBit(yz & ~xz), true);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// Nodes: the chain first≠y → first=x → nearFirst≠x → nearSecond=x →
+// second≠x → second=y.
+bool findWWing(const LadderBoard& board, const DigitCells& where, LadderStep& step) {
+    const CellSet pairs = cellsWithCount(board, 2);
+    for (int first : cellsOf(pairs)) {
+        const uint32_t xy = board.candidates[first];
+        for (int second : cellsOf(pairs & ~peersOf(first))) {
+            if (second <= first || board.candidates[second] != xy) continue;
+            const CellSet ends = CellSet::of(first) | CellSet::of(second);
+            for (uint32_t rest = xy; rest != 0; rest = withoutLowestBit(rest)) {
+                const int x = lowestBitIndex(rest) + 1;
+                const int y = valueOfSingleBit(xy & ~bitOfValue(x));
+                if ((commonPeers(ends) & where.of[y]).empty()) continue;
+                for (int unit = 0; unit < kUnits; unit++) {
+                    CellSet link = where.of[x] & unitSet(unit);
+                    if (link.count() != 2 || !(link & ends).empty()) continue;
+                    int nearFirst = link.first();
+                    link.remove(nearFirst);
+                    int nearSecond = link.first();
+                    if (!peersOf(first).has(nearFirst) || !peersOf(second).has(nearSecond)) {
+                        std::swap(nearFirst, nearSecond);
+                    }
+                    if (!peersOf(first).has(nearFirst) || !peersOf(second).has(nearSecond))
+                        continue;
+                    const CellSet pattern = ends | CellSet::of(nearFirst) | CellSet::of(nearSecond);
+                    // The link's cells see both ends too and may lose y as well.
+                    eliminateSeenByAll(where, ends, ends, y, step);
+                    step.cells = pattern;
+                    step.values = static_cast<uint16_t>(xy);
+                    step.addUnit(unit);
+                    addNode(step, first, y, false);
+                    addNode(step, first, x, true);
+                    addNode(step, nearFirst, x, false);
+                    addNode(step, nearSecond, x, true);
+                    addNode(step, second, x, false);
+                    addNode(step, second, y, true);
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+bool findWingsStep(const LadderBoard& board, const DigitCells& where, Technique technique,
+                   LadderStep& step) {
+    switch (technique) {
+        case Technique::kXYWing:
+            return findXYWing(board, where, step);
+        case Technique::kXYZWing:
+            return findXYZWing(board, where, step);
+        default:
+            return findWWing(board, where, step);
+    }
+}
+
+std::string describeWingsStep(const LadderStep& step) {
+    const std::string name = techniqueInfo(step.technique).name;
+    const ChainNode* n = step.nodes;
+    auto cell = [&](int i) { return cellName(n[i].cells[0]); };
+    auto both = [&](int a, int b) { return valueList(bitOfValue(a) | bitOfValue(b)); };
+    const std::string result = ladderStepResult(step);
+    switch (step.technique) {
+        case Technique::kXYWing: {
+            const std::string z = digitText(n[0].value);
+            return name + " on " + z + ": " + cell(2) + " holds " + both(n[2].value, n[3].value) +
+                   ", " + cell(0) + " " + both(n[1].value, n[0].value) + ", " + cell(4) + " " +
+                   both(n[4].value, n[5].value) + "; whatever " + cell(2) + " holds, " + cell(0) +
+                   " or " + cell(4) + " is " + z + ": " + result;
+        }
+        case Technique::kXYZWing: {
+            const std::string z = digitText(n[0].value);
+            return name + " on " + z + ": " + cell(0) + " holds " + valueList(step.values) + ", " +
+                   cell(1) + " " + both(n[1].value, n[0].value) + ", " + cell(2) + " " +
+                   both(n[2].value, n[0].value) + "; whatever " + cell(0) + " holds, it, " +
+                   cell(1) + " or " + cell(2) + " is " + z + ": " + result;
+        }
+        default: {
+            const std::string x = digitText(n[1].value), y = digitText(n[0].value);
+            return name + ": " + cell(0) + " and " + cell(5) + " hold only " +
+                   valueList(step.values) + "; " + unitName(step.units[0]) + " has " + x +
+                   " only in " + cell(2) + ", seen by " + cell(0) + ", and " + cell(3) +
+                   ", seen by " + cell(5) + ", so " + cell(0) + " or " + cell(5) + " is " + y +
+                   ": " + result;
+        }
+    }
 }
 
 }  // namespace ga

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -13,6 +14,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <algorithm>
+#include <cmath>
 
 #include "platform/qt/qt_text.h"
 #include "platform/qt/window_metrics.h"
@@ -21,8 +23,10 @@ namespace ga {
 
 namespace {
 
-// The heading's band above the grid, as a share of the grid's side.
+// The heading's band above the grid, as a share of the grid's side, and the
+// share of the grid's width the heading may take.
 constexpr qreal kHeadingShare = 0.1;
+constexpr qreal kHeadingWidthShare = 0.96;
 const QColor kInk(0, 0, 0);
 const QColor kValueInk(30, 70, 170);
 const QColor kCandidateInk(110, 110, 110);
@@ -56,12 +60,11 @@ void paintCell(QPainter& painter, const QRectF& cell, const BoardPicture::Cell& 
     switch (shown.mark) {
         case Mark::kEmpty:
             return;
-        case Mark::kCandidates: {
-            const qreal inset = cell.width() / 12;
+        case Mark::kCandidates:
+            // Over the whole cell, as the board's cells draw them.
             painter.setPen(kCandidateInk);
-            paintPencilMarks(painter, cell.adjusted(inset, inset, -inset, -inset).toRect(), digits);
+            paintPencilMarks(painter, cell.toRect(), digits);
             return;
-        }
         case Mark::kClue:
         case Mark::kValue: {
             const bool clue = shown.mark == Mark::kClue;
@@ -118,10 +121,18 @@ void paintBoardPicture(QPainter& painter, const QRectF& area, const BoardPicture
     const qreal band = side * kHeadingShare;
     const QRectF grid(area.left() + (area.width() - side) / 2, area.top() + band, side, side);
 
-    painter.setFont(arialOfPixels(band * 0.45, QFont::DemiBold));
+    // A long class name with all five parts of a serial number is made
+    // smaller to fit, rather than cut at the grid's edges.
+    const QString text = toQt(picture.heading);
+    QFont font = arialOfPixels(band * 0.45, QFont::DemiBold);
+    const qreal width = QFontMetricsF(font, painter.device()).horizontalAdvance(text);
+    if (width > side * kHeadingWidthShare)
+        font = arialOfPixels(std::floor(font.pixelSize() * side * kHeadingWidthShare / width),
+                             QFont::DemiBold);
+    painter.setFont(font);
     painter.setPen(kInk);
     const QRectF heading(grid.left(), area.top(), side, band * 0.8);
-    painter.drawText(heading, Qt::AlignHCenter | Qt::AlignBottom, toQt(picture.heading));
+    painter.drawText(heading, Qt::AlignHCenter | Qt::AlignBottom, text);
 
     for (int cell = 0; cell < kCells; ++cell) {
         const QRectF place(grid.left() + side * columnOf(cell) / 9,
@@ -147,15 +158,21 @@ void paintPencilMarks(QPainter& painter, const QRect& area, const QString& digit
     }
 }
 
-PrintOutcome printBoardPicture(const BoardPicture& picture, QWidget* owner) {
+PrintOutcome printBoardPicture(const BoardPicture& picture, QWidget* owner,
+                               const QString& fileFolder, QString& printedFile) {
     QPrinter printer(QPrinter::HighResolution);
-    // Also the name the dialog proposes for printing to a file.
     printer.setDocName(QStringLiteral("gridAtelier"));
     printer.setPageMargins(QMarginsF(kPageMarginMillimetres, kPageMarginMillimetres,
                                      kPageMarginMillimetres, kPageMarginMillimetres),
                            QPageLayout::Millimeter);
+    // Naming a PDF file makes printing to it the dialog's first choice; a
+    // printer, where there is one, stays first, and the file stays proposed.
+    const QPrinter::OutputFormat format = printer.outputFormat();
+    printer.setOutputFileName(fileFolder + QStringLiteral("gridAtelier.pdf"));
+    printer.setOutputFormat(format);
     QPrintDialog dialog(&printer, owner);
     if (dialog.exec() != QDialog::Accepted) return PrintOutcome::kCancelled;
+    if (printer.outputFormat() == QPrinter::PdfFormat) printedFile = printer.outputFileName();
     return paintPage(printer, picture) ? PrintOutcome::kPrinted : PrintOutcome::kFailed;
 }
 

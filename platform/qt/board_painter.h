@@ -23,8 +23,11 @@ void paintBoardPicture(QPainter& painter, const QRectF& area, const BoardPicture
 // of a 3x3 block filling `area`, counted row by row, so that all nine fit.
 void paintPencilMarks(QPainter& painter, const QRect& area, const QString& digits);
 
-// The print dialog over `owner`, then the picture on one page.
-PrintOutcome printBoardPicture(const BoardPicture& picture, QWidget* owner);
+// The print dialog over `owner`, then the picture on one page. A print to a
+// file proposes "gridAtelier.pdf" in `fileFolder`; `printedFile` is the file
+// printed to, empty when the page went to a printer.
+PrintOutcome printBoardPicture(const BoardPicture& picture, QWidget* owner,
+                               const QString& fileFolder, QString& printedFile);
 
 // A PDF page (A4, fitting Letter as well) for a path ending in ".pdf", a PNG
 // image otherwise. False when the file could not be written.

@@ -182,6 +182,15 @@ StatusBox::StatusBox(QWidget* parent) : QPlainTextEdit(parent) {
     setFocusPolicy(Qt::ClickFocus);
     centreMultiLine(*this);
     paintAsReadOnly(*this);
+    // The margins beside the text area are the box's own, in the text's colour.
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
+    setTextMargins();
+}
+
+void StatusBox::setTextMargins() {
+    const int margin = QFontMetrics(font()).averageCharWidth() / 2;
+    setViewportMargins(margin, 0, margin, 0);
 }
 
 void StatusBox::setStatusText(const QString& text) {
@@ -196,7 +205,9 @@ void StatusBox::resizeEvent(QResizeEvent* event) {
 
 void StatusBox::changeEvent(QEvent* event) {
     QPlainTextEdit::changeEvent(event);
-    if (event->type() == QEvent::FontChange) layOut();
+    if (event->type() != QEvent::FontChange) return;
+    setTextMargins();
+    layOut();
 }
 
 void StatusBox::layOut() {

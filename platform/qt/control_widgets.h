@@ -51,7 +51,8 @@ class ClueCellField : public QLineEdit {
 };
 
 // The status box: read-only, multi-line, centred, and its whole text always
-// in view. Lines break only at blanks, so that a serial number or a file name
+// in view, clear of the frame on both sides by half an average character of
+// its font. Lines break only at blanks, so that a serial number or a file name
 // stays in one piece on one line; a text that does not fit the box in the
 // font it was given is shown in the largest smaller size in which it does.
 class StatusBox : public QPlainTextEdit {
@@ -70,6 +71,7 @@ class StatusBox : public QPlainTextEdit {
     void changeEvent(QEvent* event) override;
 
   private:
+    void setTextMargins();
     void layOut();
 
     QString text_;

@@ -282,8 +282,13 @@ void QtDesktop::messageBox(const std::string& text, const std::string& title) {
 
 // --- pictures of the board -----------------------------------------------------------
 
-PrintOutcome QtDesktop::printPicture(const BoardPicture& picture) {
-    return printBoardPicture(picture, modalOwner(*this));
+PrintOutcome QtDesktop::printPicture(const BoardPicture& picture, const std::string& fileFolder,
+                                     std::string& printedFile) {
+    QString printed;
+    const PrintOutcome outcome =
+        printBoardPicture(picture, modalOwner(*this), toQt(fileFolder), printed);
+    printedFile = fromQt(printed);
+    return outcome;
 }
 
 bool QtDesktop::savePicture(const BoardPicture& picture, const std::string& path) {

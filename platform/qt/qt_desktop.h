@@ -82,7 +82,8 @@ class QtDesktop : public QMainWindow, public Desktop {
     int runDialog(const DialogTemplate& dialog, DialogEvents& events) override;
     bool askFileName(const FileDialogRequest& request, std::string& path) override;
     // Pictures of the board, drawn by board_painter.
-    PrintOutcome printPicture(const BoardPicture& picture) override;
+    PrintOutcome printPicture(const BoardPicture& picture, const std::string& fileFolder,
+                              std::string& printedFile) override;
     bool savePicture(const BoardPicture& picture, const std::string& path) override;
     bool createProgressBar(const ControlRect& rect) override;
     ProgressSink* progressBar() override;

@@ -17,9 +17,7 @@
 #include "app/hand_build.h"
 #include "app/menu_state.h"
 #include "app/picture_commands.h"
-#include "app/puzzle_text_commands.h"
 #include "app/status_messages.h"
-#include "core/puzzle_text.h"
 #include "platform/fake_desktop.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/support/test_records.h"
@@ -176,23 +174,31 @@ TEST_F(BoardCommandsTest, TheSaveQuestionKeepsThePuzzleUnlessAnsweredYesOrNo) {
 }
 
 // The executable's folder when it can be written, else the folder chosen last
-// in this run, else the home folder.
+// in this run (in a file dialog or by printing to a file), else the home
+// folder; the print dialog's print to a file starts there too.
 TEST_F(BoardCommandsTest, FileDialogsOpenInAFolderThatCanBeWritten) {
     const std::string writable = dir / "";
     const struct {
         std::string executable, lastChoice, opensIn;
-    } cases[] = {{writable, "", writable},
-                 {writable, "/elsewhere/a.ga", writable},
-                 {"/no/such/bin/", "", "/home/player/"},
-                 {"/no/such/bin/", "/elsewhere/a.ga", "/elsewhere/"}};
+        bool printed;
+    } cases[] = {{writable, "", writable, false},
+                 {writable, "/elsewhere/a.ga", writable, false},
+                 {"/no/such/bin/", "", "/home/player/", false},
+                 {"/no/such/bin/", "/elsewhere/a.ga", "/elsewhere/", false},
+                 {"/no/such/bin/", "/printed/a.pdf", "/printed/", true}};
     for (const auto& c : cases) {
         desktop.setExecutableFolder(c.executable);
         state.files = FileDialogMemory{};
-        if (!c.lastChoice.empty()) save(c.lastChoice);
+        desktop.printToFile(c.printed ? c.lastChoice : "");
+        if (c.printed) printBoard(desktop, state);
+        if (!c.printed && !c.lastChoice.empty()) save(c.lastChoice);
         answerFileDialog("");
         savePuzzle(desktop, state);
         EXPECT_EQ(desktop.fileDialogs().back().startFolder, c.opensIn)
             << c.executable << c.lastChoice;
+        printBoard(desktop, state);
+        EXPECT_EQ(desktop.logStartingWith("printPicture").back(),
+                  "printPicture \"" + c.opensIn + "\"");
     }
 }
 
@@ -270,19 +276,19 @@ TEST_F(BoardCommandsTest, CancelBringsBackThePuzzleItsMenuAndWhetherItWasSaved) 
     }
 }
 
-// The board as it shows, the cell being typed in included, under the heading
-// the title gives the puzzle; a picture not written or printed is reported.
+// The board as it shows, the cell being typed in included, under the puzzle's
+// name with its whole serial number (the title shows two parts); a picture
+// not written or printed is reported.
 TEST_F(BoardCommandsTest, PicturesShowTheBoardUnderThePuzzlesName) {
     using Mark = BoardPicture::Mark;
     desktop.setText(cellId(5), "7");  // typed, the cell not left yet
     for (const auto& [puzzleClass, heading] :
-         {std::pair(kHandBuiltClass, "Hand-build"), std::pair(3, "Intermediate, sn : A-B")}) {
+         {std::pair(kHandBuiltClass, "Hand-build"), std::pair(3, "Intermediate, sn : A-B-C-D-E")}) {
         state.header.puzzleClass = puzzleClass;
         printBoard(desktop, state);
         EXPECT_EQ(desktop.pictures().back().first.heading, heading);
     }
-    EXPECT_EQ(newPuzzleTitle(3, state.puzzle.serial),
-              "gridAtelier -- " + desktop.pictures().back().first.heading);
+    EXPECT_EQ(newPuzzleTitle(3, state.puzzle.serial), "gridAtelier -- Intermediate, sn : A-B");
     const std::pair<int, BoardPicture::Cell> cells[] = {{0, {Mark::kClue, kSolution.substr(0, 1)}},
                                                         {1, {Mark::kValue, "4"}},
                                                         {2, {Mark::kCandidates, "147"}},
@@ -306,49 +312,6 @@ TEST_F(BoardCommandsTest, PicturesShowTheBoardUnderThePuzzlesName) {
     EXPECT_EQ(desktop.messageBoxes().back().text, "failed to save the picture to a file");
     printBoard(desktop, state);
     EXPECT_EQ(desktop.messageBoxes().back().text, "failed to print the picture");
-}
-
-// A paste is judged first: only a puzzle it takes asks the save question,
-// and a refusal or a cancelled question leaves the board as it was. Copying a
-// pasted puzzle gives its clue line back.
-TEST_F(BoardCommandsTest, PasteTakesOnlyPuzzlesWithAnAnswerAndCopyGivesThemBack) {
-    const std::string one =
-        "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......";
-    const std::string two = "." + one.substr(1);
-    // clang-format off
-    const struct { std::string text; int answers; const char* refusal; } cases[] = {
-        {one, 1, ""}, {two, 2, ""}, {"\n" + two + "x", 0, "line 2 has 'x'"},
-        {"55" + one.substr(2), 0, "5 stands twice in row 1"},
-        {"12345678........9" + std::string(64, '.'), 0, "no answer"}, {kSolution, 0, "full grid"}};
-    // clang-format on
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        state.settings.modified = 1;
-        desktop.setClipboardText(c.text);
-        const WindowState kept = state;
-        const size_t dialogs = desktop.dialogsRun().size(), boxes = desktop.messageBoxes().size();
-        desktop.onDialog([](FakeDialog& d) { d.click(kSaveQuestionCancel); });
-        pastePuzzle(desktop, state, defaults);
-        EXPECT_EQ(std::memcmp(&state.puzzle, &kept.puzzle, sizeof kept.puzzle), 0);
-        EXPECT_EQ(desktop.dialogsRun().size() - dialogs, c.answers != 0 ? 1u : 0u);
-        EXPECT_EQ(desktop.messageBoxes().size() - boxes, c.answers == 0 ? 1u : 0u);
-        if (c.answers == 0) {
-            const FakeDesktop::MessageBoxCall box = desktop.messageBoxes().back();
-            EXPECT_TRUE(box.title == kPasteRefusedTitle &&
-                        box.text.find(c.refusal) != box.text.npos);
-            continue;
-        }
-        desktop.onDialog([](FakeDialog& d) { d.click(kSaveQuestionNo); });
-        pastePuzzle(desktop, state, defaults);
-        expectBuilt(puzzleTextText(c.answers == 1 ? PuzzleTextMessage::kPasted
-                                                  : PuzzleTextMessage::kPastedWithoutAnswer),
-                    statusRect());
-        EXPECT_EQ(state.puzzle.answerKnown && isSolved(state.puzzle.answerGrid), c.answers == 1);
-        EXPECT_EQ(state.settings.expressMode, c.answers == 1 ? 2 : 1);
-        EXPECT_EQ(shown(cellId(1)) + shown(cellId(6)), "8");
-        copyPuzzle(desktop, state);
-        EXPECT_EQ(desktop.clipboardText(), c.text);
-    }
 }
 
 }  // namespace

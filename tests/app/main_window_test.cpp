@@ -20,6 +20,7 @@
 #include "app/jobs.h"
 #include "app/ladder_commands.h"
 #include "app/main_window.h"
+#include "app/puzzle_text_commands.h"
 #include "app/status_messages.h"
 #include "app/window_commands.h"
 #include "core/random.h"
@@ -446,6 +447,7 @@ TEST_F(MainWindowTest, HintsComeInStagesAndApplyHintIsOneStepToUndo) {
     ASSERT_TRUE(create());
     desktop.setClipboardText(kSingle);
     window->onCommand(ga::kCommandPastePuzzle);
+    deliverNotice();  // the count of its answers
     const auto tinted = [this] {
         std::vector<int> cells;
         for (int cell = 0; cell < ga::kCells; ++cell)
@@ -521,6 +523,7 @@ TEST_F(MainWindowTest, RatePuzzleRatesTheClues) {
     for (int cell = 0; cell < ga::kCells; cell += 4) easy[cell] = '.';
     desktop.setClipboardText(easy);
     window->onCommand(ga::kCommandPastePuzzle);
+    deliverNotice();
     std::vector<std::string> boxes;
     for (int typed : {0, 1}) {
         if (typed) type(0, "9");
@@ -643,9 +646,64 @@ TEST_F(MainWindowTest, DefaultSettingsReachTheRunningWindowOnlyWhenReflected) {
     }
 }
 
+// A paste is judged first: text without a puzzle and clues that clash at
+// once, then the count of answers as a job, the menu greyed meanwhile. Only a
+// puzzle it takes asks the save question; a refusal or a cancelled question
+// leaves the board as it was. Copying a pasted puzzle gives its clue line back.
+TEST_F(MainWindowTest, PasteCountsAnswersAsAJobAndTakesOnlyPuzzlesWithAnAnswer) {
+    const std::string one =
+        "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......";
+    const std::string two = "." + one.substr(1);
+    // clang-format off
+    const struct { std::string text; int answers; bool counted; const char* refusal; } cases[] = {
+        {one, 1, true, ""}, {two, 2, true, ""}, {"\n" + two + "x", 0, false, "line 2 has 'x'"},
+        {"55" + one.substr(2), 0, false, "5 stands twice in row 1"},
+        {"12345678........9" + std::string(64, '.'), 0, true, "no answer"},
+        {ga::testing::kSolvedText, 0, false, "full grid"}};
+    // clang-format on
+    ASSERT_TRUE(create());
+    type(0, "5");  // modified: a paste that is taken asks the save question
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        desktop.setClipboardText(c.text);
+        const PuzzleRecord kept = puzzle();
+        const size_t dialogs = desktop.dialogsRun().size(), boxes = desktop.messageBoxes().size();
+        desktop.onDialog([](ga::FakeDialog& d) { d.click(ga::kSaveQuestionCancel); });
+        window->onCommand(ga::kCommandPastePuzzle);
+        EXPECT_EQ(window->busy(), c.counted);
+        if (c.counted) {
+            EXPECT_EQ(desktop.menuItems(&Item::enabled), std::set<int>{ga::kCommandAbout});
+            deliverNotice();
+        }
+        EXPECT_EQ(std::memcmp(&puzzle(), &kept, sizeof kept), 0);
+        EXPECT_EQ(desktop.dialogsRun().size() - dialogs, c.answers != 0 ? 1u : 0u);
+        EXPECT_EQ(desktop.messageBoxes().size() - boxes, c.answers == 0 ? 1u : 0u);
+        if (c.answers == 0) {
+            const FakeDesktop::MessageBoxCall box = desktop.messageBoxes().back();
+            EXPECT_TRUE(box.title == ga::kPasteRefusedTitle &&
+                        box.text.find(c.refusal) != box.text.npos);
+            continue;
+        }
+        desktop.onDialog([](ga::FakeDialog& d) { d.click(ga::kSaveQuestionNo); });
+        window->onCommand(ga::kCommandPastePuzzle);
+        window->onCellNotification(ga::cellId(1), CellNotification::kGainedFocus);
+        deliverNotice();
+        EXPECT_EQ(window->state().marks.cellInHand, -1);  // a cell of the old board
+        EXPECT_EQ(statusBox(),
+                  ga::puzzleTextText(c.answers == 1 ? ga::PuzzleTextMessage::kPasted
+                                                    : ga::PuzzleTextMessage::kPastedWithoutAnswer));
+        EXPECT_EQ(desktop.shownTitle(), "gridAtelier -- Hand-Build");
+        EXPECT_EQ(settings().menuMode, ga::kMenuPlaying);
+        EXPECT_EQ(puzzle().answerKnown && ga::isSolved(puzzle().answerGrid), c.answers == 1);
+        window->onCommand(ga::kCommandCopyPuzzle);
+        EXPECT_EQ(desktop.clipboardText(), c.text);
+    }
+}
+
 // Every kind of step undone back to the new puzzle and redone to the end: each
-// place shows the cells, record, modified flag and menu mode it had. Saving is
-// no step but makes its place the only unmodified one.
+// place shows the cells, record, modified flag, menu mode and status text it
+// had (a job's "solving..." is no place's). Saving is no step but makes its
+// place the only unmodified one.
 TEST_F(MainWindowTest, UndoAndRedoWalkTheStepsOfEachBoard) {
     ASSERT_TRUE(create());
     newPuzzle();
@@ -662,6 +720,7 @@ TEST_F(MainWindowTest, UndoAndRedoWalkTheStepsOfEachBoard) {
         [&] { type(firstOpenCell(open + 1), "123"); },
         command(ga::kCommandSavePuzzle),
         command(ga::kCommandShowCandidates),
+        command(ga::kCommandHint),
         [&] { window->onCommand(ga::kCommandPencilMarks), deliverNotice(); },
         command(ga::kCommandEraseSolving),
         command(ga::kCommandOpenAnswer),
@@ -671,7 +730,7 @@ TEST_F(MainWindowTest, UndoAndRedoWalkTheStepsOfEachBoard) {
         for (int cell = 0; cell < ga::kCells; ++cell)
             cells.push_back(cellText(cell) + "," + std::to_string(puzzle().valueGrid[cell]) + "," +
                             std::to_string(puzzle().candidateNumbers[cell]));
-        return std::make_tuple(cells, settings().modified, settings().menuMode);
+        return std::make_tuple(cells, settings().modified, settings().menuMode, statusBox());
     };
     std::vector<decltype(seen())> places{seen()};
     for (const auto& action : actions) {

@@ -86,6 +86,17 @@ struct CliCase {
          "\n1: row 1: 9 stands twice, in r1c1 and r1c2, so the board has no answer\n= 1 " +
          kContradictory + "\n= 1 " + kEmpty + "\n",
      ""},
+    // The ladder: its steps and the answer; a rating, or why there is none (exit status 3).
+    {"explain --ladder", ".." + kAnswer.substr(2), 0,
+     "1: column 1: r1c1 is the last empty cell, so it takes 9\n2: row 1: r1c2 is the last empty "
+     "cell, so it takes 2\n= 0 " +
+         kAnswer + "\n",
+     ""},
+    {"rate", kEasy, 0, "72 Full House 9 single\n", ""},
+    {"rate", kEasy + "\n" + kContradictory + "\n" + kManyAnswers, 3,
+     "72 Full House 9 single\nnot rated: the puzzle has no answer\nnot rated: the puzzle has "
+     "several answers\n",
+     ""},
     {"solve", "# nothing here\n\n \t\r\n", 0, "", ""},
     // Bad lines are told with their numbers and do not stop the others.
     {"check --solvable",

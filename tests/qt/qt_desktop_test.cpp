@@ -1,7 +1,7 @@
 // The Qt desktop's own mechanisms under a small recording window logic given
 // the program's menu: the menu and its keys, the worker's bridge, the progress
 // bar, the close box, a dialog built from its template, the file dialog and
-// the board's picture as files.
+// the board's picture as files and printed to a file.
 // Then the board's cells and status box under the program's window: typing,
 // what a left cell shows, pencil marks, colours, and status texts wholly in
 // view. Last the program started as a process: a second copy ends at once,
@@ -463,6 +463,56 @@ class QtDesktopTest : public QObject {
         QFile pdf(toQt(path("clue.PDF")));
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QCOMPARE(pdf.read(4), QByteArray("%PDF"));
+
+        // Pencil marks spread over their cell as on the board: "37" in the top
+        // left cell puts 3 and 7 at the centres of the top right and bottom left
+        // ninths of the cell (whose size the empty grid's lines give), two
+        // ninths apart each way, within a tenth of a ninth. A heading as long
+        // as a serial number of five parts makes it stays within the grid's width.
+        QRect grid, three, seven, heading;
+        for (int y = 0; y < before.height(); ++y)
+            for (int x = 0; x < before.width(); ++x)
+                if (before.pixel(x, y) != before.pixel(0, 0)) grid |= QRect(x, y, 1, 1);
+        const qreal ninth = grid.width() / 27.0;
+        auto inkOf = [&](const BoardPicture& picture, const char* name, auto&& take) {
+            QVERIFY(desktop_->savePicture(picture, path(name)));
+            const QImage image(toQt(path(name)));
+            for (int y = 0; y < before.height(); ++y)
+                for (int x = 0; x < before.width(); ++x)
+                    if (image.pixel(x, y) != before.pixel(x, y)) take(x, y);
+        };
+        BoardPicture marks, headed;
+        marks.cells[0] = {BoardPicture::Mark::kCandidates, "37"};
+        inkOf(marks, "marks.png", [&](int x, int y) {
+            (x < grid.left() + 1.5 * ninth ? seven : three) |= QRect(x, y, 1, 1);
+        });
+        const QPointF apart = QRectF(seven).center() - QRectF(three).center();
+        QVERIFY(std::abs(apart.x() + 2 * ninth) < ninth / 10);
+        QVERIFY(std::abs(apart.y() - 2 * ninth) < ninth / 10);
+        headed.heading = "Extra-Terrestrial, sn : DDDDDDDD-DDDDDDDD-DDDDDDD-DDDDDDD-DDDDDDD";
+        inkOf(headed, "headed.png", [&](int x, int y) { heading |= QRect(x, y, 1, 1); });
+        const int clear = grid.width() / 100;  // not cut at the grid's edges
+        QVERIFY(heading.left() > grid.left() + clear && heading.right() < grid.right() - clear);
+    }
+
+    // A print to a file proposes the program's name in the folder it is given,
+    // and the file printed to is told back.
+    void aPrintToAFileStartsInTheFolderGiven() {
+        QTemporaryDir folder;
+        const QString start = folder.path() + QLatin1Char('/');
+        QString proposed;
+        ModalPlayer toFile(QStringLiteral("QPrintDialog"), [&](QWidget& dialog) {
+            auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
+            printers->setCurrentIndex(printers->count() - 1);  // never a real printer
+            proposed = dialog.findChild<QLineEdit*>(QStringLiteral("filename"))->text();
+            qobject_cast<QDialog*>(&dialog)->accept();
+        });
+        std::string printed;
+        QCOMPARE(desktop_->printPicture(BoardPicture{}, fromQt(start), printed),
+                 PrintOutcome::kPrinted);
+        QCOMPARE(proposed, start + QStringLiteral("gridAtelier.pdf"));
+        QCOMPARE(toQt(printed), proposed);
+        QVERIFY(QFile::exists(proposed));
     }
 
     void aCellTakesDigitsShowsWhatItStoresOnceLeftAndKeysMoveOn() {
@@ -505,7 +555,9 @@ class QtDesktopTest : public QObject {
     }
 
     // Every text in the normal box and in the one-line box above the
-    // hand-build buttons: all lines in view, a serial number on one line.
+    // hand-build buttons: all lines in view, a serial number on one line. It
+    // and a word that just fits the box's width in the box's font (as a
+    // serial number can in a wide font) stay clear of the frame.
     void everyStatusTextStaysWhollyInView() {
         openProgram();
         const QString serial = QStringLiteral("201AA5CE-17732F89-12A4B24-8D83DE0-90D20AC");
@@ -520,22 +572,35 @@ class QtDesktopTest : public QObject {
             texts.push_back(statusText(kStatusCandidatesShown, StatusInputs{0, "", depth}));
         for (int message = 0; message <= static_cast<int>(HandBuildMessage::kCanceled); ++message)
             texts.push_back(handBuildText(static_cast<HandBuildMessage>(message)));
+        auto* box = qobject_cast<QPlainTextEdit*>(desktop_->control(kStatusBoxId));
+        const QFontMetrics metrics(box->font());
+        QString wide;
+        for (const QChar c : QStringLiteral("D1."))
+            while (metrics.horizontalAdvance(wide + c) <= box->width() - 2 * box->frameWidth() - 2)
+                wide += c;
+        texts.push_back(fromQt(wide));
+        auto xInBox = [box](const QTextCursor& at) {
+            return box->viewport()->mapTo(box, box->cursorRect(at).topLeft()).x();
+        };
         for (bool building : {false, true}) {
             if (building) program_->onCommand(kCommandHandBuildPuzzle);
-            auto* box = qobject_cast<QPlainTextEdit*>(desktop_->control(kStatusBoxId));
             for (const std::string& text : texts) {
                 desktop_->setText(kStatusBoxId, text);
                 QCOMPARE(desktop_->text(kStatusBoxId), text);
                 QTextCursor end(box->document());
                 end.movePosition(QTextCursor::End);
                 QVERIFY2(box->cursorRect(end).bottom() < box->viewport()->height(), text.c_str());
-                if (text.find(serial.toStdString()) == std::string::npos) continue;
-                const int at = box->toPlainText().indexOf(serial);
-                QVERIFY(at >= 0);
-                QTextCursor first(box->document()), last(box->document());
-                first.setPosition(at);
-                last.setPosition(at + serial.size());
-                QCOMPARE(box->cursorRect(first).top(), box->cursorRect(last).top());
+                for (const QString& piece : {serial, wide}) {
+                    const int at = box->toPlainText().indexOf(piece);
+                    if (at < 0) continue;
+                    QTextCursor first(box->document()), last(box->document());
+                    first.setPosition(at);
+                    last.setPosition(at + piece.size());
+                    QCOMPARE(box->cursorRect(first).top(), box->cursorRect(last).top());
+                    QVERIFY2(xInBox(first) - box->frameWidth() >= 3 &&
+                                 box->width() - box->frameWidth() - xInBox(last) >= 3,
+                             text.c_str());
+                }
             }
         }
     }

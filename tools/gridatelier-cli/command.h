@@ -16,8 +16,9 @@
 namespace ga::cli {
 
 constexpr int kExitOk = 0;
-constexpr int kExitFailed = 1;  // bad input lines, a file that could not be written
-constexpr int kExitUsage = 2;   // the command line itself is wrong
+constexpr int kExitFailed = 1;    // bad input lines, a file that could not be written
+constexpr int kExitUsage = 2;     // the command line itself is wrong
+constexpr int kExitNotRated = 3;  // rate: a puzzle without exactly one answer
 
 // What all commands share for one run of the program.
 struct Session {

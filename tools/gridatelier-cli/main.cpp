@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
 
     CLI::App app{
         "gridAtelier's puzzle engine on the command line.\n"
-        "candidates, solve, explain and check read puzzles on standard input, one per line:\n"
+        "candidates, solve, explain, rate and check read puzzles on standard input, one per line:\n"
         "81 characters, 1-9 for a clue, '.' or '0' for an empty cell; text after white space is\n"
         "ignored, blank lines and lines starting with '#' are skipped. One result line per\n"
         "puzzle (explain: its steps first), in input order.\n"

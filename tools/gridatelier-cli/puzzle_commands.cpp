@@ -9,6 +9,7 @@
 #include "core/checks.h"
 #include "core/hint.h"
 #include "core/solver.h"
+#include "tools/gridatelier-cli/ladder_lines.h"
 #include "tools/gridatelier-cli/output_line.h"
 #include "tools/gridatelier-cli/puzzle_input.h"
 
@@ -126,12 +127,43 @@ void addSolveCommand(CLI::App& app, Session& session, CommandList& commands) {
 }
 
 void addExplainCommand(CLI::App& app, Session& session, CommandList& commands) {
-    addPlainCommand(
-        app, session, commands, "explain", "Tell the pencil marks' steps in words",
+    CLI::App* sub = app.add_subcommand("explain", "Tell the pencil marks' steps in words");
+    sub->footer(
         "Output per puzzle: one line per step, \"<n>: <step>\" numbered from 1, then\n"
         "  = <result> <grid>, exactly as solve --method pencil prints it. A step places a value\n"
-        "  or removes candidates; a contradiction, when the logic meets one, is the last step.",
-        explainLines);
+        "  or removes candidates; a contradiction, when the logic meets one, is the last step.\n"
+        "With --ladder: the human-style ladder's steps, simplest technique first, then\n"
+        "  = 0 <answer> when they reach it, else = 1 and the grid where they stopped.");
+    auto ladder = std::make_shared<bool>(false);
+    sub->add_flag("--ladder", *ladder,
+                  "the steps of the human-style ladder (singles up to forcing chains) instead");
+    commands.push_back({sub, [&session, ladder] {
+                            if (!*ladder) return runOverStandardInput(session, explainLines);
+                            return runOverStandardInput(
+                                session,
+                                [](PuzzleRecord& record, ProgressMeter&, OutputLine& line) {
+                                    ladderExplainLines(record, line);
+                                });
+                        }});
+}
+
+void addRateCommand(CLI::App& app, Session& session, CommandList& commands) {
+    CLI::App* sub = app.add_subcommand("rate", "Rate how hard a puzzle is for a person");
+    sub->footer(
+        "Output per puzzle: <score> <hardest technique> <steps per technique>, e.g.\n"
+        "  612 XY-Wing 33 single, 3 locked, 1 pair, 1 XY-Wing\n"
+        "  from the human-style ladder's way to the answer; the score adds each step's weight.\n"
+        "  A puzzle with no answer or several: a line starting \"not rated:\" that says so.\n"
+        "Exit status 3 when some puzzle was not rated (1 for bad input lines, as always).");
+    commands.push_back({sub, [&session] {
+                            bool unrated = false;
+                            const int status = runOverStandardInput(
+                                session,
+                                [&unrated](PuzzleRecord& record, ProgressMeter&, OutputLine& line) {
+                                    if (!rateLine(record, line)) unrated = true;
+                                });
+                            return status == kExitOk && unrated ? kExitNotRated : status;
+                        }});
 }
 
 void addCheckCommand(CLI::App& app, Session& session, CommandList& commands) {
@@ -160,6 +192,7 @@ void addPuzzleCommands(CLI::App& app, Session& session, CommandList& commands) {
     addCandidatesCommand(app, session, commands);
     addSolveCommand(app, session, commands);
     addExplainCommand(app, session, commands);
+    addRateCommand(app, session, commands);
     addCheckCommand(app, session, commands);
 }
 

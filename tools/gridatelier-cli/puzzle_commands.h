@@ -1,5 +1,5 @@
 // The commands that read puzzles from standard input and write one result
-// line per puzzle (explain: its steps first): candidates, solve, explain, check.
+// line per puzzle (explain: its steps first): candidates, solve, explain, rate, check.
 #pragma once
 
 #include "tools/gridatelier-cli/command.h"

@@ -1,7 +1,5 @@
 #include "tools/gridatelier-cli/serial_text.h"
 
-#include <cstdio>
-
 #include "generator/serial.h"
 
 namespace ga::cli {
@@ -22,13 +20,6 @@ bool readSerialArguments(const std::vector<std::string>& arguments,
     if (pieces.size() != kSerialParts) return false;
     for (int part = 0; part < kSerialParts; ++part) parts[part] = readSerialPart(pieces[part]);
     return true;
-}
-
-std::string formatSerial(const uint32_t (&parts)[kSerialParts]) {
-    char text[kSerialParts * 9 + 1];
-    std::snprintf(text, sizeof text, "%X-%X-%X-%X-%X", parts[0], parts[1], parts[2], parts[3],
-                  parts[4]);
-    return text;
 }
 
 }  // namespace ga::cli

@@ -1,5 +1,4 @@
-// Serial numbers as text: the five parts shown as "%X-%X-%X-%X-%X", and read
-// from the command line.
+// Serial numbers read from the command line (generator/serial.h shows them).
 #pragma once
 
 #include <cstdint>
@@ -15,8 +14,5 @@ namespace ga::cli {
 // `parts` untouched, for any other number of arguments or dash-separated pieces.
 bool readSerialArguments(const std::vector<std::string>& arguments,
                          uint32_t (&parts)[kSerialParts]);
-
-// "%X-%X-%X-%X-%X".
-std::string formatSerial(const uint32_t (&parts)[kSerialParts]);
 
 }  // namespace ga::cli

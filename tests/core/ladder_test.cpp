@@ -1,0 +1,169 @@
+// The human-style ladder: each technique on hand-made boards where it is the
+// simplest step (data/ladder/*.txt), and whole walks through generated and
+// hard puzzles where every step is judged by the exact solver's answer.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "core/bits.h"
+#include "core/ladder/ladder.h"
+#include "generator/generation.h"
+#include "core/random.h"
+#include "tests/support/exact_solver.h"
+#include "tests/support/test_records.h"
+
+namespace ga::testing {
+namespace {
+
+// The first thing wrong with a step against the answer, "" when nothing is.
+std::string stepFault(const LadderStep& step, const Grid& answer) {
+    if (step.placedCell != kNoCell && step.placedValue != answer[step.placedCell])
+        return "places " + std::to_string(step.placedValue) + " at cell " +
+               std::to_string(step.placedCell);
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (answer[cell] >= 1 && (step.eliminations[cell] & bitOfValue(answer[cell])))
+            return "eliminates the answer at cell " + std::to_string(cell);
+    }
+    return "";
+}
+
+// One line of a data/ladder file:
+// technique | 81 values | 81 candidate tokens | expected result
+struct TableRow {
+    std::string where;  // "fish_line12"
+    std::string technique, values, candidates, result;
+};
+void PrintTo(const TableRow& row, std::ostream* out) {
+    *out << row.where;
+}
+
+std::string trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    const auto last = text.find_last_not_of(' ');
+    return first == std::string::npos ? "" : text.substr(first, last - first + 1);
+}
+
+std::vector<TableRow> readTableRows() {
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(GA_LADDER_DATA_DIR)) {
+        if (entry.path().extension() == ".txt") files.push_back(entry.path());
+    }
+    std::sort(files.begin(), files.end());
+    std::vector<TableRow> rows;
+    for (const auto& path : files) {
+        std::ifstream in(path);
+        std::string text;
+        for (int line = 1; std::getline(in, text); ++line) {
+            if (trimmed(text).empty() || text[0] == '#') continue;
+            std::vector<std::string> fields;
+            std::istringstream parts(text);
+            for (std::string field; std::getline(parts, field, '|');)
+                fields.push_back(trimmed(field));
+            fields.resize(4);
+            rows.push_back({path.stem().string() + "_line" + std::to_string(line), fields[0],
+                            fields[1], fields[2], fields[3]});
+        }
+    }
+    return rows;
+}
+
+// The board of a row; false when the row is malformed.
+bool boardOf(const TableRow& row, LadderBoard& board, Grid& values) {
+    if (row.values.size() != kCells) return false;
+    std::istringstream tokens(row.candidates);
+    for (int cell = 0; cell < kCells; ++cell) {
+        std::string token;
+        if (!(tokens >> token)) return false;
+        const char c = row.values[cell];
+        values[cell] = c >= '1' && c <= '9' ? c - '0' : 0;
+        board.values[cell] = static_cast<uint8_t>(values[cell]);
+        board.candidates[cell] = 0;
+        if ((token == "-") != (values[cell] != 0)) return false;
+        for (char digit : token) {
+            if (digit >= '1' && digit <= '9')
+                board.candidates[cell] |= static_cast<uint16_t>(bitOfValue(digit - '0'));
+        }
+    }
+    return true;
+}
+
+class LadderTable : public ::testing::TestWithParam<TableRow> {};
+
+// The named technique is the simplest step on the board, it does what the row
+// says, in words, and it keeps the answer.
+TEST_P(LadderTable, TheTechniqueIsTheNextStep) {
+    const TableRow& row = GetParam();
+    LadderBoard board;
+    Grid values{}, answer{};
+    ASSERT_TRUE(boardOf(row, board, values)) << "malformed row";
+    ASSERT_EQ(countAnswers(values.data(), 2, answer.data()), 1) << "the values need one answer";
+    for (int cell = 0; cell < kCells; ++cell) {
+        ASSERT_TRUE(values[cell] || (board.candidates[cell] & bitOfValue(answer[cell])))
+            << "the candidates of cell " << cell << " lack the answer";
+    }
+    board.uniqueAnswer = true;
+
+    const LadderStep step = nextLadderStep(board);
+    EXPECT_STREQ(techniqueInfo(step.technique).name, row.technique.c_str());
+    EXPECT_EQ(ladderStepResult(step), row.result);
+    EXPECT_EQ(stepFault(step, answer), "");
+    EXPECT_FALSE(ladderStepText(step).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(DataFiles, LadderTable, ::testing::ValuesIn(readTableRows()),
+                         [](const auto& info) { return info.param.where; });
+
+// Walks the ladder from the clues to the end; every step must keep the answer
+// and the walk must reach it.
+void walkToTheAnswer(const Grid& clues, const std::string& name) {
+    SCOPED_TRACE(name + " " + textOf(clues.data()));
+    Grid answer{};
+    ASSERT_EQ(countAnswers(clues.data(), 2, answer.data()), 1);
+    LadderBoard board;
+    loadLadderBoard(clues.data(), true, board);
+    for (int number = 1; countEmpty(board) > 0; ++number) {
+        const LadderStep step = nextLadderStep(board);
+        if (step.technique == Technique::kNone) FAIL() << "gave up at step " << number;
+        ASSERT_EQ(stepFault(step, answer), "")
+            << "step " << number << " " << techniqueInfo(step.technique).name << ": "
+            << ladderStepText(step);
+        applyLadderStep(board, step);
+    }
+    for (int cell = 0; cell < kCells; ++cell) ASSERT_EQ(board.values[cell], answer[cell]);
+}
+
+// A few puzzles of every class, the same ones on every run.
+TEST(LadderWalk, GeneratedPuzzlesOfEveryClass) {
+    constexpr int kPerClass = 3;
+    seedRandomWith(17);
+    for (int difficultyClass = kLowestClass; difficultyClass <= kHighestClass; ++difficultyClass) {
+        for (int i = 0; i < kPerClass; ++i) {
+            PuzzleRecord record;
+            ProgressMeter meter;
+            ASSERT_EQ(generatePuzzle(record, difficultyClass, meter), kGenerated);
+            Grid clues{};
+            for (int cell = 0; cell < kCells; ++cell)
+                clues[cell] = record.openFlags[cell] ? 0 : record.answerGrid[cell];
+            walkToTheAnswer(clues, "class " + std::to_string(difficultyClass));
+        }
+    }
+}
+
+// Hard puzzles of the kind that need the upper rungs, from ladder_walk.txt.
+TEST(LadderWalk, HardPuzzles) {
+    std::ifstream in(GA_LADDER_WALK_FILE);
+    std::string text;
+    int walked = 0;
+    for (int line = 1; std::getline(in, text); ++line) {
+        if (text.size() < kCells || text[0] == '#') continue;
+        walkToTheAnswer(gridFromText(text.substr(0, kCells)), "line " + std::to_string(line));
+        walked++;
+    }
+    EXPECT_GT(walked, 0);
+}
+
+}  // namespace
+}  // namespace ga::testing

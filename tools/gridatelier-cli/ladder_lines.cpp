@@ -1,0 +1,69 @@
+#include "tools/gridatelier-cli/ladder_lines.h"
+
+#include <cstdio>
+
+#include "core/ladder/ladder.h"
+#include "core/searches.h"
+
+namespace ga::cli {
+namespace {
+
+// 0, 1 or 2 (several) answers, or kCountGaveUp.
+int countForLadder(PuzzleRecord& record) {
+    loadClues(record);
+    if (hasDuplicate(record.valueGrid)) return 0;
+    return countAnswers(record, 2, kWaitingCountNodes);
+}
+
+void addText(const std::string& text, OutputLine& line) {
+    for (char c : text) line.add(c);
+}
+
+}  // namespace
+
+bool rateLine(PuzzleRecord& record, OutputLine& line) {
+    // The walk assumes one answer. When it reaches a full grid without a
+    // uniqueness step, its steps prove that grid the only answer, and the
+    // count, which costs as much as the walk on an easy puzzle, is not needed.
+    loadClues(record);
+    const bool clash = hasDuplicate(record.valueGrid);
+    LadderBoard board;
+    loadLadderBoardFromRecord(record, true, board);
+    const LadderRating rating = clash ? LadderRating{} : rateWithLadder(board);
+    const bool usedUniqueness = rating.counts[static_cast<int>(Technique::kUniqueRectangle1)] +
+                                    rating.counts[static_cast<int>(Technique::kUniqueRectangle2)] +
+                                    rating.counts[static_cast<int>(Technique::kUniqueRectangle4)] >
+                                0;
+    if (clash || !rating.solved || usedUniqueness) {
+        const int answers = countForLadder(record);
+        if (answers != 1) {
+            addText(answers == 0   ? "not rated: the puzzle has no answer"
+                    : answers == 2 ? "not rated: the puzzle has several answers"
+                                   : "not rated: its answers could not be counted quickly",
+                    line);
+            return false;
+        }
+    }
+    if (!rating.solved) {
+        addText("not rated: the ladder stopped before the answer (" + ratingText(rating) + ")",
+                line);
+        return false;
+    }
+    addText(ratingText(rating), line);
+    return true;
+}
+
+void ladderExplainLines(PuzzleRecord& record, OutputLine& line) {
+    LadderBoard board;
+    loadLadderBoardFromRecord(record, countForLadder(record) == 1, board);
+    for (int number = 1; countEmpty(board) > 0; ++number) {
+        const LadderStep step = nextLadderStep(board);
+        if (step.technique == Technique::kNone) break;
+        std::fprintf(stdout, "%d: %s\n", number, ladderStepText(step).c_str());
+        applyLadderStep(board, step);
+    }
+    addText(countEmpty(board) == 0 ? "= 0 " : "= 1 ", line);
+    for (int cell = 0; cell < kCells; ++cell) line.addCell(board.values[cell]);
+}
+
+}  // namespace ga::cli
