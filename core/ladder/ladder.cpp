@@ -168,6 +168,14 @@ LadderRating rateWithLadder(LadderBoard board, int highestRung, ProgressMeter* m
             return rating;
         }
         const LadderStep step = nextLadderStep(board, highestRung);
+        if (!board.uniqueAnswer && !rating.uniquenessSkipped &&
+            (step.technique == Technique::kNone ||
+             techniqueInfo(step.technique).rung > kFirstUniquenessRung)) {
+            LadderBoard unique = board;
+            unique.uniqueAnswer = true;
+            const LadderStep probe = nextLadderStep(unique, kFirstUniquenessRung);
+            rating.uniquenessSkipped = techniqueInfo(probe.technique).rung == kFirstUniquenessRung;
+        }
         if (step.technique == Technique::kNone) return rating;
         const TechniqueInfo& info = techniqueInfo(step.technique);
         rating.score += info.weight;

@@ -37,6 +37,9 @@ struct LadderRating {
     int steps = 0;
     int counts[kTechniqueCount] = {};  // steps per technique
     bool solved = false;               // the ladder reached a full grid
+    // Walked without uniqueness techniques, a step of one was there to take
+    // somewhere: with them the path would have differed.
+    bool uniquenessSkipped = false;
 };
 
 // Walks the ladder from `board` to its end, with techniques up to rung

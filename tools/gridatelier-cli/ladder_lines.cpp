@@ -22,19 +22,17 @@ void addText(const std::string& text, OutputLine& line) {
 }  // namespace
 
 bool rateLine(PuzzleRecord& record, OutputLine& line) {
-    // The walk assumes one answer. When it reaches a full grid without a
-    // uniqueness step, its steps prove that grid the only answer, and the
+    // First a walk without uniqueness techniques, which stays short even on a
+    // puzzle with many answers. When it reaches a full grid, its steps prove
+    // that grid the only answer, and when no uniqueness step was there to be
+    // taken on the way, it is the very walk that knowing so would give: the
     // count, which costs as much as the walk on an easy puzzle, is not needed.
     loadClues(record);
     const bool clash = hasDuplicate(record.valueGrid);
     LadderBoard board;
-    loadLadderBoardFromRecord(record, true, board);
-    const LadderRating rating = clash ? LadderRating{} : rateWithLadder(board);
-    const bool usedUniqueness = rating.counts[static_cast<int>(Technique::kUniqueRectangle1)] +
-                                    rating.counts[static_cast<int>(Technique::kUniqueRectangle2)] +
-                                    rating.counts[static_cast<int>(Technique::kUniqueRectangle4)] >
-                                0;
-    if (clash || !rating.solved || usedUniqueness) {
+    loadLadderBoardFromRecord(record, false, board);
+    LadderRating rating = clash ? LadderRating{} : rateWithLadder(board);
+    if (clash || !rating.solved || rating.uniquenessSkipped) {
         const int answers = countForLadder(record);
         if (answers != 1) {
             addText(answers == 0   ? "not rated: the puzzle has no answer"
@@ -43,6 +41,8 @@ bool rateLine(PuzzleRecord& record, OutputLine& line) {
                     line);
             return false;
         }
+        board.uniqueAnswer = true;
+        rating = rateWithLadder(board);
     }
     if (!rating.solved) {
         addText("not rated: the ladder stopped before the answer (" + ratingText(rating) + ")",
