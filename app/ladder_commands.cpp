@@ -39,11 +39,10 @@ void rememberAnswers(WindowState& state, const PuzzleRecord& record, const Puzzl
 }
 
 void showHint(Desktop& desktop, WindowState& state, HintStage stage) {
-    LadderMemory& memory = state.ladder;
-    memory.shown = stage;
-    desktop.setText(kStatusBoxId, hintText(memory.hint, stage));
+    const Hint& hint = state.ladder.hint;
+    desktop.setText(kStatusBoxId, hintText(hint, stage));
     std::bitset<kCells> tinted;
-    for (int cell : cellsOf(hintCells(memory.hint, stage))) tinted.set(cell);
+    for (int cell : cellsOf(hintCells(hint, stage))) tinted.set(cell);
     highlightCells(desktop, state, tinted);
 }
 

@@ -22,11 +22,11 @@ class JobControl;
 
 // What the window remembers between ladder commands.
 struct LadderMemory {
-    // The last hint, the board as the player saw it then, and the stage shown.
+    // The last hint and the board as the player saw it then; an edit lets
+    // it go.
     bool holdsHint = false;
     PuzzleRecord board{};
     Hint hint;
-    HintStage shown = HintStage::kLead;
     // What is known of the answers of these clues (0 at open cells).
     bool counted = false;
     int32_t clues[kCells] = {};
