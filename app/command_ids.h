@@ -39,6 +39,8 @@ constexpr int kCommandPastePuzzle = 1143;
 constexpr int kCommandPrint = 1144;
 constexpr int kCommandExportPicture = 1145;
 constexpr int kCommandHint = 1146;
+constexpr int kCommandApplyHint = 1147;
+constexpr int kCommandRatePuzzle = 1148;
 
 // Level commands: 1210 + difficulty class 0..7. The last one, Extra-terrestrial,
 // is listed in the menu but never enabled.

@@ -6,6 +6,7 @@
 #include "app/dialog_commands.h"
 #include "app/file_commands.h"
 #include "app/hand_build.h"
+#include "app/ladder_commands.h"
 #include "app/picture_commands.h"
 #include "app/puzzle_text_commands.h"
 #include "app/window_commands.h"
@@ -66,7 +67,13 @@ void answer(CommandContext& c, int) {
     openAnswer(c.desktop, c.state);
 }
 void hint(CommandContext& c, int) {
-    giveHint(c.desktop, c.state);
+    giveHint(c.desktop, c.state, c.jobs);
+}
+void applyHintStep(CommandContext& c, int) {
+    applyHint(c.desktop, c.state, c.jobs);
+}
+void rate(CommandContext& c, int) {
+    ratePuzzle(c.desktop, c.state, c.jobs);
 }
 void undo(CommandContext& c, int) {
     undoStep(c.desktop, c.state);
@@ -177,7 +184,11 @@ constexpr CommandRow kRows[] = {
     // The hint names a key that has no accelerator; the item is menu-only.
     {kCommandCheckMultiple,     P::kSolve,   false,      "Check Multiple\tCtrl + Shift + U",  0,    false, false, {G, E, U, G, E, E},         kBusyRefused,  kJobCheckMultiple,   job},
     {kCommandOpenAnswer,        P::kSolve,   kSeparator, "Open Answer",                       'O',   false, false, {G, A, U, G, G, U},         kBusyRefused,  kJobNone,            answer},
-    {kCommandHint,              P::kSolve,   kSeparator, "Hint",                              'I',   false, false, {G, E, E, G, G, G},         kBusyRefused,  kJobNone,            hint},
+    // The hint and its step look at the board being played; the rating at the
+    // clues, which an opened answer leaves as they were.
+    {kCommandHint,              P::kSolve,   kSeparator, "Hint",                              'I',   false, false, {G, E, E, G, G, G},         kBusyRefused,  kJobHint,            hint},
+    {kCommandApplyHint,         P::kSolve,   false,      "Apply Hint",                        'I',   true,  false, {G, E, E, G, G, G},         kBusyRefused,  kJobHint,            applyHintStep},
+    {kCommandRatePuzzle,        P::kSolve,   false,      "Rate Puzzle",                       0,     false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobRate,            rate},
     {kCommandEraseSolving,      P::kExpress, false,      "Erase Solving And Candidates",      'R',   false, false, {G, E, U, E, E, E},         kBusyRefused,  kJobNone,            erase},
     {kCommandNotExpressMistake, P::kExpress, kSeparator, "Not Express Mistake",               'E',   false, true,   {G, E, U, G, G, U},         kBusyRefused,  kJobNone,            expressMode},
     {kCommandVisibleMistake,    P::kExpress, false,      "Visible Mistake",                   'V',   false, true,   {G, E, U, G, G, U},         kBusyRefused,  kJobNone,            expressMode},

@@ -5,6 +5,7 @@
 
 #include "app/command_ids.h"
 #include "app/command_table.h"
+#include "app/ladder_commands.h"
 #include "app/menu_state.h"
 #include "app/puzzle_text_commands.h"
 #include "app/status_messages.h"
@@ -124,6 +125,9 @@ int JobControl::runJob(int32_t code) {
             job_.workCopy = job_.puzzle;
             job_.result = static_cast<uint32_t>(countPastedAnswers(job_.workCopy));
             return kCommandPastePuzzle;
+        case kJobHint:
+        case kJobRate:
+            return runLadderJob(job_);
         default:
             return 0;
     }
@@ -158,6 +162,7 @@ bool JobControl::startJob(Desktop& desktop, WindowState& state, int command) {
     job_.searchLevel = state.settings.searchLevel;
     job_.searchCount = state.settings.searchCount;
     job_.maxRegionCells = state.settings.maxRegionCells;
+    if (code == kJobHint || code == kJobRate) prepareLadderJob(desktop, state, command, job_);
     if (code == kJobSolve) setStatus(desktop, state, kStatusSolving);
     if (code == kJobCheckSolvable || code == kJobCheckMultiple) {
         setStatus(desktop, state, kStatusChecking);
@@ -224,6 +229,12 @@ JobControl::NoticeOutcome JobControl::handleNotice(Desktop& desktop, WindowState
         case kCommandPencilMarks:
         case kCommandBacktracking:
             takeSolve(desktop, state);
+            break;
+        case kCommandHint:
+        case kCommandApplyHint:
+        case kCommandRatePuzzle:
+            showIdleMenu(desktop, state);
+            takeLadderJob(desktop, state, notice, job_);
             break;
         default:
             // 1126: the status stays; the window reports a file that could

@@ -1,7 +1,8 @@
 // The worker thread and the job protocol.
 //
 // The long operations (a new puzzle, a solve, the two checks, the region
-// search, the count of a pasted puzzle's answers) run on one
+// search, the count of a pasted puzzle's answers, a hint or rating beyond
+// the quick rungs) run on one
 // worker thread that lives as long as the window, so that the window keeps
 // answering. The window starts a job by storing its inputs, then its code in
 // the JobRecord, greying the menu and setting the event; the worker runs the
@@ -28,6 +29,7 @@
 #include <thread>
 
 #include "app/menu_state.h"
+#include "core/hint.h"
 #include "core/progress.h"
 #include "core/puzzle_record.h"
 #include "platform/desktop.h"
@@ -44,6 +46,8 @@ enum JobCode : int32_t {
     kJobCheckMultiple = 4,
     kJobRecordRegions = 5,
     kJobCountAnswers = 6,  // of a pasted puzzle
+    kJobHint = 7,          // the hint or the step to apply, beyond the quick rungs
+    kJobRate = 8,
 };
 
 struct JobRecord {
@@ -62,12 +66,16 @@ struct JobRecord {
     int32_t searchLevel = 0;
     int32_t searchCount = 0;
     int32_t maxRegionCells = 0;
+    int32_t ladderCommand = 0;  // jobs 7, 8: the command, whose notice ends it
+    PuzzleAnswers answers;      // jobs 7, 8: as far as known; counted by the job if not
 
     // --- results, written by the worker before its notice ----------------------
     uint32_t result = 0;       // the job body's return value
     PuzzleRecord newPuzzle{};  // job 1
     PuzzleRecord workCopy{};   // jobs 2..4: what the solvers and checks work on;
                                // job 6: the pasted puzzle, its answer stored when it has one
+    Hint hint;                 // job 7
+    LadderRating rating;       // job 8
 
     ProgressMeter meter;  // the progress bar of every job body
 };
@@ -113,7 +121,7 @@ class JobControl {
     bool jobSignalled() const { return jobSignalled_; }
     void setProgressBar(ProgressSink* bar) { job_.meter.bar = bar; }
 
-    // Starts the job of `command` (1110, 1120..1123, 1126) when idle: inputs, code,
+    // Starts the job of `command` (1110, 1120..1123, 1126, 1146..1148) when idle: inputs, code,
     // busy menu, status "solving"/"checking", event. Returns false and does
     // nothing when busy, for another command, or for a level that names no
     // class that can be generated.

@@ -179,6 +179,41 @@ void showPuzzleTextMessage(Desktop& desktop, PuzzleTextMessage message) {
     desktop.setText(kStatusBoxId, puzzleTextText(message));
 }
 
+const char* ladderMessageText(LadderMessage message) {
+    switch (message) {
+        case LadderMessage::kFindingStep:
+            return "\r\nlooking for the next step...";
+        case LadderMessage::kRating:
+            return "\r\nrating the puzzle...";
+    }
+    return "";
+}
+
+void showLadderMessage(Desktop& desktop, LadderMessage message) {
+    desktop.setText(kStatusBoxId, ladderMessageText(message));
+}
+
+const char* const kRatingTitle = "Rate Puzzle";
+
+std::string ratingBoxText(int answerCount, const LadderRating& rating) {
+    if (answerCount == 0) return "This puzzle has no answer, so it has no rating.";
+    if (answerCount >= 2) return "This puzzle has more than one answer, so it has no rating.";
+    if (answerCount != 1)
+        return "This puzzle's answers take too long to count, so it has no rating.";
+    const char* const name = techniqueInfo(rating.hardest).name;
+    const std::string counts = ratingCounts(rating);
+    if (!rating.solved) {
+        return formatted(
+            "The ladder of techniques gets no further than step %d, so this puzzle has no "
+            "rating.\r\n\r\nSo far: score %d, hardest technique %s%s%s.",
+            rating.steps, rating.score, name, counts.empty() ? "" : ", steps: ", counts.c_str());
+    }
+    return formatted(
+        "Score: %d\r\nHardest technique: %s\r\nSteps: %d (%s)\r\n\r\nThe score adds up "
+        "every step of the solution, each weighing more the harder its technique is.",
+        rating.score, name, rating.steps, counts.c_str());
+}
+
 const char* const kPasteRefusedTitle = "Paste Puzzle";
 
 namespace {

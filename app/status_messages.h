@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "core/difficulty_class.h"
+#include "core/ladder/ladder.h"
 #include "core/puzzle_record.h"
 #include "core/puzzle_text.h"
 #include "platform/desktop.h"
@@ -101,6 +102,21 @@ enum class PuzzleTextMessage {
 };
 const char* puzzleTextText(PuzzleTextMessage message);
 void showPuzzleTextMessage(Desktop& desktop, PuzzleTextMessage message);
+
+// What the ladder's jobs show while they run, without a number: the text
+// they cover comes back (a rating) or gives way to the hint.
+enum class LadderMessage {
+    kFindingStep,
+    kRating,
+};
+const char* ladderMessageText(LadderMessage message);
+void showLadderMessage(Desktop& desktop, LadderMessage message);
+
+// The box of "Rate Puzzle": the rating of clues with `answerCount` answers
+// (0, 1, 2 for two or more, or kCountGaveUp when the count could not tell);
+// only clues with one answer are rated.
+extern const char* const kRatingTitle;
+std::string ratingBoxText(int answerCount, const LadderRating& rating);
 
 // Why a paste was refused, for its box titled kPasteRefusedTitle.
 enum class PasteRefusal {

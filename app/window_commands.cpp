@@ -6,7 +6,6 @@
 #include "app/jobs.h"
 #include "app/status_messages.h"
 #include "core/candidates.h"
-#include "core/hint.h"
 #include "ui/board.h"
 #include "ui/board_picture.h"
 
@@ -46,6 +45,7 @@ BoardChange boardChangeOf(int id) {
         case kCommandOpenAnswer:
         case kCommandPencilMarks:  // and its notice, a solve's result
         case kCommandBacktracking:
+        case kCommandApplyHint:  // and its notice
             return BoardChange::kEdit;
         case kCommandUndo:
         case kCommandRedo:
@@ -78,6 +78,12 @@ BoardState boardAround(Desktop& desktop, const WindowState& state, bool busy) {
     return board;
 }
 
+// An edit ends the hint: its tint goes, and the next one starts at the lead.
+void forgetHint(WindowState& state) {
+    state.marks.hinted.reset();
+    state.ladder.holdsHint = false;
+}
+
 }  // namespace
 
 std::string newPuzzleTitle(int level, const uint32_t (&serial)[kSerialParts]) {
@@ -98,14 +104,6 @@ void highlightCells(Desktop& desktop, WindowState& state, const std::bitset<kCel
     const BoardMarks before = state.marks;
     state.marks.hinted = cells;
     repaintChangedBackgrounds(desktop, state.puzzle, before, state.marks);
-}
-
-void giveHint(Desktop& desktop, WindowState& state) {
-    const Hint hint = hintFor(seenBoard(desktop, state).puzzle);
-    desktop.setText(kStatusBoxId, hint.text);
-    std::bitset<kCells> cells;
-    for (int i = 0; i < hint.cellCount; i++) cells.set(hint.cells[i]);
-    highlightCells(desktop, state, cells);
 }
 
 void enterMenuMode(Desktop& desktop, WindowState& state, int menuMode) {
@@ -207,7 +205,7 @@ void leaveCell(Desktop& desktop, WindowState& state, int cell) {
     const BoardMarks before = state.marks;
     if (cellLostFocus(desktop, state.puzzle, cell)) state.settings.modified = 1;
     if (state.marks.cellInHand == cell) state.marks.cellInHand = -1;
-    if (state.history.follow(seenBoard(desktop, state))) state.marks.hinted.reset();
+    if (state.history.follow(seenBoard(desktop, state))) forgetHint(state);
     repaintChangedBackgrounds(desktop, state.puzzle, before, state.marks);
 }
 
@@ -232,7 +230,7 @@ void endBoardCommand(Desktop& desktop, WindowState& state, int id, const BoardBe
         state.history.follow(after);
     }
     if (std::memcmp(&after.puzzle, &before.board.puzzle, sizeof after.puzzle) != 0)
-        state.marks.hinted.reset();
+        forgetHint(state);
     repaintChangedBackgrounds(desktop, state.puzzle, marksBefore, state.marks);
     if (state.settings.modified == 0) state.history.markSaved();
 }

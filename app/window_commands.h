@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "app/ladder_commands.h"
 #include "app/menu_state.h"
 #include "app/undo_history.h"
 #include "core/puzzle_record.h"
@@ -37,6 +38,8 @@ struct WindowState {
     // The cell being typed into, whose text the record takes only when it is
     // left, and the hinted cells: what the board's backgrounds show.
     BoardMarks marks;
+    // The last hint and what is known of the puzzle's answers.
+    LadderMemory ladder;
 };
 
 constexpr const char* kProgramName = "gridAtelier";
@@ -54,11 +57,6 @@ void showStatusAgain(Desktop& desktop, WindowState& state);
 // with another value or candidate list, or a command or job result that
 // changes the board, clears them. An empty set clears them at once.
 void highlightCells(Desktop& desktop, WindowState& state, const std::bitset<kCells>& cells);
-
-// The hint: the next step on the board as it stands (a cell being typed in
-// counts with what it shows) in the status box, its cells highlighted.
-// Changes nothing on the board.
-void giveHint(Desktop& desktop, WindowState& state);
 
 // Sets `menuMode` and applies its pattern.
 void enterMenuMode(Desktop& desktop, WindowState& state, int menuMode);

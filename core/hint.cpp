@@ -1,5 +1,7 @@
 #include "core/hint.h"
 
+#include <cstring>
+
 #include "core/bits.h"
 #include "core/words.h"
 
@@ -49,40 +51,75 @@ std::string removalList(const Step& step) {
 // The hint's checks on the record
 // ---------------------------------------------------------------------------
 
+const char* const kNoAnswerText = "this puzzle has no answer, so there is no step to hint";
+const char* const kSeveralAnswersText =
+    "this puzzle has more than one answer, so no step can lead to just one";
+
+void addCell(Hint& hint, int cell) {
+    hint.cells[hint.cellCount++] = static_cast<uint8_t>(cell);
+}
+
 // The first open cell whose value clashes, with the cells it clashes with.
 bool findClash(const PuzzleRecord& record, Hint& hint) {
     for (int cell = 0; cell < kCells; cell++) {
         if (record.openFlags[cell] != 1 || hasConflict(record, cell) == 0) continue;
         const int32_t value = record.valueGrid[cell];
-        hint.cells[hint.cellCount++] = static_cast<uint8_t>(cell);
-        for (int other = 0; other < kCells; other++) {
-            bool peer = rowOf(other) == rowOf(cell) || columnOf(other) == columnOf(cell) ||
-                        boxOf(other) == boxOf(cell);
-            if (other != cell && peer && shownValue(record, other) == value) {
-                hint.cells[hint.cellCount++] = static_cast<uint8_t>(other);
-            }
+        hint.value = value;
+        addCell(hint, cell);
+        for (int other : cellsOf(peersOf(cell))) {
+            if (shownValue(record, other) == value) addCell(hint, other);
         }
         hint.kind = HintKind::kClash;
-        hint.text = cellName(cell) + ": " + digitText(value) + " clashes with " +
-                    cellList(hint.cells + 1, hint.cellCount - 1);
         return true;
     }
     return false;
 }
 
-bool findWrongValue(const PuzzleRecord& record, Hint& hint) {
-    if (record.answerKnown != 1) return false;
+// An open cell's value that differs from the one answer.
+bool findWrongValue(const PuzzleRecord& record, const PuzzleAnswers& answers, Hint& hint) {
     for (int cell = 0; cell < kCells; cell++) {
         const int32_t value = record.valueGrid[cell];
-        if (record.openFlags[cell] != 1 || value == 0 || value == record.answerGrid[cell]) {
-            continue;
-        }
+        if (record.openFlags[cell] != 1 || value == 0 || value == answers.answer[cell]) continue;
         hint.kind = HintKind::kWrongValue;
-        hint.cells[hint.cellCount++] = static_cast<uint8_t>(cell);
-        hint.text = cellName(cell) + ": " + digitText(value) + " is not the answer's value";
+        hint.value = value;
+        addCell(hint, cell);
         return true;
     }
     return false;
+}
+
+// With every value right, an empty cell whose candidates lack the answer's
+// value holds a typed list that leaves it out: every later step would go
+// astray from it.
+bool findWrongList(const LadderBoard& board, const PuzzleAnswers& answers, Hint& hint) {
+    for (int cell = 0; cell < kCells; cell++) {
+        if (board.values[cell] != 0 ||
+            (board.candidates[cell] & bitOfValue(answers.answer[cell])) != 0) {
+            continue;
+        }
+        hint.kind = HintKind::kWrongList;
+        hint.value = board.candidates[cell];
+        addCell(hint, cell);
+        return true;
+    }
+    return false;
+}
+
+// The step's sentence, and what it does on a line of its own unless the
+// sentence already names every cell it changes.
+std::string wholeStep(const LadderStep& step) {
+    const std::string text = ladderStepText(step);
+    bool named = step.placedCell == kNoCell || text.find(cellName(step.placedCell)) != text.npos;
+    for (int cell = 0; named && cell < kCells; cell++)
+        named = step.eliminations[cell] == 0 || text.find(cellName(cell)) != text.npos;
+    return named ? text : text + "\r\n" + ladderStepResult(step);
+}
+
+bool isFinished(const PuzzleRecord& record) {
+    for (int cell = 0; cell < kCells; cell++) {
+        if (shownValue(record, cell) == 0) return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -114,25 +151,99 @@ std::string stepText(const Step& step) {
     return "";
 }
 
-Hint hintFor(const PuzzleRecord& record) {
-    Hint hint;
-    if (findClash(record, hint) || findWrongValue(record, hint)) return hint;
-    StepBoard board;
-    loadStepBoard(record, board);
-    hint.step = nextStep(board);
-    if (hint.step.kind != StepKind::kNone) {
-        hint.kind = HintKind::kStep;
-        hint.cellCount = hint.step.cellCount;
-        for (int i = 0; i < hint.cellCount; i++) hint.cells[i] = hint.step.cells[i];
-        hint.text = stepText(hint.step);
-    } else if (countOpenEmpty(board) == 0) {
+PuzzleAnswers storedAnswers(const PuzzleRecord& record) {
+    PuzzleAnswers answers;
+    if (record.answerKnown != 1) return answers;
+    answers.count = 1;
+    std::memcpy(answers.answer, record.answerGrid, sizeof answers.answer);
+    return answers;
+}
+
+void clueValues(const PuzzleRecord& record, int32_t (&values)[kCells]) {
+    for (int cell = 0; cell < kCells; cell++)
+        values[cell] = record.openFlags[cell] == 0 ? record.answerGrid[cell] : 0;
+}
+
+PuzzleAnswers countClueAnswers(const PuzzleRecord& record, long nodeLimit) {
+    PuzzleRecord clues{};
+    resetRecord(clues);
+    clueValues(record, clues.answerGrid);
+    for (int cell = 0; cell < kCells; cell++) clues.openFlags[cell] = clues.answerGrid[cell] == 0;
+    loadClues(clues);
+    PuzzleAnswers answers;
+    // Clues that repeat a value have no answer; the search assumes they don't.
+    answers.count =
+        hasDuplicate(clues.valueGrid) != 0 ? 0 : countAnswers(clues, 2, nodeLimit, answers.answer);
+    return answers;
+}
+
+bool findHint(const PuzzleRecord& record, const PuzzleAnswers& answers, HintReach reach,
+              Hint& hint) {
+    hint = Hint{};
+    if (findClash(record, hint)) return true;
+    if (answers.count == kAnswersNotCounted) return false;
+    if (answers.count == 1 && findWrongValue(record, answers, hint)) return true;
+    if (isFinished(record)) {
         hint.kind = HintKind::kFinished;
-        hint.text = kFinishedText;
-    } else {
-        hint.kind = HintKind::kNeedsGuess;
-        hint.text = kNeedsGuessText;
+        return true;
     }
+    if (answers.count == 0 || answers.count >= 2) {
+        hint.kind = answers.count == 0 ? HintKind::kNoAnswer : HintKind::kSeveralAnswers;
+        return true;
+    }
+    LadderBoard board;
+    loadLadderBoardFromRecord(record, answers.count == 1, board);
+    if (answers.count == 1 && findWrongList(board, answers, hint)) return true;
+    const bool quick = reach == HintReach::kQuickRungs;
+    hint.step = quick ? nextLadderStep(board, kQuickRung) : nextLadderStep(board);
+    if (hint.step.technique != Technique::kNone) {
+        hint.kind = HintKind::kStep;
+        return true;
+    }
+    hint.kind = HintKind::kNeedsGuess;
+    return !quick;
+}
+
+Hint hintFor(const PuzzleRecord& record, long countNodeLimit) {
+    Hint hint;
+    PuzzleAnswers answers = storedAnswers(record);
+    if (findHint(record, answers, HintReach::kWholeLadder, hint)) return hint;
+    answers = countClueAnswers(record, countNodeLimit);
+    findHint(record, answers, HintReach::kWholeLadder, hint);
     return hint;
+}
+
+std::string hintText(const Hint& hint, HintStage stage) {
+    const std::string cell = cellName(hint.cells[0]);
+    switch (hint.kind) {
+        case HintKind::kClash:
+            return cell + ": " + digitText(hint.value) + " clashes with " +
+                   cellList(hint.cells + 1, hint.cellCount - 1);
+        case HintKind::kWrongValue:
+            return cell + ": " + digitText(hint.value) + " is not the answer's value";
+        case HintKind::kWrongList:
+            return cell + ": the candidates " + valueList(hint.value) +
+                   " leave out the answer's value";
+        case HintKind::kStep:
+            return stage == HintStage::kLead ? ladderStepLead(hint.step) : wholeStep(hint.step);
+        case HintKind::kNoAnswer:
+            return kNoAnswerText;
+        case HintKind::kSeveralAnswers:
+            return kSeveralAnswersText;
+        case HintKind::kNeedsGuess:
+            return kNeedsGuessText;
+        case HintKind::kFinished:
+            return kFinishedText;
+    }
+    return "";
+}
+
+CellSet hintCells(const Hint& hint, HintStage stage) {
+    if (hint.kind == HintKind::kStep)
+        return stage == HintStage::kLead ? ladderStepLeadCells(hint.step) : hint.step.cells;
+    CellSet cells;
+    for (int i = 0; i < hint.cellCount; i++) cells.add(hint.cells[i]);
+    return cells;
 }
 
 }  // namespace ga

@@ -1,5 +1,8 @@
 #include "core/ladder/ladder.h"
 
+#include <cctype>
+#include <cstring>
+
 #include "core/bits.h"
 #include "core/ladder/families.h"
 #include "core/words.h"
@@ -28,6 +31,8 @@ static_assert(sizeof kTechniqueRows / sizeof kTechniqueRows[0] == kTechniqueCoun
 const TechniqueInfo kNoTechnique = {"none", "none", 0, 0};
 
 constexpr int kFirstUniquenessRung = 7;
+// Up to here the techniques have everyday names, said in lower case.
+constexpr int kLastPlainWordsRung = 3;
 
 bool changesBoard(const LadderStep& step) {
     if (step.placedCell != kNoCell) return true;
@@ -35,6 +40,48 @@ bool changesBoard(const LadderStep& step) {
         if (mask != 0) return true;
     }
     return false;
+}
+
+// What a person calls the pattern to look for, with its article: the simple
+// patterns in everyday words ("a hidden single", "a pointing pair"), the
+// named ones by their names ("an X-Wing").
+std::string patternWords(const LadderStep& step) {
+    const TechniqueInfo& info = techniqueInfo(step.technique);
+    const int lockedCells = step.cells.count();
+    switch (step.technique) {
+        case Technique::kPointing:
+        case Technique::kClaiming: {
+            std::string words = step.technique == Technique::kPointing ? "pointing" : "claiming";
+            if (lockedCells == 2 || lockedCells == 3)
+                words += lockedCells == 2 ? " pair" : " triple";
+            return "a " + words;
+        }
+        case Technique::kSimpleColouring:
+            return "simple colouring";
+        default:
+            break;
+    }
+    std::string words = info.name;
+    if (info.rung <= kLastPlainWordsRung) {
+        for (char& c : words) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    // "X" is said "ex" and "ALS" "a-l-s": both take "an"; "Unique" and
+    // "Unit" start with "you" and take "a".
+    const bool an = std::strchr("AEIOX", info.name[0]) != nullptr;
+    return (an ? "an " : "a ") + words;
+}
+
+// The lead names a fish's base units, else the first unit of a step.
+int leadUnitCount(const LadderStep& step) {
+    if (step.unitCount == 0) return 0;
+    return step.baseUnitCount > 1 ? step.baseUnitCount : 1;
+}
+
+// Without a unit, the lead names the cell a chain starts from, else the
+// first cell the step rests on.
+int leadCell(const LadderStep& step) {
+    if (step.nodeCount > 0 && step.nodes[0].cellCount > 0) return step.nodes[0].cells[0];
+    return step.cells.empty() ? kNoCell : step.cells.first();
 }
 
 }  // namespace
@@ -75,12 +122,22 @@ std::string ladderStepText(const LadderStep& step) {
 }
 
 std::string ladderStepLead(const LadderStep& step) {
-    const std::string name = techniqueInfo(step.technique).name;
-    if (step.unitCount > 0) return "look at " + unitName(step.units[0]) + ": " + name;
-    // A chain is found from its start.
-    if (step.nodeCount > 0) return "look at " + cellName(step.nodes[0].cells[0]) + ": " + name;
-    if (!step.cells.empty()) return "look at " + cellName(step.cells.first()) + ": " + name;
-    return "look for " + name;
+    const std::string pattern = patternWords(step);
+    const int units = leadUnitCount(step);
+    if (units > 0) {
+        return "look at " + listed(units, [&](int i) { return unitName(step.units[i]); }) + ": " +
+               pattern;
+    }
+    const int cell = leadCell(step);
+    return cell != kNoCell ? "look at " + cellName(cell) + ": " + pattern : "look for " + pattern;
+}
+
+CellSet ladderStepLeadCells(const LadderStep& step) {
+    CellSet cells;
+    const int units = leadUnitCount(step);
+    for (int i = 0; i < units; i++) cells |= unitSet(step.units[i]);
+    if (units == 0 && leadCell(step) != kNoCell) cells.add(leadCell(step));
+    return cells;
 }
 
 std::string ladderStepResult(const LadderStep& step) {
@@ -96,14 +153,21 @@ std::string ladderStepResult(const LadderStep& step) {
     return text;
 }
 
-LadderRating rateWithLadder(LadderBoard board) {
+LadderRating rateWithLadder(LadderBoard board, int highestRung, ProgressMeter* meter) {
     LadderRating rating;
+    const int emptyAtStart = countEmpty(board);
+    if (meter != nullptr) meter->set(0, emptyAtStart, 0);
     for (;;) {
-        if (countEmpty(board) == 0) {
+        const int empty = countEmpty(board);
+        if (meter != nullptr && emptyAtStart - empty != meter->current) {
+            meter->current = emptyAtStart - empty;
+            meter->report();
+        }
+        if (empty == 0) {
             rating.solved = true;
             return rating;
         }
-        const LadderStep step = nextLadderStep(board);
+        const LadderStep step = nextLadderStep(board, highestRung);
         if (!board.uniqueAnswer && !rating.uniquenessSkipped &&
             (step.technique == Technique::kNone ||
              techniqueInfo(step.technique).rung > kFirstUniquenessRung)) {
@@ -128,7 +192,13 @@ LadderRating rateWithLadder(LadderBoard board) {
 }
 
 std::string ratingText(const LadderRating& rating) {
-    std::string text = std::to_string(rating.score) + " " + techniqueInfo(rating.hardest).name;
+    const std::string counts = ratingCounts(rating);
+    return std::to_string(rating.score) + " " + techniqueInfo(rating.hardest).name +
+           (counts.empty() ? "" : " " + counts);
+}
+
+std::string ratingCounts(const LadderRating& rating) {
+    std::string text;
     // Steps are counted per count word, in the order the words first appear.
     const char* words[kTechniqueCount];
     int wordCounts[kTechniqueCount] = {}, wordCount = 0;
@@ -141,7 +211,7 @@ std::string ratingText(const LadderRating& rating) {
         wordCounts[w] += rating.counts[index];
     }
     for (int w = 0; w < wordCount; w++) {
-        text += (w == 0 ? " " : ", ") + std::to_string(wordCounts[w]) + " " + words[w];
+        text += (w == 0 ? "" : ", ") + std::to_string(wordCounts[w]) + " " + words[w];
     }
     return text;
 }

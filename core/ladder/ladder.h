@@ -7,13 +7,16 @@
 
 #include "core/ladder/board.h"
 #include "core/ladder/step.h"
+#include "core/progress.h"
 
 namespace ga {
+
+constexpr int kHighestRung = 10;
 
 // The next step of techniques up to rung `highestRung`; technique kNone when
 // none applies (or the board is finished). Uniqueness techniques only when
 // board.uniqueAnswer.
-LadderStep nextLadderStep(const LadderBoard& board, int highestRung = 10);
+LadderStep nextLadderStep(const LadderBoard& board, int highestRung = kHighestRung);
 
 // Makes the step's placement and eliminations.
 void applyLadderStep(LadderBoard& board, const LadderStep& step);
@@ -21,8 +24,10 @@ void applyLadderStep(LadderBoard& board, const LadderStep& step);
 // The whole step in one sentence, for the full hint and `explain --ladder`.
 std::string ladderStepText(const LadderStep& step);
 // Where to look and what for, without giving the step away: "look at box 5:
-// a Pointing".
+// a pointing pair", "look at row 2 and row 7: an X-Wing".
 std::string ladderStepLead(const LadderStep& step);
+// The cells of the places the lead names.
+CellSet ladderStepLeadCells(const LadderStep& step);
 // What the step does: "r5c5 takes 3", or "r4c5 loses 1 and 6; r6c4 loses 2".
 std::string ladderStepResult(const LadderStep& step);
 
@@ -37,11 +42,15 @@ struct LadderRating {
     bool uniquenessSkipped = false;
 };
 
-// Walks the ladder from `board` to its end.
-LadderRating rateWithLadder(LadderBoard board);
+// Walks the ladder from `board` to its end, with techniques up to rung
+// `highestRung`; the meter, when given, follows the cells filled.
+LadderRating rateWithLadder(LadderBoard board, int highestRung = kHighestRung,
+                            ProgressMeter* meter = nullptr);
 
 // "612 XY-Wing 33 single, 3 locked, 1 pair, 1 XY-Wing": the score, the
 // hardest technique and the steps per count word, in ladder order.
 std::string ratingText(const LadderRating& rating);
+// Its last part: "33 single, 3 locked, 1 pair, 1 XY-Wing".
+std::string ratingCounts(const LadderRating& rating);
 
 }  // namespace ga

@@ -17,6 +17,7 @@
 #include "app/command_ids.h"
 #include "app/command_table.h"
 #include "app/jobs.h"
+#include "app/ladder_commands.h"
 #include "app/main_window.h"
 #include "app/puzzle_text_commands.h"
 #include "app/status_messages.h"
@@ -198,6 +199,30 @@ TEST_F(JobProtocol, RefusesWhatItCannotStart) {
     EXPECT_EQ(notices.size(), 1u);
 }
 
+// Apply Hint writes what a step leaves: a typed list loses the digits, a cell
+// without one gets its whole list first (r1c3: 5, 7 and 8), a cell left with
+// one candidate takes it as its value (r1c4: 4, 5 and 7).
+TEST_F(JobProtocol, ApplyHintWritesTheListsAStepLeaves) {
+    show(kSingle);
+    state.puzzle.candidateNumbers[1] = 4567;
+    ga::showCell(desktop, state.puzzle, 1);
+    ga::Hint& hint = state.ladder.hint;
+    hint.kind = ga::HintKind::kStep;
+    hint.step.technique = ga::Technique::kPointing;
+    hint.step.eliminate(1, 0b11000);  // 4 and 5
+    hint.step.eliminate(2, 0b10000);
+    hint.step.eliminate(3, 0b11000);
+    state.ladder.board = ga::seenBoard(desktop, state).puzzle;
+    state.ladder.holdsHint = true;
+    ga::applyHint(desktop, state, jobs);
+    EXPECT_FALSE(jobs.busy());
+    std::string cells;
+    for (int cell : {1, 2, 3})
+        cells += desktop.control(ga::cellId(cell))->text + "," +
+                 std::to_string(state.puzzle.valueGrid[cell]) + " ";
+    EXPECT_EQ(cells, "67,0 78,0 7,7 ");
+}
+
 class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -224,6 +249,15 @@ class MainWindowTest : public ::testing::Test {
         window->onCellNotification(ga::cellId(cell), CellNotification::kLostFocus);
     }
     std::string statusBox() const { return desktop.control(ga::kStatusBoxId)->text; }
+    std::string cellText(int cell) const { return desktop.control(ga::cellId(cell))->text; }
+    bool enabled(int command) const { return desktop.menuItem(command)->enabled; }
+    void handBuildWithoutAnswer(const std::string& clues) {
+        window->onCommand(ga::kCommandHandBuildPuzzle);
+        for (int cell = 0; cell < ga::kCells; ++cell)
+            if (clues[cell] != '.') type(cell, std::string(1, clues[cell]));
+        window->onCommand(ga::kButtonRegister);
+        window->onCommand(ga::kButtonWithoutAnswer);
+    }
 
     ga::testing::ScratchDir dir;
     FakeDesktop desktop;
@@ -307,6 +341,102 @@ TEST_F(MainWindowTest, ACellEnteredDuringASolveKeepsTheSolvedDigit) {
     EXPECT_EQ(puzzle().valueGrid[cell], puzzle().answerGrid[cell]);
     EXPECT_EQ(desktop.control(ga::cellId(cell))->font, ga::FontChoice::kBig);
     EXPECT_EQ(settings().statusCode, ga::kStatusComplete);
+}
+
+// With its answer known, the hint is given at once, in stages on an unchanged
+// board: where to look, then the whole step. Apply Hint does the step as one
+// step of the history; the edit starts the stages again.
+TEST_F(MainWindowTest, HintsComeInStagesAndApplyHintIsOneStepToUndo) {
+    ASSERT_TRUE(create());
+    desktop.setClipboardText(kSingle);
+    window->onCommand(ga::kCommandPastePuzzle);
+    deliverNotice();  // the count of its answers
+    const auto tinted = [this] {
+        std::vector<int> cells;
+        for (int cell = 0; cell < ga::kCells; ++cell)
+            if (window->onCellBackground(ga::cellId(cell)) == ga::CellBackground::kHinted)
+                cells.push_back(cell);
+        return cells;
+    };
+    const std::string lead = "look at box 4: a hidden single";
+    const std::string whole = "box 4: 5 fits only in r6c3";
+    const std::vector<int> box4 = {27, 28, 29, 36, 37, 38, 45, 46, 47};
+    const struct {
+        int command;
+        std::string status;
+        std::vector<int> tinted;
+        int valueAt47;
+    } steps[] = {
+        {ga::kCommandHint, lead, box4, 0},     {ga::kCommandHint, whole, {47}, 0},
+        {ga::kCommandHint, whole, {47}, 0},    {ga::kCommandApplyHint, whole, {}, 5},
+        {ga::kCommandUndo, whole, {}, 0},      {ga::kCommandHint, lead, box4, 0},
+        {ga::kCommandApplyHint, whole, {}, 5},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(&step - steps);
+        window->onCommand(step.command);
+        EXPECT_FALSE(window->busy());
+        EXPECT_EQ(statusBox(), step.status);
+        EXPECT_EQ(tinted(), step.tinted);
+        EXPECT_EQ(puzzle().valueGrid[47], step.valueAt47);
+    }
+    EXPECT_EQ(cellText(47), "5");
+    EXPECT_EQ(window->state().history.size(), 1u);
+}
+
+// Clues without one answer: the first command counts them in a job, the
+// next one knows at once.
+TEST_F(MainWindowTest, HintAndRatingSayWhenThePuzzleHasNoSingleAnswer) {
+    ASSERT_TRUE(create());
+    const struct {
+        const char* clues;
+        int first, second;
+        std::string running, hint, rating;
+    } cases[] = {
+        {kSeveral, ga::kCommandHint, ga::kCommandRatePuzzle, "\r\nlooking for the next step...",
+         "this puzzle has more than one answer, so no step can lead to just one",
+         "This puzzle has more than one answer, so it has no rating."},
+        {kNone, ga::kCommandRatePuzzle, ga::kCommandHint, "\r\nrating the puzzle...",
+         "this puzzle has no answer, so there is no step to hint",
+         "This puzzle has no answer, so it has no rating."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.clues);
+        desktop.onDialog([](ga::FakeDialog& dialog) { dialog.click(ga::kSaveQuestionNo); });
+        handBuildWithoutAnswer(c.clues);
+        const std::string before = statusBox();
+        window->onCommand(c.first);
+        ASSERT_TRUE(window->busy());
+        EXPECT_FALSE(enabled(ga::kCommandHint) || enabled(ga::kCommandRatePuzzle));
+        EXPECT_EQ(statusBox(), c.running);
+        deliverNotice();
+        EXPECT_TRUE(enabled(ga::kCommandApplyHint));
+        window->onCommand(c.second);
+        EXPECT_FALSE(window->busy());
+        EXPECT_EQ(desktop.messageBoxes().back().text, c.rating);
+        EXPECT_EQ(statusBox(), c.hint);
+    }
+}
+
+// The rating is of the clues, whatever the player has typed; one that the
+// quick rungs finish is given at once.
+TEST_F(MainWindowTest, RatePuzzleRatesTheClues) {
+    ASSERT_TRUE(create());
+    std::string easy = ga::testing::kSolvedText;
+    for (int cell = 0; cell < ga::kCells; cell += 4) easy[cell] = '.';
+    desktop.setClipboardText(easy);
+    window->onCommand(ga::kCommandPastePuzzle);
+    deliverNotice();
+    std::vector<std::string> boxes;
+    for (int typed : {0, 1}) {
+        if (typed) type(0, "9");
+        window->onCommand(ga::kCommandRatePuzzle);
+        EXPECT_FALSE(window->busy());
+        boxes.push_back(desktop.messageBoxes().back().text);
+        EXPECT_EQ(desktop.messageBoxes().back().title, "Rate Puzzle");
+    }
+    EXPECT_EQ(boxes[0], boxes[1]);
+    EXPECT_EQ(boxes[0].rfind("Score: ", 0), 0u) << boxes[0];
 }
 
 // What the dialogs' boxes keep as defaults: the serial typed and the search's

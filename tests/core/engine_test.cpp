@@ -143,71 +143,108 @@ std::string boardOf(const std::string& words) {
     return text;
 }
 
-// The hint on hand-made boards: each kind, what it says and the cells it shows.
-TEST(Hint, TellsTheNextStepInWords) {
+// The hint on hand-made boards: each kind, its words and the cells it tints
+// at both stages (the kinds other than a step have one). The lower six rows
+// of the grid alone (several answers; the one stored is the hint's) leave
+// three candidates in every empty cell; the player's lists at r1c1 and r2c1
+// leave 1 a single place in box 1.
+TEST(Hint, TellsTheNextStepInStages) {
     const std::string solved = kSolvedText;
+    const std::string lowerRows = std::string(27, '.') + solved.substr(27);
+    const std::vector<int> box1 = {0, 1, 2, 9, 10, 11, 18, 19, 20};
     const struct {
-        std::string board;
+        std::string board, lists;
+        bool answerStored;
         HintKind kind;
-        std::string text;
-        std::vector<int> cells;
+        std::string lead, whole;
+        std::vector<int> leadCells, wholeCells;
     } cases[] = {
-        {"." + solved.substr(1), HintKind::kStep, "r1c1: only 9 is left", {0}},
-        {boardOf("11=7 83=7 55=7 68=7"), HintKind::kStep, "row 4: 7 fits only in column 2", {28}},
-        {boardOf("11=7 39=7 44=1 54=2 64=3 74=4 84=5 94=6"),
+        {lowerRows,
+         "11=69 21=69",
+         true,
          HintKind::kStep,
-         "column 4: 7 fits only in row 2",
-         {12}},
-        {boardOf("44=1 45=2 46=3 54=4 64=5 51=7 16=7"),
+         "look at box 1: a hidden single",
+         "box 1: 1 fits only in r3c1",
+         box1,
+         {18}},
+        {"." + solved.substr(1),
+         "",
+         true,
          HintKind::kStep,
-         "box 5: 7 fits only in r6c5",
-         {49}},
-        {boardOf("12=1 21=2 35=3 38=8 42=4 52=5 53=3 73=8 81=5 91=6"),
-         HintKind::kStep,
-         "box 1: 3 and 8 can go only in r1c1 and r2c2, which lose their other candidates "
-         "(r1c1 loses 4, 7, 9; r2c2 loses 6, 7, 9)",
-         {0, 10}},
-        {boardOf("13=2 22=1 35=3 37=7 38=8 43=3 53=7 73=8"),
-         HintKind::kStep,
-         "box 1: 3, 7 and 8 can go only in r1c1, r1c2 and r2c1, which lose their other "
-         "candidates",
-         {0, 1, 9}},
-        {boardOf("11=1 12=2 13=3 14=4 15=5 16=6 17=7 18=8 59=9"),
-         HintKind::kStep,
-         "r1c9: no candidate is left, so the board has no answer",
-         {8}},
-        {boardOf("11=5 19=5"),
-         HintKind::kStep,
-         "row 1: 5 stands twice, in r1c1 and r1c9, so the board has no answer",
-         {0, 8}},
-        {boardOf("21=7 35=7 47=7 78=7 19=1"),
-         HintKind::kStep,
-         "row 1: 7 has no place left, so the board has no answer",
-         {0, 1, 2, 3, 4, 5, 6, 7}},
-        {boardOf("13=4 24=1 25=2 26=3 37=1 38=2 39=3"),
-         HintKind::kStep,
-         "row 1: 1, 2 and 3 can go only in r1c1 and r1c2, too few cells, so the board has no "
-         "answer",
-         {0, 1}},
-        {boardOf(""), HintKind::kNeedsGuess, "no logical step is left; the rest needs a guess", {}},
+         "look at row 1: a full house",
+         "row 1: r1c1 is the last empty cell, so it takes 9",
+         {0, 1, 2, 3, 4, 5, 6, 7, 8},
+         {0}},
         {boardOf("11=a 15=1 51=a 22=a"),
+         "",
+         false,
          HintKind::kClash,
          "r1c1: 1 clashes with r1c5, r2c2 and r5c1",
-         {0, 4, 10, 36}},
-        {boardOf("11=a"), HintKind::kWrongValue, "r1c1: 1 is not the answer's value", {0}},
-        {solved, HintKind::kFinished, "the board is complete: nothing is left to hint", {}},
+         "",
+         {0, 4, 10, 36},
+         {}},
+        {"f" + lowerRows.substr(1),
+         "",
+         true,
+         HintKind::kWrongValue,
+         "r1c1: 6 is not the answer's value",
+         "",
+         {0},
+         {}},
+        {lowerRows,
+         "11=16",
+         true,
+         HintKind::kWrongList,
+         "r1c1: the candidates 1 and 6 leave out the answer's value",
+         "",
+         {0},
+         {}},
+        {boardOf("11=5 19=5"),
+         "",
+         false,
+         HintKind::kNoAnswer,
+         "this puzzle has no answer, so there is no step to hint",
+         "",
+         {},
+         {}},
+        {boardOf(""),
+         "",
+         false,
+         HintKind::kSeveralAnswers,
+         "this puzzle has more than one answer, so no step can lead to just one",
+         "",
+         {},
+         {}},
+        {solved,
+         "",
+         false,
+         HintKind::kFinished,
+         "the board is complete: nothing is left to hint",
+         "",
+         {},
+         {}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.board);
-        // With an answer known: only an entry that differs from it shows that.
+        SCOPED_TRACE(c.board + " " + c.lists);
         PuzzleRecord record = puzzleFromText(c.board);
-        for (int cell = 0; cell < kCells; ++cell)
-            if (record.openFlags[cell]) record.answerGrid[cell] = solved[cell] - '0';
-        record.answerKnown = 1;
-        const Hint hint = hintFor(record);
+        std::istringstream lists(c.lists);
+        for (std::string word; lists >> word;)
+            record.candidateNumbers[(word[0] - '1') * 9 + word[1] - '1'] =
+                std::stoi(word.substr(3));
+        if (c.answerStored) {
+            for (int cell = 0; cell < kCells; ++cell) record.answerGrid[cell] = solved[cell] - '0';
+            record.answerKnown = 1;
+        }
+        const Hint hint = hintFor(record, 100000);
         EXPECT_EQ(hint.kind, c.kind);
-        EXPECT_EQ(hint.text, c.text);
-        EXPECT_EQ(std::vector<int>(hint.cells, hint.cells + hint.cellCount), c.cells);
+        const bool step = c.kind == HintKind::kStep;
+        for (const HintStage stage : {HintStage::kLead, HintStage::kWhole}) {
+            const bool lead = stage == HintStage::kLead || !step;
+            std::vector<int> cells;
+            for (int cell : cellsOf(hintCells(hint, stage))) cells.push_back(cell);
+            EXPECT_EQ(hintText(hint, stage), lead ? c.lead : c.whole);
+            EXPECT_EQ(cells, lead ? c.leadCells : c.wholeCells);
+        }
     }
 }
 

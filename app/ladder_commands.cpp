@@ -1,0 +1,193 @@
+#include "app/ladder_commands.h"
+
+#include <cstring>
+
+#include "app/command_ids.h"
+#include "app/jobs.h"
+#include "app/status_messages.h"
+#include "app/window_commands.h"
+#include "core/bits.h"
+#include "core/candidates.h"
+#include "ui/board.h"
+
+namespace ga {
+
+namespace {
+
+bool sameBoard(const PuzzleRecord& a, const PuzzleRecord& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// The answers as far as known: the stored one, or the count of these clues.
+PuzzleAnswers knownAnswers(const WindowState& state, const PuzzleRecord& record) {
+    const PuzzleAnswers stored = storedAnswers(record);
+    if (stored.count == 1) return stored;
+    int32_t clues[kCells];
+    clueValues(record, clues);
+    const LadderMemory& memory = state.ladder;
+    if (memory.counted && std::memcmp(clues, memory.clues, sizeof clues) == 0)
+        return memory.answers;
+    return PuzzleAnswers{};
+}
+
+void rememberAnswers(WindowState& state, const PuzzleRecord& record, const PuzzleAnswers& answers) {
+    if (answers.count == kAnswersNotCounted) return;
+    LadderMemory& memory = state.ladder;
+    memory.counted = true;
+    clueValues(record, memory.clues);
+    memory.answers = answers;
+}
+
+void showHint(Desktop& desktop, WindowState& state, HintStage stage) {
+    const Hint& hint = state.ladder.hint;
+    desktop.setText(kStatusBoxId, hintText(hint, stage));
+    std::bitset<kCells> tinted;
+    for (int cell : cellsOf(hintCells(hint, stage))) tinted.set(cell);
+    highlightCells(desktop, state, tinted);
+}
+
+void keepHint(WindowState& state, const PuzzleRecord& board, const Hint& hint) {
+    LadderMemory& memory = state.ladder;
+    memory.holdsHint = true;
+    memory.board = board;
+    memory.hint = hint;
+}
+
+// Writes what the step does into the board's record and cells.
+void doStep(Desktop& desktop, WindowState& state) {
+    const LadderMemory& memory = state.ladder;
+    const LadderStep& step = memory.hint.step;
+    LadderBoard board;  // for the candidates of the cells without a list
+    loadLadderBoardFromRecord(memory.board, false, board);
+    PuzzleRecord& puzzle = state.puzzle;
+    for (int cell = 0; cell < kCells; cell++) {
+        if (step.eliminations[cell] == 0 || board.values[cell] != 0) continue;
+        const uint32_t left = board.candidates[cell] & ~uint32_t{step.eliminations[cell]};
+        if (left == 0) continue;
+        if (isSingleBit(left)) {
+            puzzle.valueGrid[cell] = valueOfSingleBit(left);
+        } else {
+            puzzle.valueGrid[cell] = 0;
+            puzzle.candidateNumbers[cell] = candidateNumberOf(left);
+        }
+        showCell(desktop, puzzle, cell);
+    }
+    if (step.placedCell != kNoCell) {
+        puzzle.valueGrid[step.placedCell] = step.placedValue;
+        showCell(desktop, puzzle, step.placedCell);
+    }
+    state.settings.modified = 1;
+}
+
+// The hint held for the board as it stands is done, or shown when it is no step.
+void applyHeldHint(Desktop& desktop, WindowState& state) {
+    if (state.ladder.hint.kind != HintKind::kStep) {
+        showHint(desktop, state, HintStage::kLead);
+        return;
+    }
+    doStep(desktop, state);
+    desktop.setText(kStatusBoxId, hintText(state.ladder.hint, HintStage::kWhole));
+}
+
+// The rating of the clues up to `highestRung`; false when the answers are not
+// counted yet or the rungs allowed do not reach the end.
+bool rateClues(const PuzzleRecord& record, const PuzzleAnswers& answers, int highestRung,
+               ProgressMeter* meter, LadderRating& rating) {
+    rating = LadderRating{};
+    if (answers.count == kAnswersNotCounted) return false;
+    // Clues the count could not settle may be far from any answer: the walk
+    // could search chains for minutes.
+    if (answers.count != 1) return true;
+    int32_t clues[kCells];
+    clueValues(record, clues);
+    LadderBoard board;
+    loadLadderBoard(clues, true, board);
+    rating = rateWithLadder(board, highestRung, meter);
+    return rating.solved || highestRung > kQuickRung;
+}
+
+void showRating(Desktop& desktop, const PuzzleAnswers& answers, const LadderRating& rating) {
+    desktop.messageBox(ratingBoxText(answers.count, rating), kRatingTitle);
+}
+
+}  // namespace
+
+void giveHint(Desktop& desktop, WindowState& state, JobControl& jobs) {
+    const PuzzleRecord seen = seenBoard(desktop, state).puzzle;
+    LadderMemory& memory = state.ladder;
+    if (memory.holdsHint && sameBoard(memory.board, seen)) {
+        showHint(desktop, state, HintStage::kWhole);
+        return;
+    }
+    Hint hint;
+    if (!findHint(seen, knownAnswers(state, seen), HintReach::kQuickRungs, hint)) {
+        jobs.startJob(desktop, state, kCommandHint);
+        return;
+    }
+    keepHint(state, seen, hint);
+    showHint(desktop, state, HintStage::kLead);
+}
+
+void applyHint(Desktop& desktop, WindowState& state, JobControl& jobs) {
+    const PuzzleRecord seen = seenBoard(desktop, state).puzzle;
+    if (!state.ladder.holdsHint || !sameBoard(state.ladder.board, seen)) {
+        Hint hint;
+        if (!findHint(seen, knownAnswers(state, seen), HintReach::kQuickRungs, hint)) {
+            jobs.startJob(desktop, state, kCommandApplyHint);
+            return;
+        }
+        keepHint(state, seen, hint);
+    }
+    applyHeldHint(desktop, state);
+}
+
+void ratePuzzle(Desktop& desktop, WindowState& state, JobControl& jobs) {
+    const PuzzleAnswers answers = knownAnswers(state, state.puzzle);
+    LadderRating rating;
+    if (!rateClues(state.puzzle, answers, kQuickRung, nullptr, rating)) {
+        jobs.startJob(desktop, state, kCommandRatePuzzle);
+        return;
+    }
+    showRating(desktop, answers, rating);
+}
+
+void prepareLadderJob(Desktop& desktop, WindowState& state, int command, JobRecord& job) {
+    const bool rating = command == kCommandRatePuzzle;
+    job.ladderCommand = command;
+    // The hint looks at the board as the player sees it, the rating at the clues.
+    job.puzzle = rating ? state.puzzle : seenBoard(desktop, state).puzzle;
+    job.answers = knownAnswers(state, job.puzzle);
+    state.ladder.statusBeforeJob = desktop.text(kStatusBoxId);
+    showLadderMessage(desktop, rating ? LadderMessage::kRating : LadderMessage::kFindingStep);
+}
+
+int runLadderJob(JobRecord& job) {
+    job.meter.showAtZero();
+    if (job.answers.count == kAnswersNotCounted)
+        job.answers = countClueAnswers(job.puzzle, kWaitingCountNodes);
+    if (job.ladderCommand == kCommandRatePuzzle) {
+        rateClues(job.puzzle, job.answers, kHighestRung, &job.meter, job.rating);
+    } else {
+        findHint(job.puzzle, job.answers, HintReach::kWholeLadder, job.hint);
+    }
+    job.meter.hide();
+    return job.ladderCommand;
+}
+
+void takeLadderJob(Desktop& desktop, WindowState& state, int notice, const JobRecord& job) {
+    rememberAnswers(state, job.puzzle, job.answers);
+    if (notice == kCommandRatePuzzle) {
+        desktop.setText(kStatusBoxId, state.ladder.statusBeforeJob);
+        showRating(desktop, job.answers, job.rating);
+        return;
+    }
+    // The board is as the job found it: cell edits wait while a job runs.
+    keepHint(state, job.puzzle, job.hint);
+    if (notice == kCommandApplyHint) {
+        applyHeldHint(desktop, state);
+    } else {
+        showHint(desktop, state, HintStage::kLead);
+    }
+}
+
+}  // namespace ga

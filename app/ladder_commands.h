@@ -1,0 +1,58 @@
+// The window's uses of the human-style ladder: the hint in two stages,
+// doing the hinted step, and rating the puzzle.
+//
+// What may take long runs as a job on the worker, and nothing else does:
+// counting the answers of clues whose answer is not stored (once per puzzle,
+// then remembered), and the ladder's rungs above the quick ones (see
+// HintReach). A hint found on the quick rungs, and a rating that needs no
+// more, are given at once on the window thread; otherwise the same command
+// starts a job and finishes when its notice comes back.
+#pragma once
+
+#include <string>
+
+#include "core/hint.h"
+#include "platform/desktop.h"
+
+namespace ga {
+
+struct WindowState;
+struct JobRecord;
+class JobControl;
+
+// What the window remembers between ladder commands.
+struct LadderMemory {
+    // The last hint and the board as the player saw it then; an edit lets
+    // it go.
+    bool holdsHint = false;
+    PuzzleRecord board{};
+    Hint hint;
+    // What is known of the answers of these clues (0 at open cells).
+    bool counted = false;
+    int32_t clues[kCells] = {};
+    PuzzleAnswers answers;
+    // The status text a rating job covered while it ran.
+    std::string statusBeforeJob;
+};
+
+// 1146 "Hint": on a board the last hint was given on, the whole step; on any
+// other, the new hint's lead.
+void giveHint(Desktop& desktop, WindowState& state, JobControl& jobs);
+// 1147 "Apply Hint": does the hinted step, found first when the board has
+// changed since the last hint: places its value, or writes the reduced
+// candidate lists into the cells it changes (a cell without a list gets its
+// whole list first; a cell left with one candidate takes it as its value, as
+// a list of one digit is a value on this board). A hint that is no step is
+// shown instead.
+void applyHint(Desktop& desktop, WindowState& state, JobControl& jobs);
+// 1148 "Rate Puzzle": a box with the rating of the puzzle's clues.
+void ratePuzzle(Desktop& desktop, WindowState& state, JobControl& jobs);
+
+// The job's side, for JobControl: the inputs of the job of `command` (the
+// running text shown meanwhile), its body on the worker (returns the
+// notice), and the notice's result taken in by the window.
+void prepareLadderJob(Desktop& desktop, WindowState& state, int command, JobRecord& job);
+int runLadderJob(JobRecord& job);
+void takeLadderJob(Desktop& desktop, WindowState& state, int notice, const JobRecord& job);
+
+}  // namespace ga
