@@ -125,12 +125,7 @@ void takeConclusion(const Common& common, LadderStep& step, int& cell, int& valu
 }
 
 ChainNode nodeOf(const Fact& fact) {
-    ChainNode node;
-    node.value = fact.value;
-    node.on = fact.on;
-    node.cellCount = 1;
-    node.cells[0] = fact.cell;
-    return node;
+    return cellNode(fact.cell, fact.value, fact.on);
 }
 
 // Appends the traced chain from the assumption to `fact`, at most `budget`

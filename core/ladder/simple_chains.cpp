@@ -34,15 +34,6 @@ void findPartners(const DigitCells& where, int value, Partners* partners) {
     }
 }
 
-ChainNode nodeOf(int cell, int value, bool on) {
-    ChainNode node;
-    node.value = static_cast<uint8_t>(value);
-    node.on = on;
-    node.cellCount = 1;
-    node.cells[0] = static_cast<uint8_t>(cell);
-    return node;
-}
-
 int sharedUnit(int a, int b) {
     for (int u = 0; u < 3; u++) {
         if (kCellUnits[a][u] == kCellUnits[b][u]) return kCellUnits[a][u];
@@ -83,11 +74,11 @@ bool colourComponent(const DigitCells& where, int value, const Partners* partner
             const int other = clash.first();
             for (int lost : cellsOf(colours[empty])) step.eliminate(lost, bitOfValue(value));
             step.addUnit(sharedUnit(cell, other));
-            step.addNode(nodeOf(cell, value, false));
-            step.addNode(nodeOf(other, value, false));
+            step.addNode(cellNode(cell, value, false));
+            step.addNode(cellNode(other, value, false));
             for (int i = 0; i < tail; i++) {
                 if (queue[i] != cell && queue[i] != other) {
-                    step.addNode(nodeOf(queue[i], value, colour[queue[i]] != empty));
+                    step.addNode(cellNode(queue[i], value, colour[queue[i]] != empty));
                 }
             }
             step.cells = component;
@@ -101,7 +92,7 @@ bool colourComponent(const DigitCells& where, int value, const Partners* partner
     const CellSet targets = seen[0] & seen[1] & where.of[value] & ~component;
     if (targets.empty()) return false;
     for (int cell : cellsOf(targets)) step.eliminate(cell, bitOfValue(value));
-    for (int i = 0; i < tail; i++) step.addNode(nodeOf(queue[i], value, colour[queue[i]] == 0));
+    for (int i = 0; i < tail; i++) step.addNode(cellNode(queue[i], value, colour[queue[i]] == 0));
     step.cells = component;
     return true;
 }
@@ -285,7 +276,7 @@ bool findXChain(const LadderBoard&, const DigitCells& where, LadderStep& step) {
     step.values = static_cast<uint16_t>(bitOfValue(best.value));
     for (int k = 0; k < best.count; k++) {
         const int cell = best.states[k] >> 1;
-        step.addNode(nodeOf(cell, best.value, best.states[k] & 1));
+        step.addNode(cellNode(cell, best.value, best.states[k] & 1));
         step.cells.add(cell);
     }
     for (int cell : cellsOf(best.targets)) step.eliminate(cell, bitOfValue(best.value));
@@ -304,8 +295,8 @@ bool findXYChain(const LadderBoard& board, const DigitCells& where, LadderStep& 
     for (int k = 0; k < best.count; k++) {
         const int cell = best.states[k] / 9, on = best.states[k] % 9 + 1;
         const int off = valueOfSingleBit(board.candidates[cell] & ~bitOfValue(on));
-        step.addNode(nodeOf(cell, off, false));
-        step.addNode(nodeOf(cell, on, true));
+        step.addNode(cellNode(cell, off, false));
+        step.addNode(cellNode(cell, on, true));
         step.cells.add(cell);
         step.values = static_cast<uint16_t>(step.values | board.candidates[cell]);
     }

@@ -62,15 +62,6 @@ bool patternIs(Technique technique, const StrongLink& first, const StrongLink& s
     }
 }
 
-void addChainNode(LadderStep& step, int cell, int value, bool on) {
-    ChainNode node;
-    node.value = static_cast<uint8_t>(value);
-    node.on = on;
-    node.cellCount = 1;
-    node.cells[0] = static_cast<uint8_t>(cell);
-    step.addNode(node);
-}
-
 // end1 and end2 cannot both lack the value: either end1 holds it, or mid1
 // does, so mid2 does not and end2 does.
 bool findTwoLinkPattern(const DigitCells& where, Technique technique, LadderStep& step) {
@@ -100,10 +91,10 @@ bool findTwoLinkPattern(const DigitCells& where, Technique technique, LadderStep
                     step.addUnit(links[j].unit);
                     step.addUnit(weakUnit);
                     step.baseUnitCount = 2;
-                    addChainNode(step, end1, value, false);
-                    addChainNode(step, mid1, value, true);
-                    addChainNode(step, mid2, value, false);
-                    addChainNode(step, end2, value, true);
+                    step.addNode(cellNode(end1, value, false));
+                    step.addNode(cellNode(mid1, value, true));
+                    step.addNode(cellNode(mid2, value, false));
+                    step.addNode(cellNode(end2, value, true));
                     return true;
                 }
             }
@@ -157,8 +148,8 @@ bool findEmptyRectangle(const DigitCells& where, LadderStep& step) {
                             step.addUnit(row);
                             step.addUnit(9 + column);
                             step.baseUnitCount = 2;
-                            addChainNode(step, nearCell, value, true);
-                            addChainNode(step, farCell, value, true);
+                            step.addNode(cellNode(nearCell, value, true));
+                            step.addNode(cellNode(farCell, value, true));
                             return true;
                         }
                     }

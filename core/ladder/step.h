@@ -32,6 +32,16 @@ struct StepSet {
     uint8_t link = 0;
 };
 
+// The node of a value in one cell.
+inline ChainNode cellNode(int cell, int value, bool on) {
+    ChainNode node;
+    node.value = static_cast<uint8_t>(value);
+    node.on = on;
+    node.cellCount = 1;
+    node.cells[0] = static_cast<uint8_t>(cell);
+    return node;
+}
+
 constexpr int kMaxStepUnits = 8;
 constexpr int kMaxStepSets = 3;
 constexpr int kMaxChainNodes = 64;

@@ -20,14 +20,6 @@ struct Rectangle {
 // Each pair of corners sharing a row or column, with the opposite pair.
 constexpr int kSides[4][4] = {{0, 1, 2, 3}, {2, 3, 0, 1}, {0, 2, 1, 3}, {1, 3, 0, 2}};
 
-void addCorner(LadderStep& step, int cell, int value) {
-    ChainNode node;
-    node.value = static_cast<uint8_t>(value);
-    node.cellCount = 1;
-    node.cells[0] = static_cast<uint8_t>(cell);
-    step.addNode(node);
-}
-
 // Type 1: three corners hold only x and y; the fourth must keep neither.
 bool typeOne(const LadderBoard& board, const int* corners, uint32_t xy, LadderStep& step) {
     int exact = 0, other = -1;
@@ -41,9 +33,9 @@ bool typeOne(const LadderBoard& board, const int* corners, uint32_t xy, LadderSt
     if (exact != 3) return false;
     step.eliminate(other, xy);
     for (int i = 0; i < 4; i++) {
-        if (corners[i] != other) addCorner(step, corners[i], lowestBitIndex(xy) + 1);
+        if (corners[i] != other) step.addNode(cellNode(corners[i], lowestBitIndex(xy) + 1, false));
     }
-    addCorner(step, other, lowestBitIndex(xy) + 1);
+    step.addNode(cellNode(other, lowestBitIndex(xy) + 1, false));
     return true;
 }
 
@@ -61,10 +53,10 @@ bool typeTwo(const LadderBoard& board, const DigitCells& where, const int* corne
         const CellSet targets = peersOf(roof1) & peersOf(roof2) & where.of[z];
         if (targets.empty()) continue;
         for (int cell : cellsOf(targets)) step.eliminate(cell, bitOfValue(z));
-        addCorner(step, floor1, lowestBitIndex(xy) + 1);
-        addCorner(step, floor2, lowestBitIndex(xy) + 1);
-        addCorner(step, roof1, z);
-        addCorner(step, roof2, z);
+        step.addNode(cellNode(floor1, lowestBitIndex(xy) + 1, false));
+        step.addNode(cellNode(floor2, lowestBitIndex(xy) + 1, false));
+        step.addNode(cellNode(roof1, z, false));
+        step.addNode(cellNode(roof2, z, false));
         return true;
     }
     return false;
@@ -89,10 +81,10 @@ bool typeFour(const LadderBoard& board, const DigitCells& where, const int* corn
                 step.eliminate(roof1, y);
                 step.eliminate(roof2, y);
                 step.addUnit(unit);
-                addCorner(step, floor1, lowestBitIndex(xy) + 1);
-                addCorner(step, floor2, lowestBitIndex(xy) + 1);
-                addCorner(step, roof1, x);
-                addCorner(step, roof2, x);
+                step.addNode(cellNode(floor1, lowestBitIndex(xy) + 1, false));
+                step.addNode(cellNode(floor2, lowestBitIndex(xy) + 1, false));
+                step.addNode(cellNode(roof1, x, false));
+                step.addNode(cellNode(roof2, x, false));
                 return true;
             }
         }

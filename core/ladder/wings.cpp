@@ -21,15 +21,6 @@ CellSet cellsWithCount(const LadderBoard& board, int count) {
     return set;
 }
 
-void addNode(LadderStep& step, int cell, int value, bool on) {
-    ChainNode node;
-    node.value = static_cast<uint8_t>(value);
-    node.on = on;
-    node.cellCount = 1;
-    node.cells[0] = static_cast<uint8_t>(cell);
-    step.addNode(node);
-}
-
 // Removes `value` from every cell that sees all of `seers` and is not in
 // `pattern`; false when no such cell holds it.
 bool eliminateSeenByAll(const DigitCells& where, CellSet pattern, CellSet seers, int value,
@@ -61,12 +52,12 @@ bool findXYWing(const LadderBoard& board, const DigitCells& where, LadderStep& s
                 }
                 const int x = valueOfSingleBit(xz & xy), y = valueOfSingleBit(xy & ~xz);
                 step.values = static_cast<uint16_t>(xy | z);
-                addNode(step, first, zValue, false);
-                addNode(step, first, x, true);
-                addNode(step, pivot, x, false);
-                addNode(step, pivot, y, true);
-                addNode(step, second, y, false);
-                addNode(step, second, zValue, true);
+                step.addNode(cellNode(first, zValue, false));
+                step.addNode(cellNode(first, x, true));
+                step.addNode(cellNode(pivot, x, false));
+                step.addNode(cellNode(pivot, y, true));
+                step.addNode(cellNode(second, y, false));
+                step.addNode(cellNode(second, zValue, true));
                 return true;
             }
         }
@@ -90,9 +81,9 @@ bool findXYZWing(const LadderBoard& board, const DigitCells& where, LadderStep& 
                 const int z = valueOfSingleBit(xz & yz);
                 if (!eliminateSeenByAll(where, cells, cells, z, step)) continue;
                 step.values = static_cast<uint16_t>(xyz);
-                addNode(step, pivot, z, true);
-                addNode(step, first, valueOfSingleBit(xz & ~yz), true);
-                addNode(step, second, valueOfSingleBit(yz & ~xz), true);
+                step.addNode(cellNode(pivot, z, true));
+                step.addNode(cellNode(first, valueOfSingleBit(xz & ~yz), true));
+                step.addNode(cellNode(second, valueOfSingleBit(yz & ~xz), true));
                 return true;
             }
         }
@@ -130,12 +121,12 @@ bool findWWing(const LadderBoard& board, const DigitCells& where, LadderStep& st
                     step.cells = pattern;
                     step.values = static_cast<uint16_t>(xy);
                     step.addUnit(unit);
-                    addNode(step, first, y, false);
-                    addNode(step, first, x, true);
-                    addNode(step, nearFirst, x, false);
-                    addNode(step, nearSecond, x, true);
-                    addNode(step, second, x, false);
-                    addNode(step, second, y, true);
+                    step.addNode(cellNode(first, y, false));
+                    step.addNode(cellNode(first, x, true));
+                    step.addNode(cellNode(nearFirst, x, false));
+                    step.addNode(cellNode(nearSecond, x, true));
+                    step.addNode(cellNode(second, x, false));
+                    step.addNode(cellNode(second, y, true));
                     return true;
                 }
             }
