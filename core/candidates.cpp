@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/bits.h"
+#include "core/subset_graph.h"
 
 namespace ga {
 
@@ -346,12 +347,35 @@ int analyseUnit(UnitWork& work, int n) {
     hiddenSingles(work);
     if (n < 3) return 0;
     if (n > 9) n = 9;
-    // Most units have nothing to remove: tables over the cells with candidates
-    // prove that without walking the combinations. When there is something,
-    // the walk looks every combination up in order, so that each removal
-    // happens where the step makes it.
+    // The graph of the live cells decides the step unless some values have
+    // fewer cells than they are; then tables over the live cells look every
+    // combination up in order.
     LiveCells live;
     if (loadLiveCells(work, n, live)) {
+        SubsetGraph graph;
+        graph.confinable = live.confinable;
+        for (int i = 0; i < 9; i++) {
+            graph.slotMask[i] = i < live.m ? live.mask[i] : 0;
+            graph.slotsOf[i] = live.effective[i];
+        }
+        GraphStep step = hiddenSubsetsByMatching(graph, n);
+        if (step == GraphStep::kRemoved) {
+            for (int i = 0; i < n; i++) {
+                uint32_t liveBit = live.liveBitOfSlot[i];
+                if (liveBit == 0) continue;
+                int slot = lowestBitIndex(liveBit);
+                int position = work.openCells[i];
+                for (uint32_t lost = live.mask[slot] & ~graph.slotMask[slot]; lost != 0;
+                     lost = withoutLowestBit(lost)) {
+                    int value = lowestBitIndex(lost) + 1;
+                    work.unitMask[position] &= ~static_cast<int32_t>(bitOfValue(value));
+                    removeFromPositions(work, value, position);
+                }
+            }
+            work.changed = 1;
+            return 0;
+        }
+        if (step == GraphStep::kNoRemoval) return 0;
         SubsetTables tables;
         if (fillSubsetTables(live, n, tables)) walkCombinations(work, n, live, tables);
         return 0;
@@ -369,40 +393,143 @@ namespace {
 
 constexpr uint32_t kAllUnits = (1u << kUnits) - 1;
 
+// Loads the unit's open cells into the work area from the masks before the
+// analysis and runs analyseUnit on it; the masks it leaves go to `after`.
+void analyseUnitByCombinations(const uint32_t* before, uint32_t openPositions, UnitWork& work,
+                               uint32_t* after) {
+    int n = 0;
+    for (auto& list : work.valuePositions) list[9] = 0;
+    for (int p = 0; p < 9; p++) {
+        work.unitMask[p] = static_cast<int32_t>(before[p]);
+        if (!(openPositions & (1u << p))) continue;
+        work.openCells[n++] = p;
+        for (uint32_t mask = before[p]; mask != 0; mask = withoutLowestBit(mask)) {
+            int32_t* list = work.valuePositions[lowestBitIndex(mask)];
+            list[list[9]++] = p;
+        }
+    }
+    analyseUnit(work, n);
+    for (int p = 0; p < 9; p++) after[p] = static_cast<uint32_t>(work.unitMask[p]);
+}
+
+// Where each value still stands in each unit, kept in step with cellMask while
+// the units are analysed: bit p of places[unit][v - 1] is set when the cell at
+// position p of the unit holds v. openCells[unit] has bit p set for an open
+// cell. Loading a unit then needs no pass over its cells' bits.
+struct UnitPlaces {
+    uint16_t places[kUnits][9];
+    uint16_t openCells[kUnits];
+};
+
+// Position of each cell within its row, its column and its box.
+constexpr struct CellPositions {
+    uint8_t of[kCells][3];
+    constexpr CellPositions() : of() {
+        for (int cell = 0; cell < kCells; cell++) {
+            of[cell][0] = static_cast<uint8_t>(columnOf(cell));
+            of[cell][1] = static_cast<uint8_t>(rowOf(cell));
+            of[cell][2] = static_cast<uint8_t>(3 * (rowOf(cell) % 3) + columnOf(cell) % 3);
+        }
+    }
+} kCellPositions;
+
+void loadUnitPlaces(const PuzzleRecord& record, const CandidateSet& candidates, UnitPlaces& units) {
+    std::memset(&units, 0, sizeof units);
+    for (int cell = 0; cell < kCells; cell++) {
+        const uint8_t* unitsOfCell = kCellUnits[cell];
+        const uint8_t* positions = kCellPositions.of[cell];
+        if (record.openFlags[cell] == 1) {
+            for (int i = 0; i < 3; i++) units.openCells[unitsOfCell[i]] |= 1u << positions[i];
+        }
+        for (uint32_t mask = static_cast<uint32_t>(candidates.cellMask[cell]); mask != 0;
+             mask = withoutLowestBit(mask)) {
+            int v = lowestBitIndex(mask);
+            for (int i = 0; i < 3; i++) units.places[unitsOfCell[i]][v] |= 1u << positions[i];
+        }
+    }
+}
+
+// Narrows a cell's mask, keeps the places in step and marks its three units.
+void narrowCell(int cell, uint32_t narrowed, CandidateSet& candidates, UnitPlaces& units,
+                uint32_t& pending) {
+    uint32_t lost = static_cast<uint32_t>(candidates.cellMask[cell]) & ~narrowed;
+    candidates.cellMask[cell] = static_cast<int32_t>(narrowed);
+    const uint8_t* unitsOfCell = kCellUnits[cell];
+    const uint8_t* positions = kCellPositions.of[cell];
+    for (int i = 0; i < 3; i++) {
+        uint16_t* places = units.places[unitsOfCell[i]];
+        uint16_t keep = static_cast<uint16_t>(~(1u << positions[i]));
+        for (uint32_t values = lost; values != 0; values = withoutLowestBit(values))
+            places[lowestBitIndex(values)] &= keep;
+        pending |= 1u << unitsOfCell[i];
+    }
+}
+
 // Analyses the units whose bit is set in `pending`, in unit order, clearing
 // each bit as it goes; a cell whose mask narrows sets the bits of its three
 // units again. A unit whose cells kept their masks since it was last analysed
 // would only find again what it found then: nothing new, and no removal.
-void analyseMarkedUnits(const PuzzleRecord& record, CandidateSet& candidates, UnitWork& work,
+//
+// Each unit is analysed as analyseUnit would analyse it loaded into the work
+// area, on position masks: the slots of the subset graph are the unit's
+// positions (only open ones hold values), which keeps the order of its open
+// cells.
+void analyseMarkedUnits(CandidateSet& candidates, UnitWork& work, UnitPlaces& units,
                         uint32_t& pending) {
     for (int unit = 0; unit < kUnits; unit++) {
         if (!(pending & (1u << unit))) continue;
         pending &= ~(1u << unit);
         const uint8_t* cells = kUnitCells[unit];
-        int n = 0;
-        uint32_t anyCandidate = 0;
-        for (auto& list : work.valuePositions) list[9] = 0;
-        for (int p = 0; p < 9; p++) {
-            int cell = cells[p];
-            uint32_t mask = static_cast<uint32_t>(candidates.cellMask[cell]);
-            work.unitMask[p] = static_cast<int32_t>(mask);
-            if (record.openFlags[cell] != 1) continue;
-            work.openCells[n++] = p;
-            anyCandidate |= mask;
-            for (; mask != 0; mask = withoutLowestBit(mask)) {
-                int32_t* list = work.valuePositions[lowestBitIndex(mask)];
-                list[list[9]++] = p;
-            }
+        const uint32_t openPositions = units.openCells[unit];
+        uint32_t listed[9];  // per value, the open positions holding it
+        uint32_t anyListed = 0;
+        for (int v = 0; v < 9; v++) {
+            listed[v] = units.places[unit][v] & openPositions;
+            anyListed |= listed[v];
         }
         // A unit whose open cells all hold values has nothing to narrow.
-        if (anyCandidate == 0) continue;
-        analyseUnit(work, n);
+        if (anyListed == 0) continue;
+
+        uint32_t before[9];
+        SubsetGraph graph;
         for (int p = 0; p < 9; p++) {
-            int32_t& mask = candidates.cellMask[cells[p]];
-            if (work.unitMask[p] < mask) {
-                mask = work.unitMask[p];
-                for (int touched : kCellUnits[cells[p]]) pending |= 1u << touched;
-            }
+            before[p] = static_cast<uint32_t>(candidates.cellMask[cells[p]]);
+            graph.slotMask[p] = openPositions & (1u << p) ? before[p] : 0;
+        }
+        // Hidden singles, in value order: a later value in the same cell wins.
+        uint32_t singled = 0;  // positions a hidden single narrowed
+        for (int v = 0; v < 9; v++) {
+            if (!isSingleBit(listed[v])) continue;
+            int p = lowestBitIndex(listed[v]);
+            graph.slotMask[p] = 1u << v;
+            singled |= 1u << p;
+        }
+        // Confinable: listed somewhere, and still held wherever listed.
+        graph.confinable = 0;
+        for (int v = 0; v < 9; v++) {
+            graph.slotsOf[v] = listed[v];
+            if (listed[v] == 0) continue;
+            bool heldEverywhere = true;
+            for (uint32_t narrowed = listed[v] & singled; narrowed != 0;
+                 narrowed = withoutLowestBit(narrowed))
+                heldEverywhere &= graph.slotMask[lowestBitIndex(narrowed)] == (1u << v);
+            if (heldEverywhere) graph.confinable |= 1u << v;
+        }
+
+        uint32_t after[9];
+        const uint32_t* result = graph.slotMask;
+        int n = countBits(openPositions);
+        GraphStep step = n < 3 ? GraphStep::kNoRemoval : hiddenSubsetsByMatching(graph, n);
+        if (step == GraphStep::kTooFewCells) {
+            analyseUnitByCombinations(before, openPositions, work, after);
+            result = after;
+        } else if (step == GraphStep::kRemoved) {
+            work.changed = 1;
+        }
+        // Masks only ever lose values here; cells that are not open keep theirs.
+        for (uint32_t open = openPositions; open != 0; open = withoutLowestBit(open)) {
+            int p = lowestBitIndex(open);
+            if (result[p] < before[p]) narrowCell(cells[p], result[p], candidates, units, pending);
         }
     }
 }
@@ -411,8 +538,10 @@ void analyseMarkedUnits(const PuzzleRecord& record, CandidateSet& candidates, Un
 
 int analyseUnits(const PuzzleRecord& record, CandidateSet& candidates, UnitWork& work) {
     initUnitWork(work);
+    UnitPlaces units;
+    loadUnitPlaces(record, candidates, units);
     uint32_t pending = kAllUnits;
-    analyseMarkedUnits(record, candidates, work, pending);
+    analyseMarkedUnits(candidates, work, units, pending);
     return 0;
 }
 
@@ -435,10 +564,12 @@ int placeSingles(PuzzleRecord& record, const CandidateSet& candidates) {
 void analyseUntilSettled(const PuzzleRecord& record, CandidateSet& candidates, UnitWork& work) {
     computeCandidates(record, candidates);
     initUnitWork(work);
+    UnitPlaces units;
+    loadUnitPlaces(record, candidates, units);
     uint32_t pending = kAllUnits;
     do {
         work.changed = 0;
-        analyseMarkedUnits(record, candidates, work, pending);
+        analyseMarkedUnits(candidates, work, units, pending);
     } while (work.changed != 0);
 }
 
