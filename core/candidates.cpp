@@ -465,6 +465,100 @@ void narrowCell(int cell, uint32_t narrowed, CandidateSet& candidates, UnitPlace
     }
 }
 
+// One unit's analysis from the masks of its open cells (0 elsewhere): the
+// masks it leaves in `result`; true when the hidden-subset step removed
+// something.
+bool analyseOpenCells(const uint32_t* before, uint32_t openPositions, const uint32_t* listed,
+                      UnitWork& work, uint32_t* result) {
+    SubsetGraph graph;
+    for (int p = 0; p < 9; p++) graph.slotMask[p] = before[p];
+    // Hidden singles, in value order: a later value in the same cell wins.
+    uint32_t singled = 0;  // positions a hidden single narrowed
+    for (int v = 0; v < 9; v++) {
+        if (!isSingleBit(listed[v])) continue;
+        int p = lowestBitIndex(listed[v]);
+        graph.slotMask[p] = 1u << v;
+        singled |= 1u << p;
+    }
+    // Confinable: listed somewhere, and still held wherever listed.
+    graph.confinable = 0;
+    for (int v = 0; v < 9; v++) {
+        graph.slotsOf[v] = listed[v];
+        if (listed[v] == 0) continue;
+        bool heldEverywhere = true;
+        for (uint32_t narrowed = listed[v] & singled; narrowed != 0;
+             narrowed = withoutLowestBit(narrowed))
+            heldEverywhere &= graph.slotMask[lowestBitIndex(narrowed)] == (1u << v);
+        if (heldEverywhere) graph.confinable |= 1u << v;
+    }
+
+    int n = countBits(openPositions);
+    GraphStep step = n < 3 ? GraphStep::kNoRemoval : hiddenSubsetsByMatching(graph, n);
+    if (step == GraphStep::kTooFewCells) {
+        int changed = work.changed;
+        work.changed = 0;
+        analyseUnitByCombinations(before, openPositions, work, result);
+        bool removed = work.changed != 0;
+        work.changed = changed;
+        return removed;
+    }
+    for (int p = 0; p < 9; p++) result[p] = graph.slotMask[p];
+    return step == GraphStep::kRemoved;
+}
+
+}  // namespace
+
+// What unit analyses gave, by what they depend on alone: the masks of the
+// open cells by position and the number of open cells. A hit spares the whole
+// analysis; an entry holds its full key, so a collision only costs a miss.
+struct UnitMemo {
+    static constexpr int kEntriesLog2 = 14;
+    struct Entry {
+        uint64_t key[2];     // masks 0..6, 9 bits each; masks 7..8, the count, a used bit
+        uint64_t result[2];  // the masks left, packed the same way; bit 18 of [1]: removed
+    };
+    Entry entries[1 << kEntriesLog2];
+};
+
+UnitMemo* unitMemoOfThisThread() {
+    thread_local UnitMemo memo;
+    return &memo;
+}
+
+namespace {
+
+void packMasks(const uint32_t* masks, uint64_t* packed) {
+    packed[0] = packed[1] = 0;
+    for (int p = 0; p < 7; p++) packed[0] |= static_cast<uint64_t>(masks[p]) << (9 * p);
+    packed[1] = masks[7] | static_cast<uint64_t>(masks[8]) << 9;
+}
+
+void unpackMasks(const uint64_t* packed, uint32_t* masks) {
+    for (int p = 0; p < 7; p++) masks[p] = (packed[0] >> (9 * p)) & kAllValues;
+    masks[7] = packed[1] & kAllValues;
+    masks[8] = (packed[1] >> 9) & kAllValues;
+}
+
+// analyseOpenCells, looked up in the memo first.
+bool analyseRemembered(const uint32_t* before, uint32_t openPositions, const uint32_t* listed,
+                       UnitWork& work, UnitMemo& memo, uint32_t* result) {
+    uint64_t key[2];
+    packMasks(before, key);
+    key[1] |= static_cast<uint64_t>(countBits(openPositions)) << 18 | 1ull << 22;
+    uint64_t hash = (key[0] * 0x9E3779B97F4A7C15ull) ^ (key[1] * 0xC2B2AE3D27D4EB4Full);
+    UnitMemo::Entry& entry = memo.entries[hash >> (64 - UnitMemo::kEntriesLog2)];
+    if (entry.key[0] == key[0] && entry.key[1] == key[1]) {
+        unpackMasks(entry.result, result);
+        return (entry.result[1] >> 18) & 1;
+    }
+    bool removed = analyseOpenCells(before, openPositions, listed, work, result);
+    entry.key[0] = key[0];
+    entry.key[1] = key[1];
+    packMasks(result, entry.result);
+    entry.result[1] |= static_cast<uint64_t>(removed) << 18;
+    return removed;
+}
+
 // Analyses the units whose bit is set in `pending`, in unit order, clearing
 // each bit as it goes; a cell whose mask narrows sets the bits of its three
 // units again. A unit whose cells kept their masks since it was last analysed
@@ -474,7 +568,7 @@ void narrowCell(int cell, uint32_t narrowed, CandidateSet& candidates, UnitPlace
 // area, on position masks: the slots of the subset graph are the unit's
 // positions (only open ones hold values), which keeps the order of its open
 // cells.
-void analyseMarkedUnits(CandidateSet& candidates, UnitWork& work, UnitPlaces& units,
+void analyseMarkedUnits(CandidateSet& candidates, UnitWork& work, UnitPlaces& units, UnitMemo* memo,
                         uint32_t& pending) {
     for (int unit = 0; unit < kUnits; unit++) {
         if (!(pending & (1u << unit))) continue;
@@ -491,41 +585,15 @@ void analyseMarkedUnits(CandidateSet& candidates, UnitWork& work, UnitPlaces& un
         if (anyListed == 0) continue;
 
         uint32_t before[9];
-        SubsetGraph graph;
         for (int p = 0; p < 9; p++) {
-            before[p] = static_cast<uint32_t>(candidates.cellMask[cells[p]]);
-            graph.slotMask[p] = openPositions & (1u << p) ? before[p] : 0;
+            before[p] = openPositions & (1u << p)
+                            ? static_cast<uint32_t>(candidates.cellMask[cells[p]])
+                            : 0;
         }
-        // Hidden singles, in value order: a later value in the same cell wins.
-        uint32_t singled = 0;  // positions a hidden single narrowed
-        for (int v = 0; v < 9; v++) {
-            if (!isSingleBit(listed[v])) continue;
-            int p = lowestBitIndex(listed[v]);
-            graph.slotMask[p] = 1u << v;
-            singled |= 1u << p;
-        }
-        // Confinable: listed somewhere, and still held wherever listed.
-        graph.confinable = 0;
-        for (int v = 0; v < 9; v++) {
-            graph.slotsOf[v] = listed[v];
-            if (listed[v] == 0) continue;
-            bool heldEverywhere = true;
-            for (uint32_t narrowed = listed[v] & singled; narrowed != 0;
-                 narrowed = withoutLowestBit(narrowed))
-                heldEverywhere &= graph.slotMask[lowestBitIndex(narrowed)] == (1u << v);
-            if (heldEverywhere) graph.confinable |= 1u << v;
-        }
-
-        uint32_t after[9];
-        const uint32_t* result = graph.slotMask;
-        int n = countBits(openPositions);
-        GraphStep step = n < 3 ? GraphStep::kNoRemoval : hiddenSubsetsByMatching(graph, n);
-        if (step == GraphStep::kTooFewCells) {
-            analyseUnitByCombinations(before, openPositions, work, after);
-            result = after;
-        } else if (step == GraphStep::kRemoved) {
-            work.changed = 1;
-        }
+        uint32_t result[9];
+        bool removed = memo ? analyseRemembered(before, openPositions, listed, work, *memo, result)
+                            : analyseOpenCells(before, openPositions, listed, work, result);
+        if (removed) work.changed = 1;
         // Masks only ever lose values here; cells that are not open keep theirs.
         for (uint32_t open = openPositions; open != 0; open = withoutLowestBit(open)) {
             int p = lowestBitIndex(open);
@@ -541,7 +609,7 @@ int analyseUnits(const PuzzleRecord& record, CandidateSet& candidates, UnitWork&
     UnitPlaces units;
     loadUnitPlaces(record, candidates, units);
     uint32_t pending = kAllUnits;
-    analyseMarkedUnits(candidates, work, units, pending);
+    analyseMarkedUnits(candidates, work, units, nullptr, pending);
     return 0;
 }
 
@@ -561,7 +629,8 @@ int placeSingles(PuzzleRecord& record, const CandidateSet& candidates) {
 
 }  // namespace
 
-void analyseUntilSettled(const PuzzleRecord& record, CandidateSet& candidates, UnitWork& work) {
+void analyseUntilSettled(const PuzzleRecord& record, CandidateSet& candidates, UnitWork& work,
+                         UnitMemo* memo) {
     computeCandidates(record, candidates);
     initUnitWork(work);
     UnitPlaces units;
@@ -569,17 +638,17 @@ void analyseUntilSettled(const PuzzleRecord& record, CandidateSet& candidates, U
     uint32_t pending = kAllUnits;
     do {
         work.changed = 0;
-        analyseMarkedUnits(candidates, work, units, pending);
+        analyseMarkedUnits(candidates, work, units, memo, pending);
     } while (work.changed != 0);
 }
 
-int propagateTurn(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work) {
-    analyseUntilSettled(record, candidates, work);
+int propagateTurn(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work, UnitMemo* memo) {
+    analyseUntilSettled(record, candidates, work, memo);
     return placeSingles(record, candidates);
 }
 
-void propagate(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work) {
-    while (propagateTurn(record, candidates, work) != 0) {
+void propagate(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work, UnitMemo* memo) {
+    while (propagateTurn(record, candidates, work, memo) != 0) {
     }
 }
 

@@ -193,19 +193,12 @@ uint32_t nextClosedSet(const SubsetGraph& g, const Matching& m, const Closures& 
     return best;
 }
 
-}  // namespace
-
-GraphStep hiddenSubsetsByMatching(SubsetGraph& g, int openCells) {
-    if (countBits(g.confinable) < 2) return GraphStep::kNoRemoval;
-    Matching m;
-    if (!matchEveryValue(g, m)) return GraphStep::kTooFewCells;
-
-    bool removed = false;
+// Acts on the closed sets in the order of their combinations, as long as one
+// is left after the last acted on.
+__attribute__((noinline)) void walkClosedSets(SubsetGraph& g, const Matching& m, Closures& c,
+                                              int openCells) {
     uint32_t after = 0;  // the slots of the last combination acted on
     for (;;) {
-        Closures c;
-        findClosures(g, m, c);
-        if (!anyClosureHoldsMore(g, m, c)) break;
         uint32_t set = nextClosedSet(g, m, c, openCells, after);
         if (set == 0) break;
         uint32_t slots = slotsMatchedTo(set, m);
@@ -216,10 +209,28 @@ GraphStep hiddenSubsetsByMatching(SubsetGraph& g, int openCells) {
             for (lost &= g.confinable; lost != 0; lost = withoutLowestBit(lost))
                 g.slotsOf[lowestBitIndex(lost)] &= ~(1u << slot);
         }
-        removed = true;
         after = slots;
+        findClosures(g, m, c);
+        if (!anyClosureHoldsMore(g, m, c)) break;
     }
-    return removed ? GraphStep::kRemoved : GraphStep::kNoRemoval;
+}
+
+}  // namespace
+
+GraphStep hiddenSubsetsByMatching(SubsetGraph& g, int openCells) {
+    if (countBits(g.confinable) < 2) return GraphStep::kNoRemoval;
+    Matching m;
+    if (!matchEveryValue(g, m)) return GraphStep::kTooFewCells;
+    Closures c;
+    findClosures(g, m, c);
+    if (!anyClosureHoldsMore(g, m, c)) return GraphStep::kNoRemoval;
+    uint32_t before[9];
+    for (int slot = 0; slot < 9; slot++) before[slot] = g.slotMask[slot];
+    walkClosedSets(g, m, c, openCells);
+    for (int slot = 0; slot < 9; slot++) {
+        if (g.slotMask[slot] != before[slot]) return GraphStep::kRemoved;
+    }
+    return GraphStep::kNoRemoval;
 }
 
 }  // namespace ga
