@@ -511,7 +511,7 @@ bool analyseOpenCells(const uint32_t* before, uint32_t openPositions, const uint
 // What unit analyses gave, by what they depend on alone: the masks of the
 // open cells by position and the number of open cells. A hit spares the whole
 // analysis; an entry holds its full key, so a collision only costs a miss.
-struct UnitMemo {
+struct UnitResults {
     static constexpr int kEntriesLog2 = 14;
     struct Entry {
         uint64_t key[2];     // masks 0..6, 9 bits each; masks 7..8, the count, a used bit
@@ -520,17 +520,33 @@ struct UnitMemo {
     Entry entries[1 << kEntriesLog2];
 };
 
-UnitMemo* unitMemoOfThisThread() {
-    thread_local UnitMemo memo;
+// computeCandidates and loadUnitPlaces of a grid and its open cells: a pure
+// function of valueGrid and openFlags, so it is kept as long as both are as
+// they were, save for cells that have been filled since.
+struct ShallowCandidates {
+    bool valid;
+    int32_t grid[kCells];
+    int32_t openFlags[kCells];
+    CandidateSet candidates;
+    UnitPlaces units;
+};
+
+struct AnalysisMemo {
+    UnitResults units;
+    ShallowCandidates shallow;
+};
+
+AnalysisMemo* analysisMemoOfThisThread() {
+    thread_local AnalysisMemo memo;
     return &memo;
 }
 
 namespace {
 
 void packMasks(const uint32_t* masks, uint64_t* packed) {
-    packed[0] = packed[1] = 0;
-    for (int p = 0; p < 7; p++) packed[0] |= static_cast<uint64_t>(masks[p]) << (9 * p);
-    packed[1] = masks[7] | static_cast<uint64_t>(masks[8]) << 9;
+    auto at = [masks](int p) { return static_cast<uint64_t>(masks[p]) << (9 * (p % 7)); };
+    packed[0] = at(0) | at(1) | at(2) | at(3) | at(4) | at(5) | at(6);
+    packed[1] = at(7) | at(8);
 }
 
 void unpackMasks(const uint64_t* packed, uint32_t* masks) {
@@ -541,12 +557,12 @@ void unpackMasks(const uint64_t* packed, uint32_t* masks) {
 
 // analyseOpenCells, looked up in the memo first.
 bool analyseRemembered(const uint32_t* before, uint32_t openPositions, const uint32_t* listed,
-                       UnitWork& work, UnitMemo& memo, uint32_t* result) {
+                       UnitWork& work, AnalysisMemo& memo, uint32_t* result) {
     uint64_t key[2];
     packMasks(before, key);
     key[1] |= static_cast<uint64_t>(countBits(openPositions)) << 18 | 1ull << 22;
     uint64_t hash = (key[0] * 0x9E3779B97F4A7C15ull) ^ (key[1] * 0xC2B2AE3D27D4EB4Full);
-    UnitMemo::Entry& entry = memo.entries[hash >> (64 - UnitMemo::kEntriesLog2)];
+    UnitResults::Entry& entry = memo.units.entries[hash >> (64 - UnitResults::kEntriesLog2)];
     if (entry.key[0] == key[0] && entry.key[1] == key[1]) {
         unpackMasks(entry.result, result);
         return (entry.result[1] >> 18) & 1;
@@ -568,8 +584,8 @@ bool analyseRemembered(const uint32_t* before, uint32_t openPositions, const uin
 // area, on position masks: the slots of the subset graph are the unit's
 // positions (only open ones hold values), which keeps the order of its open
 // cells.
-void analyseMarkedUnits(CandidateSet& candidates, UnitWork& work, UnitPlaces& units, UnitMemo* memo,
-                        uint32_t& pending) {
+void analyseMarkedUnits(CandidateSet& candidates, UnitWork& work, UnitPlaces& units,
+                        AnalysisMemo* memo, uint32_t& pending) {
     for (int unit = 0; unit < kUnits; unit++) {
         if (!(pending & (1u << unit))) continue;
         pending &= ~(1u << unit);
@@ -629,12 +645,73 @@ int placeSingles(PuzzleRecord& record, const CandidateSet& candidates) {
 
 }  // namespace
 
+namespace {
+
+// The shallow candidates after `value` went into the empty cell: the cell
+// loses its mask, and each of its units that still missed the value no
+// longer does, so its cells lose the value too.
+void placeShallow(int cell, int32_t value, CandidateSet& candidates, UnitPlaces& units) {
+    const uint8_t* unitsOfCell = kCellUnits[cell];
+    const uint8_t* positions = kCellPositions.of[cell];
+    for (uint32_t lost = static_cast<uint32_t>(candidates.cellMask[cell]); lost != 0;
+         lost = withoutLowestBit(lost)) {
+        for (int i = 0; i < 3; i++)
+            units.places[unitsOfCell[i]][lowestBitIndex(lost)] &= ~(1u << positions[i]);
+    }
+    candidates.cellMask[cell] = 0;
+    const uint32_t bit = bitOfValue(value);
+    int32_t* free[3] = {&candidates.rowFree[rowOf(cell)], &candidates.columnFree[columnOf(cell)],
+                        &candidates.boxFree[boxOf(cell)]};
+    for (int i = 0; i < 3; i++) {
+        if (!(static_cast<uint32_t>(*free[i]) & bit)) continue;  // no cell of it held the value
+        *free[i] &= ~static_cast<int32_t>(bit);
+        for (int peer : kUnitCells[unitsOfCell[i]]) {
+            if (!(static_cast<uint32_t>(candidates.cellMask[peer]) & bit)) continue;
+            candidates.cellMask[peer] &= ~static_cast<int32_t>(bit);
+            for (int j = 0; j < 3; j++)
+                units.places[kCellUnits[peer][j]][value - 1] &= ~(1u << kCellPositions.of[peer][j]);
+        }
+    }
+}
+
+void bringUpToDate(const PuzzleRecord& record, ShallowCandidates& shallow) {
+    bool fresh = shallow.valid &&
+                 std::memcmp(shallow.openFlags, record.openFlags, sizeof shallow.openFlags) == 0;
+    int filled[kCells], count = 0;
+    for (int cell = 0; fresh && cell < kCells; cell++) {
+        int32_t was = shallow.grid[cell], now = record.valueGrid[cell];
+        if (was == now) continue;
+        if (was != 0 || now < 1 || now > 9) fresh = false;
+        filled[count++] = cell;
+    }
+    if (fresh) {
+        for (int i = 0; i < count; i++) {
+            placeShallow(filled[i], record.valueGrid[filled[i]], shallow.candidates, shallow.units);
+        }
+    } else {
+        std::memcpy(shallow.openFlags, record.openFlags, sizeof shallow.openFlags);
+        computeCandidates(record, shallow.candidates);
+        loadUnitPlaces(record, shallow.candidates, shallow.units);
+        shallow.valid = true;
+    }
+    std::memcpy(shallow.grid, record.valueGrid, sizeof shallow.grid);
+}
+
+}  // namespace
+
 void analyseUntilSettled(const PuzzleRecord& record, CandidateSet& candidates, UnitWork& work,
-                         UnitMemo* memo) {
-    computeCandidates(record, candidates);
-    initUnitWork(work);
+                         AnalysisMemo* memo) {
     UnitPlaces units;
-    loadUnitPlaces(record, candidates, units);
+    if (memo) {
+        ShallowCandidates& shallow = memo->shallow;
+        bringUpToDate(record, shallow);
+        candidates = shallow.candidates;
+        units = shallow.units;
+    } else {
+        computeCandidates(record, candidates);
+        loadUnitPlaces(record, candidates, units);
+    }
+    initUnitWork(work);
     uint32_t pending = kAllUnits;
     do {
         work.changed = 0;
@@ -642,12 +719,13 @@ void analyseUntilSettled(const PuzzleRecord& record, CandidateSet& candidates, U
     } while (work.changed != 0);
 }
 
-int propagateTurn(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work, UnitMemo* memo) {
+int propagateTurn(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work,
+                  AnalysisMemo* memo) {
     analyseUntilSettled(record, candidates, work, memo);
     return placeSingles(record, candidates);
 }
 
-void propagate(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work, UnitMemo* memo) {
+void propagate(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work, AnalysisMemo* memo) {
     while (propagateTurn(record, candidates, work, memo) != 0) {
     }
 }

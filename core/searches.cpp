@@ -45,7 +45,7 @@ struct AnswerTally {
     int found = 0;
     int32_t* firstAnswer = nullptr;
     long nodesLeft = -1;  // the nodes the search may still enter; negative: no bound
-    UnitMemo* memo = unitMemoOfThisThread();
+    AnalysisMemo* memo = analysisMemoOfThisThread();
 
     // Counts the answer in the grid; true when the search may stop.
     bool take(const int32_t* grid) {
@@ -207,7 +207,7 @@ int restartSearch(PuzzleRecord& record, const RestartVariant& variant) {
     std::memcpy(start, record.valueGrid, sizeof start);
     int guesses = 0, restarts = 0;
     int cells[kCells];
-    UnitMemo* memo = unitMemoOfThisThread();
+    AnalysisMemo* memo = analysisMemoOfThisThread();
 
     while (true) {
         if (variant.turnMeter) {

@@ -85,7 +85,7 @@ int makeLogicSolvable(PuzzleRecord& record) {
     initUnitWork(work);
     loadClues(record);
     // Each added clue changes little: most units are analysed as before.
-    UnitMemo* memo = unitMemoOfThisThread();
+    AnalysisMemo* memo = analysisMemoOfThisThread();
     while (true) {
         propagate(record, candidates, work, memo);
         int openEmpty = countOpenEmpty(record);

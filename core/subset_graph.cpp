@@ -29,29 +29,36 @@ namespace ga {
 namespace {
 
 struct Matching {
-    int valueInSlot[9];  // -1 for an unmatched slot
-    int slotOfValue[9];  // for each confinable value
+    int valueInSlot[9];          // -1 for an unmatched slot
+    uint32_t valueBitInSlot[9];  // the bit of that value, 0 for an unmatched slot
+    int slotOfValue[9];          // for each confinable value
     uint32_t matchedSlots;
 };
 
 // Kuhn's augmenting path: finds `value` a slot, moving earlier values along.
-bool augment(const SubsetGraph& g, int value, Matching& m, uint32_t& visited) {
+// Returns the slot that became matched, or -1.
+int augment(const SubsetGraph& g, int value, Matching& m, uint32_t& visited) {
     for (uint32_t slots = g.slotsOf[value] & ~visited; slots != 0;
          slots = g.slotsOf[value] & ~visited) {
         int slot = lowestBitIndex(slots);
         visited |= 1u << slot;
         int holder = m.valueInSlot[slot];
-        if (holder < 0 || augment(g, holder, m, visited)) {
+        int freed = holder < 0 ? slot : augment(g, holder, m, visited);
+        if (freed >= 0) {
             m.valueInSlot[slot] = value;
+            m.valueBitInSlot[slot] = 1u << value;
             m.slotOfValue[value] = slot;
-            return true;
+            return freed;
         }
     }
-    return false;
+    return -1;
 }
 
 bool matchEveryValue(const SubsetGraph& g, Matching& m) {
-    for (int i = 0; i < 9; i++) m.valueInSlot[i] = m.slotOfValue[i] = -1;
+    for (int i = 0; i < 9; i++) {
+        m.valueInSlot[i] = -1;
+        m.valueBitInSlot[i] = 0;
+    }
     m.matchedSlots = 0;
     // Most values find a free slot at once; the others move earlier ones along.
     uint32_t waiting = 0;
@@ -64,62 +71,75 @@ bool matchEveryValue(const SubsetGraph& g, Matching& m) {
         }
         int slot = lowestBitIndex(free);
         m.valueInSlot[slot] = v;
+        m.valueBitInSlot[slot] = 1u << v;
         m.slotOfValue[v] = slot;
         m.matchedSlots |= 1u << slot;
     }
     for (; waiting != 0; waiting = withoutLowestBit(waiting)) {
         uint32_t visited = 0;
-        int v = lowestBitIndex(waiting);
-        if (!augment(g, v, m, visited)) return false;
+        int freed = augment(g, lowestBitIndex(waiting), m, visited);
+        if (freed < 0) return false;
+        m.matchedSlots |= 1u << freed;
     }
-    for (int slot = 0; slot < 9; slot++)
-        if (m.valueInSlot[slot] >= 0) m.matchedSlots |= 1u << slot;
     return true;
 }
 
 struct Closures {
     uint32_t of[9];     // per confinable value: its closure (value bits)
     uint32_t closable;  // values whose closure is closed (reaches no unmatched slot)
+    bool holdsMore;     // some closable value's slot holds a value outside its closure
 };
-
-// The values reachable from `start` along `edges`.
-uint32_t reachable(uint32_t start, const uint32_t* edges) {
-    uint32_t reached = start;
-    for (uint32_t frontier = start; frontier != 0;) {
-        uint32_t next = 0;
-        for (; frontier != 0; frontier = withoutLowestBit(frontier))
-            next |= edges[lowestBitIndex(frontier)];
-        frontier = next & ~reached;
-        reached |= next;
-    }
-    return reached;
-}
 
 // The closures, one per strongly connected group of values (the values that
 // reach each other share their closure): the group of u is what u reaches
-// and what reaches u.
+// and what reaches u. Forward, a value leads to the values matched to its
+// slots: the walk goes from slot to slot, from a slot to the slots of the value
+// matched to it, and the closure is the values matched to the slots reached;
+// an unmatched slot reached means a value with a slot nobody is matched to,
+// which no closed set holds. Backward, the values holding a value's own slot
+// lead to it.
+//
+// A closed set contains the closure of each of its values, and a value outside
+// the set is outside that closure too; so when no closable value's slot holds a
+// value outside its closure, no closed set holds a value outside itself.
 void findClosures(const SubsetGraph& g, const Matching& m, Closures& c) {
-    uint32_t ahead[9], behind[9];  // a value's edges out and in
-    uint32_t open = 0;             // values with a slot that no value is matched to
-    for (uint32_t values = g.confinable; values != 0; values = withoutLowestBit(values)) {
-        int v = lowestBitIndex(values);
-        uint32_t next = 0;
-        for (uint32_t slots = g.slotsOf[v] & m.matchedSlots; slots != 0;
-             slots = withoutLowestBit(slots))
-            next |= 1u << m.valueInSlot[lowestBitIndex(slots)];
-        ahead[v] = next;
-        // The values holding v's own slot lead to v.
-        behind[v] = g.slotMask[m.slotOfValue[v]] & g.confinable;
-        if (g.slotsOf[v] & ~m.matchedSlots) open |= 1u << v;
-    }
     c.closable = 0;
+    c.holdsMore = false;
     for (uint32_t left = g.confinable; left != 0;) {
         int u = lowestBitIndex(left);
-        uint32_t closure = reachable(1u << u, ahead);
-        uint32_t group = closure & reachable(1u << u, behind);
-        for (uint32_t members = group; members != 0; members = withoutLowestBit(members))
-            c.of[lowestBitIndex(members)] = closure;
-        if ((closure & open) == 0) c.closable |= group;
+        uint32_t slots = 1u << m.slotOfValue[u];
+        for (uint32_t frontier = slots; frontier != 0;) {
+            uint32_t next = 0;
+            for (; frontier != 0; frontier = withoutLowestBit(frontier)) {
+                int value = m.valueInSlot[lowestBitIndex(frontier)];
+                if (value >= 0) next |= g.slotsOf[value];
+            }
+            frontier = next & ~slots;
+            slots |= next;
+        }
+        uint32_t closure = 0;
+        for (uint32_t rest = slots; rest != 0; rest = withoutLowestBit(rest))
+            closure |= m.valueBitInSlot[lowestBitIndex(rest)];
+        uint32_t reaching = 1u << u;
+        for (uint32_t frontier = reaching; frontier != 0;) {
+            uint32_t next = 0;
+            for (; frontier != 0; frontier = withoutLowestBit(frontier))
+                next |= g.slotMask[m.slotOfValue[lowestBitIndex(frontier)]];
+            next &= g.confinable;
+            frontier = next & ~reaching;
+            reaching |= next;
+        }
+        uint32_t group = closure & reaching;
+        uint32_t held = 0;
+        for (uint32_t members = group; members != 0; members = withoutLowestBit(members)) {
+            int member = lowestBitIndex(members);
+            c.of[member] = closure;
+            held |= g.slotMask[m.slotOfValue[member]];
+        }
+        if ((slots & ~m.matchedSlots) == 0) {
+            c.closable |= group;
+            if (held & ~closure) c.holdsMore = true;
+        }
         left &= ~group;
     }
 }
@@ -135,18 +155,6 @@ uint32_t valuesHeldIn(uint32_t slots, const SubsetGraph& g) {
     uint32_t held = 0;
     for (; slots != 0; slots = withoutLowestBit(slots)) held |= g.slotMask[lowestBitIndex(slots)];
     return held;
-}
-
-// Whether some closed set has a slot holding a value outside it; when none
-// has, no combination can lose anything. Every closed set contains the
-// closure of each of its values, and a value outside the set is outside that
-// closure too, so looking at the closures alone suffices.
-bool anyClosureHoldsMore(const SubsetGraph& g, const Matching& m, const Closures& c) {
-    for (uint32_t values = c.closable; values != 0; values = withoutLowestBit(values)) {
-        int u = lowestBitIndex(values);
-        if (g.slotMask[m.slotOfValue[u]] & ~c.of[u]) return true;
-    }
-    return false;
 }
 
 // The order of the combinations: fewer cells first, then lexicographic on the
@@ -211,7 +219,7 @@ __attribute__((noinline)) void walkClosedSets(SubsetGraph& g, const Matching& m,
         }
         after = slots;
         findClosures(g, m, c);
-        if (!anyClosureHoldsMore(g, m, c)) break;
+        if (!c.holdsMore) break;
     }
 }
 
@@ -223,7 +231,7 @@ GraphStep hiddenSubsetsByMatching(SubsetGraph& g, int openCells) {
     if (!matchEveryValue(g, m)) return GraphStep::kTooFewCells;
     Closures c;
     findClosures(g, m, c);
-    if (!anyClosureHoldsMore(g, m, c)) return GraphStep::kNoRemoval;
+    if (!c.holdsMore) return GraphStep::kNoRemoval;
     uint32_t before[9];
     for (int slot = 0; slot < 9; slot++) before[slot] = g.slotMask[slot];
     walkClosedSets(g, m, c, openCells);
