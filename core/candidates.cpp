@@ -480,16 +480,18 @@ bool analyseOpenCells(const uint32_t* before, uint32_t openPositions, const uint
         graph.slotMask[p] = 1u << v;
         singled |= 1u << p;
     }
-    // Confinable: listed somewhere, and still held wherever listed.
+    // Confinable: listed somewhere, and still held wherever listed; only the
+    // cells a hidden single narrowed can have let a listed value go.
     graph.confinable = 0;
     for (int v = 0; v < 9; v++) {
         graph.slotsOf[v] = listed[v];
-        if (listed[v] == 0) continue;
-        bool heldEverywhere = true;
-        for (uint32_t narrowed = listed[v] & singled; narrowed != 0;
-             narrowed = withoutLowestBit(narrowed))
-            heldEverywhere &= graph.slotMask[lowestBitIndex(narrowed)] == (1u << v);
-        if (heldEverywhere) graph.confinable |= 1u << v;
+        if (listed[v] != 0) graph.confinable |= 1u << v;
+    }
+    for (uint32_t narrowed = singled; narrowed != 0; narrowed = withoutLowestBit(narrowed)) {
+        int p = lowestBitIndex(narrowed);
+        for (uint32_t gone = before[p] & ~graph.slotMask[p]; gone != 0;
+             gone = withoutLowestBit(gone))
+            graph.confinable &= ~(1u << lowestBitIndex(gone));
     }
 
     int n = countBits(openPositions);

@@ -84,10 +84,15 @@ bool matchEveryValue(const SubsetGraph& g, Matching& m) {
     return true;
 }
 
+// The closed closures, each once, with what the closed sets built from them
+// need: their slots (the slots matched to their values) and the values those
+// slots hold.
 struct Closures {
-    uint32_t of[9];     // per confinable value: its closure (value bits)
-    uint32_t closable;  // values whose closure is closed (reaches no unmatched slot)
-    bool holdsMore;     // some closable value's slot holds a value outside its closure
+    int count;
+    uint32_t values[9];
+    uint32_t slots[9];
+    uint32_t held[9];
+    bool holdsMore;  // some closure's slots hold a value outside it
 };
 
 // The closures, one per strongly connected group of values (the values that
@@ -97,13 +102,13 @@ struct Closures {
 // matched to it, and the closure is the values matched to the slots reached;
 // an unmatched slot reached means a value with a slot nobody is matched to,
 // which no closed set holds. Backward, the values holding a value's own slot
-// lead to it.
+// lead to it. Distinct groups have distinct closures.
 //
-// A closed set contains the closure of each of its values, and a value outside
-// the set is outside that closure too; so when no closable value's slot holds a
-// value outside its closure, no closed set holds a value outside itself.
+// Every closed set is a union of closed closures, and a value outside the set
+// is outside each of them; so when no closed closure holds a value outside
+// itself, no closed set does.
 void findClosures(const SubsetGraph& g, const Matching& m, Closures& c) {
-    c.closable = 0;
+    c.count = 0;
     c.holdsMore = false;
     for (uint32_t left = g.confinable; left != 0;) {
         int u = lowestBitIndex(left);
@@ -117,9 +122,11 @@ void findClosures(const SubsetGraph& g, const Matching& m, Closures& c) {
             frontier = next & ~slots;
             slots |= next;
         }
-        uint32_t closure = 0;
-        for (uint32_t rest = slots; rest != 0; rest = withoutLowestBit(rest))
+        uint32_t closure = 0, held = 0;
+        for (uint32_t rest = slots; rest != 0; rest = withoutLowestBit(rest)) {
             closure |= m.valueBitInSlot[lowestBitIndex(rest)];
+            held |= g.slotMask[lowestBitIndex(rest)];
+        }
         uint32_t reaching = 1u << u;
         for (uint32_t frontier = reaching; frontier != 0;) {
             uint32_t next = 0;
@@ -129,32 +136,14 @@ void findClosures(const SubsetGraph& g, const Matching& m, Closures& c) {
             frontier = next & ~reaching;
             reaching |= next;
         }
-        uint32_t group = closure & reaching;
-        uint32_t held = 0;
-        for (uint32_t members = group; members != 0; members = withoutLowestBit(members)) {
-            int member = lowestBitIndex(members);
-            c.of[member] = closure;
-            held |= g.slotMask[m.slotOfValue[member]];
-        }
-        if ((slots & ~m.matchedSlots) == 0) {
-            c.closable |= group;
-            if (held & ~closure) c.holdsMore = true;
-        }
-        left &= ~group;
+        left &= ~(closure & reaching);
+        if (slots & ~m.matchedSlots) continue;  // not closed
+        c.values[c.count] = closure;
+        c.slots[c.count] = slots;
+        c.held[c.count] = held;
+        c.count++;
+        if (held & ~closure) c.holdsMore = true;
     }
-}
-
-uint32_t slotsMatchedTo(uint32_t values, const Matching& m) {
-    uint32_t slots = 0;
-    for (; values != 0; values = withoutLowestBit(values))
-        slots |= 1u << m.slotOfValue[lowestBitIndex(values)];
-    return slots;
-}
-
-uint32_t valuesHeldIn(uint32_t slots, const SubsetGraph& g) {
-    uint32_t held = 0;
-    for (; slots != 0; slots = withoutLowestBit(slots)) held |= g.slotMask[lowestBitIndex(slots)];
-    return held;
 }
 
 // The order of the combinations: fewer cells first, then lexicographic on the
@@ -167,49 +156,48 @@ bool comesBefore(uint32_t a, uint32_t b) {
     return (a & difference & (0u - difference)) != 0;
 }
 
-// The first combination after `after` (0: before all) that the step acts on,
-// as the closed value set it confines; 0 when there is none.
-uint32_t nextClosedSet(const SubsetGraph& g, const Matching& m, const Closures& c, int openCells,
-                       uint32_t after) {
-    // Every union of closures of closable values, each once.
-    uint16_t sets[512];
+// The first combination after `after` (0: before all) that the step acts on:
+// the slots of a closed set of 2 .. openCells - 1 values holding a value
+// outside it. Returns its slots and sets `values` to the set; 0 when none.
+uint32_t nextClosedSet(const Closures& c, int openCells, uint32_t after, uint32_t& values) {
+    // Every union of closed closures, each once (a closed set is determined
+    // by its values).
+    struct Set {
+        uint32_t values, slots, held;
+    } sets[512];
     uint64_t seen[8] = {1};  // the empty set
     int count = 1;
-    sets[0] = 0;
-    for (uint32_t values = c.closable; values != 0; values = withoutLowestBit(values)) {
-        uint32_t closure = c.of[lowestBitIndex(values)];
+    sets[0] = {0, 0, 0};
+    for (int j = 0; j < c.count; j++) {
         for (int i = 0, known = count; i < known; i++) {
-            uint32_t set = sets[i] | closure;
+            uint32_t set = sets[i].values | c.values[j];
             if (seen[set >> 6] & (1ull << (set & 63))) continue;
             seen[set >> 6] |= 1ull << (set & 63);
-            sets[count++] = static_cast<uint16_t>(set);
+            sets[count++] = {set, sets[i].slots | c.slots[j], sets[i].held | c.held[j]};
         }
     }
-    uint32_t best = 0, bestSlots = 0;
+    uint32_t bestSlots = 0;
     for (int i = 1; i < count; i++) {
-        uint32_t set = sets[i];
-        int k = countBits(set);
-        if (k < 2 || k > openCells - 1) continue;
-        uint32_t slots = slotsMatchedTo(set, m);
-        if ((valuesHeldIn(slots, g) & ~set) == 0) continue;
-        if (after != 0 && !comesBefore(after, slots)) continue;
-        if (best == 0 || comesBefore(slots, bestSlots)) {
-            best = set;
-            bestSlots = slots;
+        const Set& set = sets[i];
+        int k = countBits(set.values);
+        if (k < 2 || k > openCells - 1 || (set.held & ~set.values) == 0) continue;
+        if (after != 0 && !comesBefore(after, set.slots)) continue;
+        if (bestSlots == 0 || comesBefore(set.slots, bestSlots)) {
+            bestSlots = set.slots;
+            values = set.values;
         }
     }
-    return best;
+    return bestSlots;
 }
 
 // Acts on the closed sets in the order of their combinations, as long as one
 // is left after the last acted on.
-__attribute__((noinline)) void walkClosedSets(SubsetGraph& g, const Matching& m, Closures& c,
-                                              int openCells) {
+void walkClosedSets(SubsetGraph& g, const Matching& m, Closures& c, int openCells) {
     uint32_t after = 0;  // the slots of the last combination acted on
     for (;;) {
-        uint32_t set = nextClosedSet(g, m, c, openCells, after);
-        if (set == 0) break;
-        uint32_t slots = slotsMatchedTo(set, m);
+        uint32_t set = 0;
+        uint32_t slots = nextClosedSet(c, openCells, after, set);
+        if (slots == 0) break;
         for (uint32_t rest = slots; rest != 0; rest = withoutLowestBit(rest)) {
             int slot = lowestBitIndex(rest);
             uint32_t lost = g.slotMask[slot] & ~set;
