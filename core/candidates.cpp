@@ -465,11 +465,13 @@ void narrowCell(int cell, uint32_t narrowed, CandidateSet& candidates, UnitPlace
     }
 }
 
-// One unit's analysis from the masks of its open cells (0 elsewhere): the
-// masks it leaves in `result`; true when the hidden-subset step removed
-// something.
-bool analyseOpenCells(const uint32_t* before, uint32_t openPositions, const uint32_t* listed,
+// One unit's analysis from the masks of its open cells (0 elsewhere) and its
+// value places: the masks it leaves in `result`; true when the hidden-subset
+// step removed something.
+bool analyseOpenCells(const uint32_t* before, uint32_t openPositions, const uint16_t* places,
                       UnitWork& work, uint32_t* result) {
+    uint32_t listed[9];  // per value, the open positions holding it
+    for (int v = 0; v < 9; v++) listed[v] = places[v] & openPositions;
     SubsetGraph graph;
     for (int p = 0; p < 9; p++) graph.slotMask[p] = before[p];
     // Hidden singles, in value order: a later value in the same cell wins.
@@ -558,7 +560,7 @@ void unpackMasks(const uint64_t* packed, uint32_t* masks) {
 }
 
 // analyseOpenCells, looked up in the memo first.
-bool analyseRemembered(const uint32_t* before, uint32_t openPositions, const uint32_t* listed,
+bool analyseRemembered(const uint32_t* before, uint32_t openPositions, const uint16_t* places,
                        UnitWork& work, AnalysisMemo& memo, uint32_t* result) {
     uint64_t key[2];
     packMasks(before, key);
@@ -569,7 +571,7 @@ bool analyseRemembered(const uint32_t* before, uint32_t openPositions, const uin
         unpackMasks(entry.result, result);
         return (entry.result[1] >> 18) & 1;
     }
-    bool removed = analyseOpenCells(before, openPositions, listed, work, result);
+    bool removed = analyseOpenCells(before, openPositions, places, work, result);
     entry.key[0] = key[0];
     entry.key[1] = key[1];
     packMasks(result, entry.result);
@@ -593,24 +595,19 @@ void analyseMarkedUnits(CandidateSet& candidates, UnitWork& work, UnitPlaces& un
         pending &= ~(1u << unit);
         const uint8_t* cells = kUnitCells[unit];
         const uint32_t openPositions = units.openCells[unit];
-        uint32_t listed[9];  // per value, the open positions holding it
-        uint32_t anyListed = 0;
-        for (int v = 0; v < 9; v++) {
-            listed[v] = units.places[unit][v] & openPositions;
-            anyListed |= listed[v];
-        }
-        // A unit whose open cells all hold values has nothing to narrow.
-        if (anyListed == 0) continue;
-
-        uint32_t before[9];
+        uint32_t before[9], anyCandidate = 0;
         for (int p = 0; p < 9; p++) {
             before[p] = openPositions & (1u << p)
                             ? static_cast<uint32_t>(candidates.cellMask[cells[p]])
                             : 0;
+            anyCandidate |= before[p];
         }
+        // A unit whose open cells all hold values has nothing to narrow.
+        if (anyCandidate == 0) continue;
+        const uint16_t* places = units.places[unit];
         uint32_t result[9];
-        bool removed = memo ? analyseRemembered(before, openPositions, listed, work, *memo, result)
-                            : analyseOpenCells(before, openPositions, listed, work, result);
+        bool removed = memo ? analyseRemembered(before, openPositions, places, work, *memo, result)
+                            : analyseOpenCells(before, openPositions, places, work, result);
         if (removed) work.changed = 1;
         // Masks only ever lose values here; cells that are not open keep theirs.
         for (uint32_t open = openPositions; open != 0; open = withoutLowestBit(open)) {
@@ -665,10 +662,12 @@ void placeShallow(int cell, int32_t value, CandidateSet& candidates, UnitPlaces&
     int32_t* free[3] = {&candidates.rowFree[rowOf(cell)], &candidates.columnFree[columnOf(cell)],
                         &candidates.boxFree[boxOf(cell)]};
     for (int i = 0; i < 3; i++) {
-        if (!(static_cast<uint32_t>(*free[i]) & bit)) continue;  // no cell of it held the value
         *free[i] &= ~static_cast<int32_t>(bit);
-        for (int peer : kUnitCells[unitsOfCell[i]]) {
-            if (!(static_cast<uint32_t>(candidates.cellMask[peer]) & bit)) continue;
+        // The unit's cells that still hold the value lose it.
+        const uint8_t* unitCells = kUnitCells[unitsOfCell[i]];
+        for (uint32_t holding = units.places[unitsOfCell[i]][value - 1]; holding != 0;
+             holding = withoutLowestBit(holding)) {
+            int peer = unitCells[lowestBitIndex(holding)];
             candidates.cellMask[peer] &= ~static_cast<int32_t>(bit);
             for (int j = 0; j < 3; j++)
                 units.places[kCellUnits[peer][j]][value - 1] &= ~(1u << kCellPositions.of[peer][j]);
