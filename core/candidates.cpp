@@ -51,12 +51,15 @@ int computeCandidates(const PuzzleRecord& record, CandidateSet& candidates) {
 // the combination's cells still hold it. With exactly k confined values, the
 // cells of the combination lose every other value.
 //
-// The fast path works on bit masks over the n open cells ("slots"): for each
+// The fast paths work on bit masks over the open cells ("slots"): for each
 // value, the slots of its position list (L) and the slots whose mask holds it
 // (H). In a work area loaded by analyseUnits, H is a subset of L, so a value is
 // confined to C exactly when H == L, L is not empty and L is a subset of C.
-// That lets one table give the confined values of every combination at once;
-// the walk over the combinations in their order only looks the answer up.
+// On that, the subset graph (subset_graph.h) finds the few combinations the
+// step acts on without visiting the others. Where some values have fewer
+// cells than they are (a unit that has no answer), tables give the confined
+// values of every combination at once, and the walk over the combinations in
+// their order only looks the answer up.
 
 namespace {
 

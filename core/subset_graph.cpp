@@ -191,8 +191,8 @@ uint32_t nextClosedSet(const Closures& c, int openCells, uint32_t after, uint32_
 }
 
 // Acts on the closed sets in the order of their combinations, as long as one
-// is left after the last acted on.
-void walkClosedSets(SubsetGraph& g, const Matching& m, Closures& c, int openCells) {
+// is left after the last acted on; true when it acted on any.
+bool walkClosedSets(SubsetGraph& g, const Matching& m, Closures& c, int openCells) {
     uint32_t after = 0;  // the slots of the last combination acted on
     for (;;) {
         uint32_t set = 0;
@@ -209,6 +209,7 @@ void walkClosedSets(SubsetGraph& g, const Matching& m, Closures& c, int openCell
         findClosures(g, m, c);
         if (!c.holdsMore) break;
     }
+    return after != 0;
 }
 
 }  // namespace
@@ -220,13 +221,7 @@ GraphStep hiddenSubsetsByMatching(SubsetGraph& g, int openCells) {
     Closures c;
     findClosures(g, m, c);
     if (!c.holdsMore) return GraphStep::kNoRemoval;
-    uint32_t before[9];
-    for (int slot = 0; slot < 9; slot++) before[slot] = g.slotMask[slot];
-    walkClosedSets(g, m, c, openCells);
-    for (int slot = 0; slot < 9; slot++) {
-        if (g.slotMask[slot] != before[slot]) return GraphStep::kRemoved;
-    }
-    return GraphStep::kNoRemoval;
+    return walkClosedSets(g, m, c, openCells) ? GraphStep::kRemoved : GraphStep::kNoRemoval;
 }
 
 }  // namespace ga
