@@ -557,29 +557,42 @@ void packMasks(const uint32_t* masks, uint64_t* packed) {
 }
 
 void unpackMasks(const uint64_t* packed, uint32_t* masks) {
-    for (int p = 0; p < 7; p++) masks[p] = (packed[0] >> (9 * p)) & kAllValues;
-    masks[7] = packed[1] & kAllValues;
-    masks[8] = (packed[1] >> 9) & kAllValues;
+    auto at = [packed](int p) {
+        return static_cast<uint32_t>(packed[p / 7] >> (9 * (p % 7))) & kAllValues;
+    };
+    masks[0] = at(0), masks[1] = at(1), masks[2] = at(2), masks[3] = at(3), masks[4] = at(4);
+    masks[5] = at(5), masks[6] = at(6), masks[7] = at(7), masks[8] = at(8);
 }
 
+constexpr uint64_t kLastTwoMasks = (1ull << 18) - 1;  // masks 7 and 8 in word 1 of a packing
+
+struct UnitOutcome {
+    bool removed;   // the hidden-subset step removed something
+    bool narrowed;  // some mask is narrower than before; `result` holds them all
+};
+
 // analyseOpenCells, looked up in the memo first.
-bool analyseRemembered(const uint32_t* before, uint32_t openPositions, const uint16_t* places,
-                       UnitWork& work, AnalysisMemo& memo, uint32_t* result) {
+UnitOutcome analyseRemembered(const uint32_t* before, uint32_t openPositions,
+                              const uint16_t* places, UnitWork& work, AnalysisMemo& memo,
+                              uint32_t* result) {
     uint64_t key[2];
     packMasks(before, key);
     key[1] |= static_cast<uint64_t>(countBits(openPositions)) << 18 | 1ull << 22;
     uint64_t hash = (key[0] * 0x9E3779B97F4A7C15ull) ^ (key[1] * 0xC2B2AE3D27D4EB4Full);
     UnitResults::Entry& entry = memo.units.entries[hash >> (64 - UnitResults::kEntriesLog2)];
-    if (entry.key[0] == key[0] && entry.key[1] == key[1]) {
-        unpackMasks(entry.result, result);
-        return (entry.result[1] >> 18) & 1;
+    if (entry.key[0] != key[0] || entry.key[1] != key[1]) {
+        bool removed = analyseOpenCells(before, openPositions, places, work, result);
+        entry.key[0] = key[0];
+        entry.key[1] = key[1];
+        packMasks(result, entry.result);
+        entry.result[1] |= static_cast<uint64_t>(removed) << 18;
     }
-    bool removed = analyseOpenCells(before, openPositions, places, work, result);
-    entry.key[0] = key[0];
-    entry.key[1] = key[1];
-    packMasks(result, entry.result);
-    entry.result[1] |= static_cast<uint64_t>(removed) << 18;
-    return removed;
+    UnitOutcome outcome;
+    outcome.removed = (entry.result[1] >> 18) & 1;
+    outcome.narrowed =
+        entry.result[0] != key[0] || (entry.result[1] & kLastTwoMasks) != (key[1] & kLastTwoMasks);
+    if (outcome.narrowed) unpackMasks(entry.result, result);
+    return outcome;
 }
 
 // Analyses the units whose bit is set in `pending`, in unit order, clearing
@@ -598,20 +611,24 @@ void analyseMarkedUnits(CandidateSet& candidates, UnitWork& work, UnitPlaces& un
         pending &= ~(1u << unit);
         const uint8_t* cells = kUnitCells[unit];
         const uint32_t openPositions = units.openCells[unit];
-        uint32_t before[9], anyCandidate = 0;
-        for (int p = 0; p < 9; p++) {
-            before[p] = openPositions & (1u << p)
-                            ? static_cast<uint32_t>(candidates.cellMask[cells[p]])
-                            : 0;
+        uint32_t before[9] = {}, anyCandidate = 0;
+        for (uint32_t open = openPositions; open != 0; open = withoutLowestBit(open)) {
+            int p = lowestBitIndex(open);
+            before[p] = static_cast<uint32_t>(candidates.cellMask[cells[p]]);
             anyCandidate |= before[p];
         }
         // A unit whose open cells all hold values has nothing to narrow.
         if (anyCandidate == 0) continue;
         const uint16_t* places = units.places[unit];
         uint32_t result[9];
-        bool removed = memo ? analyseRemembered(before, openPositions, places, work, *memo, result)
-                            : analyseOpenCells(before, openPositions, places, work, result);
-        if (removed) work.changed = 1;
+        UnitOutcome outcome{false, true};
+        if (memo) {
+            outcome = analyseRemembered(before, openPositions, places, work, *memo, result);
+        } else {
+            outcome.removed = analyseOpenCells(before, openPositions, places, work, result);
+        }
+        if (outcome.removed) work.changed = 1;
+        if (!outcome.narrowed) continue;
         // Masks only ever lose values here; cells that are not open keep theirs.
         for (uint32_t open = openPositions; open != 0; open = withoutLowestBit(open)) {
             int p = lowestBitIndex(open);
