@@ -1,8 +1,8 @@
 // How the real window answers while it works: the time to a shown window,
-// how long a new puzzle takes from the key press to the board for each class,
-// and the longest stretch the window's event loop stays blocked during a new
-// puzzle, a "Check Multiple", a paste of a sparse puzzle, and the completion
-// check of a finished board.
+// how long a new puzzle takes from the key press to the board for each class
+// and how much of that is the generation's compute, and the longest stretch the window's event loop
+// stays blocked during a new puzzle, a "Check Multiple", a paste of a sparse puzzle, and the completion check of a finished
+// board.
 //
 // The figures are printed, never judged. A quick run takes one sample of
 // each; with GRIDATELIER_MEASURE set, enough for medians and 95th percentiles
@@ -18,6 +18,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -136,6 +137,44 @@ class EventLoopWatch : public QObject {
     int ticks_ = 0;
 };
 
+// When a job's compute runs, as the window thread sees it: the worker shows
+// the progress bar as its first step, and its notice arrives as the one call
+// queued to the desktop from the worker (the bar's calls go to the bar).
+class JobSpan : public QObject {
+  public:
+    void watch(QWidget* desktop, QWidget* bar) {
+        desktop->installEventFilter(this);
+        bar->installEventFilter(this);
+        desktop_ = desktop;
+        bar_ = bar;
+    }
+    void start() {
+        since_.start();
+        shownNs_ = noticeNs_ = -1;
+    }
+    // From the bar shown to the notice; -1 when either was missed.
+    double computeMs() const {
+        return shownNs_ >= 0 && noticeNs_ >= shownNs_ ? milliseconds(noticeNs_ - shownNs_) : -1;
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (since_.isValid()) {
+            if (watched == bar_ && event->type() == QEvent::Show && shownNs_ < 0)
+                shownNs_ = since_.nsecsElapsed();
+            if (watched == desktop_ && event->type() == QEvent::MetaCall && noticeNs_ < 0)
+                noticeNs_ = since_.nsecsElapsed();
+        }
+        return false;
+    }
+
+  private:
+    QElapsedTimer since_;
+    QObject* desktop_ = nullptr;
+    QObject* bar_ = nullptr;
+    qint64 shownNs_ = -1, noticeNs_ = -1;
+};
+
 }  // namespace
 
 class ResponsivenessTest : public QObject {
@@ -152,6 +191,7 @@ class ResponsivenessTest : public QObject {
     std::unique_ptr<QtDesktop> desktop_;
     std::unique_ptr<MainWindow> window_;
     EventLoopWatch watch_;
+    JobSpan jobSpan_;
     bool firstWindow_ = true;
 
     QWidget* cell(int index) const { return desktop_->control(cellId(index)); }
@@ -187,9 +227,10 @@ class ResponsivenessTest : public QObject {
     }
 
     // From the key press until the notice has put the new board up and titled
-    // the window; returns the latency in ms and the longest event-loop gap
-    // until the new cells have painted.
-    void newPuzzle(double& latencyMs, double& longestGapMs) {
+    // the window; returns the latency in ms, the compute's share of it (see
+    // JobSpan; the rest is the worker's poll and the new board) and the
+    // longest event-loop gap until the new cells have painted.
+    void newPuzzle(double& latencyMs, double& longestGapMs, double* computeMs = nullptr) {
         clickCell(0);
         // The worker looks for work every 100 ms: a key pressed at a random
         // moment, as a player's is, sees the average wait, not one phase of it.
@@ -205,6 +246,7 @@ class ResponsivenessTest : public QObject {
                                     });
         QTimer::singleShot(kJobTimeoutMs, &waitForBoard, &QEventLoop::quit);
         watch_.start();
+        jobSpan_.start();
         sincePress.start();
         pressCtrl(Qt::Key_N);
         QVERIFY(window_->busy());
@@ -216,6 +258,7 @@ class ResponsivenessTest : public QObject {
         QVERIFY(!window_->busy());
         QVERIFY(desktop_->windowTitle() != before);
         latencyMs = milliseconds(latencyNs);
+        if (computeMs) *computeMs = jobSpan_.computeMs();
     }
 
     void waitUntilIdle() { QTRY_VERIFY_WITH_TIMEOUT(!window_->busy(), kJobTimeoutMs); }
@@ -249,6 +292,7 @@ class ResponsivenessTest : public QObject {
         }
         desktop_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(desktop_.get()));
+        jobSpan_.watch(desktop_.get(), desktop_->findChild<QProgressBar*>());
     }
 
     void cleanup() {
@@ -272,25 +316,29 @@ class ResponsivenessTest : public QObject {
         for (int difficultyClass = 0; difficultyClass <= kHardestPlayableClass; ++difficultyClass) {
             clickCell(0);
             chooseClass(difficultyClass);
-            std::vector<double> latencies;
+            std::vector<double> latencies, computes;
             double longestGapMs = 0;
             for (int sample = 0; sample < samples; ++sample) {
                 double latencyMs = 0;
                 double gapMs = 0;
-                newPuzzle(latencyMs, gapMs);
+                double computeMs = 0;
+                newPuzzle(latencyMs, gapMs, &computeMs);
                 if (QTest::currentTestFailed()) return;
                 QVERIFY(desktop_->windowTitle().startsWith(
                     QStringLiteral("gridAtelier -- %1, sn : ")
                         .arg(QLatin1String(className(difficultyClass)))));
                 latencies.push_back(latencyMs);
+                QVERIFY2(computeMs >= 0, "the job's start or its notice went unseen");
+                computes.push_back(computeMs);
                 longestGapMs = std::max(longestGapMs, gapMs);
             }
             const Summary summary = summarise(latencies);
+            const Summary compute = summarise(computes);
             qInfo(
                 "new puzzle, class %d %-13s n=%2d: median %7.1f ms, p95 %7.1f ms, max %7.1f "
-                "ms; longest event-loop gap %5.1f ms",
+                "ms; compute median %5.1f ms, p95 %5.1f ms; longest event-loop gap %5.1f ms",
                 difficultyClass, className(difficultyClass), samples, summary.median, summary.p95,
-                summary.max, longestGapMs);
+                summary.max, compute.median, compute.p95, longestGapMs);
         }
     }
 

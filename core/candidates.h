@@ -52,18 +52,30 @@ int analyseUnit(UnitWork& work, int n);
 // areas in any shape and cross-checks the fast one.
 int analyseUnitPlain(UnitWork& work, int n);
 
+// What the analysis remembers between calls, one per thread: unit analyses by
+// their input, and the shallow candidates of the last grid, which it brings up
+// to date when cells have only been filled since. The searches analyse the same
+// unit contents again and again and fill a few cells between analyses, so they
+// hand it to the propagation; a single propagation would mostly miss, and goes
+// without.
+struct AnalysisMemo;
+AnalysisMemo* analysisMemoOfThisThread();
+
 // Deep propagation to the fixed point: places every single candidate.
-void propagate(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work);
+void propagate(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work,
+               AnalysisMemo* memo = nullptr);
 
 // The same loop without the deep analysis.
 void propagateShallow(PuzzleRecord& record, CandidateSet& candidates);
 
 // The shallow candidates, then analyseUnits until a pass removes nothing.
-void analyseUntilSettled(const PuzzleRecord& record, CandidateSet& candidates, UnitWork& work);
+void analyseUntilSettled(const PuzzleRecord& record, CandidateSet& candidates, UnitWork& work,
+                         AnalysisMemo* memo = nullptr);
 
 // One turn of the deep propagation: candidates, deep analysis to its fixed
 // point, one sweep of single placements. Returns the number of cells placed.
-int propagateTurn(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work);
+int propagateTurn(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work,
+                  AnalysisMemo* memo = nullptr);
 
 // Fills candidateNumbers of the open empty cells from a deep or, failing that,
 // a shallow propagation. Returns 2 (deep), 1 (shallow) or 0 (none); valueGrid

@@ -46,17 +46,18 @@ int hasConflict(const PuzzleRecord& record, int cell) {
 }
 
 int hasDuplicate(const int32_t* grid) {
-    // Rows, then columns, then boxes: the unit table is in that order.
-    for (const auto& unit : kUnitCells) {
-        uint32_t seen = 0;
-        for (int cell : unit) {
-            int32_t value = grid[cell];
-            if (value == 0) continue;
-            uint32_t bit = valueBitOrZero(value);
-            if (bit == 0) continue;
-            if (seen & bit) return 1;
-            seen |= bit;
-        }
+    // One pass over the cells, each value checked against what its row, its
+    // column and its box have shown so far: a repeat anywhere is found, and
+    // which unit shows it first does not matter to the answer.
+    uint32_t seen[kUnits] = {};
+    for (int cell = 0; cell < kCells; cell++) {
+        uint32_t bit = valueBitOrZero(grid[cell]);
+        if (bit == 0) continue;
+        const uint8_t* units = kCellUnits[cell];
+        if ((seen[units[0]] | seen[units[1]] | seen[units[2]]) & bit) return 1;
+        seen[units[0]] |= bit;
+        seen[units[1]] |= bit;
+        seen[units[2]] |= bit;
     }
     return 0;
 }

@@ -18,20 +18,6 @@ constexpr int kRegionRestarts = 100;
 constexpr int kLowestLevel = 0;
 constexpr int kHighestLevel = 4;
 
-// Values 1..9 standing at the clues of the cell's row, column and box.
-uint32_t clueValuesAround(const PuzzleRecord& record, int cell) {
-    uint32_t present = 0;
-    for (int unit : kCellUnits[cell]) {
-        for (int other : kUnitCells[unit]) {
-            int32_t value = record.answerGrid[other];
-            if (record.openFlags[other] == 0 && value >= 1 && value <= 9) {
-                present |= bitOfValue(value);
-            }
-        }
-    }
-    return present;
-}
-
 bool rowLess(const int32_t* a, const int32_t* b, int width, int key) {
     if (a[key] != b[key]) return a[key] < b[key];
     for (int i = 0; i < width; i++) {
@@ -98,12 +84,25 @@ int attemptRegion(PuzzleRecord& record, int threshold, int maxCells, int* cells)
 }  // namespace
 
 void scatterClues(PuzzleRecord& record, int threshold) {
+    // The clue values of each unit, kept up to date as cells become clues.
+    uint32_t clueValues[kUnits] = {};
+    for (int cell = 0; cell < kCells; cell++) {
+        int32_t value = record.answerGrid[cell];
+        if (record.openFlags[cell] != 0 || value < 1 || value > 9) continue;
+        for (int unit : kCellUnits[cell]) clueValues[unit] |= bitOfValue(value);
+    }
     for (int draw = 0; draw < kScatterDraws; draw++) {
         int cell = chooseAmong(kCells);
         if (record.openFlags[cell] != 1) continue;
+        const uint8_t* units = kCellUnits[cell];
+        uint32_t present = clueValues[units[0]] | clueValues[units[1]] | clueValues[units[2]];
         // Absent among 0..9: 0 always, plus every value 1..9 not among the clues.
-        int absent = 1 + 9 - countBits(clueValuesAround(record, cell));
-        if (absent > threshold) record.openFlags[cell] = 0;
+        int absent = 1 + 9 - countBits(present);
+        if (absent <= threshold) continue;
+        record.openFlags[cell] = 0;
+        int32_t value = record.answerGrid[cell];
+        if (value < 1 || value > 9) continue;
+        for (int unit : kCellUnits[cell]) clueValues[unit] |= bitOfValue(value);
     }
 }
 

@@ -45,6 +45,7 @@ struct AnswerTally {
     int found = 0;
     int32_t* firstAnswer = nullptr;
     long nodesLeft = -1;  // the nodes the search may still enter; negative: no bound
+    AnalysisMemo* memo = analysisMemoOfThisThread();
 
     // Counts the answer in the grid; true when the search may stop.
     bool take(const int32_t* grid) {
@@ -61,7 +62,7 @@ int depthFirst(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work, P
     meter.step();
     int32_t saved[kCells];
     std::memcpy(saved, record.valueGrid, sizeof saved);
-    analyseUntilSettled(record, candidates, work);
+    analyseUntilSettled(record, candidates, work, tally.memo);
 
     int cell = branchCell == BranchCell::kFirstOpenEmpty
                    ? firstOpenEmptyCell(record)
@@ -76,7 +77,7 @@ int depthFirst(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work, P
     uint32_t values = static_cast<uint32_t>(candidates.cellMask[cell]);
     for (; values != 0; values = withoutLowestBit(values)) {
         record.valueGrid[cell] = lowestBitIndex(values) + 1;
-        propagate(record, candidates, work);
+        propagate(record, candidates, work, tally.memo);
         int below = kSearchNoAnswer;
         if (hasDuplicate(record.valueGrid) == 0) {
             if (isComplete(record.valueGrid) != 0) {
@@ -206,13 +207,14 @@ int restartSearch(PuzzleRecord& record, const RestartVariant& variant) {
     std::memcpy(start, record.valueGrid, sizeof start);
     int guesses = 0, restarts = 0;
     int cells[kCells];
+    AnalysisMemo* memo = analysisMemoOfThisThread();
 
     while (true) {
         if (variant.turnMeter) {
             variant.turnMeter->set(0, 81, guesses);
             variant.turnMeter->report();
         }
-        if (propagateTurn(record, candidates, work) != 0) continue;
+        if (propagateTurn(record, candidates, work, memo) != 0) continue;
 
         int openEmpty = countOpenEmpty(record);
         bool duplicate = hasDuplicate(record.valueGrid) != 0;

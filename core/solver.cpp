@@ -84,8 +84,10 @@ int makeLogicSolvable(PuzzleRecord& record) {
     UnitWork work;
     initUnitWork(work);
     loadClues(record);
+    // Each added clue changes little: most units are analysed as before.
+    AnalysisMemo* memo = analysisMemoOfThisThread();
     while (true) {
-        propagate(record, candidates, work);
+        propagate(record, candidates, work, memo);
         int openEmpty = countOpenEmpty(record);
         if (openEmpty == 0) break;
         int cell = pickWidestCell(record, candidates, nullptr);

@@ -215,6 +215,19 @@ struct CliCase {
      "gridatelier-cli: --ga saves a single puzzle, so it needs --count 1\n" + kUsage},
     {"recreate 75BCD15 20000000", "", 2, "",
      "gridatelier-cli: a serial number is one argument A-B-C-D-E or five arguments\n" + kUsage},
+    // Commands whose results come from the random stream run as one job.
+    {"--jobs 2 check --solvable", kEasy, 2, "",
+     "gridatelier-cli: --jobs 2: check draws on the one random stream in a fixed order, so it "
+     "runs as one job\n" +
+         kUsage},
+    {"solve --method backtrack --jobs 0", kEasy, 2, "",
+     "gridatelier-cli: --jobs 0: solve --method backtrack draws on the one random stream in a "
+     "fixed order, so it runs as one job\n" +
+         kUsage},
+    {"--jobs 3 generate --class 1", "", 2, "",
+     "gridatelier-cli: --jobs 3: generate draws" + kUsage},
+    {"--jobs 1 solve --method backtrack", kEasy, 0, "0 " + kAnswer + "\n", ""},
+    {"--jobs -1 candidates", "", 2, "", "gridatelier-cli: --jobs: " + kUsage},
 };
 
 void expectText(const std::string& actual, const std::string& expected) {
@@ -226,6 +239,29 @@ void expectText(const std::string& actual, const std::string& expected) {
         EXPECT_NE(actual.find(kUsage, usage), std::string::npos) << actual;
     } else {
         EXPECT_EQ(actual, expected);
+    }
+}
+
+// Several jobs print exactly what one prints, results and reports of bad lines
+// in input order, over more lines than the jobs hold at once.
+TEST(Cli, JobsPrintWhatOneJobPrints) {
+    std::string input;
+    for (int i = 0; i < 150; ++i) {
+        input +=
+            (i % 3 ? kEasy : kManyAnswers) + "\n" + kContradictory + "\n# note\n" + kEmpty + "\n";
+        if (i % 40 == 7) input += kEasy.substr(0, 9) + "\n";
+    }
+    ScratchDir dir;
+    for (const char* command : {"candidates", "solve", "explain", "rate"}) {
+        SCOPED_TRACE(command);
+        const CliRun one = runCli(std::string("--jobs 1 ") + command, input, dir);
+        EXPECT_EQ(one.exitStatus, 1);
+        for (const char* jobs : {"--jobs 2 ", "--jobs 5 ", "--jobs 0 "}) {
+            const CliRun several = runCli(jobs + std::string(command), input, dir);
+            EXPECT_EQ(several.exitStatus, one.exitStatus) << jobs;
+            EXPECT_EQ(several.out, one.out) << jobs;
+            EXPECT_EQ(several.err, one.err) << jobs;
+        }
     }
 }
 

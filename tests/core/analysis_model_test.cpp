@@ -223,7 +223,8 @@ TEST(AnalysisAsWritten, AnalyseUnitOnRandomUnits) {
 
 // A random answer with 10 to 69 cells opened; a fifth of those the player has
 // typed, right or wrong, and every third board has a wrong clue. Free masks
-// included: a value placed twice is simply absent from them.
+// included: a value placed twice is simply absent from them. Then boards along
+// a search's path from each.
 TEST(AnalysisAsWritten, PropagateDeepAndShallow) {
     std::mt19937 random(43);
     for (int round = 0; round < 80; ++round) {
@@ -263,6 +264,42 @@ TEST(AnalysisAsWritten, PropagateDeepAndShallow) {
             analyseUnits(expected, actualCandidates, actualWork);
             EXPECT_EQ(actualWork.changed, expectedWork.changed);
             ASSERT_EQ(copyOf(actualCandidates.cellMask), copyOf(expectedCandidates.cellMask));
+        }
+        // Along a search's path: a candidate guessed into an open empty cell
+        // after each propagation, now and then back to the start, with
+        // the thread's remembered analyses and shallow candidates in use as
+        // the searches use them. Wrong guesses lead into contradictions.
+        PuzzleRecord path = board;
+        for (int step = 0; step < 24; ++step) {
+            SCOPED_TRACE(textOf(path.valueGrid) + " step " + std::to_string(step));
+            PuzzleRecord expected = path, actual = path;
+            CandidateSet expectedCandidates, actualCandidates;
+            UnitWork expectedWork, actualWork;
+            initUnitWork(actualWork);
+            plain::propagate(expected, expectedCandidates, expectedWork, true);
+            propagate(actual, actualCandidates, actualWork, analysisMemoOfThisThread());
+            ASSERT_EQ(copyOf(actual.valueGrid), copyOf(expected.valueGrid));
+            ASSERT_EQ(std::memcmp(&actualCandidates, &expectedCandidates, sizeof actualCandidates),
+                      0);
+            std::vector<int> open;
+            for (int cell = 0; cell < kCells; ++cell)
+                if (actual.openFlags[cell] && !actual.valueGrid[cell]) open.push_back(cell);
+            if (open.empty() || step % 8 == 7) {
+                path = board;
+                continue;
+            }
+            path = actual;
+            if (step % 8 == 3) {  // a value overwritten, as a player would
+                const int cell = static_cast<int>(random() % kCells);
+                if (path.openFlags[cell] && path.valueGrid[cell])
+                    path.valueGrid[cell] = 1 + path.valueGrid[cell] % 9;
+            }
+            const int cell = open[random() % open.size()];
+            uint32_t mask = static_cast<uint32_t>(actualCandidates.cellMask[cell]);
+            for (int skip = mask ? static_cast<int>(random() % countBits(mask)) : 0; skip > 0;
+                 --skip)
+                mask = withoutLowestBit(mask);
+            path.valueGrid[cell] = mask ? valueOfSingleBit(mask & (0u - mask)) : 1 + random() % 9;
         }
     }
 }

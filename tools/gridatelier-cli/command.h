@@ -24,12 +24,20 @@ constexpr int kExitNotRated = 3;  // rate: a puzzle without exactly one answer
 struct Session {
     ProgressMeter meter;                   // its bar is `progress` or nothing
     TerminalProgress* progress = nullptr;  // null unless standard error is a terminal
+    int jobs = 1;                          // threads for the input lines (--jobs)
 };
 
 struct Command {
     CLI::App* app;             // the subcommand; parsed() tells whether it was chosen
     std::function<int()> run;  // returns the exit status
+    // Why the command runs as one job ("check draws on ..."), asked once the
+    // command line is parsed; empty when its input lines may be handled by
+    // several at once (--jobs). A command without it always runs as one job.
+    std::function<std::string()> whyOneJob = nullptr;
 };
+
+// Why a command whose results come from the random stream runs as one job.
+constexpr const char* kDrawsOnRandomStream = "draws on the one random stream in a fixed order";
 using CommandList = std::vector<Command>;
 
 // Prints "gridatelier-cli: <message>" and the usage of `app` on standard

@@ -114,8 +114,9 @@ void addGenerateCommand(CLI::App& app, Session& session, CommandList& commands) 
         sub->add_option("--ga", options->puzzleFilePath,
                         "also save the puzzle as a puzzle file for the desktop (--count 1 only)")
             ->type_name("FILE");
-    commands.push_back(
-        {sub, [sub, &session, options] { return runGenerate(*sub, session, *options); }});
+    commands.push_back({sub,
+                        [sub, &session, options] { return runGenerate(*sub, session, *options); },
+                        [] { return std::string("generate ") + kDrawsOnRandomStream; }});
 }
 
 void addRecreateCommand(CLI::App& app, CommandList& commands) {

@@ -1,7 +1,5 @@
 #include "tools/gridatelier-cli/ladder_lines.h"
 
-#include <cstdio>
-
 #include "core/ladder/ladder.h"
 #include "core/searches.h"
 
@@ -13,10 +11,6 @@ int countForLadder(PuzzleRecord& record) {
     loadClues(record);
     if (hasDuplicate(record.valueGrid)) return 0;
     return countAnswers(record, 2, kWaitingCountNodes);
-}
-
-void addText(const std::string& text, OutputLine& line) {
-    for (char c : text) line.add(c);
 }
 
 }  // namespace
@@ -35,21 +29,20 @@ bool rateLine(PuzzleRecord& record, OutputLine& line) {
     if (clash || !rating.solved || rating.uniquenessSkipped) {
         const int answers = countForLadder(record);
         if (answers != 1) {
-            addText(answers == 0   ? "not rated: the puzzle has no answer"
-                    : answers == 2 ? "not rated: the puzzle has several answers"
-                                   : "not rated: its answers could not be counted quickly",
-                    line);
+            line.addText(answers == 0   ? "not rated: the puzzle has no answer"
+                         : answers == 2 ? "not rated: the puzzle has several answers"
+                                        : "not rated: its answers could not be counted quickly");
             return false;
         }
         board.uniqueAnswer = true;
         rating = rateWithLadder(board);
     }
     if (!rating.solved) {
-        addText("not rated: the ladder stopped before the answer (" + ratingText(rating) + ")",
-                line);
+        line.addText("not rated: the ladder stopped before the answer (" + ratingText(rating) +
+                     ")");
         return false;
     }
-    addText(ratingText(rating), line);
+    line.addText(ratingText(rating));
     return true;
 }
 
@@ -59,10 +52,13 @@ void ladderExplainLines(PuzzleRecord& record, OutputLine& line) {
     for (int number = 1; countEmpty(board) > 0; ++number) {
         const LadderStep step = nextLadderStep(board);
         if (step.technique == Technique::kNone) break;
-        std::fprintf(stdout, "%d: %s\n", number, ladderStepText(step).c_str());
+        line.addNumber(number);
+        line.addText(": ");
+        line.addText(ladderStepText(step));
+        line.endLine();
         applyLadderStep(board, step);
     }
-    addText(countEmpty(board) == 0 ? "= 0 " : "= 1 ", line);
+    line.addText(countEmpty(board) == 0 ? "= 0 " : "= 1 ");
     for (int cell = 0; cell < kCells; ++cell) line.addCell(board.values[cell]);
 }
 

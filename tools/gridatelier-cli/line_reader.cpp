@@ -34,6 +34,12 @@ bool LineReader::next(std::string_view& line) {
     }
 }
 
+bool LineReader::lineAtHand() const {
+    if (atEnd_) return true;
+    const char* start = buffer_.data() + begin_;
+    return std::memchr(start + scanned_, '\n', end_ - begin_ - scanned_) != nullptr;
+}
+
 void LineReader::refill() {
     const std::size_t pending = end_ - begin_;
     if (begin_ > 0) {

@@ -22,6 +22,10 @@ class LineReader {
 
     bool readFailed() const { return readFailed_; }
 
+    // True when next() can answer without waiting for the input: a whole line
+    // is in the buffer, or the input has ended.
+    bool lineAtHand() const;
+
   private:
     // Moves the unread bytes to the front, grows the buffer when they fill
     // it, and reads once more; sets atEnd_ when nothing more can come.

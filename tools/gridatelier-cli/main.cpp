@@ -1,9 +1,12 @@
 // gridatelier-cli: the puzzle engine on the command line.
+#include <sched.h>
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
 #include <cstdint>
 #include <cstdio>
+#include <string>
+#include <thread>
 
 #include "core/random.h"
 #include "tools/gridatelier-cli/command.h"
@@ -20,6 +23,18 @@ const ga::cli::Command* chosenCommand(const ga::cli::CommandList& commands) {
         if (command.app->parsed()) return &command;
     }
     return nullptr;
+}
+
+// More threads than this only wait for each other.
+constexpr int kMostJobs = 256;
+
+// One job per processor this process may run on.
+int jobsForEveryCore() {
+    cpu_set_t allowed;
+    if (sched_getaffinity(0, sizeof allowed, &allowed) == 0 && CPU_COUNT(&allowed) > 0)
+        return CPU_COUNT(&allowed);
+    const unsigned cores = std::thread::hardware_concurrency();
+    return cores > 0 ? static_cast<int>(cores) : 1;
 }
 
 }  // namespace
@@ -41,6 +56,13 @@ int main(int argc, char** argv) {
     uint32_t seed = 0;
     CLI::Option* seedOption = app.add_option(
         "--seed", seed, "seed the random stream with this number instead of the clock");
+    int jobs = 1;
+    app.add_option("--jobs", jobs,
+                   "handle the input lines of candidates, solve --method pencil and explain on N "
+                   "threads (0: one per core), output unchanged")
+        ->check(CLI::Range(0, kMostJobs).description(""))
+        ->type_name("N")
+        ->capture_default_str();
 
     Session session;
     CommandList commands;
@@ -57,6 +79,18 @@ int main(int argc, char** argv) {
         return reportUsageError(command ? *command->app : app, error.what());
     }
 
+    const Command& command = *chosenCommand(commands);
+    if (jobs != 1) {
+        const std::string why = command.whyOneJob
+                                    ? command.whyOneJob()
+                                    : command.app->get_name() + " handles no input lines";
+        if (!why.empty()) {
+            return reportUsageError(*command.app, "--jobs " + std::to_string(jobs) + ": " + why +
+                                                      ", so it runs as one job");
+        }
+        session.jobs = jobs > 0 ? jobs : jobsForEveryCore();
+    }
+
     if (seedOption->count() > 0) {
         ga::seedRandomWith(seed);
     } else {
@@ -68,5 +102,5 @@ int main(int argc, char** argv) {
         session.progress = &progress;
         session.meter.bar = &progress;
     }
-    return chosenCommand(commands)->run();
+    return command.run();
 }

@@ -18,8 +18,8 @@ void OutputLine::addNumber(int32_t value) {
 }
 
 bool OutputLine::writeTo(std::FILE* out) {
-    add('\n');
-    return std::fwrite(text_, 1, length_, out) == static_cast<size_t>(length_);
+    endLine();
+    return std::fwrite(text_.data(), 1, text_.size(), out) == text_.size();
 }
 
 }  // namespace ga::cli

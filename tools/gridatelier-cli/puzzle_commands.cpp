@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdio>
 #include <memory>
 
@@ -11,31 +12,35 @@
 #include "core/solver.h"
 #include "tools/gridatelier-cli/ladder_lines.h"
 #include "tools/gridatelier-cli/output_line.h"
+#include "tools/gridatelier-cli/parallel_lines.h"
 #include "tools/gridatelier-cli/puzzle_input.h"
 
 namespace ga::cli {
 namespace {
 
-// Works on one puzzle and puts its result line together.
-using PuzzleAction =
-    std::function<void(PuzzleRecord& record, ProgressMeter& meter, OutputLine& line)>;
-
+// One job reads, works and writes line by line, with the progress bar on the
+// terminal; several work on the lines in parallel (see parallel_lines.h).
 int runOverStandardInput(Session& session, const PuzzleAction& act) {
     // A terminal gets each line at once; a pipe or a file gets large blocks.
     if (!isatty(STDOUT_FILENO)) std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
 
-    OutputLine out;
-    const InputSummary summary =
-        forEachPuzzle(STDIN_FILENO, stderr, [&](PuzzleRecord& record, long lineNumber) {
-            if (session.progress) {
-                char label[32];
-                std::snprintf(label, sizeof label, "line %ld:", lineNumber);
-                session.progress->setLabel(label);
-            }
-            out.clear();
-            act(record, session.meter, out);
-            return out.writeTo(stdout);
-        });
+    InputSummary summary;
+    if (session.jobs > 1) {
+        summary = forEachPuzzleInParallel(STDIN_FILENO, session.jobs, act, stdout, stderr);
+    } else {
+        OutputLine out;
+        summary =
+            forEachPuzzle(STDIN_FILENO, stdout, stderr, [&](PuzzleRecord& record, long lineNumber) {
+                if (session.progress) {
+                    char label[32];
+                    std::snprintf(label, sizeof label, "line %ld:", lineNumber);
+                    session.progress->setLabel(label);
+                }
+                out.clear();
+                act(record, session.meter, out);
+                return out.writeTo(stdout);
+            });
+    }
 
     if (std::fflush(stdout) != 0 || std::ferror(stdout) || summary.stopped) {
         std::fprintf(stderr, "gridatelier-cli: writing the results failed\n");
@@ -75,7 +80,10 @@ void explainLines(PuzzleRecord& record, ProgressMeter& meter, OutputLine& line) 
     loadStepBoard(record, board);
     Step step;
     for (int number = 1; (step = nextStep(board)).kind != StepKind::kNone; ++number) {
-        std::fprintf(stdout, "%d: %s\n", number, stepText(step).c_str());
+        line.addNumber(number);
+        line.addText(": ");
+        line.addText(stepText(step));
+        line.endLine();
         if (isContradiction(step.kind)) break;
         applyStep(board, step);
     }
@@ -94,7 +102,8 @@ void addPlainCommand(CLI::App& app, Session& session, CommandList& commands, con
                      const char* description, const char* footer, PuzzleAction act) {
     CLI::App* sub = app.add_subcommand(name, description);
     sub->footer(footer);
-    commands.push_back({sub, [&session, act] { return runOverStandardInput(session, act); }});
+    commands.push_back({sub, [&session, act] { return runOverStandardInput(session, act); },
+                        [] { return std::string(); }});
 }
 
 void addCandidatesCommand(CLI::App& app, Session& session, CommandList& commands) {
@@ -117,13 +126,20 @@ void addSolveCommand(CLI::App& app, Session& session, CommandList& commands) {
     sub->add_option("--method", *method, "pencil: logic alone; backtrack: randomized guessing")
         ->check(CLI::IsMember({"pencil", "backtrack"}))
         ->capture_default_str();
-    commands.push_back({sub, [&session, method] {
-                            const int code = *method == "backtrack" ? kBacktracking : kPencilMarks;
-                            return runOverStandardInput(
-                                session,
-                                [code](PuzzleRecord& record, ProgressMeter& meter,
-                                       OutputLine& line) { solveLine(record, code, meter, line); });
-                        }});
+    commands.push_back(
+        {sub,
+         [&session, method] {
+             const int code = *method == "backtrack" ? kBacktracking : kPencilMarks;
+             return runOverStandardInput(
+                 session, [code](PuzzleRecord& record, ProgressMeter& meter, OutputLine& line) {
+                     solveLine(record, code, meter, line);
+                 });
+         },
+         [method] {
+             return *method == "backtrack"
+                        ? std::string("solve --method backtrack ") + kDrawsOnRandomStream
+                        : std::string();
+         }});
 }
 
 void addExplainCommand(CLI::App& app, Session& session, CommandList& commands) {
@@ -137,14 +153,16 @@ void addExplainCommand(CLI::App& app, Session& session, CommandList& commands) {
     auto ladder = std::make_shared<bool>(false);
     sub->add_flag("--ladder", *ladder,
                   "the steps of the human-style ladder (singles up to forcing chains) instead");
-    commands.push_back({sub, [&session, ladder] {
+    commands.push_back({sub,
+                        [&session, ladder] {
                             if (!*ladder) return runOverStandardInput(session, explainLines);
                             return runOverStandardInput(
                                 session,
                                 [](PuzzleRecord& record, ProgressMeter&, OutputLine& line) {
                                     ladderExplainLines(record, line);
                                 });
-                        }});
+                        },
+                        [] { return std::string(); }});
 }
 
 void addRateCommand(CLI::App& app, Session& session, CommandList& commands) {
@@ -155,15 +173,17 @@ void addRateCommand(CLI::App& app, Session& session, CommandList& commands) {
         "  from the human-style ladder's way to the answer; the score adds each step's weight.\n"
         "  A puzzle with no answer or several: a line starting \"not rated:\" that says so.\n"
         "Exit status 3 when some puzzle was not rated (1 for bad input lines, as always).");
-    commands.push_back({sub, [&session] {
-                            bool unrated = false;
+    commands.push_back({sub,
+                        [&session] {
+                            std::atomic<bool> unrated{false};
                             const int status = runOverStandardInput(
                                 session,
                                 [&unrated](PuzzleRecord& record, ProgressMeter&, OutputLine& line) {
                                     if (!rateLine(record, line)) unrated = true;
                                 });
                             return status == kExitOk && unrated ? kExitNotRated : status;
-                        }});
+                        },
+                        [] { return std::string(); }});
 }
 
 void addCheckCommand(CLI::App& app, Session& session, CommandList& commands) {
@@ -177,13 +197,15 @@ void addCheckCommand(CLI::App& app, Session& session, CommandList& commands) {
     which->add_flag("--multiple", *multiple, "0: single answer, 1: multiple answers, 2: no answer");
     which->require_option(1);
     commands.push_back(
-        {sub, [&session, multiple] {
+        {sub,
+         [&session, multiple] {
              const auto check = *multiple ? checkMultiple : checkSolvable;
              return runOverStandardInput(
                  session, [check](PuzzleRecord& record, ProgressMeter& meter, OutputLine& line) {
                      line.addNumber(check(record, meter));
                  });
-         }});
+         },
+         [] { return std::string("check ") + kDrawsOnRandomStream; }});
 }
 
 }  // namespace

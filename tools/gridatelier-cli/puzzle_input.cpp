@@ -7,7 +7,8 @@
 
 namespace ga::cli {
 
-InputSummary forEachPuzzle(int fd, std::FILE* errors, const PuzzleHandler& handle) {
+InputSummary forEachPuzzle(int fd, std::FILE* results, std::FILE* errors,
+                           const PuzzleHandler& handle) {
     InputSummary summary;
     LineReader reader(fd);
     PuzzleRecord record;
@@ -19,7 +20,7 @@ InputSummary forEachPuzzle(int fd, std::FILE* errors, const PuzzleHandler& handl
         if (verdict.status == LineStatus::kSkipped) continue;
         if (verdict.status != LineStatus::kPuzzle) {
             ++summary.malformedLines;
-            std::fprintf(errors, "line %ld: %s\n", lineNumber, describeVerdict(verdict).c_str());
+            reportMalformedLine(results, errors, lineNumber, verdict);
             continue;
         }
         ++summary.puzzles;

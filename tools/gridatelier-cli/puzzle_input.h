@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <functional>
 
+#include "core/progress.h"
 #include "core/puzzle_record.h"
+#include "tools/gridatelier-cli/output_line.h"
 
 namespace ga::cli {
 
@@ -19,9 +21,17 @@ struct InputSummary {
 // line number; returns false to stop reading.
 using PuzzleHandler = std::function<bool(PuzzleRecord& record, long lineNumber)>;
 
-// Reads lines from `fd` to the end and hands every puzzle line to `handle`.
-// Blank and comment lines are skipped; each malformed line is reported on
-// `errors` as "line N: <reason>" and skipped.
-InputSummary forEachPuzzle(int fd, std::FILE* errors, const PuzzleHandler& handle);
+// Reads lines from `fd` to the end and hands every puzzle line to `handle`,
+// which writes its results to `results`. Blank and comment lines are
+// skipped; each malformed line is reported on `errors` as "line N: <reason>"
+// and skipped.
+InputSummary forEachPuzzle(int fd, std::FILE* results, std::FILE* errors,
+                           const PuzzleHandler& handle);
+
+// Works on one puzzle and puts together what it prints, without the last
+// '\n' (the lines before the last end with OutputLine::endLine). It must not
+// touch anything but its arguments, so that several can run at once.
+using PuzzleAction =
+    std::function<void(PuzzleRecord& record, ProgressMeter& meter, OutputLine& out)>;
 
 }  // namespace ga::cli

@@ -80,4 +80,10 @@ std::string describeVerdict(const LineVerdict& verdict) {
     return "not a puzzle line";
 }
 
+void reportMalformedLine(std::FILE* results, std::FILE* errors, long lineNumber,
+                         const LineVerdict& verdict) {
+    std::fflush(results);
+    std::fprintf(errors, "line %ld: %s\n", lineNumber, describeVerdict(verdict).c_str());
+}
+
 }  // namespace ga::cli

@@ -5,6 +5,7 @@
 // (a fuzzer included) and tells why a line is not a puzzle.
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -33,5 +34,11 @@ LineVerdict parsePuzzleLine(std::string_view line, PuzzleRecord& record);
 
 // A short English reason for a verdict other than kPuzzle and kSkipped.
 std::string describeVerdict(const LineVerdict& verdict);
+
+// "line N: <reason>" on `errors`, as every command reports a malformed line;
+// `results` is flushed first, so that where both go to one place the report
+// follows the results of the lines before it.
+void reportMalformedLine(std::FILE* results, std::FILE* errors, long lineNumber,
+                         const LineVerdict& verdict);
 
 }  // namespace ga::cli

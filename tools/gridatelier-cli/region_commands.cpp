@@ -59,8 +59,9 @@ void addRegionCommands(CLI::App& app, Session& session, CommandList& commands) {
         ->required();
     sub->add_option("--csv", options->csvPath, "the CSV file to write (replaced if it exists)")
         ->required();
-    commands.push_back(
-        {sub, [sub, &session, options] { return runRegions(*sub, session, *options); }});
+    commands.push_back({sub,
+                        [sub, &session, options] { return runRegions(*sub, session, *options); },
+                        [] { return std::string("regions ") + kDrawsOnRandomStream; }});
 }
 
 }  // namespace ga::cli
