@@ -57,9 +57,10 @@ int main(int argc, char** argv) {
     CLI::Option* seedOption = app.add_option(
         "--seed", seed, "seed the random stream with this number instead of the clock");
     int jobs = 1;
-    app.add_option("--jobs", jobs,
-                   "handle the input lines of candidates, solve --method pencil and explain on N "
-                   "threads (0: one per core), output unchanged")
+    app.add_option(
+           "--jobs", jobs,
+           "handle the input lines of candidates, solve --method pencil, explain and rate on "
+           "N threads (0: one per core), output unchanged")
         ->check(CLI::Range(0, kMostJobs).description(""))
         ->type_name("N")
         ->capture_default_str();
