@@ -27,6 +27,11 @@ enum class ControlKind {
     kClueCell,    // single-line, digits only, centred, bordered, read-only
     kStatusBox,   // multi-line, read-only, centred, bordered
     kPushButton,  // a button that sends its identifier as a command
+    // A flat, checkable button of the digit strip: its text is the digit and,
+    // on a second line, what is left of it; a click sends its identifier as a
+    // command, as a push button does, without taking the focus from a cell.
+    kDigitButton,
+    kClockLabel,  // a read-only label, right-aligned, in the window's small font
 };
 
 enum class FontChoice { kBig, kSmall };  // "Arial" at heights 40 and 18
@@ -48,6 +53,13 @@ enum class CellBackground {
     kHinted,      // pointed at by a hint
     kInHand,      // has the focus
 };
+
+// A colour a player marks a cell with; none, or one of four. The desktop picks
+// the shades. A mark fills a plain cell; a cell with a tint keeps the tint and
+// shows the mark as a triangle in its upper left corner, so that the cell in
+// hand and a hint's cells always look as they would without it.
+enum class CellMark { kNone, kFirst, kSecond, kThird, kFourth };
+constexpr int kCellMarkCount = 4;
 
 // A key that moves from cell to cell: the arrows, Tab and Shift+Tab.
 enum class CellKey { kUp, kDown, kLeft, kRight, kNextOpen, kPreviousOpen };
@@ -82,6 +94,22 @@ class WindowEvents {
     virtual int onCellKey(int cellId, CellKey key, CaretPlace caret) = 0;
     // The close box, Alt+F4 or the window manager asked the window to close.
     virtual void onCloseRequest() = 0;
+
+    // --- beyond the window procedure: play ---------------------------------------
+    // The player changed an open cell's text: typed, deleted, pasted, dropped
+    // or put back with Escape. Texts the logic sets are not reported.
+    virtual void onCellEdited(int /*cellId*/, const std::string& /*text*/) {}
+    // Shift with a digit key of the main row or the keypad (1..9) was pressed
+    // in a cell. The digit is the key's place, whatever the keyboard layout
+    // prints on it; the key types nothing.
+    virtual void onCellNoteKey(int /*cellId*/, int /*digit*/) {}
+    // The colour mark of any cell about to be painted; nothing else runs.
+    virtual CellMark onCellMark(int /*cellId*/) { return CellMark::kNone; }
+    // A tick of the window's clock, about every quarter second while the window
+    // exists (also while a modal dialog runs over it).
+    virtual void onTick() {}
+    // The window was minimised (true) or shown again (false).
+    virtual void onMinimised(bool /*minimised*/) {}
 };
 
 class Desktop {
@@ -163,6 +191,26 @@ class Desktop {
     // The system clipboard's plain text; empty when it holds none.
     virtual void setClipboardText(const std::string& text) = 0;
     virtual std::string clipboardText() = 0;
+
+    // --- beyond the original window ---------------------------------------------
+    // An open cell shows its text (digits) as notes: small digits at their
+    // places, also a single digit and also while it has the focus, until the
+    // player edits it or the logic sets its text (which ends notes). Its text
+    // is then selected, so that a digit typed replaces the notes.
+    virtual void showAsNotes(int /*id*/, bool /*notes*/) {}
+    // A digit button's checked look.
+    virtual void checkControl(int /*id*/, bool /*checked*/) {}
+    // Hides the cells behind a cover showing `text` (empty: the cover goes and
+    // the cells show again). While covered no cell takes the focus or a key.
+    virtual void coverBoard(bool /*covered*/, const std::string& /*text*/) {}
+    // A menu item's text (with its key hint after a tab) and whether it is
+    // shown at all; a hidden item's key does nothing.
+    virtual void setMenuItemText(int /*command*/, const std::string& /*text*/) {}
+    virtual void showMenuItem(int /*command*/, bool /*shown*/) {}
+    // Milliseconds of a steady clock, for the time played.
+    virtual long long steadyMilliseconds() { return 0; }
+    // The environment's value of `name`, empty when unset (for the user's folders).
+    virtual std::string environment(const std::string& /*name*/) { return std::string(); }
 };
 
 }  // namespace ga

@@ -9,6 +9,19 @@ constexpr int kStatusBoxId = 1500;
 constexpr int kFirstCellId = 1501;  // cell index 0, top left; row by row from there
 constexpr int kLastCellId = 1581;
 
+// Beside the cells: the clock of the time played and the digit strip, a
+// button per digit 1..9.
+constexpr int kClockId = 1590;
+constexpr int kFirstDigitButtonId = 1591;  // digit 1
+constexpr int kLastDigitButtonId = 1599;   // digit 9
+
+constexpr int digitButtonId(int digit) {
+    return kFirstDigitButtonId + digit - 1;
+}
+constexpr bool isDigitButtonId(int id) {
+    return id >= kFirstDigitButtonId && id <= kLastDigitButtonId;
+}
+
 constexpr int cellId(int cellIndex) {
     return kFirstCellId + cellIndex;
 }
