@@ -34,23 +34,19 @@ void buildWorkCopy(const PuzzleRecord& puzzle, int handBuildStage, PuzzleRecord&
     }
 }
 
-// --- the event -------------------------------------------------------------------
+// --- waking the worker -------------------------------------------------------------
 
-void ManualResetEvent::set() {
+void WorkerWakeUp::notify() {
+    // Taking the lock orders the notification after the waiter's look at the
+    // flags: a change made before this call is never missed.
     std::lock_guard<std::mutex> lock(mutex_);
-    signalled_ = true;
     changed_.notify_all();
 }
 
-void ManualResetEvent::wait() {
+bool WorkerWakeUp::waitForWork(const std::atomic<int32_t>& job, const std::atomic<uint32_t>& stop) {
     std::unique_lock<std::mutex> lock(mutex_);
-    changed_.wait(lock, [this] { return signalled_; });
-}
-
-bool ManualResetEvent::waitForStop(std::chrono::milliseconds timeout,
-                                   const std::atomic<uint32_t>& stop) {
-    std::unique_lock<std::mutex> lock(mutex_);
-    return changed_.wait_for(lock, timeout, [&stop] { return stop.load() != 0; });
+    changed_.wait(lock, [&] { return stop.load() != 0 || job.load() != kJobNone; });
+    return stop.load() != 0;
 }
 
 // --- the worker ------------------------------------------------------------------
@@ -69,22 +65,20 @@ void JobControl::startWorker() {
 
 void JobControl::stopWorker() {
     if (!workerRunning()) return;
-    // Stop first: the wake-up below then finds it under the event's lock.
+    // Stop first: the wake-up below then finds it under its lock.
     job_.stopRequested.store(1);
-    event_.set();
+    wakeUp_.notify();
     worker_.join();
 }
 
 void JobControl::workerMain() {
     if (job_.stopRequested.load() != 0) return;
     while (true) {
-        // The poll interval, cut short by a stop request so that close is quick.
-        if (event_.waitForStop(kPollInterval, job_.stopRequested)) return;
+        if (wakeUp_.waitForWork(job_.jobCode, job_.stopRequested)) return;
         const int notice = runJob(job_.jobCode.load());
         // Every write of the job is done; the send returns once the window
         // has taken the results and cleared the job code.
         if (notice != 0) desktop_.sendCommandFromWorker(notice);
-        event_.wait();
         if (job_.stopRequested.load() != 0) return;
     }
 }
@@ -181,7 +175,7 @@ bool JobControl::startAnswerCount(Desktop& desktop, const PuzzleRecord& pasted) 
 void JobControl::signalJob(Desktop& desktop, JobCode code) {
     job_.jobCode.store(code);
     menuBeforeJob_ = enterBusyMenu(desktop);
-    event_.set();
+    wakeUp_.notify();
     jobSignalled_ = true;
 }
 
@@ -189,7 +183,6 @@ JobControl::NoticeOutcome JobControl::handleNotice(Desktop& desktop, WindowState
                                                    int notice) {
     if (!busy()) return NoticeOutcome::kNotANotice;
     job_.jobCode.store(kJobNone);
-    event_.set();
     jobSignalled_ = false;
     // The menu as it was before the job; the notice's changes go on top.
     restoreMenu(desktop, menuBeforeJob_);

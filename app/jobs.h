@@ -85,25 +85,23 @@ struct JobRecord {
 // when one is known. The player's own entries never reach a solver or check.
 void buildWorkCopy(const PuzzleRecord& puzzle, int handBuildStage, PuzzleRecord& workCopy);
 
-// A manual-reset event made of a mutex and a condition variable.
-class ManualResetEvent {
+// What the worker sleeps on between jobs: a mutex and a condition variable.
+// The window notifies it after setting a job's code or the stop request, so
+// the worker wakes as soon as there is something to do and never polls.
+class WorkerWakeUp {
   public:
-    void set();
-    void wait();
-    // Waits up to `timeout` for `stop` to become non-zero; true when it did.
-    bool waitForStop(std::chrono::milliseconds timeout, const std::atomic<uint32_t>& stop);
+    void notify();
+    // Waits until `job` holds a job or `stop` is non-zero; true for a stop.
+    bool waitForWork(const std::atomic<int32_t>& job, const std::atomic<uint32_t>& stop);
 
   private:
     std::mutex mutex_;
     std::condition_variable changed_;
-    bool signalled_ = false;
 };
 
 // The window's side of the protocol and the worker thread itself.
 class JobControl {
   public:
-    static constexpr std::chrono::milliseconds kPollInterval{100};
-
     explicit JobControl(Desktop& desktop);
     // Stops a worker still running; see stopWorker.
     ~JobControl();
@@ -149,7 +147,7 @@ class JobControl {
 
     Desktop& desktop_;
     JobRecord job_;
-    ManualResetEvent event_;
+    WorkerWakeUp wakeUp_;
     std::thread worker_;
     bool jobSignalled_ = false;
     MenuSnapshot menuBeforeJob_;

@@ -33,11 +33,11 @@ int completionStatus(CompletionVerdict verdict) {
 }  // namespace
 
 MainWindow::MainWindow(Desktop& desktop, const StartupSettings& settings)
-    : desktop_(desktop),
-      place_(settings.place),
+    : place_(settings.place),
       file_(settings.file),
       fileRead_(settings.fileRead),
-      jobs_(desktop) {}
+      desktop_(desktop, state_.seen),
+      jobs_(desktop_) {}
 
 MainWindow::~MainWindow() = default;
 
@@ -152,14 +152,19 @@ int MainWindow::onCellKey(int id, CellKey key, CaretPlace caret) {
 TextColour MainWindow::onCellColour(int id) {
     if (!isCellId(id)) return kValueBlue;
     const int cellIndex = cellIndexOf(id);
-    const TextColour colour =
-        cellColour(state_.puzzle, state_.settings.expressMode, cellIndex, desktop_.text(id));
+    const TextColour colour = cellColour(state_.puzzle, state_.settings.expressMode, cellIndex,
+                                         state_.seen.cell(cellIndex).text);
     if (closed_ || jobs_.busy() || !isPlayed(state_.settings.menuMode)) return colour;
     const CompletionResult result = completion_.run(state_.puzzle);
     applyCompletion(desktop_, result, state_.puzzle.answerKnown == 1);
     const int status = completionStatus(result.verdict);
     if (status >= 0) setStatus(desktop_, state_, status);
     return colour;
+}
+
+void MainWindow::onCellEdited(int id, const std::string& text) {
+    if (closed_ || !isCellId(id)) return;
+    state_.seen.edited(id, text);
 }
 
 void MainWindow::onCloseRequest() {

@@ -30,6 +30,7 @@
 #include <vector>
 
 #include "app/jobs.h"
+#include "app/seen_board.h"
 #include "app/window_commands.h"
 #include "platform/desktop.h"
 #include "ui/board.h"
@@ -56,6 +57,7 @@ class MainWindow : public WindowEvents {
     CellBackground onCellBackground(int cellId) override;
     int onCellKey(int cellId, CellKey key, CaretPlace caret) override;
     void onCloseRequest() override;
+    void onCellEdited(int cellId, const std::string& text) override;
 
     // --- for the desktop and for tests ---------------------------------------------
     const WindowState& state() const { return state_; }
@@ -74,11 +76,13 @@ class MainWindow : public WindowEvents {
     void takeNotice(int notice);
     void applyCellEvent(int cellIndex, CellNotification notification);
 
-    Desktop& desktop_;
     SettingsPlace place_;
     SettingsFile file_;  // the default Settings and the file's reserved head
     bool fileRead_;
     WindowState state_;
+    // The desktop every handler is given: the real one, keeping state_.seen
+    // in step with the cells.
+    SeenBoardDesktop desktop_;
     JobControl jobs_;
     CompletionCheck completion_;
     std::vector<HeldCellEvent> heldCellEvents_;

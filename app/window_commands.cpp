@@ -181,14 +181,14 @@ void startNewPuzzle(Desktop& desktop, WindowState& state, JobControl& jobs) {
     jobs.startJob(desktop, state, kCommandNewPuzzle);
 }
 
-BoardState seenBoard(Desktop& desktop, const WindowState& state) {
+BoardState seenBoard(Desktop& /*desktop*/, const WindowState& state) {
     BoardState board{state.puzzle, state.settings.modified, state.settings.menuMode,
-                     desktop.text(kStatusBoxId)};
+                     state.seen.text(kStatusBoxId)};
     const int cell = state.marks.cellInHand;
     if (cell < 0 || !isOpen(board.puzzle, cell)) return board;
     // Only a text other than the record's own shows an edit: a cell left as
     // it was shown stores nothing new.
-    const std::string text = desktop.text(cellId(cell));
+    const std::string& text = state.seen.cell(cell).text;
     if (text != cellDisplay(board.puzzle, cell).text) storeCellText(board.puzzle, cell, text);
     return board;
 }

@@ -7,6 +7,7 @@
 
 #include "app/ladder_commands.h"
 #include "app/menu_state.h"
+#include "app/seen_board.h"
 #include "app/undo_history.h"
 #include "core/puzzle_record.h"
 #include "platform/desktop.h"
@@ -40,6 +41,8 @@ struct WindowState {
     BoardMarks marks;
     // The last hint and what is known of the puzzle's answers.
     LadderMemory ladder;
+    // What the cells and the status box show.
+    SeenBoard seen;
 };
 
 constexpr const char* kProgramName = "gridAtelier";

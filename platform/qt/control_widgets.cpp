@@ -269,6 +269,8 @@ QWidget* makeControl(ControlKind kind, QWidget& parent) {
             control = new StatusBox(&parent);
             break;
         case ControlKind::kPushButton:
+        case ControlKind::kDigitButton:
+        case ControlKind::kClockLabel:
             control = new QPushButton(&parent);
             break;
     }

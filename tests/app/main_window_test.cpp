@@ -246,6 +246,7 @@ class MainWindowTest : public ::testing::Test {
     void type(int cell, const std::string& text) {
         window->onCellNotification(ga::cellId(cell), CellNotification::kGainedFocus);
         desktop.setText(ga::cellId(cell), text);
+        window->onCellEdited(ga::cellId(cell), text);
         window->onCellNotification(ga::cellId(cell), CellNotification::kLostFocus);
     }
     std::string statusBox() const { return desktop.control(ga::kStatusBoxId)->text; }
@@ -317,6 +318,7 @@ TEST_F(MainWindowTest, LeavingAsksTheQuestionThatIsDue) {
             ASSERT_TRUE(leaving.onCreate());
             leaving.onCellNotification(ga::cellId(0), CellNotification::kGainedFocus);
             fresh.setText(ga::cellId(0), c.modified ? "3" : "");
+            leaving.onCellEdited(ga::cellId(0), c.modified ? "3" : "");
             leaving.onCellNotification(ga::cellId(0), CellNotification::kLostFocus);
             c.command == kCloseBox ? leaving.onCloseRequest() : leaving.onCommand(c.command);
             EXPECT_EQ(fresh.dialogsRun(), c.dialogs);

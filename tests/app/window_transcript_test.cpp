@@ -142,9 +142,9 @@ class Play {
                     window_->onCommand(id);
         } else if (verb == "type" || verb == "enter") {
             focus(cellOf(arg));
-            if (verb == "type") desktop_.setText(cellId(cellOf(arg)), tail), focus(-1);
+            if (verb == "type") edit(cellOf(arg), tail), focus(-1);
         } else if (verb == "write") {
-            desktop_.setText(cellId(hand), rest);
+            edit(hand, rest);
         } else if (verb == "leave") {
             focus(-1);
         } else if (verb == "key") {
@@ -209,6 +209,11 @@ class Play {
 
   private:
     static int cellOf(const std::string& name) { return (name[1] - '1') * 9 + name[3] - '1'; }
+    // The player types into a cell: the desktop shows it and reports the edit.
+    void edit(int cell, const std::string& text) {
+        desktop_.setText(cellId(cell), text);
+        window_->onCellEdited(cellId(cell), text);
+    }
     // The desktop moves the focus: the cell in hand reports leaving first.
     void focus(int cell) {
         const int hand = window_->state().marks.cellInHand;
