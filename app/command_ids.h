@@ -42,6 +42,19 @@ constexpr int kCommandHint = 1146;
 constexpr int kCommandApplyHint = 1147;
 constexpr int kCommandRatePuzzle = 1148;
 
+// Commands of play: notes, colour marks, the clock, the player's files.
+constexpr int kCommandFillInCandidates = 1149;
+constexpr int kCommandPause = 1150;
+constexpr int kCommandFirstColourMark = 1151;  // the four colours: 1151..1154
+constexpr int kCommandLastColourMark = 1154;
+constexpr int kCommandClearCellMark = 1155;
+constexpr int kCommandClearColourMarks = 1156;
+constexpr int kCommandStatistics = 1157;
+constexpr int kCommandPreferences = 1158;
+constexpr int kCommandFirstRecentPuzzle = 1160;  // File > Recent Puzzles, newest first
+constexpr int kCommandLastRecentPuzzle = 1167;
+constexpr int kRecentPuzzleItems = kCommandLastRecentPuzzle - kCommandFirstRecentPuzzle + 1;
+
 // Level commands: 1210 + difficulty class 0..7. The last one, Extra-terrestrial,
 // is listed in the menu but never enabled.
 constexpr int kCommandFirstLevel = 1210;

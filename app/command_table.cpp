@@ -8,6 +8,7 @@
 #include "app/hand_build.h"
 #include "app/ladder_commands.h"
 #include "app/picture_commands.h"
+#include "app/play_commands.h"
 #include "app/puzzle_text_commands.h"
 #include "app/window_commands.h"
 #include "core/difficulty_class.h"
@@ -117,6 +118,21 @@ void print(CommandContext& c, int) {
 void exportPicture(CommandContext& c, int) {
     exportBoardPicture(c.desktop, c.state);
 }
+void fillIn(CommandContext& c, int) {
+    fillInCandidates(c.desktop, c.state);
+}
+void colourMark(CommandContext& c, int id) {
+    markCellInHand(c.desktop, c.state, static_cast<CellMark>(id - kCommandFirstColourMark + 1));
+}
+void clearCellMark(CommandContext& c, int) {
+    markCellInHand(c.desktop, c.state, CellMark::kNone);
+}
+void clearMarks(CommandContext& c, int) {
+    clearColourMarks(c.desktop, c.state);
+}
+void digitButton(CommandContext& c, int id) {
+    chooseDigit(c.desktop, c.state, id - kFirstDigitButtonId + 1, c.state.clearNotesOnPlacement);
+}
 
 // --- the table ---------------------------------------------------------------------
 
@@ -151,6 +167,11 @@ constexpr CommandRow levelRow(int difficultyClass, bool separatorBefore) {
                       kBusyRefused,
                       kJobNone,
                       level};
+}
+
+constexpr CommandRow digitRow(int digit) {
+    return CommandRow{digitButtonId(digit), P::kNone, false,      "", 0, false, false, kNoCells,
+                      kBusyRefused,         kJobNone, digitButton};
 }
 
 // clang-format off
@@ -193,6 +214,14 @@ constexpr CommandRow kRows[] = {
     {kCommandNotExpressMistake, P::kExpress, kSeparator, "Not Express Mistake",               'E',   false, true,   {G, E, U, G, G, U},         kBusyRefused,  kJobNone,            expressMode},
     {kCommandVisibleMistake,    P::kExpress, false,      "Visible Mistake",                   'V',   false, true,   {G, E, U, G, G, U},         kBusyRefused,  kJobNone,            expressMode},
     {kCommandAbsoluteMistake,   P::kExpress, false,      "Absolute Mistake",                  'A',   false, true,   {G, A, U, G, G, U},         kBusyRefused,  kJobNone,            expressMode},
+    {kCommandFillInCandidates,  P::kGame,    false,      "Fill In Candidates",                'F',   true,  false, {G, E, E, G, G, G},         kBusyRefused,  kJobNone,            fillIn},
+    // The colour marks' keys are Alt + digit (kExtraKeys), named in the texts.
+    {kCommandFirstColourMark,   P::kGame,    kSeparator, "Mark Cell Rose\tAlt + 1",           0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            colourMark},
+    {kCommandFirstColourMark+1, P::kGame,    false,      "Mark Cell Green\tAlt + 2",          0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            colourMark},
+    {kCommandFirstColourMark+2, P::kGame,    false,      "Mark Cell Orange\tAlt + 3",         0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            colourMark},
+    {kCommandFirstColourMark+3, P::kGame,    false,      "Mark Cell Lilac\tAlt + 4",          0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            colourMark},
+    {kCommandClearCellMark,     P::kGame,    false,      "Unmark Cell\tAlt + 0",              0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            clearCellMark},
+    {kCommandClearColourMarks,  P::kGame,    false,      "Clear Colour Marks",                0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            clearMarks},
     {kCommandDefaultSettings,   P::kOption,  false,      "Default Settings",                  'D',   false, false, kOutsideBuild,              kBusyRefused,  kJobNone,            defaultSettings},
     // Recording regions leaves the board alone like "Default Settings".
     {kCommandRecordRegions,     P::kOption,  false,      "Record Regions of Multi Answer...", 0,    false, false, kOutsideBuild,              kBusyRefused,  kJobRecordRegions,   recordRegions},
@@ -203,6 +232,7 @@ constexpr CommandRow kRows[] = {
     {kButtonRegister,           P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            registerButton},
     {kButtonWithoutAnswer,      P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            withoutAnswerButton},
     {kButtonCancelHandBuild,    P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            cancelHandBuildButton},
+    digitRow(1), digitRow(2), digitRow(3), digitRow(4), digitRow(5), digitRow(6), digitRow(7), digitRow(8), digitRow(9),
 };
 // clang-format on
 
@@ -216,12 +246,18 @@ constexpr Popup kPopups[] = {
     {P::kFile, "File(&F)", P::kNone},     {P::kEdit, "Edit(&D)", P::kNone},
     {P::kPuzzle, "Puzzle(&P)", P::kNone}, {P::kLevel, "-- Level Setting", P::kPuzzle},
     {P::kSolve, "Solve(&S)", P::kNone},   {P::kExpress, "Express(&E)", P::kNone},
-    {P::kOption, "Option(&O)", P::kNone},
+    {P::kGame, "Game(&G)", P::kNone},     {P::kOption, "Option(&O)", P::kNone},
 };
 
-// Redo answers Ctrl+Shift+Z as well, as many programs have it.
+// Redo answers Ctrl+Shift+Z as well, as many programs have it; the colour
+// marks have only these.
 constexpr ExtraKey kExtraKeys[] = {
     {'Z', kModifierCtrl | kModifierShift, kCommandRedo},
+    {'1', kModifierAlt, kCommandFirstColourMark},
+    {'2', kModifierAlt, kCommandFirstColourMark + 1},
+    {'3', kModifierAlt, kCommandFirstColourMark + 2},
+    {'4', kModifierAlt, kCommandFirstColourMark + 3},
+    {'0', kModifierAlt, kCommandClearCellMark},
 };
 
 std::string itemText(const CommandRow& row) {

@@ -28,7 +28,18 @@ struct CommandContext {
 using CommandHandler = void (*)(CommandContext& context, int id);
 
 // The popup a command's item sits in; the level popup sits in the puzzle popup.
-enum class MenuPlace : char { kNone, kFile, kEdit, kPuzzle, kLevel, kSolve, kExpress, kOption };
+enum class MenuPlace : char {
+    kNone,
+    kFile,
+    kRecent,
+    kEdit,
+    kPuzzle,
+    kLevel,
+    kSolve,
+    kExpress,
+    kGame,
+    kOption
+};
 
 // A cell of the menu-pattern table: what the pattern does to the item.
 enum class PatternRule : char {

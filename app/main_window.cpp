@@ -7,6 +7,7 @@
 #include "app/dialog_commands.h"
 #include "app/file_commands.h"
 #include "app/menu_state.h"
+#include "app/play_commands.h"
 #include "app/puzzle_text_commands.h"
 #include "app/status_messages.h"
 #include "core/random.h"
@@ -55,6 +56,7 @@ bool MainWindow::onCreate() {
     createBoard(desktop_, state_.puzzle);
     createStatusBox(desktop_);
     jobs_.setProgressBar(desktop_.progressBar());
+    createDigitStrip(desktop_);
 
     // The handlers put the check marks in place; without an answer yet, a
     // stored absolute mode becomes visible.
@@ -68,7 +70,13 @@ bool MainWindow::onCreate() {
     setStatus(desktop_, state_, kStatusWelcome);
     state_.history.start(seenBoard(desktop_, state_));
     showHistoryItems(desktop_, state_, jobs_.busy());
+    afterEvent();
     return true;
+}
+
+void MainWindow::afterEvent() {
+    if (closed_) return;
+    showDigitStrip(desktop_, state_);
 }
 
 void MainWindow::onCommand(int id) {
@@ -87,6 +95,7 @@ void MainWindow::onCommand(int id) {
     if (closed_) return;
     endBoardCommand(desktop_, state_, id, before, jobs_.busy());
     showHistoryItems(desktop_, state_, jobs_.busy());
+    afterEvent();
 }
 
 void MainWindow::takeNotice(int notice) {
@@ -107,6 +116,7 @@ void MainWindow::takeNotice(int notice) {
     // A new or pasted puzzle brought new cells: what the old ones reported is void.
     if (boardReplaced) {
         showHistoryItems(desktop_, state_, jobs_.busy());
+        afterEvent();
         return;
     }
     // A solve filled the cells: entering one would clear the value it just
@@ -118,6 +128,7 @@ void MainWindow::takeNotice(int notice) {
         applyCellEvent(event.cellIndex, event.notification);
     }
     showHistoryItems(desktop_, state_, jobs_.busy());
+    afterEvent();
 }
 
 void MainWindow::onCellNotification(int id, CellNotification notification) {
@@ -128,6 +139,7 @@ void MainWindow::onCellNotification(int id, CellNotification notification) {
     }
     applyCellEvent(cellIndexOf(id), notification);
     showHistoryItems(desktop_, state_, jobs_.busy());
+    afterEvent();
 }
 
 void MainWindow::applyCellEvent(int cellIndex, CellNotification notification) {
@@ -165,6 +177,23 @@ TextColour MainWindow::onCellColour(int id) {
 void MainWindow::onCellEdited(int id, const std::string& text) {
     if (closed_ || !isCellId(id)) return;
     state_.seen.edited(id, text);
+    // While a job runs the board is the job's: the edit is taken when the
+    // cell is left.
+    if (jobs_.busy()) return;
+    takeCellEdit(desktop_, state_, cellIndexOf(id), state_.clearNotesOnPlacement);
+    showHistoryItems(desktop_, state_, jobs_.busy());
+    afterEvent();
+}
+
+void MainWindow::onCellNoteKey(int id, int digit) {
+    if (closed_ || !isCellId(id) || jobs_.busy()) return;
+    toggleNote(desktop_, state_, cellIndexOf(id), digit);
+    showHistoryItems(desktop_, state_, jobs_.busy());
+    afterEvent();
+}
+
+CellMark MainWindow::onCellMark(int id) {
+    return isCellId(id) ? state_.seen.cell(cellIndexOf(id)).mark : CellMark::kNone;
 }
 
 void MainWindow::onCloseRequest() {

@@ -58,6 +58,8 @@ class MainWindow : public WindowEvents {
     int onCellKey(int cellId, CellKey key, CaretPlace caret) override;
     void onCloseRequest() override;
     void onCellEdited(int cellId, const std::string& text) override;
+    void onCellNoteKey(int cellId, int digit) override;
+    CellMark onCellMark(int cellId) override;
 
     // --- for the desktop and for tests ---------------------------------------------
     const WindowState& state() const { return state_; }
@@ -74,6 +76,8 @@ class MainWindow : public WindowEvents {
     };
 
     void takeNotice(int notice);
+    // After every event: what the board's side views show follows the board.
+    void afterEvent();
     void applyCellEvent(int cellIndex, CellNotification notification);
 
     SettingsPlace place_;

@@ -6,9 +6,11 @@ namespace ga {
 
 namespace {
 
-bool sameCells(const PuzzleRecord& a, const PuzzleRecord& b) {
-    return std::memcmp(a.valueGrid, b.valueGrid, sizeof a.valueGrid) == 0 &&
-           std::memcmp(a.candidateNumbers, b.candidateNumbers, sizeof a.candidateNumbers) == 0;
+bool sameCells(const BoardState& a, const BoardState& b) {
+    return std::memcmp(a.puzzle.valueGrid, b.puzzle.valueGrid, sizeof a.puzzle.valueGrid) == 0 &&
+           std::memcmp(a.puzzle.candidateNumbers, b.puzzle.candidateNumbers,
+                       sizeof a.puzzle.candidateNumbers) == 0 &&
+           a.singleNotes == b.singleNotes;
 }
 
 }  // namespace
@@ -20,7 +22,7 @@ void UndoHistory::start(const BoardState& board) {
 }
 
 bool UndoHistory::follow(const BoardState& board) {
-    if (sameCells(current_.puzzle, board.puzzle)) {
+    if (sameCells(current_, board)) {
         standAt(board);
         return false;
     }

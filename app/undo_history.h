@@ -1,10 +1,11 @@
 // The board's history for undo and redo. It follows the board as the player
 // sees it: every state it is shown that differs from the last one in a cell's
-// value or candidates becomes a step, which keeps the board before and after,
+// value, candidates or single notes becomes a step, which keeps the board before and after,
 // so that undoing and redoing only copy a stored state back. It lives in
 // memory only and knows nothing of the window.
 #pragma once
 
+#include <bitset>
 #include <cstddef>
 #include <deque>
 #include <string>
@@ -18,6 +19,9 @@ namespace ga {
 // not its code: hand-building, paste and the hint write texts of their own.
 struct BoardState {
     PuzzleRecord puzzle{};
+    // The cells whose single candidate is a note the player shows, which the
+    // record cannot tell from a candidate of its own, never shown.
+    std::bitset<kCells> singleNotes;
     int modified = 0;
     int menuMode = 0;
     std::string statusText;

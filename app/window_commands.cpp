@@ -46,6 +46,7 @@ BoardChange boardChangeOf(int id) {
         case kCommandPencilMarks:  // and its notice, a solve's result
         case kCommandBacktracking:
         case kCommandApplyHint:  // and its notice
+        case kCommandFillInCandidates:
             return BoardChange::kEdit;
         case kCommandUndo:
         case kCommandRedo:
@@ -62,7 +63,8 @@ void putBack(Desktop& desktop, WindowState& state, const BoardState& board, bool
     std::memcpy(puzzle.valueGrid, board.puzzle.valueGrid, sizeof puzzle.valueGrid);
     std::memcpy(puzzle.candidateNumbers, board.puzzle.candidateNumbers,
                 sizeof puzzle.candidateNumbers);
-    for (int cell = 0; cell < kCells; ++cell) showCell(desktop, state.puzzle, cell);
+    for (int cell = 0; cell < kCells; ++cell)
+        showSeenCell(desktop, state.puzzle, cell, board.singleNotes.test(size_t(cell)));
     repaintOpenCells(desktop, state.puzzle);
     state.settings.modified = board.modified;
     if (withMenuMode) enterMenuMode(desktop, state, board.menuMode);
@@ -181,16 +183,45 @@ void startNewPuzzle(Desktop& desktop, WindowState& state, JobControl& jobs) {
     jobs.startJob(desktop, state, kCommandNewPuzzle);
 }
 
+bool storeSeenCell(PuzzleRecord& record, int cell, const SeenCell& seen) {
+    if (!seen.notes) return storeCellText(record, cell, seen.text);
+    // Notes are a candidate list, one digit too: never a value.
+    const int32_t notes = typedNumber(seen.text);
+    const bool changed = record.candidateNumbers[cell] != notes || record.valueGrid[cell] != 0;
+    record.candidateNumbers[cell] = notes;
+    record.valueGrid[cell] = 0;
+    return changed;
+}
+
+void showSeenCell(Desktop& desktop, const PuzzleRecord& record, int cell, bool singleNote) {
+    const int32_t candidate = record.candidateNumbers[cell];
+    if (!singleNote || !isOpen(record, cell) || record.valueGrid[cell] != 0 || candidate < 1 ||
+        candidate > 9) {
+        showCell(desktop, record, cell);
+        return;
+    }
+    desktop.setFont(cellId(cell), FontChoice::kSmall);
+    desktop.setText(cellId(cell), std::to_string(candidate));
+    desktop.showAsNotes(cellId(cell), true);
+}
+
 BoardState seenBoard(Desktop& /*desktop*/, const WindowState& state) {
-    BoardState board{state.puzzle, state.settings.modified, state.settings.menuMode,
-                     state.seen.text(kStatusBoxId)};
+    BoardState board{state.puzzle, state.seen.singleNotes(), state.settings.modified,
+                     state.settings.menuMode, state.seen.text(kStatusBoxId)};
     const int cell = state.marks.cellInHand;
     if (cell < 0 || !isOpen(board.puzzle, cell)) return board;
     // Only a text other than the record's own shows an edit: a cell left as
     // it was shown stores nothing new.
-    const std::string& text = state.seen.cell(cell).text;
-    if (text != cellDisplay(board.puzzle, cell).text) storeCellText(board.puzzle, cell, text);
+    const SeenCell& seen = state.seen.cell(cell);
+    if (seen.notes || seen.text != cellDisplay(board.puzzle, cell).text)
+        storeSeenCell(board.puzzle, cell, seen);
     return board;
+}
+
+void followPlayerEdit(Desktop& desktop, WindowState& state) {
+    const BoardMarks before = state.marks;
+    if (state.history.follow(seenBoard(desktop, state))) forgetHint(state);
+    repaintChangedBackgrounds(desktop, state.puzzle, before, state.marks);
 }
 
 void enterCell(Desktop& desktop, WindowState& state, int cell) {
@@ -203,7 +234,11 @@ void enterCell(Desktop& desktop, WindowState& state, int cell) {
 
 void leaveCell(Desktop& desktop, WindowState& state, int cell) {
     const BoardMarks before = state.marks;
-    if (cellLostFocus(desktop, state.puzzle, cell)) state.settings.modified = 1;
+    // Leaving stores what the cell shows; it then shows what it holds.
+    const SeenCell& seen = state.seen.cell(cell);
+    const bool singleNote = seen.notes && seen.text.size() == 1;
+    if (storeSeenCell(state.puzzle, cell, seen)) state.settings.modified = 1;
+    showSeenCell(desktop, state.puzzle, cell, singleNote);
     if (state.marks.cellInHand == cell) state.marks.cellInHand = -1;
     if (state.history.follow(seenBoard(desktop, state))) forgetHint(state);
     repaintChangedBackgrounds(desktop, state.puzzle, before, state.marks);

@@ -43,6 +43,10 @@ struct WindowState {
     LadderMemory ladder;
     // What the cells and the status box show.
     SeenBoard seen;
+    // The digit strip's button shown checked, 0 for none.
+    int checkedDigit = 0;
+    // Placing a value takes its digit from the notes of its row, column and box.
+    bool clearNotesOnPlacement = true;
 };
 
 constexpr const char* kProgramName = "gridAtelier";
@@ -82,6 +86,16 @@ void startNewPuzzle(Desktop& desktop, WindowState& state, JobControl& jobs);
 // The board as the player sees it: the record, with the cell in hand holding
 // what leaving it would store of its text, and the status box's text.
 BoardState seenBoard(Desktop& desktop, const WindowState& state);
+
+// Stores what a cell shows in the record: its notes as the candidate list,
+// else its text by the typing rule (storeCellText). True when it changed.
+bool storeSeenCell(PuzzleRecord& record, int cell, const SeenCell& seen);
+// Shows a cell by the display rules, or its single candidate as a note when
+// `singleNote` says the player made it one.
+void showSeenCell(Desktop& desktop, const PuzzleRecord& record, int cell, bool singleNote);
+// An edit made inside the cell in hand (a note, a value that cleared notes
+// around it) becomes a step at once, and ends the hint.
+void followPlayerEdit(Desktop& desktop, WindowState& state);
 
 // A cell gaining and losing the focus; an edit that changed the board
 // becomes a step of the history and clears the hinted cells.

@@ -6,7 +6,8 @@ namespace ga {
 
 namespace {
 
-constexpr const char* kKindNames[] = {"openCell", "clueCell", "statusBox", "pushButton"};
+constexpr const char* kKindNames[] = {"openCell",   "clueCell",    "statusBox",
+                                      "pushButton", "digitButton", "clockLabel"};
 
 void collectItems(const std::vector<MenuEntry>& entries, std::vector<int>& commands) {
     for (const MenuEntry& entry : entries) {

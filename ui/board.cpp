@@ -15,6 +15,7 @@ namespace {
 constexpr int kBoardMargin = 20;
 constexpr int kBoxGap = 2;
 constexpr int kProgressBarHeight = 11;
+constexpr int kStripGap = 8;        // between the status box and the digit strip
 constexpr int kMaxTypedDigits = 9;  // 999999999 is the largest number a cell stores
 
 bool isOpen(const PuzzleRecord& record, int cell) {
@@ -36,6 +37,11 @@ BoardLayout boardLayout(int clientWidth) {
     layout.statusBox = ControlRect{kBoardMargin, 9 * s + 44, clientWidth - 44, (3 * s) / 2};
     layout.progressBar =
         ControlRect{clientWidth / 10, 9 * s + 29, 8 * clientWidth / 10, kProgressBarHeight};
+    const int stripTop = layout.statusBox.y + layout.statusBox.height + kStripGap;
+    const int clockWidth = 2 * s;
+    layout.digitStrip =
+        ControlRect{kBoardMargin, stripTop, (clientWidth - 44 - clockWidth - kStripGap) / 9 * 9, s};
+    layout.clock = ControlRect{clientWidth - 24 - clockWidth, stripTop, clockWidth, s};
     return layout;
 }
 
@@ -158,6 +164,7 @@ CellBackground cellBackground(const PuzzleRecord& record, const BoardMarks& mark
     const int inHand = marks.cellInHand;
     if (cell == inHand) return CellBackground::kInHand;
     if (marks.hinted.test(static_cast<size_t>(cell))) return CellBackground::kHinted;
+    if (marks.chosenCells.test(static_cast<size_t>(cell))) return CellBackground::kSameDigit;
     if (inHand < 0) return CellBackground::kPlain;
     const int32_t digit = marks.digitInHand;
     if (digit >= 1 && digit <= 9 && shownValue(record, cell) == digit)

@@ -20,6 +20,16 @@ struct BoardLayout {
     int offsets[9] = {};  // of columns from the left, and of rows from the top
     ControlRect statusBox;
     ControlRect progressBar;
+    // Under the status box: the digit strip, a button per digit, and the clock
+    // at its right end.
+    ControlRect digitStrip;  // all nine buttons
+    ControlRect clock;
+
+    ControlRect digitButton(int digit) const {
+        const int width = digitStrip.width / 9;
+        return ControlRect{digitStrip.x + (digit - 1) * width, digitStrip.y, width - 2,
+                           digitStrip.height};
+    }
 
     ControlRect cell(int cellIndex) const {
         return ControlRect{offsets[columnOf(cellIndex)], offsets[rowOf(cellIndex)], cellSize,
@@ -96,10 +106,14 @@ struct BoardMarks {
     int cellInHand = -1;
     int32_t digitInHand = 0;
     std::bitset<kCells> hinted;
+    // The digit chosen on the digit strip (0 for none) and the cells showing it.
+    int chosenDigit = 0;
+    std::bitset<kCells> chosenCells;
 };
 
 // The background of a cell: the cell in hand first, then hinted cells, cells
-// holding the digit in hand, the row, column and box of the cell in hand.
+// showing the digit chosen on the strip, cells holding the digit in hand, the
+// row, column and box of the cell in hand.
 CellBackground cellBackground(const PuzzleRecord& record, const BoardMarks& marks, int cellIndex);
 
 // Repaints every cell whose background differs under `after` from `before`.
