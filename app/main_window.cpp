@@ -164,10 +164,20 @@ int MainWindow::onCellKey(int id, CellKey key, CaretPlace caret) {
 TextColour MainWindow::onCellColour(int id) {
     if (!isCellId(id)) return kValueBlue;
     const int cellIndex = cellIndexOf(id);
-    const TextColour colour = cellColour(state_.puzzle, state_.settings.expressMode, cellIndex,
-                                         state_.seen.cell(cellIndex).text);
+    const SeenCell& shown = state_.seen.cell(cellIndex);
+    // Notes are drawn like candidates, a single one too.
+    const TextColour colour =
+        shown.notes ? kCandidateGrey
+                    : cellColour(state_.puzzle, state_.settings.expressMode, cellIndex, shown.text);
     if (closed_ || jobs_.busy() || !isPlayed(state_.settings.menuMode)) return colour;
-    const CompletionResult result = completion_.run(state_.puzzle);
+    // The board as the player sees it: the cell in hand counts with what it
+    // shows, though entering it cleared its value in the record.
+    PuzzleRecord seen = seenBoard(desktop_, state_).puzzle;
+    const CompletionResult result = completion_.run(seen);
+    if (result.answerAdopted) {
+        std::memcpy(state_.puzzle.answerGrid, seen.answerGrid, sizeof seen.answerGrid);
+        state_.puzzle.answerKnown = seen.answerKnown;
+    }
     applyCompletion(desktop_, result, state_.puzzle.answerKnown == 1);
     const int status = completionStatus(result.verdict);
     if (status >= 0) setStatus(desktop_, state_, status);

@@ -39,6 +39,7 @@ void clearCell(Desktop& desktop, PuzzleRecord& record, int cell) {
 enum class BoardChange { kEdit, kHistory, kOther };
 
 BoardChange boardChangeOf(int id) {
+    if (isDigitButtonId(id)) return BoardChange::kEdit;  // places a digit in the cell in hand
     switch (id) {
         case kCommandEraseSolving:
         case kCommandShowCandidates:

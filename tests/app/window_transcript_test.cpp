@@ -50,7 +50,8 @@ const std::string kSeveral = "." + kPuzzle.substr(1);
 // tab|backtab [start|end|inside]` (the caret is at both ends unless said);
 // `fill GRID` (types each open cell, '.' empty); `clip TEXT` (\n a line end);
 // `answer DIALOG SCRIPT` (how the player answers that dialog from now on);
-// `fail pictures`. A cell is rNcM. A job runs to its end, but one started by a
+// `fail pictures`; `note D` (Shift + digit D in the cell in hand), `digit D`
+// (the digit strip's button). A cell is rNcM. A job runs to its end, but one started by a
 // step that begins with '&' only within the next step. New puzzles are
 // Practice ones, made quickly.
 // clang-format off
@@ -83,6 +84,12 @@ const std::vector<std::vector<std::string>> kScenes = {
      "Record Regions of Multi Answer...", "answer 3000 click 2", "Exit",
      "answer 3000 click 2021 click 1", "Paste Puzzle", "Paste Puzzle", "answer 107 click 2",
      "Exit", "answer 107 click 1", "Exit"},
+    {"Practice", "Load Puzzle", "enter r1c2", "note 4", "note 8", "note 4", "note 5", "leave",
+     "enter r1c3", "note 6", "leave", "enter r1c4", "write 6", "leave", "Undo", "Redo", "Undo",
+     "enter r1c4", "note 6", "write 2", "note 3", "leave", "enter r1c5", "Mark Cell Rose",
+     "Mark Cell Green", "leave", "enter r1c6", "Mark Cell Lilac", "Unmark Cell", "digit 7",
+     "leave", "digit 7", "digit 3", "Hint", "enter r2c1", "note 5", "Fill In Candidates",
+     "Undo", "leave", "Clear Colour Marks", "Save Puzzle", "Load Puzzle"},
 };
 // clang-format on
 
@@ -145,6 +152,10 @@ class Play {
             if (verb == "type") edit(cellOf(arg), tail), focus(-1);
         } else if (verb == "write") {
             edit(hand, rest);
+        } else if (verb == "note") {
+            window_->onCellNoteKey(cellId(hand), std::stoi(rest));
+        } else if (verb == "digit") {
+            window_->onCommand(digitButtonId(std::stoi(rest)));
         } else if (verb == "leave") {
             focus(-1);
         } else if (verb == "key") {
@@ -198,7 +209,8 @@ class Play {
             if (line.find("Picture") != line.npos) picture(lines);
         }
         std::map<std::string, std::string> now = seen();
-        for (const char* what : {"title", "status", "greyed", "checked", "buttons", "board"}) {
+        for (const char* what :
+             {"title", "status", "greyed", "checked", "buttons", "board", "digits"}) {
             if (std::exchange(shown_[what], now[what]) == now[what]) continue;
             if (now[what].back() == ',') now[what].pop_back();
             lines.push_back(what + std::string(":") + (now[what].empty() ? " (none)" : now[what]));
@@ -252,8 +264,9 @@ class Play {
         return text;
     }
     // Cells: the text ('.' empty), for an open cell with text its colour
-    // (b blue, r red, g grey), upper case in the big font, then the tint
-    // (/u unit, /s same digit, /h hinted, /i in hand).
+    // (b blue, r red, g grey), upper case in the big font, 'n' when shown as
+    // notes, then the tint (/u unit, /s same digit, /h hinted, /i in hand) and
+    // the colour mark (*1..*4). The digit strip: what is left of each digit.
     std::map<std::string, std::string> seen() {
         std::map<std::string, std::string> now;
         now["title"] = desktop_.shownTitle().empty() ? "" : " " + desktop_.shownTitle();
@@ -279,11 +292,19 @@ class Play {
                                     : k.red == 102  ? 'g'
                                                     : '?';
                 token += c.font == FontChoice::kSmall ? colour : std::toupper(colour);
+                if (window_->state().seen.cell(cell).notes) token += 'n';
             }
             const int tint = static_cast<int>(window_->onCellBackground(cellId(cell)));
-            cells.push_back(token + (tint ? std::string("/") + "-ushi"[tint] : ""));
+            const int mark = static_cast<int>(window_->onCellMark(cellId(cell)));
+            cells.push_back(token + (tint ? std::string("/") + "-ushi"[tint] : "") +
+                            (mark ? "*" + std::to_string(mark) : ""));
         }
         now["board"] = grid(cells);
+        for (int digit = 1; digit <= 9; ++digit) {
+            const std::string text = window_->state().seen.text(digitButtonId(digit));
+            now["digits"] += " " + text.substr(0, 1) + ":" + text.substr(text.find('\n') + 1);
+            if (window_->state().marks.chosenDigit == digit) now["digits"] += "(chosen)";
+        }
         return now;
     }
 
@@ -299,7 +320,8 @@ class Play {
 std::vector<std::string> transcript(const std::string& dir) {
     std::vector<std::string> out = {
         "# Cells: the text, '.' for none; an open cell's colour (b blue, r red, g grey), upper",
-        "# case in the big font; its tint (/u unit, /s same digit, /h hinted, /i in hand).",
+        "# case in the big font, n as notes; its tint (/u unit, /s same digit, /h hinted,",
+        "# /i in hand) and colour mark (*1..*4). Digits: how many of each are left to place.",
         "# Written by tests/app/window_transcript_test.cpp, which tells how to rewrite it."};
     const auto play = [&](Play& p, const std::string& step, const std::string& heading) {
         out.push_back(heading);
