@@ -9,6 +9,7 @@
 #include "app/ladder_commands.h"
 #include "app/picture_commands.h"
 #include "app/play_commands.h"
+#include "app/player_commands.h"
 #include "app/puzzle_text_commands.h"
 #include "app/window_commands.h"
 #include "core/difficulty_class.h"
@@ -130,8 +131,21 @@ void clearCellMark(CommandContext& c, int) {
 void clearMarks(CommandContext& c, int) {
     clearColourMarks(c.desktop, c.state);
 }
+void pause(CommandContext& c, int) {
+    togglePause(c.desktop, c.state);
+}
+void statistics(CommandContext& c, int) {
+    showStatistics(c.desktop, c.state);
+}
+void preferences(CommandContext& c, int) {
+    changePreferences(c.desktop, c.state);
+}
+void recentPuzzle(CommandContext& c, int id) {
+    openRecentPuzzle(c.desktop, c.state, c.defaults, id - kCommandFirstRecentPuzzle);
+}
 void digitButton(CommandContext& c, int id) {
-    chooseDigit(c.desktop, c.state, id - kFirstDigitButtonId + 1, c.state.clearNotesOnPlacement);
+    chooseDigit(c.desktop, c.state, id - kFirstDigitButtonId + 1,
+                c.state.player.preferences.clearNotesOnPlacement);
 }
 
 // --- the table ---------------------------------------------------------------------
@@ -169,6 +183,25 @@ constexpr CommandRow levelRow(int difficultyClass, bool separatorBefore) {
                       level};
 }
 
+// The recent items: their texts are the files' paths, set as the list
+// changes, and they are greyed and shown by it (showRecentPuzzles).
+constexpr const char* kRecentItemTexts[kRecentPuzzleItems] = {
+    "Recent Puzzle 1", "Recent Puzzle 2", "Recent Puzzle 3", "Recent Puzzle 4",
+    "Recent Puzzle 5", "Recent Puzzle 6", "Recent Puzzle 7", "Recent Puzzle 8"};
+constexpr CommandRow recentRow(int index) {
+    return CommandRow{kCommandFirstRecentPuzzle + index,
+                      P::kRecent,
+                      false,
+                      kRecentItemTexts[index],
+                      0,
+                      false,
+                      false,
+                      kNoCells,
+                      kBusyRefused,
+                      kJobNone,
+                      recentPuzzle};
+}
+
 constexpr CommandRow digitRow(int digit) {
     return CommandRow{digitButtonId(digit), P::kNone, false,      "", 0, false, false, kNoCells,
                       kBusyRefused,         kJobNone, digitButton};
@@ -179,6 +212,7 @@ constexpr CommandRow kRows[] = {
 //   id                         place       separator   text                                 key    shift  check  patterns 0 1,4 2 8 16 32  busy           job                  handler
     {kCommandLoadPuzzle,        P::kFile,    false,      "Load Puzzle",                       'L',   false, false, kOutsideBuild,              kBusyRefused,  kJobNone,            load},
     {kCommandSavePuzzle,        P::kFile,    false,      "Save Puzzle",                       'S',   false, false, {G, E, G, U, G, U},         kBusyRefused,  kJobNone,            save},
+    recentRow(0), recentRow(1), recentRow(2), recentRow(3), recentRow(4), recentRow(5), recentRow(6), recentRow(7),
     {kCommandExit,              P::kFile,    kSeparator, "Exit",                              'X',   false, false, kNoCells,                   kBusyRefused,  kJobNone,            exitProgram},
     {kCommandUndo,              P::kEdit,    false,      "Undo",                              'Z',   false, false, kByHistory,                 kBusyRefused,  kJobNone,            undo},
     {kCommandRedo,              P::kEdit,    false,      "Redo",                              'Y',   false, false, kByHistory,                 kBusyRefused,  kJobNone,            redo},
@@ -222,9 +256,12 @@ constexpr CommandRow kRows[] = {
     {kCommandFirstColourMark+3, P::kGame,    false,      "Mark Cell Lilac\tAlt + 4",          0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            colourMark},
     {kCommandClearCellMark,     P::kGame,    false,      "Unmark Cell\tAlt + 0",              0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            clearCellMark},
     {kCommandClearColourMarks,  P::kGame,    false,      "Clear Colour Marks",                0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            clearMarks},
+    {kCommandPause,             P::kGame,    kSeparator, "Pause",                             'T',   true,  true,  {G, E, E, G, G, G},         kBusyRefused,  kJobNone,            pause},
+    {kCommandStatistics,        P::kGame,    false,      "Statistics...",                     0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            statistics},
     {kCommandDefaultSettings,   P::kOption,  false,      "Default Settings",                  'D',   false, false, kOutsideBuild,              kBusyRefused,  kJobNone,            defaultSettings},
     // Recording regions leaves the board alone like "Default Settings".
     {kCommandRecordRegions,     P::kOption,  false,      "Record Regions of Multi Answer...", 0,    false, false, kOutsideBuild,              kBusyRefused,  kJobRecordRegions,   recordRegions},
+    {kCommandPreferences,       P::kOption,  false,      "Preferences...",                    0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            preferences},
     // "About" is in no pattern and never greyed, not even while a job runs.
     {kCommandAbout,             P::kOption,  kSeparator, "About",                             'T',   false, false, kNoCells,                   false,         kJobNone,            about},
     // Without a menu item: the dialog's cancel and the hand-build buttons.
@@ -243,7 +280,8 @@ struct Popup {
 };
 
 constexpr Popup kPopups[] = {
-    {P::kFile, "File(&F)", P::kNone},     {P::kEdit, "Edit(&D)", P::kNone},
+    {P::kFile, "File(&F)", P::kNone},     {P::kRecent, "Recent Puzzles", P::kFile},
+    {P::kEdit, "Edit(&D)", P::kNone},
     {P::kPuzzle, "Puzzle(&P)", P::kNone}, {P::kLevel, "-- Level Setting", P::kPuzzle},
     {P::kSolve, "Solve(&S)", P::kNone},   {P::kExpress, "Express(&E)", P::kNone},
     {P::kGame, "Game(&G)", P::kNone},     {P::kOption, "Option(&O)", P::kNone},

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/menu_state.h"
+#include "app/player_commands.h"
 #include "app/status_messages.h"
 #include "core/checks.h"
 #include "ui/atomic_file.h"
@@ -61,6 +62,7 @@ SaveOutcome saveToChosenFile(Desktop& desktop, WindowState& state) {
     enterMenuMode(desktop, state, kMenuSaved);
     storeFileName(state.settings, path);
     setStatus(desktop, state, kStatusSaved);
+    rememberRecentPuzzle(desktop, state, path);
     return SaveOutcome::kSaved;
 }
 
@@ -96,13 +98,16 @@ void loadPuzzle(Desktop& desktop, WindowState& state, Settings& defaults) {
     request.defaultExtension = "ga";
     std::string path;
     if (!chooseFile(desktop, state.files, request, path)) return;
+    loadPuzzleFrom(desktop, state, path);
+}
 
+bool loadPuzzleFrom(Desktop& desktop, WindowState& state, const std::string& path) {
     // Read into locals: a refused file leaves the board as it was.
     PuzzleFileHeader header;
     PuzzleRecord puzzle{};
     if (readPuzzleFile(path.c_str(), header, puzzle) != kPuzzleFileRead) {
         showError(desktop, kErrorLoadFailed);
-        return;
+        return false;
     }
     if (header.finished == 1) {
         // A finished puzzle comes back to be played again.
@@ -125,6 +130,8 @@ void loadPuzzle(Desktop& desktop, WindowState& state, Settings& defaults) {
     std::snprintf(title, sizeof title, "%s -- %s", kProgramName, state.settings.fileName);
     desktop.setTitle(title);
     setStatus(desktop, state, kStatusLoaded);
+    rememberRecentPuzzle(desktop, state, path);
+    return true;
 }
 
 }  // namespace ga

@@ -31,5 +31,8 @@ void savePuzzle(Desktop& desktop, WindowState& state);
 // file this program could have written, is refused with a box and changes
 // nothing.
 void loadPuzzle(Desktop& desktop, WindowState& state, Settings& defaults);
+// The same for the file at `path`, once the save question was answered;
+// false when it was refused.
+bool loadPuzzleFrom(Desktop& desktop, WindowState& state, const std::string& path);
 
 }  // namespace ga

@@ -113,7 +113,7 @@ void showRating(Desktop& desktop, const PuzzleAnswers& answers, const LadderRati
 }  // namespace
 
 void giveHint(Desktop& desktop, WindowState& state, JobControl& jobs) {
-    const PuzzleRecord seen = seenBoard(desktop, state).puzzle;
+    const PuzzleRecord seen = seenBoard(state).puzzle;
     LadderMemory& memory = state.ladder;
     if (memory.holdsHint && sameBoard(memory.board, seen)) {
         showHint(desktop, state, HintStage::kWhole);
@@ -129,7 +129,7 @@ void giveHint(Desktop& desktop, WindowState& state, JobControl& jobs) {
 }
 
 void applyHint(Desktop& desktop, WindowState& state, JobControl& jobs) {
-    const PuzzleRecord seen = seenBoard(desktop, state).puzzle;
+    const PuzzleRecord seen = seenBoard(state).puzzle;
     if (!state.ladder.holdsHint || !sameBoard(state.ladder.board, seen)) {
         Hint hint;
         if (!findHint(seen, knownAnswers(state, seen), HintReach::kQuickRungs, hint)) {
@@ -151,11 +151,17 @@ void ratePuzzle(Desktop& desktop, WindowState& state, JobControl& jobs) {
     showRating(desktop, answers, rating);
 }
 
+bool rateFinishedPuzzle(const WindowState& state, LadderRating& rating) {
+    const PuzzleAnswers answers = knownAnswers(state, state.puzzle);
+    return answers.count == 1 &&
+           rateClues(state.puzzle, answers, kHighestRung, nullptr, rating) && rating.solved;
+}
+
 void prepareLadderJob(Desktop& desktop, WindowState& state, int command, JobRecord& job) {
     const bool rating = command == kCommandRatePuzzle;
     job.ladderCommand = command;
     // The hint looks at the board as the player sees it, the rating at the clues.
-    job.puzzle = rating ? state.puzzle : seenBoard(desktop, state).puzzle;
+    job.puzzle = rating ? state.puzzle : seenBoard(state).puzzle;
     job.answers = knownAnswers(state, job.puzzle);
     state.ladder.statusBeforeJob = desktop.text(kStatusBoxId);
     showLadderMessage(desktop, rating ? LadderMessage::kRating : LadderMessage::kFindingStep);

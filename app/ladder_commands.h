@@ -12,6 +12,7 @@
 #include <string>
 
 #include "core/hint.h"
+#include "core/ladder/ladder.h"
 #include "platform/desktop.h"
 
 namespace ga {
@@ -47,6 +48,10 @@ void giveHint(Desktop& desktop, WindowState& state, JobControl& jobs);
 void applyHint(Desktop& desktop, WindowState& state, JobControl& jobs);
 // 1148 "Rate Puzzle": a box with the rating of the puzzle's clues.
 void ratePuzzle(Desktop& desktop, WindowState& state, JobControl& jobs);
+
+// The rating of a finished puzzle's clues, whose answer is then known; false
+// when it has no single answer.
+bool rateFinishedPuzzle(const WindowState& state, LadderRating& rating);
 
 // The job's side, for JobControl: the inputs of the job of `command` (the
 // running text shown meanwhile), its body on the worker (returns the

@@ -8,8 +8,13 @@
 #include "app/file_commands.h"
 #include "app/menu_state.h"
 #include "app/play_commands.h"
+#include "app/player_commands.h"
+#include "app/resume.h"
+#include "ui/finish_dialog.h"
 #include "app/puzzle_text_commands.h"
 #include "app/status_messages.h"
+#include "core/difficulty_class.h"
+#include "core/ladder/techniques.h"
 #include "core/random.h"
 
 namespace ga {
@@ -38,7 +43,9 @@ MainWindow::MainWindow(Desktop& desktop, const StartupSettings& settings)
       file_(settings.file),
       fileRead_(settings.fileRead),
       desktop_(desktop, state_.seen),
-      jobs_(desktop_) {}
+      jobs_(desktop_) {
+    state_.player.folders = settings.folders;
+}
 
 MainWindow::~MainWindow() = default;
 
@@ -68,15 +75,112 @@ bool MainWindow::onCreate() {
     enterMenuMode(desktop_, state_, kMenuNoPuzzle);
     state_.settings.fileName[0] = '\0';
     setStatus(desktop_, state_, kStatusWelcome);
-    state_.history.start(seenBoard(desktop_, state_));
+    state_.history.start(seenBoard(state_));
     showHistoryItems(desktop_, state_, jobs_.busy());
+    readPlayerFiles(state_.player);
+    showRecentPuzzles(desktop_, state_);
+    if (state_.player.preferences.resumeAtStart) resumeGame(desktop_, state_);
     afterEvent();
+    gameChanged_ = false;
     return true;
 }
 
 void MainWindow::afterEvent() {
     if (closed_) return;
     showDigitStrip(desktop_, state_);
+    lookAtClock(desktop_, state_.game, desktop_.modalDepth(),
+                state_.player.preferences.showClock);
+    gameChanged_ = true;
+}
+
+void MainWindow::takeNewBoard(int id) {
+    state_.seen.clearMarks();
+    state_.marks.chosenDigit = 0;
+    if (!isPlayed(state_.settings.menuMode) || state_.handBuildStage != 0) {
+        endGame(desktop_, state_);
+        return;
+    }
+    const bool generated = id == kCommandNewPuzzle || id == kCommandRecreatePuzzle;
+    startGame(desktop_, state_, state_.player.statistics,
+              generated ? className(state_.header.puzzleClass) : kOwnPuzzlesClass);
+    saveStatisticsNow(state_);
+}
+
+void MainWindow::countHelp(int id) {
+    GameSession& game = state_.game;
+    if (!game.started || game.finished) return;
+    if (id == kCommandHint || id == kCommandApplyHint) ++game.hints;
+    if (id == kCommandPencilMarks || id == kCommandBacktracking) ++game.solves;
+    // An opened answer ends the game: the board is no longer played.
+    if (id == kCommandOpenAnswer && !isPlayed(state_.settings.menuMode)) endGame(desktop_, state_);
+}
+
+void MainWindow::onTick() {
+    if (closed_) return;
+    lookAtClock(desktop_, state_.game, desktop_.modalDepth(),
+                state_.player.preferences.showClock);
+    // Time played is play too: a running clock is kept.
+    if (clockRuns(state_.game, desktop_.modalDepth())) gameChanged_ = true;
+    if (desktop_.modalDepth() != 0 || jobs_.busy()) return;
+    if (!state_.player.notices.empty()) {
+        std::vector<std::string> notices;
+        notices.swap(state_.player.notices);
+        for (const std::string& notice : notices) desktop_.messageBox(notice, kProgramName);
+    }
+    if (finishDue_) showFinish();
+    if (closed_) return;
+    keepGame(false);
+}
+
+void MainWindow::onMinimised(bool minimised) {
+    if (closed_) return;
+    lookAtClock(desktop_, state_.game, desktop_.modalDepth(),
+                state_.player.preferences.showClock);
+    state_.game.minimised = minimised;
+}
+
+void MainWindow::showFinish() {
+    finishDue_ = false;
+    GameSession& game = state_.game;
+    if (!game.finished || game.finishShown) return;
+    game.finishShown = true;
+    const long long seconds = game.playedMs / 1000;
+    recordFinish(state_.player.statistics, game.statisticsClass, static_cast<int>(seconds),
+                 game.hints == 0 && game.solves == 0);
+    saveStatisticsNow(state_);
+    gameChanged_ = true;  // a finished game is not resumed
+    keepGame(false);
+    FinishSummary summary;
+    summary.seconds = seconds;
+    summary.hints = game.hints;
+    summary.solves = game.solves;
+    summary.className = game.statisticsClass;
+    LadderRating rating;
+    if (rateFinishedPuzzle(state_, rating)) {
+        summary.score = rating.score;
+        if (rating.hardest != Technique::kNone)
+            summary.hardest = techniqueInfo(rating.hardest).name;
+    }
+    const int puzzleClass = state_.header.puzzleClass;
+    if (!runFinishDialog(desktop_, summary)) return;
+    if (game.statisticsClass != kOwnPuzzlesClass && isDifficultyClass(puzzleClass) &&
+        puzzleClass != state_.settings.level)
+        setLevel(desktop_, state_.settings.level, puzzleClass);
+    onCommand(kCommandNewPuzzle);
+}
+
+void MainWindow::keepGame(bool atClose) {
+    if (!state_.player.kept() || !state_.player.preferences.resumeAtStart) return;
+    const long long time = desktop_.steadyMilliseconds();
+    if (atClose) {
+        keeper_.finish();
+        writeKeptGame(state_.player.folders.state, keptGameOf(state_));
+        return;
+    }
+    if (!gameChanged_ || (keptAtMs_ >= 0 && time - keptAtMs_ < kKeepIntervalMs)) return;
+    gameChanged_ = false;
+    keptAtMs_ = time;
+    keeper_.keep(state_.player.folders.state, keptGameOf(state_));
 }
 
 void MainWindow::onCommand(int id) {
@@ -93,7 +197,8 @@ void MainWindow::onCommand(int id) {
     const BoardBeforeCommand before = beginBoardCommand(desktop_, state_, id, jobs_.busy());
     row->handler(context, id);
     if (closed_) return;
-    endBoardCommand(desktop_, state_, id, before, jobs_.busy());
+    if (endBoardCommand(desktop_, state_, id, before, jobs_.busy())) takeNewBoard(id);
+    countHelp(id);
     showHistoryItems(desktop_, state_, jobs_.busy());
     afterEvent();
 }
@@ -110,7 +215,7 @@ void MainWindow::takeNotice(int notice) {
     const bool boardReplaced = outcome == JobControl::NoticeOutcome::kBoardReplaced ||
                                (notice == kCommandPastePuzzle &&
                                 finishPaste(desktop_, state_, file_.settings, jobs_.record()));
-    endBoardCommand(desktop_, state_, notice, before, jobs_.busy());
+    if (endBoardCommand(desktop_, state_, notice, before, jobs_.busy())) takeNewBoard(notice);
     std::vector<HeldCellEvent> held;
     held.swap(heldCellEvents_);
     // A new or pasted puzzle brought new cells: what the old ones reported is void.
@@ -172,13 +277,21 @@ TextColour MainWindow::onCellColour(int id) {
     if (closed_ || jobs_.busy() || !isPlayed(state_.settings.menuMode)) return colour;
     // The board as the player sees it: the cell in hand counts with what it
     // shows, though entering it cleared its value in the record.
-    PuzzleRecord seen = seenBoard(desktop_, state_).puzzle;
+    PuzzleRecord seen = seenBoard(state_).puzzle;
     const CompletionResult result = completion_.run(seen);
     if (result.answerAdopted) {
         std::memcpy(state_.puzzle.answerGrid, seen.answerGrid, sizeof seen.answerGrid);
         state_.puzzle.answerKnown = seen.answerKnown;
     }
     applyCompletion(desktop_, result, state_.puzzle.answerKnown == 1);
+    const bool correct = result.verdict == CompletionVerdict::kComplete ||
+                         result.verdict == CompletionVerdict::kCompleteOtherAnswer;
+    if (correct && state_.game.started && !state_.game.finished) {
+        lookAtClock(desktop_, state_.game, desktop_.modalDepth(),
+                    state_.player.preferences.showClock);
+        state_.game.finished = true;
+        finishDue_ = true;
+    }
     const int status = completionStatus(result.verdict);
     if (status >= 0) setStatus(desktop_, state_, status);
     return colour;
@@ -190,7 +303,8 @@ void MainWindow::onCellEdited(int id, const std::string& text) {
     // While a job runs the board is the job's: the edit is taken when the
     // cell is left.
     if (jobs_.busy()) return;
-    takeCellEdit(desktop_, state_, cellIndexOf(id), state_.clearNotesOnPlacement);
+    takeCellEdit(desktop_, state_, cellIndexOf(id),
+                 state_.player.preferences.clearNotesOnPlacement);
     showHistoryItems(desktop_, state_, jobs_.busy());
     afterEvent();
 }
@@ -209,6 +323,9 @@ CellMark MainWindow::onCellMark(int id) {
 void MainWindow::onCloseRequest() {
     if (closed_ || jobs_.busy()) return;
     if (!confirmSave(desktop_, state_, file_.settings)) return;
+    lookAtClock(desktop_, state_.game, desktop_.modalDepth(),
+                state_.player.preferences.showClock);
+    keepGame(true);
     // The fonts belong to the desktop.
     jobs_.stopWorker();
     writeSettingsAtExit(desktop_, place_, file_);

@@ -30,6 +30,7 @@
 #include <vector>
 
 #include "app/jobs.h"
+#include "app/resume.h"
 #include "app/seen_board.h"
 #include "app/window_commands.h"
 #include "platform/desktop.h"
@@ -43,6 +44,9 @@ struct StartupSettings {
     SettingsPlace place;
     SettingsFile file;      // all zero when no file was read
     bool fileRead = false;  // readSettings' answer
+    // Where the player's own files live (statistics, preferences, the game
+    // in progress); empty: none are read or written.
+    UserFolders folders;
 };
 
 class MainWindow : public WindowEvents {
@@ -60,6 +64,8 @@ class MainWindow : public WindowEvents {
     void onCellEdited(int cellId, const std::string& text) override;
     void onCellNoteKey(int cellId, int digit) override;
     CellMark onCellMark(int cellId) override;
+    void onTick() override;
+    void onMinimised(bool minimised) override;
 
     // --- for the desktop and for tests ---------------------------------------------
     const WindowState& state() const { return state_; }
@@ -78,6 +84,15 @@ class MainWindow : public WindowEvents {
     void takeNotice(int notice);
     // After every event: what the board's side views show follows the board.
     void afterEvent();
+    // A command or notice brought a new board (`id` says which).
+    void takeNewBoard(int id);
+    // Counts the help a command gives in the game.
+    void countHelp(int id);
+    // The finish box of a completed game, once, when no box is open.
+    void showFinish();
+    // The game in progress, kept for the next start: when it changed, at
+    // most once a second, on the keeper's thread; at close, at once.
+    void keepGame(bool atClose);
     void applyCellEvent(int cellIndex, CellNotification notification);
 
     SettingsPlace place_;
@@ -91,6 +106,10 @@ class MainWindow : public WindowEvents {
     CompletionCheck completion_;
     std::vector<HeldCellEvent> heldCellEvents_;
     bool closed_ = false;
+    bool finishDue_ = false;     // a game was completed: its box comes at the next tick
+    bool gameChanged_ = false;   // the game changed since it was last kept
+    long long keptAtMs_ = -1;    // when it was last kept
+    GameKeeper keeper_;
 };
 
 }  // namespace ga

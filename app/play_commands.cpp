@@ -95,7 +95,7 @@ void takeCellEdit(Desktop& desktop, WindowState& state, int cell, bool clearNote
 }
 
 void fillInCandidates(Desktop& desktop, WindowState& state) {
-    const PuzzleRecord seen = seenBoard(desktop, state).puzzle;
+    const PuzzleRecord seen = seenBoard(state).puzzle;
     const int inHand = state.marks.cellInHand;
     bool filled = false;
     for (int cell = 0; cell < kCells; ++cell) {

@@ -39,6 +39,9 @@ class SeenBoard {
 
     // A control's text as it was last set or edited; empty for none.
     std::string text(int id) const;
+    // The window's title as last set.
+    const std::string& title() const { return title_; }
+    void titleSet(const std::string& title) { title_ = title; }
 
     // --- kept in step by SeenBoardDesktop and the window's edit events ------------------
     void created(int id);
@@ -51,6 +54,7 @@ class SeenBoard {
   private:
     SeenCell cells_[kCells];
     std::map<int, std::string> otherTexts_;
+    std::string title_;
 };
 
 // The desktop as the window's logic uses it: the real one, with every change
@@ -63,7 +67,10 @@ class SeenBoardDesktop : public Desktop {
     // How many modal boxes and dialogs are open over the window now.
     int modalDepth() const { return modalDepth_; }
 
-    void setTitle(const std::string& title) override { desktop_.setTitle(title); }
+    void setTitle(const std::string& title) override {
+        seen_.titleSet(title);
+        desktop_.setTitle(title);
+    }
     int clientWidth() override { return desktop_.clientWidth(); }
     ScreenRect windowRect() override { return desktop_.windowRect(); }
     void moveWindow(int left, int top, int width, int height) override {
@@ -122,6 +129,7 @@ class SeenBoardDesktop : public Desktop {
         seen_.notesShown(id, notes);
         desktop_.showAsNotes(id, notes);
     }
+    void focusControl(int id) override { desktop_.focusControl(id); }
     void checkControl(int id, bool checked) override { desktop_.checkControl(id, checked); }
     void coverBoard(bool covered, const std::string& text) override {
         desktop_.coverBoard(covered, text);

@@ -76,7 +76,7 @@ void putBack(Desktop& desktop, WindowState& state, const BoardState& board, bool
 // While a job runs the status box tells of the job ("solving..."), not of the
 // board, which keeps the text it had.
 BoardState boardAround(Desktop& desktop, const WindowState& state, bool busy) {
-    BoardState board = seenBoard(desktop, state);
+    BoardState board = seenBoard(state);
     if (busy) board.statusText = state.history.standing().statusText;
     return board;
 }
@@ -206,7 +206,7 @@ void showSeenCell(Desktop& desktop, const PuzzleRecord& record, int cell, bool s
     desktop.showAsNotes(cellId(cell), true);
 }
 
-BoardState seenBoard(Desktop& /*desktop*/, const WindowState& state) {
+BoardState seenBoard(const WindowState& state) {
     BoardState board{state.puzzle, state.seen.singleNotes(), state.settings.modified,
                      state.settings.menuMode, state.seen.text(kStatusBoxId)};
     const int cell = state.marks.cellInHand;
@@ -221,7 +221,7 @@ BoardState seenBoard(Desktop& /*desktop*/, const WindowState& state) {
 
 void followPlayerEdit(Desktop& desktop, WindowState& state) {
     const BoardMarks before = state.marks;
-    if (state.history.follow(seenBoard(desktop, state))) forgetHint(state);
+    if (state.history.follow(seenBoard(state))) forgetHint(state);
     repaintChangedBackgrounds(desktop, state.puzzle, before, state.marks);
 }
 
@@ -241,7 +241,7 @@ void leaveCell(Desktop& desktop, WindowState& state, int cell) {
     if (storeSeenCell(state.puzzle, cell, seen)) state.settings.modified = 1;
     showSeenCell(desktop, state.puzzle, cell, singleNote);
     if (state.marks.cellInHand == cell) state.marks.cellInHand = -1;
-    if (state.history.follow(seenBoard(desktop, state))) forgetHint(state);
+    if (state.history.follow(seenBoard(state))) forgetHint(state);
     repaintChangedBackgrounds(desktop, state.puzzle, before, state.marks);
 }
 
@@ -251,7 +251,7 @@ BoardBeforeCommand beginBoardCommand(Desktop& desktop, WindowState& state, int i
     return before;
 }
 
-void endBoardCommand(Desktop& desktop, WindowState& state, int id, const BoardBeforeCommand& before,
+bool endBoardCommand(Desktop& desktop, WindowState& state, int id, const BoardBeforeCommand& before,
                      bool busy) {
     const BoardState after = boardAround(desktop, state, busy);
     const bool newBoard =
@@ -269,6 +269,7 @@ void endBoardCommand(Desktop& desktop, WindowState& state, int id, const BoardBe
         forgetHint(state);
     repaintChangedBackgrounds(desktop, state.puzzle, marksBefore, state.marks);
     if (state.settings.modified == 0) state.history.markSaved();
+    return newBoard;
 }
 
 void undoStep(Desktop& desktop, WindowState& state) {

@@ -7,18 +7,36 @@
 
 #include "app/ladder_commands.h"
 #include "app/menu_state.h"
+#include "app/game_session.h"
 #include "app/seen_board.h"
 #include "app/undo_history.h"
 #include "core/puzzle_record.h"
 #include "platform/desktop.h"
 #include "ui/board.h"
 #include "ui/file_dialog.h"
+#include "ui/preferences.h"
 #include "ui/puzzle_file.h"
 #include "ui/settings.h"
+#include "ui/user_files.h"
 
 namespace ga {
 
 class JobControl;
+
+// The player's files: where they live, and what was read of them.
+struct PlayerFiles {
+    UserFolders folders;  // empty paths: the files are not kept (tests)
+    Preferences preferences;
+    Statistics statistics;
+    std::vector<std::string> recentPuzzles;  // newest first
+    // One-line notices of files that could not be read, for the player.
+    std::vector<std::string> notices;
+
+    bool kept() const { return !folders.config.empty(); }
+    std::string statisticsPath() const { return folders.data + "statistics.json"; }
+    std::string preferencesPath() const { return folders.config + "preferences.conf"; }
+    std::string recentPath() const { return folders.state + "recent-puzzles"; }
+};
 
 // What the window's handlers work on. While a job runs the worker never
 // touches it: a job takes a copy of its inputs and its results are copied in
@@ -45,8 +63,10 @@ struct WindowState {
     SeenBoard seen;
     // The digit strip's button shown checked, 0 for none.
     int checkedDigit = 0;
-    // Placing a value takes its digit from the notes of its row, column and box.
-    bool clearNotesOnPlacement = true;
+    // The game on this board: its clock, pause and help taken.
+    GameSession game;
+    // The player's own files beside the settings file.
+    PlayerFiles player;
 };
 
 constexpr const char* kProgramName = "gridAtelier";
@@ -85,7 +105,7 @@ void startNewPuzzle(Desktop& desktop, WindowState& state, JobControl& jobs);
 // --- typing, undo and redo ----------------------------------------------------------
 // The board as the player sees it: the record, with the cell in hand holding
 // what leaving it would store of its text, and the status box's text.
-BoardState seenBoard(Desktop& desktop, const WindowState& state);
+BoardState seenBoard(const WindowState& state);
 
 // Stores what a cell shows in the record: its notes as the candidate list,
 // else its text by the typing rule (storeCellText). True when it changed.
@@ -115,7 +135,8 @@ struct BoardBeforeCommand {
     int handBuildStage = 0;
 };
 BoardBeforeCommand beginBoardCommand(Desktop& desktop, WindowState& state, int id, bool busy);
-void endBoardCommand(Desktop& desktop, WindowState& state, int id, const BoardBeforeCommand& before,
+// Returns whether a new board came.
+bool endBoardCommand(Desktop& desktop, WindowState& state, int id, const BoardBeforeCommand& before,
                      bool busy);
 
 // 1140, 1141: the board as it was before the last step, or after the next

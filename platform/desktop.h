@@ -198,6 +198,9 @@ class Desktop {
     // player edits it or the logic sets its text (which ends notes). Its text
     // is then selected, so that a digit typed replaces the notes.
     virtual void showAsNotes(int /*id*/, bool /*notes*/) {}
+    // Gives the control the keyboard focus as a click would: an open cell has
+    // its text selected, and the focus change is reported as usual.
+    virtual void focusControl(int /*id*/) {}
     // A digit button's checked look.
     virtual void checkControl(int /*id*/, bool /*checked*/) {}
     // Hides the cells behind a cover showing `text` (empty: the cover goes and

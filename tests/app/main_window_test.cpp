@@ -212,7 +212,7 @@ TEST_F(JobProtocol, ApplyHintWritesTheListsAStepLeaves) {
     hint.step.eliminate(1, 0b11000);  // 4 and 5
     hint.step.eliminate(2, 0b10000);
     hint.step.eliminate(3, 0b11000);
-    state.ladder.board = ga::seenBoard(desktop, state).puzzle;
+    state.ladder.board = ga::seenBoard(state).puzzle;
     state.ladder.holdsHint = true;
     ga::applyHint(desktop, state, jobs);
     EXPECT_FALSE(jobs.busy());
