@@ -280,11 +280,15 @@ struct Popup {
 };
 
 constexpr Popup kPopups[] = {
-    {P::kFile, "File(&F)", P::kNone},     {P::kRecent, "Recent Puzzles", P::kFile},
+    {P::kFile, "File(&F)", P::kNone},
+    {P::kRecent, "Recent Puzzles", P::kFile},
     {P::kEdit, "Edit(&D)", P::kNone},
-    {P::kPuzzle, "Puzzle(&P)", P::kNone}, {P::kLevel, "-- Level Setting", P::kPuzzle},
-    {P::kSolve, "Solve(&S)", P::kNone},   {P::kExpress, "Express(&E)", P::kNone},
-    {P::kGame, "Game(&G)", P::kNone},     {P::kOption, "Option(&O)", P::kNone},
+    {P::kPuzzle, "Puzzle(&P)", P::kNone},
+    {P::kLevel, "-- Level Setting", P::kPuzzle},
+    {P::kSolve, "Solve(&S)", P::kNone},
+    {P::kExpress, "Express(&E)", P::kNone},
+    {P::kGame, "Game(&G)", P::kNone},
+    {P::kOption, "Option(&O)", P::kNone},
 };
 
 // Redo answers Ctrl+Shift+Z as well, as many programs have it; the colour

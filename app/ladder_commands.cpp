@@ -153,8 +153,8 @@ void ratePuzzle(Desktop& desktop, WindowState& state, JobControl& jobs) {
 
 bool rateFinishedPuzzle(const WindowState& state, LadderRating& rating) {
     const PuzzleAnswers answers = knownAnswers(state, state.puzzle);
-    return answers.count == 1 &&
-           rateClues(state.puzzle, answers, kHighestRung, nullptr, rating) && rating.solved;
+    return answers.count == 1 && rateClues(state.puzzle, answers, kHighestRung, nullptr, rating) &&
+           rating.solved;
 }
 
 void prepareLadderJob(Desktop& desktop, WindowState& state, int command, JobRecord& job) {

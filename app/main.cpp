@@ -23,9 +23,9 @@ int main(int argc, char** argv) {
     ga::StartupSettings settings;
     settings.place = ga::chooseSettingsPlace(desktop.executableFolder(), ga::userSettingsFolder());
     settings.fileRead = ga::readSettings(settings.place, settings.file);
-    settings.folders = ga::userFolders(
-        [&desktop](const std::string& name) { return desktop.environment(name); },
-        desktop.homeFolder());
+    settings.folders =
+        ga::userFolders([&desktop](const std::string& name) { return desktop.environment(name); },
+                        desktop.homeFolder());
 
     ga::MainWindow window(desktop, settings);
     if (!desktop.open(window)) return 0;

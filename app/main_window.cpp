@@ -9,13 +9,13 @@
 #include "app/menu_state.h"
 #include "app/play_commands.h"
 #include "app/player_commands.h"
-#include "app/resume.h"
-#include "ui/finish_dialog.h"
 #include "app/puzzle_text_commands.h"
+#include "app/resume.h"
 #include "app/status_messages.h"
 #include "core/difficulty_class.h"
 #include "core/ladder/techniques.h"
 #include "core/random.h"
+#include "ui/play_dialogs.h"
 
 namespace ga {
 
@@ -88,8 +88,7 @@ bool MainWindow::onCreate() {
 void MainWindow::afterEvent() {
     if (closed_) return;
     showDigitStrip(desktop_, state_);
-    lookAtClock(desktop_, state_.game, desktop_.modalDepth(),
-                state_.player.preferences.showClock);
+    lookAtClock(desktop_, state_.game, desktop_.modalDepth(), state_.player.preferences.showClock);
     gameChanged_ = true;
 }
 
@@ -117,8 +116,7 @@ void MainWindow::countHelp(int id) {
 
 void MainWindow::onTick() {
     if (closed_) return;
-    lookAtClock(desktop_, state_.game, desktop_.modalDepth(),
-                state_.player.preferences.showClock);
+    lookAtClock(desktop_, state_.game, desktop_.modalDepth(), state_.player.preferences.showClock);
     // Time played is play too: a running clock is kept.
     if (clockRuns(state_.game, desktop_.modalDepth())) gameChanged_ = true;
     if (desktop_.modalDepth() != 0 || jobs_.busy()) return;
@@ -134,8 +132,7 @@ void MainWindow::onTick() {
 
 void MainWindow::onMinimised(bool minimised) {
     if (closed_) return;
-    lookAtClock(desktop_, state_.game, desktop_.modalDepth(),
-                state_.player.preferences.showClock);
+    lookAtClock(desktop_, state_.game, desktop_.modalDepth(), state_.player.preferences.showClock);
     state_.game.minimised = minimised;
 }
 
@@ -323,8 +320,7 @@ CellMark MainWindow::onCellMark(int id) {
 void MainWindow::onCloseRequest() {
     if (closed_ || jobs_.busy()) return;
     if (!confirmSave(desktop_, state_, file_.settings)) return;
-    lookAtClock(desktop_, state_.game, desktop_.modalDepth(),
-                state_.player.preferences.showClock);
+    lookAtClock(desktop_, state_.game, desktop_.modalDepth(), state_.player.preferences.showClock);
     keepGame(true);
     // The fonts belong to the desktop.
     jobs_.stopWorker();

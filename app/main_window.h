@@ -106,9 +106,9 @@ class MainWindow : public WindowEvents {
     CompletionCheck completion_;
     std::vector<HeldCellEvent> heldCellEvents_;
     bool closed_ = false;
-    bool finishDue_ = false;     // a game was completed: its box comes at the next tick
-    bool gameChanged_ = false;   // the game changed since it was last kept
-    long long keptAtMs_ = -1;    // when it was last kept
+    bool finishDue_ = false;    // a game was completed: its box comes at the next tick
+    bool gameChanged_ = false;  // the game changed since it was last kept
+    long long keptAtMs_ = -1;   // when it was last kept
     GameKeeper keeper_;
 };
 

@@ -4,9 +4,8 @@
 
 #include "app/command_ids.h"
 #include "app/file_commands.h"
-#include "ui/preferences_dialog.h"
+#include "ui/play_dialogs.h"
 #include "ui/recent_files.h"
-#include "ui/statistics_dialog.h"
 
 namespace ga {
 

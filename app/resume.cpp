@@ -43,7 +43,9 @@ bool bytesOfHex(const std::string& text, std::string& bytes) {
         int value = 0;
         for (int half = 0; half < 2; ++half) {
             const char c = text[i + half];
-            const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+            const int digit = c >= '0' && c <= '9'   ? c - '0'
+                              : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                                     : -1;
             if (digit < 0) return false;
             value = value * 16 + digit;
         }
@@ -107,10 +109,11 @@ KeptGame keptGameOf(const WindowState& state) {
     side.setInt("expressMode", state.settings.expressMode);
     side.setInt("menuMode", state.settings.menuMode);
     side.setInt("modified", state.settings.modified);
-    side.set("notes.single", cellsText([&](int cell) { return board.singleNotes.test(size_t(cell)) ? '1' : '0'; }));
+    side.set("notes.single",
+             cellsText([&](int cell) { return board.singleNotes.test(size_t(cell)) ? '1' : '0'; }));
     side.set("marks", cellsText([&](int cell) {
-        return static_cast<char>('0' + static_cast<int>(state.seen.cell(cell).mark));
-    }));
+                 return static_cast<char>('0' + static_cast<int>(state.seen.cell(cell).mark));
+             }));
     side.setInt("cellInHand", state.marks.cellInHand);
     side.setInt("clock.ms", game.playedMs);
     side.setInt("hints", game.hints);
@@ -154,8 +157,8 @@ bool resumeGame(Desktop& desktop, WindowState& state) {
     PuzzleFileHeader header;
     PuzzleRecord puzzle{};
     if (hashOf(bytes) != hash ||
-        decodePuzzleFile(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(),
-                         header, puzzle) != kPuzzleFileRead)
+        decodePuzzleFile(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), header,
+                         puzzle) != kPuzzleFileRead)
         return refuse(state, folder);
 
     long long level = 0, expressMode = 0, menuMode = 0, modified = 0, cellInHand = -1;

@@ -75,7 +75,7 @@ void putBack(Desktop& desktop, WindowState& state, const BoardState& board, bool
 
 // While a job runs the status box tells of the job ("solving..."), not of the
 // board, which keeps the text it had.
-BoardState boardAround(Desktop& desktop, const WindowState& state, bool busy) {
+BoardState boardAround(const WindowState& state, bool busy) {
     BoardState board = seenBoard(state);
     if (busy) board.statusText = state.history.standing().statusText;
     return board;
@@ -245,15 +245,15 @@ void leaveCell(Desktop& desktop, WindowState& state, int cell) {
     repaintChangedBackgrounds(desktop, state.puzzle, before, state.marks);
 }
 
-BoardBeforeCommand beginBoardCommand(Desktop& desktop, WindowState& state, int id, bool busy) {
-    BoardBeforeCommand before{boardAround(desktop, state, busy), state.handBuildStage};
+BoardBeforeCommand beginBoardCommand(Desktop& /*desktop*/, WindowState& state, int id, bool busy) {
+    BoardBeforeCommand before{boardAround(state, busy), state.handBuildStage};
     if (boardChangeOf(id) != BoardChange::kOther) state.history.follow(before.board);
     return before;
 }
 
 bool endBoardCommand(Desktop& desktop, WindowState& state, int id, const BoardBeforeCommand& before,
                      bool busy) {
-    const BoardState after = boardAround(desktop, state, busy);
+    const BoardState after = boardAround(state, busy);
     const bool newBoard =
         state.handBuildStage != before.handBuildStage ||
         (boardChangeOf(id) == BoardChange::kOther &&

@@ -5,9 +5,9 @@
 
 #include <string>
 
+#include "app/game_session.h"
 #include "app/ladder_commands.h"
 #include "app/menu_state.h"
-#include "app/game_session.h"
 #include "app/seen_board.h"
 #include "app/undo_history.h"
 #include "core/puzzle_record.h"

@@ -30,6 +30,8 @@ class FakeDesktop : public Desktop, private ProgressSink {
     struct MenuItemState {
         bool enabled = true;
         bool checked = false;
+        bool shown = true;
+        std::string text;  // only what setMenuItemText set
     };
     struct ControlState {
         ControlKind kind = ControlKind::kOpenCell;
@@ -38,6 +40,8 @@ class FakeDesktop : public Desktop, private ProgressSink {
         std::optional<FontChoice> font;  // none until setFont: the platform's default
         bool enabled = true;
         std::optional<TextColour> paintedColour;  // open cells, after paintPendingCells
+        bool notes = false;                       // shown as notes, until a text is set
+        bool checked = false;                     // a digit button
     };
     struct MessageBoxCall {
         std::string text;
@@ -71,7 +75,10 @@ class FakeDesktop : public Desktop, private ProgressSink {
                       [&](ControlState& c) { c.rect = rect; });
     }
     void setText(int id, const std::string& text) override {
-        changeControl("setText", id, " " + quoted(text), [&](ControlState& c) { c.text = text; });
+        changeControl("setText", id, " " + quoted(text), [&](ControlState& c) {
+            c.text = text;
+            c.notes = false;
+        });
     }
     std::string text(int id) override {
         const std::optional<ControlState> shown = control(id);
@@ -133,6 +140,34 @@ class FakeDesktop : public Desktop, private ProgressSink {
         change("setClipboardText " + quoted(text), [&] { clipboard_ = text; });
     }
     std::string clipboardText() override { return read(clipboard_); }
+    void showAsNotes(int id, bool notes) override {
+        changeControl("showAsNotes", id, notes ? " 1" : " 0",
+                      [&](ControlState& c) { c.notes = notes; });
+    }
+    void focusControl(int id) override { note("focusControl " + std::to_string(id)); }
+    void checkControl(int id, bool checked) override {
+        changeControl("checkControl", id, checked ? " 1" : " 0",
+                      [&](ControlState& c) { c.checked = checked; });
+    }
+    void coverBoard(bool covered, const std::string& text) override {
+        change("coverBoard " + std::string(covered ? "1 " : "0 ") + quoted(text),
+               [&] { cover_ = covered ? text : std::string(); });
+    }
+    void setMenuItemText(int command, const std::string& text) override {
+        change("setMenuItemText " + std::to_string(command) + " " + quoted(text), [&] {
+            auto found = menuItems_.find(command);
+            if (found != menuItems_.end()) found->second.text = text;
+        });
+    }
+    void showMenuItem(int command, bool shown) override {
+        changeItem("showMenuItem", command, shown, [&](MenuItemState& i) { i.shown = shown; });
+    }
+    long long steadyMilliseconds() override { return read(steadyMs_); }
+    std::string environment(const std::string& name) override {
+        std::lock_guard<std::mutex> lock(mutex_);
+        const auto found = environment_.find(name);
+        return found != environment_.end() ? found->second : std::string();
+    }
 
     // --- scripting -----------------------------------------------------------------
     // Menu items exist once added (enabled, unchecked, as a freshly built menu),
@@ -169,6 +204,17 @@ class FakeDesktop : public Desktop, private ProgressSink {
     // The player's choice in the print dialog: the file to print to, or ""
     // (the default) for a printer.
     void printToFile(const std::string& path) { set(printFile_, path); }
+    // The steady clock and the environment the window reads (not logged).
+    void advanceSteadyClock(long long ms) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        steadyMs_ += ms;
+    }
+    void setEnvironment(const std::string& name, const std::string& value) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        environment_[name] = value;
+    }
+    // The text of the cover over the board, empty while there is none.
+    std::string cover() const { return read(cover_); }
 
     // --- inspection (not logged) ---------------------------------------------------
     std::vector<std::string> logStartingWith(std::string_view prefix) const;
@@ -261,6 +307,9 @@ class FakeDesktop : public Desktop, private ProgressSink {
     unsigned long long workerHandled_ = 0;
     std::condition_variable workerChanged_;
     std::string clipboard_;
+    long long steadyMs_ = 0;
+    std::map<std::string, std::string> environment_;
+    std::string cover_;
 };
 
 }  // namespace ga

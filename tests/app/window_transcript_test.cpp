@@ -32,6 +32,7 @@
 #include "platform/fake_desktop.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/support/test_records.h"
+#include "ui/play_dialogs.h"
 #include "ui/puzzle_file.h"
 
 namespace ga {
@@ -51,7 +52,8 @@ const std::string kSeveral = "." + kPuzzle.substr(1);
 // `fill GRID` (types each open cell, '.' empty); `clip TEXT` (\n a line end);
 // `answer DIALOG SCRIPT` (how the player answers that dialog from now on);
 // `fail pictures`; `note D` (Shift + digit D in the cell in hand), `digit D`
-// (the digit strip's button). A cell is rNcM. A job runs to its end, but one started by a
+// (the digit strip's button); `wait S` (S seconds pass, then a tick of the
+// window's clock). A cell is rNcM. A job runs to its end, but one started by a
 // step that begins with '&' only within the next step. New puzzles are
 // Practice ones, made quickly.
 // clang-format off
@@ -90,6 +92,9 @@ const std::vector<std::vector<std::string>> kScenes = {
      "Mark Cell Green", "leave", "enter r1c6", "Mark Cell Lilac", "Unmark Cell", "digit 7",
      "leave", "digit 7", "digit 3", "Hint", "enter r2c1", "note 5", "Fill In Candidates",
      "Undo", "leave", "Clear Colour Marks", "Save Puzzle", "Load Puzzle"},
+    {"Practice", "Load Puzzle", "wait 5", "type r1c2 4", "wait 70", "Pause", "wait 30", "Pause",
+     "wait 2", "Statistics...", "wait 1", "fill " + kAnswer, "wait 3", "wait 10", "Statistics...",
+     "answer 6000 click 6001 click 1", "Statistics..."},
 };
 // clang-format on
 
@@ -154,6 +159,9 @@ class Play {
             edit(hand, rest);
         } else if (verb == "note") {
             window_->onCellNoteKey(cellId(hand), std::stoi(rest));
+        } else if (verb == "wait") {
+            desktop_.advanceSteadyClock(std::stoll(rest) * 1000);
+            window_->onTick();
         } else if (verb == "digit") {
             window_->onCommand(digitButtonId(std::stoi(rest)));
         } else if (verb == "leave") {
@@ -209,8 +217,8 @@ class Play {
             if (line.find("Picture") != line.npos) picture(lines);
         }
         std::map<std::string, std::string> now = seen();
-        for (const char* what :
-             {"title", "status", "greyed", "checked", "buttons", "board", "digits"}) {
+        for (const char* what : {"title", "status", "greyed", "checked", "buttons", "board",
+                                 "digits", "clock", "cover", "dialog shown"}) {
             if (std::exchange(shown_[what], now[what]) == now[what]) continue;
             if (now[what].back() == ',') now[what].pop_back();
             lines.push_back(what + std::string(":") + (now[what].empty() ? " (none)" : now[what]));
@@ -235,6 +243,17 @@ class Play {
     void answer(FakeDialog& dialog) {
         const int id = desktop_.dialogsRun().back();
         const auto given = answers_.count(id) ? answers_.find(id) : kDialogAnswers.find(id);
+        // What the dialogs of play show: the statistics table, the finish box.
+        shownDialog_.clear();
+        const int rows = id == kStatisticsDialogId ? 9 : id == kFinishDialogId ? 1 : 0;
+        for (int row = 0; row < rows; ++row) {
+            shownDialog_ += "\n   ";
+            for (int column = 0; column < (id == kFinishDialogId ? 3 : 6); ++column)
+                shownDialog_ +=
+                    " | " + dialog.text(id == kFinishDialogId
+                                            ? kFinishFirstLineId + column
+                                            : kStatisticsFirstCellId + row * 10 + column);
+        }
         std::istringstream script(given != kDialogAnswers.end() ? given->second : "click 1");
         for (std::string verb, text; script >> verb;) {
             int control = 0;
@@ -300,6 +319,9 @@ class Play {
                             (mark ? "*" + std::to_string(mark) : ""));
         }
         now["board"] = grid(cells);
+        now["clock"] = " " + window_->state().seen.text(kClockId);
+        now["dialog shown"] = shownDialog_;
+        now["cover"] = desktop_.cover().empty() ? "" : " " + escaped(desktop_.cover());
         for (int digit = 1; digit <= 9; ++digit) {
             const std::string text = window_->state().seen.text(digitButtonId(digit));
             now["digits"] += " " + text.substr(0, 1) + ":" + text.substr(text.find('\n') + 1);
@@ -313,6 +335,7 @@ class Play {
     StartupSettings startup_;
     std::unique_ptr<MainWindow> window_;
     std::map<int, std::string> answers_;
+    std::string shownDialog_;
     std::map<std::string, std::string> shown_;
     size_t logged_ = 0;
 };

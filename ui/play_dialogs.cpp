@@ -1,0 +1,166 @@
+#include "ui/play_dialogs.h"
+
+namespace ga {
+
+namespace {
+
+using K = DialogControlKind;
+
+constexpr const char* kColumns[] = {"Class",        "Started", "Finished",
+                                    "Without help", "Best",    "Median"};
+constexpr int kColumnCount = 6;
+constexpr int kColumnX[kColumnCount] = {8, 78, 114, 152, 202, 238};
+constexpr int kColumnWidth[kColumnCount] = {68, 34, 36, 48, 34, 34};
+constexpr int kRowHeight = 11;
+
+std::string timeOrDash(int seconds) {
+    return seconds < 0 ? "\u2013" : formatPlayedTime(seconds);
+}
+
+class StatisticsEvents : public DialogEvents {
+  public:
+    StatisticsEvents(Statistics& statistics, const std::vector<std::string>& names)
+        : statistics_(statistics), names_(names) {}
+    void onInit(DialogHost& dialog) override { fill(dialog); }
+    void onCommand(DialogHost& dialog, int id) override {
+        if (id == kStatisticsResetId) {
+            statistics_ = Statistics{};
+            reset = true;
+            fill(dialog);
+        } else if (id == kDialogOkay || id == kDialogCancel) {
+            dialog.end(id);
+        }
+    }
+    bool reset = false;
+
+  private:
+    void fill(DialogHost& dialog) {
+        for (std::size_t row = 0; row < names_.size(); ++row) {
+            const auto found = statistics_.byClass.find(names_[row]);
+            const ClassStatistics entry =
+                found != statistics_.byClass.end() ? found->second : ClassStatistics{};
+            const std::string cells[kColumnCount] = {names_[row],
+                                                     std::to_string(entry.started),
+                                                     std::to_string(entry.finished),
+                                                     std::to_string(entry.finishedWithoutHelp),
+                                                     timeOrDash(entry.bestSeconds()),
+                                                     timeOrDash(entry.medianSeconds())};
+            for (int column = 0; column < kColumnCount; ++column)
+                dialog.setText(kStatisticsFirstCellId + static_cast<int>(row) * 10 + column,
+                               cells[column]);
+        }
+    }
+    Statistics& statistics_;
+    const std::vector<std::string>& names_;
+};
+
+class PreferencesEvents : public DialogEvents {
+  public:
+    explicit PreferencesEvents(Preferences& preferences) : preferences_(preferences) {}
+    void onInit(DialogHost& dialog) override {
+        dialog.setChecked(kPreferencesClearNotesId, preferences_.clearNotesOnPlacement);
+        dialog.setChecked(kPreferencesResumeId, preferences_.resumeAtStart);
+        dialog.setChecked(kPreferencesClockId, preferences_.showClock);
+    }
+    void onCommand(DialogHost& dialog, int id) override {
+        if (id == kDialogOkay) {
+            preferences_.clearNotesOnPlacement = dialog.checked(kPreferencesClearNotesId);
+            preferences_.resumeAtStart = dialog.checked(kPreferencesResumeId);
+            preferences_.showClock = dialog.checked(kPreferencesClockId);
+        }
+        if (id == kDialogOkay || id == kDialogCancel) dialog.end(id);
+    }
+
+  private:
+    Preferences& preferences_;
+};
+
+class FinishEvents : public DialogEvents {
+  public:
+    void onInit(DialogHost&) override {}
+    void onCommand(DialogHost& dialog, int id) override {
+        if (id == kFinishNewPuzzleId || id == kDialogOkay || id == kDialogCancel) dialog.end(id);
+    }
+};
+
+}  // namespace
+
+bool runStatisticsDialog(Desktop& desktop, Statistics& statistics,
+                         const std::vector<std::string>& classNames) {
+    DialogTemplate t;
+    t.id = kStatisticsDialogId;
+    t.title = "Statistics";
+    t.width = 280;
+    const int rows = static_cast<int>(classNames.size());
+    for (int column = 0; column < kColumnCount; ++column)
+        t.controls.push_back({kNoControlId, K::kStaticText, kColumns[column], kColumnX[column], 8,
+                              kColumnWidth[column], 10});
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < kColumnCount; ++column)
+            t.controls.push_back({kStatisticsFirstCellId + row * 10 + column, K::kStaticText, "",
+                                  kColumnX[column], 22 + row * kRowHeight, kColumnWidth[column],
+                                  10});
+    }
+    const int buttons = 28 + rows * kRowHeight;
+    t.controls.push_back({kStatisticsResetId, K::kButton, "Reset", 150, buttons, 55, 14});
+    t.controls.push_back({kDialogOkay, K::kDefaultButton, "Close", 215, buttons, 55, 14});
+    t.height = buttons + 22;
+    StatisticsEvents events(statistics, classNames);
+    desktop.runDialog(t, events);
+    return events.reset;
+}
+
+bool runPreferencesDialog(Desktop& desktop, Preferences& preferences) {
+    DialogTemplate t;
+    t.id = kPreferencesDialogId;
+    t.title = "Preferences";
+    t.width = 270;
+    t.height = 96;
+    t.controls = {
+        {kPreferencesClearNotesId, K::kCheckBox,
+         "Placing a value clears that digit from the notes of its row, column and box", 10, 8, 250,
+         20},
+        {kPreferencesResumeId, K::kCheckBox, "Resume the game in progress at start", 10, 32, 250,
+         12},
+        {kPreferencesClockId, K::kCheckBox, "Show the clock", 10, 48, 250, 12},
+        {kDialogOkay, K::kDefaultButton, "OK", 140, 72, 55, 14},
+        {kDialogCancel, K::kButton, "Cancel", 205, 72, 55, 14},
+    };
+    Preferences chosen = preferences;
+    PreferencesEvents events(chosen);
+    if (desktop.runDialog(t, events) != kDialogOkay) return false;
+    preferences = chosen;
+    return true;
+}
+
+std::vector<std::string> finishLines(const FinishSummary& summary) {
+    std::string rating = "Rating: not known";
+    if (summary.score >= 0) {
+        rating = "Rating: " + std::to_string(summary.score);
+        if (!summary.hardest.empty()) rating += " (" + summary.hardest + ")";
+    }
+    return {
+        "Time: " + formatPlayedTime(summary.seconds),
+        "Hints: " + std::to_string(summary.hints) + "   Solves: " + std::to_string(summary.solves),
+        rating};
+}
+
+bool runFinishDialog(Desktop& desktop, const FinishSummary& summary) {
+    DialogTemplate t;
+    t.id = kFinishDialogId;
+    t.title = "Solved!";
+    t.width = 200;
+    t.height = 84;
+    int y = 8, id = kFinishFirstLineId;
+    for (const std::string& line : finishLines(summary)) {
+        t.controls.push_back({id++, K::kStaticText, line, 10, y, 180, 10});
+        y += 12;
+    }
+    t.controls.push_back({kFinishNewPuzzleId, K::kDefaultButton,
+                          "New " + summary.className + " Puzzle", 10, 62, 115, 14});
+    t.controls.push_back({kDialogOkay, K::kButton, "Close", 135, 62, 55, 14});
+    FinishEvents events;
+    return desktop.runDialog(t, events) == kFinishNewPuzzleId;
+}
+
+}  // namespace ga
