@@ -14,4 +14,11 @@ namespace ga {
 // count: a keypad digit is a key of its own, as it is to the accelerator table.
 int acceleratorOfKeyEvent(const std::vector<Accelerator>& accelerators, const QKeyEvent& event);
 
+// The digit 1..9 a Shift + digit key press means as a note, by the key's
+// place on the keyboard (main row or keypad) whatever the layout prints on it;
+// 0 when the press is none. Without a key code from the platform (0, as
+// offscreen), the key itself tells: a digit, a US shifted digit symbol, or a
+// keypad key.
+int noteDigitOfKeyEvent(const QKeyEvent& event);
+
 }  // namespace ga

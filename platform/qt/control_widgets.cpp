@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPainter>
+#include <QPolygon>
 #include <QPushButton>
 #include <QString>
 #include <QTextOption>
@@ -108,6 +110,19 @@ OpenCellEdit::OpenCellEdit(QWidget* parent) : QPlainTextEdit(parent) {
     setInputMethodHints(Qt::ImhDigitsOnly);
 }
 
+void OpenCellEdit::setShownAsNotes(bool notes) {
+    notes_ = notes;
+    if (notes) selectAll();
+    viewport()->update();
+}
+
+void OpenCellEdit::mouseReleaseEvent(QMouseEvent* event) {
+    QPlainTextEdit::mouseReleaseEvent(event);
+    if (!selectOnRelease_) return;
+    selectOnRelease_ = false;
+    selectAll();
+}
+
 void OpenCellEdit::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         setPlainText(enteredText_);
@@ -131,6 +146,7 @@ void OpenCellEdit::insertFromMimeData(const QMimeData* source) {
 
 bool OpenCellEdit::showsPencilMarks() const {
     const QString text = toPlainText();
+    if (notes_) return isDigits(text);
     return !hasFocus() && text.size() >= 2 && isDigits(text);
 }
 
@@ -140,6 +156,7 @@ void OpenCellEdit::paintEvent(QPaintEvent* event) {
     } else {
         QPlainTextEdit::paintEvent(event);
     }
+    paintCellMarkCorner(*this, *viewport(), viewport()->rect());
 }
 
 void OpenCellEdit::paintPencilMarks() {
@@ -151,6 +168,7 @@ void OpenCellEdit::paintPencilMarks() {
 void OpenCellEdit::focusInEvent(QFocusEvent* event) {
     // Closing a menu gives the focus back without leaving the cell.
     if (event->reason() != Qt::PopupFocusReason) enteredText_ = toPlainText();
+    selectOnRelease_ = event->reason() == Qt::MouseFocusReason;
     QPlainTextEdit::focusInEvent(event);
     viewport()->update();
 }
@@ -175,6 +193,7 @@ ClueCellField::ClueCellField(QWidget* parent) : QLineEdit(parent) {
 void ClueCellField::paintEvent(QPaintEvent* event) {
     QPainter(this).fillRect(rect(), palette().color(QPalette::Base));
     QLineEdit::paintEvent(event);
+    paintCellMarkCorner(*this, *this, rect());
 }
 
 StatusBox::StatusBox(QWidget* parent) : QPlainTextEdit(parent) {
@@ -256,6 +275,39 @@ QColor cellBackgroundColour(CellBackground background, bool clue) {
                   tint.blue() * plain.blue() / 255);
 }
 
+QColor cellMarkColour(CellMark mark) {
+    switch (mark) {
+        case CellMark::kFirst:
+            return QColor(248, 196, 196);
+        case CellMark::kSecond:
+            return QColor(196, 232, 196);
+        case CellMark::kThird:
+            return QColor(250, 214, 170);
+        case CellMark::kFourth:
+            return QColor(222, 204, 240);
+        case CellMark::kNone:
+            break;
+    }
+    return QColor();
+}
+
+void setCellMark(QWidget& cell, CellMark mark, bool asCorner) {
+    const int corner = asCorner ? static_cast<int>(mark) : 0;
+    if (cell.property("markCorner").toInt() != corner) cell.setProperty("markCorner", corner);
+}
+
+void paintCellMarkCorner(QWidget& cell, QPaintDevice& device, const QRect& area) {
+    const int mark = cell.property("markCorner").toInt();
+    if (mark <= 0) return;
+    QPainter painter(&device);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(cellMarkColour(static_cast<CellMark>(mark)).darker(115));
+    const int leg = area.width() / 3;
+    const QPoint corner = area.topLeft() + QPoint(1, 1);
+    painter.drawPolygon(QPolygon({corner, corner + QPoint(leg, 0), corner + QPoint(0, leg)}));
+}
+
 QWidget* makeControl(ControlKind kind, QWidget& parent) {
     QWidget* control = nullptr;
     switch (kind) {
@@ -269,10 +321,25 @@ QWidget* makeControl(ControlKind kind, QWidget& parent) {
             control = new StatusBox(&parent);
             break;
         case ControlKind::kPushButton:
-        case ControlKind::kDigitButton:
-        case ControlKind::kClockLabel:
             control = new QPushButton(&parent);
             break;
+        case ControlKind::kDigitButton: {
+            auto* button = new QPushButton(&parent);
+            button->setFocusPolicy(Qt::NoFocus);  // the cell in hand keeps the focus
+            button->setCheckable(true);
+            button->setFlat(true);
+            button->setStyleSheet(QStringLiteral(
+                "QPushButton { border: 1px solid #b0b0b0; border-radius: 3px; }"
+                "QPushButton:checked { background: #cadcf5; border: 2px solid #4a6fa5; }"));
+            control = button;
+            break;
+        }
+        case ControlKind::kClockLabel: {
+            auto* label = new QLabel(&parent);
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            control = label;
+            break;
+        }
     }
     if (control != nullptr) control->show();
     return control;
@@ -283,11 +350,14 @@ void setControlText(QWidget& control, const std::string& text) {
     if (auto* box = qobject_cast<StatusBox*>(&control)) {
         box->setStatusText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     } else if (auto* edit = qobject_cast<QPlainTextEdit*>(&control)) {
+        if (auto* cell = qobject_cast<OpenCellEdit*>(&control)) cell->setShownAsNotes(false);
         edit->setPlainText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     } else if (auto* field = qobject_cast<QLineEdit*>(&control)) {
         field->setText(shown);
     } else if (auto* button = qobject_cast<QPushButton*>(&control)) {
-        button->setText(shown);
+        button->setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    } else if (auto* label = qobject_cast<QLabel*>(&control)) {
+        label->setText(shown);
     }
 }
 
@@ -300,7 +370,9 @@ std::string controlText(const QWidget& control) {
     } else if (auto* field = qobject_cast<const QLineEdit*>(&control)) {
         text = field->text();
     } else if (auto* button = qobject_cast<const QPushButton*>(&control)) {
-        text = button->text();
+        text = QString(button->text()).replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    } else if (auto* label = qobject_cast<const QLabel*>(&control)) {
+        text = label->text();
     }
     return fromQt(text);
 }

@@ -24,18 +24,26 @@ class OpenCellEdit : public QPlainTextEdit {
   public:
     explicit OpenCellEdit(QWidget* parent);
 
+    // Its digits drawn as notes, also one and also with the focus, until the
+    // player edits the text or the logic sets one; the text is selected then.
+    void setShownAsNotes(bool notes);
+    bool shownAsNotes() const { return notes_; }
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     bool showsPencilMarks() const;
     void paintPencilMarks();
 
     QString enteredText_;
+    bool notes_ = false;
+    bool selectOnRelease_ = false;  // the click that brought the focus selects the text
 };
 
 // A clue cell: a read-only single-line field with a thin black border, whose
@@ -82,6 +90,12 @@ class StatusBox : public QPlainTextEdit {
 // around the cell in hand and a warm yellow on hinted cells. Clue cells lay
 // the face colour over the tint, so that they stay a little darker.
 QColor cellBackgroundColour(CellBackground background, bool clue);
+
+// The shade of a colour mark, and the mark a cell shows: its whole background
+// when plain, otherwise a triangle in its upper left corner over the tint.
+QColor cellMarkColour(CellMark mark);
+void setCellMark(QWidget& cell, CellMark mark, bool asCorner);
+void paintCellMarkCorner(QWidget& cell, QPaintDevice& device, const QRect& area);
 
 // A new, shown control of `kind` as a child of `parent`, with empty text.
 QWidget* makeControl(ControlKind kind, QWidget& parent);

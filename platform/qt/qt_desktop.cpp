@@ -8,6 +8,7 @@
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMetaObject>
@@ -17,6 +18,7 @@
 #include <QScreen>
 #include <QString>
 #include <QThread>
+#include <QTimer>
 #include <algorithm>
 
 #include "platform/qt/accelerator_keys.h"
@@ -71,6 +73,7 @@ QtDesktop::QtDesktop()
     fixSize();
 
     qApp->installEventFilter(this);
+    steadyClock_.start();
 }
 
 QtDesktop::~QtDesktop() {
@@ -86,6 +89,12 @@ bool QtDesktop::open(WindowEvents& events) {
     }
     fitClientHeightToControls();
     show();
+    // The window's clock: the time played and the game kept.
+    ticks_ = new QTimer(this);
+    connect(ticks_, &QTimer::timeout, this, [this] {
+        if (events_ != nullptr && !ended_.load()) events_->onTick();
+    });
+    ticks_->start(250);
     return true;
 }
 
@@ -171,10 +180,23 @@ bool QtDesktop::createControl(int id, ControlKind kind, const ControlRect& rect)
     } else if (kind == ControlKind::kClueCell) {
         paintWatched_[widget] = id;
     }
-    if (kind == ControlKind::kPushButton) {
-        connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
-                [this, id] { runCommand(id); });
+    if (kind == ControlKind::kPushButton || kind == ControlKind::kDigitButton) {
+        auto* button = static_cast<QPushButton*>(widget);
+        connect(button, &QPushButton::clicked, this, [this, id, button, kind] {
+            // The logic alone decides a digit button's checked look.
+            if (kind == ControlKind::kDigitButton) button->setChecked(!button->isChecked());
+            runCommand(id);
+        });
     }
+    if (kind == ControlKind::kOpenCell) {
+        auto* cell = static_cast<OpenCellEdit*>(widget);
+        connect(cell, &QPlainTextEdit::textChanged, this, [this, id, cell] {
+            if (settingText_ || events_ == nullptr || ended_.load()) return;
+            cell->setShownAsNotes(false);
+            events_->onCellEdited(id, controlText(*cell));
+        });
+    }
+    if (cover_ != nullptr) cover_->raise();
     return true;
 }
 
@@ -204,7 +226,11 @@ void QtDesktop::moveControl(int id, const ControlRect& rect) {
 }
 
 void QtDesktop::setText(int id, const std::string& text) {
-    if (QWidget* widget = control(id)) setControlText(*widget, text);
+    QWidget* widget = control(id);
+    if (widget == nullptr) return;
+    settingText_ = true;
+    setControlText(*widget, text);
+    settingText_ = false;
 }
 
 std::string QtDesktop::text(int id) {
@@ -345,6 +371,79 @@ std::string QtDesktop::clipboardText() {
     return fromQt(QGuiApplication::clipboard()->text());
 }
 
+// --- play beyond the original window ---------------------------------------------------------
+
+void QtDesktop::showAsNotes(int id, bool notes) {
+    if (auto* cell = qobject_cast<OpenCellEdit*>(control(id))) cell->setShownAsNotes(notes);
+}
+
+void QtDesktop::focusControl(int id) {
+    QWidget* widget = control(id);
+    if (widget == nullptr || (cover_ != nullptr && cover_->isVisible())) return;
+    widget->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) edit->selectAll();
+}
+
+void QtDesktop::checkControl(int id, bool checked) {
+    if (auto* button = qobject_cast<QPushButton*>(control(id))) button->setChecked(checked);
+}
+
+void QtDesktop::coverBoard(bool covered, const std::string& text) {
+    if (!covered) {
+        if (cover_ != nullptr) cover_->hide();
+        return;
+    }
+    if (cover_ == nullptr) {
+        cover_ = new QLabel(client_);
+        cover_->setAlignment(Qt::AlignCenter);
+        cover_->setAutoFillBackground(true);
+        cover_->setFocusPolicy(Qt::StrongFocus);
+        cover_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    }
+    QRect cells;
+    for (const auto& watched : focusWatched_) {
+        if (const auto* widget = qobject_cast<const QWidget*>(watched.first))
+            cells = cells.united(widget->geometry());
+    }
+    cover_->setGeometry(cells);
+    cover_->setFont(smallFont_);
+    cover_->setText(toQt(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    cover_->show();
+    cover_->raise();
+    cover_->setFocus(Qt::OtherFocusReason);
+}
+
+void QtDesktop::setMenuItemText(int command, const std::string& text) {
+    if (QAction* item = menuItem(command)) item->setText(toQt(text));
+}
+
+void QtDesktop::showMenuItem(int command, bool shown) {
+    if (QAction* item = menuItem(command)) item->setVisible(shown);
+}
+
+long long QtDesktop::steadyMilliseconds() {
+    return steadyClock_.elapsed();
+}
+
+std::string QtDesktop::environment(const std::string& name) {
+    return fromQt(qEnvironmentVariable(name.c_str()));
+}
+
+void QtDesktop::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && events_ != nullptr && !ended_.load())
+        events_->onMinimised(isMinimized());
+}
+
+bool QtDesktop::takeNoteKey(QObject* watched, QKeyEvent& key) {
+    const auto cell = focusWatched_.find(watched);
+    if (cell == focusWatched_.end() || events_ == nullptr || ended_.load()) return false;
+    const int digit = noteDigitOfKeyEvent(key);
+    if (digit == 0) return false;
+    events_->onCellNoteKey(cell->second, digit);
+    return true;
+}
+
 // --- events ----------------------------------------------------------------------------------
 
 bool QtDesktop::eventFilter(QObject* watched, QEvent* event) {
@@ -353,6 +452,7 @@ bool QtDesktop::eventFilter(QObject* watched, QEvent* event) {
             return translateAccelerator(watched, *static_cast<QKeyEvent*>(event));
         case QEvent::KeyPress:
             return translateAccelerator(watched, *static_cast<QKeyEvent*>(event)) ||
+                   takeNoteKey(watched, *static_cast<QKeyEvent*>(event)) ||
                    moveBetweenCells(watched, *static_cast<QKeyEvent*>(event));
         case QEvent::FocusIn:
         case QEvent::FocusOut:
@@ -378,7 +478,7 @@ bool QtDesktop::translateAccelerator(QObject* watched, QKeyEvent& key) {
     key.accept();
     if (key.type() == QEvent::KeyPress) {
         QAction* item = menuItem(command);
-        if (item == nullptr || item->isEnabled()) runCommand(command);
+        if (item == nullptr || (item->isEnabled() && item->isVisible())) runCommand(command);
     }
     return true;
 }
@@ -424,11 +524,22 @@ void QtDesktop::askCellLook(QObject* watched) {
     TextColour colour;
     if (!clue) colour = events_->onCellColour(id);
     const CellBackground background = events_->onCellBackground(id);
+    const CellMark mark = events_->onCellMark(id);
     QWidget* cell = control(id);
     if (cell == nullptr) return;
     QPalette palette = cell->palette();
     if (!clue) palette.setColor(QPalette::Text, QColor(colour.red, colour.green, colour.blue));
-    palette.setColor(QPalette::Base, cellBackgroundColour(background, clue));
+    const bool markFills = mark != CellMark::kNone && background == CellBackground::kPlain;
+    QColor base = cellBackgroundColour(background, clue);
+    if (markFills) {
+        const QColor shade = cellMarkColour(mark),
+                     face = QApplication::palette().color(QPalette::Button);
+        base = clue ? QColor(shade.red() * face.red() / 255, shade.green() * face.green() / 255,
+                             shade.blue() * face.blue() / 255)
+                    : shade;
+    }
+    setCellMark(*cell, mark, mark != CellMark::kNone && !markFills);
+    palette.setColor(QPalette::Base, base);
     // A new palette asks for another paint: set it only when it changes.
     if (palette != cell->palette()) cell->setPalette(palette);
 }

@@ -26,6 +26,7 @@
 // longer belongs to the puzzle being shown.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QFont>
 #include <QMainWindow>
 #include <QSize>
@@ -37,6 +38,8 @@
 #include "platform/desktop.h"
 
 class QAction;
+class QLabel;
+class QTimer;
 class QProgressBar;
 
 namespace ga {
@@ -93,6 +96,14 @@ class QtDesktop : public QMainWindow, public Desktop {
     // The application's clipboard, as plain text.
     void setClipboardText(const std::string& text) override;
     std::string clipboardText() override;
+    void showAsNotes(int id, bool notes) override;
+    void focusControl(int id) override;
+    void checkControl(int id, bool checked) override;
+    void coverBoard(bool covered, const std::string& text) override;
+    void setMenuItemText(int command, const std::string& text) override;
+    void showMenuItem(int command, bool shown) override;
+    long long steadyMilliseconds() override;
+    std::string environment(const std::string& name) override;
 
     // --- for tests and screenshots --------------------------------------------
     QWidget* control(int id) const;
@@ -107,10 +118,12 @@ class QtDesktop : public QMainWindow, public Desktop {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     bool translateAccelerator(QObject* watched, QKeyEvent& key);
     bool moveBetweenCells(QObject* watched, QKeyEvent& key);
+    bool takeNoteKey(QObject* watched, QKeyEvent& key);
     void notifyCellFocus(QObject* watched, QFocusEvent& focus);
     void askCellLook(QObject* watched);
     void fixSize();
@@ -136,6 +149,10 @@ class QtDesktop : public QMainWindow, public Desktop {
     std::map<const QObject*, int> paintWatched_;
 
     QProgressBar* progressBar_ = nullptr;
+    QLabel* cover_ = nullptr;   // over the cells while the game is paused
+    bool settingText_ = false;  // the logic sets a text: no edit to report
+    QElapsedTimer steadyClock_;
+    QTimer* ticks_ = nullptr;
     std::unique_ptr<ProgressBarBridge> progressBridge_;
 };
 

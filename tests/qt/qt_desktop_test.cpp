@@ -247,9 +247,13 @@ class QtDesktopTest : public QObject {
         for (const Accelerator& accelerator : mainMenu().accelerators) {
             const int key = accelerator.key >= 'A' ? Qt::Key_A + (accelerator.key - 'A')
                                                    : Qt::Key_0 + (accelerator.key - '0');
-            const int modifiers =
-                accelerator.modifiers & kModifierShift ? ctrl | Qt::ShiftModifier : ctrl;
-            QTest::addRow("%s+%c", modifiers == ctrl ? "Ctrl" : "Ctrl+Shift", accelerator.key)
+            int modifiers = 0;
+            if (accelerator.modifiers & kModifierCtrl) modifiers |= ctrl;
+            if (accelerator.modifiers & kModifierShift) modifiers |= Qt::ShiftModifier;
+            if (accelerator.modifiers & kModifierAlt) modifiers |= Qt::AltModifier;
+            QTest::addRow("%s%s%s%c", modifiers & ctrl ? "Ctrl+" : "",
+                          modifiers & Qt::AltModifier ? "Alt+" : "",
+                          modifiers & Qt::ShiftModifier ? "Shift+" : "", accelerator.key)
                 << key << modifiers << accelerator.command;
         }
         QTest::addRow("Ctrl+Shift+U") << int(Qt::Key_U) << int(ctrl | Qt::ShiftModifier) << 0;
