@@ -220,6 +220,13 @@ constexpr CommandRow kRows[] = {
     {kCommandPastePuzzle,       P::kEdit,    false,      "Paste Puzzle",                      'V',   true,  false, kOutsideBuild,              kBusyRefused,  kJobCountAnswers,    pastePuzzleText},
     {kCommandPrint,             P::kEdit,    kSeparator, "Print...",                          'P',   true,  false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            print},
     {kCommandExportPicture,     P::kEdit,    false,      "Export Picture...",                 0,     false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            exportPicture},
+    // The colour marks' keys are Alt + digit (kExtraKeys), named in the texts.
+    {kCommandFirstColourMark,   P::kMarks,   false     , "Mark Cell Rose\tAlt + 1",           0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            colourMark},
+    {kCommandFirstColourMark+1, P::kMarks,   false,      "Mark Cell Green\tAlt + 2",          0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            colourMark},
+    {kCommandFirstColourMark+2, P::kMarks,   false,      "Mark Cell Orange\tAlt + 3",         0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            colourMark},
+    {kCommandFirstColourMark+3, P::kMarks,   false,      "Mark Cell Lilac\tAlt + 4",          0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            colourMark},
+    {kCommandClearCellMark,     P::kMarks,   false,      "Unmark Cell\tAlt + 0",              0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            clearCellMark},
+    {kCommandClearColourMarks,  P::kMarks,   false,      "Clear Colour Marks",                0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            clearMarks},
     {kCommandNewPuzzle,         P::kPuzzle,  false,      "New Puzzle",                        'N',   false, false, kOutsideBuild,              kBusyRefused,  kJobNewPuzzle,       newPuzzle},
     levelRow(0, false),
     levelRow(1, kSeparator),
@@ -232,7 +239,10 @@ constexpr CommandRow kRows[] = {
     {kCommandHandBuildPuzzle,   P::kPuzzle,  kSeparator, "Hand-build Puzzle",                 'H',   false, false, kOutsideBuild,              kBusyRefused,  kJobNone,            handBuild},
     // Recreating replaces the puzzle like "New Puzzle".
     {kCommandRecreatePuzzle,    P::kPuzzle,  false,      "Recreate from Serial Number...",    0,    false, false, kOutsideBuild,              kBusyRefused,  kJobNone,            recreate},
+    {kCommandPause,             P::kPuzzle,  kSeparator, "Pause",                             'T',   true,  true,  {G, E, E, G, G, G},         kBusyRefused,  kJobNone,            pause},
+    {kCommandStatistics,        P::kPuzzle,  false,      "Statistics...",                     0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            statistics},
     {kCommandShowCandidates,    P::kSolve,   false,      "Show Candidates",                   'C',   false, false, {G, E, U, G, E, E},         kBusyRefused,  kJobNone,            candidates},
+    {kCommandFillInCandidates,  P::kSolve,   false,      "Fill In Candidates",                'F',   true,  false, {G, E, E, G, G, G},         kBusyRefused,  kJobNone,            fillIn},
     {kCommandPencilMarks,       P::kSolve,   kSeparator, "Pencil Marks",                      'P',   false, false, {G, E, U, G, G, E},         kBusyRefused,  kJobSolve,           job},
     {kCommandBacktracking,      P::kSolve,   false,      "Backtracking",                      'B',   false, false, {G, E, U, G, G, E},         kBusyRefused,  kJobSolve,           job},
     {kCommandCheckSolvable,     P::kSolve,   kSeparator, "Check Solvable",                    'U',   false, false, {G, E, U, G, E, E},         kBusyRefused,  kJobCheckSolvable,   job},
@@ -248,16 +258,6 @@ constexpr CommandRow kRows[] = {
     {kCommandNotExpressMistake, P::kExpress, kSeparator, "Not Express Mistake",               'E',   false, true,   {G, E, U, G, G, U},         kBusyRefused,  kJobNone,            expressMode},
     {kCommandVisibleMistake,    P::kExpress, false,      "Visible Mistake",                   'V',   false, true,   {G, E, U, G, G, U},         kBusyRefused,  kJobNone,            expressMode},
     {kCommandAbsoluteMistake,   P::kExpress, false,      "Absolute Mistake",                  'A',   false, true,   {G, A, U, G, G, U},         kBusyRefused,  kJobNone,            expressMode},
-    {kCommandFillInCandidates,  P::kGame,    false,      "Fill In Candidates",                'F',   true,  false, {G, E, E, G, G, G},         kBusyRefused,  kJobNone,            fillIn},
-    // The colour marks' keys are Alt + digit (kExtraKeys), named in the texts.
-    {kCommandFirstColourMark,   P::kGame,    kSeparator, "Mark Cell Rose\tAlt + 1",           0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            colourMark},
-    {kCommandFirstColourMark+1, P::kGame,    false,      "Mark Cell Green\tAlt + 2",          0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            colourMark},
-    {kCommandFirstColourMark+2, P::kGame,    false,      "Mark Cell Orange\tAlt + 3",         0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            colourMark},
-    {kCommandFirstColourMark+3, P::kGame,    false,      "Mark Cell Lilac\tAlt + 4",          0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            colourMark},
-    {kCommandClearCellMark,     P::kGame,    false,      "Unmark Cell\tAlt + 0",              0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            clearCellMark},
-    {kCommandClearColourMarks,  P::kGame,    false,      "Clear Colour Marks",                0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            clearMarks},
-    {kCommandPause,             P::kGame,    kSeparator, "Pause",                             'T',   true,  true,  {G, E, E, G, G, G},         kBusyRefused,  kJobNone,            pause},
-    {kCommandStatistics,        P::kGame,    false,      "Statistics...",                     0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            statistics},
     {kCommandDefaultSettings,   P::kOption,  false,      "Default Settings",                  'D',   false, false, kOutsideBuild,              kBusyRefused,  kJobNone,            defaultSettings},
     // Recording regions leaves the board alone like "Default Settings".
     {kCommandRecordRegions,     P::kOption,  false,      "Record Regions of Multi Answer...", 0,    false, false, kOutsideBuild,              kBusyRefused,  kJobRecordRegions,   recordRegions},
@@ -287,7 +287,6 @@ constexpr Popup kPopups[] = {
     {P::kLevel, "-- Level Setting", P::kPuzzle},
     {P::kSolve, "Solve(&S)", P::kNone},
     {P::kExpress, "Express(&E)", P::kNone},
-    {P::kGame, "Game(&G)", P::kNone},
     {P::kOption, "Option(&O)", P::kNone},
 };
 

@@ -33,11 +33,11 @@ enum class MenuPlace : char {
     kFile,
     kRecent,
     kEdit,
+    kMarks,
     kPuzzle,
     kLevel,
     kSolve,
     kExpress,
-    kGame,
     kOption
 };
 

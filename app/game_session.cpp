@@ -10,7 +10,7 @@ const char* const kOwnPuzzlesClass = "Own Puzzles";
 
 namespace {
 
-constexpr const char* kPausedText = "Paused\r\n\r\nPause (Ctrl + Shift + T) goes on";
+constexpr const char* kPausedText = "Paused\r\n\r\nCtrl + Shift + T plays on";
 
 }  // namespace
 

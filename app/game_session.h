@@ -29,6 +29,7 @@ struct GameSession {
     long long playedMs = 0;
     long long lastLookMs = -1;  // the steady time the clock was last read while running
     long long shownSeconds = -1;
+    int focusDue = -1;  // a resumed game's cell in hand, entered at the first tick
 };
 
 // The class names the Statistics dialog lists, in order.

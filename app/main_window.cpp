@@ -125,6 +125,10 @@ void MainWindow::onTick() {
         notices.swap(state_.player.notices);
         for (const std::string& notice : notices) desktop_.messageBox(notice, kProgramName);
     }
+    if (state_.game.focusDue >= 0) {
+        desktop_.focusControl(cellId(state_.game.focusDue));
+        state_.game.focusDue = -1;
+    }
     if (finishDue_) showFinish();
     if (closed_) return;
     keepGame(false);

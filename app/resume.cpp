@@ -204,7 +204,7 @@ bool resumeGame(Desktop& desktop, WindowState& state) {
     game.solves = static_cast<int>(solves);
     game.statisticsClass = statisticsClass;
     game.lastLookMs = desktop.steadyMilliseconds();
-    if (cellInHand >= 0) desktop.focusControl(cellId(static_cast<int>(cellInHand)));
+    game.focusDue = static_cast<int>(cellInHand);  // once the window is shown
 
     desktop.setText(kStatusBoxId, kResumedText);
     state.history.start(seenBoard(state));
