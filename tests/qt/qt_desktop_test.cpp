@@ -39,6 +39,7 @@
 #include "app/command_table.h"
 #include "app/main_window.h"
 #include "app/status_messages.h"
+#include "platform/qt/accelerator_keys.h"
 #include "platform/qt/control_widgets.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/qt_desktop.h"
@@ -67,11 +68,15 @@ class RecordingWindow : public WindowEvents {
         commandThreads.push_back(QThread::currentThread());
     }
     void onCellNotification(int, CellNotification) override {}
+    void onCellEdited(int, const std::string& text) override { edits.push_back(text); }
+    void onCellNoteKey(int, int digit) override { notes.push_back(digit); }
     TextColour onCellColour(int) override { return {}; }
     CellBackground onCellBackground(int) override { return CellBackground::kPlain; }
     int onCellKey(int, CellKey, CaretPlace) override { return 0; }
     void onCloseRequest() override { ++closeRequests; }
 
+    std::vector<std::string> edits;  // the player's edits of cells, as reported
+    std::vector<int> notes;          // Shift + digit presses
     std::vector<int> commands;
     std::vector<QThread*> commandThreads;
     int closeRequests = 0;
@@ -273,6 +278,57 @@ class QtDesktopTest : public QObject {
         QCOMPARE(cell->toPlainText(), QStringLiteral("38"));
         QVERIFY(!cell->textCursor().hasSelection());
         QCOMPARE(QApplication::clipboard()->text(), kClipboardSentinel);
+    }
+
+    // Shift + a digit is a note by the key's place: the X key code first, the
+    // key itself when the platform gives none. It types nothing.
+    void noteKeysGoByTheKeysPlace_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("digit");
+        const int shift = Qt::ShiftModifier, keypad = Qt::ShiftModifier | Qt::KeypadModifier;
+        QTest::addRow("US Shift+5") << int(Qt::Key_Percent) << shift << 14 << 5;
+        QTest::addRow("another layout, Shift+1") << int(Qt::Key_1) << shift << 10 << 1;
+        QTest::addRow("a symbol on the 9 key") << int(Qt::Key_Ccedilla) << shift << 18 << 9;
+        QTest::addRow("keypad 5 as Clear") << int(Qt::Key_Clear) << keypad << 84 << 5;
+        QTest::addRow("keypad 7 as Home") << int(Qt::Key_Home) << keypad << 79 << 7;
+        QTest::addRow("no code, US symbol") << int(Qt::Key_At) << shift << 0 << 2;
+        QTest::addRow("no code, keypad Up") << int(Qt::Key_Up) << keypad << 0 << 8;
+        QTest::addRow("Shift+0 is no note") << int(Qt::Key_ParenRight) << shift << 19 << 0;
+        QTest::addRow("Ctrl+Shift+5 is no note")
+            << int(Qt::Key_Percent) << int(Qt::ShiftModifier | Qt::ControlModifier) << 14 << 0;
+        QTest::addRow("Up without keypad") << int(Qt::Key_Up) << shift << 0 << 0;
+    }
+    void noteKeysGoByTheKeysPlace() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, code);
+        QFETCH(int, digit);
+        const QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers),
+                              quint32(code), 0, 0);
+        QCOMPARE(noteDigitOfKeyEvent(press), digit);
+    }
+
+    // A click into a cell selects its text, so that a digit typed replaces
+    // it; the edit is reported, what the logic sets is not; notes end with it.
+    void aClickSelectsTheCellsTextAndEditsAreReported() {
+        QPlainTextEdit* cell = focusedCellHolding38();
+        QCOMPARE(window_->edits, (std::vector<std::string>{"3", "38"}));
+        desktop_->setText(kOpenCell, "4");
+        desktop_->showAsNotes(kOpenCell, true);
+        QTest::mouseClick(desktop_.get(), Qt::LeftButton);
+        cell->clearFocus();
+        QTest::mouseClick(cell->viewport(), Qt::LeftButton);
+        QVERIFY(cell->textCursor().hasSelection());
+        QTest::keyClick(cell, Qt::Key_7);
+        QCOMPARE(cell->toPlainText(), QStringLiteral("7"));
+        QCOMPARE(window_->edits.back(), std::string("7"));
+        QCOMPARE(window_->edits.size(), 3u);
+        QVERIFY(!static_cast<OpenCellEdit*>(cell)->shownAsNotes());
+        QTest::keyClick(cell, Qt::Key_Percent, Qt::ShiftModifier);
+        QCOMPARE(window_->notes, std::vector<int>{5});
+        QCOMPARE(cell->toPlainText(), QStringLiteral("7"));
     }
 
     // A greyed item's key does nothing; keys work with no cell focused, but

@@ -1,0 +1,163 @@
+// The game around the board: kept across closing (and a kill), brought back
+// as it was, and refused with a notice when what was kept cannot be read; a
+// finished game is counted once and not kept.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "app/command_ids.h"
+#include "app/main_window.h"
+#include "app/resume.h"
+#include "platform/fake_desktop.h"
+#include "tests/support/scratch_dir.h"
+#include "tests/support/test_records.h"
+#include "ui/puzzle_file.h"
+
+namespace ga {
+namespace {
+
+const std::string kPuzzle =
+    "3.....9.1..2..........8..76....5......62....549....6.37.46.9.......3.8.......5.4.";
+const std::string kAnswer =
+    "348762951672591384159384276237956418816243795495178623784619532521437869963825147";
+
+// A window on a fake desktop whose player files live in a scratch folder.
+class Session {
+  public:
+    explicit Session(const testing::ScratchDir& dir) {
+        startup_.place.path = dir / "gridAtelier.par";
+        startup_.folders = UserFolders{dir / "config/", dir / "data/", dir / "state/"};
+        desktop.onFileDialog([&dir](const FileDialogRequest&, std::string& path) {
+            path = dir / "kept.ga";
+            return true;
+        });
+        desktop.onDialog([](FakeDialog& dialog) { dialog.click(kDialogOkay); });
+        window = std::make_unique<MainWindow>(desktop, startup_);
+        EXPECT_TRUE(window->onCreate());
+        window->onTick();
+    }
+    void enter(int cell) {
+        window->onCellNotification(cellId(cell), CellNotification::kGainedFocus);
+    }
+    void leave(int cell) { window->onCellNotification(cellId(cell), CellNotification::kLostFocus); }
+    void type(int cell, const std::string& text) {
+        enter(cell);
+        desktop.setText(cellId(cell), text);
+        window->onCellEdited(cellId(cell), text);
+        leave(cell);
+    }
+    void pass(long long ms) {
+        desktop.advanceSteadyClock(ms);
+        window->onTick();
+    }
+    const SeenCell& seen(int cell) const { return window->state().seen.cell(cell); }
+
+    FakeDesktop desktop;
+    StartupSettings startup_;
+    std::unique_ptr<MainWindow> window;
+};
+
+class GameTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        PuzzleFileHeader header;
+        header.puzzleClass = 3;
+        const PuzzleRecord kept = testing::puzzleWithAnswer(testing::gridFromText(kPuzzle),
+                                                            testing::gridFromText(kAnswer));
+        ASSERT_EQ(writePuzzleFile(header, kept, (dir / "kept.ga").c_str()), kPuzzleFileWritten);
+    }
+    // A loaded puzzle with notes 4 and 8 in r1c2, the value 6 in r1c3 and a
+    // mark on r1c4, played for 65 s, then closed or killed.
+    void playAndLeave(bool close) {
+        Session played(dir);
+        played.window->onCommand(kCommandLoadPuzzle);
+        played.enter(1);
+        played.window->onCellNoteKey(cellId(1), 8);
+        played.window->onCellNoteKey(cellId(1), 4);
+        played.leave(1);
+        played.enter(3);
+        played.window->onCommand(kCommandFirstColourMark + 2);
+        played.leave(3);
+        played.type(2, "6");
+        played.enter(4);
+        played.window->onCellNoteKey(cellId(4), 5);  // a single note, in hand at the end
+        played.pass(65000);
+        if (close) played.window->onCloseRequest();
+        // Killed: the window object goes without its close flow; what the
+        // last tick kept is all there is.
+    }
+    void expectResumed(Session& again) {
+        EXPECT_EQ(again.desktop.control(kStatusBoxId)->text, kResumedText);
+        EXPECT_EQ(again.seen(1).text, "48");
+        EXPECT_EQ(again.seen(2).text, "6");
+        EXPECT_EQ(again.seen(3).mark, CellMark::kThird);
+        EXPECT_TRUE(again.seen(4).notes);
+        EXPECT_EQ(again.seen(4).text, "5");
+        EXPECT_EQ(again.window->state().game.playedMs, 65000);
+        EXPECT_EQ(again.desktop.shownTitle(), "gridAtelier -- kept.ga");
+        EXPECT_EQ(again.desktop.logStartingWith("focusControl").size(), 1u);
+    }
+    testing::ScratchDir dir;
+};
+
+TEST_F(GameTest, AGameClosedOrKilledComesBackAsItWas) {
+    for (bool close : {true, false}) {
+        playAndLeave(close);
+        Session again(dir);
+        expectResumed(again);
+        std::filesystem::remove(dir / "state/resume.game");
+    }
+}
+
+TEST_F(GameTest, AKeptPuzzleThatDisagreesFallsBackOnTheCopyBesideIt) {
+    playAndLeave(true);
+    // As after a full disk: resume.ga was written anew, resume.game was not.
+    std::ofstream(dir / "state/resume.ga", std::ios::binary) << std::string(1352, '\0');
+    Session again(dir);
+    expectResumed(again);
+}
+
+TEST_F(GameTest, WhatCannotBeReadIsMovedAsideAndTheStartIsTheUsualOne) {
+    const std::string broken[] = {
+        "",                                      // truncated to nothing
+        "gridAtelier game 2\nclock.ms=1\n",      // another version
+        "gridAtelier game 1\npuzzle.hash=00\n",  // no puzzle
+    };
+    for (const std::string& bytes : broken) {
+        std::filesystem::create_directories(dir / "state");
+        std::ofstream(dir / "state/resume.game", std::ios::binary) << bytes;
+        Session again(dir);
+        EXPECT_EQ(again.desktop.control(kStatusBoxId)->text, "welcome to the Grid Atelier!");
+        EXPECT_TRUE(std::filesystem::exists(dir / "state/resume.game.bad"));
+        ASSERT_EQ(again.desktop.messageBoxes().size(), 1u);  // the notice, at the first tick
+        std::filesystem::remove(dir / "state/resume.game.bad");
+    }
+}
+
+TEST_F(GameTest, AFinishedGameIsCountedOnceAndNotKept) {
+    {
+        Session played(dir);
+        played.window->onCommand(kCommandLoadPuzzle);
+        played.type(1, "4");
+        played.pass(2000);
+        for (int cell = 0; cell < kCells; ++cell)
+            if (kPuzzle[cell] == '.') played.type(cell, kAnswer.substr(cell, 1));
+        played.desktop.onColourRequest(
+            [&played](int id) { return played.window->onCellColour(id); });
+        played.desktop.paintPendingCells();
+        played.pass(3000);
+        played.pass(3000);
+        EXPECT_EQ(played.desktop.dialogsRun(), std::vector<int>{6200});  // once
+        played.window->onCloseRequest();
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "state/resume.game"));
+    const std::string statistics = testing::readFile(dir / "data/statistics.json");
+    EXPECT_NE(statistics.find("\"Own Puzzles\""), std::string::npos);
+    EXPECT_NE(statistics.find("\"finished\": 1,"), std::string::npos);
+    EXPECT_NE(statistics.find("\"bestSeconds\": 2,"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace ga

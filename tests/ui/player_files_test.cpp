@@ -1,0 +1,181 @@
+// The player's own files: the readers refuse what they could not have
+// written, a file that cannot be used is moved aside with a notice and never
+// overwritten unseen, and a failed write keeps the earlier file.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+
+#include "tests/support/scratch_dir.h"
+#include "ui/key_value_file.h"
+#include "ui/preferences.h"
+#include "ui/recent_files.h"
+#include "ui/statistics.h"
+#include "ui/user_files.h"
+
+namespace ga {
+namespace {
+
+void write(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+TEST(PlayerFiles, FoldersFollowTheBaseFolderRules) {
+    struct Case {
+        std::map<std::string, std::string> environment;
+        UserFolders expected;
+    } cases[] = {
+        {{},
+         {"/h/.config/gridAtelier/", "/h/.local/share/gridAtelier/",
+          "/h/.local/state/gridAtelier/"}},
+        {{{"XDG_CONFIG_HOME", "/c"}, {"XDG_DATA_HOME", "/d/"}, {"XDG_STATE_HOME", "/s"}},
+         {"/c/gridAtelier/", "/d/gridAtelier/", "/s/gridAtelier/"}},
+        // A relative folder is ignored, as the rules say.
+        {{{"XDG_DATA_HOME", "relative"}},
+         {"/h/.config/gridAtelier/", "/h/.local/share/gridAtelier/",
+          "/h/.local/state/gridAtelier/"}},
+    };
+    for (const Case& c : cases) {
+        const UserFolders folders = userFolders(
+            [&](const std::string& name) {
+                const auto found = c.environment.find(name);
+                return found != c.environment.end() ? found->second : std::string();
+            },
+            "/h/");
+        EXPECT_EQ(folders.config, c.expected.config);
+        EXPECT_EQ(folders.data, c.expected.data);
+        EXPECT_EQ(folders.state, c.expected.state);
+    }
+}
+
+TEST(PlayerFiles, KeyValueReaderTakesOnlyWhatItWrites) {
+    KeyValueFile written("kind 1");
+    written.set("a.b", "x = y");
+    written.setInt("n", -42);
+    KeyValueFile read("kind 1");
+    ASSERT_TRUE(parseKeyValueFile(written.format(), "kind 1", read));
+    std::string text;
+    long long number = 0;
+    EXPECT_TRUE(read.getString("a.b", text));
+    EXPECT_EQ(text, "x = y");
+    EXPECT_TRUE(read.getInt("n", -100, 0, number));
+    EXPECT_EQ(number, -42);
+    EXPECT_FALSE(read.getInt("n", 0, 100, number));  // outside the range
+    EXPECT_FALSE(read.getInt("a.b", -100, 100, number));
+
+    const std::string refused[] = {
+        "",                                             // empty
+        "kind 2\nn=1\n",                                // another version
+        "kind 1\nn=1",                                  // truncated: no last line end
+        "kind 1\nn\n",                                  // no '='
+        "kind 1\nn=1\nn=2\n",                           // a repeated key
+        "kind 1\nn m=1\n",                              // a bad key
+        "kind 1\nn=1\r\n",                              // a control character
+        "kind 1\n" + std::string(70000, 'x') + "=1\n",  // too large
+    };
+    for (const std::string& bytes : refused) {
+        KeyValueFile ignored("kind 1");
+        EXPECT_FALSE(parseKeyValueFile(bytes, "kind 1", ignored)) << bytes.substr(0, 20);
+    }
+}
+
+TEST(PlayerFiles, StatisticsRoundTripAndRefuseForeignFiles) {
+    Statistics statistics;
+    recordStart(statistics, "Expert");
+    recordStart(statistics, "Expert");
+    recordStart(statistics, "Own \"Puzzles\"");
+    for (int seconds : {300, 100, 200, 400})
+        recordFinish(statistics, "Expert", seconds, seconds < 250);
+    const ClassStatistics& expert = statistics.byClass["Expert"];
+    EXPECT_EQ(expert.bestSeconds(), 100);
+    EXPECT_EQ(expert.medianSeconds(), 200);  // the lower middle of four
+    EXPECT_EQ(expert.finishedWithoutHelp, 2);
+    EXPECT_EQ(statistics.byClass["Own \"Puzzles\""].medianSeconds(), -1);
+
+    Statistics read;
+    ASSERT_TRUE(parseStatistics(formatStatistics(statistics), read));
+    EXPECT_EQ(read.byClass["Expert"].times, expert.times);
+    EXPECT_EQ(read.byClass["Own \"Puzzles\""].started, 1);
+    EXPECT_TRUE(parseStatistics("{}", read));
+
+    const std::string good = formatStatistics(statistics);
+    const std::string refused[] = {
+        good.substr(0, good.size() / 2),                                           // truncated
+        "[]",                                                                      // foreign
+        "{\"Expert\": {\"started\": 1}}",                                          // keys missing
+        "{\"A\": {\"started\": 1, \"finished\": 1, \"finishedWithoutHelp\": 2}}",  // inconsistent
+        "{\"A\": {\"started\": -1, \"finished\": 0, \"finishedWithoutHelp\": 0}}",
+        "{\"A\": {\"started\": 99999999999, \"finished\": 0, \"finishedWithoutHelp\": 0}}",
+        good + "x",
+        std::string(100, '{'),
+    };
+    for (const std::string& json : refused) EXPECT_FALSE(parseStatistics(json, read)) << json;
+}
+
+TEST(PlayerFiles, AFileThatCannotBeUsedIsMovedAsideWithANotice) {
+    testing::ScratchDir dir;
+    const std::string path = dir / "statistics.json";
+    EXPECT_TRUE(loadStatistics(path).notice.empty());  // missing: no statistics yet
+
+    write(path, "{\"broken\":");
+    const StatisticsLoad corrupt = loadStatistics(path);
+    EXPECT_TRUE(corrupt.statistics.byClass.empty());
+    EXPECT_NE(corrupt.notice.find(path + ".bad"), std::string::npos) << corrupt.notice;
+    EXPECT_EQ(testing::readFile(path + ".bad"), "{\"broken\":");
+
+    // A second bad file does not take the first one's place.
+    write(path, "\x01\x02");
+    loadStatistics(path);
+    EXPECT_EQ(testing::readFile(path + ".bad.1"), "\x01\x02");
+
+    // Unreadable (a folder in its place): moved aside too.
+    std::filesystem::create_directory(path);
+    EXPECT_FALSE(loadStatistics(path).notice.empty());
+    EXPECT_FALSE(std::filesystem::exists(path));
+
+    const std::string preferences = dir / "preferences.conf";
+    write(preferences, "gridAtelier preferences 1\nshowClock=0\nresumeAtStart=7\nunknown=1\n");
+    const PreferencesLoad some = loadPreferences(preferences);
+    EXPECT_TRUE(some.notice.empty());  // single bad keys only take their defaults
+    EXPECT_FALSE(some.preferences.showClock);
+    EXPECT_TRUE(some.preferences.resumeAtStart);
+    write(preferences, "foreign\n");
+    EXPECT_FALSE(loadPreferences(preferences).notice.empty());
+    EXPECT_TRUE(std::filesystem::exists(preferences + ".bad"));
+}
+
+TEST(PlayerFiles, AFailedWriteKeepsTheEarlierFile) {
+    testing::ScratchDir dir;
+    const std::string path = dir / "state/recent-puzzles";
+    ASSERT_TRUE(writeUserFile(path, "/a.ga\n"));  // makes the folder
+    EXPECT_EQ(testing::readFile(path), "/a.ga\n");
+    // A folder that cannot be made (a file is in the way) fails the write,
+    // also as the superuser.
+    write(dir / "file", "x");
+    EXPECT_FALSE(writeUserFile(dir / "file/recent-puzzles", "/b.ga\n"));
+    EXPECT_EQ(testing::readFile(dir / "file"), "x");
+}
+
+TEST(PlayerFiles, RecentListKeepsEightAbsolutePathsNewestFirst) {
+    std::vector<std::string> list =
+        parseRecentFiles("/a.ga\nrelative.ga\n/b.ga\n/a.ga\n/c\x01.ga\n\n/d.ga");
+    EXPECT_EQ(list, (std::vector<std::string>{"/a.ga", "/b.ga", "/d.ga"}));
+    addRecentFile(list, "/b.ga");
+    EXPECT_EQ(list.front(), "/b.ga");
+    EXPECT_EQ(list.size(), 3u);
+    for (int i = 0; i < 10; ++i) addRecentFile(list, "/" + std::to_string(i) + ".ga");
+    EXPECT_EQ(list.size(), kRecentFiles);
+    EXPECT_EQ(list.front(), "/9.ga");
+    EXPECT_EQ(parseRecentFiles(formatRecentFiles(list)), list);
+    removeRecentFile(list, "/9.ga");
+    EXPECT_EQ(list.front(), "/8.ga");
+}
+
+TEST(PlayerFiles, PlayedTimeReadsAsAClock) {
+    EXPECT_EQ(formatPlayedTime(7), "0:07");
+    EXPECT_EQ(formatPlayedTime(754), "12:34");
+    EXPECT_EQ(formatPlayedTime(3723), "1:02:03");
+}
+
+}  // namespace
+}  // namespace ga
