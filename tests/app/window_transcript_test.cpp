@@ -291,9 +291,11 @@ class Play {
         now["title"] = desktop_.shownTitle().empty() ? "" : " " + desktop_.shownTitle();
         now["status"] = " " + escaped(desktop_.text(kStatusBoxId));
         for (int command : menuItemCommands()) {
-            const FakeDesktop::MenuItemState item = *desktop_.menuItem(command);
-            if (!item.enabled) now["greyed"] += " " + itemName(command) + ",";
-            if (item.checked) now["checked"] += " " + itemName(command) + ",";
+            const std::optional<FakeDesktop::MenuItemState> item = desktop_.menuItem(command);
+            if (!item) ADD_FAILURE() << "no menu item " << command;
+            if (!item) continue;
+            if (!item->enabled) now["greyed"] += " " + itemName(command) + ",";
+            if (item->checked) now["checked"] += " " + itemName(command) + ",";
         }
         for (int id : kButtons) {
             const auto button = desktop_.control(id);
