@@ -159,6 +159,7 @@ void MainWindow::showFinish() {
     LadderRating rating;
     if (rateFinishedPuzzle(state_, rating)) {
         summary.score = rating.score;
+        summary.level = levelName(puzzleLevel(rating));
         if (rating.hardest != Technique::kNone)
             summary.hardest = techniqueInfo(rating.hardest).name;
     }

@@ -209,9 +209,11 @@ std::string ratingBoxText(int answerCount, const LadderRating& rating) {
             rating.steps, rating.score, name, counts.empty() ? "" : ", steps: ", counts.c_str());
     }
     return formatted(
-        "Score: %d\r\nHardest technique: %s\r\nSteps: %d (%s)\r\n\r\nThe score adds up "
-        "every step of the solution, each weighing more the harder its technique is.",
-        rating.score, name, rating.steps, counts.c_str());
+        "Level: %s\r\nScore: %d\r\nHardest technique: %s\r\nSteps: %d (%s)\r\n\r\nThe "
+        "level, from Easy through Medium, Hard and Fiendish to Extreme, is that of the hardest "
+        "technique, one higher when the way is long. The score adds up every step of the "
+        "solution, each weighing more the harder its technique is.",
+        levelName(puzzleLevel(rating)), rating.score, name, rating.steps, counts.c_str());
 }
 
 const char* const kPasteRefusedTitle = "Paste Puzzle";

@@ -136,7 +136,8 @@ bool runPreferencesDialog(Desktop& desktop, Preferences& preferences) {
 std::vector<std::string> finishLines(const FinishSummary& summary) {
     std::string rating = "Rating: not known";
     if (summary.score >= 0) {
-        rating = "Rating: " + std::to_string(summary.score);
+        rating = "Rating: " + (summary.level.empty() ? "" : summary.level + ", score ") +
+                 std::to_string(summary.score);
         if (!summary.hardest.empty()) rating += " (" + summary.hardest + ")";
     }
     return {

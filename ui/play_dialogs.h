@@ -38,6 +38,7 @@ struct FinishSummary {
     int hints = 0;
     int solves = 0;
     int score = -1;       // the rating, -1 when not known
+    std::string level;    // in words: "Hard"
     std::string hardest;  // its hardest technique
     std::string className;
 };

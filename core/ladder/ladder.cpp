@@ -21,14 +21,14 @@ struct TechniqueRow {
 };
 
 const TechniqueRow kTechniqueRows[] = {
-#define GA_TECHNIQUE_ROW(id, name, word, rung, weight, family) \
-    {{name, word, rung, weight}, find##family##Step, describe##family##Step},
+#define GA_TECHNIQUE_ROW(id, name, word, rung, weight, level, family) \
+    {{name, word, rung, weight, Level::k##level}, find##family##Step, describe##family##Step},
     GA_LADDER_TECHNIQUES(GA_TECHNIQUE_ROW)
 #undef GA_TECHNIQUE_ROW
 };
 static_assert(sizeof kTechniqueRows / sizeof kTechniqueRows[0] == kTechniqueCount);
 
-const TechniqueInfo kNoTechnique = {"none", "none", 0, 0};
+const TechniqueInfo kNoTechnique = {"none", "none", 0, 0, Level::kEasy};
 
 constexpr int kFirstUniquenessRung = 7;
 // Up to here the techniques have everyday names, said in lower case.
@@ -191,10 +191,53 @@ LadderRating rateWithLadder(LadderBoard board, int highestRung, ProgressMeter* m
     }
 }
 
+const char* levelName(Level level) {
+    switch (level) {
+        case Level::kEasy:
+            return "Easy";
+        case Level::kMedium:
+            return "Medium";
+        case Level::kHard:
+            return "Hard";
+        case Level::kFiendish:
+            return "Fiendish";
+        case Level::kExtreme:
+            return "Extreme";
+    }
+    return "";
+}
+
+namespace {
+
+// A score at or above the limit of the hardest technique's level lifts the
+// puzzle one level (Easy to Medium, ..., Fiendish to Extreme): about the top
+// tenth of the scores of each level's puzzles, generated and public; so does
+// a path of this many Hard and Fiendish steps, the top twentieth of the Hard
+// puzzles'.
+constexpr int kScoreLimits[kPuzzleLevelCount - 1] = {600, 1000, 1150, 1450};
+constexpr int kLongPath = 6;
+
+}  // namespace
+
+Level puzzleLevel(const LadderRating& rating) {
+    if (!rating.solved || rating.hardest == Technique::kNone) {
+        return rating.solved ? Level::kEasy : Level::kExtreme;
+    }
+    const int level = static_cast<int>(techniqueInfo(rating.hardest).level);
+    if (level == kPuzzleLevelCount - 1) return Level::kExtreme;
+    int longSteps = 0;
+    for (int index = 0; index < kTechniqueCount; index++) {
+        const Level of = kTechniqueRows[index].info.level;
+        if (of == Level::kHard || of == Level::kFiendish) longSteps += rating.counts[index];
+    }
+    const bool lifted = rating.score >= kScoreLimits[level] || longSteps >= kLongPath;
+    return static_cast<Level>(level + (lifted ? 1 : 0));
+}
+
 std::string ratingText(const LadderRating& rating) {
     const std::string counts = ratingCounts(rating);
-    return std::to_string(rating.score) + " " + techniqueInfo(rating.hardest).name +
-           (counts.empty() ? "" : " " + counts);
+    return std::to_string(rating.score) + " " + levelName(puzzleLevel(rating)) + " " +
+           techniqueInfo(rating.hardest).name + (counts.empty() ? "" : " " + counts);
 }
 
 std::string ratingCounts(const LadderRating& rating) {

@@ -47,7 +47,13 @@ struct LadderRating {
 LadderRating rateWithLadder(LadderBoard board, int highestRung = kHighestRung,
                             ProgressMeter* meter = nullptr);
 
-// "612 XY-Wing 33 single, 3 locked, 1 pair, 1 XY-Wing": the score, the
+// The level of a rated puzzle: that of its hardest technique, one higher when
+// the way there is long for that level: its score reaches the level's limit,
+// or it takes many steps of the Hard and Fiendish techniques (README.md, "How
+// the levels were chosen"). A puzzle the ladder does not solve is Extreme.
+Level puzzleLevel(const LadderRating& rating);
+
+// "612 Hard XY-Wing 33 single, 3 locked, 1 pair, 1 XY-Wing": the score, the
 // hardest technique and the steps per count word, in ladder order.
 std::string ratingText(const LadderRating& rating);
 // Its last part: "33 single, 3 locked, 1 pair, 1 XY-Wing".

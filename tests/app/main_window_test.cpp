@@ -438,7 +438,7 @@ TEST_F(MainWindowTest, RatePuzzleRatesTheClues) {
         EXPECT_EQ(desktop.messageBoxes().back().title, "Rate Puzzle");
     }
     EXPECT_EQ(boxes[0], boxes[1]);
-    EXPECT_EQ(boxes[0].rfind("Score: ", 0), 0u) << boxes[0];
+    EXPECT_EQ(boxes[0].rfind("Level: ", 0), 0u) << boxes[0];
 }
 
 // What the dialogs' boxes keep as defaults: the serial typed and the search's

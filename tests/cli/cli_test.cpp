@@ -129,9 +129,9 @@ struct CliCase {
      "cell, so it takes 2\n= 0 " +
          kAnswer + "\n",
      ""},
-    {"rate", kEasy, 0, "72 Full House 9 single\n", ""},
+    {"rate", kEasy, 0, "72 Easy Full House 9 single\n", ""},
     {"rate", kEasy + "\n" + kContradictory + "\n" + kManyAnswers, 3,
-     "72 Full House 9 single\nnot rated: the puzzle has no answer\nnot rated: the puzzle has "
+     "72 Easy Full House 9 single\nnot rated: the puzzle has no answer\nnot rated: the puzzle has "
      "several answers\n",
      ""},
     {"explain", kReadmeHard, 0, "1: r3c9: only 6 is left\n2: r1c9: only 8 is left\n...", ""},

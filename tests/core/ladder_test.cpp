@@ -10,8 +10,8 @@
 
 #include "core/bits.h"
 #include "core/ladder/ladder.h"
-#include "generator/generation.h"
 #include "core/random.h"
+#include "generator/generation.h"
 #include "tests/support/exact_solver.h"
 #include "tests/support/test_records.h"
 
@@ -163,6 +163,40 @@ TEST(LadderWalk, HardPuzzles) {
         walked++;
     }
     EXPECT_GT(walked, 0);
+}
+
+// The level: the hardest technique's, lifted at most once by a long way, and
+// Extreme for whatever the ladder cannot finish.
+TEST(PuzzleLevel, HardestTechniqueThenOneHigherForALongWay) {
+    struct Case {
+        Technique hardest;
+        int steps;  // of the hardest technique
+        int score;
+        bool solved;
+        Level level;
+    };
+    const Case cases[] = {
+        {Technique::kHiddenSingle, 40, 0, true, Level::kEasy},
+        {Technique::kHiddenSingle, 40, 1000000, true, Level::kMedium},
+        {Technique::kNakedPair, 1, 0, true, Level::kMedium},
+        {Technique::kXWing, 1, 0, true, Level::kHard},
+        {Technique::kXWing, 1, 1000000, true, Level::kFiendish},
+        {Technique::kXWing, 40, 0, true, Level::kFiendish},  // many Hard steps
+        {Technique::kXChain, 1, 0, true, Level::kFiendish},
+        {Technique::kXChain, 1, 1000000, true, Level::kExtreme},
+        {Technique::kAlsXZ, 1, 0, true, Level::kExtreme},
+        {Technique::kNakedPair, 1, 0, false, Level::kExtreme},
+    };
+    for (const Case& c : cases) {
+        LadderRating rating;
+        rating.hardest = c.hardest;
+        rating.counts[static_cast<int>(c.hardest)] = c.steps;
+        rating.steps = c.steps;
+        rating.score = c.score;
+        rating.solved = c.solved;
+        EXPECT_EQ(puzzleLevel(rating), c.level)
+            << techniqueInfo(c.hardest).name << " score " << c.score << " steps " << c.steps;
+    }
 }
 
 }  // namespace

@@ -168,9 +168,11 @@ void addExplainCommand(CLI::App& app, Session& session, CommandList& commands) {
 void addRateCommand(CLI::App& app, Session& session, CommandList& commands) {
     CLI::App* sub = app.add_subcommand("rate", "Rate how hard a puzzle is for a person");
     sub->footer(
-        "Output per puzzle: <score> <hardest technique> <steps per technique>, e.g.\n"
-        "  612 XY-Wing 33 single, 3 locked, 1 pair, 1 XY-Wing\n"
+        "Output per puzzle: <score> <level> <hardest technique> <steps per technique>, e.g.\n"
+        "  612 Hard XY-Wing 33 single, 3 locked, 1 pair, 1 XY-Wing\n"
         "  from the human-style ladder's way to the answer; the score adds each step's weight.\n"
+        "  The level (Easy, Medium, Hard, Fiendish, Extreme) is the hardest technique's, one\n"
+        "  higher when the score is high for it or the way takes many Hard and Fiendish steps.\n"
         "  A puzzle with no answer or several: a line starting \"not rated:\" that says so.\n"
         "Exit status 3 when some puzzle was not rated (1 for bad input lines, as always).");
     commands.push_back({sub,
