@@ -280,11 +280,17 @@ struct Popup {
 };
 
 constexpr Popup kPopups[] = {
-    {P::kFile, "File(&F)", P::kNone},     {P::kRecent, "Recent Puzzles", P::kFile},
-    {P::kEdit, "Edit(&D)", P::kNone},     {P::kMarks, "Colour Marks", P::kEdit},
-    {P::kPuzzle, "Puzzle(&P)", P::kNone}, {P::kLevel, "-- Level Setting", P::kPuzzle},
-    {P::kSolve, "Solve(&S)", P::kNone},   {P::kExpress, "Express(&E)", P::kNone},
+    // clang-format off
+    {P::kFile, "File(&F)", P::kNone},
+    {P::kRecent, "Recent Puzzles", P::kFile},
+    {P::kEdit, "Edit(&D)", P::kNone},
+    {P::kMarks, "Colour Marks", P::kEdit},
+    {P::kPuzzle, "Puzzle(&P)", P::kNone},
+    {P::kLevel, "-- Level Setting", P::kPuzzle},
+    {P::kSolve, "Solve(&S)", P::kNone},
+    {P::kExpress, "Express(&E)", P::kNone},
     {P::kOption, "Option(&O)", P::kNone},
+    // clang-format on
 };
 
 // Redo answers Ctrl+Shift+Z as well, as many programs have it; the colour
