@@ -1,5 +1,8 @@
 #include "core/puzzle_text.h"
 
+#include "core/bits.h"
+#include "core/candidates.h"
+
 namespace ga {
 
 namespace {
@@ -74,6 +77,86 @@ PuzzleTextVerdict readPuzzleText(std::string_view text, PuzzleRecord& record) {
         record.openFlags[cell] = 0;
     }
     return {PuzzleTextStatus::kPuzzle};
+}
+
+namespace {
+
+bool betweenMarks(char c) {
+    switch (c) {
+        case ' ':
+        case '\t':
+        case '\r':
+        case '\v':
+        case '\f':
+        case '|':
+        case '-':
+        case '+':
+        case '.':
+        case ':':
+        case '*':
+        case '=':
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+PencilMarkVerdict readPencilMarks(std::string_view text, PuzzleRecord& record) {
+    uint32_t masks[kCells] = {};
+    int count = 0, rows = 0, line = 1, onLine = 0;
+    bool listed = false;  // some cell holds two digits or more
+    PencilMarkVerdict shortRow;
+    auto endLine = [&] {
+        if (onLine == 0) return;
+        ++rows;
+        if (onLine != 9 && shortRow.status == PencilMarkStatus::kPuzzle)
+            shortRow = {PencilMarkStatus::kRowLength, line, onLine};
+        onLine = 0;
+    };
+    for (size_t at = 0; at < text.size();) {
+        const char c = text[at];
+        if (c == '\n') {
+            endLine();
+            ++line;
+            ++at;
+            continue;
+        }
+        if (betweenMarks(c)) {
+            ++at;
+            continue;
+        }
+        if (c < '1' || c > '9')
+            return {PencilMarkStatus::kBadCharacter, line, 0, static_cast<unsigned char>(c)};
+        uint32_t mask = 0;
+        int digits = 0;
+        for (; at < text.size() && text[at] >= '1' && text[at] <= '9'; ++at, ++digits) {
+            const uint32_t bit = bitOfValue(text[at] - '0');
+            if (mask & bit) return {PencilMarkStatus::kBadCell, line};
+            mask |= bit;
+        }
+        if (at < text.size() && text[at] == '0') return {PencilMarkStatus::kBadCell, line};
+        listed = listed || digits >= 2;
+        if (count < kCells) masks[count] = mask;
+        ++count;
+        ++onLine;
+    }
+    endLine();
+    if (!listed) return {PencilMarkStatus::kNotMarks};
+    if (rows > 1 && shortRow.status != PencilMarkStatus::kPuzzle) return shortRow;
+    if (count != kCells) return {PencilMarkStatus::kCellCount, 0, count};
+
+    resetRecord(record);
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (isSingleBit(masks[cell])) {
+            record.answerGrid[cell] = valueOfSingleBit(masks[cell]);
+            record.openFlags[cell] = 0;
+        } else {
+            record.candidateNumbers[cell] = candidateNumberOf(masks[cell]);
+        }
+    }
+    return {};
 }
 
 std::string clueLine(const PuzzleRecord& record) {

@@ -33,6 +33,33 @@ struct PuzzleTextVerdict {
 // empty, answerKnown 0.
 PuzzleTextVerdict readPuzzleText(std::string_view text, PuzzleRecord& record);
 
+// A pencil-mark grid, as players post a position: every cell a run of
+// digits, one digit for a value, two or more for the candidates left, with
+// white space and the drawn lines of readPuzzleText ('|', '-', '+', and '.',
+// ':', '*' or '=' in borders) between the cells; nine cells to a line, or all
+// 81 on one line.
+enum class PencilMarkStatus {
+    kPuzzle,        // the record now holds the position
+    kNotMarks,      // no cell holds two digits or more: not a pencil-mark grid
+    kBadCharacter,  // a character that is neither a digit nor a line between cells
+    kCellCount,     // not 81 cells in all
+    kRowLength,     // cells on several lines, but not nine on one of them
+    kBadCell,       // a cell repeats a digit or lists none
+};
+
+struct PencilMarkVerdict {
+    PencilMarkStatus status = PencilMarkStatus::kPuzzle;
+    int line = 0;                 // 1-based line of a bad character, a wrong row or cell
+    int count = 0;                // cells in all (kCellCount) or on that line (kRowLength)
+    unsigned char character = 0;  // the bad character
+};
+
+// Reads a pencil-mark grid. Only for kPuzzle is the record written: every
+// one-digit cell becomes a clue (openFlags 0, answerGrid the digit), every
+// other cell is open and empty with its digits as the candidate list
+// (candidateNumbers, ascending), answerKnown 0.
+PencilMarkVerdict readPencilMarks(std::string_view text, PuzzleRecord& record);
+
 // The clue line: for each cell the clue's digit, or '.' for an open cell.
 std::string clueLine(const PuzzleRecord& record);
 

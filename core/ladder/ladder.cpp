@@ -1,5 +1,6 @@
 #include "core/ladder/ladder.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 
@@ -220,16 +221,17 @@ constexpr int kLongPath = 6;
 }  // namespace
 
 Level puzzleLevel(const LadderRating& rating) {
-    if (!rating.solved || rating.hardest == Technique::kNone) {
-        return rating.solved ? Level::kEasy : Level::kExtreme;
-    }
-    const int level = static_cast<int>(techniqueInfo(rating.hardest).level);
-    if (level == kPuzzleLevelCount - 1) return Level::kExtreme;
-    int longSteps = 0;
+    if (!rating.solved) return Level::kExtreme;
+    // The hardest by rung need not be the highest level: a Jellyfish is
+    // harder to see than the XY-Wing on a higher rung.
+    int level = 0, longSteps = 0;
     for (int index = 0; index < kTechniqueCount; index++) {
+        if (rating.counts[index] == 0) continue;
         const Level of = kTechniqueRows[index].info.level;
+        level = std::max(level, static_cast<int>(of));
         if (of == Level::kHard || of == Level::kFiendish) longSteps += rating.counts[index];
     }
+    if (level == kPuzzleLevelCount - 1) return Level::kExtreme;
     const bool lifted = rating.score >= kScoreLimits[level] || longSteps >= kLongPath;
     return static_cast<Level>(level + (lifted ? 1 : 0));
 }

@@ -47,7 +47,7 @@ struct LadderRating {
 LadderRating rateWithLadder(LadderBoard board, int highestRung = kHighestRung,
                             ProgressMeter* meter = nullptr);
 
-// The level of a rated puzzle: that of its hardest technique, one higher when
+// The level of a rated puzzle: the highest of its techniques', one higher when
 // the way there is long for that level: its score reaches the level's limit,
 // or it takes many steps of the Hard and Fiendish techniques (README.md, "How
 // the levels were chosen"). A puzzle the ladder does not solve is Extreme.

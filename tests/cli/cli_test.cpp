@@ -67,6 +67,18 @@ const std::string kEasy =
 const std::string kEmpty(81, '.');
 const std::string kManyAnswers = kAnswer.substr(0, 27) + std::string(54, '.');
 const std::string kContradictory = "99" + kAnswer.substr(2, 25) + std::string(54, '.');
+// kEasy as a pencil-mark grid drawn over thirteen lines, every gap listing
+// all nine digits: the ladder reads the same position.
+const std::string kEasyMarks = [] {
+    const std::string border = "+-----+-----+-----+\n";
+    std::string grid = border;
+    for (int cell = 0; cell < 81; ++cell) {
+        grid += (cell % 3 == 0 ? "| " : "") +
+                (kEasy[cell] == '.' ? std::string("123456789") : kEasy.substr(cell, 1)) + " ";
+        if (cell % 9 == 8) grid += cell % 27 == 26 ? "|\n" + border : "|\n";
+    }
+    return grid;
+}();
 const std::string kUsage = "\nUsage: gridatelier-cli";
 const std::string kNotACell = ", a cell must be 1-9, '.' or '0'\n";
 
@@ -134,6 +146,13 @@ struct CliCase {
      "72 Easy Full House 9 single\nnot rated: the puzzle has no answer\nnot rated: the puzzle has "
      "several answers\n",
      ""},
+    // A position with candidates: on several lines or one; a grid cut short is told by its
+    // first line, and the lines after it are read on.
+    {"rate", kEasyMarks + kEasy + "\n", 0,
+     "72 Easy Full House 9 single\n72 Easy Full House 9 single\n", ""},
+    {"--jobs 2 rate", kEasyMarks.substr(0, 120) + "\n" + kEasy + "\n# done\n", 1,
+     "72 Easy Full House 9 single\n",
+     "line 1: a pencil-mark grid of 27 cells, a puzzle needs 81\n"},
     {"explain", kReadmeHard, 0, "1: r3c9: only 6 is left\n2: r1c9: only 8 is left\n...", ""},
     {"solve", "# nothing here\n\n \t\r\n", 0, "", ""},
     // Bad lines are told with their numbers and do not stop the others.

@@ -52,5 +52,65 @@ TEST(PuzzleText, ReadsTheCommonFormsAndRefusesTheRest) {
     }
 }
 
+// A position as players post it: one digit a value, more the candidates left.
+TEST(PencilMarks, ReadsGridsOnOneLineOrManyAndRefusesTheRest) {
+    using S = PencilMarkStatus;
+    // Row 1 holds the candidates; every other cell a value.
+    std::string cells[kCells];
+    for (int cell = 0; cell < kCells; ++cell) cells[cell] = std::to_string(cell % 9 + 1);
+    cells[0] = "14";
+    cells[4] = "2589";
+    std::string oneLine, drawn = ".---------.\n";
+    for (int cell = 0; cell < kCells; ++cell) {
+        oneLine += (cell ? " " : "") + cells[cell];
+        drawn += (cell % 9 == 0 ? "| " : "") + cells[cell] + (cell % 3 == 2 ? " | " : " ");
+        if (cell % 9 == 8) drawn += cell == 26 || cell == 53 ? "\n:---+---:\n" : "\n";
+    }
+    drawn += ".---------.\n";
+    std::string twelveFirst;  // twelve cells on the first line, the rest on the second
+    for (int cell = 0; cell < kCells; ++cell)
+        twelveFirst += cells[cell] + (cell == 11 ? "\n" : " ");
+    const struct {
+        std::string text;
+        PencilMarkVerdict verdict;
+    } cases[] = {
+        {oneLine, {}},
+        {drawn, {}},
+        {"\r\n" + oneLine + " \t\r\n", {}},
+        {std::string(kLine), {S::kNotMarks}},  // a clue line has no lists
+        {"", {S::kNotMarks}},
+        {oneLine.substr(0, oneLine.size() - 2), {S::kCellCount, 0, 80}},
+        {oneLine + " 5", {S::kCellCount, 0, 82}},
+        {"\n" + oneLine + " x", {S::kBadCharacter, 2, 0, 'x'}},
+        {"12 " + oneLine.substr(3), {S::kPuzzle}},
+        {"121" + oneLine.substr(2), {S::kBadCell, 1}},  // a digit twice
+        {"140" + oneLine.substr(2), {S::kBadCell, 1}},
+        {twelveFirst, {S::kRowLength, 1, 12}},
+    };
+    for (const auto& c : cases) {
+        PuzzleRecord record{};
+        resetRecord(record);
+        const PencilMarkVerdict verdict = readPencilMarks(c.text, record);
+        EXPECT_TRUE(verdict.status == c.verdict.status && verdict.line == c.verdict.line &&
+                    verdict.count == c.verdict.count && verdict.character == c.verdict.character)
+            << c.text << " gives " << static_cast<int>(verdict.status) << " line " << verdict.line
+            << " count " << verdict.count;
+        if (c.verdict.status != S::kPuzzle) {
+            EXPECT_EQ(clueLine(record), std::string(kCells, '.'));
+            continue;
+        }
+        // Values are clues; a list is an open cell's candidates, ascending.
+        EXPECT_EQ(clueLine(record).substr(0, 9), ".234.6789");
+        EXPECT_EQ(record.candidateNumbers[0], c.text.rfind("12 ", 0) == 0 ? 12 : 14);
+        EXPECT_EQ(record.candidateNumbers[4], 2589);
+        EXPECT_EQ(record.candidateNumbers[1], 0);
+        EXPECT_EQ(clueLine(record).substr(9), [&] {
+            std::string rest;
+            for (int cell = 9; cell < kCells; ++cell) rest += cells[cell];
+            return rest;
+        }());
+    }
+}
+
 }  // namespace
 }  // namespace ga

@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "tools/gridatelier-cli/puzzle_line.h"
+
 namespace ga::cli {
 
 LineReader::LineReader(int fd, std::size_t blockSize)
@@ -60,6 +62,38 @@ void LineReader::refill() {
         atEnd_ = true;
         return;
     }
+}
+
+bool PuzzleTextReader::next(std::string_view& text, long& lines) {
+    std::string_view line;
+    if (held_) {
+        held_ = false;
+        joined_ = heldLine_;
+        line = joined_;
+    } else if (!reader_.next(line)) {
+        return false;
+    }
+    lines = 1;
+    if (!isPencilMarkGridLine(line) || pencilMarkCells(line) >= kCells) {
+        text = line;
+        return true;
+    }
+    if (line.data() != joined_.data()) joined_.assign(line);
+    int cells = pencilMarkCells(joined_);
+    while (reader_.next(line)) {
+        if (!isPencilMarkGridLine(line) || (cells >= kCells && pencilMarkCells(line) > 0)) {
+            heldLine_.assign(line);
+            held_ = true;
+            break;
+        }
+        ++lines;
+        joined_ += '\n';
+        joined_.append(line);
+        cells += pencilMarkCells(line);
+        if (cells >= kCells && !reader_.lineAtHand()) break;
+    }
+    text = joined_;
+    return true;
 }
 
 }  // namespace ga::cli

@@ -5,6 +5,8 @@
 // blocks; a line of any length fits because the buffer grows to hold it.
 #pragma once
 
+#include <string>
+
 #include <cstddef>
 #include <string_view>
 #include <vector>
@@ -38,6 +40,28 @@ class LineReader {
     std::size_t scanned_ = 0;  // bytes from begin_ already known to hold no '\n'
     bool atEnd_ = false;
     bool readFailed_ = false;
+};
+
+// The pieces of puzzle input: each line on its own, except that the lines of
+// a pencil-mark grid drawn over several lines (isPencilMarkGridLine) come as
+// one text, joined by '\n', up to its 81st cell and the border lines right
+// after it.
+class PuzzleTextReader {
+  public:
+    explicit PuzzleTextReader(int fd) : reader_(fd) {}
+
+    // The next piece and how many input lines it took. The view is valid
+    // until the next call.
+    bool next(std::string_view& text, long& lines);
+
+    bool readFailed() const { return reader_.readFailed(); }
+    bool lineAtHand() const { return held_ || reader_.lineAtHand(); }
+
+  private:
+    LineReader reader_;
+    std::string joined_;
+    std::string heldLine_;  // a line read past a grid that ended early
+    bool held_ = false;
 };
 
 }  // namespace ga::cli

@@ -56,7 +56,7 @@ class LinePipeline {
     long ringSize() const { return static_cast<long>(ring_.size()); }
 
     void read(int fd) {
-        LineReader reader(fd);
+        PuzzleTextReader reader(fd);
         long lineNumber = 0;
         for (bool more = true; more;) {
             {
@@ -68,16 +68,18 @@ class LinePipeline {
             Batch& batch = ring_[nextFill_ % ringSize()];
             batch.count = 0;
             std::string_view text;
+            long lines = 0;
             while (batch.count < kLinesPerBatch) {
                 // Lines in hand go out rather than wait for more input.
                 if (batch.count > 0 && !reader.lineAtHand()) break;
-                if (!reader.next(text)) {
+                if (!reader.next(text, lines)) {
                     more = false;
                     break;
                 }
                 if (batch.count == static_cast<int>(batch.lines.size())) batch.lines.emplace_back();
                 Line& line = batch.lines[batch.count++];
-                line.number = ++lineNumber;
+                line.number = lineNumber + 1;
+                lineNumber += lines;
                 line.text.assign(text);
             }
             if (batch.count == 0) break;

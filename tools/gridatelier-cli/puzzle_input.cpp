@@ -10,11 +10,11 @@ namespace ga::cli {
 InputSummary forEachPuzzle(int fd, std::FILE* results, std::FILE* errors,
                            const PuzzleHandler& handle) {
     InputSummary summary;
-    LineReader reader(fd);
+    PuzzleTextReader reader(fd);
     PuzzleRecord record;
     std::string_view line;
     long lineNumber = 0;
-    while (reader.next(line)) {
+    for (long lines = 0; reader.next(line, lines); lineNumber += lines - 1) {
         ++lineNumber;
         const LineVerdict verdict = parsePuzzleLine(line, record);
         if (verdict.status == LineStatus::kSkipped) continue;

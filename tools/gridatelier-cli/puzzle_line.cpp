@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "core/puzzle_text.h"
+
 namespace ga::cli {
 namespace {
 
@@ -34,11 +36,7 @@ std::string quoted(unsigned char c) {
     return text;
 }
 
-}  // namespace
-
-LineVerdict parsePuzzleLine(std::string_view line, PuzzleRecord& record) {
-    if (line.empty() || line[0] == '#' || isBlank(line)) return {LineStatus::kSkipped};
-
+LineVerdict cluesOfLine(std::string_view line, PuzzleRecord& record) {
     for (int cell = 0; cell < kCells; ++cell) {
         if (static_cast<size_t>(cell) == line.size()) return {LineStatus::kTooShort, cell};
         const auto c = static_cast<unsigned char>(line[cell]);
@@ -61,6 +59,75 @@ LineVerdict parsePuzzleLine(std::string_view line, PuzzleRecord& record) {
     return {LineStatus::kPuzzle};
 }
 
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+}  // namespace
+
+bool isPencilMarkGridLine(std::string_view line) {
+    bool drawn = false;
+    for (size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '|' || (c == '-' && line.substr(i, 3) == "---")) drawn = true;
+        if (!isDigit(c) && !isLineSpace(static_cast<unsigned char>(c)) &&
+            std::string_view("|-+.:*=").find(c) == std::string_view::npos)
+            return false;
+    }
+    return drawn;
+}
+
+int pencilMarkCells(std::string_view line) {
+    int cells = 0;
+    for (size_t i = 0; i < line.size(); ++i) {
+        if (isDigit(line[i]) && (i == 0 || !isDigit(line[i - 1]))) ++cells;
+    }
+    return cells;
+}
+
+LineVerdict parsePuzzleLine(std::string_view line, PuzzleRecord& record) {
+    if (line.empty() || line[0] == '#' || isBlank(line)) return {LineStatus::kSkipped};
+    const bool severalLines = line.find('\n') != std::string_view::npos;
+    const LineVerdict clues =
+        severalLines ? LineVerdict{LineStatus::kBadMarks} : cluesOfLine(line, record);
+    if (clues.status == LineStatus::kPuzzle || clues.status == LineStatus::kNoSeparator)
+        return clues;
+    // Not a clue line: a pencil-mark grid, or the clue line's own fault.
+    const PencilMarkVerdict marks = readPencilMarks(line, record);
+    if (marks.status == PencilMarkStatus::kPuzzle) return {LineStatus::kPuzzle};
+    // A line that is no pencil-mark grid is told as a clue line.
+    if (!severalLines) return clues;
+    LineVerdict verdict{LineStatus::kBadMarks};
+    verdict.marks = marks;
+    return verdict;
+}
+
+namespace {
+
+std::string describeMarks(const PencilMarkVerdict& marks) {
+    const std::string where = marks.line > 0 ? " on its line " + std::to_string(marks.line) : "";
+    switch (marks.status) {
+        case PencilMarkStatus::kNotMarks:
+            return "a pencil-mark grid needs a cell with two digits or more";
+        case PencilMarkStatus::kBadCharacter:
+            return "a pencil-mark grid holds " + quoted(marks.character) + where +
+                   ", a cell must be digits 1-9";
+        case PencilMarkStatus::kCellCount:
+            return "a pencil-mark grid of " + std::to_string(marks.count) +
+                   " cells, a puzzle needs 81";
+        case PencilMarkStatus::kRowLength:
+            return "a pencil-mark grid with " + std::to_string(marks.count) + " cells" + where +
+                   ", a row has 9";
+        case PencilMarkStatus::kBadCell:
+            return "a pencil-mark grid with a cell" + where + " that repeats a digit or holds 0";
+        case PencilMarkStatus::kPuzzle:
+            break;
+    }
+    return "not a pencil-mark grid";
+}
+
+}  // namespace
+
 std::string describeVerdict(const LineVerdict& verdict) {
     switch (verdict.status) {
         case LineStatus::kTooShort:
@@ -73,6 +140,8 @@ std::string describeVerdict(const LineVerdict& verdict) {
         case LineStatus::kNoSeparator:
             return "character 82 is " + quoted(verdict.character) +
                    ", the 81 cells must be followed by white space or the line end";
+        case LineStatus::kBadMarks:
+            return describeMarks(verdict.marks);
         case LineStatus::kPuzzle:
         case LineStatus::kSkipped:
             break;
