@@ -39,7 +39,10 @@ bool refuse(Desktop& desktop, PasteRefusal refusal, const PasteRefusalInputs& in
 // `puzzle` ready to count, false after the refusal box.
 bool readPastedPuzzle(Desktop& desktop, PuzzleRecord& puzzle) {
     PasteRefusalInputs inputs;
-    inputs.verdict = readPuzzleText(desktop.clipboardText(), puzzle);
+    const std::string text = desktop.clipboardText();
+    // A pencil-mark grid brings its candidates along, as the open cells' notes.
+    if (readPencilMarks(text, puzzle).status != PencilMarkStatus::kPuzzle)
+        inputs.verdict = readPuzzleText(text, puzzle);
     if (inputs.verdict.status != PuzzleTextStatus::kPuzzle)
         return refuse(desktop, PasteRefusal::kNoPuzzle, inputs);
     loadClues(puzzle);
