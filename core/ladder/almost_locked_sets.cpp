@@ -253,7 +253,7 @@ bool findAlmostLockedSetsStep(const LadderBoard& board, const DigitCells& where,
     return findAlsXYWing(where, list, step);
 }
 
-std::string describeAlmostLockedSetsStep(const LadderStep& step) {
+std::string describeAlmostLockedSetsStep(const LadderStep& step, StepWords) {
     uint32_t lost = 0;
     for (uint16_t mask : step.eliminations) lost |= mask;
     const StepSet* s = step.sets;

@@ -30,7 +30,12 @@ std::string chainNodeText(const ChainNode& node) {
         }
         name = "r" + rows + "c" + columns;
     }
-    return name + (node.on ? "=" : "≠") + digitText(node.value);
+    return name + (node.on ? "=" : "≠") + digitText(node.value) +
+           (node.inner ? " (by an inner chain)" : "");
+}
+
+int chainTextBudget(StepWords words) {
+    return words == StepWords::kWhole ? 1 << 20 : kChainTextBudget;
 }
 
 std::string chainText(const ChainNode* nodes, int count, int budget) {

@@ -16,5 +16,7 @@ std::string chainNodeText(const ChainNode& node);
 // The nodes joined by " → ", the tail left out past about `budget` characters
 // and counted: "r1c1=5 → r1c7≠5 → … (+7 more links)".
 std::string chainText(const ChainNode* nodes, int count, int budget = kChainTextBudget);
+// The budget for the words asked for: kChainTextBudget, or no limit.
+int chainTextBudget(StepWords words);
 
 }  // namespace ga

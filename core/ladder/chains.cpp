@@ -138,7 +138,7 @@ bool findAlternatingChain(const LadderBoard& board, const DigitCells& where, Lad
     return true;
 }
 
-std::string describeAlternatingChain(const LadderStep& step) {
+std::string describeAlternatingChain(const LadderStep& step, StepWords words) {
     const ChainNode& start = step.nodes[0];
     const ChainNode& end = step.nodes[step.nodeCount - 1];
     ChainNode startOn = start;
@@ -146,8 +146,9 @@ std::string describeAlternatingChain(const LadderStep& step) {
     std::string either = chainNodeText(startOn);
     const std::string endText = chainNodeText(end);
     if (endText != either) either += " or " + endText;
-    return "Alternating Inference Chain: " + chainText(step.nodes, step.nodeCount) + ", so " +
-           either + "; " + ladderStepResult(step);
+    return "Alternating Inference Chain: " +
+           chainText(step.nodes, step.nodeCount, chainTextBudget(words)) + ", so " + either + "; " +
+           ladderStepResult(step);
 }
 
 }  // namespace
@@ -168,16 +169,16 @@ bool findChainsStep(const LadderBoard& board, const DigitCells& where, Technique
     }
 }
 
-std::string describeChainsStep(const LadderStep& step) {
+std::string describeChainsStep(const LadderStep& step, StepWords words) {
     switch (step.technique) {
         case Technique::kSimpleColouring:
-            return describeSimpleColouring(step);
+            return describeSimpleColouring(step, words);
         case Technique::kXChain:
-            return describeXChain(step);
+            return describeXChain(step, words);
         case Technique::kXYChain:
-            return describeXYChain(step);
+            return describeXYChain(step, words);
         case Technique::kAlternatingChain:
-            return describeAlternatingChain(step);
+            return describeAlternatingChain(step, words);
         default:
             return "";
     }

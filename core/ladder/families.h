@@ -16,7 +16,7 @@ namespace ga {
 #define GA_DECLARE_FAMILY(family)                                              \
     bool find##family##Step(const LadderBoard& board, const DigitCells& where, \
                             Technique technique, LadderStep& step);            \
-    std::string describe##family##Step(const LadderStep& step);
+    std::string describe##family##Step(const LadderStep& step, StepWords words);
 
 GA_DECLARE_FAMILY(Singles)
 GA_DECLARE_FAMILY(Intersections)

@@ -185,7 +185,7 @@ bool findFishStep(const LadderBoard&, const DigitCells& where, Technique techniq
 // "rows 2 and 7: 4 can go only in columns 3 and 8, so r5c3 and r9c8 lose 4"
 // "rows 2 and 7: 4 can go only in columns 3 and 8 or in the fin r7c9; either
 // way r8c8 loses 4"
-std::string describeFishStep(const LadderStep& step) {
+std::string describeFishStep(const LadderStep& step, StepWords) {
     const int size = step.baseUnitCount;
     CellSet cover;
     for (int i = size; i < step.unitCount; i++) cover |= unitSet(step.units[i]);

@@ -125,7 +125,9 @@ void takeConclusion(const Common& common, LadderStep& step, int& cell, int& valu
 }
 
 ChainNode nodeOf(const Fact& fact) {
-    return cellNode(fact.cell, fact.value, fact.on);
+    ChainNode node = cellNode(fact.cell, fact.value, fact.on);
+    node.inner = fact.inner;
+    return node;
 }
 
 // Appends the traced chain from the assumption to `fact`, at most `budget`
@@ -308,7 +310,7 @@ bool findNested(const LadderBoard& board, LadderStep& step) {
 }
 
 // The branches of a forcing chain, each from its assumption: "r4c4=1 → …; r4c4=7 → …".
-std::string branchesText(const LadderStep& step) {
+std::string branchesText(const LadderStep& step, StepWords words) {
     int starts[kMaxChainNodes + 1], count = 0;
     for (int i = 0; i < step.nodeCount; i++) {
         if (step.nodes[i].startsBranch || i == 0) starts[count++] = i;
@@ -318,7 +320,7 @@ std::string branchesText(const LadderStep& step) {
     for (int b = 0; b < count; b++) {
         if (b > 0) text += "; ";
         text += chainText(step.nodes + starts[b], starts[b + 1] - starts[b],
-                          kChainTextBudget / (count > 0 ? count : 1));
+                          chainTextBudget(words) / (count > 0 ? count : 1));
     }
     return text;
 }
@@ -356,21 +358,21 @@ bool findForcingChainsStep(const LadderBoard& board, const DigitCells& where, Te
     }
 }
 
-std::string describeForcingChainsStep(const LadderStep& step) {
+std::string describeForcingChainsStep(const LadderStep& step, StepWords words) {
     const std::string result = ladderStepResult(step);
     switch (step.technique) {
         case Technique::kCellForcingChain:
             return "Cell Forcing Chain: every candidate of " + cellName(step.cells.first()) +
-                   " leads to the same: " + branchesText(step) + "; so " + result;
+                   " leads to the same: " + branchesText(step, words) + "; so " + result;
         case Technique::kUnitForcingChain:
             return "Unit Forcing Chain: every place of " + valueList(step.values) + " in " +
-                   unitName(step.units[0]) + " leads to the same: " + branchesText(step) + "; so " +
-                   result;
+                   unitName(step.units[0]) + " leads to the same: " + branchesText(step, words) +
+                   "; so " + result;
         case Technique::kContradictionForcingChain:
-            return "Contradiction Forcing Chain: " + branchesText(step) + ", and " +
+            return "Contradiction Forcing Chain: " + branchesText(step, words) + ", and " +
                    contradictionText(step) + "; so " + result;
         case Technique::kNestedForcingChain:
-            return "Nested Forcing Chain: " + branchesText(step) +
+            return "Nested Forcing Chain: " + branchesText(step, words) +
                    " (with forcing chains inside), and " + contradictionText(step) + "; so " +
                    result;
         default:

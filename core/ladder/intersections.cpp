@@ -76,7 +76,7 @@ bool findIntersectionsStep(const LadderBoard&, const DigitCells& where, Techniqu
 }
 
 // "box 5: 3 can go only in row 4, so r4c7 and r4c8 lose 3"
-std::string describeIntersectionsStep(const LadderStep& step) {
+std::string describeIntersectionsStep(const LadderStep& step, StepWords) {
     const std::string value = valueList(step.values);
     const CellSet losing = eliminatedCells(step);
     return unitName(step.units[0]) + ": " + value + " can go only in " + unitName(step.units[1]) +

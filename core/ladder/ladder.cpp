@@ -13,7 +13,7 @@ namespace ga {
 namespace {
 
 using Finder = bool (*)(const LadderBoard&, const DigitCells&, Technique, LadderStep&);
-using Describer = std::string (*)(const LadderStep&);
+using Describer = std::string (*)(const LadderStep&, StepWords);
 
 struct TechniqueRow {
     TechniqueInfo info;
@@ -116,10 +116,10 @@ void applyLadderStep(LadderBoard& board, const LadderStep& step) {
     if (step.placedCell != kNoCell) placeValue(board, step.placedCell, step.placedValue);
 }
 
-std::string ladderStepText(const LadderStep& step) {
+std::string ladderStepText(const LadderStep& step, StepWords words) {
     int index = static_cast<int>(step.technique);
     if (index >= kTechniqueCount) return "";
-    return kTechniqueRows[index].describe(step);
+    return kTechniqueRows[index].describe(step, words);
 }
 
 std::string ladderStepLead(const LadderStep& step) {

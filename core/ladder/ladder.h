@@ -21,8 +21,9 @@ LadderStep nextLadderStep(const LadderBoard& board, int highestRung = kHighestRu
 // Makes the step's placement and eliminations.
 void applyLadderStep(LadderBoard& board, const LadderStep& step);
 
-// The whole step in one sentence, for the full hint and `explain --ladder`.
-std::string ladderStepText(const LadderStep& step);
+// The whole step in one sentence, for the full hint and `explain --ladder`,
+// a long chain cut to what the status box shows unless the whole is asked for.
+std::string ladderStepText(const LadderStep& step, StepWords words = StepWords::kFitted);
 // Where to look and what for, without giving the step away: "look at box 5:
 // a pointing pair", "look at row 2 and row 7: an X-Wing".
 std::string ladderStepLead(const LadderStep& step);

@@ -127,6 +127,7 @@ bool settleDeep(Propagation& state, int depth, PropagationTrace* trace) {
                     if (settleDeep(trial, depth - 1, nullptr)) continue;
                     if (trace != nullptr) {
                         removeTraced(state, cell, value, 0, *trace);
+                        trace->facts[trace->offFact[cell][value]].inner = true;
                     } else {
                         state.where[value].remove(cell);
                     }
@@ -167,7 +168,7 @@ void PropagationTrace::reset() {
 int16_t PropagationTrace::add(int cell, int value, bool on, int parent) {
     if (count >= kMaxFacts) return static_cast<int16_t>(count - 1);
     facts[count] = {static_cast<uint8_t>(cell), static_cast<uint8_t>(value), on,
-                    static_cast<int16_t>(parent)};
+                    static_cast<int16_t>(parent), false};
     return static_cast<int16_t>(count++);
 }
 

@@ -31,6 +31,7 @@ struct Fact {
     uint8_t value;  // 1..9
     bool on;
     int16_t parent;
+    bool inner;  // a removal an inner chain found (deep propagation)
 };
 
 // The facts a propagation derived, in order, and where it ended: enough to

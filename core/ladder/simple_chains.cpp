@@ -223,16 +223,16 @@ void searchXYChains(const LadderBoard& board, const DigitCells& where, CellSet p
 }
 
 // The cells of one colour, ascending, the first few named and the rest counted.
-std::string colourList(const LadderStep& step, bool on) {
-    constexpr int kShown = 6;
+std::string colourList(const LadderStep& step, bool on, StepWords words) {
+    const int limit = words == StepWords::kWhole ? kCells : 6;
     CellSet colour;
     for (int i = 0; i < step.nodeCount; i++) {
         if (step.nodes[i].on == on) colour.add(step.nodes[i].cells[0]);
     }
-    uint8_t cells[kShown];
+    uint8_t cells[kCells];
     int shown = 0;
     for (int cell : cellsOf(colour)) {
-        if (shown < kShown) cells[shown++] = static_cast<uint8_t>(cell);
+        if (shown < limit) cells[shown++] = static_cast<uint8_t>(cell);
     }
     const int more = colour.count() - shown;
     if (more == 0) return cellList(cells, shown);
@@ -241,12 +241,13 @@ std::string colourList(const LadderStep& step, bool on) {
     return text + "and " + std::to_string(more) + " more";
 }
 
-std::string chainStepText(const LadderStep& step, int value) {
+std::string chainStepText(const LadderStep& step, int value, StepWords words) {
     const ChainNode& first = step.nodes[0];
     const ChainNode& last = step.nodes[step.nodeCount - 1];
     return std::string(techniqueInfo(step.technique).name) + " on " + digitText(value) + ": " +
-           chainText(step.nodes, step.nodeCount) + ", so " + cellName(first.cells[0]) + " or " +
-           cellName(last.cells[0]) + " is " + digitText(value) + ": " + ladderStepResult(step);
+           chainText(step.nodes, step.nodeCount, chainTextBudget(words)) + ", so " +
+           cellName(first.cells[0]) + " or " + cellName(last.cells[0]) + " is " + digitText(value) +
+           ": " + ladderStepResult(step);
 }
 
 }  // namespace
@@ -304,7 +305,7 @@ bool findXYChain(const LadderBoard& board, const DigitCells& where, LadderStep& 
     return true;
 }
 
-std::string describeSimpleColouring(const LadderStep& step) {
+std::string describeSimpleColouring(const LadderStep& step, StepWords words) {
     const std::string value = digitText(valueOfSingleBit(step.values));
     std::string text = "Simple Colouring on " + value +
                        ": colouring the cells joined by strong links on " + value + " in turn, ";
@@ -313,18 +314,18 @@ std::string describeSimpleColouring(const LadderStep& step) {
                 " get the same colour but share " + unitName(step.units[0]) +
                 ", so no cell of that colour is " + value;
     } else {
-        text += "either " + colourList(step, true) + " hold it or " + colourList(step, false) +
-                " do; cells seeing both colours lose it";
+        text += "either " + colourList(step, true, words) + " hold it or " +
+                colourList(step, false, words) + " do; cells seeing both colours lose it";
     }
     return text + ": " + ladderStepResult(step);
 }
 
-std::string describeXChain(const LadderStep& step) {
-    return chainStepText(step, valueOfSingleBit(step.values));
+std::string describeXChain(const LadderStep& step, StepWords words) {
+    return chainStepText(step, valueOfSingleBit(step.values), words);
 }
 
-std::string describeXYChain(const LadderStep& step) {
-    return chainStepText(step, step.nodes[0].value);
+std::string describeXYChain(const LadderStep& step, StepWords words) {
+    return chainStepText(step, step.nodes[0].value, words);
 }
 
 }  // namespace ga

@@ -16,8 +16,8 @@ bool findSimpleColouring(const LadderBoard& board, const DigitCells& where, Ladd
 bool findXChain(const LadderBoard& board, const DigitCells& where, LadderStep& step);
 bool findXYChain(const LadderBoard& board, const DigitCells& where, LadderStep& step);
 
-std::string describeSimpleColouring(const LadderStep& step);
-std::string describeXChain(const LadderStep& step);
-std::string describeXYChain(const LadderStep& step);
+std::string describeSimpleColouring(const LadderStep& step, StepWords words);
+std::string describeXChain(const LadderStep& step, StepWords words);
+std::string describeXYChain(const LadderStep& step, StepWords words);
 
 }  // namespace ga

@@ -172,7 +172,7 @@ bool findSingleDigitPatternsStep(const LadderBoard&, const DigitCells& where, Te
     return findTwoLinkPattern(where, technique, step);
 }
 
-std::string describeSingleDigitPatternsStep(const LadderStep& step) {
+std::string describeSingleDigitPatternsStep(const LadderStep& step, StepWords) {
     const std::string name = techniqueInfo(step.technique).name;
     const std::string value = digitText(valueOfSingleBit(step.values));
     const std::string result = ladderStepResult(step);

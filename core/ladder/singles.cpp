@@ -76,7 +76,7 @@ bool findSinglesStep(const LadderBoard& board, const DigitCells& where, Techniqu
     }
 }
 
-std::string describeSinglesStep(const LadderStep& step) {
+std::string describeSinglesStep(const LadderStep& step, StepWords) {
     const std::string cell = cellName(step.placedCell);
     const std::string value = digitText(step.placedValue);
     switch (step.technique) {

@@ -18,6 +18,7 @@ struct ChainNode {
     uint8_t value = 0;  // 1..9
     bool on = false;
     bool startsBranch = false;  // a forcing chain's next branch begins here
+    bool inner = false;  // a nested forcing chain's inner chain removed it (an off node)
     uint8_t cellCount = 0;      // 1..3
     uint8_t cells[3] = {};
 };
@@ -41,6 +42,10 @@ inline ChainNode cellNode(int cell, int value, bool on) {
     node.cells[0] = static_cast<uint8_t>(cell);
     return node;
 }
+
+// How much a step's words may say: what fits the status box (a long chain's
+// tail counted, not told), or the whole step.
+enum class StepWords { kFitted, kWhole };
 
 constexpr int kMaxStepUnits = 8;
 constexpr int kMaxStepSets = 3;

@@ -142,7 +142,7 @@ bool findSubsetsStep(const LadderBoard& board, const DigitCells&, Technique tech
 // "row 4: r4c1 and r4c5 hold only 2 and 5, so r4c3 loses 2; r4c9 loses 2 and 5"
 // (a naked subset in a row and a box: "row 4 and box 5: ...")
 // "row 4: 2 and 5 can go only in r4c1 and r4c5, so r4c1 loses 7; r4c5 loses 3 and 9"
-std::string describeSubsetsStep(const LadderStep& step) {
+std::string describeSubsetsStep(const LadderStep& step, StepWords) {
     const bool naked = step.technique == Technique::kNakedPair ||
                        step.technique == Technique::kNakedTriple ||
                        step.technique == Technique::kNakedQuad;

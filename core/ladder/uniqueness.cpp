@@ -133,7 +133,7 @@ bool findUniquenessStep(const LadderBoard& board, const DigitCells& where, Techn
     return false;
 }
 
-std::string describeUniquenessStep(const LadderStep& step) {
+std::string describeUniquenessStep(const LadderStep& step, StepWords) {
     const std::string xy = valueList(step.values);
     const ChainNode* n = step.nodes;
     auto cell = [&](int i) { return cellName(n[i].cells[0]); };

@@ -149,7 +149,7 @@ bool findWingsStep(const LadderBoard& board, const DigitCells& where, Technique 
     }
 }
 
-std::string describeWingsStep(const LadderStep& step) {
+std::string describeWingsStep(const LadderStep& step, StepWords) {
     const std::string name = techniqueInfo(step.technique).name;
     const ChainNode* n = step.nodes;
     auto cell = [&](int i) { return cellName(n[i].cells[0]); };

@@ -8,7 +8,7 @@
 
 namespace ga::cli {
 
-// Puts the rating of the puzzle into the line ("612 XY-Wing 33 single, ...")
+// Puts the rating of the puzzle into the line ("612 Hard XY-Wing 33 single, ...")
 // and returns true; or a line starting "not rated:" saying why not (no answer,
 // several, too hard to count) and returns false.
 bool rateLine(PuzzleRecord& record, OutputLine& line);
@@ -17,5 +17,9 @@ bool rateLine(PuzzleRecord& record, OutputLine& line);
 // "= <result> <grid>" into the line: 0 and the answer when the ladder reached
 // it, else 1 and the grid where it stopped.
 void ladderExplainLines(PuzzleRecord& record, OutputLine& line);
+
+// The same steps as JSON, one object per line, then {"result": .., "grid": ..}
+// (README.md, "Steps as JSON").
+void ladderJsonLines(PuzzleRecord& record, OutputLine& line);
 
 }  // namespace ga::cli

@@ -151,18 +151,29 @@ void addExplainCommand(CLI::App& app, Session& session, CommandList& commands) {
         "With --ladder: the human-style ladder's steps, simplest technique first, then\n"
         "  = 0 <answer> when they reach it, else = 1 and the grid where they stopped.");
     auto ladder = std::make_shared<bool>(false);
+    auto json = std::make_shared<bool>(false);
     sub->add_flag("--ladder", *ladder,
                   "the steps of the human-style ladder (singles up to forcing chains) instead");
-    commands.push_back({sub,
-                        [&session, ladder] {
-                            if (!*ladder) return runOverStandardInput(session, explainLines);
-                            return runOverStandardInput(
-                                session,
-                                [](PuzzleRecord& record, ProgressMeter&, OutputLine& line) {
-                                    ladderExplainLines(record, line);
-                                });
-                        },
-                        [] { return std::string(); }});
+    sub->add_flag("--json", *json,
+                  "with --ladder: each step as a JSON object on its own line, then "
+                  "{\"result\": <result>, \"grid\": \"<grid>\"}")
+        ->needs("--ladder");
+    commands.push_back(
+        {sub,
+         [&session, ladder, json] {
+             if (!*ladder) return runOverStandardInput(session, explainLines);
+             if (*json) {
+                 return runOverStandardInput(
+                     session, [](PuzzleRecord& record, ProgressMeter&, OutputLine& line) {
+                         ladderJsonLines(record, line);
+                     });
+             }
+             return runOverStandardInput(
+                 session, [](PuzzleRecord& record, ProgressMeter&, OutputLine& line) {
+                     ladderExplainLines(record, line);
+                 });
+         },
+         [] { return std::string(); }});
 }
 
 void addRateCommand(CLI::App& app, Session& session, CommandList& commands) {
