@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <regex>
 #include <set>
 #include <sstream>
 
@@ -288,6 +289,79 @@ TEST(Cli, JobsPrintWhatOneJobPrints) {
             EXPECT_EQ(several.out, one.out) << jobs;
             EXPECT_EQ(several.err, one.err) << jobs;
         }
+    }
+}
+
+// The JSON steps, applied in order to the clues' candidates, reach the answer
+// and never remove an answer's digit; every line is one object.
+TEST(Cli, JsonStepsLeadFromTheCluesToTheAnswer) {
+    const std::string puzzles[] = {
+        kReadmeEasy, kReadmeHard, kReadmeExpert.substr(0, 81),
+        "4...3.......6..8..........1....5..9..8....6...7.2........1.27..5.3....4.9........"};
+    for (const std::string& puzzle : puzzles) {
+        SCOPED_TRACE(puzzle);
+        ScratchDir dir;  // each run writes its own output files afresh
+        const std::string answer =
+            runCli("solve --method backtrack", puzzle, dir).out.substr(2, 81);
+        ScratchDir other;
+        const CliRun run = runCli("explain --ladder --json", puzzle, other);
+        ASSERT_EQ(run.exitStatus, 0);
+        // The candidates as nine bits a cell, from the clues.
+        int candidates[81];
+        for (int cell = 0; cell < 81; ++cell) {
+            candidates[cell] = puzzle[cell] == '.' ? 0x3fe : 1 << (puzzle[cell] - '0');
+        }
+        auto peers = [](int a, int b) {
+            return a != b && (a / 9 == b / 9 || a % 9 == b % 9 ||
+                              (a / 27 == b / 27 && a % 9 / 3 == b % 9 / 3));
+        };
+        for (int cell = 0; cell < 81; ++cell) {
+            for (int other = 0; other < 81; ++other) {
+                if (puzzle[other] != '.' && peers(cell, other) && puzzle[cell] == '.')
+                    candidates[cell] &= ~(1 << (puzzle[other] - '0'));
+            }
+        }
+        const std::regex placement(R"(\{"cell": (\d+), "value": (\d)\})");
+        const std::regex elimination(R"(\{"cell": (\d+), "values": \[([\d, ]+)\]\})");
+        std::istringstream lines(run.out);
+        std::string line, last;
+        int steps = 0;
+        while (std::getline(lines, line)) {
+            ASSERT_TRUE(line.front() == '{' && line.back() == '}') << line;
+            last = line;
+            if (line.rfind("{\"step\": ", 0) != 0) continue;
+            EXPECT_EQ(line.rfind("{\"step\": " + std::to_string(++steps) + ",", 0), 0u);
+            const size_t split = line.find("\"eliminations\"");
+            const size_t end = line.find("\"values\"", split);
+            ASSERT_NE(split, std::string::npos);
+            const std::string placed = line.substr(0, split);
+            for (std::sregex_iterator m(placed.begin(), placed.end(), placement), e; m != e; ++m) {
+                const int cell = std::stoi((*m)[1]), value = std::stoi((*m)[2]);
+                EXPECT_EQ(answer[cell] - '0', value) << line;
+                candidates[cell] = 1 << value;
+                for (int other = 0; other < 81; ++other)
+                    if (peers(cell, other)) candidates[other] &= ~(1 << value);
+            }
+            const std::string removed = line.substr(split, end - split);
+            for (std::sregex_iterator m(removed.begin(), removed.end(), elimination), e; m != e;
+                 ++m) {
+                const int cell = std::stoi((*m)[1]);
+                std::istringstream values((*m)[2]);
+                for (std::string value; std::getline(values, value, ',');) {
+                    EXPECT_NE(answer[cell] - '0', std::stoi(value)) << line;
+                    candidates[cell] &= ~(1 << std::stoi(value));
+                }
+            }
+        }
+        std::string reached;
+        for (int cell = 0; cell < 81; ++cell) {
+            int value = 0;
+            for (int v = 1; v <= 9; ++v)
+                if (candidates[cell] == 1 << v) value = v;
+            reached += value ? static_cast<char>('0' + value) : '.';
+        }
+        EXPECT_EQ(reached, answer);
+        EXPECT_EQ(last, "{\"result\": 0, \"grid\": \"" + answer + "\"}");
     }
 }
 
