@@ -78,6 +78,7 @@ bool MainWindow::onCreate() {
     state_.history.start(seenBoard(state_));
     showHistoryItems(desktop_, state_, jobs_.busy());
     readPlayerFiles(state_.player);
+    showCoordinates(desktop_, state_.player.preferences.showCoordinates);
     showRecentPuzzles(desktop_, state_);
     if (state_.player.preferences.resumeAtStart) resumeGame(desktop_, state_);
     afterEvent();

@@ -4,6 +4,7 @@
 
 #include "app/command_ids.h"
 #include "app/file_commands.h"
+#include "ui/board.h"
 #include "ui/play_dialogs.h"
 #include "ui/recent_files.h"
 
@@ -50,6 +51,7 @@ void changePreferences(Desktop& desktop, WindowState& state) {
     // The clock label follows at once.
     state.game.shownSeconds = -2;
     lookAtClock(desktop, state.game, 0, chosen.showClock);
+    showCoordinates(desktop, chosen.showCoordinates);
 }
 
 void saveStatisticsNow(WindowState& state) {

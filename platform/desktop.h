@@ -31,7 +31,8 @@ enum class ControlKind {
     // on a second line, what is left of it; a click sends its identifier as a
     // command, as a push button does, without taking the focus from a cell.
     kDigitButton,
-    kClockLabel,  // a read-only label, right-aligned, in the window's small font
+    kClockLabel,       // a read-only label, right-aligned, in the window's small font
+    kCoordinateLabel,  // a read-only label, centred, small and grey: a row or column number
 };
 
 enum class FontChoice { kBig, kSmall };  // "Arial" at heights 40 and 18

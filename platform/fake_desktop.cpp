@@ -6,8 +6,10 @@ namespace ga {
 
 namespace {
 
-constexpr const char* kKindNames[] = {"openCell",   "clueCell",    "statusBox",
-                                      "pushButton", "digitButton", "clockLabel"};
+constexpr const char* kKindNames[] = {"openCell",    "clueCell",   "statusBox",      "pushButton",
+                                      "digitButton", "clockLabel", "coordinateLabel"};
+static_assert(sizeof kKindNames / sizeof kKindNames[0] ==
+              static_cast<int>(ControlKind::kCoordinateLabel) + 1);
 
 void collectItems(const std::vector<MenuEntry>& entries, std::vector<int>& commands) {
     for (const MenuEntry& entry : entries) {

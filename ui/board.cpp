@@ -102,6 +102,21 @@ int createStatusBox(Desktop& desktop) {
     return 0;
 }
 
+void showCoordinates(Desktop& desktop, bool shown) {
+    const BoardLayout layout = boardLayout(desktop.clientWidth());
+    for (int i = 0; i < 9; ++i) {
+        const std::string number(1, static_cast<char>('1' + i));
+        for (const int id : {kFirstRowLabelId + i, kFirstColumnLabelId + i}) {
+            desktop.destroyControl(id);
+            if (!shown) continue;
+            const ControlRect rect =
+                id < kFirstColumnLabelId ? layout.rowLabel(i) : layout.columnLabel(i);
+            if (desktop.createControl(id, ControlKind::kCoordinateLabel, rect))
+                desktop.setText(id, number);
+        }
+    }
+}
+
 void repaintOpenCells(Desktop& desktop, const PuzzleRecord& record) {
     for (int cell = 0; cell < kCells; ++cell) {
         if (isOpen(record, cell)) desktop.repaint(cellId(cell));

@@ -31,6 +31,15 @@ struct BoardLayout {
                            digitStrip.height};
     }
 
+    // The number of row `row` (0..8) in the left margin, of column `column`
+    // in the margin above.
+    ControlRect rowLabel(int row) const {
+        return ControlRect{2, offsets[row], offsets[0] - 4, cellSize};
+    }
+    ControlRect columnLabel(int column) const {
+        return ControlRect{offsets[column], 2, cellSize, offsets[0] - 4};
+    }
+
     ControlRect cell(int cellIndex) const {
         return ControlRect{offsets[columnOf(cellIndex)], offsets[rowOf(cellIndex)], cellSize,
                            cellSize};
@@ -58,6 +67,10 @@ extern const char* const kProgressBarFailedTitle;  // "alert"
 // cannot be made is reported in a box and leaves the jobs without progress
 // display; returns -1 then, 0 otherwise.
 int createStatusBox(Desktop& desktop);
+
+// Puts the row numbers 1-9 left of the board and the column numbers above it
+// in the margins, or takes them away.
+void showCoordinates(Desktop& desktop, bool shown);
 
 // What a cell shows: clues and values in the big font, a candidate list of
 // two or more digits in the small font, nothing otherwise (a single

@@ -15,6 +15,11 @@ constexpr int kClockId = 1590;
 constexpr int kFirstDigitButtonId = 1591;  // digit 1
 constexpr int kLastDigitButtonId = 1599;   // digit 9
 
+// The row numbers at the left of the board (row 1..9), then the column
+// numbers above it (column 1..9).
+constexpr int kFirstRowLabelId = 1600;
+constexpr int kFirstColumnLabelId = 1609;
+
 constexpr int digitButtonId(int digit) {
     return kFirstDigitButtonId + digit - 1;
 }

@@ -61,12 +61,14 @@ class PreferencesEvents : public DialogEvents {
         dialog.setChecked(kPreferencesClearNotesId, preferences_.clearNotesOnPlacement);
         dialog.setChecked(kPreferencesResumeId, preferences_.resumeAtStart);
         dialog.setChecked(kPreferencesClockId, preferences_.showClock);
+        dialog.setChecked(kPreferencesCoordinatesId, preferences_.showCoordinates);
     }
     void onCommand(DialogHost& dialog, int id) override {
         if (id == kDialogOkay) {
             preferences_.clearNotesOnPlacement = dialog.checked(kPreferencesClearNotesId);
             preferences_.resumeAtStart = dialog.checked(kPreferencesResumeId);
             preferences_.showClock = dialog.checked(kPreferencesClockId);
+            preferences_.showCoordinates = dialog.checked(kPreferencesCoordinatesId);
         }
         if (id == kDialogOkay || id == kDialogCancel) dialog.end(id);
     }
@@ -115,7 +117,7 @@ bool runPreferencesDialog(Desktop& desktop, Preferences& preferences) {
     t.id = kPreferencesDialogId;
     t.title = "Preferences";
     t.width = 270;
-    t.height = 96;
+    t.height = 112;
     t.controls = {
         {kPreferencesClearNotesId, K::kCheckBox,
          "Placing a value clears that digit from the notes of its row, column and box", 10, 8, 250,
@@ -123,8 +125,11 @@ bool runPreferencesDialog(Desktop& desktop, Preferences& preferences) {
         {kPreferencesResumeId, K::kCheckBox, "Resume the game in progress at start", 10, 32, 250,
          12},
         {kPreferencesClockId, K::kCheckBox, "Show the clock", 10, 48, 250, 12},
-        {kDialogOkay, K::kDefaultButton, "OK", 140, 72, 55, 14},
-        {kDialogCancel, K::kButton, "Cancel", 205, 72, 55, 14},
+        {kPreferencesCoordinatesId, K::kCheckBox,
+         "Show row and column numbers beside the board (as hints name cells: r4c7)", 10, 64, 250,
+         12},
+        {kDialogOkay, K::kDefaultButton, "OK", 140, 88, 55, 14},
+        {kDialogCancel, K::kButton, "Cancel", 205, 88, 55, 14},
     };
     Preferences chosen = preferences;
     PreferencesEvents events(chosen);

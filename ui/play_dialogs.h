@@ -22,6 +22,7 @@ constexpr int kStatisticsFirstCellId = 6010;  // + row * 10 + column
 constexpr int kPreferencesClearNotesId = 6101;
 constexpr int kPreferencesResumeId = 6102;
 constexpr int kPreferencesClockId = 6103;
+constexpr int kPreferencesCoordinatesId = 6104;
 constexpr int kFinishNewPuzzleId = 6201;
 constexpr int kFinishFirstLineId = 6210;  // its three lines
 

@@ -17,6 +17,7 @@ constexpr Option kOptions[] = {
     {"clearNotesOnPlacement", &Preferences::clearNotesOnPlacement},
     {"resumeAtStart", &Preferences::resumeAtStart},
     {"showClock", &Preferences::showClock},
+    {"showCoordinates", &Preferences::showCoordinates},
 };
 
 }  // namespace

@@ -10,6 +10,7 @@ struct Preferences {
     bool clearNotesOnPlacement = true;  // a placed value leaves the notes around it
     bool resumeAtStart = true;          // the game in progress comes back at start
     bool showClock = true;
+    bool showCoordinates = true;  // row and column numbers beside the board
 };
 
 std::string formatPreferences(const Preferences& preferences);

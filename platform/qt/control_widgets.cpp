@@ -340,6 +340,16 @@ QWidget* makeControl(ControlKind kind, QWidget& parent) {
             control = label;
             break;
         }
+        case ControlKind::kCoordinateLabel: {
+            auto* label = new QLabel(&parent);
+            label->setAlignment(Qt::AlignCenter);
+            QFont font = label->font();
+            font.setPixelSize(12);  // fits the 20-pixel margins at any cell size
+            label->setFont(font);
+            label->setStyleSheet(QStringLiteral("color: #707070;"));
+            control = label;
+            break;
+        }
     }
     if (control != nullptr) control->show();
     return control;
