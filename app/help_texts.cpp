@@ -6,15 +6,15 @@ const TechniqueHelpText& techniqueHelpText(Technique technique) {
     switch (technique) {
         case Technique::kFullHouse: {
             static const TechniqueHelpText text{
-                "A row, column or box has one empty cell left, so that cell takes the one digit "
-                "the unit still lacks.",
-                "Every row, column and box holds each digit from 1 to 9 exactly once. When eight "
-                "cells of a unit are filled, the ninth has no choice: it takes the digit that is "
-                "not there yet.\n\n"
-                "To spot one, look for a unit with a single gap and name the digit missing from "
-                "it. A hint reads like \"box 5: r5c4 is the last empty cell, so it takes 3\" "
-                "(r5c4 is the cell in row 5, column 4). On the board the placed value shows in "
-                "green.\n\n"
+                "A row, column or box has one empty cell left, so that cell takes the "
+                "one digit the unit still lacks.",
+                "Every unit (a row, column or box) holds each digit from 1 to 9 exactly "
+                "once. When eight cells of a unit are filled, the ninth has no choice: "
+                "it takes the digit that is not there yet.\n\n"
+                "To spot one, look for a unit with a single gap and name the digit "
+                "missing from it. A hint reads like \"box 5: r5c4 is the last empty "
+                "cell, so it takes 3\" (r5c4 is the cell in row 5, column 4). On the "
+                "board the placed value shows in green.\n\n"
                 "It is the easiest step there is, so the ladder always tries it first."};
             return text;
         }
@@ -74,17 +74,17 @@ const TechniqueHelpText& techniqueHelpText(Technique technique) {
         }
         case Technique::kNakedPair: {
             static const TechniqueHelpText text{
-                "Two cells of a unit hold only the same two candidates, so those two digits "
-                "leave every other cell that sees both.",
-                "A cell sees another when the two share a row, column or box. Say r4c1 and r4c5 "
-                "both hold only 2 and 5. One of them will be 2 and the other 5; we do not know "
-                "which yet, but together they use up both digits. No other cell of row 4 can "
-                "hold 2 or 5, and if the two cells also share a box, neither can the rest of "
-                "that box.\n\n"
-                "To spot one, look for two cells with the same two candidates in one unit. A "
-                "hint reads like \"row 4: r4c1 and r4c5 hold only 2 and 5, so r4c3 loses 2; "
-                "r4c9 loses 2 and 5\". On the board the removed candidates are struck through in "
-                "red."};
+                "Two cells of a unit hold only the same two candidates, so those two "
+                "digits leave every other cell that sees both.",
+                "A cell sees another when the two share a unit: a row, column or box. "
+                "Say r4c1 and r4c5 both hold only 2 and 5. One of them will be 2 and "
+                "the other 5; we do not know which yet, but together they use up both "
+                "digits. No other cell of row 4 can hold 2 or 5, and if the two cells "
+                "also share a box, neither can the rest of that box.\n\n"
+                "To spot one, look for two cells with the same two candidates in one "
+                "unit. A hint reads like \"row 4: r4c1 and r4c5 hold only 2 and 5, so "
+                "r4c3 loses 2; r4c9 loses 2 and 5\". On the board the removed candidates "
+                "are struck through in red."};
             return text;
         }
         case Technique::kHiddenPair: {
@@ -242,17 +242,17 @@ const TechniqueHelpText& techniqueHelpText(Technique technique) {
         }
         case Technique::kSashimiSwordfish: {
             static const TechniqueHelpText text{
-                "A finned Swordfish in which one cover line meets the base lines in a single "
-                "cell, so without the fins there would be no Swordfish at all.",
-                "The pattern is thinner than a finned Swordfish: a cover line has only one cell "
-                "in the base lines, and fins in one box stand in for what is missing. The "
-                "reasoning stays the same. Either a fin holds the digit, so the rest of its box "
-                "loses it, or no fin does, so the Swordfish stands and the cover lines lose it "
-                "outside the base lines.\n\n"
-                "A cell that is in a cover line and in the fins' box, but not in a base line, "
-                "loses the digit both ways. On the board the base and cover lines are tinted in "
-                "two colours, the fins are marked, and the removed candidate is struck through "
-                "in red."};
+                "A finned Swordfish in which one cover line meets the base lines in a "
+                "single cell, so without the fins there would be no Swordfish at all.",
+                "The pattern is thinner than a finned Swordfish: a cover line has only "
+                "one cell in the base lines, and fins in one box stand in for what is "
+                "missing. The reasoning stays the same. Either a fin holds the digit, "
+                "so the rest of its box loses it, or no fin does, so the Swordfish "
+                "stands and the cover lines lose it outside the base lines.\n\n"
+                "A cell that is in a cover line and in the fins' box, but not in a base "
+                "line, loses the digit both ways. On the board the base and cover lines "
+                "are tinted in two colours, the fins are marked, and the removed "
+                "candidates are struck through in red."};
             return text;
         }
         case Technique::kJellyfish: {
@@ -299,17 +299,17 @@ const TechniqueHelpText& techniqueHelpText(Technique technique) {
         }
         case Technique::kTurbotFish: {
             static const TechniqueHelpText text{
-                "Two strong links on one digit, joined at one end each by a shared unit, when "
-                "they are neither a Skyscraper nor a 2-String Kite; a cell that sees both free "
-                "ends loses the digit.",
-                "A strong link is a unit where the digit has exactly two places, so one of the "
-                "two holds it. Say box 1 has 8 only in r1c2 and r3c3, and column 7 only in r3c7 "
-                "and r9c7. The near ends r3c3 and r3c7 share row 3, so at most one is 8. If r1c2 "
-                "is not 8, r3c3 is, so r3c7 is not and r9c7 is. Either way r1c2 or r9c7 is "
-                "8.\n\n"
-                "So r1c7 and r9c2, which see both free ends, lose 8. The ladder uses this name "
-                "when a link lies in a box, or when two parallel links are joined through a box. "
-                "On the board the four cells are ringed."};
+                "Two strong links on one digit, joined at one end each by a shared "
+                "unit, when they are neither a Skyscraper nor a 2-String Kite; a cell "
+                "that sees both free ends loses the digit.",
+                "A strong link is a unit where the digit has exactly two places, so one "
+                "of the two holds it. Say box 1 has 8 only in r1c2 and r3c3, and column "
+                "7 only in r3c7 and r9c7. The ends r3c3 and r3c7 share row 3, so at "
+                "most one is 8. If r1c2 is not 8, r3c3 is, so r3c7 is not and r9c7 is. "
+                "Either way r1c2 or r9c7 is 8.\n\n"
+                "So r1c7 and r9c2, which see both free ends, lose 8. The ladder uses "
+                "this name when a link lies in a box, or when two parallel links are "
+                "joined through a box. On the board the four cells are ringed."};
             return text;
         }
         case Technique::kEmptyRectangle: {
@@ -386,16 +386,18 @@ const TechniqueHelpText& techniqueHelpText(Technique technique) {
         }
         case Technique::kUniqueRectangle2: {
             static const TechniqueHelpText text{
-                "Two corners of a rectangle hold only x and y, the other two only x, y and the "
-                "same z; one of those two is z, so a cell that sees both loses z.",
-                "Used only on a puzzle known to have exactly one answer. Four empty cells at the "
-                "corners of a rectangle in two rows, two columns and exactly two boxes must "
-                "never end up with the same two digits only: they could swap, and the puzzle "
-                "would have two answers.\n\n"
-                "Say r1c1 and r1c4 hold only 2 and 9, while r2c1 and r2c4 hold 2, 6 and 9. If "
-                "neither r2c1 nor r2c4 were 6, all four corners would be left with 2 and 9. So "
-                "one of them is 6, and every cell that sees both (shares a unit with each), here "
-                "the rest of row 2, loses 6."};
+                "Two corners of a rectangle hold only x and y, the other two only x, y "
+                "and the same z; one of those two is z, so a cell that sees both loses "
+                "z.",
+                "Used only on a puzzle known to have exactly one answer. Four empty "
+                "cells at the corners of a rectangle in two rows, two columns and "
+                "exactly two boxes must never end up with the same two digits only: "
+                "they could swap, and the puzzle would have two answers.\n\n"
+                "Say r1c1 and r1c4 hold only 2 and 9, while r2c1 and r2c4 hold 2, 6 and "
+                "9. If neither r2c1 nor r2c4 were 6, all four corners would be left "
+                "with 2 and 9. So one of them is 6, and every cell that sees both "
+                "(shares a row, column or box with each), here the rest of row 2, loses "
+                "6."};
             return text;
         }
         case Technique::kUniqueRectangle4: {
@@ -454,7 +456,7 @@ const TechniqueHelpText& techniqueHelpText(Technique technique) {
                 "lose z.",
                 "In a cell with two candidates, if one digit is out the other is in: a "
                 "strong link. Two cells that see each other (share a row, column or "
-                "box) cannot both hold a digit: a weak link.\n\n"
+                "box) cannot hold the same digit: a weak link.\n\n"
                 "Start in a cell holding z and another digit, and suppose it is not z. "
                 "Then it holds the other digit, so the next cell, which sees it and "
                 "holds that digit too, takes its own other digit, and so on. The chain "
@@ -475,9 +477,9 @@ const TechniqueHelpText& techniqueHelpText(Technique technique) {
                 "digit in a unit. A weak link says they cannot both be true: two "
                 "candidates of one cell, or one digit in cells that see each other.\n\n"
                 "The chain starts and ends with strong links. If its first node is "
-                "false, its last is true, so one end is true. A candidate that each "
-                "end, if true, rules out goes: for instance the ends' digit in a cell "
-                "seeing both."};
+                "false, its last is true, so one end is true. A candidate goes when "
+                "each end, if true, would rule it out: for instance the ends' digit in "
+                "a cell seeing both."};
             return text;
         }
         case Technique::kAlsXZ: {
@@ -485,12 +487,12 @@ const TechniqueHelpText& techniqueHelpText(Technique technique) {
                 "Two almost locked sets that cannot both hold x; one of them holds a "
                 "shared digit z, so a cell seeing every z in both loses z.",
                 "An almost locked set is N cells of one unit with N + 1 candidates "
-                "between them, like one cell with two. If it loses one digit, the "
-                "others fill its cells.\n\n"
-                "Say every x of one set sees (shares a unit with) every x of the other. "
-                "They cannot both hold x, so one lacks it and holds all its other "
-                "digits. If both hold z, one holds z, and a cell outside both that sees "
-                "every z of both loses z.\n\n"
+                "between them, such as a single cell with two. If it loses one digit, "
+                "the others fill its cells.\n\n"
+                "Say every x of one set sees (shares a row, column or box with) every x "
+                "of the other. They cannot both hold x, so one lacks it and holds all "
+                "its other digits. If both hold z, one holds z, and a cell outside both "
+                "that sees every z of both loses z.\n\n"
                 "If a second digit y links them the same way (doubly linked), each set "
                 "holds one of x and y and all its other digits. Then x and y leave "
                 "cells that see all their places in both sets, and each other digit "
@@ -515,18 +517,19 @@ const TechniqueHelpText& techniqueHelpText(Technique technique) {
         }
         case Technique::kCellForcingChain: {
             static const TechniqueHelpText text{
-                "Every candidate of one cell, tried in turn, leads to the same fact, so that "
-                "fact is true whatever the cell holds.",
-                "Suppose the cell holds its first candidate and follow what that forces, as if "
-                "playing it out on a copy of the board: the digit leaves the cell's row, column "
-                "and box, which makes new singles, which are placed in turn. Do the same for "
-                "each other candidate. If every try places the same digit in some cell, or "
-                "removes the same candidate, that placement or removal is sure.\n\n"
-                "The ladder looks at cells with fewest candidates first, whose chains are "
-                "fewest and shortest. A hint gives one chain per candidate, like \"r4c4=1 → "
-                "r4c6≠1 → ...; r4c4=7 → ...\". Each arrow is a link: a placed digit rules out "
-                "its peers (a weak link), and a single that is left must be true (a strong "
-                "link)."};
+                "Every candidate of one cell, tried in turn, leads to the same fact, so "
+                "that fact is true whatever the cell holds.",
+                "Suppose the cell holds its first candidate and follow what that "
+                "forces, as if playing it out on a copy of the board: the digit leaves "
+                "the cell's row, column and box, which makes new singles, which are "
+                "placed in turn. Do the same for each other candidate. If every try "
+                "places the same digit in some cell, or removes the same candidate, "
+                "that placement or removal is sure.\n\n"
+                "The ladder looks at cells with fewest candidates first, whose chains "
+                "are fewest and shortest. A hint gives one chain per candidate, like "
+                "\"r4c4=1 → r4c6≠1 → ...; r4c4=7 → ...\". Each arrow is a link: a placed "
+                "digit is ruled out in the cells that see it (a weak link), and a last "
+                "remaining choice must be true (a strong link)."};
             return text;
         }
         case Technique::kUnitForcingChain: {

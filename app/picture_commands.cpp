@@ -11,7 +11,9 @@ namespace ga {
 namespace {
 
 BoardPicture picture(Desktop& desktop, const WindowState& state) {
-    return boardPicture(desktop, state.puzzle, state.header.puzzleClass);
+    BoardPicture shown = boardPicture(desktop, state.puzzle, state.header.puzzleClass);
+    shown.coordinates = state.player.preferences.showCoordinates;
+    return shown;
 }
 
 }  // namespace

@@ -14,8 +14,9 @@ struct BoardPicture {
         Mark mark = Mark::kEmpty;
         std::string digits;  // the clue, the player's value or the candidate list
     };
-    std::string heading;  // above the grid: which puzzle this is
-    Cell cells[kCells];   // row by row from the top left
+    std::string heading;       // above the grid: which puzzle this is
+    Cell cells[kCells];        // row by row from the top left
+    bool coordinates = false;  // row numbers at the left, column numbers above
 };
 
 enum class PrintOutcome { kPrinted, kCancelled, kFailed };

@@ -117,9 +117,14 @@ bool writePng(const BoardPicture& picture, const QString& path) {
 }  // namespace
 
 void paintBoardPicture(QPainter& painter, const QRectF& area, const BoardPicture& picture) {
-    const qreal side = std::min(area.width(), area.height() / (1 + kHeadingShare));
+    // The numbers take a margin of a third of a cell left of the grid and above it.
+    const qreal margin = picture.coordinates ? 1.0 / 27 : 0;
+    const qreal side =
+        std::min(area.width() / (1 + margin), area.height() / (1 + kHeadingShare + margin));
     const qreal band = side * kHeadingShare;
-    const QRectF grid(area.left() + (area.width() - side) / 2, area.top() + band, side, side);
+    const qreal numbers = side * margin;
+    const QRectF grid(area.left() + (area.width() - side + numbers) / 2,
+                      area.top() + band + numbers, side, side);
 
     // A long class name with all five parts of a serial number is made
     // smaller to fit, rather than cut at the grid's edges.
@@ -138,6 +143,19 @@ void paintBoardPicture(QPainter& painter, const QRectF& area, const BoardPicture
         const QRectF place(grid.left() + side * columnOf(cell) / 9,
                            grid.top() + side * rowOf(cell) / 9, side / 9, side / 9);
         paintCell(painter, place, picture.cells[cell]);
+    }
+    if (picture.coordinates) {
+        painter.setFont(arialOfPixels(numbers * 0.8, QFont::Normal));
+        painter.setPen(kCandidateInk);
+        for (int i = 0; i < 9; ++i) {
+            const QString number = QString::number(i + 1);
+            painter.drawText(
+                QRectF(grid.left() - numbers, grid.top() + side * i / 9, numbers, side / 9),
+                Qt::AlignCenter, number);
+            painter.drawText(
+                QRectF(grid.left() + side * i / 9, grid.top() - numbers, side / 9, numbers),
+                Qt::AlignCenter, number);
+        }
     }
     drawLines(painter, grid, 1, std::max<qreal>(1, side / 600));
     drawLines(painter, grid, 3, std::max<qreal>(3, side / 150));
