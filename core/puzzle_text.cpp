@@ -81,24 +81,10 @@ PuzzleTextVerdict readPuzzleText(std::string_view text, PuzzleRecord& record) {
 
 namespace {
 
+// The drawn lines of a clue grid, and the dots, colons, stars and equals
+// signs of a pencil-mark grid's borders (where a dot is no open cell).
 bool betweenMarks(char c) {
-    switch (c) {
-        case ' ':
-        case '\t':
-        case '\r':
-        case '\v':
-        case '\f':
-        case '|':
-        case '-':
-        case '+':
-        case '.':
-        case ':':
-        case '*':
-        case '=':
-            return true;
-        default:
-            return false;
-    }
+    return cellOf(c) == kBetweenCells || c == '.' || c == ':' || c == '*' || c == '=';
 }
 
 }  // namespace

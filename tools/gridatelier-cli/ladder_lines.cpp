@@ -171,32 +171,41 @@ bool rateLine(PuzzleRecord& record, OutputLine& line) {
     return true;
 }
 
-void ladderExplainLines(PuzzleRecord& record, OutputLine& line) {
+namespace {
+
+// Walks the ladder from the record's board, handing each step and its number
+// to `tell` before taking it; the board where the walk ended.
+template <typename Tell>
+LadderBoard walkLadder(PuzzleRecord& record, Tell tell) {
     LadderBoard board;
     loadLadderBoardFromRecord(record, countForLadder(record) == 1, board);
     for (int number = 1; countEmpty(board) > 0; ++number) {
         const LadderStep step = nextLadderStep(board);
         if (step.technique == Technique::kNone) break;
+        tell(number, step);
+        applyLadderStep(board, step);
+    }
+    return board;
+}
+
+}  // namespace
+
+void ladderExplainLines(PuzzleRecord& record, OutputLine& line) {
+    const LadderBoard board = walkLadder(record, [&line](int number, const LadderStep& step) {
         line.addNumber(number);
         line.addText(": ");
         line.addText(ladderStepText(step));
         line.endLine();
-        applyLadderStep(board, step);
-    }
+    });
     line.addText(countEmpty(board) == 0 ? "= 0 " : "= 1 ");
     for (int cell = 0; cell < kCells; ++cell) line.addCell(board.values[cell]);
 }
 
 void ladderJsonLines(PuzzleRecord& record, OutputLine& line) {
-    LadderBoard board;
-    loadLadderBoardFromRecord(record, countForLadder(record) == 1, board);
-    for (int number = 1; countEmpty(board) > 0; ++number) {
-        const LadderStep step = nextLadderStep(board);
-        if (step.technique == Technique::kNone) break;
+    const LadderBoard board = walkLadder(record, [&line](int number, const LadderStep& step) {
         addStepJson(number, step, line);
         line.endLine();
-        applyLadderStep(board, step);
-    }
+    });
     line.addText(countEmpty(board) == 0 ? "{\"result\": 0, \"grid\": \""
                                         : "{\"result\": 1, \"grid\": \"");
     for (int cell = 0; cell < kCells; ++cell) line.addCell(board.values[cell]);
