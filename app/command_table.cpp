@@ -140,6 +140,12 @@ void statistics(CommandContext& c, int) {
 void preferences(CommandContext& c, int) {
     changePreferences(c.desktop, c.state);
 }
+void help(CommandContext& c, int) {
+    openHelp(c.desktop, c.state, Technique::kNone);
+}
+void techniqueHelp(CommandContext& c, int) {
+    openHelp(c.desktop, c.state, hintTechnique(c.state));
+}
 void recentPuzzle(CommandContext& c, int id) {
     openRecentPuzzle(c.desktop, c.state, c.defaults, id - kCommandFirstRecentPuzzle);
 }
@@ -264,7 +270,9 @@ constexpr CommandRow kRows[] = {
     {kCommandPreferences,       P::kOption,  false,      "Preferences...",                    0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            preferences},
     // "About" is in no pattern and never greyed, not even while a job runs.
     {kCommandAbout,             P::kOption,  kSeparator, "About",                             'T',   false, false, kNoCells,                   false,         kJobNone,            about},
+    {kCommandHelp,              P::kOption,  false,      "Help\tF1",                          0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            help},
     // Without a menu item: the dialog's cancel and the hand-build buttons.
+    {kCommandTechniqueHelp,     P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            techniqueHelp},
     {kCommandCancel,            P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            cancelProgram},
     {kButtonRegister,           P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            registerButton},
     {kButtonWithoutAnswer,      P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            withoutAnswerButton},
@@ -302,11 +310,21 @@ constexpr ExtraKey kExtraKeys[] = {
     {'3', kModifierAlt, kCommandFirstColourMark + 2},
     {'4', kModifierAlt, kCommandFirstColourMark + 3},
     {'0', kModifierAlt, kCommandClearCellMark},
+    {kKeyF1, 0, kCommandHelp},
 };
+
+std::string keyName(char key, unsigned modifiers) {
+    std::string name;
+    if (modifiers & kModifierCtrl) name += "Ctrl + ";
+    if (modifiers & kModifierShift) name += "Shift + ";
+    if (modifiers & kModifierAlt) name += "Alt + ";
+    return name + (key == kKeyF1 ? std::string("F1") : std::string(1, key));
+}
 
 std::string itemText(const CommandRow& row) {
     std::string text = row.text;
-    if (row.key != 0) text += std::string(row.shift ? "\tCtrl + Shift + " : "\tCtrl + ") + row.key;
+    if (row.key != 0)
+        text += "\t" + keyName(row.key, row.shift ? kModifierCtrl | kModifierShift : kModifierCtrl);
     return text;
 }
 
@@ -371,6 +389,32 @@ std::vector<int> menuItemCommands() {
         if (row.place != P::kNone) commands.push_back(row.id);
     }
     return commands;
+}
+
+std::vector<KeyHelp> commandKeys() {
+    std::vector<KeyHelp> keys;
+    std::vector<std::string> named;
+    for (const CommandRow& row : kRows) {
+        const std::string text = itemText(row);
+        const size_t tab = text.find('\t');
+        if (row.place == P::kNone || tab == std::string::npos) continue;
+        std::string what = text.substr(0, tab);
+        if (what.size() > 3 && what.compare(what.size() - 3, 3, "...") == 0)
+            what.resize(what.size() - 3);
+        keys.push_back(KeyHelp{text.substr(tab + 1), what});
+        named.push_back(keys.back().keys);
+    }
+    for (const ExtraKey& extra : kExtraKeys) {
+        const std::string name = keyName(extra.key, extra.modifiers);
+        bool known = false;
+        for (const std::string& done : named) known = known || done == name;
+        const CommandRow* row = commandRow(extra.command);
+        if (known || row == nullptr) continue;
+        std::string what = row->text;
+        what = what.substr(0, what.find('\t'));
+        keys.push_back(KeyHelp{name, what});
+    }
+    return keys;
 }
 
 JobCode jobOfCommand(int command) {

@@ -5,6 +5,7 @@
 // all read from the rows, so a new command is one row and one handler.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "app/jobs.h"
@@ -92,6 +93,14 @@ const CommandRow* commandRow(int id);
 MenuDescription mainMenu();
 // Every command that has a menu item, in menu order.
 std::vector<int> menuItemCommands();
+
+// A key and what it does, for Help: every menu item's key in menu order,
+// then the second keys.
+struct KeyHelp {
+    std::string keys;  // "Ctrl + Shift + C"
+    std::string what;  // "Copy Puzzle"
+};
+std::vector<KeyHelp> commandKeys();
 
 // The job `command` starts, or kJobNone.
 JobCode jobOfCommand(int command);

@@ -3,12 +3,14 @@
 #include <cstring>
 
 #include "app/command_ids.h"
+#include "app/help_book.h"
 #include "app/jobs.h"
 #include "app/status_messages.h"
 #include "app/window_commands.h"
 #include "core/bits.h"
 #include "core/candidates.h"
 #include "ui/board.h"
+#include "ui/step_drawing.h"
 
 namespace ga {
 
@@ -38,12 +40,27 @@ void rememberAnswers(WindowState& state, const PuzzleRecord& record, const Puzzl
     memory.answers = answers;
 }
 
+// The step drawn on the board it was found on, with its whole words.
+void drawStep(Desktop& desktop, WindowState& state) {
+    LadderMemory& memory = state.ladder;
+    const LadderStep& step = memory.hint.step;
+    LadderBoard board;
+    loadLadderBoardFromRecord(memory.board, false, board);
+    StepView view;
+    view.drawing = stepDrawing(step, board);
+    view.words = ladderStepText(step, StepWords::kWhole);
+    view.question = techniqueQuestion(step.technique);
+    desktop.showStep(view, kCommandTechniqueHelp);
+    memory.drawn = true;
+}
+
 void showHint(Desktop& desktop, WindowState& state, HintStage stage) {
     const Hint& hint = state.ladder.hint;
     desktop.setText(kStatusBoxId, hintText(hint, stage));
     std::bitset<kCells> tinted;
     for (int cell : cellsOf(hintCells(hint, stage))) tinted.set(cell);
     highlightCells(desktop, state, tinted);
+    if (stage == HintStage::kWhole && hint.kind == HintKind::kStep) drawStep(desktop, state);
 }
 
 void keepHint(WindowState& state, const PuzzleRecord& board, const Hint& hint) {
@@ -139,6 +156,24 @@ void applyHint(Desktop& desktop, WindowState& state, JobControl& jobs) {
         keepHint(state, seen, hint);
     }
     applyHeldHint(desktop, state);
+}
+
+void openHelp(Desktop& desktop, WindowState& state, Technique technique) {
+    LadderMemory& memory = state.ladder;
+    if (!memory.help) memory.help = std::make_shared<const HelpBook>(helpBook());
+    desktop.showHelp(*memory.help, helpPageOf(technique));
+}
+
+Technique hintTechnique(const WindowState& state) {
+    const LadderMemory& memory = state.ladder;
+    if (!memory.holdsHint || memory.hint.kind != HintKind::kStep) return Technique::kNone;
+    return memory.hint.step.technique;
+}
+
+void forgetStepDrawing(Desktop& desktop, WindowState& state) {
+    if (!state.ladder.drawn) return;
+    state.ladder.drawn = false;
+    desktop.showStep(StepView{}, kCommandTechniqueHelp);
 }
 
 void ratePuzzle(Desktop& desktop, WindowState& state, JobControl& jobs) {

@@ -9,6 +9,7 @@
 // starts a job and finishes when its notice comes back.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "core/hint.h"
@@ -34,6 +35,10 @@ struct LadderMemory {
     PuzzleAnswers answers;
     // The status text a rating job covered while it ran.
     std::string statusBeforeJob;
+    // The held hint's step is drawn on the board.
+    bool drawn = false;
+    // Help, made when first opened.
+    std::shared_ptr<const HelpBook> help;
 };
 
 // 1146 "Hint": on a board the last hint was given on, the whole step; on any
@@ -47,6 +52,14 @@ void giveHint(Desktop& desktop, WindowState& state, JobControl& jobs);
 // shown instead.
 void applyHint(Desktop& desktop, WindowState& state, JobControl& jobs);
 // 1148 "Rate Puzzle": a box with the rating of the puzzle's clues.
+// F1 "Help" and the hint panel's question: Help at the page of `technique`
+// (the first page for kNone).
+void openHelp(Desktop& desktop, WindowState& state, Technique technique);
+// The technique of the hint held, kNone when none is held.
+Technique hintTechnique(const WindowState& state);
+// The drawing of the held hint goes (at the board's next change).
+void forgetStepDrawing(Desktop& desktop, WindowState& state);
+
 void ratePuzzle(Desktop& desktop, WindowState& state, JobControl& jobs);
 
 // The rating of a finished puzzle's clues, whose answer is then known; false

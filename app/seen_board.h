@@ -140,6 +140,10 @@ class SeenBoardDesktop : public Desktop {
     void showMenuItem(int command, bool shown) override { desktop_.showMenuItem(command, shown); }
     long long steadyMilliseconds() override { return desktop_.steadyMilliseconds(); }
     std::string environment(const std::string& name) override { return desktop_.environment(name); }
+    void showStep(const StepView& view, int questionCommand) override {
+        desktop_.showStep(view, questionCommand);
+    }
+    void showHelp(const HelpBook& book, int page) override { desktop_.showHelp(book, page); }
 
   private:
     struct ModalScope;

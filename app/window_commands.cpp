@@ -4,6 +4,7 @@
 
 #include "app/command_ids.h"
 #include "app/jobs.h"
+#include "app/ladder_commands.h"
 #include "app/status_messages.h"
 #include "core/candidates.h"
 #include "ui/board.h"
@@ -82,9 +83,10 @@ BoardState boardAround(const WindowState& state, bool busy) {
 }
 
 // An edit ends the hint: its tint goes, and the next one starts at the lead.
-void forgetHint(WindowState& state) {
+void forgetHint(Desktop& desktop, WindowState& state) {
     state.marks.hinted.reset();
     state.ladder.holdsHint = false;
+    forgetStepDrawing(desktop, state);
 }
 
 }  // namespace
@@ -221,7 +223,7 @@ BoardState seenBoard(const WindowState& state) {
 
 void followPlayerEdit(Desktop& desktop, WindowState& state) {
     const BoardMarks before = state.marks;
-    if (state.history.follow(seenBoard(state))) forgetHint(state);
+    if (state.history.follow(seenBoard(state))) forgetHint(desktop, state);
     repaintChangedBackgrounds(desktop, state.puzzle, before, state.marks);
 }
 
@@ -241,7 +243,7 @@ void leaveCell(Desktop& desktop, WindowState& state, int cell) {
     if (storeSeenCell(state.puzzle, cell, seen)) state.settings.modified = 1;
     showSeenCell(desktop, state.puzzle, cell, singleNote);
     if (state.marks.cellInHand == cell) state.marks.cellInHand = -1;
-    if (state.history.follow(seenBoard(state))) forgetHint(state);
+    if (state.history.follow(seenBoard(state))) forgetHint(desktop, state);
     repaintChangedBackgrounds(desktop, state.puzzle, before, state.marks);
 }
 
@@ -266,7 +268,7 @@ bool endBoardCommand(Desktop& desktop, WindowState& state, int id, const BoardBe
         state.history.follow(after);
     }
     if (std::memcmp(&after.puzzle, &before.board.puzzle, sizeof after.puzzle) != 0)
-        forgetHint(state);
+        forgetHint(desktop, state);
     repaintChangedBackgrounds(desktop, state.puzzle, marksBefore, state.marks);
     if (state.settings.modified == 0) state.history.markSaved();
     return newBoard;

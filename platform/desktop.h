@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/progress.h"
+#include "platform/board_drawing.h"
 #include "platform/dialog.h"
 #include "platform/menu.h"
 #include "platform/picture.h"
@@ -215,6 +216,12 @@ class Desktop {
     virtual long long steadyMilliseconds() { return 0; }
     // The environment's value of `name`, empty when unset (for the user's folders).
     virtual std::string environment(const std::string& /*name*/) { return std::string(); }
+    // A hint's step drawn over the cells until the next call, with its words
+    // in a panel beside the window whose button sends `questionCommand`; an
+    // empty view (its drawing not shown) takes the drawing and the panel away.
+    virtual void showStep(const StepView& /*view*/, int /*questionCommand*/) {}
+    // The Help window, not modal, at `page` of `book`; raised when already open.
+    virtual void showHelp(const HelpBook& /*book*/, int /*page*/) {}
 };
 
 }  // namespace ga

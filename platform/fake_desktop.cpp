@@ -18,7 +18,67 @@ void collectItems(const std::vector<MenuEntry>& entries, std::vector<int>& comma
     }
 }
 
+std::string cellName(int cell) {
+    return "r" + std::to_string(rowOf(cell) + 1) + "c" + std::to_string(columnOf(cell) + 1);
+}
+
+// "r4c7 cover {2 5* 6-}": the cell, its tint, then its digits, each marked
+// "*", "+", "^" for the sets 1..3 and "-" for removed; "=5" for a placement.
+std::string drawnCellWords(int cell, const BoardDrawing::Cell& shown) {
+    static constexpr const char* kTints[] = {"",      " base", " cover", " fin",
+                                             " set1", " set2", " set3"};
+    std::string out = cellName(cell) + kTints[static_cast<int>(shown.tint)];
+    if (!shown.drawn) return out;
+    if (shown.placed != 0) return out + " =" + std::to_string(shown.placed);
+    out += " {";
+    for (int value = 1; value <= 9; ++value) {
+        const uint16_t bit = static_cast<uint16_t>(1u << (value - 1));
+        if (!(shown.candidates & bit)) continue;
+        if (out.back() != '{') out += ' ';
+        out += std::to_string(value);
+        for (int set = 0; set < BoardDrawing::kSetColours; ++set) {
+            if (shown.pattern[set] & bit) out += "*+^"[set];
+        }
+        if (shown.removed & bit) out += '-';
+    }
+    return out + "}";
+}
+
+std::string drawingWords(const BoardDrawing& drawing) {
+    std::string out;
+    for (int cell = 0; cell < kCells; ++cell) {
+        const BoardDrawing::Cell& shown = drawing.cells[cell];
+        if (shown.drawn || shown.tint != BoardDrawing::Tint::kNone)
+            out += " | " + drawnCellWords(cell, shown);
+    }
+    if (!drawing.rings.empty()) out += " | rings";
+    for (const BoardDrawing::Ring& ring : drawing.rings) {
+        out += " " + std::to_string(ring.value) + (ring.on ? "+" : "-");
+        for (int i = 0; i < ring.cellCount; ++i) out += (i ? "," : "") + cellName(ring.cells[i]);
+    }
+    if (!drawing.arrows.empty()) out += " | links";
+    for (const BoardDrawing::Arrow& arrow : drawing.arrows)
+        out += " " + std::to_string(arrow.from) + ">" + std::to_string(arrow.to) +
+               "swi"[static_cast<int>(arrow.link)];
+    return out;
+}
+
 }  // namespace
+
+void FakeDesktop::showStep(const StepView& view, int questionCommand) {
+    if (!view.drawing.shown) {
+        note("showStep none");
+        return;
+    }
+    note("showStep " + quoted(view.question) + " " + std::to_string(questionCommand) +
+         drawingWords(view.drawing) + " | words " + quoted(view.words));
+}
+
+void FakeDesktop::showHelp(const HelpBook& book, int page) {
+    const bool inBook = page >= 0 && page < static_cast<int>(book.pages.size());
+    note("showHelp " + std::to_string(book.pages.size()) + " pages, at " +
+         (inBook ? quoted(book.pages[page].title) : std::to_string(page)));
+}
 
 std::string FakeDesktop::numbers(std::initializer_list<int> values) {
     std::string out;

@@ -163,6 +163,9 @@ class FakeDesktop : public Desktop, private ProgressSink {
         changeItem("showMenuItem", command, shown, [&](MenuItemState& i) { i.shown = shown; });
     }
     long long steadyMilliseconds() override { return read(steadyMs_); }
+    // Logged in words: the question, then each drawn cell, ring and link.
+    void showStep(const StepView& view, int questionCommand) override;
+    void showHelp(const HelpBook& book, int page) override;
     std::string environment(const std::string& name) override {
         std::lock_guard<std::mutex> lock(mutex_);
         const auto found = environment_.find(name);

@@ -19,8 +19,11 @@ enum KeyModifier : unsigned {
     kModifierMeta = 8,
 };
 
+// The function key F1, which has no character of its own.
+constexpr char kKeyF1 = '\x01';
+
 struct Accelerator {
-    char key;            // '0'..'9' or 'A'..'Z'
+    char key;            // '0'..'9', 'A'..'Z' or kKeyF1
     unsigned modifiers;  // KeyModifier bits, all of which must be held, and no other
     int command;
 };

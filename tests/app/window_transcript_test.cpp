@@ -45,6 +45,11 @@ const std::string kPuzzle =
 const std::string kAnswer =
     "348762951672591384159384276237956418816243795495178623784619532521437869963825147";
 const std::string kSeveral = "." + kPuzzle.substr(1);
+// A position with candidates, one cell a token, whose next step is an X-Wing.
+const std::string kXWingMarks =
+    "4 56 89 89 16 156 7 2 3 3 56 7 2 69 568 89 4 1 89 1 2 7 3 4 5 689 69 1 2 6 4 79 79 3 5 8 "
+    "89 4 89 6 5 3 2 1 7 5 7 3 1 8 2 69 69 4 7 9 1 5 4 68 68 3 2 2 3 5 89 1679 168 4 6789 69 6 "
+    "8 4 3 2 79 1 79 5";
 
 // A step is a menu item's text, or: `press BUTTON`; `type CELL [TEXT]` (enter,
 // write, leave); `enter CELL`, `write TEXT`, `leave`; `key up|down|left|right|
@@ -53,9 +58,9 @@ const std::string kSeveral = "." + kPuzzle.substr(1);
 // `answer DIALOG SCRIPT` (how the player answers that dialog from now on);
 // `fail pictures`; `note D` (Shift + digit D in the cell in hand), `digit D`
 // (the digit strip's button); `wait S` (S seconds pass, then a tick of the
-// window's clock). A cell is rNcM. A job runs to its end, but one started by a
-// step that begins with '&' only within the next step. New puzzles are
-// Practice ones, made quickly.
+// window's clock); `ask` (the hint panel's question). A cell is rNcM. A job runs to its end, but
+// one started by a step that begins with '&' only within the next step. New puzzles are Practice
+// ones, made quickly.
 // clang-format off
 const std::vector<std::vector<std::string>> kScenes = {
     {"*Practice", "*Recreate from Serial Number...", "*Save Puzzle", "*Open Answer",
@@ -95,6 +100,8 @@ const std::vector<std::vector<std::string>> kScenes = {
     {"Practice", "Load Puzzle", "wait 5", "type r1c2 4", "wait 70", "Pause", "wait 30", "Pause",
      "wait 2", "Statistics...", "wait 1", "fill " + kAnswer, "wait 3", "wait 10", "Statistics...",
      "answer 6000 click 6001 click 1", "Statistics..."},
+    {"Practice", "clip " + kXWingMarks, "Paste Puzzle", "Hint", "Hint", "ask", "Help", "Hint",
+     "type r8c6 9", "Hint", "Hint", "Apply Hint"},
 };
 // clang-format on
 
@@ -179,11 +186,13 @@ class Play {
                          std::to_string(cell % 9 + 1) +
                          (arg[cell] == '.' ? "" : " " + arg.substr(cell, 1)));
         } else if (verb == "clip") {
-            std::string text = arg;
+            std::string text = rest;
             for (size_t at; (at = text.find("\\n")) != text.npos;) text.replace(at, 2, "\n");
             desktop_.setClipboardText(text);
         } else if (verb == "answer") {
             answers_[std::stoi(arg)] = tail;
+        } else if (verb == "ask") {
+            window_->onCommand(kCommandTechniqueHelp);
         } else if (verb == "fail") {
             desktop_.picturesSucceed(false);
         } else {
@@ -211,8 +220,9 @@ class Play {
             std::string line = log[logged_];
             for (size_t at; (at = line.find(dir_)) != line.npos;)
                 line.replace(at, dir_.size(), "<dir>");
-            for (const char* shown : {"messageBox", "runDialog", "askFileName", "setClipboard",
-                                      "destroyWindow", "printPicture", "savePicture"})
+            for (const char* shown :
+                 {"messageBox", "runDialog", "askFileName", "setClipboard", "destroyWindow",
+                  "printPicture", "savePicture", "showStep", "showHelp"})
                 if (line.rfind(shown, 0) == 0) lines.push_back(escaped(line));
             if (line.find("Picture") != line.npos) picture(lines);
         }

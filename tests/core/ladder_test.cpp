@@ -1,19 +1,26 @@
 // The human-style ladder: each technique on hand-made boards where it is the
-// simplest step (data/ladder/*.txt), and whole walks through generated and
+// simplest step (the ladder's own examples), and whole walks through generated and
 // hard puzzles where every step is judged by the exact solver's answer.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "core/bits.h"
+#include "core/ladder/examples.h"
 #include "core/ladder/ladder.h"
 #include "core/random.h"
 #include "generator/generation.h"
 #include "tests/support/exact_solver.h"
 #include "tests/support/test_records.h"
+
+namespace ga {
+// Examples print as where they come from.
+void PrintTo(const LadderExample& example, std::ostream* out) {
+    *out << example.where;
+}
+}  // namespace ga
 
 namespace ga::testing {
 namespace {
@@ -30,82 +37,21 @@ std::string stepFault(const LadderStep& step, const Grid& answer) {
     return "";
 }
 
-// One line of a data/ladder file:
-// technique | 81 values | 81 candidate tokens | expected result
-struct TableRow {
-    std::string where;  // "fish_line12"
-    std::string technique, values, candidates, result;
-};
-void PrintTo(const TableRow& row, std::ostream* out) {
-    *out << row.where;
-}
-
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    const auto last = text.find_last_not_of(' ');
-    return first == std::string::npos ? "" : text.substr(first, last - first + 1);
-}
-
-std::vector<TableRow> readTableRows() {
-    std::vector<std::filesystem::path> files;
-    for (const auto& entry : std::filesystem::directory_iterator(GA_LADDER_DATA_DIR)) {
-        if (entry.path().extension() == ".txt") files.push_back(entry.path());
-    }
-    std::sort(files.begin(), files.end());
-    std::vector<TableRow> rows;
-    for (const auto& path : files) {
-        std::ifstream in(path);
-        std::string text;
-        for (int line = 1; std::getline(in, text); ++line) {
-            if (trimmed(text).empty() || text[0] == '#') continue;
-            std::vector<std::string> fields;
-            std::istringstream parts(text);
-            for (std::string field; std::getline(parts, field, '|');)
-                fields.push_back(trimmed(field));
-            fields.resize(4);
-            rows.push_back({path.stem().string() + "_line" + std::to_string(line), fields[0],
-                            fields[1], fields[2], fields[3]});
-        }
-    }
-    return rows;
-}
-
-// The board of a row; false when the row is malformed.
-bool boardOf(const TableRow& row, LadderBoard& board, Grid& values) {
-    if (row.values.size() != kCells) return false;
-    std::istringstream tokens(row.candidates);
-    for (int cell = 0; cell < kCells; ++cell) {
-        std::string token;
-        if (!(tokens >> token)) return false;
-        const char c = row.values[cell];
-        values[cell] = c >= '1' && c <= '9' ? c - '0' : 0;
-        board.values[cell] = static_cast<uint8_t>(values[cell]);
-        board.candidates[cell] = 0;
-        if ((token == "-") != (values[cell] != 0)) return false;
-        for (char digit : token) {
-            if (digit >= '1' && digit <= '9')
-                board.candidates[cell] |= static_cast<uint16_t>(bitOfValue(digit - '0'));
-        }
-    }
-    return true;
-}
-
-class LadderTable : public ::testing::TestWithParam<TableRow> {};
+class LadderTable : public ::testing::TestWithParam<LadderExample> {};
 
 // The named technique is the simplest step on the board, it does what the row
 // says, in words, and it keeps the answer.
 TEST_P(LadderTable, TheTechniqueIsTheNextStep) {
-    const TableRow& row = GetParam();
+    const LadderExample& row = GetParam();
     LadderBoard board;
     Grid values{}, answer{};
-    ASSERT_TRUE(boardOf(row, board, values)) << "malformed row";
+    ASSERT_TRUE(exampleBoard(row, board)) << "malformed row";
+    std::copy(board.values, board.values + kCells, values.begin());
     ASSERT_EQ(countAnswers(values.data(), 2, answer.data()), 1) << "the values need one answer";
     for (int cell = 0; cell < kCells; ++cell) {
         ASSERT_TRUE(values[cell] || (board.candidates[cell] & bitOfValue(answer[cell])))
             << "the candidates of cell " << cell << " lack the answer";
     }
-    board.uniqueAnswer = true;
-
     const LadderStep step = nextLadderStep(board);
     EXPECT_STREQ(techniqueInfo(step.technique).name, row.technique.c_str());
     EXPECT_EQ(ladderStepResult(step), row.result);
@@ -113,7 +59,7 @@ TEST_P(LadderTable, TheTechniqueIsTheNextStep) {
     EXPECT_FALSE(ladderStepText(step).empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(DataFiles, LadderTable, ::testing::ValuesIn(readTableRows()),
+INSTANTIATE_TEST_SUITE_P(DataFiles, LadderTable, ::testing::ValuesIn(ladderExamples()),
                          [](const auto& info) { return info.param.where; });
 
 // Walks the ladder from the clues to the end; every step must keep the answer
