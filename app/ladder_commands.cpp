@@ -50,6 +50,7 @@ void drawStep(Desktop& desktop, WindowState& state) {
     view.drawing = stepDrawing(step, board);
     view.words = ladderStepText(step, StepWords::kWhole);
     view.question = techniqueQuestion(step.technique);
+    view.firstCellControl = kFirstCellId;
     desktop.showStep(view, kCommandTechniqueHelp);
     memory.drawn = true;
 }

@@ -44,6 +44,7 @@ struct BoardDrawing {
     struct Arrow {
         uint16_t from = 0, to = 0;  // rings
         Link link = Link::kWeak;
+        uint8_t branch = 0;  // a forcing chain's branch (0, 1, ...), each in a colour of its own
     };
 
     bool shown = false;
@@ -58,7 +59,8 @@ struct BoardDrawing {
 struct StepView {
     BoardDrawing drawing;
     std::string words;
-    std::string question;  // "What is a X-Wing?"
+    std::string question;      // "What is an X-Wing?"
+    int firstCellControl = 0;  // the control showing cell 0; the others follow row by row
 };
 
 // One page of Help: a title for the list, its text (paragraphs apart by an

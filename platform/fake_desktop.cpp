@@ -59,7 +59,8 @@ std::string drawingWords(const BoardDrawing& drawing) {
     if (!drawing.arrows.empty()) out += " | links";
     for (const BoardDrawing::Arrow& arrow : drawing.arrows)
         out += " " + std::to_string(arrow.from) + ">" + std::to_string(arrow.to) +
-               "swi"[static_cast<int>(arrow.link)];
+               "swi"[static_cast<int>(arrow.link)] +
+               (arrow.branch ? "@" + std::to_string(arrow.branch) : std::string());
     return out;
 }
 

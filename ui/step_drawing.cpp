@@ -38,8 +38,10 @@ BoardDrawing::Link linkBetween(const ChainNode& from, const ChainNode& to) {
 }
 
 void drawChain(BoardDrawing& drawing, const LadderBoard& board, const LadderStep& step) {
+    int branch = 0;
     for (int i = 0; i < step.nodeCount; ++i) {
         const ChainNode& node = step.nodes[i];
+        if (i > 0 && node.startsBranch) ++branch;
         BoardDrawing::Ring ring;
         ring.value = node.value;
         ring.on = node.on;
@@ -50,9 +52,9 @@ void drawChain(BoardDrawing& drawing, const LadderBoard& board, const LadderStep
         }
         drawing.rings.push_back(ring);
         if (i > 0 && !node.startsBranch) {
-            drawing.arrows.push_back(BoardDrawing::Arrow{static_cast<uint16_t>(i - 1),
-                                                         static_cast<uint16_t>(i),
-                                                         linkBetween(step.nodes[i - 1], node)});
+            drawing.arrows.push_back(BoardDrawing::Arrow{
+                static_cast<uint16_t>(i - 1), static_cast<uint16_t>(i),
+                linkBetween(step.nodes[i - 1], node), static_cast<uint8_t>(branch)});
         }
     }
 }
@@ -62,7 +64,8 @@ void drawChain(BoardDrawing& drawing, const LadderBoard& board, const LadderStep
 BoardDrawing stepDrawing(const LadderStep& step, const LadderBoard& board) {
     BoardDrawing drawing;
     drawing.shown = true;
-    tintUnits(drawing, step);
+    // Sets bring their own tints; their units would only blur them.
+    if (step.setCount == 0) tintUnits(drawing, step);
     for (int cell : cellsOf(step.cells)) {
         drawCell(drawing, board, cell);
         // A chain shows its values by its rings.

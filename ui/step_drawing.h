@@ -13,7 +13,8 @@ namespace ga {
 // where the player has no marks. For fish the base units are tinted in one
 // colour, the cover units in another, and the pattern's cells outside the
 // cover units are its fins; other steps with units tint the unit they rest
-// in and the one that loses as base and cover. A chain's link is strong
+// in and the one that loses as base and cover, unless they rest on almost
+// locked sets, which are tinted one colour each instead. A chain's link is strong
 // where an off node leads to an on node and weak otherwise; a forcing chain's
 // branches are drawn all at once, with no link into a branch's first node.
 BoardDrawing stepDrawing(const LadderStep& step, const LadderBoard& board);

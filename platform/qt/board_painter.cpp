@@ -116,15 +116,21 @@ bool writePng(const BoardPicture& picture, const QString& path) {
 
 }  // namespace
 
-void paintBoardPicture(QPainter& painter, const QRectF& area, const BoardPicture& picture) {
+QRectF boardPictureGrid(const QRectF& area, const BoardPicture& picture) {
     // The numbers take a margin of a third of a cell left of the grid and above it.
     const qreal margin = picture.coordinates ? 1.0 / 27 : 0;
     const qreal side =
         std::min(area.width() / (1 + margin), area.height() / (1 + kHeadingShare + margin));
-    const qreal band = side * kHeadingShare;
     const qreal numbers = side * margin;
-    const QRectF grid(area.left() + (area.width() - side + numbers) / 2,
-                      area.top() + band + numbers, side, side);
+    return QRectF(area.left() + (area.width() - side + numbers) / 2,
+                  area.top() + side * kHeadingShare + numbers, side, side);
+}
+
+void paintBoardPicture(QPainter& painter, const QRectF& area, const BoardPicture& picture) {
+    const QRectF grid = boardPictureGrid(area, picture);
+    const qreal side = grid.width();
+    const qreal band = side * kHeadingShare;
+    const qreal numbers = picture.coordinates ? side / 27 : 0;
 
     // A long class name with all five parts of a serial number is made
     // smaller to fit, rather than cut at the grid's edges.

@@ -19,6 +19,9 @@ namespace ga {
 // centred across it and at its top.
 void paintBoardPicture(QPainter& painter, const QRectF& area, const BoardPicture& picture);
 
+// Where paintBoardPicture puts the grid in `area`.
+QRectF boardPictureGrid(const QRectF& area, const BoardPicture& picture);
+
 // Candidate digits as pencil marks in the painter's pen: digit v at place v
 // of a 3x3 block filling `area`, counted row by row, so that all nine fit.
 void paintPencilMarks(QPainter& painter, const QRect& area, const QString& digits);

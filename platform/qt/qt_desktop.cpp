@@ -28,6 +28,7 @@
 #include "platform/qt/menu_bar_builder.h"
 #include "platform/qt/progress_bar_bridge.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/step_windows.h"
 #include "platform/qt/window_metrics.h"
 
 namespace ga {
@@ -411,6 +412,40 @@ void QtDesktop::coverBoard(bool covered, const std::string& text) {
     cover_->show();
     cover_->raise();
     cover_->setFocus(Qt::OtherFocusReason);
+}
+
+void QtDesktop::showStep(const StepView& view, int questionCommand) {
+    if (!view.drawing.shown) {
+        if (stepOverlay_ != nullptr) stepOverlay_->hide();
+        if (stepPanel_ != nullptr) stepPanel_->hide();
+        return;
+    }
+    QRect cells;
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (const QWidget* widget = control(view.firstCellControl + cell))
+            cells = cells.united(widget->geometry());
+    }
+    if (stepOverlay_ == nullptr) stepOverlay_ = new StepOverlay(client_);
+    stepOverlay_->setGeometry(cells);
+    const int first = view.firstCellControl;
+    stepOverlay_->setDrawing(view.drawing, [this, first, origin = cells.topLeft()](int cell) {
+        const QWidget* widget = control(first + cell);
+        return widget != nullptr ? QRectF(widget->geometry().translated(-origin)) : QRectF();
+    });
+    stepOverlay_->show();
+    stepOverlay_->raise();
+    if (cover_ != nullptr && cover_->isVisible()) cover_->raise();
+
+    stepQuestion_ = questionCommand;
+    if (stepPanel_ == nullptr)
+        stepPanel_ = new StepPanel(this, [this] { runCommand(stepQuestion_); });
+    stepPanel_->showWords(toQt(view.words), toQt(view.question), frameGeometry());
+}
+
+void QtDesktop::showHelp(const HelpBook& book, int page) {
+    if (help_ == nullptr) help_ = new HelpWindow(this);
+    help_->setBook(book);
+    help_->showPage(page);
 }
 
 void QtDesktop::setMenuItemText(int command, const std::string& text) {

@@ -44,7 +44,10 @@ class QProgressBar;
 
 namespace ga {
 
+class HelpWindow;
 class ProgressBarBridge;
+class StepOverlay;
+class StepPanel;
 
 class QtDesktop : public QMainWindow, public Desktop {
     Q_OBJECT
@@ -104,9 +107,13 @@ class QtDesktop : public QMainWindow, public Desktop {
     void showMenuItem(int command, bool shown) override;
     long long steadyMilliseconds() override;
     std::string environment(const std::string& name) override;
+    void showStep(const StepView& view, int questionCommand) override;
+    void showHelp(const HelpBook& book, int page) override;
 
     // --- for tests and screenshots --------------------------------------------
     QWidget* control(int id) const;
+    StepPanel* stepPanel() const { return stepPanel_; }
+    HelpWindow* helpWindow() const { return help_; }
     QAction* menuItem(int command) const;
     QProgressBar* progressBarWidget() const { return progressBar_; }
     QSize clientSize() const { return clientSize_; }
@@ -149,7 +156,11 @@ class QtDesktop : public QMainWindow, public Desktop {
     std::map<const QObject*, int> paintWatched_;
 
     QProgressBar* progressBar_ = nullptr;
-    QLabel* cover_ = nullptr;   // over the cells while the game is paused
+    QLabel* cover_ = nullptr;             // over the cells while the game is paused
+    StepOverlay* stepOverlay_ = nullptr;  // a hint's drawing, under the cover
+    StepPanel* stepPanel_ = nullptr;
+    int stepQuestion_ = 0;
+    HelpWindow* help_ = nullptr;
     bool settingText_ = false;  // the logic sets a text: no edit to report
     QElapsedTimer steadyClock_;
     QTimer* ticks_ = nullptr;

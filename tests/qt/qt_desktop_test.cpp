@@ -16,14 +16,17 @@
 #include <QFileDialog>
 #include <QImage>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProcess>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
@@ -44,6 +47,7 @@
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/step_windows.h"
 
 namespace ga::testing {
 
@@ -250,15 +254,18 @@ class QtDesktopTest : public QObject {
         QTest::addColumn<int>("command");
         const int ctrl = Qt::ControlModifier;
         for (const Accelerator& accelerator : mainMenu().accelerators) {
-            const int key = accelerator.key >= 'A' ? Qt::Key_A + (accelerator.key - 'A')
-                                                   : Qt::Key_0 + (accelerator.key - '0');
+            const int key = accelerator.key == kKeyF1 ? Qt::Key_F1
+                            : accelerator.key >= 'A'  ? Qt::Key_A + (accelerator.key - 'A')
+                                                      : Qt::Key_0 + (accelerator.key - '0');
             int modifiers = 0;
             if (accelerator.modifiers & kModifierCtrl) modifiers |= ctrl;
             if (accelerator.modifiers & kModifierShift) modifiers |= Qt::ShiftModifier;
             if (accelerator.modifiers & kModifierAlt) modifiers |= Qt::AltModifier;
-            QTest::addRow("%s%s%s%c", modifiers & ctrl ? "Ctrl+" : "",
+            const QByteArray name =
+                accelerator.key == kKeyF1 ? QByteArray("F1") : QByteArray(1, accelerator.key);
+            QTest::addRow("%s%s%s%s", modifiers & ctrl ? "Ctrl+" : "",
                           modifiers & Qt::AltModifier ? "Alt+" : "",
-                          modifiers & Qt::ShiftModifier ? "Shift+" : "", accelerator.key)
+                          modifiers & Qt::ShiftModifier ? "Shift+" : "", name.constData())
                 << key << modifiers << accelerator.command;
         }
         QTest::addRow("Ctrl+Shift+U") << int(Qt::Key_U) << int(ctrl | Qt::ShiftModifier) << 0;
@@ -553,6 +560,63 @@ class QtDesktopTest : public QObject {
         inkOf(headed, "headed.png", [&](int x, int y) { heading |= QRect(x, y, 1, 1); });
         const int clear = grid.width() / 100;  // not cut at the grid's edges
         QVERIFY(heading.left() > grid.left() + clear && heading.right() < grid.right() - clear);
+    }
+
+    // A hint's drawing lies over the cells it names and its words stand in a
+    // panel whose button sends the question's command; an empty view takes
+    // both away and leaves the cells as they were.
+    void aStepIsDrawnOverTheCellsWithItsWordsBeside() {
+        QWidget* cell = desktop_->control(kOpenCell);
+        const QImage before = desktop_->grab().toImage();
+        StepView view;
+        view.drawing.shown = true;
+        view.drawing.cells[0].drawn = true;
+        view.drawing.cells[0].candidates = 0x1ff;
+        view.drawing.cells[0].removed = 0x010;
+        view.words = "the whole words";
+        view.question = "What is it?";
+        view.firstCellControl = kOpenCell;
+        desktop_->showStep(view, 4242);
+        QApplication::processEvents();
+        const QImage drawn = desktop_->grab().toImage();
+        int changed = 0, outside = 0;
+        const QRect place =
+            cell->geometry().translated(cell->parentWidget()->mapTo(desktop_.get(), QPoint()));
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                if (drawn.pixel(x, y) != before.pixel(x, y))
+                    ++(place.contains(x, y) ? changed : outside);
+        QVERIFY(changed > 0);
+        QCOMPARE(outside, 0);
+        QVERIFY(desktop_->stepPanel() && desktop_->stepPanel()->isVisible());
+        QVERIFY(desktop_->stepPanel()->findChild<QPlainTextEdit*>()->toPlainText() ==
+                QStringLiteral("the whole words"));
+        auto* question = desktop_->stepPanel()->findChild<QPushButton*>();
+        QCOMPARE(question->text(), QStringLiteral("What is it?"));
+        question->click();
+        QCOMPARE(window_->commands, std::vector<int>{4242});
+
+        desktop_->showStep(StepView{}, 4242);
+        QApplication::processEvents();
+        QVERIFY(!desktop_->stepPanel()->isVisible());
+        QCOMPARE(desktop_->grab().toImage(), before);
+    }
+
+    // Help lists its pages and opens at the one asked for, with its example.
+    void helpOpensAtThePageAskedFor() {
+        HelpBook book;
+        book.pages.push_back(HelpPage{"First", "one\n\ntwo", false, {}, {}});
+        book.pages.push_back(HelpPage{"Second", "keys\n\nF1\thelp", true, {}, {}});
+        desktop_->showHelp(book, 1);
+        QWidget* help = desktop_->helpWindow();
+        QVERIFY(help != nullptr && help->isVisible());
+        auto* list = help->findChild<QListWidget*>();
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->currentItem()->text(), QStringLiteral("Second"));
+        QVERIFY(help->findChild<QTextBrowser*>()->toHtml().contains(QStringLiteral("F1")));
+        desktop_->showHelp(book, 0);
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->currentItem()->text(), QStringLiteral("First"));
     }
 
     // A print to a file proposes the program's name in the folder it is given,
