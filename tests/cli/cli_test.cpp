@@ -233,6 +233,18 @@ struct CliCase {
     {"generate --class 1 --count 0", "", 2, "", "gridatelier-cli: " + kUsage},
     {"generate --class 5 --count 2 --ga NEW", "", 2, "",
      "gridatelier-cli: --ga saves a single puzzle, so it needs --count 1\n" + kUsage},
+    {"generate", "", 2, "",
+     "gridatelier-cli: --class, --level, --technique or --score is needed\n" + kUsage},
+    {"generate --level Difficult", "", 2, "",
+     "gridatelier-cli: --level Difficult: not Easy, Medium, Hard, Fiendish or Extreme\n" + kUsage},
+    {"generate --technique Swordfishes", "", 2, "",
+     "gridatelier-cli: --technique Swordfishes: not a technique of the ladder\n" + kUsage},
+    {"generate --score 900-300", "", 2, "",
+     "gridatelier-cli: --score 900-300: not a range A-B with 0 <= A <= B\n" + kUsage},
+    {"generate --level Hard --symmetry round", "", 2, "",
+     "gridatelier-cli: --symmetry round: not none, central, diagonal or mirror\n" + kUsage},
+    {"generate --level Hard --class 3", "", 2, "",
+     "gridatelier-cli: --class and --ga make puzzles of a class, not to order\n" + kUsage},
     {"recreate 75BCD15 20000000", "", 2, "",
      "gridatelier-cli: a serial number is one argument A-B-C-D-E or five arguments\n" + kUsage},
     // Commands whose results come from the random stream run as one job.
@@ -362,6 +374,50 @@ TEST(Cli, JsonStepsLeadFromTheCluesToTheAnswer) {
         }
         EXPECT_EQ(reached, answer);
         EXPECT_EQ(last, "{\"result\": 0, \"grid\": \"" + answer + "\"}");
+    }
+}
+
+// Puzzles made to order are what their lines say: `rate` gives the same
+// score, level and hardest technique, `check` finds one answer, and no clue
+// (with a symmetry, no clue with its mirror) can go; more jobs print the same.
+TEST(Cli, PuzzlesMadeToOrderAreWhatTheyClaim) {
+    struct Order {
+        const char* options;
+        int mirrorOffset;  // the mirror of cell i is (offset - i) for central symmetry, else none
+    };
+    const Order orders[] = {{"--level Hard", -1},
+                            {"--technique XY-Wing", -1},
+                            {"--score 500-540 --level Easy", -1},
+                            {"--level Fiendish --symmetry central", 80}};
+    for (const Order& order : orders) {
+        SCOPED_TRACE(order.options);
+        // Each run its own folder: a shorter output would leave a longer one's tail.
+        ScratchDir dir, again, rating, solving, checking;
+        const std::string command = std::string("--seed 5 generate --count 3 ") + order.options;
+        const CliRun one = runCli(command, "", dir);
+        ASSERT_EQ(one.exitStatus, 0) << one.err;
+        EXPECT_EQ(runCli("--jobs 2 " + command, "", again).out, one.out);
+        std::istringstream lines(one.out);
+        int count = 0;
+        for (std::string line; std::getline(lines, line); ++count) {
+            const std::string puzzle = line.substr(0, 81), claim = line.substr(2 * 82);
+            const std::string rated = runCli("rate", puzzle + "\n", rating).out;
+            EXPECT_EQ(rated.substr(0, claim.size()), claim);
+            EXPECT_EQ(runCli("solve --method backtrack", puzzle + "\n", solving).out.substr(2, 81),
+                      line.substr(82, 81));
+            std::string fewer;
+            for (int cell = 0; cell < 81; ++cell) {
+                if (puzzle[cell] == '.') continue;
+                std::string without = puzzle;
+                without[cell] = '.';
+                if (order.mirrorOffset >= 0) without[order.mirrorOffset - cell] = '.';
+                fewer += without + "\n";
+            }
+            const CliRun checked = runCli("check --multiple", puzzle + "\n" + fewer, checking);
+            EXPECT_EQ(checked.out.substr(0, 2), "0\n");
+            EXPECT_EQ(checked.out.find('0', 2), std::string::npos) << "a clue can go";
+        }
+        EXPECT_EQ(count, 3);
     }
 }
 
