@@ -59,7 +59,8 @@ int main(int argc, char** argv) {
     int jobs = 1;
     app.add_option(
            "--jobs", jobs,
-           "handle the input lines of candidates, solve --method pencil, explain and rate on "
+           "handle the input lines of candidates, solve --method pencil, explain and rate, or make "
+           "puzzles to order (generate --level, --technique, --score) on "
            "N threads (0: one per core), output unchanged")
         ->check(CLI::Range(0, kMostJobs).description(""))
         ->type_name("N")
