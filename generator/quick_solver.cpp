@@ -160,14 +160,6 @@ void search(State& s, Count& count) {
 
 }  // namespace
 
-int quickCountAnswers(const GridValues grid, int limit, uint8_t* first) {
-    State s;
-    if (!load(grid, s)) return 0;
-    Count count{limit, 0, first};
-    search(s, count);
-    return count.found < limit ? count.found : limit;
-}
-
 bool quickAnswerWithout(const GridValues grid, int cell, int value) {
     State s;
     GridValues open;

@@ -32,10 +32,6 @@ constexpr PeerCells makePeerCells() {
 }
 inline constexpr PeerCells kPeerCells = makePeerCells();
 
-// The number of answers up to `limit`; the first one found goes to `first`
-// when given. Givens that clash have none.
-int quickCountAnswers(const GridValues grid, int limit, uint8_t* first = nullptr);
-
 // Whether the givens have an answer in which `cell` does not hold `value`.
 bool quickAnswerWithout(const GridValues grid, int cell, int value);
 
