@@ -51,8 +51,15 @@ constexpr int kCommandClearCellMark = 1155;
 constexpr int kCommandClearColourMarks = 1156;
 constexpr int kCommandStatistics = 1157;
 constexpr int kCommandPreferences = 1158;
-constexpr int kCommandHelp = 1159;               // F1
-constexpr int kCommandTechniqueHelp = 1168;      // no menu item: the hint panel's question
+constexpr int kCommandHelp = 1159;           // F1
+constexpr int kCommandTechniqueHelp = 1168;  // no menu item: the hint panel's question
+// Puzzles made to order: Puzzle > New Puzzle by Level (Easy..Extreme) and
+// Practice a Technique; the stop that the two offer while they run.
+constexpr int kCommandFirstPuzzleByLevel = 1170;
+constexpr int kCommandLastPuzzleByLevel = 1174;
+constexpr int kCommandPracticeTechnique = 1175;
+constexpr int kCommandPracticeAgain = 1176;      // no menu item: the same technique once more
+constexpr int kCommandStopMaking = 1177;         // Escape, or the button shown while one is made
 constexpr int kCommandFirstRecentPuzzle = 1160;  // File > Recent Puzzles, newest first
 constexpr int kCommandLastRecentPuzzle = 1167;
 constexpr int kRecentPuzzleItems = kCommandLastRecentPuzzle - kCommandFirstRecentPuzzle + 1;

@@ -7,6 +7,7 @@
 #include "app/file_commands.h"
 #include "app/hand_build.h"
 #include "app/ladder_commands.h"
+#include "app/order_commands.h"
 #include "app/picture_commands.h"
 #include "app/play_commands.h"
 #include "app/player_commands.h"
@@ -46,6 +47,13 @@ void about(CommandContext& c, int) {
 }
 void newPuzzle(CommandContext& c, int id) {
     if (confirmSave(c.desktop, c.state, c.defaults)) c.jobs.startJob(c.desktop, c.state, id);
+}
+void practice(CommandContext& c, int id) {
+    if (choosePractice(c.desktop, c.state) && confirmSave(c.desktop, c.state, c.defaults))
+        c.jobs.startJob(c.desktop, c.state, id);
+}
+void stopMaking(CommandContext& c, int) {
+    c.jobs.stopMaking();
 }
 void recreate(CommandContext& c, int) {
     recreateFromSerial(c.desktop, c.state, c.defaults);
@@ -189,6 +197,20 @@ constexpr CommandRow levelRow(int difficultyClass, bool separatorBefore) {
                       level};
 }
 
+constexpr CommandRow levelOrderRow(int level) {
+    return CommandRow{kCommandFirstPuzzleByLevel + level,
+                      P::kByLevel,
+                      false,
+                      kLevelNames[level],
+                      0,
+                      false,
+                      false,
+                      kOutsideBuild,
+                      kBusyRefused,
+                      kJobMakeToOrder,
+                      newPuzzle};
+}
+
 // The recent items: their texts are the files' paths, set as the list
 // changes, and they are greyed and shown by it (showRecentPuzzles).
 constexpr const char* kRecentItemTexts[kRecentPuzzleItems] = {
@@ -242,6 +264,8 @@ constexpr CommandRow kRows[] = {
     levelRow(5, kSeparator),
     levelRow(6, false),
     levelRow(7, false),
+    levelOrderRow(0), levelOrderRow(1), levelOrderRow(2), levelOrderRow(3), levelOrderRow(4),
+    {kCommandPracticeTechnique, P::kPuzzle,  false,      "Practice a Technique...",           0,    false, false, kOutsideBuild,              kBusyRefused,  kJobMakeToOrder,     practice},
     {kCommandHandBuildPuzzle,   P::kPuzzle,  kSeparator, "Hand-build Puzzle",                 'H',   false, false, kOutsideBuild,              kBusyRefused,  kJobNone,            handBuild},
     // Recreating replaces the puzzle like "New Puzzle".
     {kCommandRecreatePuzzle,    P::kPuzzle,  false,      "Recreate from Serial Number...",    0,    false, false, kOutsideBuild,              kBusyRefused,  kJobNone,            recreate},
@@ -273,6 +297,10 @@ constexpr CommandRow kRows[] = {
     {kCommandHelp,              P::kOption,  false,      "Help\tF1",                          0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            help},
     // Without a menu item: the dialog's cancel and the hand-build buttons.
     {kCommandTechniqueHelp,     P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            techniqueHelp},
+    // Practising the same technique again, after a practice puzzle's finish.
+    {kCommandPracticeAgain,     P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobMakeToOrder,     newPuzzle},
+    // Escape or the button shown while a puzzle is made to order: it runs during the job.
+    {kCommandStopMaking,        P::kNone,    false,      "Stop Making a Puzzle",              0,    false, false, kNoCells,                   false,         kJobNone,            stopMaking},
     {kCommandCancel,            P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            cancelProgram},
     {kButtonRegister,           P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            registerButton},
     {kButtonWithoutAnswer,      P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            withoutAnswerButton},
@@ -295,6 +323,7 @@ constexpr Popup kPopups[] = {
     {P::kMarks, "Colour Marks", P::kEdit},
     {P::kPuzzle, "Puzzle(&P)", P::kNone},
     {P::kLevel, "-- Level Setting", P::kPuzzle},
+    {P::kByLevel, "New Puzzle by Level", P::kPuzzle},
     {P::kSolve, "Solve(&S)", P::kNone},
     {P::kExpress, "Express(&E)", P::kNone},
     {P::kOption, "Option(&O)", P::kNone},
@@ -311,6 +340,7 @@ constexpr ExtraKey kExtraKeys[] = {
     {'4', kModifierAlt, kCommandFirstColourMark + 3},
     {'0', kModifierAlt, kCommandClearCellMark},
     {kKeyF1, 0, kCommandHelp},
+    {kKeyEscape, 0, kCommandStopMaking},
 };
 
 std::string keyName(char key, unsigned modifiers) {
@@ -318,7 +348,9 @@ std::string keyName(char key, unsigned modifiers) {
     if (modifiers & kModifierCtrl) name += "Ctrl + ";
     if (modifiers & kModifierShift) name += "Shift + ";
     if (modifiers & kModifierAlt) name += "Alt + ";
-    return name + (key == kKeyF1 ? std::string("F1") : std::string(1, key));
+    if (key == kKeyF1) return name + "F1";
+    if (key == kKeyEscape) return name + "Escape";
+    return name + std::string(1, key);
 }
 
 std::string itemText(const CommandRow& row) {

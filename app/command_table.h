@@ -37,6 +37,7 @@ enum class MenuPlace : char {
     kMarks,
     kPuzzle,
     kLevel,
+    kByLevel,  // New Puzzle by Level, in the puzzle popup
     kSolve,
     kExpress,
     kOption

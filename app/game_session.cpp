@@ -1,6 +1,7 @@
 #include "app/game_session.h"
 
 #include "app/command_ids.h"
+#include "app/order_commands.h"
 #include "app/window_commands.h"
 #include "core/difficulty_class.h"
 
@@ -16,6 +17,7 @@ constexpr const char* kPausedText = "Paused\r\n\r\nCtrl + Shift + T plays on";
 
 std::vector<std::string> statisticsClassNames() {
     std::vector<std::string> names = classNames(kLowestClass, kHighestClass);
+    addOrderStatisticsClasses(names);
     names.emplace_back(kOwnPuzzlesClass);
     return names;
 }

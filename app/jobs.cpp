@@ -7,6 +7,7 @@
 #include "app/command_table.h"
 #include "app/ladder_commands.h"
 #include "app/menu_state.h"
+#include "app/order_commands.h"
 #include "app/puzzle_text_commands.h"
 #include "app/status_messages.h"
 #include "app/window_commands.h"
@@ -122,6 +123,8 @@ int JobControl::runJob(int32_t code) {
         case kJobHint:
         case kJobRate:
             return runLadderJob(job_);
+        case kJobMakeToOrder:
+            return runOrderJob(job_);
         default:
             return 0;
     }
@@ -157,11 +160,22 @@ bool JobControl::startJob(Desktop& desktop, WindowState& state, int command) {
     job_.searchCount = state.settings.searchCount;
     job_.maxRegionCells = state.settings.maxRegionCells;
     if (code == kJobHint || code == kJobRate) prepareLadderJob(desktop, state, command, job_);
+    if (code == kJobMakeToOrder) {
+        // Practising needs a technique chosen first.
+        if (isPracticeCommand(command) && state.practised == Technique::kNone) return false;
+        prepareOrderJob(desktop, state, command, job_);
+    }
     if (code == kJobSolve) setStatus(desktop, state, kStatusSolving);
     if (code == kJobCheckSolvable || code == kJobCheckMultiple) {
         setStatus(desktop, state, kStatusChecking);
     }
     signalJob(desktop, code);
+    return true;
+}
+
+bool JobControl::stopMaking() {
+    if (job_.jobCode.load() != kJobMakeToOrder) return false;
+    job_.stopMaking.store(true);
     return true;
 }
 
@@ -228,6 +242,16 @@ JobControl::NoticeOutcome JobControl::handleNotice(Desktop& desktop, WindowState
         case kCommandRatePuzzle:
             showIdleMenu(desktop, state);
             takeLadderJob(desktop, state, notice, job_);
+            break;
+        case kCommandFirstPuzzleByLevel + 0:
+        case kCommandFirstPuzzleByLevel + 1:
+        case kCommandFirstPuzzleByLevel + 2:
+        case kCommandFirstPuzzleByLevel + 3:
+        case kCommandLastPuzzleByLevel:
+        case kCommandPracticeTechnique:
+        case kCommandPracticeAgain:
+            if (takeOrderedPuzzle(desktop, state, job_)) return NoticeOutcome::kBoardReplaced;
+            showIdleMenu(desktop, state);
             break;
         default:
             // 1126: the status stays; the window reports a file that could

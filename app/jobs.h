@@ -32,6 +32,7 @@
 #include "core/hint.h"
 #include "core/progress.h"
 #include "core/puzzle_record.h"
+#include "generator/made_to_order.h"
 #include "platform/desktop.h"
 
 namespace ga {
@@ -48,6 +49,7 @@ enum JobCode : int32_t {
     kJobCountAnswers = 6,  // of a pasted puzzle
     kJobHint = 7,          // the hint or the step to apply, beyond the quick rungs
     kJobRate = 8,
+    kJobMakeToOrder = 9,  // a puzzle of a level, or to practise a technique
 };
 
 struct JobRecord {
@@ -68,6 +70,12 @@ struct JobRecord {
     int32_t maxRegionCells = 0;
     int32_t ladderCommand = 0;  // jobs 7, 8: the command, whose notice ends it
     PuzzleAnswers answers;      // jobs 7, 8: as far as known; counted by the job if not
+    PuzzleOrder order;          // job 9: what to make
+    bool practice = false;      // job 9: start where the ordered technique is first needed
+    uint64_t orderSeed = 0;     // job 9: the puzzles' random streams
+    int32_t orderCommand = 0;   // job 9: the command, whose notice ends it
+    // Job 9: the player asked to stop; the job looks between its tries.
+    std::atomic<bool> stopMaking{false};
 
     // --- results, written by the worker before its notice ----------------------
     uint32_t result = 0;       // the job body's return value
@@ -76,6 +84,7 @@ struct JobRecord {
                                // job 6: the pasted puzzle, its answer stored when it has one
     Hint hint;                 // job 7
     LadderRating rating;       // job 8
+    OrderedPuzzle ordered;     // job 9; its board, as played, in newPuzzle
 
     ProgressMeter meter;  // the progress bar of every job body
 };
@@ -119,11 +128,14 @@ class JobControl {
     bool jobSignalled() const { return jobSignalled_; }
     void setProgressBar(ProgressSink* bar) { job_.meter.bar = bar; }
 
-    // Starts the job of `command` (1110, 1120..1123, 1126, 1146..1148) when idle: inputs, code,
-    // busy menu, status "solving"/"checking", event. Returns false and does
-    // nothing when busy, for another command, or for a level that names no
-    // class that can be generated.
+    // Starts the job of `command` (1110, 1120..1123, 1126, 1146..1148, 1170..1176) when idle:
+    // inputs, code, busy menu, status "solving"/"checking", event. Returns false and does nothing
+    // when busy, for another command, or for a level that names no class that can be generated.
     bool startJob(Desktop& desktop, WindowState& state, int command);
+    // Asks the running job to stop, when it is one that can: a puzzle made
+    // to order. False when none such runs.
+    bool stopMaking();
+
     // Starts counting the answers of `pasted` (its clues loaded), the job of
     // 1143, when idle: the menu greys and the status stays. False when busy.
     bool startAnswerCount(Desktop& desktop, const PuzzleRecord& pasted);

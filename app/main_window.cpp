@@ -7,6 +7,7 @@
 #include "app/dialog_commands.h"
 #include "app/file_commands.h"
 #include "app/menu_state.h"
+#include "app/order_commands.h"
 #include "app/play_commands.h"
 #include "app/player_commands.h"
 #include "app/puzzle_text_commands.h"
@@ -101,8 +102,12 @@ void MainWindow::takeNewBoard(int id) {
         return;
     }
     const bool generated = id == kCommandNewPuzzle || id == kCommandRecreatePuzzle;
-    startGame(desktop_, state_, state_.player.statistics,
-              generated ? className(state_.header.puzzleClass) : kOwnPuzzlesClass);
+    const bool byLevel = id >= kCommandFirstPuzzleByLevel && id <= kCommandLastPuzzleByLevel;
+    const std::string name = generated               ? className(state_.header.puzzleClass)
+                             : byLevel               ? levelName(levelOfCommand(id))
+                             : isPracticeCommand(id) ? kPracticeClass
+                                                     : kOwnPuzzlesClass;
+    startGame(desktop_, state_, state_.player.statistics, name);
     saveStatisticsNow(state_);
 }
 
@@ -166,10 +171,11 @@ void MainWindow::showFinish() {
     }
     const int puzzleClass = state_.header.puzzleClass;
     if (!runFinishDialog(desktop_, summary)) return;
-    if (game.statisticsClass != kOwnPuzzlesClass && isDifficultyClass(puzzleClass) &&
-        puzzleClass != state_.settings.level)
+    const int next = nextPuzzleCommand(state_);
+    if (next == kCommandNewPuzzle && game.statisticsClass != kOwnPuzzlesClass &&
+        isDifficultyClass(puzzleClass) && puzzleClass != state_.settings.level)
         setLevel(desktop_, state_.settings.level, puzzleClass);
-    onCommand(kCommandNewPuzzle);
+    onCommand(next);
 }
 
 void MainWindow::keepGame(bool atClose) {

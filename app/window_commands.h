@@ -67,6 +67,8 @@ struct WindowState {
     GameSession game;
     // The player's own files beside the settings file.
     PlayerFiles player;
+    // The technique last chosen to practise, kNone before the first.
+    Technique practised = Technique::kNone;
 };
 
 constexpr const char* kProgramName = "gridAtelier";

@@ -78,7 +78,13 @@ LadderRating rate(const PuzzleOrder& order, const GridValues clues) {
 }  // namespace
 
 bool meetsOrder(const PuzzleOrder& order, const LadderRating& rating) {
-    if (order.byTechnique && (!rating.solved || rating.hardest != order.technique)) return false;
+    if (order.byTechnique) {
+        if (!rating.solved) return false;
+        const bool used = order.techniqueAnywhere
+                              ? rating.counts[static_cast<int>(order.technique)] > 0
+                              : rating.hardest == order.technique;
+        if (!used) return false;
+    }
     if (order.byLevel && puzzleLevel(rating) != order.level) return false;
     if (order.byScore && (rating.score < order.lowestScore || rating.score > order.highestScore))
         return false;

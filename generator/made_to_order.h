@@ -18,6 +18,10 @@ struct PuzzleOrder {
     Level level = Level::kEasy;
     bool byTechnique = false;
     Technique technique = Technique::kNone;  // the hardest step, as `rate` names it
+    // With byTechnique: the way uses the technique, and no step needs a
+    // higher rung (the hardest step may be another of the same rung or an
+    // easier one): what practising it asks.
+    bool techniqueAnywhere = false;
     bool byScore = false;
     int lowestScore = 0, highestScore = 0;  // both included
     ClueSymmetry symmetry = ClueSymmetry::kNone;

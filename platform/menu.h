@@ -19,11 +19,12 @@ enum KeyModifier : unsigned {
     kModifierMeta = 8,
 };
 
-// The function key F1, which has no character of its own.
+// The keys that have no character of their own.
 constexpr char kKeyF1 = '\x01';
+constexpr char kKeyEscape = '\x1b';
 
 struct Accelerator {
-    char key;            // '0'..'9', 'A'..'Z' or kKeyF1
+    char key;            // '0'..'9', 'A'..'Z', kKeyF1 or kKeyEscape
     unsigned modifiers;  // KeyModifier bits, all of which must be held, and no other
     int command;
 };

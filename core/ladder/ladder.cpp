@@ -192,20 +192,19 @@ LadderRating rateWithLadder(LadderBoard board, int highestRung, ProgressMeter* m
     }
 }
 
-const char* levelName(Level level) {
-    switch (level) {
-        case Level::kEasy:
-            return "Easy";
-        case Level::kMedium:
-            return "Medium";
-        case Level::kHard:
-            return "Hard";
-        case Level::kFiendish:
-            return "Fiendish";
-        case Level::kExtreme:
-            return "Extreme";
+bool walkLadderTo(LadderBoard& board, Technique technique) {
+    const int highestRung = techniqueInfo(technique).rung;
+    for (;;) {
+        const LadderStep step = nextLadderStep(board, highestRung);
+        if (step.technique == technique) return true;
+        if (step.technique == Technique::kNone) return false;
+        applyLadderStep(board, step);
     }
-    return "";
+}
+
+const char* levelName(Level level) {
+    const int index = static_cast<int>(level);
+    return index >= 0 && index < kPuzzleLevelCount ? kLevelNames[index] : "";
 }
 
 namespace {

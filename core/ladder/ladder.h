@@ -48,6 +48,11 @@ struct LadderRating {
 LadderRating rateWithLadder(LadderBoard board, int highestRung = kHighestRung,
                             ProgressMeter* meter = nullptr);
 
+// Walks the ladder from `board` until its next step is of `technique`, and
+// leaves `board` at that position: every earlier step done. False when the
+// walk ends or gets stuck first (`board` is then where it ended).
+bool walkLadderTo(LadderBoard& board, Technique technique);
+
 // The level of a rated puzzle: the highest of its techniques', one higher when
 // the way there is long for that level: its score reaches the level's limit,
 // or it takes many steps of the Hard and Fiendish techniques (README.md, "How

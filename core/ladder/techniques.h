@@ -70,6 +70,8 @@ constexpr int kTechniqueCount = static_cast<int>(Technique::kNone);
 // How hard a puzzle is, in words a player knows, easiest first.
 enum class Level : uint8_t { kEasy, kMedium, kHard, kFiendish, kExtreme };
 constexpr int kPuzzleLevelCount = 5;
+constexpr const char* kLevelNames[kPuzzleLevelCount] = {"Easy", "Medium", "Hard", "Fiendish",
+                                                        "Extreme"};
 // "Easy", "Medium", "Hard", "Fiendish", "Extreme".
 const char* levelName(Level level);
 

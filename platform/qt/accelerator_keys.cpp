@@ -10,6 +10,7 @@ char keyCharacter(int key) {
     if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<char>('A' + (key - Qt::Key_A));
     if (key >= Qt::Key_0 && key <= Qt::Key_9) return static_cast<char>('0' + (key - Qt::Key_0));
     if (key == Qt::Key_F1) return kKeyF1;
+    if (key == Qt::Key_Escape) return kKeyEscape;
     return 0;
 }
 

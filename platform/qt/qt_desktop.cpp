@@ -508,11 +508,15 @@ bool QtDesktop::translateAccelerator(QObject* watched, QKeyEvent& key) {
     if (widget == nullptr || widget->window() != this || ended_.load()) return false;
     const int command = acceleratorOfKeyEvent(accelerators_, key);
     if (command == 0) return false;
+    // A key of a command without a menu item belongs to its button: while no
+    // such button is shown, the key goes on to the control in hand (Escape
+    // puts a cell's text back).
+    QAction* item = menuItem(command);
+    if (item == nullptr && control(command) == nullptr) return false;
     // Claimed at the override stage, the key reaches no shortcut and comes
     // back as a key press, which no control gets to see.
     key.accept();
     if (key.type() == QEvent::KeyPress) {
-        QAction* item = menuItem(command);
         if (item == nullptr || (item->isEnabled() && item->isVisible())) runCommand(command);
     }
     return true;

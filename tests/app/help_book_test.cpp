@@ -27,7 +27,9 @@ TEST(HelpBook, TheKeysPageNamesEveryKeyOfTheMenu) {
     const std::string& keys = book.pages[1].text;
     const MenuDescription menu = mainMenu();
     for (const Accelerator& key : menu.accelerators) {
-        const std::string name = key.key == kKeyF1 ? std::string("F1") : std::string(1, key.key);
+        const std::string name = key.key == kKeyF1       ? std::string("F1")
+                                 : key.key == kKeyEscape ? std::string("Escape")
+                                                         : std::string(1, key.key);
         std::string held;
         if (key.modifiers & kModifierCtrl) held += "Ctrl + ";
         if (key.modifiers & kModifierShift) held += "Shift + ";

@@ -19,6 +19,7 @@
 #include "app/jobs.h"
 #include "app/ladder_commands.h"
 #include "app/main_window.h"
+#include "app/order_commands.h"
 #include "app/puzzle_text_commands.h"
 #include "app/status_messages.h"
 #include "app/window_commands.h"
@@ -27,6 +28,7 @@
 #include "tests/support/scratch_dir.h"
 #include "tests/support/test_records.h"
 #include "ui/board.h"
+#include "ui/practice_dialog.h"
 #include "ui/record_regions_dialog.h"
 #include "ui/recreate_dialog.h"
 #include "ui/save_question_dialog.h"
@@ -526,3 +528,66 @@ TEST_F(MainWindowTest, PasteCountsAnswersAsAJobAndTakesOnlyPuzzlesWithAnAnswer) 
 }
 
 }  // namespace
+
+// A level's puzzle rates at its level and counts under it; a practice puzzle
+// stops where its technique is first needed, with notes in every open cell,
+// so the next hint is that technique; the job stops at the player's word.
+TEST_F(MainWindowTest, PuzzlesMadeToOrderAreWhatWasAskedAndStopWhenTold) {
+    ASSERT_TRUE(create());
+    ga::seedRandomWith(11);
+    const auto clueRating = [this] {
+        int32_t clues[ga::kCells];
+        for (int cell = 0; cell < ga::kCells; ++cell)
+            clues[cell] = puzzle().openFlags[cell] ? 0 : puzzle().answerGrid[cell];
+        ga::LadderBoard board;
+        ga::loadLadderBoard(clues, true, board);
+        return ga::rateWithLadder(board);
+    };
+    // Each new puzzle asks whether to save the last: "No".
+    const auto practise = [this](ga::Technique technique) {
+        desktop.onDialog([technique](ga::FakeDialog& dialog) {
+            if (dialog.choose(ga::kPracticeListId, static_cast<int>(technique))) {
+                dialog.click(ga::kDialogOkay);
+            } else {
+                dialog.click(1);
+            }
+        });
+    };
+    practise(ga::Technique::kNone);
+    for (ga::Level level : {ga::Level::kEasy, ga::Level::kHard}) {
+        window->onCommand(ga::puzzleByLevelCommand(level));
+        EXPECT_TRUE(desktop.control(ga::kCommandStopMaking).has_value());
+        deliverNotice();
+        EXPECT_FALSE(desktop.control(ga::kCommandStopMaking).has_value());
+        EXPECT_EQ(ga::puzzleLevel(clueRating()), level);
+        EXPECT_EQ(window->state().game.statisticsClass, ga::levelName(level));
+        EXPECT_EQ(desktop.shownTitle(), std::string("gridAtelier -- ") + ga::levelName(level));
+    }
+
+    for (ga::Technique technique : {ga::Technique::kPointing, ga::Technique::kNakedPair}) {
+        SCOPED_TRACE(ga::techniqueInfo(technique).name);
+        practise(technique);
+        window->onCommand(ga::kCommandPracticeTechnique);
+        deliverNotice();
+        EXPECT_EQ(window->state().game.statisticsClass, ga::kPracticeClass);
+        for (int cell = 0; cell < ga::kCells; ++cell) {
+            if (puzzle().openFlags[cell] && puzzle().valueGrid[cell] == 0) {
+                EXPECT_GT(puzzle().candidateNumbers[cell], 9) << cell;
+            }
+        }
+        window->onCommand(ga::kCommandHint);
+        if (window->busy()) deliverNotice();
+        EXPECT_EQ(ga::hintTechnique(window->state()), technique);
+    }
+
+    // A Jellyfish comes seldom: the stop is seen long before one does.
+    practise(ga::Technique::kJellyfish);
+    const ga::PuzzleRecord before = puzzle();
+    window->onCommand(ga::kCommandPracticeTechnique);
+    ASSERT_TRUE(window->busy());
+    window->onCommand(ga::kCommandStopMaking);
+    deliverNotice();
+    EXPECT_FALSE(window->busy());
+    EXPECT_EQ(std::memcmp(&before, &puzzle(), sizeof before), 0);
+    EXPECT_FALSE(desktop.control(ga::kCommandStopMaking).has_value());
+}

@@ -1,0 +1,201 @@
+#include "app/order_commands.h"
+
+#include "app/command_ids.h"
+#include "app/help_texts.h"
+#include "app/jobs.h"
+#include "app/ladder_commands.h"
+#include "app/window_commands.h"
+#include "core/candidates.h"
+#include "core/random.h"
+#include "ui/board.h"
+#include "ui/practice_dialog.h"
+
+namespace ga {
+
+const char* const kPracticeClass = "Technique Practice";
+
+namespace {
+
+enum OrderOutcome : uint32_t { kOrderMade = 0, kOrderStopped = 1, kOrderNotFound = 2 };
+
+// Each round is a fresh random stream of so many tries; the stop is looked at
+// between rounds, a few times a second at worst.
+constexpr long kTriesPerRound = 16;
+// About a minute of tries: a technique that has not come by then is not to
+// be had this way.
+constexpr uint64_t kMostRounds = 1u << 14;
+
+constexpr const char* kStopText = "Stop";
+constexpr const char* kNotFoundTitle = "Practice a Technique";
+
+void showStopButton(Desktop& desktop) {
+    const BoardLayout layout = boardLayout(desktop.clientWidth());
+    desktop.createControl(kCommandStopMaking, ControlKind::kPushButton, layout.clock);
+    desktop.setText(kCommandStopMaking, kStopText);
+    desktop.setFont(kCommandStopMaking, FontChoice::kSmall);
+}
+
+// The board of the made puzzle, as the player starts it.
+bool buildPlayedBoard(JobRecord& job) {
+    const OrderedPuzzle& made = job.ordered;
+    PuzzleRecord& record = job.newPuzzle;
+    resetRecord(record);
+    for (int cell = 0; cell < kCells; ++cell) {
+        record.answerGrid[cell] = made.answer[cell];
+        record.openFlags[cell] = made.clues[cell] == 0 ? 1 : 0;
+        record.valueGrid[cell] = made.clues[cell];
+    }
+    record.answerKnown = 1;
+    if (!job.practice) return true;
+    int32_t clues[kCells];
+    for (int cell = 0; cell < kCells; ++cell) clues[cell] = made.clues[cell];
+    LadderBoard board;
+    loadLadderBoard(clues, true, board);
+    if (!walkLadderTo(board, job.order.technique)) return false;
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (made.clues[cell] != 0) continue;
+        record.valueGrid[cell] = board.values[cell];
+        if (board.values[cell] == 0)
+            record.candidateNumbers[cell] = candidateNumberOf(board.candidates[cell]);
+    }
+    return true;
+}
+
+std::vector<PracticeEntry> practiceEntries() {
+    std::vector<PracticeEntry> entries;
+    for (int t = 0; t < kTechniqueCount; ++t) {
+        const Technique technique = static_cast<Technique>(t);
+        const TechniqueInfo& info = techniqueInfo(technique);
+        entries.push_back(PracticeEntry{std::string(info.name) + " (" + levelName(info.level) + ")",
+                                        techniqueHelpText(technique).whatItIs});
+    }
+    return entries;
+}
+
+}  // namespace
+
+bool isPracticeCommand(int command) {
+    return command == kCommandPracticeTechnique || command == kCommandPracticeAgain;
+}
+
+Level levelOfCommand(int command) {
+    return static_cast<Level>(command - kCommandFirstPuzzleByLevel);
+}
+
+int puzzleByLevelCommand(Level level) {
+    return kCommandFirstPuzzleByLevel + static_cast<int>(level);
+}
+
+bool choosePractice(Desktop& desktop, WindowState& state) {
+    const std::vector<PracticeEntry> entries = practiceEntries();
+    int chosen = state.practised == Technique::kNone ? 0 : static_cast<int>(state.practised);
+    const int result = runPracticeDialog(desktop, entries, chosen);
+    if (result == kDialogCancel) return false;
+    const Technique technique = static_cast<Technique>(chosen);
+    if (result == kPracticeHelpAsked) {
+        openHelp(desktop, state, technique);
+        return false;
+    }
+    state.practised = technique;
+    return true;
+}
+
+void prepareOrderJob(Desktop& desktop, WindowState& state, int command, JobRecord& job) {
+    job.order = PuzzleOrder{};
+    job.practice = isPracticeCommand(command);
+    std::string making;
+    if (job.practice) {
+        job.order.byTechnique = true;
+        job.order.technique = state.practised;
+        job.order.techniqueAnywhere = true;
+        making = std::string("making a puzzle to practise\r\n") +
+                 techniqueInfo(state.practised).name + " (Escape stops)";
+    } else {
+        job.order.byLevel = true;
+        job.order.level = levelOfCommand(command);
+        const char* level = levelName(job.order.level);
+        const bool vowel = std::string("AEIOU").find(level[0]) != std::string::npos;
+        making =
+            std::string(vowel ? "making an " : "making a ") + level + " puzzle\r\n(Escape stops)";
+    }
+    const uint64_t high = nextRandom();
+    job.orderSeed = high << 32 | nextRandom();
+    job.orderCommand = command;
+    job.stopMaking.store(false);
+    desktop.setText(kStatusBoxId, making);
+    showStopButton(desktop);
+}
+
+int runOrderJob(JobRecord& job) {
+    job.meter.showAtZero();
+    job.result = kOrderNotFound;
+    for (uint64_t round = 0; round < kMostRounds; ++round) {
+        if (job.stopMaking.load()) {
+            job.result = kOrderStopped;
+            break;
+        }
+        if (makeOrderedPuzzle(job.order, job.orderSeed, round, kTriesPerRound, job.ordered) &&
+            buildPlayedBoard(job)) {
+            job.result = kOrderMade;
+            break;
+        }
+        // The time it takes is not known: the bar closes in on the end.
+        job.meter.set(0, 1, 1 - 8.0 / (8.0 + static_cast<double>(round)));
+        job.meter.report();
+    }
+    job.meter.hide();
+    return job.orderCommand;
+}
+
+bool takeOrderedPuzzle(Desktop& desktop, WindowState& state, const JobRecord& job) {
+    desktop.destroyControl(kCommandStopMaking);
+    if (job.result != kOrderMade) {
+        if (job.result == kOrderNotFound) {
+            desktop.messageBox(std::string("No puzzle was found that needs ") +
+                                   techniqueInfo(job.order.technique).name + ".",
+                               kNotFoundTitle);
+        }
+        showStatusAgain(desktop, state);
+        return false;
+    }
+    replaceBoard(desktop, state.puzzle, job.newPuzzle);
+    state.header = PuzzleFileHeader{};
+    state.header.puzzleClass = kHandBuiltClass;
+    const OrderedPuzzle& made = job.ordered;
+    const char* hardest = techniqueInfo(made.rating.hardest).name;
+    const char* practised = techniqueInfo(job.order.technique).name;
+    std::string title = std::string(kProgramName) + " -- ";
+    std::string status;
+    if (job.practice) {
+        title += std::string("Practice: ") + practised;
+        status = std::string("practise ") + practised + ": the steps before it are\r\n" +
+                 "done and the notes filled in; Hint shows it";
+    } else {
+        title += levelName(made.level);
+        status = std::string("new ") + levelName(made.level) + " puzzle, score " +
+                 std::to_string(made.rating.score) + ",\r\nhardest step: " + hardest;
+    }
+    desktop.setTitle(title);
+    state.settings.modified = 1;
+    enterMenuMode(desktop, state, kMenuPlaying);
+    desktop.setText(kStatusBoxId, status);
+    return true;
+}
+
+int nextPuzzleCommand(const WindowState& state) {
+    const std::string& name = state.game.statisticsClass;
+    if (name == kPracticeClass && state.practised != Technique::kNone) return kCommandPracticeAgain;
+    for (int level = 0; level < kPuzzleLevelCount; ++level) {
+        if (name == levelName(static_cast<Level>(level)))
+            return puzzleByLevelCommand(static_cast<Level>(level));
+    }
+    return kCommandNewPuzzle;
+}
+
+void addOrderStatisticsClasses(std::vector<std::string>& names) {
+    for (int level = 0; level < kPuzzleLevelCount; ++level)
+        names.emplace_back(levelName(static_cast<Level>(level)));
+    names.emplace_back(kPracticeClass);
+}
+
+}  // namespace ga

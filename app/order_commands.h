@@ -1,0 +1,48 @@
+// Puzzles made to order in the window: Puzzle > New Puzzle by Level and
+// Practice a Technique. Both run as a job that the player can stop (Escape,
+// or the Stop button shown while it runs). A level's puzzle is played from
+// its clues; a practice puzzle starts where its technique is first needed,
+// the steps before it done and every open cell's candidates as notes, so the
+// next hint is that technique.
+#pragma once
+
+#include <string>
+
+#include "core/ladder/techniques.h"
+#include "platform/desktop.h"
+
+namespace ga {
+
+struct JobRecord;
+class JobControl;
+struct WindowState;
+
+// The statistics name of practice puzzles; puzzles of a level are counted
+// under the level's name.
+extern const char* const kPracticeClass;  // "Technique Practice"
+
+// Whether `command` makes a puzzle to practise a technique (1175, 1176).
+bool isPracticeCommand(int command);
+// The level of command 1170..1174.
+Level levelOfCommand(int command);
+int puzzleByLevelCommand(Level level);
+
+// 1175's dialog: true when a technique was chosen to practise (then in
+// state.practised); "Help" opens the chosen one's page instead.
+bool choosePractice(Desktop& desktop, WindowState& state);
+
+// The job's side, for JobControl: its inputs for `command` (1170..1176), its
+// body on the worker (returns the notice), and the board it made taken in.
+void prepareOrderJob(Desktop& desktop, WindowState& state, int command, JobRecord& job);
+int runOrderJob(JobRecord& job);
+// False when nothing was made (stopped, or none found): the board stays.
+bool takeOrderedPuzzle(Desktop& desktop, WindowState& state, const JobRecord& job);
+
+// The command that makes the next puzzle of the kind just finished: the same
+// level or technique, or New Puzzle.
+int nextPuzzleCommand(const WindowState& state);
+
+// The statistics names of the levels, then the practice puzzles'.
+void addOrderStatisticsClasses(std::vector<std::string>& names);
+
+}  // namespace ga
