@@ -150,8 +150,9 @@ std::string describeVerdict(const LineVerdict& verdict) {
 }
 
 void reportMalformedLine(std::FILE* results, std::FILE* errors, long lineNumber,
-                         const LineVerdict& verdict) {
+                         const LineVerdict& verdict, const std::string& inputName) {
     std::fflush(results);
+    if (!inputName.empty()) std::fprintf(errors, "%s: ", inputName.c_str());
     std::fprintf(errors, "line %ld: %s\n", lineNumber, describeVerdict(verdict).c_str());
 }
 
