@@ -266,4 +266,15 @@ std::string pasteRefusalText(PasteRefusal refusal, const PasteRefusalInputs& inp
     return "";
 }
 
+const char* const kLoadRefusedTitle = "Load Puzzle";
+
+std::string puzzleFileRefusalText(const std::string& fileName, const FormatError& error) {
+    if (error.line > 0) {
+        return formatted("%s holds no puzzle this program can load: line %d: %s.", fileName.c_str(),
+                         error.line, error.what.c_str());
+    }
+    return formatted("%s holds no puzzle this program can load: %s.", fileName.c_str(),
+                     error.what.c_str());
+}
+
 }  // namespace ga
