@@ -146,6 +146,9 @@ void help(CommandContext& c, int) {
 void techniqueHelp(CommandContext& c, int) {
     openHelp(c.desktop, c.state, hintTechnique(c.state));
 }
+void openHandedFile(CommandContext& c, int) {
+    openHandedPuzzle(c.desktop, c.state, c.defaults);
+}
 void recentPuzzle(CommandContext& c, int id) {
     openRecentPuzzle(c.desktop, c.state, c.defaults, id - kCommandFirstRecentPuzzle);
 }
@@ -273,6 +276,7 @@ constexpr CommandRow kRows[] = {
     {kCommandHelp,              P::kOption,  false,      "Help\tF1",                          0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            help},
     // Without a menu item: the dialog's cancel and the hand-build buttons.
     {kCommandTechniqueHelp,     P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            techniqueHelp},
+    {kCommandOpenHandedFile,    P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            openHandedFile},
     {kCommandCancel,            P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            cancelProgram},
     {kButtonRegister,           P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            registerButton},
     {kButtonWithoutAnswer,      P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            withoutAnswerButton},

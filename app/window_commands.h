@@ -67,6 +67,9 @@ struct WindowState {
     GameSession game;
     // The player's own files beside the settings file.
     PlayerFiles player;
+    // A puzzle file the desktop handed over (the program started with it, or
+    // a later copy was), waiting for kCommandOpenHandedFile.
+    std::string handedFile;
 };
 
 constexpr const char* kProgramName = "gridAtelier";
