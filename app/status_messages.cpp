@@ -225,8 +225,7 @@ std::string noPuzzleText(const PuzzleTextVerdict& verdict) {
     switch (verdict.status) {
         case PuzzleTextStatus::kBadCharacter: {
             const unsigned char c = verdict.character;
-            const std::string shown =
-                c >= 0x20 && c < 0x7f ? formatted("'%c'", c) : formatted("byte 0x%02X", c);
+            const std::string shown = quotedCharacter(c);
             return formatted(
                 "%s: line %d has %s, which is neither a digit 1-9 nor an open cell "
                 "(. 0 * _).",

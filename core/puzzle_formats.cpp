@@ -45,15 +45,16 @@ bool isCellCharacter(char c) {
     return (c >= '0' && c <= '9') || c == '.';
 }
 
-std::string shownCharacter(unsigned char c) {
-    char text[16];
-    if (c >= 0x20 && c < 0x7f) {
-        std::snprintf(text, sizeof text, "'%c'", c);
-    } else {
-        std::snprintf(text, sizeof text, "byte 0x%02X", c);
-    }
-    return text;
-}
+// The header lines' letters and what they tell.
+struct HeaderField {
+    char letter;
+    std::string PuzzleFileInfo::*field;
+};
+constexpr HeaderField kHeaderFields[] = {
+    {'A', &PuzzleFileInfo::author},  {'D', &PuzzleFileInfo::description},
+    {'C', &PuzzleFileInfo::comment}, {'B', &PuzzleFileInfo::date},
+    {'S', &PuzzleFileInfo::source},  {'L', &PuzzleFileInfo::level},
+    {'U', &PuzzleFileInfo::url}};
 
 // A header line of the one-puzzle text: '#' and a capital letter.
 bool isHeaderLine(std::string_view line) {
@@ -82,7 +83,7 @@ FormatError gridError(const PuzzleTextVerdict& verdict, int firstLine, int lastL
     const int line = verdict.line > 0 ? firstLine + verdict.line - 1 : lastLine;
     switch (verdict.status) {
         case PuzzleTextStatus::kBadCharacter:
-            return {line, shownCharacter(verdict.character) +
+            return {line, quotedCharacter(verdict.character) +
                               " is neither a digit 1-9 nor an open cell ('.' or '0')"};
         case PuzzleTextStatus::kRowLength:
             return {line, std::to_string(verdict.count) + " cells on the line, a row has 9"};
@@ -122,32 +123,9 @@ PuzzleFileContent readOnePuzzle(PuzzleFormat format, std::string_view text) {
         }
         if (format == PuzzleFormat::kSdk && !line.empty() && line[0] == '#') {
             if (isHeaderLine(line)) {
-                const std::string value(trimmed(line.substr(2)));
-                PuzzleFileInfo& info = content.info;
-                switch (line[1]) {
-                    case 'A':
-                        info.author = value;
-                        break;
-                    case 'D':
-                        info.description = value;
-                        break;
-                    case 'C':
-                        info.comment = value;
-                        break;
-                    case 'B':
-                        info.date = value;
-                        break;
-                    case 'S':
-                        info.source = value;
-                        break;
-                    case 'L':
-                        info.level = value;
-                        break;
-                    case 'U':
-                        info.url = value;
-                        break;
-                    default:
-                        break;
+                for (const HeaderField& header : kHeaderFields) {
+                    if (header.letter == line[1])
+                        content.info.*header.field = std::string(trimmed(line.substr(2)));
                 }
             }
             grid += '\n';
@@ -202,7 +180,7 @@ PuzzleFileContent readPuzzleLines(PuzzleFormat format, std::string_view text) {
             }
             if (bad < cells.size() && bad < static_cast<std::size_t>(kCells)) {
                 return failed(format, {lineNumber, "character " + std::to_string(bad + 1) + " is " +
-                                                       shownCharacter(cells[bad]) +
+                                                       quotedCharacter(cells[bad]) +
                                                        ", a cell is a digit 1-9, '.' or '0'"});
             }
             return failed(format, {lineNumber, std::to_string(cells.size()) +
@@ -347,13 +325,8 @@ std::string writePuzzleText(PuzzleFormat format, const std::vector<PuzzleRecord>
     std::string text;
     switch (format) {
         case PuzzleFormat::kSdk:
-            addHeader(text, 'A', info.author);
-            addHeader(text, 'D', info.description);
-            addHeader(text, 'C', info.comment);
-            addHeader(text, 'B', info.date);
-            addHeader(text, 'S', info.source);
-            addHeader(text, 'L', info.level);
-            addHeader(text, 'U', info.url);
+            for (const HeaderField& header : kHeaderFields)
+                addHeader(text, header.letter, info.*header.field);
             [[fallthrough]];
         case PuzzleFormat::kSs:
             if (!puzzles.empty()) text += gridRows(puzzles.front(), format == PuzzleFormat::kSs);

@@ -42,6 +42,18 @@ void appendUtf8(std::string& out, uint32_t code) {
     }
 }
 
+// The root's children (or attributes) that tell about the collection.
+struct InfoField {
+    std::string_view name;
+    std::string PuzzleFileInfo::*field;
+};
+constexpr InfoField kInfoFields[] = {{"name", &PuzzleFileInfo::name},
+                                     {"author", &PuzzleFileInfo::author},
+                                     {"description", &PuzzleFileInfo::description},
+                                     {"comment", &PuzzleFileInfo::comment},
+                                     {"source", &PuzzleFileInfo::source},
+                                     {"level", &PuzzleFileInfo::level}};
+
 struct Attribute {
     std::string_view name;
     std::string value;
@@ -225,13 +237,9 @@ bool XmlCollectionReader::readText(std::string* out) {
 }
 
 std::string* XmlCollectionReader::infoField(std::string_view name) {
-    PuzzleFileInfo& info = content_.info;
-    if (name == "name") return &info.name;
-    if (name == "author") return &info.author;
-    if (name == "description") return &info.description;
-    if (name == "comment") return &info.comment;
-    if (name == "source") return &info.source;
-    if (name == "level") return &info.level;
+    for (const InfoField& info : kInfoFields) {
+        if (info.name == name) return &(content_.info.*info.field);
+    }
     return nullptr;
 }
 
@@ -383,7 +391,7 @@ void appendEscaped(std::string& out, const std::string& text) {
     }
 }
 
-void appendElement(std::string& out, const char* name, const std::string& text) {
+void appendElement(std::string& out, std::string_view name, const std::string& text) {
     if (text.empty()) return;
     out += "  <";
     out += name;
@@ -405,12 +413,7 @@ std::string writeXmlCollection(const std::vector<PuzzleRecord>& puzzles,
     std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<";
     out += kRootName;
     out += ">\n";
-    appendElement(out, "name", info.name);
-    appendElement(out, "author", info.author);
-    appendElement(out, "description", info.description);
-    appendElement(out, "comment", info.comment);
-    appendElement(out, "source", info.source);
-    appendElement(out, "level", info.level);
+    for (const InfoField& field : kInfoFields) appendElement(out, field.name, info.*field.field);
     for (const PuzzleRecord& record : puzzles) {
         std::string cells = clueLine(record);
         for (char& c : cells) c = c == '.' ? '0' : c;
