@@ -63,6 +63,8 @@ constexpr int kCommandStopMaking = 1177;         // Escape, or the button shown 
 constexpr int kCommandFirstRecentPuzzle = 1160;  // File > Recent Puzzles, newest first
 constexpr int kCommandLastRecentPuzzle = 1167;
 constexpr int kRecentPuzzleItems = kCommandLastRecentPuzzle - kCommandFirstRecentPuzzle + 1;
+// No menu item: opens the file the desktop handed over (WindowState::handedFile).
+constexpr int kCommandOpenHandedFile = 1180;
 
 // Level commands: 1210 + difficulty class 0..7. The last one, Extra-terrestrial,
 // is listed in the menu but never enabled.

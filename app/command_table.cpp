@@ -154,6 +154,9 @@ void help(CommandContext& c, int) {
 void techniqueHelp(CommandContext& c, int) {
     openHelp(c.desktop, c.state, hintTechnique(c.state));
 }
+void openHandedFile(CommandContext& c, int) {
+    openHandedPuzzle(c.desktop, c.state, c.defaults);
+}
 void recentPuzzle(CommandContext& c, int id) {
     openRecentPuzzle(c.desktop, c.state, c.defaults, id - kCommandFirstRecentPuzzle);
 }
@@ -301,6 +304,7 @@ constexpr CommandRow kRows[] = {
     {kCommandPracticeAgain,     P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobMakeToOrder,     newPuzzle},
     // Escape or the button shown while a puzzle is made to order: it runs during the job.
     {kCommandStopMaking,        P::kNone,    false,      "Stop Making a Puzzle",              0,    false, false, kNoCells,                   false,         kJobNone,            stopMaking},
+    {kCommandOpenHandedFile,    P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            openHandedFile},
     {kCommandCancel,            P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            cancelProgram},
     {kButtonRegister,           P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            registerButton},
     {kButtonWithoutAnswer,      P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            withoutAnswerButton},

@@ -9,6 +9,7 @@
 #include "app/player_commands.h"
 #include "app/status_messages.h"
 #include "core/checks.h"
+#include "ui/any_puzzle_file.h"
 #include "ui/atomic_file.h"
 #include "ui/board.h"
 #include "ui/puzzle_file.h"
@@ -20,8 +21,30 @@ namespace {
 
 enum class SaveOutcome { kSaved, kNotWritten, kCancelled };
 
-std::vector<FileFilter> puzzleFileFilters() {
-    return {{"grid atelier file (*.ga)", "*.ga"}, {"all files (*.*)", "*.*"}};
+// The program's own file first: it is what Save Puzzle writes unless the
+// name asks for another format.
+std::vector<FileFilter> puzzleFileFilters(FileDialogRequest::Purpose purpose) {
+    if (purpose == FileDialogRequest::Purpose::kOpen) {
+        return {{"grid atelier file (*.ga)", "*.ga"},
+                {"puzzle files (*.ga *.sdk *.ss *.sdm *.opensudoku *.xml *.txt)",
+                 "*.ga *.sdk *.ss *.sdm *.opensudoku *.xml *.txt"},
+                {"all files (*.*)", "*.*"}};
+    }
+    return {{"grid atelier file (*.ga)", "*.ga"},
+            {"puzzle with notes (*.sdk)", "*.sdk"},
+            {"puzzle drawn in boxes (*.ss)", "*.ss"},
+            {"puzzle line (*.sdm)", "*.sdm"},
+            {"XML collection (*.opensudoku)", "*.opensudoku"},
+            {"all files (*.*)", "*.*"}};
+}
+
+// The format a saved file is written in: the one its name's extension
+// stands for, the program's own for any other name.
+PuzzleFormat saveFormatOf(const std::string& path) {
+    const PuzzleFormat format = formatOfFileName(path);
+    return format == PuzzleFormat::kUnknown || format == PuzzleFormat::kLines
+               ? PuzzleFormat::kGaFile
+               : format;
 }
 
 // The settings keep the bare name for the status and the title. A name longer
@@ -44,7 +67,7 @@ bool askSaveName(Desktop& desktop, FileDialogMemory& files, std::string& path) {
     FileDialogRequest request;
     request.purpose = FileDialogRequest::Purpose::kSave;
     request.title = "save file as ...";
-    request.filters = puzzleFileFilters();
+    request.filters = puzzleFileFilters(request.purpose);
     request.defaultExtension = "ga";
     return chooseFile(desktop, files, request, path);
 }
@@ -54,7 +77,8 @@ SaveOutcome saveToChosenFile(Desktop& desktop, WindowState& state) {
     state.header.finished = isComplete(state.puzzle.valueGrid) == 0 ? 1 : 0;
     std::string path;
     if (!askSaveName(desktop, state.files, path)) return SaveOutcome::kCancelled;
-    if (writePuzzleFile(state.header, state.puzzle, path.c_str()) != kPuzzleFileWritten) {
+    if (writePuzzleFileAs(saveFormatOf(path), state.header, state.puzzle, path) !=
+        kPuzzleFileWritten) {
         showError(desktop, kErrorSaveFailed);
         return SaveOutcome::kNotWritten;
     }
@@ -94,21 +118,38 @@ void loadPuzzle(Desktop& desktop, WindowState& state, Settings& defaults) {
     FileDialogRequest request;
     request.purpose = FileDialogRequest::Purpose::kOpen;
     request.title = "open file selected";
-    request.filters = puzzleFileFilters();
+    request.filters = puzzleFileFilters(request.purpose);
     request.defaultExtension = "ga";
     std::string path;
     if (!chooseFile(desktop, state.files, request, path)) return;
     loadPuzzleFrom(desktop, state, path);
 }
 
+void openHandedPuzzle(Desktop& desktop, WindowState& state, Settings& defaults) {
+    std::string path;
+    path.swap(state.handedFile);
+    if (path.empty() || state.handBuildStage != 0) return;
+    if (!confirmSave(desktop, state, defaults)) return;
+    loadPuzzleFrom(desktop, state, path);
+}
+
 bool loadPuzzleFrom(Desktop& desktop, WindowState& state, const std::string& path) {
     // Read into locals: a refused file leaves the board as it was.
-    PuzzleFileHeader header;
-    PuzzleRecord puzzle{};
-    if (readPuzzleFile(path.c_str(), header, puzzle) != kPuzzleFileRead) {
-        showError(desktop, kErrorLoadFailed);
+    const AnyPuzzleFile file = readPuzzleFileAt(path);
+    const PuzzleFileContent& content = file.content;
+    if (!content.ok()) {
+        // The program's own file, or none at all, is refused as it always was;
+        // a text file tells where it went wrong.
+        if (content.format == PuzzleFormat::kGaFile || content.format == PuzzleFormat::kUnknown) {
+            showError(desktop, kErrorLoadFailed);
+        } else {
+            desktop.messageBox(puzzleFileRefusalText(fileNameOf(path), content.error),
+                               kLoadRefusedTitle);
+        }
         return false;
     }
+    PuzzleFileHeader header = file.header;
+    PuzzleRecord puzzle = content.puzzles.front();
     if (header.finished == 1) {
         // A finished puzzle comes back to be played again.
         for (int cell = 0; cell < kCells; ++cell) {

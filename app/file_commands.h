@@ -35,4 +35,8 @@ void loadPuzzle(Desktop& desktop, WindowState& state, Settings& defaults);
 // false when it was refused.
 bool loadPuzzleFrom(Desktop& desktop, WindowState& state, const std::string& path);
 
+// Loads state.handedFile, as "Load Puzzle" loads a chosen file (the save
+// question first), and forgets it; not while a puzzle is hand-built.
+void openHandedPuzzle(Desktop& desktop, WindowState& state, Settings& defaults);
+
 }  // namespace ga

@@ -137,7 +137,15 @@ void MainWindow::onTick() {
     }
     if (finishDue_) showFinish();
     if (closed_) return;
+    if (!state_.handedFile.empty()) onCommand(kCommandOpenHandedFile);
+    if (closed_) return;
     keepGame(false);
+}
+
+void MainWindow::openFile(const std::string& path) {
+    if (closed_ || path.empty()) return;
+    state_.handedFile = path;
+    if (desktop_.modalDepth() == 0 && !jobs_.busy()) onCommand(kCommandOpenHandedFile);
 }
 
 void MainWindow::onMinimised(bool minimised) {

@@ -75,6 +75,10 @@ class MainWindow : public WindowEvents {
     bool busy() const { return jobs_.busy(); }
     bool closed() const { return closed_; }
 
+    // A puzzle file handed over by the desktop: opened at once, or once no
+    // job runs and no dialog is open (at a tick).
+    void openFile(const std::string& path);
+
   private:
     struct HeldCellEvent {
         int cellIndex;

@@ -225,8 +225,7 @@ std::string noPuzzleText(const PuzzleTextVerdict& verdict) {
     switch (verdict.status) {
         case PuzzleTextStatus::kBadCharacter: {
             const unsigned char c = verdict.character;
-            const std::string shown =
-                c >= 0x20 && c < 0x7f ? formatted("'%c'", c) : formatted("byte 0x%02X", c);
+            const std::string shown = quotedCharacter(c);
             return formatted(
                 "%s: line %d has %s, which is neither a digit 1-9 nor an open cell "
                 "(. 0 * _).",
@@ -264,6 +263,17 @@ std::string pasteRefusalText(PasteRefusal refusal, const PasteRefusalInputs& inp
                    "still open.";
     }
     return "";
+}
+
+const char* const kLoadRefusedTitle = "Load Puzzle";
+
+std::string puzzleFileRefusalText(const std::string& fileName, const FormatError& error) {
+    if (error.line > 0) {
+        return formatted("%s holds no puzzle this program can load: line %d: %s.", fileName.c_str(),
+                         error.line, error.what.c_str());
+    }
+    return formatted("%s holds no puzzle this program can load: %s.", fileName.c_str(),
+                     error.what.c_str());
 }
 
 }  // namespace ga

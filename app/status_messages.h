@@ -11,6 +11,7 @@
 
 #include "core/difficulty_class.h"
 #include "core/ladder/ladder.h"
+#include "core/puzzle_formats.h"
 #include "core/puzzle_record.h"
 #include "core/puzzle_text.h"
 #include "platform/desktop.h"
@@ -133,5 +134,10 @@ struct PasteRefusalInputs {
 };
 extern const char* const kPasteRefusedTitle;
 std::string pasteRefusalText(PasteRefusal refusal, const PasteRefusalInputs& inputs);
+
+// Why "Load Puzzle" refused a puzzle file in a text format, for its box
+// titled kLoadRefusedTitle: the file's name, the line and what is wrong.
+extern const char* const kLoadRefusedTitle;
+std::string puzzleFileRefusalText(const std::string& fileName, const FormatError& error);
 
 }  // namespace ga

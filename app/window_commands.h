@@ -69,6 +69,9 @@ struct WindowState {
     PlayerFiles player;
     // The technique last chosen to practise, kNone before the first.
     Technique practised = Technique::kNone;
+    // A puzzle file the desktop handed over (the program started with it, or
+    // a later copy was), waiting for kCommandOpenHandedFile.
+    std::string handedFile;
 };
 
 constexpr const char* kProgramName = "gridAtelier";

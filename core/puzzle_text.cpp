@@ -1,5 +1,7 @@
 #include "core/puzzle_text.h"
 
+#include <cstdio>
+
 #include "core/bits.h"
 #include "core/candidates.h"
 
@@ -143,6 +145,16 @@ PencilMarkVerdict readPencilMarks(std::string_view text, PuzzleRecord& record) {
         }
     }
     return {};
+}
+
+std::string quotedCharacter(unsigned char c) {
+    char text[16];
+    if (c >= 0x20 && c < 0x7f) {
+        std::snprintf(text, sizeof text, "'%c'", c);
+    } else {
+        std::snprintf(text, sizeof text, "byte 0x%02X", c);
+    }
+    return text;
 }
 
 std::string clueLine(const PuzzleRecord& record) {

@@ -60,6 +60,10 @@ struct PencilMarkVerdict {
 // (candidateNumbers, ascending), answerKnown 0.
 PencilMarkVerdict readPencilMarks(std::string_view text, PuzzleRecord& record);
 
+// A character as a message shows it: 'x', or "byte 0xNN" for control bytes
+// and non-ASCII, which would not survive a terminal.
+std::string quotedCharacter(unsigned char c);
+
 // The clue line: for each cell the clue's digit, or '.' for an open cell.
 std::string clueLine(const PuzzleRecord& record);
 

@@ -132,8 +132,12 @@ PuzzleFileWrite writePuzzleFile(const PuzzleFileHeader& header, const PuzzleReco
                                 const char* path) {
     unsigned char bytes[kPuzzleFileBytes];
     encodePuzzleFile(header, record, bytes);
+    return writePuzzleFileBytes(path, bytes, sizeof bytes);
+}
 
-    switch (replaceFileContent(path, bytes, sizeof bytes)) {
+PuzzleFileWrite writePuzzleFileBytes(const std::string& path, const unsigned char* bytes,
+                                     std::size_t size) {
+    switch (replaceFileContent(path, bytes, size)) {
         case ReplaceResult::kWritten:
             return kPuzzleFileWritten;
         case ReplaceResult::kNotCreated:

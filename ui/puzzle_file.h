@@ -13,6 +13,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "core/difficulty_class.h"
 #include "core/puzzle_record.h"
@@ -76,5 +77,9 @@ enum PuzzleFileWrite : int {
 // earlier file at `path` is left as it was, and errno tells why.
 PuzzleFileWrite writePuzzleFile(const PuzzleFileHeader& header, const PuzzleRecord& record,
                                 const char* path);
+
+// The same for any bytes: those of a puzzle file in another format.
+PuzzleFileWrite writePuzzleFileBytes(const std::string& path, const unsigned char* bytes,
+                                     std::size_t size);
 
 }  // namespace ga

@@ -47,7 +47,8 @@ bool makeFolders(const std::string& folder) {
 
 ReadOutcome readWholeFile(const std::string& path, std::string& bytes, std::size_t limit) {
     bytes.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: a FIFO must not hang the caller before fstat tells it apart.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return errno == ENOENT ? ReadOutcome::kMissing : ReadOutcome::kUnreadable;
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {

@@ -1,9 +1,15 @@
 // Only one copy of the program runs per user: the first takes a lock file in
-// the user's runtime folder and holds it until it ends.
+// the user's runtime folder and holds it until it ends. A later copy started
+// with a file hands the file's path to the first over a local socket beside
+// the lock, and ends.
 #pragma once
 
 #include <QLockFile>
+#include <QString>
+#include <functional>
 #include <memory>
+
+class QLocalServer;
 
 namespace ga {
 
@@ -20,5 +26,21 @@ class SingleInstanceGuard {
     std::unique_ptr<QLockFile> lock_;
     bool firstInstance_ = true;
 };
+
+// The first copy's end of the hand-over: every path a later copy sends is
+// given to `open` on the thread of the event loop.
+class FileHandOverServer {
+  public:
+    explicit FileHandOverServer(std::function<void(const QString& path)> open);
+    ~FileHandOverServer();
+
+  private:
+    std::unique_ptr<QLocalServer> server_;
+    std::function<void(const QString&)> open_;
+};
+
+// A later copy's end: sends the absolute `path` to the first copy; false when
+// none listens.
+bool handOverFile(const QString& path);
 
 }  // namespace ga

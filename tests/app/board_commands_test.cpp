@@ -154,6 +154,58 @@ TEST_F(BoardCommandsTest, AFileThisProgramCouldNotHaveWrittenChangesNothing) {
     }
 }
 
+// Files of the other programs' formats: each loads its (first) puzzle as a
+// hand-built one; a bad one says where it is wrong and changes nothing.
+TEST_F(BoardCommandsTest, LoadsThePuzzleFilesOfOtherFormats) {
+    state.settings.neverConfirmSave = 1;
+    const std::string formats = GA_FORMATS_DIR;
+    const struct {
+        const char* file;
+        const char* firstRow;  // the first row's clues, '.' open
+    } good[] = {{"headers.sdk", "7.8396..2"},
+                {"drawn.ss", "7.8396..2"},
+                {"collection.sdm", "7.8396..2"},
+                {"folders.opensudoku", "694.1...."},
+                {"lines.txt", "7.8396..2"}};
+    for (const auto& c : good) {
+        SCOPED_TRACE(c.file);
+        load(formats + "/" + c.file);
+        std::string row;
+        for (int cell = 0; cell < 9; ++cell) {
+            const std::string text = shown(cellId(cell));
+            row += text.empty() ? "." : text;
+        }
+        EXPECT_EQ(row, c.firstRow);
+        EXPECT_EQ(state.header.puzzleClass, kHandBuiltClass);
+        EXPECT_EQ(state.puzzle.answerKnown, 0);
+        EXPECT_EQ(desktop.shownTitle(), std::string("gridAtelier -- ") + c.file);
+    }
+    const std::size_t boxes = desktop.messageBoxes().size();
+    const WindowState before = state;
+    load(formats + "/short_row.sdk");
+    EXPECT_EQ(std::memcmp(&before.puzzle, &state.puzzle, sizeof before.puzzle), 0);
+    EXPECT_EQ(desktop.shownTitle(), "gridAtelier -- lines.txt");
+    ASSERT_EQ(desktop.messageBoxes().size(), boxes + 1);
+    EXPECT_EQ(desktop.messageBoxes().back().text,
+              "short_row.sdk holds no puzzle this program can load: line 6: 8 cells on the line, "
+              "a row has 9.");
+    EXPECT_EQ(desktop.messageBoxes().back().title, "Load Puzzle");
+}
+
+// Save Puzzle writes the format the name's extension asks for; any other name
+// gets the program's own file.
+TEST_F(BoardCommandsTest, SavesTheFormatTheNameAsksFor) {
+    save(dir / "drawn.ss");
+    EXPECT_EQ(desktop.fileDialogs().back().filters.size(), 6u);
+    std::ifstream in(dir / "drawn.ss", std::ios::binary);
+    std::string first;
+    std::getline(in, first);
+    EXPECT_EQ(first, "9..|5..|8..");  // every third cell a clue
+    save(dir / "puzzle.sdk.bak");
+    std::ifstream binary(dir / "puzzle.sdk.bak", std::ios::binary | std::ios::ate);
+    EXPECT_EQ(static_cast<int>(binary.tellg()), kPuzzleFileBytes);
+}
+
 TEST_F(BoardCommandsTest, TheSaveQuestionKeepsThePuzzleUnlessAnsweredYesOrNo) {
     const struct {
         int answer;        // the button clicked; 0 for the close box

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <set>
 #include <string>
@@ -23,6 +24,7 @@
 #include "app/puzzle_text_commands.h"
 #include "app/status_messages.h"
 #include "app/window_commands.h"
+#include "core/puzzle_text.h"
 #include "core/random.h"
 #include "platform/fake_desktop.h"
 #include "tests/support/scratch_dir.h"
@@ -328,6 +330,33 @@ TEST_F(MainWindowTest, LeavingAsksTheQuestionThatIsDue) {
             EXPECT_EQ(fresh.windowDestroyed(), leaving.closed());
         }
     }
+}
+
+// A file handed over by the desktop waits for a running job, then opens as
+// Load Puzzle opens it: after the save question for a modified puzzle.
+TEST_F(MainWindowTest, AHandedFileWaitsForTheJobAndTheSaveQuestion) {
+    ASSERT_TRUE(create());
+    newPuzzle();
+    const std::string path = dir / "handed.sdm";
+    std::ofstream(path) << kSingle << "\n";
+    window->openFile(path);
+    EXPECT_EQ(window->state().handedFile, path);
+    deliverNotice();
+    int open = 0;
+    while (puzzle().openFlags[open] == 0) ++open;
+    type(open, "5");
+    ASSERT_EQ(settings().modified, 1);
+    desktop.onDialog([](ga::FakeDialog& question) { question.click(2); });  // "Cancel"
+    window->onTick();
+    EXPECT_EQ(desktop.dialogsRun(), std::vector<int>{3000});
+    EXPECT_EQ(cellText(open), "5");
+    EXPECT_TRUE(window->state().handedFile.empty());
+
+    desktop.onDialog([](ga::FakeDialog& question) { question.click(1); });  // "No"
+    window->openFile(path);
+    EXPECT_TRUE(window->state().handedFile.empty());
+    EXPECT_EQ(ga::clueLine(puzzle()), kSingle);
+    EXPECT_EQ(desktop.shownTitle(), "gridAtelier -- handed.sdm");
 }
 
 // A cell entered while a solve runs keeps the digit the solve gave it, and

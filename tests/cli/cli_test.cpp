@@ -23,8 +23,12 @@ struct CliRun {
     std::string out, err;
 };
 
+// The hand-written puzzle files of every format.
+const std::string kFormats = GA_FORMATS_DIR;
+
 // The command line's words, run in `dir`: FILE is a path in a folder that does
-// not exist, NEW one that can be written, and >PATH sends standard output there.
+// not exist, NEW one that can be written, FORMATS/name one of the puzzle files
+// of kFormats, and >PATH sends standard output there.
 CliRun runCli(const std::string& commandLine, const std::string& input, const ScratchDir& dir) {
     std::vector<std::string> words = {GRIDATELIER_CLI_PATH};
     std::string files[] = {dir / "0", dir / "1", dir / "2"};
@@ -32,9 +36,10 @@ CliRun runCli(const std::string& commandLine, const std::string& input, const Sc
     for (std::string word; in >> word;) {
         if (word[0] == '>') files[1] = word.substr(1);
         if (word[0] != '>')
-            words.push_back(word == "FILE"  ? dir / "missing/file"
-                            : word == "NEW" ? dir / "new"
-                                            : word);
+            words.push_back(word == "FILE"                   ? dir / "missing/file"
+                            : word == "NEW"                  ? dir / "new"
+                            : word.rfind("FORMATS/", 0) == 0 ? kFormats + word.substr(7)
+                                                             : word);
     }
     std::vector<char*> argv;
     for (std::string& word : words) argv.push_back(word.data());
@@ -114,6 +119,15 @@ struct CliCase {
      "0 " +
          kAnswer + "\n",
      ""},
+    // --in: a puzzle file of any format instead of standard input, which is then not read.
+    {"solve --in FORMATS/headers.sdk", kEasy, 0,
+     "0 748396512913852764265147938634928157872531649591764823427685391386219475159473286\n", ""},
+    {"check --solvable --in FORMATS/collection.opensudoku", "", 0, "0\n0\n0\n", ""},
+    {"--jobs 2 candidates --in FORMATS/lines.txt", "", 0,
+     "0" + repeated(" 0", 81) + "\n0" + repeated(" 0", 81) + "\n", ""},
+    {"rate --in FORMATS/short_row.sdk", kEasy, 1, "",
+     "gridatelier-cli: " + kFormats + "/short_row.sdk: line 6: 8 cells on the line, a row has 9\n"},
+    {"solve --in FILE", "", 1, "", "gridatelier-cli: ...", ""},
     {"candidates", kEmpty + "\n", 0, "2" + repeated(" 123456789", 81) + "\n", ""},
     {"candidates", kEasy, 0, "0" + repeated(" 0", 81) + "\n", ""},
     {"candidates", kReadmeHard, 0,

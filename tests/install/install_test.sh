@@ -20,9 +20,9 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 "$cmake" --install "$build" --prefix "$prefix" >"$work/log" 2>&1 || { cat "$work/log" >&2; exit 1; }
 entry=$datadir/applications/$app_id.desktop icon=$datadir/icons/hicolor/scalable/apps/gridatelier.svg
 page=$mandir/man1/gridatelier-cli.1.gz game_page=$mandir/man6/gridatelier.6.gz
-meta=$datadir/metainfo/$app_id.metainfo.xml copyright=$docdir/copyright changelog=$docdir/changelog.gz
+meta=$datadir/metainfo/$app_id.metainfo.xml mime=$datadir/mime/packages/$app_id.xml copyright=$docdir/copyright changelog=$docdir/changelog.gz
 expected=$(printf '%s\n' "$bindir/gridatelier" "$bindir/gridatelier-cli" "$entry" "$icon" "$page" "$game_page" \
-  "$meta" "$copyright" "$changelog" | sort)
+  "$meta" "$mime" "$copyright" "$changelog" | sort)
 installed=$(cd "$prefix" && find . \( -type f -o -type l \) | sed 's|^\./||' | sort)
 [[ $installed == "$expected" ]] || fail "installed: $installed"
 
@@ -34,6 +34,10 @@ value_of() { sed -n "s/^$1=//p" "$prefix/$entry" | head -n 1; }
 [[ ";$(value_of Categories)" == *";Game;"* && ";$(value_of Categories)" == *";LogicGame;"* ]] ||
   fail "Categories lack Game or LogicGame"
 grep -q '<svg[^>]*viewBox=' "$prefix/$icon" || fail "the icon has no viewBox"
+[[ $(value_of Exec) == *" %f" ]] || fail "Exec takes no file"
+for type in $(value_of MimeType | tr ';' ' '); do
+  grep -q "<mime-type type=\"$type\">" "$prefix/$mime" || fail "the MIME type $type is not declared"
+done
 ! command -v desktop-file-validate >/dev/null || desktop-file-validate "$prefix/$entry" ||
   fail "desktop-file-validate refuses the entry"
 

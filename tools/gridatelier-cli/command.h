@@ -25,6 +25,7 @@ struct Session {
     ProgressMeter meter;                   // its bar is `progress` or nothing
     TerminalProgress* progress = nullptr;  // null unless standard error is a terminal
     int jobs = 1;                          // threads for the input lines (--jobs)
+    std::string inputPath;                 // --in: read this file, not standard input
 };
 
 struct Command {

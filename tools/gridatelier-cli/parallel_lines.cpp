@@ -39,8 +39,14 @@ struct Batch {
 // it; the indices and `finished` change under the lock only.
 class LinePipeline {
   public:
-    LinePipeline(int jobs, const PuzzleAction& act, std::FILE* out, std::FILE* errors)
-        : jobs_(jobs), act_(act), out_(out), errors_(errors), ring_(jobs * kBatchesPerJob) {}
+    LinePipeline(int jobs, const PuzzleAction& act, std::FILE* out, std::FILE* errors,
+                 const std::string& inputName)
+        : jobs_(jobs),
+          act_(act),
+          out_(out),
+          errors_(errors),
+          inputName_(inputName),
+          ring_(jobs * kBatchesPerJob) {}
 
     InputSummary run(int fd) {
         std::vector<std::thread> threads;
@@ -166,7 +172,7 @@ class LinePipeline {
                 return;
             default:
                 ++summary_.malformedLines;
-                reportMalformedLine(out_, errors_, line.number, line.verdict);
+                reportMalformedLine(out_, errors_, line.number, line.verdict, inputName_);
                 return;
         }
     }
@@ -181,6 +187,7 @@ class LinePipeline {
     const PuzzleAction& act_;
     std::FILE* const out_;
     std::FILE* const errors_;
+    const std::string inputName_;
 
     std::mutex lock_;
     std::condition_variable filled_;    // a batch to take, or the input ended
@@ -196,8 +203,8 @@ class LinePipeline {
 }  // namespace
 
 InputSummary forEachPuzzleInParallel(int fd, int jobs, const PuzzleAction& act, std::FILE* out,
-                                     std::FILE* errors) {
-    LinePipeline pipeline(jobs, act, out, errors);
+                                     std::FILE* errors, const std::string& inputName) {
+    LinePipeline pipeline(jobs, act, out, errors, inputName);
     return pipeline.run(fd);
 }
 

@@ -19,6 +19,6 @@ namespace ga::cli {
 // output to `out`, on `jobs` (2 or more) threads. A write that fails stops
 // the reading (summary.stopped).
 InputSummary forEachPuzzleInParallel(int fd, int jobs, const PuzzleAction& act, std::FILE* out,
-                                     std::FILE* errors);
+                                     std::FILE* errors, const std::string& inputName = {});
 
 }  // namespace ga::cli

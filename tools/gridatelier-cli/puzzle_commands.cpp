@@ -10,6 +10,7 @@
 #include "core/checks.h"
 #include "core/hint.h"
 #include "core/solver.h"
+#include "tools/gridatelier-cli/input_file.h"
 #include "tools/gridatelier-cli/ladder_lines.h"
 #include "tools/gridatelier-cli/output_line.h"
 #include "tools/gridatelier-cli/parallel_lines.h"
@@ -18,19 +19,41 @@
 namespace ga::cli {
 namespace {
 
+// The option every command that reads puzzles takes.
+void addInputOption(CLI::App* sub, Session& session) {
+    sub->add_option("--in", session.inputPath,
+                    "read the puzzles from this file instead of standard input: lines as there, "
+                    "or a puzzle file (.ga, .sdk, .ss, .sdm, .opensudoku), told by its content")
+        ->type_name("FILE");
+}
+
 // One job reads, works and writes line by line, with the progress bar on the
 // terminal; several work on the lines in parallel (see parallel_lines.h).
 int runOverStandardInput(Session& session, const PuzzleAction& act) {
+    int fd = STDIN_FILENO;
+    if (!session.inputPath.empty()) {
+        fd = openPuzzleInput(session.inputPath);
+        if (fd < 0) return kExitFailed;
+    }
+    struct Closer {
+        int fd;
+        ~Closer() {
+            if (fd != STDIN_FILENO) ::close(fd);
+        }
+    } closer{fd};
+    const std::string& name = session.inputPath;
+
     // A terminal gets each line at once; a pipe or a file gets large blocks.
     if (!isatty(STDOUT_FILENO)) std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
 
     InputSummary summary;
     if (session.jobs > 1) {
-        summary = forEachPuzzleInParallel(STDIN_FILENO, session.jobs, act, stdout, stderr);
+        summary = forEachPuzzleInParallel(fd, session.jobs, act, stdout, stderr, name);
     } else {
         OutputLine out;
-        summary =
-            forEachPuzzle(STDIN_FILENO, stdout, stderr, [&](PuzzleRecord& record, long lineNumber) {
+        summary = forEachPuzzle(
+            fd, stdout, stderr,
+            [&](PuzzleRecord& record, long lineNumber) {
                 if (session.progress) {
                     char label[32];
                     std::snprintf(label, sizeof label, "line %ld:", lineNumber);
@@ -39,7 +62,8 @@ int runOverStandardInput(Session& session, const PuzzleAction& act) {
                 out.clear();
                 act(record, session.meter, out);
                 return out.writeTo(stdout);
-            });
+            },
+            name);
     }
 
     if (std::fflush(stdout) != 0 || std::ferror(stdout) || summary.stopped) {
@@ -47,7 +71,8 @@ int runOverStandardInput(Session& session, const PuzzleAction& act) {
         return kExitFailed;
     }
     if (summary.readFailed) {
-        std::fprintf(stderr, "gridatelier-cli: reading standard input failed\n");
+        std::fprintf(stderr, "gridatelier-cli: reading %s failed\n",
+                     name.empty() ? "standard input" : name.c_str());
         return kExitFailed;
     }
     return summary.malformedLines > 0 ? kExitFailed : kExitOk;
@@ -102,6 +127,7 @@ void addPlainCommand(CLI::App& app, Session& session, CommandList& commands, con
                      const char* description, const char* footer, PuzzleAction act) {
     CLI::App* sub = app.add_subcommand(name, description);
     sub->footer(footer);
+    addInputOption(sub, session);
     commands.push_back({sub, [&session, act] { return runOverStandardInput(session, act); },
                         [] { return std::string(); }});
 }
@@ -118,6 +144,7 @@ void addCandidatesCommand(CLI::App& app, Session& session, CommandList& commands
 
 void addSolveCommand(CLI::App& app, Session& session, CommandList& commands) {
     CLI::App* sub = app.add_subcommand("solve", "Solve by pencil marks or by backtracking");
+    addInputOption(sub, session);
     sub->footer(
         "Output per puzzle: <result> <grid>\n"
         "  result 0: solved, 1: not solved by the pencil marks, 2: not solved by backtracking;\n"
@@ -144,6 +171,7 @@ void addSolveCommand(CLI::App& app, Session& session, CommandList& commands) {
 
 void addExplainCommand(CLI::App& app, Session& session, CommandList& commands) {
     CLI::App* sub = app.add_subcommand("explain", "Tell the pencil marks' steps in words");
+    addInputOption(sub, session);
     sub->footer(
         "Output per puzzle: one line per step, \"<n>: <step>\" numbered from 1, then\n"
         "  = <result> <grid>, exactly as solve --method pencil prints it. A step places a value\n"
@@ -178,6 +206,7 @@ void addExplainCommand(CLI::App& app, Session& session, CommandList& commands) {
 
 void addRateCommand(CLI::App& app, Session& session, CommandList& commands) {
     CLI::App* sub = app.add_subcommand("rate", "Rate how hard a puzzle is for a person");
+    addInputOption(sub, session);
     sub->footer(
         "Output per puzzle: <score> <level> <hardest technique> <steps per technique>, e.g.\n"
         "  612 Hard XY-Wing 33 single, 3 locked, 1 pair, 1 XY-Wing\n"
@@ -202,6 +231,7 @@ void addRateCommand(CLI::App& app, Session& session, CommandList& commands) {
 void addCheckCommand(CLI::App& app, Session& session, CommandList& commands) {
     CLI::App* sub =
         app.add_subcommand("check", "Check whether a puzzle has an answer, or only one");
+    addInputOption(sub, session);
     sub->footer("Output per puzzle: <result>, as given for each check above.");
     auto multiple = std::make_shared<bool>(false);
     CLI::Option_group* which = sub->add_option_group("check", "the check to run");

@@ -8,7 +8,7 @@
 namespace ga::cli {
 
 InputSummary forEachPuzzle(int fd, std::FILE* results, std::FILE* errors,
-                           const PuzzleHandler& handle) {
+                           const PuzzleHandler& handle, const std::string& inputName) {
     InputSummary summary;
     PuzzleTextReader reader(fd);
     PuzzleRecord record;
@@ -20,7 +20,7 @@ InputSummary forEachPuzzle(int fd, std::FILE* results, std::FILE* errors,
         if (verdict.status == LineStatus::kSkipped) continue;
         if (verdict.status != LineStatus::kPuzzle) {
             ++summary.malformedLines;
-            reportMalformedLine(results, errors, lineNumber, verdict);
+            reportMalformedLine(results, errors, lineNumber, verdict, inputName);
             continue;
         }
         ++summary.puzzles;

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <string>
 
 #include "core/progress.h"
 #include "core/puzzle_record.h"
@@ -24,9 +25,9 @@ using PuzzleHandler = std::function<bool(PuzzleRecord& record, long lineNumber)>
 // Reads lines from `fd` to the end and hands every puzzle line to `handle`,
 // which writes its results to `results`. Blank and comment lines are
 // skipped; each malformed line is reported on `errors` as "line N: <reason>"
-// and skipped.
+// and skipped ("<inputName>: line N: <reason>" when a name is given).
 InputSummary forEachPuzzle(int fd, std::FILE* results, std::FILE* errors,
-                           const PuzzleHandler& handle);
+                           const PuzzleHandler& handle, const std::string& inputName = {});
 
 // Works on one puzzle and puts together what it prints, without the last
 // '\n' (the lines before the last end with OutputLine::endLine). It must not

@@ -25,17 +25,6 @@ int cellValueOf(unsigned char c) {
     return -1;
 }
 
-// Quotes a character so that control bytes and non-ASCII survive a terminal.
-std::string quoted(unsigned char c) {
-    char text[16];
-    if (c >= 0x20 && c < 0x7f) {
-        std::snprintf(text, sizeof text, "'%c'", c);
-    } else {
-        std::snprintf(text, sizeof text, "byte 0x%02X", c);
-    }
-    return text;
-}
-
 LineVerdict cluesOfLine(std::string_view line, PuzzleRecord& record) {
     for (int cell = 0; cell < kCells; ++cell) {
         if (static_cast<size_t>(cell) == line.size()) return {LineStatus::kTooShort, cell};
@@ -110,7 +99,7 @@ std::string describeMarks(const PencilMarkVerdict& marks) {
         case PencilMarkStatus::kNotMarks:
             return "a pencil-mark grid needs a cell with two digits or more";
         case PencilMarkStatus::kBadCharacter:
-            return "a pencil-mark grid holds " + quoted(marks.character) + where +
+            return "a pencil-mark grid holds " + quotedCharacter(marks.character) + where +
                    ", a cell must be digits 1-9";
         case PencilMarkStatus::kCellCount:
             return "a pencil-mark grid of " + std::to_string(marks.count) +
@@ -136,9 +125,9 @@ std::string describeVerdict(const LineVerdict& verdict) {
                    " cell characters, a puzzle needs 81";
         case LineStatus::kBadCharacter:
             return "character " + std::to_string(verdict.position + 1) + " is " +
-                   quoted(verdict.character) + ", a cell must be 1-9, '.' or '0'";
+                   quotedCharacter(verdict.character) + ", a cell must be 1-9, '.' or '0'";
         case LineStatus::kNoSeparator:
-            return "character 82 is " + quoted(verdict.character) +
+            return "character 82 is " + quotedCharacter(verdict.character) +
                    ", the 81 cells must be followed by white space or the line end";
         case LineStatus::kBadMarks:
             return describeMarks(verdict.marks);
@@ -150,8 +139,9 @@ std::string describeVerdict(const LineVerdict& verdict) {
 }
 
 void reportMalformedLine(std::FILE* results, std::FILE* errors, long lineNumber,
-                         const LineVerdict& verdict) {
+                         const LineVerdict& verdict, const std::string& inputName) {
     std::fflush(results);
+    if (!inputName.empty()) std::fprintf(errors, "%s: ", inputName.c_str());
     std::fprintf(errors, "line %ld: %s\n", lineNumber, describeVerdict(verdict).c_str());
 }
 

@@ -48,10 +48,11 @@ int pencilMarkCells(std::string_view line);
 // A short English reason for a verdict other than kPuzzle and kSkipped.
 std::string describeVerdict(const LineVerdict& verdict);
 
-// "line N: <reason>" on `errors`, as every command reports a malformed line;
-// `results` is flushed first, so that where both go to one place the report
-// follows the results of the lines before it.
+// "line N: <reason>" on `errors`, as every command reports a malformed line
+// ("<input>: line N: <reason>" for input named by --in); `results` is flushed
+// first, so that where both go to one place the report follows the results
+// of the lines before it.
 void reportMalformedLine(std::FILE* results, std::FILE* errors, long lineNumber,
-                         const LineVerdict& verdict);
+                         const LineVerdict& verdict, const std::string& inputName = {});
 
 }  // namespace ga::cli
