@@ -7,6 +7,7 @@
 
 #include "app/menu_state.h"
 #include "app/player_commands.h"
+#include "app/puzzle_text_commands.h"
 #include "app/status_messages.h"
 #include "core/checks.h"
 #include "ui/any_puzzle_file.h"
@@ -158,6 +159,10 @@ bool loadPuzzleFrom(Desktop& desktop, WindowState& state, const std::string& pat
         }
     }
     loadClues(puzzle);
+    // Other programs' files hold the clues alone: the answer is found as for
+    // a pasted puzzle, so checking and rating work as for the program's own.
+    if (content.format != PuzzleFormat::kGaFile && puzzle.answerKnown == 0)
+        countPastedAnswers(puzzle);
 
     replaceBoard(desktop, state.puzzle, puzzle);
     state.header = header;

@@ -155,7 +155,8 @@ TEST_F(BoardCommandsTest, AFileThisProgramCouldNotHaveWrittenChangesNothing) {
 }
 
 // Files of the other programs' formats: each loads its (first) puzzle as a
-// hand-built one; a bad one says where it is wrong and changes nothing.
+// hand-built one whose one answer is found; a bad one says where it is wrong
+// and changes nothing.
 TEST_F(BoardCommandsTest, LoadsThePuzzleFilesOfOtherFormats) {
     state.settings.neverConfirmSave = 1;
     const std::string formats = GA_FORMATS_DIR;
@@ -177,7 +178,12 @@ TEST_F(BoardCommandsTest, LoadsThePuzzleFilesOfOtherFormats) {
         }
         EXPECT_EQ(row, c.firstRow);
         EXPECT_EQ(state.header.puzzleClass, kHandBuiltClass);
-        EXPECT_EQ(state.puzzle.answerKnown, 0);
+        ASSERT_EQ(state.puzzle.answerKnown, 1);
+        for (int cell = 0; cell < kCells; ++cell) {
+            if (state.puzzle.openFlags[cell] == 0) {
+                EXPECT_EQ(state.puzzle.answerGrid[cell], state.puzzle.valueGrid[cell]) << cell;
+            }
+        }
         EXPECT_EQ(desktop.shownTitle(), std::string("gridAtelier -- ") + c.file);
     }
     const std::size_t boxes = desktop.messageBoxes().size();
