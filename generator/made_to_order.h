@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "core/ladder/ladder.h"
 
@@ -39,6 +40,9 @@ struct OrderedPuzzle {
 // `tryLimit` minimal puzzles that were not what the order asks.
 bool makeOrderedPuzzle(const PuzzleOrder& order, uint64_t seed, uint64_t index, long tryLimit,
                        OrderedPuzzle& made);
+
+// Why no minimal puzzle can be what the order asks; empty when one may be.
+std::string whyNoPuzzleMeets(const PuzzleOrder& order);
 
 // Whether a rated puzzle is what the order asks.
 bool meetsOrder(const PuzzleOrder& order, const LadderRating& rating);

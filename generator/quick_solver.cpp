@@ -160,7 +160,7 @@ void search(State& s, Count& count) {
 
 }  // namespace
 
-bool quickAnswerWithout(const GridValues grid, int cell, int value) {
+bool quickAnswerWithout(const GridValues grid, int cell, int value, uint8_t* other) {
     State s;
     GridValues open;
     std::memcpy(open, grid, kCells);
@@ -170,7 +170,7 @@ bool quickAnswerWithout(const GridValues grid, int cell, int value) {
     if (left == 0) return false;
     s.candidates[cell] = left;
     if ((left & (left - 1)) == 0) s.singles[s.singleCount++] = static_cast<uint8_t>(cell);
-    Count count{1};
+    Count count{1, 0, other};
     search(s, count);
     return count.found > 0;
 }

@@ -32,8 +32,9 @@ constexpr PeerCells makePeerCells() {
 }
 inline constexpr PeerCells kPeerCells = makePeerCells();
 
-// Whether the givens have an answer in which `cell` does not hold `value`.
-bool quickAnswerWithout(const GridValues grid, int cell, int value);
+// Whether the givens have an answer in which `cell` does not hold `value`;
+// `other`, when given, receives the first such answer found.
+bool quickAnswerWithout(const GridValues grid, int cell, int value, uint8_t* other = nullptr);
 
 // A full grid drawn at random from `random`.
 void quickRandomGrid(std::mt19937_64& random, GridValues grid);

@@ -259,6 +259,10 @@ struct CliCase {
      "gridatelier-cli: --symmetry round: not none, central, diagonal or mirror\n" + kUsage},
     {"generate --level Hard --class 3", "", 2, "",
      "gridatelier-cli: --class and --ga make puzzles of a class, not to order\n" + kUsage},
+    // An order no minimal puzzle meets ends at once.
+    {"generate --technique Jellyfish --level Hard", "", 1, "",
+     "gridatelier-cli: no puzzle meets the order: a puzzle that needs Jellyfish is Fiendish or "
+     "harder\n"},
     {"recreate 75BCD15 20000000", "", 2, "",
      "gridatelier-cli: a serial number is one argument A-B-C-D-E or five arguments\n" + kUsage},
     // Commands whose results come from the random stream run as one job.
@@ -402,7 +406,8 @@ TEST(Cli, PuzzlesMadeToOrderAreWhatTheyClaim) {
     const Order orders[] = {{"--level Hard", -1},
                             {"--technique XY-Wing", -1},
                             {"--score 500-540 --level Easy", -1},
-                            {"--level Fiendish --symmetry central", 80}};
+                            {"--level Fiendish --symmetry central", 80},
+                            {"--technique X-Wing --symmetry central", 80}};
     for (const Order& order : orders) {
         SCOPED_TRACE(order.options);
         // Each run its own folder: a shorter output would leave a longer one's tail.

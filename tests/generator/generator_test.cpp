@@ -7,6 +7,7 @@
 
 #include "core/random.h"
 #include "generator/class_tables.h"
+#include "generator/made_to_order.h"
 #include "tests/generator/sound_puzzle.h"
 
 namespace ga::testing {
@@ -150,6 +151,35 @@ TEST(Serial, GoldenSerialNumbersRebuildTheirPuzzles) {
         ++count;
     }
     EXPECT_EQ(count, 8);
+}
+
+// Only orders that no minimal puzzle can meet are refused before a try.
+TEST(MadeToOrder, RefusesOnlyOrdersNoMinimalPuzzleMeets) {
+    struct Row {
+        Technique technique;
+        bool anywhere;
+        bool byLevel;
+        Level level;
+        bool refused;
+    };
+    const Row rows[] = {
+        {Technique::kFullHouse, false, false, Level::kEasy, true},
+        {Technique::kFullHouse, true, false, Level::kEasy, false},  // practising it
+        {Technique::kHiddenSingle, false, true, Level::kEasy, false},
+        {Technique::kJellyfish, false, true, Level::kHard, true},
+        {Technique::kJellyfish, false, true, Level::kFiendish, false},
+        {Technique::kXWing, false, true, Level::kExtreme, false},
+    };
+    for (const Row& row : rows) {
+        PuzzleOrder order;
+        order.byTechnique = true;
+        order.technique = row.technique;
+        order.techniqueAnywhere = row.anywhere;
+        order.byLevel = row.byLevel;
+        order.level = row.level;
+        SCOPED_TRACE(techniqueInfo(row.technique).name);
+        EXPECT_EQ(whyNoPuzzleMeets(order).empty(), !row.refused);
+    }
 }
 
 }  // namespace

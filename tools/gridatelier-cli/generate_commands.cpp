@@ -167,6 +167,11 @@ int runOrderedGenerate(const CLI::App& sub, Session& session, const GenerateOpti
     if (!problem.empty()) return reportUsageError(sub, problem);
     if (options.classOption->count() > 0 || options.puzzleFile->count() > 0)
         return reportUsageError(sub, "--class and --ga make puzzles of a class, not to order");
+    if (const std::string impossible = whyNoPuzzleMeets(order); !impossible.empty()) {
+        std::fprintf(stderr, "gridatelier-cli: no puzzle meets the order: %s\n",
+                     impossible.c_str());
+        return kExitFailed;
+    }
     // The seed of every puzzle number comes from the one random stream, which
     // --seed seeds.
     const uint64_t seed = (uint64_t{nextRandom()} << 32) | nextRandom();
