@@ -56,6 +56,15 @@ class Session {
         desktop.advanceSteadyClock(ms);
         window->onTick();
     }
+    // The answer typed into every open cell of kPuzzle, and painted: the
+    // completion check finds the board finished.
+    void solve() {
+        for (int cell = 0; cell < kCells; ++cell)
+            if (kPuzzle[cell] == '.') type(cell, kAnswer.substr(cell, 1));
+        desktop.onColourRequest([this](int id) { return window->onCellColour(id); });
+        desktop.paintPendingCells();
+        pass(3000);
+    }
     const SeenCell& seen(int cell) const { return window->state().seen.cell(cell); }
 
     FakeDesktop desktop;
@@ -146,12 +155,7 @@ TEST_F(GameTest, AFinishedGameIsCountedOnceAndNotKept) {
         played.window->onCommand(kCommandLoadPuzzle);
         played.type(1, "4");
         played.pass(2000);
-        for (int cell = 0; cell < kCells; ++cell)
-            if (kPuzzle[cell] == '.') played.type(cell, kAnswer.substr(cell, 1));
-        played.desktop.onColourRequest(
-            [&played](int id) { return played.window->onCellColour(id); });
-        played.desktop.paintPendingCells();
-        played.pass(3000);
+        played.solve();
         played.pass(3000);
         EXPECT_EQ(played.desktop.dialogsRun(), std::vector<int>{6200});  // once
         played.window->onCloseRequest();
@@ -235,12 +239,7 @@ TEST_F(GameTest, ACollectionOpensAsARatedListAndKeepsWhatWasFinished) {
             EXPECT_EQ(finish.text(kFinishNewPuzzleId), "Next Puzzle in Collection");
             finish.click(kDialogOkay);
         });
-        for (int cell = 0; cell < kCells; ++cell)
-            if (kPuzzle[cell] == '.') played.type(cell, kAnswer.substr(cell, 1));
-        played.desktop.onColourRequest(
-            [&played](int id) { return played.window->onCellColour(id); });
-        played.desktop.paintPendingCells();
-        played.pass(3000);
+        played.solve();
         ASSERT_EQ(played.desktop.dialogsRun().back(), kFinishDialogId);
         // The list and the finish box rate the puzzle alike.
         const std::vector<std::string> second = columnsOf(rows[1]);
