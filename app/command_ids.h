@@ -65,6 +65,10 @@ constexpr int kCommandLastRecentPuzzle = 1167;
 constexpr int kRecentPuzzleItems = kCommandLastRecentPuzzle - kCommandFirstRecentPuzzle + 1;
 // No menu item: opens the file the desktop handed over (WindowState::handedFile).
 constexpr int kCommandOpenHandedFile = 1180;
+// No menu item: a collection's list rates its rows (the job's notice), and
+// the finish box offers the collection's next puzzle.
+constexpr int kCommandRateCollection = 1181;
+constexpr int kCommandNextInCollection = 1182;
 
 // Level commands: 1210 + difficulty class 0..7. The last one, Extra-terrestrial,
 // is listed in the menu but never enabled.

@@ -62,7 +62,10 @@ void save(CommandContext& c, int) {
     savePuzzle(c.desktop, c.state);
 }
 void load(CommandContext& c, int) {
-    loadPuzzle(c.desktop, c.state, c.defaults);
+    loadPuzzle(c.desktop, c.state, c.defaults, c.jobs);
+}
+void nextInCollection(CommandContext& c, int) {
+    openNextInCollection(c.desktop, c.state, c.defaults);
 }
 void expressMode(CommandContext& c, int id) {
     chooseExpressMode(c.desktop, c.state, id - kCommandFirstExpressMode);
@@ -155,10 +158,10 @@ void techniqueHelp(CommandContext& c, int) {
     openHelp(c.desktop, c.state, hintTechnique(c.state));
 }
 void openHandedFile(CommandContext& c, int) {
-    openHandedPuzzle(c.desktop, c.state, c.defaults);
+    openHandedPuzzle(c.desktop, c.state, c.defaults, c.jobs);
 }
 void recentPuzzle(CommandContext& c, int id) {
-    openRecentPuzzle(c.desktop, c.state, c.defaults, id - kCommandFirstRecentPuzzle);
+    openRecentPuzzle(c.desktop, c.state, c.defaults, c.jobs, id - kCommandFirstRecentPuzzle);
 }
 void digitButton(CommandContext& c, int id) {
     chooseDigit(c.desktop, c.state, id - kFirstDigitButtonId + 1,
@@ -305,6 +308,9 @@ constexpr CommandRow kRows[] = {
     // Escape or the button shown while a puzzle is made to order: it runs during the job.
     {kCommandStopMaking,        P::kNone,    false,      "Stop Making a Puzzle",              0,    false, false, kNoCells,                   false,         kJobNone,            stopMaking},
     {kCommandOpenHandedFile,    P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            openHandedFile},
+    // A collection's list rates its rows as it stands open; its finish box offers the next puzzle.
+    {kCommandRateCollection,    P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobRateCollection,  job},
+    {kCommandNextInCollection,  P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            nextInCollection},
     {kCommandCancel,            P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            cancelProgram},
     {kButtonRegister,           P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            registerButton},
     {kButtonWithoutAnswer,      P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            withoutAnswerButton},

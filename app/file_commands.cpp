@@ -73,6 +73,36 @@ bool askSaveName(Desktop& desktop, FileDialogMemory& files, std::string& path) {
     return chooseFile(desktop, files, request, path);
 }
 
+// Puts a puzzle read from the file at `path` on the board, as loaded.
+void showFilePuzzle(Desktop& desktop, WindowState& state, const std::string& path,
+                    PuzzleFileHeader header, PuzzleRecord puzzle, PuzzleFormat format) {
+    if (header.finished == 1) {
+        // A finished puzzle comes back to be played again.
+        for (int cell = 0; cell < kCells; ++cell) {
+            if (puzzle.openFlags[cell] != 0) puzzle.valueGrid[cell] = 0;
+            puzzle.candidateNumbers[cell] = 0;
+        }
+    }
+    loadClues(puzzle);
+    // Other programs' files hold the clues alone: the answer is found as for
+    // a pasted puzzle, so checking and rating work as for the program's own.
+    if (format != PuzzleFormat::kGaFile && puzzle.answerKnown == 0) countPastedAnswers(puzzle);
+
+    replaceBoard(desktop, state.puzzle, puzzle);
+    state.header = header;
+    // Absolute mistakes need an answer; the loaded puzzle may have none.
+    setExpressMode(desktop, state.settings.expressMode, state.settings.expressMode,
+                   state.puzzle.answerKnown != 0);
+    enterMenuMode(desktop, state, kMenuLoaded);
+
+    storeFileName(state.settings, path);
+    char title[2 * kSettingsTextBytes];
+    std::snprintf(title, sizeof title, "%s -- %s", kProgramName, state.settings.fileName);
+    desktop.setTitle(title);
+    setStatus(desktop, state, kStatusLoaded);
+    rememberRecentPuzzle(desktop, state, path);
+}
+
 SaveOutcome saveToChosenFile(Desktop& desktop, WindowState& state) {
     // Recorded at saving time: a loaded finished puzzle is offered afresh.
     state.header.finished = isComplete(state.puzzle.valueGrid) == 0 ? 1 : 0;
@@ -113,7 +143,7 @@ void savePuzzle(Desktop& desktop, WindowState& state) {
     saveToChosenFile(desktop, state);
 }
 
-void loadPuzzle(Desktop& desktop, WindowState& state, Settings& defaults) {
+void loadPuzzle(Desktop& desktop, WindowState& state, Settings& defaults, JobControl& jobs) {
     if (!confirmSave(desktop, state, defaults)) return;
 
     FileDialogRequest request;
@@ -123,18 +153,19 @@ void loadPuzzle(Desktop& desktop, WindowState& state, Settings& defaults) {
     request.defaultExtension = "ga";
     std::string path;
     if (!chooseFile(desktop, state.files, request, path)) return;
-    loadPuzzleFrom(desktop, state, path);
+    loadPuzzleFrom(desktop, state, jobs, path);
 }
 
-void openHandedPuzzle(Desktop& desktop, WindowState& state, Settings& defaults) {
+void openHandedPuzzle(Desktop& desktop, WindowState& state, Settings& defaults, JobControl& jobs) {
     std::string path;
     path.swap(state.handedFile);
     if (path.empty() || state.handBuildStage != 0) return;
     if (!confirmSave(desktop, state, defaults)) return;
-    loadPuzzleFrom(desktop, state, path);
+    loadPuzzleFrom(desktop, state, jobs, path);
 }
 
-bool loadPuzzleFrom(Desktop& desktop, WindowState& state, const std::string& path) {
+bool loadPuzzleFrom(Desktop& desktop, WindowState& state, JobControl& jobs,
+                    const std::string& path) {
     // Read into locals: a refused file leaves the board as it was.
     const AnyPuzzleFile file = readPuzzleFileAt(path);
     const PuzzleFileContent& content = file.content;
@@ -149,35 +180,30 @@ bool loadPuzzleFrom(Desktop& desktop, WindowState& state, const std::string& pat
         }
         return false;
     }
-    PuzzleFileHeader header = file.header;
-    PuzzleRecord puzzle = content.puzzles.front();
-    if (header.finished == 1) {
-        // A finished puzzle comes back to be played again.
-        for (int cell = 0; cell < kCells; ++cell) {
-            if (puzzle.openFlags[cell] != 0) puzzle.valueGrid[cell] = 0;
-            puzzle.candidateNumbers[cell] = 0;
-        }
+    int chosen = -1;
+    if (content.puzzles.size() > 1 &&
+        !chooseFromCollection(desktop, state, jobs, path, content, chosen))
+        return false;
+    showFilePuzzle(desktop, state, path, file.header,
+                   content.puzzles[chosen >= 0 ? static_cast<std::size_t>(chosen) : 0],
+                   content.format);
+    if (chosen >= 0) {
+        desktop.setTitle(collectionTitle(state.collection, chosen));
+        startCollectionPuzzle(state, chosen);
     }
-    loadClues(puzzle);
-    // Other programs' files hold the clues alone: the answer is found as for
-    // a pasted puzzle, so checking and rating work as for the program's own.
-    if (content.format != PuzzleFormat::kGaFile && puzzle.answerKnown == 0)
-        countPastedAnswers(puzzle);
-
-    replaceBoard(desktop, state.puzzle, puzzle);
-    state.header = header;
-    // Absolute mistakes need an answer; the loaded puzzle may have none.
-    setExpressMode(desktop, state.settings.expressMode, state.settings.expressMode,
-                   state.puzzle.answerKnown != 0);
-    enterMenuMode(desktop, state, kMenuLoaded);
-
-    storeFileName(state.settings, path);
-    char title[2 * kSettingsTextBytes];
-    std::snprintf(title, sizeof title, "%s -- %s", kProgramName, state.settings.fileName);
-    desktop.setTitle(title);
-    setStatus(desktop, state, kStatusLoaded);
-    rememberRecentPuzzle(desktop, state, path);
     return true;
+}
+
+void openNextInCollection(Desktop& desktop, WindowState& state, Settings& defaults) {
+    const int next = nextCollectionPuzzle(state);
+    if (next < 0 || state.handBuildStage != 0 || !confirmSave(desktop, state, defaults)) return;
+    const Collection& collection = state.collection;
+    PuzzleFileHeader header;
+    header.puzzleClass = kHandBuiltClass;
+    showFilePuzzle(desktop, state, collection.path, header, collection.puzzles[next],
+                   PuzzleFormat::kSdm);
+    desktop.setTitle(collectionTitle(collection, next));
+    startCollectionPuzzle(state, next);
 }
 
 }  // namespace ga

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/window_commands.h"
+#include "core/puzzle_formats.h"
 #include "platform/desktop.h"
 #include "ui/settings.h"
 
@@ -29,14 +30,20 @@ void savePuzzle(Desktop& desktop, WindowState& state);
 
 // 1113 "Load Puzzle". A file that cannot be read, or that is not a puzzle
 // file this program could have written, is refused with a box and changes
-// nothing.
-void loadPuzzle(Desktop& desktop, WindowState& state, Settings& defaults);
+// nothing. A file of many puzzles opens as their list, and the puzzle picked
+// there is loaded (collection_commands.h); closing the list changes nothing.
+void loadPuzzle(Desktop& desktop, WindowState& state, Settings& defaults, JobControl& jobs);
 // The same for the file at `path`, once the save question was answered;
-// false when it was refused.
-bool loadPuzzleFrom(Desktop& desktop, WindowState& state, const std::string& path);
+// false when it was refused (or its list closed).
+bool loadPuzzleFrom(Desktop& desktop, WindowState& state, JobControl& jobs,
+                    const std::string& path);
 
 // Loads state.handedFile, as "Load Puzzle" loads a chosen file (the save
 // question first), and forgets it; not while a puzzle is hand-built.
-void openHandedPuzzle(Desktop& desktop, WindowState& state, Settings& defaults);
+void openHandedPuzzle(Desktop& desktop, WindowState& state, Settings& defaults, JobControl& jobs);
+
+// 1182, from the finish box: the save question, then the collection's
+// puzzle after the current one.
+void openNextInCollection(Desktop& desktop, WindowState& state, Settings& defaults);
 
 }  // namespace ga

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/collection_commands.h"
 #include "app/command_ids.h"
 #include "app/command_table.h"
 #include "app/ladder_commands.h"
@@ -125,6 +126,8 @@ int JobControl::runJob(int32_t code) {
             return runLadderJob(job_);
         case kJobMakeToOrder:
             return runOrderJob(job_);
+        case kJobRateCollection:
+            return runCollectionJob(job_);
         default:
             return 0;
     }
@@ -165,6 +168,7 @@ bool JobControl::startJob(Desktop& desktop, WindowState& state, int command) {
         if (isPracticeCommand(command) && state.practised == Technique::kNone) return false;
         prepareOrderJob(desktop, state, command, job_);
     }
+    if (code == kJobRateCollection && !prepareCollectionJob(state, job_)) return false;
     if (code == kJobSolve) setStatus(desktop, state, kStatusSolving);
     if (code == kJobCheckSolvable || code == kJobCheckMultiple) {
         setStatus(desktop, state, kStatusChecking);
@@ -177,6 +181,10 @@ bool JobControl::stopMaking() {
     if (job_.jobCode.load() != kJobMakeToOrder) return false;
     job_.stopMaking.store(true);
     return true;
+}
+
+void JobControl::stopRating() {
+    if (job_.jobCode.load() == kJobRateCollection) job_.stopRating.store(true);
 }
 
 bool JobControl::startAnswerCount(Desktop& desktop, const PuzzleRecord& pasted) {
@@ -252,6 +260,11 @@ JobControl::NoticeOutcome JobControl::handleNotice(Desktop& desktop, WindowState
         case kCommandPracticeAgain:
             if (takeOrderedPuzzle(desktop, state, job_)) return NoticeOutcome::kBoardReplaced;
             showIdleMenu(desktop, state);
+            break;
+        case kCommandRateCollection:
+            showIdleMenu(desktop, state);
+            // The list open over the window asks for the next run.
+            if (takeCollectionJob(state, job_)) startJob(desktop, state, kCommandRateCollection);
             break;
         default:
             // 1126: the status stays; the window reports a file that could

@@ -28,12 +28,16 @@
 #include <mutex>
 #include <thread>
 
+#include <string>
+#include <vector>
+
 #include "app/menu_state.h"
 #include "core/hint.h"
 #include "core/progress.h"
 #include "core/puzzle_record.h"
 #include "generator/made_to_order.h"
 #include "platform/desktop.h"
+#include "ui/collection_dialog.h"
 
 namespace ga {
 
@@ -49,7 +53,8 @@ enum JobCode : int32_t {
     kJobCountAnswers = 6,  // of a pasted puzzle
     kJobHint = 7,          // the hint or the step to apply, beyond the quick rungs
     kJobRate = 8,
-    kJobMakeToOrder = 9,  // a puzzle of a level, or to practise a technique
+    kJobMakeToOrder = 9,      // a puzzle of a level, or to practise a technique
+    kJobRateCollection = 10,  // the next puzzles of a collection's list
 };
 
 struct JobRecord {
@@ -76,6 +81,12 @@ struct JobRecord {
     int32_t orderCommand = 0;   // job 9: the command, whose notice ends it
     // Job 9: the player asked to stop; the job looks between its tries.
     std::atomic<bool> stopMaking{false};
+    // Job 10: the collection (its key), and the puzzles of this run from its
+    // puzzle `rateFirst` on; the list asks the run to stop between puzzles.
+    std::string rateKey;
+    int32_t rateFirst = 0;
+    std::vector<PuzzleRecord> ratePuzzles;
+    std::atomic<bool> stopRating{false};
 
     // --- results, written by the worker before its notice ----------------------
     uint32_t result = 0;       // the job body's return value
@@ -85,6 +96,7 @@ struct JobRecord {
     Hint hint;                 // job 7
     LadderRating rating;       // job 8
     OrderedPuzzle ordered;     // job 9; its board, as played, in newPuzzle
+    std::vector<CollectionRating> collectionRatings;  // job 10: from rateFirst on
 
     ProgressMeter meter;  // the progress bar of every job body
 };
@@ -128,13 +140,15 @@ class JobControl {
     bool jobSignalled() const { return jobSignalled_; }
     void setProgressBar(ProgressSink* bar) { job_.meter.bar = bar; }
 
-    // Starts the job of `command` (1110, 1120..1123, 1126, 1146..1148, 1170..1176) when idle:
+    // Starts the job of `command` (1110, 1120..1123, 1126, 1146..1148, 1170..1176, 1181) when idle:
     // inputs, code, busy menu, status "solving"/"checking", event. Returns false and does nothing
     // when busy, for another command, or for a level that names no class that can be generated.
     bool startJob(Desktop& desktop, WindowState& state, int command);
     // Asks the running job to stop, when it is one that can: a puzzle made
     // to order. False when none such runs.
     bool stopMaking();
+    // Asks a run of a collection's rating to end after its current puzzle.
+    void stopRating();
 
     // Starts counting the answers of `pasted` (its clues loaded), the job of
     // 1143, when idle: the menu greys and the status stays. False when busy.

@@ -107,8 +107,12 @@ void applyHeldHint(Desktop& desktop, WindowState& state) {
     desktop.setText(kStatusBoxId, hintText(state.ladder.hint, HintStage::kWhole));
 }
 
-// The rating of the clues up to `highestRung`; false when the answers are not
-// counted yet or the rungs allowed do not reach the end.
+void showRating(Desktop& desktop, const PuzzleAnswers& answers, const LadderRating& rating) {
+    desktop.messageBox(ratingBoxText(answers.count, rating), kRatingTitle);
+}
+
+}  // namespace
+
 bool rateClues(const PuzzleRecord& record, const PuzzleAnswers& answers, int highestRung,
                ProgressMeter* meter, LadderRating& rating) {
     rating = LadderRating{};
@@ -123,12 +127,6 @@ bool rateClues(const PuzzleRecord& record, const PuzzleAnswers& answers, int hig
     rating = rateWithLadder(board, highestRung, meter);
     return rating.solved || highestRung > kQuickRung;
 }
-
-void showRating(Desktop& desktop, const PuzzleAnswers& answers, const LadderRating& rating) {
-    desktop.messageBox(ratingBoxText(answers.count, rating), kRatingTitle);
-}
-
-}  // namespace
 
 void giveHint(Desktop& desktop, WindowState& state, JobControl& jobs) {
     const PuzzleRecord seen = seenBoard(state).puzzle;

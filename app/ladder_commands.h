@@ -66,6 +66,12 @@ void ratePuzzle(Desktop& desktop, WindowState& state, JobControl& jobs);
 // when it has no single answer.
 bool rateFinishedPuzzle(const WindowState& state, LadderRating& rating);
 
+// The rating of the clues up to `highestRung`; false when the answers are not
+// counted yet or the rungs allowed do not reach the end. Clues without one
+// answer are not walked: `rating` stays empty.
+bool rateClues(const PuzzleRecord& record, const PuzzleAnswers& answers, int highestRung,
+               ProgressMeter* meter, LadderRating& rating);
+
 // The job's side, for JobControl: the inputs of the job of `command` (the
 // running text shown meanwhile), its body on the worker (returns the
 // notice), and the notice's result taken in by the window.

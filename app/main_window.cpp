@@ -95,6 +95,7 @@ void MainWindow::afterEvent() {
 }
 
 void MainWindow::takeNewBoard(int id) {
+    followCollectionBoard(state_);
     state_.seen.clearMarks();
     state_.marks.chosenDigit = 0;
     if (!isPlayed(state_.settings.menuMode) || state_.handBuildStage != 0) {
@@ -163,6 +164,7 @@ void MainWindow::showFinish() {
     recordFinish(state_.player.statistics, game.statisticsClass, static_cast<int>(seconds),
                  game.hints == 0 && game.solves == 0);
     saveStatisticsNow(state_);
+    finishCollectionPuzzle(state_);
     gameChanged_ = true;  // a finished game is not resumed
     keepGame(false);
     FinishSummary summary;
@@ -177,9 +179,11 @@ void MainWindow::showFinish() {
         if (rating.hardest != Technique::kNone)
             summary.hardest = techniqueInfo(rating.hardest).name;
     }
+    const bool inCollection = nextCollectionPuzzle(state_) >= 0;
+    if (inCollection) summary.nextText = "Next Puzzle in Collection";
     const int puzzleClass = state_.header.puzzleClass;
     if (!runFinishDialog(desktop_, summary)) return;
-    const int next = nextPuzzleCommand(state_);
+    const int next = inCollection ? kCommandNextInCollection : nextPuzzleCommand(state_);
     if (next == kCommandNewPuzzle && game.statisticsClass != kOwnPuzzlesClass &&
         isDifficultyClass(puzzleClass) && puzzleClass != state_.settings.level)
         setLevel(desktop_, state_.settings.level, puzzleClass);

@@ -79,7 +79,8 @@ void showRecentPuzzles(Desktop& desktop, const WindowState& state) {
     }
 }
 
-void openRecentPuzzle(Desktop& desktop, WindowState& state, Settings& defaults, int index) {
+void openRecentPuzzle(Desktop& desktop, WindowState& state, Settings& defaults, JobControl& jobs,
+                      int index) {
     std::vector<std::string>& recent = state.player.recentPuzzles;
     if (state.handBuildStage != 0 || index < 0 || static_cast<size_t>(index) >= recent.size())
         return;
@@ -93,7 +94,7 @@ void openRecentPuzzle(Desktop& desktop, WindowState& state, Settings& defaults, 
         return;
     }
     if (!confirmSave(desktop, state, defaults)) return;
-    loadPuzzleFrom(desktop, state, path);
+    loadPuzzleFrom(desktop, state, jobs, path);
 }
 
 }  // namespace ga

@@ -27,6 +27,7 @@ void rememberRecentPuzzle(Desktop& desktop, WindowState& state, const std::strin
 void showRecentPuzzles(Desktop& desktop, const WindowState& state);
 // 1160..1167: loads the recent puzzle file at `index`; one that is gone is
 // taken from the list, with a box saying so.
-void openRecentPuzzle(Desktop& desktop, WindowState& state, Settings& defaults, int index);
+void openRecentPuzzle(Desktop& desktop, WindowState& state, Settings& defaults, JobControl& jobs,
+                      int index);
 
 }  // namespace ga

@@ -21,14 +21,6 @@ constexpr const char* kPuzzleName = "resume.ga";
 constexpr const char* kSideName = "resume.game";
 constexpr std::size_t kMostSideBytes = 64 * 1024;
 
-std::string hashOf(const std::string& bytes) {
-    unsigned long long hash = 14695981039346656037ull;  // FNV-1a, 64 bits
-    for (unsigned char c : bytes) hash = (hash ^ c) * 1099511628211ull;
-    char text[17];
-    std::snprintf(text, sizeof text, "%016llx", hash);
-    return text;
-}
-
 std::string hexOf(const std::string& bytes) {
     static const char* const kDigits = "0123456789abcdef";
     std::string text;
@@ -101,7 +93,7 @@ KeptGame keptGameOf(const WindowState& state) {
     kept.puzzleBytes.assign(reinterpret_cast<const char*>(bytes), sizeof bytes);
 
     KeyValueFile side(kSideHeader);
-    side.set("puzzle.hash", hashOf(kept.puzzleBytes));
+    side.set("puzzle.hash", fingerprintOf(kept.puzzleBytes));
     side.set("puzzle.bytes", hexOf(kept.puzzleBytes));
     side.set("title", state.seen.title());
     side.set("fileName", state.settings.fileName);
@@ -152,11 +144,11 @@ bool resumeGame(Desktop& desktop, WindowState& state) {
     std::string fileBytes;
     if (readWholeFile(pathIn(folder, kPuzzleName), fileBytes, kPuzzleFileBytes) ==
             ReadOutcome::kRead &&
-        hashOf(fileBytes) == hash)
+        fingerprintOf(fileBytes) == hash)
         bytes = fileBytes;
     PuzzleFileHeader header;
     PuzzleRecord puzzle{};
-    if (hashOf(bytes) != hash ||
+    if (fingerprintOf(bytes) != hash ||
         decodePuzzleFile(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), header,
                          puzzle) != kPuzzleFileRead)
         return refuse(state, folder);

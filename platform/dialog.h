@@ -13,7 +13,8 @@
 //   - a check box was clicked (its new state is already set);
 //   - the player changed the text of an edit field (changes made through
 //     DialogHost::setText are not reported);
-//   - the player chose an entry of a selection list;
+//   - the player chose an entry of a selection list, or a row of a table;
+//   - a row of a table was double-clicked: the default button's command;
 //   - the close box or Escape: command 2, the "Cancel" identifier. A dialog
 //     that ignores it stays open.
 // An up-down control (a pair of arrows beside its buddy edit field, also
@@ -40,6 +41,9 @@ enum class DialogControlKind {
     kEditField,             // single-line field with a border
     kReadOnlyCentredField,  // single-line, read-only, centred text
     kUpDown,                // arrows stepping the number in the buddy edit field
+    // Rows of columns, one row chosen at a time; its text holds the column
+    // headings and each item a row, the columns parted by '\t' in both.
+    kTable,
 };
 
 struct DialogControl {
@@ -67,6 +71,8 @@ class DialogHost {
     // The most characters the player can type into an edit field.
     virtual void setTextLimit(int id, int characters) = 0;
     virtual void setItems(int id, const std::vector<std::string>& items) = 0;
+    // Changes one item in place (a table's row keeps its place in view).
+    virtual void setItem(int id, int index, const std::string& item) = 0;
     // An index outside the items selects nothing.
     virtual void select(int id, int index) = 0;
     // The selected entry, -1 when none is.

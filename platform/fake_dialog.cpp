@@ -41,9 +41,19 @@ bool FakeDialog::type(int id, const std::string& text) {
 
 bool FakeDialog::choose(int id, int index) {
     Control* list = actor(id, DialogControlKind::kSelectionList);
-    if (list == nullptr || index < 0 || index >= list->items) return false;
+    if (list == nullptr) list = actor(id, DialogControlKind::kTable);
+    if (list == nullptr || index < 0 || index >= static_cast<int>(list->items.size())) return false;
     list->selection = index;
     return command(id);
+}
+
+bool FakeDialog::doubleClick(int tableId, int index) {
+    if (!actor(tableId, DialogControlKind::kTable) || !choose(tableId, index) || ended_)
+        return false;
+    for (const DialogControl& control : dialog_.controls) {
+        if (control.kind == DialogControlKind::kDefaultButton) return click(control.id);
+    }
+    return true;
 }
 
 bool FakeDialog::press(int upDownId, int step) {

@@ -21,11 +21,14 @@ class FakeDialog : public DialogHost {
     std::string text(int id) override { return at(id).text; }
     void setTextLimit(int, int) override {}  // a test types what it means
     void setItems(int id, const std::vector<std::string>& items) override {
-        at(id).items = static_cast<int>(items.size());
+        at(id).items = items;
         at(id).selection = -1;
     }
+    void setItem(int id, int index, const std::string& item) override {
+        if (index >= 0 && index < itemCount(id)) at(id).items[index] = item;
+    }
     void select(int id, int index) override {
-        at(id).selection = index >= 0 && index < at(id).items ? index : -1;
+        at(id).selection = index >= 0 && index < itemCount(id) ? index : -1;
     }
     int selection(int id) override { return at(id).selection; }
     void setChecked(int id, bool checked) override { at(id).checked = checked; }
@@ -37,9 +40,13 @@ class FakeDialog : public DialogHost {
     void open() { events_.onInit(*this); }
     bool click(int id);  // a push button, or a check box (toggled first)
     bool type(int id, const std::string& text);
-    bool choose(int id, int index);
+    bool choose(int id, int index);  // an entry of a selection list, a row of a table
+    bool doubleClick(int tableId, int index);
     bool press(int upDownId, int step);  // -1: the up arrow, +1: the down arrow
     bool close() { return !ended_ && command(kDialogCancel); }  // the close box or Escape
+
+    // What a list or a table shows.
+    std::vector<std::string> items(int id) { return at(id).items; }
 
     bool ended() const { return ended_; }
     int result() const { return result_; }
@@ -48,7 +55,8 @@ class FakeDialog : public DialogHost {
     struct Control {
         DialogControlKind kind = DialogControlKind::kStaticText;
         std::string text;
-        int items = 0, selection = -1;
+        std::vector<std::string> items;
+        int selection = -1;
         bool checked = false, enabled = true;
     };
     // An unknown id gets a blank control that nothing keeps.
@@ -56,6 +64,7 @@ class FakeDialog : public DialogHost {
     // The control when the player can work it as `kind`, else null.
     Control* actor(int id, DialogControlKind kind);
     bool command(int id) { return events_.onCommand(*this, id), true; }
+    int itemCount(int id) { return static_cast<int>(at(id).items.size()); }
 
     const DialogTemplate& dialog_;
     DialogEvents& events_;

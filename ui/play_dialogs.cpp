@@ -162,8 +162,9 @@ bool runFinishDialog(Desktop& desktop, const FinishSummary& summary) {
         t.controls.push_back({id++, K::kStaticText, line, 10, y, 180, 10});
         y += 12;
     }
-    t.controls.push_back({kFinishNewPuzzleId, K::kDefaultButton,
-                          "New " + summary.className + " Puzzle", 10, 62, 115, 14});
+    const std::string next =
+        summary.nextText.empty() ? "New " + summary.className + " Puzzle" : summary.nextText;
+    t.controls.push_back({kFinishNewPuzzleId, K::kDefaultButton, next, 10, 62, 115, 14});
     t.controls.push_back({kDialogOkay, K::kButton, "Close", 135, 62, 55, 14});
     FinishEvents events;
     return desktop.runDialog(t, events) == kFinishNewPuzzleId;

@@ -42,10 +42,13 @@ struct FinishSummary {
     std::string level;    // in words: "Hard"
     std::string hardest;  // its hardest technique
     std::string className;
+    // The button that goes on, when not "New <class> Puzzle": a collection's
+    // puzzle offers the next one.
+    std::string nextText;
 };
 // The lines the finish box shows.
 std::vector<std::string> finishLines(const FinishSummary& summary);
-// True when the player asked for a new puzzle.
+// True when the player asked for a new (or the next) puzzle.
 bool runFinishDialog(Desktop& desktop, const FinishSummary& summary);
 
 }  // namespace ga

@@ -91,4 +91,12 @@ bool writeUserFile(const std::string& path, const std::string& bytes) {
                               bytes.size()) == ReplaceResult::kWritten;
 }
 
+std::string fingerprintOf(std::string_view bytes) {
+    unsigned long long hash = 14695981039346656037ull;
+    for (unsigned char c : bytes) hash = (hash ^ c) * 1099511628211ull;
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", hash);
+    return text;
+}
+
 }  // namespace ga

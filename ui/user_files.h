@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace ga {
 
@@ -29,6 +30,10 @@ ReadOutcome readWholeFile(const std::string& path, std::string& bytes, std::size
 // Renames a file that could not be used to "<path>.bad" (".bad.1", ".bad.2"
 // ... when taken); returns the new path, "" when it could not be moved.
 std::string moveAside(const std::string& path);
+
+// The 64-bit FNV-1a hash of the bytes as 16 lowercase hex digits: a short
+// name that tells contents apart, never a guard against a forger.
+std::string fingerprintOf(std::string_view bytes);
 
 // Makes the folder, then replaces the file's content atomically; false on
 // any failure, and the earlier file then stays as it was.

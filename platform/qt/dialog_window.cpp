@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFont>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QWindow>
 #include <algorithm>
 #include <utility>
@@ -38,6 +40,10 @@ QRect toPixels(const DialogControl& control, const QFont& font) {
     const QSize topLeft = dialogUnitsToPixels(QSize(control.x, control.y), font);
     const QSize size = dialogUnitsToPixels(QSize(control.width, control.height), font);
     return QRect(QPoint(topLeft.width(), topLeft.height()), size);
+}
+
+QStringList columnsOf(const std::string& text) {
+    return toQt(text).split(QLatin1Char('\t'));
 }
 
 QToolButton* makeArrow(Qt::ArrowType arrow, const QString& name, QWidget& parent) {
@@ -144,6 +150,28 @@ QWidget* DialogWindow::makeControl(const DialogControl& control) {
             palette.setColor(QPalette::Base, palette.color(QPalette::Button));
             field->setPalette(palette);
             widget = field;
+            break;
+        }
+        case DialogControlKind::kTable: {
+            auto* table = new QTreeWidget(this);
+            const QStringList headings = columnsOf(control.text);
+            table->setColumnCount(static_cast<int>(headings.size()));
+            table->setHeaderLabels(headings);
+            table->setRootIsDecorated(false);
+            table->setUniformRowHeights(true);  // many rows stay quick
+            table->setAllColumnsShowFocus(true);
+            table->setSelectionMode(QAbstractItemView::SingleSelection);
+            for (int column = 0; column < headings.size(); ++column)
+                table->setColumnWidth(column, rect.width() / (headings.size() + 1));
+            connect(table, &QTreeWidget::currentItemChanged, this, [this, id] {
+                if (!fillingTable_) command(id);
+            });
+            connect(table, &QTreeWidget::itemDoubleClicked, this, [this] {
+                for (const auto& [other, shown] : controls_) {
+                    if (shown.kind == DialogControlKind::kDefaultButton) command(other);
+                }
+            });
+            widget = table;
             break;
         }
         case DialogControlKind::kUpDown: {
@@ -288,6 +316,17 @@ void DialogWindow::setTextLimit(int id, int characters) {
 }
 
 void DialogWindow::setItems(int id, const std::vector<std::string>& items) {
+    if (auto* table = qobject_cast<QTreeWidget*>(find(id, DialogControlKind::kTable))) {
+        fillingTable_ = true;
+        table->clear();
+        QList<QTreeWidgetItem*> rows;
+        rows.reserve(static_cast<int>(items.size()));
+        for (const std::string& item : items) rows << new QTreeWidgetItem(columnsOf(item));
+        table->addTopLevelItems(rows);
+        table->setCurrentItem(nullptr);
+        fillingTable_ = false;
+        return;
+    }
     auto* list = qobject_cast<QComboBox*>(find(id, DialogControlKind::kSelectionList));
     if (list == nullptr) return;
     QStringList entries;
@@ -298,13 +337,33 @@ void DialogWindow::setItems(int id, const std::vector<std::string>& items) {
     list->setCurrentIndex(-1);
 }
 
+void DialogWindow::setItem(int id, int index, const std::string& item) {
+    auto* table = qobject_cast<QTreeWidget*>(find(id, DialogControlKind::kTable));
+    QTreeWidgetItem* row = table != nullptr ? table->topLevelItem(index) : nullptr;
+    if (row == nullptr) return;
+    const QStringList columns = columnsOf(item);
+    for (int column = 0; column < columns.size(); ++column) row->setText(column, columns[column]);
+}
+
 void DialogWindow::select(int id, int index) {
+    if (auto* table = qobject_cast<QTreeWidget*>(find(id, DialogControlKind::kTable))) {
+        fillingTable_ = true;
+        QTreeWidgetItem* row = table->topLevelItem(index);
+        table->setCurrentItem(row);
+        if (row != nullptr) table->scrollToItem(row);
+        fillingTable_ = false;
+        return;
+    }
     auto* list = qobject_cast<QComboBox*>(find(id, DialogControlKind::kSelectionList));
     if (list == nullptr) return;
     list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
 }
 
 int DialogWindow::selection(int id) {
+    if (auto* table = qobject_cast<QTreeWidget*>(find(id, DialogControlKind::kTable))) {
+        QTreeWidgetItem* row = table->currentItem();
+        return row != nullptr ? table->indexOfTopLevelItem(row) : -1;
+    }
     auto* list = qobject_cast<QComboBox*>(find(id, DialogControlKind::kSelectionList));
     return list != nullptr ? list->currentIndex() : -1;
 }

@@ -41,6 +41,7 @@ class DialogWindow : public QDialog, public DialogHost {
     std::string text(int id) override;
     void setTextLimit(int id, int characters) override;
     void setItems(int id, const std::vector<std::string>& items) override;
+    void setItem(int id, int index, const std::string& item) override;
     void select(int id, int index) override;
     int selection(int id) override;
     void setChecked(int id, bool checked) override;
@@ -76,6 +77,7 @@ class DialogWindow : public QDialog, public DialogHost {
     std::map<const QObject*, int> buddies_;  // edit field -> the up-down that steps it
     int handlersRunning_ = 0;
     bool running_ = false;
+    bool fillingTable_ = false;  // the logic fills or selects a table: no command
     bool ended_ = false;
     int result_ = kDialogCancel;
 };

@@ -65,7 +65,7 @@ class BoardCommandsTest : public ::testing::Test {
     }
     void save(const std::string& path) { answerFileDialog(path), savePuzzle(desktop, state); }
     void load(const std::string& path) {
-        answerFileDialog(path), loadPuzzle(desktop, state, defaults);
+        answerFileDialog(path), loadPuzzle(desktop, state, defaults, jobs);
     }
     std::string shown(int id) const { return desktop.control(id)->text; }
 
@@ -101,6 +101,7 @@ class BoardCommandsTest : public ::testing::Test {
     WindowState state;
     PuzzleRecord before{};
     Settings defaults;
+    JobControl jobs{desktop};  // no worker: nothing is rated
     testing::ScratchDir dir;
 };
 
@@ -154,20 +155,23 @@ TEST_F(BoardCommandsTest, AFileThisProgramCouldNotHaveWrittenChangesNothing) {
     }
 }
 
-// Files of the other programs' formats: each loads its (first) puzzle as a
-// hand-built one whose one answer is found; a bad one says where it is wrong
-// and changes nothing.
+// Files of the other programs' formats: each loads its puzzle (a file of
+// several: the one picked in its list, here the first) as a hand-built one
+// whose one answer is found; a bad one says where it is wrong and changes
+// nothing.
 TEST_F(BoardCommandsTest, LoadsThePuzzleFilesOfOtherFormats) {
     state.settings.neverConfirmSave = 1;
+    desktop.onDialog([](FakeDialog& list) { list.click(kDialogOkay); });
     const std::string formats = GA_FORMATS_DIR;
     const struct {
         const char* file;
         const char* firstRow;  // the first row's clues, '.' open
-    } good[] = {{"headers.sdk", "7.8396..2"},
-                {"drawn.ss", "7.8396..2"},
-                {"collection.sdm", "7.8396..2"},
-                {"folders.opensudoku", "694.1...."},
-                {"lines.txt", "7.8396..2"}};
+        const char* titleEnd;  // a collection's title tells the puzzle
+    } good[] = {{"headers.sdk", "7.8396..2", ""},
+                {"drawn.ss", "7.8396..2", ""},
+                {"collection.sdm", "7.8396..2", ", puzzle 1 of 3"},
+                {"folders.opensudoku", "694.1....", ""},
+                {"lines.txt", "7.8396..2", ", puzzle 1 of 2"}};
     for (const auto& c : good) {
         SCOPED_TRACE(c.file);
         load(formats + "/" + c.file);
@@ -184,13 +188,13 @@ TEST_F(BoardCommandsTest, LoadsThePuzzleFilesOfOtherFormats) {
                 EXPECT_EQ(state.puzzle.answerGrid[cell], state.puzzle.valueGrid[cell]) << cell;
             }
         }
-        EXPECT_EQ(desktop.shownTitle(), std::string("gridAtelier -- ") + c.file);
+        EXPECT_EQ(desktop.shownTitle(), std::string("gridAtelier -- ") + c.file + c.titleEnd);
     }
     const std::size_t boxes = desktop.messageBoxes().size();
     const WindowState before = state;
     load(formats + "/short_row.sdk");
     EXPECT_EQ(std::memcmp(&before.puzzle, &state.puzzle, sizeof before.puzzle), 0);
-    EXPECT_EQ(desktop.shownTitle(), "gridAtelier -- lines.txt");
+    EXPECT_EQ(desktop.shownTitle(), "gridAtelier -- lines.txt, puzzle 1 of 2");
     ASSERT_EQ(desktop.messageBoxes().size(), boxes + 1);
     EXPECT_EQ(desktop.messageBoxes().back().text,
               "short_row.sdk holds no puzzle this program can load: line 6: 8 cells on the line, "

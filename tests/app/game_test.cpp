@@ -3,6 +3,7 @@
 // finished game is counted once and not kept.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -10,9 +11,12 @@
 #include "app/command_ids.h"
 #include "app/main_window.h"
 #include "app/resume.h"
+#include "core/puzzle_text.h"
 #include "platform/fake_desktop.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/support/test_records.h"
+#include "ui/collection_dialog.h"
+#include "ui/play_dialogs.h"
 #include "ui/puzzle_file.h"
 
 namespace ga {
@@ -51,6 +55,15 @@ class Session {
     void pass(long long ms) {
         desktop.advanceSteadyClock(ms);
         window->onTick();
+    }
+    // The answer typed into every open cell of kPuzzle, and painted: the
+    // completion check finds the board finished.
+    void solve() {
+        for (int cell = 0; cell < kCells; ++cell)
+            if (kPuzzle[cell] == '.') type(cell, kAnswer.substr(cell, 1));
+        desktop.onColourRequest([this](int id) { return window->onCellColour(id); });
+        desktop.paintPendingCells();
+        pass(3000);
     }
     const SeenCell& seen(int cell) const { return window->state().seen.cell(cell); }
 
@@ -142,12 +155,7 @@ TEST_F(GameTest, AFinishedGameIsCountedOnceAndNotKept) {
         played.window->onCommand(kCommandLoadPuzzle);
         played.type(1, "4");
         played.pass(2000);
-        for (int cell = 0; cell < kCells; ++cell)
-            if (kPuzzle[cell] == '.') played.type(cell, kAnswer.substr(cell, 1));
-        played.desktop.onColourRequest(
-            [&played](int id) { return played.window->onCellColour(id); });
-        played.desktop.paintPendingCells();
-        played.pass(3000);
+        played.solve();
         played.pass(3000);
         EXPECT_EQ(played.desktop.dialogsRun(), std::vector<int>{6200});  // once
         played.window->onCloseRequest();
@@ -157,6 +165,99 @@ TEST_F(GameTest, AFinishedGameIsCountedOnceAndNotKept) {
     EXPECT_NE(statistics.find("\"Own Puzzles\""), std::string::npos);
     EXPECT_NE(statistics.find("\"finished\": 1,"), std::string::npos);
     EXPECT_NE(statistics.find("\"bestSeconds\": 2,"), std::string::npos);
+}
+
+// The columns of a collection's row: number, level, score, what was done.
+std::vector<std::string> columnsOf(const std::string& row) {
+    std::vector<std::string> columns(1);
+    for (char c : row) {
+        if (c == '\t')
+            columns.emplace_back();
+        else
+            columns.back().push_back(c);
+    }
+    return columns;
+}
+
+// A file of three puzzles opens as their list, which the worker rates while
+// it is open; the row picked is played, and once it is finished the list
+// says so when it opens again, in a later run too.
+TEST_F(GameTest, ACollectionOpensAsARatedListAndKeepsWhatWasFinished) {
+    const std::string path = dir / "three.sdm";
+    std::ofstream(path)
+        << "7.8396..29...5.7.42.5..7.3.63.9..1...7...16...........4..6..391386..94.5..94...86\n"
+        << kPuzzle << "\n"
+        << "694.1......5.....42.87..61.5..284.3...95.61.286..9...718......54.362.8..9.....74.\n";
+    std::vector<std::string> rows;
+    std::string finishRating;
+    // Opens the collection, rated to the end, and picks row `pick` (-1:
+    // closes it); `waiting` false: closes it while its rating runs, which
+    // then ends first.
+    auto open = [&](Session& session, int pick, bool waiting = true) {
+        session.desktop.onFileDialog([&](const FileDialogRequest&, std::string& chosen) {
+            chosen = path;
+            return true;
+        });
+        session.desktop.onDialog([&, pick, waiting](FakeDialog& list) {
+            if (session.desktop.dialogsRun().back() != kCollectionDialogId) {
+                list.click(1);  // "No" to saving the finished puzzle
+                return;
+            }
+            for (int run = 0;
+                 waiting && run < 10 && list.text(kCollectionRatingId) != "all puzzles rated";
+                 ++run)
+                ASSERT_TRUE(session.desktop.deliverWorkerCommand(std::chrono::seconds(60)));
+            rows = list.items(kCollectionTableId);
+            if (pick >= 0) list.choose(kCollectionTableId, pick);
+            list.click(pick >= 0 ? kDialogOkay : kDialogCancel);
+            if (waiting) return;
+            EXPECT_FALSE(list.ended());
+            ASSERT_TRUE(session.desktop.deliverWorkerCommand(std::chrono::seconds(60)));
+            EXPECT_TRUE(list.ended());
+        });
+        session.window->onCommand(kCommandLoadPuzzle);
+    };
+    {
+        Session played(dir);
+        played.desktop.queueWorkerCommands();
+        played.desktop.onWorkerCommand([&played](int id) { played.window->onCommand(id); });
+        open(played, 1);
+        ASSERT_EQ(rows.size(), 3u);
+        for (const std::string& row : rows) {
+            const std::vector<std::string> columns = columnsOf(row);
+            ASSERT_EQ(columns.size(), 4u) << row;
+            EXPECT_NE(columns[1], "...");
+            EXPECT_FALSE(columns[2].empty());
+            EXPECT_EQ(columns[3], "");
+        }
+        EXPECT_EQ(clueLine(played.window->state().puzzle),
+                  clueLine(testing::puzzleFromText(kPuzzle)));
+        EXPECT_EQ(played.desktop.shownTitle(), "gridAtelier -- three.sdm, puzzle 2 of 3");
+
+        played.desktop.onDialog([&](FakeDialog& finish) {
+            finishRating = finish.text(kFinishFirstLineId + 2);
+            EXPECT_EQ(finish.text(kFinishNewPuzzleId), "Next Puzzle in Collection");
+            finish.click(kDialogOkay);
+        });
+        played.solve();
+        ASSERT_EQ(played.desktop.dialogsRun().back(), kFinishDialogId);
+        // The list and the finish box rate the puzzle alike.
+        const std::vector<std::string> second = columnsOf(rows[1]);
+        EXPECT_EQ(finishRating.rfind("Rating: " + second[1] + ", score " + second[2], 0), 0u)
+            << finishRating;
+
+        open(played, -1);  // rated once: opens at once
+        EXPECT_EQ(columnsOf(rows[1])[3], "finished");
+        played.window->onCloseRequest();
+    }
+    Session later(dir);
+    later.desktop.queueWorkerCommands();
+    later.desktop.onWorkerCommand([&later](int id) { later.window->onCommand(id); });
+    open(later, -1, false);
+    EXPECT_FALSE(later.window->busy());
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(columnsOf(rows[0])[3], "");
+    EXPECT_EQ(columnsOf(rows[1])[3], "finished");
 }
 
 }  // namespace

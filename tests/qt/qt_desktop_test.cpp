@@ -30,6 +30,7 @@
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <atomic>
 #include <cstdlib>
 #include <functional>
@@ -462,6 +463,46 @@ class QtDesktopTest : public QObject {
         ModalPlayer escape(QStringLiteral("dialog_3100"),
                            [](QWidget& window) { QTest::keyClick(&window, Qt::Key_Escape); });
         QCOMPARE(desktop_->runDialog(dialog, events), int(kDialogCancel));
+    }
+
+    // A table's rows are filled and changed in place by the logic, which
+    // hears nothing of it; the player's choice is heard, and a double click
+    // presses the default button.
+    void aTableReportsTheRowChosenAndADoubleClickPlays() {
+        constexpr int kTable = 20;
+        struct TableEvents : DialogEvents {
+            void onInit(DialogHost& dialog) override {
+                dialog.setItems(kTable, {"1\teasy", "2\thard", "3\t..."});
+                dialog.select(kTable, 1);
+                dialog.setItem(kTable, 2, "3\tfiendish");
+            }
+            void onCommand(DialogHost& dialog, int id) override {
+                heard += std::to_string(id) + ":" + std::to_string(dialog.selection(kTable)) + " ";
+                if (id == kDialogOkay) dialog.end(5);
+            }
+            std::string heard;
+        } events;
+        const DialogTemplate dialog{
+            3200,
+            "table",
+            200,
+            120,
+            {{kTable, DialogControlKind::kTable, "No.\tLevel", 7, 7, 186, 80},
+             {kDialogOkay, DialogControlKind::kDefaultButton, "Play", 140, 95, 50, 14}}};
+        QString third;
+        ModalPlayer player(QStringLiteral("dialog_3200"), [&](QWidget& window) {
+            auto* table = dialogControl<QTreeWidget>(window, kTable);
+            third = table->topLevelItem(2)->text(1) + table->headerItem()->text(1);
+            table->setFocus();
+            QTest::keyClick(table, Qt::Key_Down);
+            QWidget* rows = table->viewport();
+            const QPoint first = table->visualItemRect(table->topLevelItem(0)).center();
+            QTest::mouseClick(rows, Qt::LeftButton, {}, first);
+            QTest::mouseDClick(rows, Qt::LeftButton, {}, first);
+        });
+        QCOMPARE(desktop_->runDialog(dialog, events), 5);
+        QCOMPARE(third, QStringLiteral("fiendishLevel"));
+        QCOMPARE(events.heard, std::string("20:2 20:0 1:0 "));
     }
 
     void aClueCellTheTitleAndAMessageBoxShowWhatTheyAreGiven() {

@@ -6,7 +6,10 @@
 #include <fstream>
 #include <map>
 
+#include "core/puzzle_formats.h"
 #include "tests/support/scratch_dir.h"
+#include "tests/support/test_records.h"
+#include "ui/collection_progress.h"
 #include "ui/key_value_file.h"
 #include "ui/preferences.h"
 #include "ui/recent_files.h"
@@ -169,6 +172,73 @@ TEST(PlayerFiles, RecentListKeepsEightAbsolutePathsNewestFirst) {
     EXPECT_EQ(parseRecentFiles(formatRecentFiles(list)), list);
     removeRecentFile(list, "/9.ga");
     EXPECT_EQ(list.front(), "/8.ga");
+}
+
+// "-pf": a collection's marks in a line, for comparing.
+std::string marksOf(const CollectionProgress& progress) {
+    std::string text;
+    for (PuzzleMark mark : progress.marks) text += "-pf"[static_cast<int>(mark)];
+    return text;
+}
+
+TEST(PlayerFiles, CollectionProgressRoundTripsAndSkipsWhatItCannotRead) {
+    CollectionProgress written{"00000000000000ab", {}};
+    written.marks.assign(5, PuzzleMark::kNone);
+    markPuzzle(written, 1, PuzzleMark::kFinished);
+    markPuzzle(written, 1, PuzzleMark::kPlayed);  // a mark never falls
+    markPuzzle(written, 4, PuzzleMark::kPlayed);
+    markPuzzle(written, 9, PuzzleMark::kPlayed);  // no such puzzle
+    const std::string text = formatCollectionProgress(written);
+    const std::string head = "gridAtelier collection 1\nkey 00000000000000ab\npuzzles 5\n";
+    ASSERT_EQ(text.compare(0, head.size(), head), 0);
+    const struct {
+        std::string bytes;
+        const char* marks;  // nullptr: the file is not this collection's
+    } cases[] = {
+        {text, "-f--p"},
+        {head + "3 played\n3 finished\n1 finished\n3 played\n", "f-f--"},
+        // Lines it could not have written are skipped, the rest kept.
+        {head + "0 played\n6 played\n02 played\n2 lost\n2  played\nx\n4 played\n5 finished",
+         "---p-"},
+        {"gridAtelier collection 2\nkey 00000000000000ab\npuzzles 5\n", nullptr},
+        {"gridAtelier collection 1\nkey 00000000000000ac\npuzzles 5\n", nullptr},
+        {"gridAtelier collection 1\nkey 00000000000000ab\npuzzles 6\n", nullptr},
+        {"gridAtelier collection 1\npuzzles 5\nkey 00000000000000ab\n", nullptr},
+        {"gridAtelier collection 1\nkey 00000000000000ab\npuzzles 5", nullptr},
+        {"", nullptr},
+        {std::string("\0\xff\n\n", 4), nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        CollectionProgress read;
+        ASSERT_EQ(parseCollectionProgress(c.bytes, written.key, 5, read), c.marks != nullptr);
+        EXPECT_EQ(marksOf(read), c.marks ? c.marks : "");
+    }
+
+    testing::ScratchDir dir;
+    const std::string state = dir / "state/";
+    EXPECT_EQ(marksOf(loadCollectionProgress(state, written.key, 5)), "-----");
+    ASSERT_TRUE(saveCollectionProgress(state, written));  // makes the folders
+    EXPECT_EQ(testing::readFile(collectionProgressPath(state, written.key)), text);
+    EXPECT_EQ(marksOf(loadCollectionProgress(state, written.key, 5)), "-f--p");
+    EXPECT_EQ(marksOf(loadCollectionProgress(state, written.key, 4)), "----");
+}
+
+// The key follows the puzzles, not the file: another format or file keeps
+// it, another order of the same puzzles does not.
+TEST(PlayerFiles, ACollectionsKeyIsItsPuzzles) {
+    const std::vector<PuzzleRecord> puzzles = {
+        testing::puzzleFromText(
+            "3.....9.1..2..........8..76....5......62....549....6.37.46.9.......3.8.......5.4."),
+        testing::puzzleFromText(
+            "7.8396..29...5.7.42.5..7.3.63.9..1...7...16...........4..6..391386..94.5..94...86")};
+    const std::string key = collectionKey(puzzles);
+    EXPECT_EQ(key.size(), 16u);
+    const PuzzleFileContent xml =
+        readPuzzleTextAs(PuzzleFormat::kXml, writePuzzleText(PuzzleFormat::kXml, puzzles));
+    EXPECT_EQ(collectionKey(xml.puzzles), key);
+    EXPECT_NE(collectionKey({puzzles[1], puzzles[0]}), key);
+    EXPECT_NE(collectionKey({puzzles[0]}), key);
 }
 
 TEST(PlayerFiles, PlayedTimeReadsAsAClock) {
