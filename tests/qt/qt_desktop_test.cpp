@@ -253,6 +253,7 @@ class QtDesktopTest : public QObject {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<int>("command");
+        QTest::addColumn<bool>("stopShown");
         const int ctrl = Qt::ControlModifier;
         for (const Accelerator& accelerator : mainMenu().accelerators) {
             // Escape stops a puzzle being made; only while its Stop button is shown.
@@ -269,25 +270,34 @@ class QtDesktopTest : public QObject {
             QTest::addRow("%s%s%s%s", modifiers & ctrl ? "Ctrl+" : "",
                           modifiers & Qt::AltModifier ? "Alt+" : "",
                           modifiers & Qt::ShiftModifier ? "Shift+" : "", name.constData())
-                << key << modifiers << accelerator.command;
+                << key << modifiers << accelerator.command << false;
         }
-        QTest::addRow("Ctrl+Shift+U") << int(Qt::Key_U) << int(ctrl | Qt::ShiftModifier) << 0;
-        QTest::addRow("Ctrl+Alt+N") << int(Qt::Key_N) << int(ctrl | Qt::AltModifier) << 0;
-        QTest::addRow("Ctrl+keypad 5") << int(Qt::Key_5) << int(ctrl | Qt::KeypadModifier) << 0;
-        QTest::addRow("Ctrl+M") << int(Qt::Key_M) << ctrl << 0;
-        QTest::addRow("Alt+C") << int(Qt::Key_C) << int(Qt::AltModifier) << 0;
-        QTest::addRow("Escape with no Stop button") << int(Qt::Key_Escape) << 0 << 0;
+        QTest::addRow("Ctrl+Shift+U")
+            << int(Qt::Key_U) << int(ctrl | Qt::ShiftModifier) << 0 << false;
+        QTest::addRow("Ctrl+Alt+N") << int(Qt::Key_N) << int(ctrl | Qt::AltModifier) << 0 << false;
+        QTest::addRow("Ctrl+keypad 5")
+            << int(Qt::Key_5) << int(ctrl | Qt::KeypadModifier) << 0 << false;
+        QTest::addRow("Ctrl+M") << int(Qt::Key_M) << ctrl << 0 << false;
+        QTest::addRow("Alt+C") << int(Qt::Key_C) << int(Qt::AltModifier) << 0 << false;
+        QTest::addRow("Escape with no Stop button") << int(Qt::Key_Escape) << 0 << 0 << false;
+        QTest::addRow("Escape with the Stop button shown")
+            << int(Qt::Key_Escape) << 0 << kCommandStopMaking << true;
     }
 
     void keysActOnlyAsTheirAccelerators() {
         QFETCH(int, key);
         QFETCH(int, modifiers);
         QFETCH(int, command);
+        QFETCH(bool, stopShown);
+        if (stopShown)
+            desktop_->createControl(kCommandStopMaking, ControlKind::kPushButton, {60, 20, 60, 20});
         QPlainTextEdit* cell = focusedCellHolding38();
         QTest::keyClick(cell, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(window_->commands, command != 0 ? std::vector<int>{command} : std::vector<int>{});
-        // Escape reaches the cell, which puts back the text it was entered with.
-        QCOMPARE(cell->toPlainText(), key == Qt::Key_Escape ? QString() : QStringLiteral("38"));
+        // Escape with no Stop button reaches the cell, which puts back the
+        // text it was entered with; with one it only stops.
+        const bool putBack = key == Qt::Key_Escape && !stopShown;
+        QCOMPARE(cell->toPlainText(), putBack ? QString() : QStringLiteral("38"));
         QVERIFY(!cell->textCursor().hasSelection());
         QCOMPARE(QApplication::clipboard()->text(), kClipboardSentinel);
     }
