@@ -30,6 +30,7 @@ int mirrorOf(int cell, ClueSymmetry symmetry) {
 struct CellMask {
     uint64_t low = 0, high = 0;
     void add(int cell) { (cell < 64 ? low : high) |= uint64_t{1} << (cell & 63); }
+    void remove(int cell) { (cell < 64 ? low : high) &= ~(uint64_t{1} << (cell & 63)); }
     bool has(int cell) const { return ((cell < 64 ? low : high) >> (cell & 63)) & 1; }
     bool meets(const CellMask& other) const {
         return ((low & other.low) | (high & other.high)) != 0;
@@ -50,13 +51,14 @@ CellMask cluesOf(const GridValues clues) {
 // lets more and more sets of clues through.
 class OtherAnswers {
   public:
-    void remember(const GridValues answer, const uint8_t* other) {
-        CellMask differ;
+    const CellMask& remember(const GridValues answer, const uint8_t* other) {
+        CellMask& differ = differ_[next_];
+        differ = CellMask{};
         for (int cell = 0; cell < kCells; ++cell)
             if (other[cell] != answer[cell]) differ.add(cell);
-        differ_[next_] = differ;
         next_ = (next_ + 1) % kRemembered;
         count_ = std::min(count_ + 1, kRemembered);
+        return differ;
     }
     // An answer the clues let through, as the cells where it differs.
     const CellMask* letThrough(const CellMask& clues) const {
@@ -71,12 +73,12 @@ class OtherAnswers {
     int count_ = 0, next_ = 0;
 };
 
-// Whether the clues have an answer other than `answer`. The clues are those
-// of a puzzle with one answer less the clues of `cells`, so another answer
-// differs from it in one of them. `differ`, when given, receives the cells
-// where the other answer differs.
-bool otherAnswer(const GridValues clues, const GridValues answer, const int* cells, int count,
-                 OtherAnswers& others, CellMask* differ = nullptr) {
+// Whether the clues (`held` names their cells) have an answer other than
+// `answer`. The clues are those of a puzzle with one answer less the clues of
+// `cells`, so another answer differs from it in one of them. `differ`, when
+// given, receives the cells where the other answer differs.
+bool otherAnswer(const GridValues clues, const CellMask& held, const GridValues answer,
+                 const int* cells, int count, OtherAnswers& others, CellMask* differ = nullptr) {
     // Most clues of a full grid are told by their peers alone: no search then.
     int untold[4], untoldCount = 0;
     for (int i = 0; i < count; ++i) {
@@ -86,15 +88,15 @@ bool otherAnswer(const GridValues clues, const GridValues answer, const int* cel
         if (__builtin_popcount(seen) != 8) untold[untoldCount++] = cells[i];
     }
     if (untoldCount == 0) return false;
-    if (const CellMask* met = others.letThrough(cluesOf(clues))) {
+    if (const CellMask* met = others.letThrough(held)) {
         if (differ != nullptr) *differ = *met;
         return true;
     }
     uint8_t other[kCells];
     for (int i = 0; i < untoldCount; ++i) {
         if (!quickAnswerWithout(clues, untold[i], answer[untold[i]], other)) continue;
-        others.remember(answer, other);
-        if (differ != nullptr) *differ = *others.letThrough(cluesOf(clues));
+        const CellMask& met = others.remember(answer, other);
+        if (differ != nullptr) *differ = met;
         return true;
     }
     return false;
@@ -115,6 +117,7 @@ void makeMinimal(std::mt19937_64& random, ClueSymmetry symmetry, const GridValue
     for (int cell = 0; cell < kCells; ++cell) order[cell] = cell;
     for (int i = kCells - 1; i > 0; --i)
         std::swap(order[i], order[random() % static_cast<unsigned>(i + 1)]);
+    CellMask held = cluesOf(clues);
     for (int cell : order) {
         if (clues[cell] == 0 || mirrorOf(cell, symmetry) < cell) continue;  // each orbit once
         int cells[2];
@@ -123,9 +126,13 @@ void makeMinimal(std::mt19937_64& random, ClueSymmetry symmetry, const GridValue
         for (int i = 0; i < count; ++i) {
             kept[i] = clues[cells[i]];
             clues[cells[i]] = 0;
+            held.remove(cells[i]);
         }
-        if (otherAnswer(clues, answer, cells, count, others))
-            for (int i = 0; i < count; ++i) clues[cells[i]] = kept[i];
+        if (!otherAnswer(clues, held, answer, cells, count, others)) continue;
+        for (int i = 0; i < count; ++i) {
+            clues[cells[i]] = kept[i];
+            held.add(cells[i]);
+        }
     }
 }
 
@@ -168,7 +175,8 @@ bool makeNeighbour(std::mt19937_64& random, ClueSymmetry symmetry, const GridVal
         orbitOf(given[random() % static_cast<unsigned>(givenCount)], symmetry, taken);
     for (int i = 0; i < takenCount; ++i) clues[taken[i]] = 0;
     CellMask differ;
-    for (int added = 0; otherAnswer(clues, answer, taken, takenCount, others, &differ); ++added) {
+    for (int added = 0;
+         otherAnswer(clues, cluesOf(clues), answer, taken, takenCount, others, &differ); ++added) {
         if (added == 4) return false;
         int open[kCells], openCount = 0;
         for (int cell = 0; cell < kCells; ++cell) {
