@@ -18,12 +18,10 @@ namespace {
 
 enum OrderOutcome : uint32_t { kOrderMade = 0, kOrderStopped = 1, kOrderNotFound = 2 };
 
-// Each round is a fresh random stream of so many tries; the stop is looked at
-// between rounds, a few times a second at worst.
-constexpr long kTriesPerRound = 16;
 // About a minute of tries: a technique that has not come by then is not to
-// be had this way.
-constexpr uint64_t kMostRounds = 1u << 14;
+// be had this way. The stop is looked at every 16 tries, a few times a second
+// at worst.
+constexpr long kMostTries = long{1} << 18;
 
 constexpr const char* kStopText = "Stop";
 constexpr const char* kNotFoundTitle = "Practice a Technique";
@@ -129,19 +127,25 @@ void prepareOrderJob(Desktop& desktop, WindowState& state, int command, JobRecor
 int runOrderJob(JobRecord& job) {
     job.meter.showAtZero();
     job.result = kOrderNotFound;
-    for (uint64_t round = 0; round < kMostRounds; ++round) {
+    long triesBefore = 0;  // those of the puzzle numbers passed over
+    const OrderProgress goOn = [&](long tries) {
         if (job.stopMaking.load()) {
             job.result = kOrderStopped;
-            break;
-        }
-        if (makeOrderedPuzzle(job.order, job.orderSeed, round, kTriesPerRound, job.ordered) &&
-            buildPlayedBoard(job)) {
-            job.result = kOrderMade;
-            break;
+            return false;
         }
         // The time it takes is not known: the bar closes in on the end.
-        job.meter.set(0, 1, 1 - 8.0 / (8.0 + static_cast<double>(round)));
+        const double rounds = static_cast<double>(triesBefore + tries) / 16;
+        job.meter.set(0, 1, 1 - 8.0 / (8.0 + rounds));
         job.meter.report();
+        return true;
+    };
+    // A practice puzzle whose walk does not stop at the technique is passed
+    // over for the next number.
+    for (uint64_t index = 0; triesBefore < kMostTries && job.result == kOrderNotFound; ++index) {
+        const bool made = makeOrderedPuzzle(job.order, job.orderSeed, index,
+                                            kMostTries - triesBefore, job.ordered, goOn);
+        triesBefore += job.ordered.tries;
+        if (made && buildPlayedBoard(job)) job.result = kOrderMade;
     }
     job.meter.hide();
     return job.orderCommand;

@@ -151,12 +151,17 @@ LadderRating rate(const PuzzleOrder& order, const GridValues clues) {
 constexpr int kNeighbourTries = 100;
 
 // Whether a rated puzzle that is not what the order asks is close to it: its
-// way uses the technique asked for, but also a harder one of its rung. The
-// puzzles that differ from it in a clue or two are then several times likelier
-// to be what is asked than a new grid's.
-bool isNear(const PuzzleOrder& order, const LadderRating& rating) {
-    return order.byTechnique && techniqueInfo(order.technique).rung > 1 &&
-           rating.counts[static_cast<int>(order.technique)] > 0;
+// way uses the technique asked for (but also a harder one of its rung), or,
+// for a puzzle of a new grid, its hardest step is of that rung. The puzzles
+// that differ from it in a clue or two are then several times likelier to be
+// what is asked than a new grid's.
+bool isNear(const PuzzleOrder& order, const LadderRating& rating, bool fromNewGrid) {
+    if (!order.byTechnique) return false;
+    const int rung = techniqueInfo(order.technique).rung;
+    if (rung <= 1) return false;
+    return rating.counts[static_cast<int>(order.technique)] > 0 ||
+           (fromNewGrid && rating.solved && rating.hardest != Technique::kNone &&
+            techniqueInfo(rating.hardest).rung == rung);
 }
 
 // A minimal puzzle of the same answer near `near`: one of its clues (an
@@ -225,7 +230,7 @@ bool meetsOrder(const PuzzleOrder& order, const LadderRating& rating) {
 }
 
 bool makeOrderedPuzzle(const PuzzleOrder& order, uint64_t seed, uint64_t index, long tryLimit,
-                       OrderedPuzzle& made) {
+                       OrderedPuzzle& made, const OrderProgress& goOn) {
     std::seed_seq seeds{static_cast<uint32_t>(seed), static_cast<uint32_t>(seed >> 32),
                         static_cast<uint32_t>(index), static_cast<uint32_t>(index >> 32)};
     std::mt19937_64 random(seeds);
@@ -236,7 +241,9 @@ bool makeOrderedPuzzle(const PuzzleOrder& order, uint64_t seed, uint64_t index, 
     int nearTriesLeft = 0;
     OtherAnswers others;
     for (made.tries = 1; made.tries <= tryLimit; ++made.tries) {
-        if (nearTriesLeft > 0) {
+        if (goOn && made.tries % 16 == 0 && !goOn(made.tries)) return false;
+        const bool fromNewGrid = nearTriesLeft == 0;
+        if (!fromNewGrid) {
             --nearTriesLeft;
             if (!makeNeighbour(random, order.symmetry, made.answer, near, made.clues, others))
                 continue;
@@ -251,7 +258,7 @@ bool makeOrderedPuzzle(const PuzzleOrder& order, uint64_t seed, uint64_t index, 
             made.level = puzzleLevel(made.rating);
             return true;
         }
-        if (isNear(order, made.rating)) {
+        if (isNear(order, made.rating, fromNewGrid)) {
             std::memcpy(near, made.clues, kCells);
             nearTriesLeft = kNeighbourTries;
         }

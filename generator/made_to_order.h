@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/ladder/ladder.h"
@@ -36,10 +37,14 @@ struct OrderedPuzzle {
     long tries = 0;  // the minimal puzzles made and rated on the way
 };
 
+// Told the tries so far every 16 tries; false stops the making.
+using OrderProgress = std::function<bool(long tries)>;
+
 // Puzzle number `index` of `seed` for `order`. Gives up (false) after
-// `tryLimit` minimal puzzles that were not what the order asks.
+// `tryLimit` minimal puzzles that were not what the order asks, or when
+// `goOn` says stop.
 bool makeOrderedPuzzle(const PuzzleOrder& order, uint64_t seed, uint64_t index, long tryLimit,
-                       OrderedPuzzle& made);
+                       OrderedPuzzle& made, const OrderProgress& goOn = {});
 
 // Why no minimal puzzle can be what the order asks; empty when one may be.
 std::string whyNoPuzzleMeets(const PuzzleOrder& order);
