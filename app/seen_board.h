@@ -78,6 +78,7 @@ class SeenBoardDesktop : public Desktop {
     }
     int screenWidth() override { return desktop_.screenWidth(); }
     int screenHeight() override { return desktop_.screenHeight(); }
+    std::vector<ScreenRect> screenAreas() override { return desktop_.screenAreas(); }
     void destroyWindow() override { desktop_.destroyWindow(); }
     bool createControl(int id, ControlKind kind, const ControlRect& rect) override {
         seen_.created(id);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/progress.h"
 #include "platform/board_drawing.h"
@@ -125,6 +126,10 @@ class Desktop {
     virtual void moveWindow(int left, int top, int width, int height) = 0;
     virtual int screenWidth() = 0;  // of the screen that shows the window
     virtual int screenHeight() = 0;
+    // The areas of every screen now shown that windows may take (without
+    // panels and docks), in the coordinates of windowRect; empty when the
+    // desktop cannot tell.
+    virtual std::vector<ScreenRect> screenAreas() { return {}; }
     // Ends the window; the desktop then leaves its event loop with code 0.
     virtual void destroyWindow() = 0;
 

@@ -60,6 +60,7 @@ class FakeDesktop : public Desktop, private ProgressSink {
     }
     int screenWidth() override { return read(screenSize_).first; }
     int screenHeight() override { return read(screenSize_).second; }
+    std::vector<ScreenRect> screenAreas() override { return read(screenAreas_); }
     void destroyWindow() override {
         change("destroyWindow", [&] { destroyed_ = true; });
     }
@@ -178,6 +179,8 @@ class FakeDesktop : public Desktop, private ProgressSink {
     void addMenuItems(const std::vector<int>& commands);
     void setScreenSize(int width, int height) { set(screenSize_, std::make_pair(width, height)); }
     void setWindowRect(const ScreenRect& rect) { set(windowRect_, rect); }
+    // The screens' areas (none by default: the desktop cannot tell).
+    void setScreenAreas(std::vector<ScreenRect> areas) { set(screenAreas_, std::move(areas)); }
     void setExecutableFolder(const std::string& folder) { set(executableFolder_, folder); }
     // Plays the player in every dialog, after it opened. A dialog the script
     // leaves open is closed with the close box; one that stays open even then
@@ -292,6 +295,7 @@ class FakeDesktop : public Desktop, private ProgressSink {
     std::string title_;
     ScreenRect windowRect_{0, 0, 476, 600};
     std::pair<int, int> screenSize_{1920, 1080};
+    std::vector<ScreenRect> screenAreas_;
     bool destroyed_ = false;
     std::string executableFolder_ = "./";
     std::vector<MessageBoxCall> messageBoxes_;

@@ -150,6 +150,16 @@ int QtDesktop::screenHeight() {
     return shown != nullptr ? shown->geometry().height() : 0;
 }
 
+std::vector<ScreenRect> QtDesktop::screenAreas() {
+    std::vector<ScreenRect> areas;
+    for (const QScreen* shown : QGuiApplication::screens()) {
+        const QRect area = shown->availableGeometry();
+        areas.push_back(
+            ScreenRect{area.x(), area.y(), area.x() + area.width(), area.y() + area.height()});
+    }
+    return areas;
+}
+
 void QtDesktop::destroyWindow() {
     if (ended_.exchange(true)) return;
     hide();

@@ -71,6 +71,7 @@ class QtDesktop : public QMainWindow, public Desktop {
     void moveWindow(int left, int top, int width, int height) override;
     int screenWidth() override;
     int screenHeight() override;
+    std::vector<ScreenRect> screenAreas() override;
     void destroyWindow() override;
     bool createControl(int id, ControlKind kind, const ControlRect& rect) override;
     void destroyControl(int id) override;

@@ -293,6 +293,24 @@ TEST_F(MainWindowTest, NewPuzzleRunsAsAJobOnlyAboutAnswersAndCloseWaits) {
     EXPECT_EQ(window->settingsFile().settings.windowRect.left, 100);
 }
 
+// A rectangle saved beside a monitor since unplugged opens on the screen left,
+// at its size; the file keeps what it said until the window closes elsewhere.
+TEST_F(MainWindowTest, ARectangleSavedOffEveryScreenOpensOnOne) {
+    ga::Settings& saved = startup.file.settings;
+    ga::setDefaultSettings(saved);
+    saved.windowRect = {3000, 100, 3476, 700};
+    saved.windowWidth = 476;
+    saved.windowHeight = 600;
+    ASSERT_TRUE(ga::writeSettingsFile(startup.place.path, startup.file));
+    startup.file = ga::SettingsFile{};
+    ASSERT_TRUE(startup.fileRead = ga::readSettings(startup.place, startup.file));
+    desktop.setScreenAreas({{0, 0, 1280, 1024}});
+    ASSERT_TRUE(create());
+    EXPECT_EQ(desktop.logStartingWith("moveWindow"),
+              std::vector<std::string>{"moveWindow 804 100 476 600"});
+    EXPECT_EQ(window->settingsFile().settings.windowRect.left, 3000);
+}
+
 // Exit asks one question: whether to exit, or, when a modified puzzle would be
 // lost, whether to save it. Cancel and the close box ask only the latter.
 TEST_F(MainWindowTest, LeavingAsksTheQuestionThatIsDue) {
