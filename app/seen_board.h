@@ -72,6 +72,9 @@ class SeenBoardDesktop : public Desktop {
         desktop_.setTitle(title);
     }
     int clientWidth() override { return desktop_.clientWidth(); }
+    void setLayoutWidth(int width, double fontScale) override {
+        desktop_.setLayoutWidth(width, fontScale);
+    }
     ScreenRect windowRect() override { return desktop_.windowRect(); }
     void moveWindow(int left, int top, int width, int height) override {
         desktop_.moveWindow(left, top, width, height);

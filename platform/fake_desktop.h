@@ -51,7 +51,10 @@ class FakeDesktop : public Desktop, private ProgressSink {
     void setTitle(const std::string& title) override {
         change("setTitle " + quoted(title), [&] { title_ = title; });
     }
-    int clientWidth() override { return 460; }
+    int clientWidth() override { return read(clientWidth_); }
+    void setLayoutWidth(int width, double /*fontScale*/) override {
+        change("setLayoutWidth " + std::to_string(width), [&] { clientWidth_ = width; });
+    }
     ScreenRect windowRect() override { return read(windowRect_); }
     void moveWindow(int left, int top, int width, int height) override {
         change("moveWindow" + numbers({left, top, width, height}), [&] {
@@ -294,6 +297,7 @@ class FakeDesktop : public Desktop, private ProgressSink {
     std::function<TextColour(int)> colourHandler_;
     std::string title_;
     ScreenRect windowRect_{0, 0, 476, 600};
+    int clientWidth_ = 460;
     std::pair<int, int> screenSize_{1920, 1080};
     std::vector<ScreenRect> screenAreas_;
     bool destroyed_ = false;
