@@ -1,4 +1,4 @@
-// The desktop on Qt Widgets: the program's one main window, a fixed-size
+// The desktop on Qt Widgets: the program's one main window, a resizable
 // window whose client area holds the child controls at the pixel positions
 // the logic gives. It turns Qt's events into what the logic expects (menu
 // items and Ctrl+key accelerators as commands, cell focus changes as cell
