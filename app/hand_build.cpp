@@ -56,7 +56,10 @@ void leaveBuild(Desktop& desktop, WindowState& state) {
 
 }  // namespace
 
-void showHandBuildButtons(Desktop& desktop) {
+namespace {
+
+// The status box shortened and the three buttons under it, made or moved.
+void placeHandBuildButtons(Desktop& desktop, bool create) {
     const int width = desktop.clientWidth();
     const BoardLayout layout = boardLayout(width);
     ControlRect statusBox = layout.statusBox;
@@ -69,11 +72,25 @@ void showHandBuildButtons(Desktop& desktop) {
     const int buttonX[] = {layout.offsets[0], layout.offsets[3], layout.offsets[6]};
     for (int i = 0; i < 3; ++i) {
         const ButtonSpec& button = kButtons[i];
-        desktop.createControl(button.id, ControlKind::kPushButton,
-                              ControlRect{buttonX[i], buttonY, buttonWidth, kButtonHeight});
+        const ControlRect rect{buttonX[i], buttonY, buttonWidth, kButtonHeight};
+        if (!create) {
+            desktop.moveControl(button.id, rect);
+            continue;
+        }
+        desktop.createControl(button.id, ControlKind::kPushButton, rect);
         desktop.setText(button.id, button.label);
         desktop.setFont(button.id, FontChoice::kSmall);
     }
+}
+
+}  // namespace
+
+void showHandBuildButtons(Desktop& desktop) {
+    placeHandBuildButtons(desktop, true);
+}
+
+void layOutHandBuildButtons(Desktop& desktop) {
+    placeHandBuildButtons(desktop, false);
 }
 
 void removeHandBuildButtons(Desktop& desktop) {

@@ -29,6 +29,8 @@ void pressCancelHandBuild(Desktop& desktop, WindowState& state);
 // the status box back its full height.
 void showHandBuildButtons(Desktop& desktop);
 void removeHandBuildButtons(Desktop& desktop);
+// Moves the shown buttons and the status box above them to the client's width.
+void layOutHandBuildButtons(Desktop& desktop);
 
 // The verdicts, shown as plain text in the status box.
 enum RegisterVerdict : int {

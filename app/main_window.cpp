@@ -6,6 +6,7 @@
 #include "app/command_table.h"
 #include "app/dialog_commands.h"
 #include "app/file_commands.h"
+#include "app/hand_build.h"
 #include "app/menu_state.h"
 #include "app/order_commands.h"
 #include "app/play_commands.h"
@@ -60,6 +61,7 @@ bool MainWindow::onCreate() {
     jobs_.startWorker();
     seedRandom();
     resetRecord(state_.puzzle);
+    firstClientWidth_ = desktop_.clientWidth();
     // The fonts belong to the desktop: cells name them by FontChoice.
     createBoard(desktop_, state_.puzzle);
     createStatusBox(desktop_);
@@ -119,6 +121,19 @@ void MainWindow::countHelp(int id) {
     if (id == kCommandPencilMarks || id == kCommandBacktracking) ++game.solves;
     // An opened answer ends the game: the board is no longer played.
     if (id == kCommandOpenAnswer && !isPlayed(state_.settings.menuMode)) endGame(desktop_, state_);
+}
+
+void MainWindow::onClientResized(int width, int height) {
+    const int fitted = fittedClientWidth(width, height);
+    if (closed_ || fitted == desktop_.clientWidth()) return;
+    const int firstCells = boardLayout(firstClientWidth_).cellSize;
+    desktop_.setLayoutWidth(
+        fitted,
+        firstCells > 0 ? static_cast<double>(boardLayout(fitted).cellSize) / firstCells : 1.0);
+    layOutBoard(desktop_);
+    layOutDigitStrip(desktop_);
+    layOutStopButton(desktop_);
+    if (state_.handBuildStage != 0) layOutHandBuildButtons(desktop_);
 }
 
 void MainWindow::onTick() {

@@ -66,6 +66,8 @@ class MainWindow : public WindowEvents {
     CellMark onCellMark(int cellId) override;
     void onTick() override;
     void onMinimised(bool minimised) override;
+    // Lays the board out again at the widest width that fits the new area.
+    void onClientResized(int width, int height) override;
 
     // --- for the desktop and for tests ---------------------------------------------
     const WindowState& state() const { return state_; }
@@ -110,6 +112,7 @@ class MainWindow : public WindowEvents {
     CompletionCheck completion_;
     std::vector<HeldCellEvent> heldCellEvents_;
     bool closed_ = false;
+    int firstClientWidth_ = 0;  // the width the fonts have their first sizes at
     bool finishDue_ = false;    // a game was completed: its box comes at the next tick
     bool gameChanged_ = false;  // the game changed since it was last kept
     long long keptAtMs_ = -1;   // when it was last kept

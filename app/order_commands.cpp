@@ -151,6 +151,10 @@ int runOrderJob(JobRecord& job) {
     return job.orderCommand;
 }
 
+void layOutStopButton(Desktop& desktop) {
+    desktop.moveControl(kCommandStopMaking, boardLayout(desktop.clientWidth()).clock);
+}
+
 bool takeOrderedPuzzle(Desktop& desktop, WindowState& state, const JobRecord& job) {
     desktop.destroyControl(kCommandStopMaking);
     if (job.result != kOrderMade) {

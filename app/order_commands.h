@@ -38,6 +38,9 @@ int runOrderJob(JobRecord& job);
 // False when nothing was made (stopped, or none found): the board stays.
 bool takeOrderedPuzzle(Desktop& desktop, WindowState& state, const JobRecord& job);
 
+// Moves the Stop button, while it is shown, to the client's width.
+void layOutStopButton(Desktop& desktop);
+
 // The command that makes the next puzzle of the kind just finished: the same
 // level or technique, or New Puzzle.
 int nextPuzzleCommand(const WindowState& state);

@@ -145,6 +145,13 @@ void createDigitStrip(Desktop& desktop) {
     desktop.createControl(kClockId, ControlKind::kClockLabel, layout.clock);
 }
 
+void layOutDigitStrip(Desktop& desktop) {
+    const BoardLayout layout = boardLayout(desktop.clientWidth());
+    for (int digit = 1; digit <= 9; ++digit)
+        desktop.moveControl(digitButtonId(digit), layout.digitButton(digit));
+    desktop.moveControl(kClockId, layout.clock);
+}
+
 void chooseDigit(Desktop& desktop, WindowState& state, int digit, bool clearNotes) {
     const int cell = state.marks.cellInHand;
     if (cell >= 0 && isOpen(state.puzzle, cell)) {

@@ -38,6 +38,8 @@ void clearColourMarks(Desktop& desktop, WindowState& state);
 // note, and with a cell in hand places it there, as if typed. Choosing it
 // again takes the tint away.
 void createDigitStrip(Desktop& desktop);
+// Moves the digit strip and the clock to the client's width.
+void layOutDigitStrip(Desktop& desktop);
 void chooseDigit(Desktop& desktop, WindowState& state, int digit, bool clearNotes);
 // The counts and the chosen digit's tint, brought up to date with the board.
 void showDigitStrip(Desktop& desktop, WindowState& state);

@@ -72,12 +72,16 @@ class SeenBoardDesktop : public Desktop {
         desktop_.setTitle(title);
     }
     int clientWidth() override { return desktop_.clientWidth(); }
+    void setLayoutWidth(int width, double fontScale) override {
+        desktop_.setLayoutWidth(width, fontScale);
+    }
     ScreenRect windowRect() override { return desktop_.windowRect(); }
     void moveWindow(int left, int top, int width, int height) override {
         desktop_.moveWindow(left, top, width, height);
     }
     int screenWidth() override { return desktop_.screenWidth(); }
     int screenHeight() override { return desktop_.screenHeight(); }
+    std::vector<ScreenRect> screenAreas() override { return desktop_.screenAreas(); }
     void destroyWindow() override { desktop_.destroyWindow(); }
     bool createControl(int id, ControlKind kind, const ControlRect& rect) override {
         seen_.created(id);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/progress.h"
 #include "platform/board_drawing.h"
@@ -112,6 +113,9 @@ class WindowEvents {
     virtual void onTick() {}
     // The window was minimised (true) or shown again (false).
     virtual void onMinimised(bool /*minimised*/) {}
+    // The player resized the window: its client area is now `width` x
+    // `height` pixels. Not sent for the size the window opens at.
+    virtual void onClientResized(int /*width*/, int /*height*/) {}
 };
 
 class Desktop {
@@ -121,10 +125,19 @@ class Desktop {
     // --- the main window -------------------------------------------------
     virtual void setTitle(const std::string& title) = 0;
     virtual int clientWidth() = 0;
+    // The controls are laid out for a client area `width` pixels wide from now
+    // on: clientWidth() says so, the area stands centred in a wider window, and
+    // the fonts (FontChoice and the digit strip's) are drawn at `fontScale`
+    // times their first sizes. The logic then moves its controls.
+    virtual void setLayoutWidth(int /*width*/, double /*fontScale*/) {}
     virtual ScreenRect windowRect() = 0;
     virtual void moveWindow(int left, int top, int width, int height) = 0;
     virtual int screenWidth() = 0;  // of the screen that shows the window
     virtual int screenHeight() = 0;
+    // The areas of every screen now shown that windows may take (without
+    // panels and docks), in the coordinates of windowRect; empty when the
+    // desktop cannot tell.
+    virtual std::vector<ScreenRect> screenAreas() { return {}; }
     // Ends the window; the desktop then leaves its event loop with code 0.
     virtual void destroyWindow() = 0;
 
@@ -175,6 +188,7 @@ class Desktop {
     // --- the progress bar ---------------------------------------------------
     // False when the bar could not be made. Its sink may be driven from the
     // worker thread; the desktop carries the calls over to the window thread.
+    // Called again, it moves the bar.
     virtual bool createProgressBar(const ControlRect& rect) = 0;
     virtual ProgressSink* progressBar() = 0;
 

@@ -51,7 +51,10 @@ class FakeDesktop : public Desktop, private ProgressSink {
     void setTitle(const std::string& title) override {
         change("setTitle " + quoted(title), [&] { title_ = title; });
     }
-    int clientWidth() override { return 460; }
+    int clientWidth() override { return read(clientWidth_); }
+    void setLayoutWidth(int width, double /*fontScale*/) override {
+        change("setLayoutWidth " + std::to_string(width), [&] { clientWidth_ = width; });
+    }
     ScreenRect windowRect() override { return read(windowRect_); }
     void moveWindow(int left, int top, int width, int height) override {
         change("moveWindow" + numbers({left, top, width, height}), [&] {
@@ -60,6 +63,7 @@ class FakeDesktop : public Desktop, private ProgressSink {
     }
     int screenWidth() override { return read(screenSize_).first; }
     int screenHeight() override { return read(screenSize_).second; }
+    std::vector<ScreenRect> screenAreas() override { return read(screenAreas_); }
     void destroyWindow() override {
         change("destroyWindow", [&] { destroyed_ = true; });
     }
@@ -178,6 +182,8 @@ class FakeDesktop : public Desktop, private ProgressSink {
     void addMenuItems(const std::vector<int>& commands);
     void setScreenSize(int width, int height) { set(screenSize_, std::make_pair(width, height)); }
     void setWindowRect(const ScreenRect& rect) { set(windowRect_, rect); }
+    // The screens' areas (none by default: the desktop cannot tell).
+    void setScreenAreas(std::vector<ScreenRect> areas) { set(screenAreas_, std::move(areas)); }
     void setExecutableFolder(const std::string& folder) { set(executableFolder_, folder); }
     // Plays the player in every dialog, after it opened. A dialog the script
     // leaves open is closed with the close box; one that stays open even then
@@ -291,7 +297,9 @@ class FakeDesktop : public Desktop, private ProgressSink {
     std::function<TextColour(int)> colourHandler_;
     std::string title_;
     ScreenRect windowRect_{0, 0, 476, 600};
+    int clientWidth_ = 460;
     std::pair<int, int> screenSize_{1920, 1080};
+    std::vector<ScreenRect> screenAreas_;
     bool destroyed_ = false;
     std::string executableFolder_ = "./";
     std::vector<MessageBoxCall> messageBoxes_;

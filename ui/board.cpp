@@ -45,6 +45,31 @@ BoardLayout boardLayout(int clientWidth) {
     return layout;
 }
 
+int boardHeight(int clientWidth) {
+    const ControlRect strip = boardLayout(clientWidth).digitStrip;
+    return strip.y + strip.height + kStripGap;
+}
+
+int fittedClientWidth(int width, int height) {
+    if (width <= kSmallestClientWidth) return kSmallestClientWidth;
+    if (boardHeight(width) <= height) return width;
+    // The height grows with the cell size alone: look for the largest cells that fit.
+    int cells = (width - 44) / 9;
+    while (44 + 9 * cells > kSmallestClientWidth && boardHeight(44 + 9 * cells) > height) --cells;
+    return 44 + 9 * cells;
+}
+
+void layOutBoard(Desktop& desktop) {
+    const BoardLayout layout = boardLayout(desktop.clientWidth());
+    for (int cell = 0; cell < kCells; ++cell) desktop.moveControl(cellId(cell), layout.cell(cell));
+    for (int i = 0; i < 9; ++i) {
+        desktop.moveControl(kFirstRowLabelId + i, layout.rowLabel(i));
+        desktop.moveControl(kFirstColumnLabelId + i, layout.columnLabel(i));
+    }
+    desktop.moveControl(kStatusBoxId, layout.statusBox);
+    desktop.createProgressBar(layout.progressBar);
+}
+
 CellDisplay cellDisplay(const PuzzleRecord& record, int cell) {
     if (!isOpen(record, cell)) return {FontChoice::kBig, std::to_string(record.answerGrid[cell])};
     if (record.valueGrid[cell] != 0) {

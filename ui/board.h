@@ -50,6 +50,22 @@ struct BoardLayout {
 // size is (width - 44) / 9, and each box boundary adds 2 pixels of gap.
 BoardLayout boardLayout(int clientWidth);
 
+// The narrowest client area the board is laid out in: cells of 16 pixels.
+constexpr int kSmallestClientWidth = 44 + 9 * 16;
+
+// The height the board needs at `clientWidth`: down to the digit strip and
+// a gap below it.
+int boardHeight(int clientWidth);
+
+// The widest client width, at most `width`, whose board fits within `height`;
+// never below kSmallestClientWidth. A window resized by the player lays its
+// board out at this width.
+int fittedClientWidth(int width, int height);
+
+// Moves the cells, the row and column numbers, the status box and the
+// progress bar to where the layout at the client's width puts them.
+void layOutBoard(Desktop& desktop);
+
 // Creates the 81 cells from the record and shows each by the display rules.
 // Returns 0, or -1 when some cell could not be made (the others still are).
 int createBoard(Desktop& desktop, const PuzzleRecord& record);

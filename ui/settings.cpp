@@ -4,6 +4,7 @@
 
 #include "generator/serial.h"
 #include "platform/desktop.h"
+#include "ui/window_placement.h"
 
 namespace ga {
 
@@ -157,10 +158,24 @@ bool repairSettings(Settings& s) {
     return replaced;
 }
 
+namespace {
+
+// The window at `left`, `top` in the size the defaults give it, unless that
+// would leave it out of the player's reach or larger than its screen.
+void moveOntoScreens(Desktop& desktop, int left, int top, const Settings& defaults) {
+    const ScreenRect placed = placeOnScreens(
+        ScreenRect{left, top, left + defaults.windowWidth, top + defaults.windowHeight},
+        desktop.screenAreas());
+    desktop.moveWindow(placed.left, placed.top, placed.right - placed.left,
+                       placed.bottom - placed.top);
+}
+
+}  // namespace
+
 void placeWindow(Desktop& desktop, Settings& defaults) {
     SettingsRect& rect = defaults.windowRect;
     if (defaults.windowWidth != 0 && defaults.windowHeight != 0) {
-        desktop.moveWindow(rect.left, rect.top, defaults.windowWidth, defaults.windowHeight);
+        moveOntoScreens(desktop, rect.left, rect.top, defaults);
         return;
     }
     const ScreenRect present = desktop.windowRect();
@@ -181,7 +196,7 @@ void placeWindow(Desktop& desktop, Settings& defaults) {
     }
     rect.bottom = rect.top + defaults.windowHeight;
 
-    desktop.moveWindow(rect.left, rect.top, defaults.windowWidth, defaults.windowHeight);
+    moveOntoScreens(desktop, rect.left, rect.top, defaults);
 }
 
 }  // namespace ga

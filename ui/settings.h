@@ -121,6 +121,9 @@ bool repairSettings(Settings& settings);
 // Puts the main window where the default Settings say. The first time
 // (windowWidth or windowHeight 0) it measures the window and, where the window
 // stands at 0, centres it on the screen, storing the geometry in `defaults`.
+// A window out of the player's reach on the screens now shown, or larger than
+// its screen, is brought onto one (placeOnScreens); the defaults keep what
+// they say, so the file's bytes change only as the window is moved.
 void placeWindow(Desktop& desktop, Settings& defaults);
 
 }  // namespace ga

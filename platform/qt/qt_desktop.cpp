@@ -49,6 +49,19 @@ constexpr MovingKey kMovingKeys[] = {
     {Qt::Key_Tab, CellKey::kNextOpen}, {Qt::Key_Backtab, CellKey::kPreviousOpen},  // Shift+Tab
 };
 
+// Marks the controls drawn in the application's font, scaled with the board.
+constexpr const char* kScaledDefaultFont = "scaledDefaultFont";
+
+QFont scaledDefaultFont(double fontScale) {
+    QFont font = QApplication::font();
+    if (font.pointSizeF() > 0) {
+        font.setPointSizeF(font.pointSizeF() * fontScale);
+    } else {
+        font.setPixelSize(std::max(1, qRound(font.pixelSize() * fontScale)));
+    }
+    return font;
+}
+
 QRect toQRect(const ControlRect& rect) {
     return QRect(rect.x, rect.y, rect.width, rect.height);
 }
@@ -63,12 +76,13 @@ QtDesktop::QtDesktop()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
-    client_ = new QWidget(this);
-    QPalette palette = client_->palette();
+    area_ = new QWidget(this);
+    QPalette palette = area_->palette();
     palette.setColor(QPalette::Window, kClientBackground);
-    client_->setPalette(palette);
-    client_->setAutoFillBackground(true);
-    setCentralWidget(client_);
+    area_->setPalette(palette);
+    area_->setAutoFillBackground(true);
+    setCentralWidget(area_);
+    client_ = new QWidget(area_);
 
     // Fixed before the platform window exists, so that it is made at this size.
     fixSize();
@@ -89,6 +103,13 @@ bool QtDesktop::open(WindowEvents& events) {
         return false;
     }
     fitClientHeightToControls();
+    takeSizeLimit();
+    // Half the first size, at least: the board's cells stay large enough to
+    // read and type in.
+    setMinimumSize(clientSize_.width() / 2,
+                   (clientSize_.height() + menuBar()->sizeHint().height()) / 2);
+    reportedArea_ = clientSize_;
+    opened_ = true;
     show();
     // The window's clock: the time played and the game kept.
     ticks_ = new QTimer(this);
@@ -111,8 +132,37 @@ void QtDesktop::fitClientHeightToControls() {
 }
 
 void QtDesktop::fixSize() {
-    client_->setFixedSize(clientSize_);
-    setFixedSize(clientSize_.width(), clientSize_.height() + menuBar()->sizeHint().height());
+    client_->setGeometry(0, 0, clientSize_.width(), clientSize_.height());
+    resize(clientSize_.width(), clientSize_.height() + menuBar()->sizeHint().height());
+}
+
+void QtDesktop::takeSizeLimit() {
+    if (!sizeLimit_.isValid()) return;
+    const QSize frame = frameGeometry().size();
+    const QSize over = frame - frame.boundedTo(sizeLimit_);
+    resize(size() - over);
+}
+
+void QtDesktop::followArea() {
+    if (!opened_ || ended_.load() || events_ == nullptr) return;
+    const QSize area = area_->size();
+    if (area != reportedArea_) {
+        reportedArea_ = area;
+        events_->onClientResized(area.width(), area.height());
+    }
+    client_->setGeometry(std::max(0, (area.width() - clientSize_.width()) / 2), 0,
+                         clientSize_.width(), std::max(area.height(), clientSize_.height()));
+    if (cover_ != nullptr && cover_->isVisible()) {
+        QRect cells;
+        for (const auto& watched : focusWatched_) {
+            if (const auto* widget = qobject_cast<const QWidget*>(watched.first))
+                cells = cells.united(widget->geometry());
+        }
+        cover_->setGeometry(cells);
+        cover_->setFont(smallFont_);
+    }
+    if (stepOverlay_ != nullptr && stepOverlay_->isVisible())
+        showStep(StepView(step_), stepQuestion_);
 }
 
 void QtDesktop::runCommand(int command) {
@@ -129,15 +179,43 @@ int QtDesktop::clientWidth() {
     return clientSize_.width();
 }
 
+void QtDesktop::setLayoutWidth(int width, double fontScale) {
+    clientSize_.setWidth(width);
+    scaleFonts(fontScale);
+}
+
+void QtDesktop::scaleFonts(double fontScale) {
+    if (fontScale == fontScale_) return;
+    const QFont oldBig = bigFont_, oldSmall = smallFont_;
+    fontScale_ = fontScale;
+    bigFont_ = arialOfLineHeight(qRound(kBigFontLineHeight * fontScale));
+    smallFont_ = arialOfLineHeight(qRound(kSmallFontLineHeight * fontScale));
+    for (const auto& [id, widget] : controls_) {
+        if (widget->property(kScaledDefaultFont).toBool()) {
+            widget->setFont(scaledDefaultFont(fontScale_));
+        } else if (widget->font() == oldBig) {
+            widget->setFont(bigFont_);
+        } else if (widget->font() == oldSmall) {
+            widget->setFont(smallFont_);
+        }
+    }
+}
+
 ScreenRect QtDesktop::windowRect() {
     const QRect frame = frameGeometry();
     return ScreenRect{frame.x(), frame.y(), frame.x() + frame.width(), frame.y() + frame.height()};
 }
 
-void QtDesktop::moveWindow(int left, int top, int /*width*/, int /*height*/) {
-    // The size comes from the font, never from a stored rectangle: one taken
-    // on another screen or with another font would cut the board off.
+void QtDesktop::moveWindow(int left, int top, int width, int height) {
+    // The size comes from the font, never from a stored rectangle, unless the
+    // window must shrink to fit its screen: one taken on another screen or
+    // with another font could leave the board too small.
     move(left, top);
+    const QSize frame = frameGeometry().size();
+    if (width < frame.width() || height < frame.height()) {
+        sizeLimit_ = QSize(width, height).boundedTo(frame);
+        takeSizeLimit();
+    }
 }
 
 int QtDesktop::screenWidth() {
@@ -148,6 +226,16 @@ int QtDesktop::screenWidth() {
 int QtDesktop::screenHeight() {
     QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
     return shown != nullptr ? shown->geometry().height() : 0;
+}
+
+std::vector<ScreenRect> QtDesktop::screenAreas() {
+    std::vector<ScreenRect> areas;
+    for (const QScreen* shown : QGuiApplication::screens()) {
+        const QRect area = shown->availableGeometry();
+        areas.push_back(
+            ScreenRect{area.x(), area.y(), area.x() + area.width(), area.y() + area.height()});
+    }
+    return areas;
 }
 
 void QtDesktop::destroyWindow() {
@@ -174,6 +262,10 @@ bool QtDesktop::createControl(int id, ControlKind kind, const ControlRect& rect)
     if (widget == nullptr) return false;
     widget->setGeometry(toQRect(rect));
     controls_[id] = widget;
+    if (kind == ControlKind::kDigitButton || kind == ControlKind::kClockLabel) {
+        widget->setProperty(kScaledDefaultFont, true);
+        if (fontScale_ != 1.0) widget->setFont(scaledDefaultFont(fontScale_));
+    }
     if (kind == ControlKind::kOpenCell || kind == ControlKind::kClueCell)
         focusWatched_[widget] = id;
     if (kind == ControlKind::kOpenCell) {
@@ -415,6 +507,7 @@ void QtDesktop::coverBoard(bool covered, const std::string& text) {
 }
 
 void QtDesktop::showStep(const StepView& view, int questionCommand) {
+    step_ = view;
     if (!view.drawing.shown) {
         if (stepOverlay_ != nullptr) stepOverlay_->hide();
         if (stepPanel_ != nullptr) stepPanel_->hide();
@@ -495,6 +588,9 @@ bool QtDesktop::eventFilter(QObject* watched, QEvent* event) {
             return false;
         case QEvent::Paint:
             askCellLook(watched);
+            return false;
+        case QEvent::Resize:
+            if (watched == area_) followArea();
             return false;
         default:
             return false;

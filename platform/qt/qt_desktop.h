@@ -1,4 +1,4 @@
-// The desktop on Qt Widgets: the program's one main window, a fixed-size
+// The desktop on Qt Widgets: the program's one main window, a resizable
 // window whose client area holds the child controls at the pixel positions
 // the logic gives. It turns Qt's events into what the logic expects (menu
 // items and Ctrl+key accelerators as commands, cell focus changes as cell
@@ -6,10 +6,14 @@
 // open cell, a colour request, the close box as a close request) and carries
 // out the logic's calls.
 //
-// Size: the client area is 240 x 270 dialog units of "Arial" 9 pt. Should the
-// controls the logic makes while it sets itself up reach lower, the area
-// grows to hold them, with the same margin below as at their left. Moving the
-// window never changes its size.
+// Size: the window opens with a client area of 240 x 270 dialog units of
+// "Arial" 9 pt. Should the controls the logic makes while it sets itself up
+// reach lower, the area grows to hold them, with the same margin below as at
+// their left. Moving the window changes its size only to shrink it, when the
+// logic asks for less than it has (a screen too small for it). The player may
+// resize the window, down to half its first size: the logic hears of every
+// new size and lays the controls out again for the width it chooses, and the
+// area it lays them out in stands centred in the window.
 //
 // Keys: the accelerators are translated before any control sees the key, so
 // Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+A in a cell are the program's commands and
@@ -67,10 +71,12 @@ class QtDesktop : public QMainWindow, public Desktop {
     // --- Desktop ---------------------------------------------------------------
     void setTitle(const std::string& title) override;
     int clientWidth() override;
+    void setLayoutWidth(int width, double fontScale) override;
     ScreenRect windowRect() override;
     void moveWindow(int left, int top, int width, int height) override;
     int screenWidth() override;
     int screenHeight() override;
+    std::vector<ScreenRect> screenAreas() override;
     void destroyWindow() override;
     bool createControl(int id, ControlKind kind, const ControlRect& rect) override;
     void destroyControl(int id) override;
@@ -135,6 +141,9 @@ class QtDesktop : public QMainWindow, public Desktop {
     void askCellLook(QObject* watched);
     void fixSize();
     void fitClientHeightToControls();
+    void takeSizeLimit();
+    void followArea();
+    void scaleFonts(double fontScale);
     void runCommand(int command);
     void forgetControl(int id, QWidget& control);
 
@@ -142,9 +151,14 @@ class QtDesktop : public QMainWindow, public Desktop {
     std::atomic<bool> ended_{false};
 
     QSize clientSize_;
-    QWidget* client_ = nullptr;
+    QWidget* area_ = nullptr;    // the window's whole client area
+    QWidget* client_ = nullptr;  // the part of it the controls are laid out in
+    QSize reportedArea_;         // the area's size the logic last heard of
+    QSize sizeLimit_;            // the frame size moveWindow shrank the window to, if any
+    bool opened_ = false;
     QFont bigFont_;
     QFont smallFont_;
+    double fontScale_ = 1.0;
 
     std::map<int, QAction*> menuItems_;
     std::map<int, bool> checkedItems_;  // what the logic set; a click must not toggle it
@@ -160,6 +174,7 @@ class QtDesktop : public QMainWindow, public Desktop {
     StepOverlay* stepOverlay_ = nullptr;  // a hint's drawing, under the cover
     StepPanel* stepPanel_ = nullptr;
     int stepQuestion_ = 0;
+    StepView step_;  // the step shown, drawn again when the cells move
     HelpWindow* help_ = nullptr;
     bool settingText_ = false;  // the logic sets a text: no edit to report
     QElapsedTimer steadyClock_;

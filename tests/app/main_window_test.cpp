@@ -30,6 +30,7 @@
 #include "tests/support/scratch_dir.h"
 #include "tests/support/test_records.h"
 #include "ui/board.h"
+#include "ui/board_ids.h"
 #include "ui/practice_dialog.h"
 #include "ui/record_regions_dialog.h"
 #include "ui/recreate_dialog.h"
@@ -291,6 +292,54 @@ TEST_F(MainWindowTest, NewPuzzleRunsAsAJobOnlyAboutAnswersAndCloseWaits) {
     EXPECT_TRUE(desktop.windowDestroyed());
     EXPECT_FALSE(window->jobs().workerRunning());
     EXPECT_EQ(window->settingsFile().settings.windowRect.left, 100);
+}
+
+// A rectangle saved beside a monitor since unplugged opens on the screen left,
+// at its size; the file keeps what it said until the window closes elsewhere.
+TEST_F(MainWindowTest, ARectangleSavedOffEveryScreenOpensOnOne) {
+    ga::Settings& saved = startup.file.settings;
+    ga::setDefaultSettings(saved);
+    saved.windowRect = {3000, 100, 3476, 700};
+    saved.windowWidth = 476;
+    saved.windowHeight = 600;
+    ASSERT_TRUE(ga::writeSettingsFile(startup.place.path, startup.file));
+    startup.file = ga::SettingsFile{};
+    ASSERT_TRUE(startup.fileRead = ga::readSettings(startup.place, startup.file));
+    desktop.setScreenAreas({{0, 0, 1280, 1024}});
+    ASSERT_TRUE(create());
+    EXPECT_EQ(desktop.logStartingWith("moveWindow"),
+              std::vector<std::string>{"moveWindow 804 100 476 600"});
+    EXPECT_EQ(window->settingsFile().settings.windowRect.left, 3000);
+}
+
+// A resized window moves every control into the new area, and the first size
+// brings the first layout back.
+TEST_F(MainWindowTest, AResizedWindowLaysItsControlsOutInTheNewArea) {
+    ASSERT_TRUE(create());
+    const std::vector<int> ids = {ga::cellId(0), ga::cellId(80), ga::kStatusBoxId,
+                                  ga::digitButtonId(9), ga::kClockId};
+    std::vector<std::vector<int>> first;
+    for (int id : ids) {
+        const ga::ControlRect r = desktop.control(id)->rect;
+        first.push_back({r.x, r.y, r.width, r.height});
+    }
+    for (const auto& [width, height] : {std::pair{900, 700}, std::pair{300, 1000}}) {
+        window->onClientResized(width, height);
+        const ga::ControlRect status = desktop.control(ga::kStatusBoxId)->rect;
+        EXPECT_LT(
+            desktop.control(ga::cellId(80))->rect.y + desktop.control(ga::cellId(80))->rect.height,
+            status.y);
+        for (int id : ids) {
+            const ga::ControlRect r = desktop.control(id)->rect;
+            EXPECT_LE(r.x + r.width, desktop.clientWidth()) << id;
+            EXPECT_LE(r.y + r.height, height) << id;
+        }
+    }
+    window->onClientResized(460, 1000);
+    for (size_t i = 0; i < ids.size(); ++i) {
+        const ga::ControlRect r = desktop.control(ids[i])->rect;
+        EXPECT_EQ((std::vector<int>{r.x, r.y, r.width, r.height}), first[i]) << ids[i];
+    }
 }
 
 // Exit asks one question: whether to exit, or, when a modified puzzle would be

@@ -164,3 +164,23 @@ TEST(CompletionCheck, JudgesAFinishedBoardAndAdoptsAnOnlyAnswerOnce) {
 
 }  // namespace
 }  // namespace ga
+
+// A resized window lays its board out at the widest width that fits: never
+// wider than the window, never taller, and one cell more would not fit.
+TEST(Board, AResizedBoardTakesTheLargestCellsThatFit) {
+    const struct {
+        int width, height;
+    } sizes[] = {{460, 1000}, {460, 601}, {900, 600}, {300, 1000},
+                 {1000, 300}, {461, 587}, {100, 100}, {2000, 1600}};
+    for (const auto& size : sizes) {
+        SCOPED_TRACE(testing::Message() << size.width << "x" << size.height);
+        const int fitted = ga::fittedClientWidth(size.width, size.height);
+        if (fitted == ga::kSmallestClientWidth) continue;
+        EXPECT_LE(fitted, size.width);
+        EXPECT_LE(ga::boardHeight(fitted), size.height);
+        const int larger = fitted + 9;  // cells a pixel wider
+        EXPECT_TRUE(larger > size.width || ga::boardHeight(larger) > size.height);
+    }
+    EXPECT_EQ(ga::fittedClientWidth(460, 1000), 460) << "room enough keeps the width";
+    EXPECT_EQ(ga::fittedClientWidth(100, 100), ga::kSmallestClientWidth);
+}
