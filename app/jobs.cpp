@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/booklet_commands.h"
 #include "app/command_ids.h"
 #include "app/command_table.h"
 #include "app/ladder_commands.h"
@@ -125,6 +126,8 @@ int JobControl::runJob(int32_t code) {
             return runLadderJob(job_);
         case kJobMakeToOrder:
             return runOrderJob(job_);
+        case kJobBooklet:
+            return runBookletJob(job_);
         default:
             return 0;
     }
@@ -165,6 +168,7 @@ bool JobControl::startJob(Desktop& desktop, WindowState& state, int command) {
         if (isPracticeCommand(command) && state.practised == Technique::kNone) return false;
         prepareOrderJob(desktop, state, command, job_);
     }
+    if (code == kJobBooklet) prepareBookletJob(desktop, state, job_);
     if (code == kJobSolve) setStatus(desktop, state, kStatusSolving);
     if (code == kJobCheckSolvable || code == kJobCheckMultiple) {
         setStatus(desktop, state, kStatusChecking);
@@ -174,7 +178,8 @@ bool JobControl::startJob(Desktop& desktop, WindowState& state, int command) {
 }
 
 bool JobControl::stopMaking() {
-    if (job_.jobCode.load() != kJobMakeToOrder) return false;
+    const int32_t code = job_.jobCode.load();
+    if (code != kJobMakeToOrder && code != kJobBooklet) return false;
     job_.stopMaking.store(true);
     return true;
 }
@@ -252,6 +257,10 @@ JobControl::NoticeOutcome JobControl::handleNotice(Desktop& desktop, WindowState
         case kCommandPracticeAgain:
             if (takeOrderedPuzzle(desktop, state, job_)) return NoticeOutcome::kBoardReplaced;
             showIdleMenu(desktop, state);
+            break;
+        case kCommandPrintPuzzles:
+            showIdleMenu(desktop, state);
+            printMadeBooklet(desktop, state, job_);
             break;
         default:
             // 1126: the status stays; the window reports a file that could

@@ -28,12 +28,15 @@
 #include <mutex>
 #include <thread>
 
+#include <vector>
 #include "app/menu_state.h"
 #include "core/hint.h"
 #include "core/progress.h"
 #include "core/puzzle_record.h"
+
 #include "generator/made_to_order.h"
 #include "platform/desktop.h"
+#include "ui/booklet.h"
 
 namespace ga {
 
@@ -50,6 +53,7 @@ enum JobCode : int32_t {
     kJobHint = 7,          // the hint or the step to apply, beyond the quick rungs
     kJobRate = 8,
     kJobMakeToOrder = 9,  // a puzzle of a level, or to practise a technique
+    kJobBooklet = 11,     // the puzzles of a booklet to print
 };
 
 struct JobRecord {
@@ -74,7 +78,9 @@ struct JobRecord {
     bool practice = false;      // job 9: start where the ordered technique is first needed
     uint64_t orderSeed = 0;     // job 9: the puzzles' random streams
     int32_t orderCommand = 0;   // job 9: the command, whose notice ends it
-    // Job 9: the player asked to stop; the job looks between its tries.
+    int32_t bookletClass = -1;  // job 11: the class to generate, or -1: made to `order`
+    int32_t bookletCount = 0;   // job 11: how many
+    // Jobs 9 and 11: the player asked to stop; the job looks between its tries.
     std::atomic<bool> stopMaking{false};
 
     // --- results, written by the worker before its notice ----------------------
@@ -85,6 +91,7 @@ struct JobRecord {
     Hint hint;                 // job 7
     LadderRating rating;       // job 8
     OrderedPuzzle ordered;     // job 9; its board, as played, in newPuzzle
+    std::vector<BookletPuzzle> booklet;  // job 11: the puzzles made, all of them unless stopped
 
     ProgressMeter meter;  // the progress bar of every job body
 };
@@ -133,7 +140,7 @@ class JobControl {
     // when busy, for another command, or for a level that names no class that can be generated.
     bool startJob(Desktop& desktop, WindowState& state, int command);
     // Asks the running job to stop, when it is one that can: a puzzle made
-    // to order. False when none such runs.
+    // to order or a booklet's puzzles. False when none such runs.
     bool stopMaking();
 
     // Starts counting the answers of `pasted` (its clues loaded), the job of

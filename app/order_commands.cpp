@@ -16,8 +16,6 @@ const char* const kPracticeClass = "Technique Practice";
 
 namespace {
 
-enum OrderOutcome : uint32_t { kOrderMade = 0, kOrderStopped = 1, kOrderNotFound = 2 };
-
 // Each round is a fresh random stream of so many tries; the stop is looked at
 // between rounds, a few times a second at worst.
 constexpr long kTriesPerRound = 16;
@@ -27,13 +25,6 @@ constexpr uint64_t kMostRounds = 1u << 14;
 
 constexpr const char* kStopText = "Stop";
 constexpr const char* kNotFoundTitle = "Practice a Technique";
-
-void showStopButton(Desktop& desktop) {
-    const BoardLayout layout = boardLayout(desktop.clientWidth());
-    desktop.createControl(kCommandStopMaking, ControlKind::kPushButton, layout.clock);
-    desktop.setText(kCommandStopMaking, kStopText);
-    desktop.setFont(kCommandStopMaking, FontChoice::kSmall);
-}
 
 // The board of the made puzzle, as the player starts it.
 bool buildPlayedBoard(JobRecord& job) {
@@ -73,6 +64,30 @@ std::vector<PracticeEntry> practiceEntries() {
 }
 
 }  // namespace
+
+void showStopButton(Desktop& desktop) {
+    const BoardLayout layout = boardLayout(desktop.clientWidth());
+    desktop.createControl(kCommandStopMaking, ControlKind::kPushButton, layout.clock);
+    desktop.setText(kCommandStopMaking, kStopText);
+    desktop.setFont(kCommandStopMaking, FontChoice::kSmall);
+}
+
+uint64_t drawOrderSeed() {
+    const uint64_t high = nextRandom();
+    return high << 32 | nextRandom();
+}
+
+OrderOutcome makeToOrder(JobRecord& job, uint64_t& stream, const std::function<bool()>& accept,
+                         const std::function<void(uint64_t round)>& afterRound) {
+    for (uint64_t round = 0; round < kMostRounds; ++round) {
+        if (job.stopMaking.load()) return kOrderStopped;
+        const bool made =
+            makeOrderedPuzzle(job.order, job.orderSeed, stream++, kTriesPerRound, job.ordered);
+        if (made && accept()) return kOrderMade;
+        afterRound(round);
+    }
+    return kOrderNotFound;
+}
 
 bool isPracticeCommand(int command) {
     return command == kCommandPracticeTechnique || command == kCommandPracticeAgain;
@@ -118,8 +133,7 @@ void prepareOrderJob(Desktop& desktop, WindowState& state, int command, JobRecor
         making =
             std::string(vowel ? "making an " : "making a ") + level + " puzzle\r\n(Escape stops)";
     }
-    const uint64_t high = nextRandom();
-    job.orderSeed = high << 32 | nextRandom();
+    job.orderSeed = drawOrderSeed();
     job.orderCommand = command;
     job.stopMaking.store(false);
     desktop.setText(kStatusBoxId, making);
@@ -128,21 +142,14 @@ void prepareOrderJob(Desktop& desktop, WindowState& state, int command, JobRecor
 
 int runOrderJob(JobRecord& job) {
     job.meter.showAtZero();
-    job.result = kOrderNotFound;
-    for (uint64_t round = 0; round < kMostRounds; ++round) {
-        if (job.stopMaking.load()) {
-            job.result = kOrderStopped;
-            break;
-        }
-        if (makeOrderedPuzzle(job.order, job.orderSeed, round, kTriesPerRound, job.ordered) &&
-            buildPlayedBoard(job)) {
-            job.result = kOrderMade;
-            break;
-        }
-        // The time it takes is not known: the bar closes in on the end.
-        job.meter.set(0, 1, 1 - 8.0 / (8.0 + static_cast<double>(round)));
-        job.meter.report();
-    }
+    uint64_t stream = 0;
+    job.result = makeToOrder(
+        job, stream, [&job] { return buildPlayedBoard(job); },
+        [&job](uint64_t round) {
+            // The time it takes is not known: the bar closes in on the end.
+            job.meter.set(0, 1, 1 - 8.0 / (8.0 + static_cast<double>(round)));
+            job.meter.report();
+        });
     job.meter.hide();
     return job.orderCommand;
 }

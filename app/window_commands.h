@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "app/booklet_commands.h"
 #include "app/game_session.h"
 #include "app/ladder_commands.h"
 #include "app/menu_state.h"
@@ -72,6 +73,8 @@ struct WindowState {
     // A puzzle file the desktop handed over (the program started with it, or
     // a later copy was), waiting for kCommandOpenHandedFile.
     std::string handedFile;
+    // The booklet last asked for in Print Puzzles.
+    BookletRequest booklet;
 };
 
 constexpr const char* kProgramName = "gridAtelier";

@@ -222,7 +222,7 @@ class Play {
                 line.replace(at, dir_.size(), "<dir>");
             for (const char* shown :
                  {"messageBox", "runDialog", "askFileName", "setClipboard", "destroyWindow",
-                  "printPicture", "savePicture", "showStep", "showHelp"})
+                  "printPicture", "printPages", "savePicture", "showStep", "showHelp"})
                 if (line.rfind(shown, 0) == 0) lines.push_back(escaped(line));
             if (line.find("Picture") != line.npos) picture(lines);
         }
