@@ -9,8 +9,9 @@
 #include <memory>
 #include <vector>
 
-#include "generator/generation.h"
+#include "core/difficulty_class.h"
 #include "platform/qt/board_painter.h"
+#include "tools/gridatelier-cli/generate_commands.h"
 #include "tools/gridatelier-cli/input_file.h"
 #include "tools/gridatelier-cli/order_options.h"
 #include "tools/gridatelier-cli/puzzle_input.h"
@@ -51,22 +52,13 @@ int makeOrdered(const CLI::App& sub, Session& session, const BookOptions& option
     return kExitFailed;
 }
 
-int makeOfClass(Session& session, const BookOptions& options, Puzzles& puzzles) {
+int makeClassPuzzles(Session& session, const BookOptions& options, Puzzles& puzzles) {
     PuzzleRecord record;
-    for (int made = 1; made <= options.count; ++made) {
-        if (session.progress) {
-            char label[32];
-            std::snprintf(label, sizeof label, "puzzle %d:", made);
-            session.progress->setLabel(label);
-        }
-        if (generatePuzzle(record, options.difficultyClass, session.meter) != kGenerated) {
-            std::fprintf(stderr, "gridatelier-cli: generation refused class %d\n",
-                         options.difficultyClass);
-            return kExitFailed;
-        }
+    const bool made = makeOfClass(session, options.difficultyClass, options.count, record, [&] {
         puzzles.push_back(generatedBookletPuzzle(record));
-    }
-    return kExitOk;
+        return true;
+    });
+    return made ? kExitOk : kExitFailed;
 }
 
 // The puzzles of standard input or --in; a line that is no puzzle, or a
@@ -130,7 +122,7 @@ int runBook(const CLI::App& sub, Session& session, const BookOptions& options) {
 
     Puzzles puzzles;
     const int status = options.order.ordered()        ? makeOrdered(sub, session, options, puzzles)
-                       : options.classOption->count() ? makeOfClass(session, options, puzzles)
+                       : options.classOption->count() ? makeClassPuzzles(session, options, puzzles)
                                                       : readGiven(session, puzzles);
     if (status == kExitUsage || (options.makesPuzzles() && status != kExitOk)) return status;
     if (puzzles.empty()) {

@@ -90,23 +90,14 @@ int runGenerate(const CLI::App& sub, Session& session, const GenerateOptions& op
 
     PuzzleRecord record;
     OutputLine line;
-    for (int made = 1; made <= options.count; ++made) {
-        if (session.progress) {
-            char label[32];
-            std::snprintf(label, sizeof label, "puzzle %d:", made);
-            session.progress->setLabel(label);
-        }
-        if (generatePuzzle(record, options.difficultyClass, session.meter) != kGenerated) {
-            std::fprintf(stderr, "gridatelier-cli: generation refused class %d\n",
-                         options.difficultyClass);
-            return kExitFailed;
-        }
-        line.clear();
-        addPuzzleAndAnswer(record, line);
-        line.add(' ');
-        for (char c : formatSerial(record.serial)) line.add(c);
-        if (!line.writeTo(stdout)) break;
-    }
+    if (!makeOfClass(session, options.difficultyClass, options.count, record, [&] {
+            line.clear();
+            addPuzzleAndAnswer(record, line);
+            line.add(' ');
+            for (char c : formatSerial(record.serial)) line.add(c);
+            return line.writeTo(stdout);
+        }))
+        return kExitFailed;
     // The line comes first, so that a puzzle whose file failed is not lost.
     if (finishOutput() != kExitOk) return kExitFailed;
 
@@ -187,6 +178,23 @@ void addRecreateCommand(CLI::App& app, CommandList& commands) {
 }
 
 }  // namespace
+
+bool makeOfClass(Session& session, int difficultyClass, int count, PuzzleRecord& record,
+                 const std::function<bool()>& take) {
+    for (int made = 1; made <= count; ++made) {
+        if (session.progress) {
+            char label[32];
+            std::snprintf(label, sizeof label, "puzzle %d:", made);
+            session.progress->setLabel(label);
+        }
+        if (generatePuzzle(record, difficultyClass, session.meter) != kGenerated) {
+            std::fprintf(stderr, "gridatelier-cli: generation refused class %d\n", difficultyClass);
+            return false;
+        }
+        if (!take()) break;
+    }
+    return true;
+}
 
 void addGenerateCommands(CLI::App& app, Session& session, CommandList& commands) {
     addGenerateCommand(app, session, commands);
