@@ -2,7 +2,7 @@
 //
 // The long operations (a new puzzle, a solve, the two checks, the region
 // search, the count of a pasted puzzle's answers, a hint or rating beyond
-// the quick rungs) run on one
+// the quick rungs, puzzles made to order or for a booklet) run on one
 // worker thread that lives as long as the window, so that the window keeps
 // answering. The window starts a job by storing its inputs, then its code in
 // the JobRecord, greying the menu and setting the event; the worker runs the
@@ -135,7 +135,7 @@ class JobControl {
     bool jobSignalled() const { return jobSignalled_; }
     void setProgressBar(ProgressSink* bar) { job_.meter.bar = bar; }
 
-    // Starts the job of `command` (1110, 1120..1123, 1126, 1146..1148, 1170..1176) when idle:
+    // Starts the job of `command` (1110, 1120..1123, 1126, 1146..1148, 1169, 1170..1176) when idle:
     // inputs, code, busy menu, status "solving"/"checking", event. Returns false and does nothing
     // when busy, for another command, or for a level that names no class that can be generated.
     bool startJob(Desktop& desktop, WindowState& state, int command);

@@ -147,9 +147,9 @@ bool paintBooklet(QPagedPaintDevice& device, const Booklet& booklet) {
                       r.height * perMillimetre);
     };
     bool paged = true;
-    for (size_t p = 0; p < booklet.pages.size() && paged; ++p) {
+    for (size_t p = 0; p < booklet.pages.size(); ++p) {
         const PrintedPage& page = booklet.pages[p];
-        if (p > 0) paged = device.newPage();
+        if (p > 0 && !(paged = device.newPage())) break;
         for (const PlacedPicture& placed : page.pictures)
             paintBoardPicture(painter, place(placed.area), placed.picture);
         const QRectF footer = place(page.footerArea);

@@ -126,7 +126,8 @@ int runBook(const CLI::App& sub, Session& session, const BookOptions& options) {
                                                       : readGiven(session, puzzles);
     if (status == kExitUsage || (options.makesPuzzles() && status != kExitOk)) return status;
     if (puzzles.empty()) {
-        std::fprintf(stderr, "gridatelier-cli: no puzzle to print\n");
+        // Without a word of why only when no line said it already.
+        if (status == kExitOk) std::fprintf(stderr, "gridatelier-cli: no puzzle to print\n");
         return kExitFailed;
     }
     BookletOptions layout;
