@@ -265,6 +265,8 @@ struct CliCase {
      "gridatelier-cli: --count is needed to make puzzles\n" + kUsage},
     {"book --pdf NEW --level Easy --count 1 --per-page 3", "", 2, "", "gridatelier-cli: " + kUsage},
     {"book --pdf NEW", "", 1, "", "gridatelier-cli: no puzzle to print\n"},
+    {"book --pdf NEW --class 2 --count 1 --in FORMATS/lines.txt", "", 2, "",
+     "gridatelier-cli: --in reads puzzles, which --count makes instead\n" + kUsage},
     {"generate --level Hard --class 3", "", 2, "",
      "gridatelier-cli: --class and --ga make puzzles of a class, not to order\n" + kUsage},
     {"recreate 75BCD15 20000000", "", 2, "",

@@ -116,6 +116,8 @@ int runBook(const CLI::App& sub, Session& session, const BookOptions& options) {
         return reportUsageError(sub, "--class makes puzzles of a class, not to order");
     if (options.makesPuzzles() && options.countOption->count() == 0)
         return reportUsageError(sub, "--count is needed to make puzzles");
+    if (options.makesPuzzles() && !session.inputPath.empty())
+        return reportUsageError(sub, "--in reads puzzles, which --count makes instead");
     if (!options.makesPuzzles() && options.countOption->count() > 0)
         return reportUsageError(
             sub, "--count makes puzzles: it needs --level, --technique, --score or --class");
