@@ -7,7 +7,7 @@ namespace ga {
 namespace {
 
 // The paper's edge left white all round, and the band at the foot of the
-// printed part that holds the page number.
+// printed area that holds the page number.
 constexpr double kMargin = 15;
 constexpr double kFooterBand = 10;
 constexpr double kFooterHeight = 6;
