@@ -53,6 +53,7 @@ constexpr int kCommandStatistics = 1157;
 constexpr int kCommandPreferences = 1158;
 constexpr int kCommandHelp = 1159;           // F1
 constexpr int kCommandTechniqueHelp = 1168;  // no menu item: the hint panel's question
+constexpr int kCommandPrintPuzzles = 1169;   // Edit > Print Puzzles...: a booklet of new puzzles
 // Puzzles made to order: Puzzle > New Puzzle by Level (Easy..Extreme) and
 // Practice a Technique; the stop that the two offer while they run.
 constexpr int kCommandFirstPuzzleByLevel = 1170;

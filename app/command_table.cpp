@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/booklet_commands.h"
 #include "app/command_ids.h"
 #include "app/dialog_commands.h"
 #include "app/file_commands.h"
@@ -130,6 +131,9 @@ void print(CommandContext& c, int) {
 void exportPicture(CommandContext& c, int) {
     exportBoardPicture(c.desktop, c.state);
 }
+void printPuzzles(CommandContext& c, int id) {
+    if (chooseBooklet(c.desktop, c.state)) c.jobs.startJob(c.desktop, c.state, id);
+}
 void fillIn(CommandContext& c, int) {
     fillInCandidates(c.desktop, c.state);
 }
@@ -254,6 +258,8 @@ constexpr CommandRow kRows[] = {
     {kCommandPastePuzzle,       P::kEdit,    false,      "Paste Puzzle",                      'V',   true,  false, kOutsideBuild,              kBusyRefused,  kJobCountAnswers,    pastePuzzleText},
     {kCommandPrint,             P::kEdit,    kSeparator, "Print...",                          'P',   true,  false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            print},
     {kCommandExportPicture,     P::kEdit,    false,      "Export Picture...",                 0,     false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            exportPicture},
+    // New puzzles to paper: the board is left alone.
+    {kCommandPrintPuzzles,      P::kEdit,    false,      "Print Puzzles...",                  0,     false, false, kNoCells,                   kBusyRefused,  kJobBooklet,         printPuzzles},
     // The colour marks' keys are Alt + digit (kExtraKeys), named in the texts.
     {kCommandFirstColourMark,   P::kMarks,   false     , "Mark Cell Rose\tAlt + 1",           0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            colourMark},
     {kCommandFirstColourMark+1, P::kMarks,   false,      "Mark Cell Green\tAlt + 2",          0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            colourMark},

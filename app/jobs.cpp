@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/booklet_commands.h"
 #include "app/collection_commands.h"
 #include "app/command_ids.h"
 #include "app/command_table.h"
@@ -128,6 +129,8 @@ int JobControl::runJob(int32_t code) {
             return runOrderJob(job_);
         case kJobRateCollection:
             return runCollectionJob(job_);
+        case kJobBooklet:
+            return runBookletJob(job_);
         default:
             return 0;
     }
@@ -169,6 +172,7 @@ bool JobControl::startJob(Desktop& desktop, WindowState& state, int command) {
         prepareOrderJob(desktop, state, command, job_);
     }
     if (code == kJobRateCollection && !prepareCollectionJob(state, job_)) return false;
+    if (code == kJobBooklet) prepareBookletJob(desktop, state, job_);
     if (code == kJobSolve) setStatus(desktop, state, kStatusSolving);
     if (code == kJobCheckSolvable || code == kJobCheckMultiple) {
         setStatus(desktop, state, kStatusChecking);
@@ -178,7 +182,8 @@ bool JobControl::startJob(Desktop& desktop, WindowState& state, int command) {
 }
 
 bool JobControl::stopMaking() {
-    if (job_.jobCode.load() != kJobMakeToOrder) return false;
+    const int32_t code = job_.jobCode.load();
+    if (code != kJobMakeToOrder && code != kJobBooklet) return false;
     job_.stopMaking.store(true);
     return true;
 }
@@ -265,6 +270,10 @@ JobControl::NoticeOutcome JobControl::handleNotice(Desktop& desktop, WindowState
             showIdleMenu(desktop, state);
             // The list open over the window asks for the next run.
             if (takeCollectionJob(state, job_)) startJob(desktop, state, kCommandRateCollection);
+            break;
+        case kCommandPrintPuzzles:
+            showIdleMenu(desktop, state);
+            printMadeBooklet(desktop, state, job_);
             break;
         default:
             // 1126: the status stays; the window reports a file that could

@@ -2,7 +2,7 @@
 //
 // The long operations (a new puzzle, a solve, the two checks, the region
 // search, the count of a pasted puzzle's answers, a hint or rating beyond
-// the quick rungs) run on one
+// the quick rungs, puzzles made to order or for a booklet) run on one
 // worker thread that lives as long as the window, so that the window keeps
 // answering. The window starts a job by storing its inputs, then its code in
 // the JobRecord, greying the menu and setting the event; the worker runs the
@@ -26,9 +26,8 @@
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
-#include <thread>
-
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/menu_state.h"
@@ -37,6 +36,7 @@
 #include "core/puzzle_record.h"
 #include "generator/made_to_order.h"
 #include "platform/desktop.h"
+#include "ui/booklet.h"
 #include "ui/collection_dialog.h"
 
 namespace ga {
@@ -55,6 +55,7 @@ enum JobCode : int32_t {
     kJobRate = 8,
     kJobMakeToOrder = 9,      // a puzzle of a level, or to practise a technique
     kJobRateCollection = 10,  // the next puzzles of a collection's list
+    kJobBooklet = 11,         // the puzzles of a booklet to print
 };
 
 struct JobRecord {
@@ -79,7 +80,9 @@ struct JobRecord {
     bool practice = false;      // job 9: start where the ordered technique is first needed
     uint64_t orderSeed = 0;     // job 9: the puzzles' random streams
     int32_t orderCommand = 0;   // job 9: the command, whose notice ends it
-    // Job 9: the player asked to stop; the job looks between its tries.
+    int32_t bookletClass = -1;  // job 11: the class to generate, or -1: made to `order`
+    int32_t bookletCount = 0;   // job 11: how many
+    // Jobs 9 and 11: the player asked to stop; the job looks between its tries.
     std::atomic<bool> stopMaking{false};
     // Job 10: the collection (its key), and the puzzles of this run from its
     // puzzle `rateFirst` on; the list asks the run to stop between puzzles.
@@ -97,6 +100,7 @@ struct JobRecord {
     LadderRating rating;       // job 8
     OrderedPuzzle ordered;     // job 9; its board, as played, in newPuzzle
     std::vector<CollectionRating> collectionRatings;  // job 10: from rateFirst on
+    std::vector<BookletPuzzle> booklet;  // job 11: the puzzles made, all of them unless stopped
 
     ProgressMeter meter;  // the progress bar of every job body
 };
@@ -140,12 +144,13 @@ class JobControl {
     bool jobSignalled() const { return jobSignalled_; }
     void setProgressBar(ProgressSink* bar) { job_.meter.bar = bar; }
 
-    // Starts the job of `command` (1110, 1120..1123, 1126, 1146..1148, 1170..1176, 1181) when idle:
+    // Starts the job of `command` (1110, 1120..1123, 1126, 1146..1148, 1169, 1170..1176, 1181)
+    // when idle:
     // inputs, code, busy menu, status "solving"/"checking", event. Returns false and does nothing
     // when busy, for another command, or for a level that names no class that can be generated.
     bool startJob(Desktop& desktop, WindowState& state, int command);
     // Asks the running job to stop, when it is one that can: a puzzle made
-    // to order. False when none such runs.
+    // to order or a booklet's puzzles. False when none such runs.
     bool stopMaking();
     // Asks a run of a collection's rating to end after its current puzzle.
     void stopRating();

@@ -16,8 +16,6 @@ const char* const kPracticeClass = "Technique Practice";
 
 namespace {
 
-enum OrderOutcome : uint32_t { kOrderMade = 0, kOrderStopped = 1, kOrderNotFound = 2 };
-
 // About a minute of tries: a technique that has not come by then is not to
 // be had this way. The stop is looked at every 16 tries, a few times a second
 // at worst.
@@ -25,13 +23,6 @@ constexpr long kMostTries = long{1} << 18;
 
 constexpr const char* kStopText = "Stop";
 constexpr const char* kNotFoundTitle = "Practice a Technique";
-
-void showStopButton(Desktop& desktop) {
-    const BoardLayout layout = boardLayout(desktop.clientWidth());
-    desktop.createControl(kCommandStopMaking, ControlKind::kPushButton, layout.clock);
-    desktop.setText(kCommandStopMaking, kStopText);
-    desktop.setFont(kCommandStopMaking, FontChoice::kSmall);
-}
 
 // The board of the made puzzle, as the player starts it.
 bool buildPlayedBoard(JobRecord& job) {
@@ -71,6 +62,40 @@ std::vector<PracticeEntry> practiceEntries() {
 }
 
 }  // namespace
+
+void showStopButton(Desktop& desktop) {
+    const BoardLayout layout = boardLayout(desktop.clientWidth());
+    desktop.createControl(kCommandStopMaking, ControlKind::kPushButton, layout.clock);
+    desktop.setText(kCommandStopMaking, kStopText);
+    desktop.setFont(kCommandStopMaking, FontChoice::kSmall);
+}
+
+uint64_t drawOrderSeed() {
+    const uint64_t high = nextRandom();
+    return high << 32 | nextRandom();
+}
+
+OrderOutcome makeToOrder(JobRecord& job, uint64_t& stream, const std::function<bool()>& accept,
+                         const std::function<void(uint64_t round)>& afterRound) {
+    long triesBefore = 0;  // those of the puzzle numbers passed over
+    bool stopped = false;
+    const OrderProgress goOn = [&](long tries) {
+        stopped = job.stopMaking.load();
+        if (!stopped) afterRound(static_cast<uint64_t>((triesBefore + tries) / 16));
+        return !stopped;
+    };
+    // A puzzle `accept` does not take (a practice puzzle whose walk does not
+    // stop at the technique) is passed over for the next number.
+    while (triesBefore < kMostTries) {
+        if (job.stopMaking.load()) return kOrderStopped;
+        const bool made = makeOrderedPuzzle(job.order, job.orderSeed, stream++,
+                                            kMostTries - triesBefore, job.ordered, goOn);
+        if (stopped) return kOrderStopped;
+        if (made && accept()) return kOrderMade;
+        triesBefore += job.ordered.tries;
+    }
+    return kOrderNotFound;
+}
 
 bool isPracticeCommand(int command) {
     return command == kCommandPracticeTechnique || command == kCommandPracticeAgain;
@@ -116,8 +141,7 @@ void prepareOrderJob(Desktop& desktop, WindowState& state, int command, JobRecor
         making =
             std::string(vowel ? "making an " : "making a ") + level + " puzzle\r\n(Escape stops)";
     }
-    const uint64_t high = nextRandom();
-    job.orderSeed = high << 32 | nextRandom();
+    job.orderSeed = drawOrderSeed();
     job.orderCommand = command;
     job.stopMaking.store(false);
     desktop.setText(kStatusBoxId, making);
@@ -126,27 +150,14 @@ void prepareOrderJob(Desktop& desktop, WindowState& state, int command, JobRecor
 
 int runOrderJob(JobRecord& job) {
     job.meter.showAtZero();
-    job.result = kOrderNotFound;
-    long triesBefore = 0;  // those of the puzzle numbers passed over
-    const OrderProgress goOn = [&](long tries) {
-        if (job.stopMaking.load()) {
-            job.result = kOrderStopped;
-            return false;
-        }
-        // The time it takes is not known: the bar closes in on the end.
-        const double rounds = static_cast<double>(triesBefore + tries) / 16;
-        job.meter.set(0, 1, 1 - 8.0 / (8.0 + rounds));
-        job.meter.report();
-        return true;
-    };
-    // A practice puzzle whose walk does not stop at the technique is passed
-    // over for the next number.
-    for (uint64_t index = 0; triesBefore < kMostTries && job.result == kOrderNotFound; ++index) {
-        const bool made = makeOrderedPuzzle(job.order, job.orderSeed, index,
-                                            kMostTries - triesBefore, job.ordered, goOn);
-        triesBefore += job.ordered.tries;
-        if (made && buildPlayedBoard(job)) job.result = kOrderMade;
-    }
+    uint64_t stream = 0;
+    job.result = makeToOrder(
+        job, stream, [&job] { return buildPlayedBoard(job); },
+        [&job](uint64_t round) {
+            // The time it takes is not known: the bar closes in on the end.
+            job.meter.set(0, 1, 1 - 8.0 / (8.0 + static_cast<double>(round)));
+            job.meter.report();
+        });
     job.meter.hide();
     return job.orderCommand;
 }

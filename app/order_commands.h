@@ -6,6 +6,8 @@
 // next hint is that technique.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/ladder/techniques.h"
@@ -40,6 +42,23 @@ bool takeOrderedPuzzle(Desktop& desktop, WindowState& state, const JobRecord& jo
 
 // Moves the Stop button, while it is shown, to the client's width.
 void layOutStopButton(Desktop& desktop);
+
+// The Stop button shown in the clock's place while puzzles are made; it sends
+// kCommandStopMaking, as Escape does.
+void showStopButton(Desktop& desktop);
+
+// The seed of a job's puzzle streams, from the one random stream.
+uint64_t drawOrderSeed();
+
+// What came of making to order: the job's result.
+enum OrderOutcome : uint32_t { kOrderMade = 0, kOrderStopped = 1, kOrderNotFound = 2 };
+// Makes puzzles of the job's order and seed from stream number `stream` on,
+// one number after another, until one is made that `accept` takes, the player
+// stops (job.stopMaking, looked at every 16 tries) or about a minute of
+// tries has come to nothing. The puzzle is in job.ordered; `stream` is left
+// after the last one tried; `afterRound` hears every 16 tries, as a round.
+OrderOutcome makeToOrder(JobRecord& job, uint64_t& stream, const std::function<bool()>& accept,
+                         const std::function<void(uint64_t round)>& afterRound);
 
 // The command that makes the next puzzle of the kind just finished: the same
 // level or technique, or New Puzzle.

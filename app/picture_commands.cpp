@@ -22,6 +22,11 @@ void printBoard(Desktop& desktop, WindowState& state) {
     std::string printedFile;
     const PrintOutcome outcome = desktop.printPicture(
         picture(desktop, state), fileDialogFolder(desktop, state.files), printedFile);
+    finishPrint(desktop, state, outcome, printedFile);
+}
+
+void finishPrint(Desktop& desktop, WindowState& state, PrintOutcome outcome,
+                 const std::string& printedFile) {
     if (outcome == PrintOutcome::kFailed) showError(desktop, kErrorPrintFailed);
     if (outcome != PrintOutcome::kCancelled && !printedFile.empty())
         rememberChosenFile(state.files, printedFile);

@@ -98,4 +98,10 @@ PrintOutcome SeenBoardDesktop::printPicture(const BoardPicture& picture,
     return desktop_.printPicture(picture, fileFolder, printedFile);
 }
 
+PrintOutcome SeenBoardDesktop::printPages(const Booklet& booklet, const std::string& fileFolder,
+                                          std::string& printedFile) {
+    const ModalScope scope(modalDepth_);
+    return desktop_.printPages(booklet, fileFolder, printedFile);
+}
+
 }  // namespace ga

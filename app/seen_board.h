@@ -119,6 +119,8 @@ class SeenBoardDesktop : public Desktop {
     bool savePicture(const BoardPicture& picture, const std::string& path) override {
         return desktop_.savePicture(picture, path);
     }
+    PrintOutcome printPages(const Booklet& booklet, const std::string& fileFolder,
+                            std::string& printedFile) override;
     bool createProgressBar(const ControlRect& rect) override {
         return desktop_.createProgressBar(rect);
     }

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "app/booklet_commands.h"
 #include "app/collection_commands.h"
 #include "app/game_session.h"
 #include "app/ladder_commands.h"
@@ -75,6 +76,8 @@ struct WindowState {
     std::string handedFile;
     // The collection last opened as a list, and the player's progress in it.
     Collection collection;
+    // The booklet last asked for in Print Puzzles.
+    BookletRequest booklet;
 };
 
 constexpr const char* kProgramName = "gridAtelier";

@@ -184,6 +184,10 @@ class Desktop {
     // Writes the picture to `path`: a PDF page when the name ends in ".pdf",
     // a PNG image otherwise. False when the file could not be written.
     virtual bool savePicture(const BoardPicture& picture, const std::string& path) = 0;
+    // The print dialog, then every page of the booklet on its paper: the
+    // proposed file, `printedFile` and the outcome as for printPicture.
+    virtual PrintOutcome printPages(const Booklet& booklet, const std::string& fileFolder,
+                                    std::string& printedFile) = 0;
 
     // --- the progress bar ---------------------------------------------------
     // False when the bar could not be made. Its sink may be driven from the

@@ -130,6 +130,14 @@ class FakeDesktop : public Desktop, private ProgressSink {
     bool savePicture(const BoardPicture& picture, const std::string& path) override {
         return takePicture("savePicture " + quoted(path), picture, path);
     }
+    // Booklets are logged with their page count and kept whole.
+    PrintOutcome printPages(const Booklet& booklet, const std::string& fileFolder,
+                            std::string& printedFile) override {
+        printedFile = read(printFile_);
+        change("printPages " + std::to_string(booklet.pages.size()) + " " + quoted(fileFolder),
+               [&] { booklets_.push_back(booklet); });
+        return read(picturesSucceed_) ? PrintOutcome::kPrinted : PrintOutcome::kFailed;
+    }
     bool createProgressBar(const ControlRect& rect) override {
         change("createProgressBar" + numbers({rect.x, rect.y, rect.width, rect.height}),
                [&] { progressBarExists_ = true; });
@@ -236,6 +244,7 @@ class FakeDesktop : public Desktop, private ProgressSink {
     std::vector<int> dialogsRun() const { return read(dialogsRun_); }  // template numbers
     std::vector<FileDialogRequest> fileDialogs() const { return read(fileDialogs_); }
     std::vector<std::pair<BoardPicture, std::string>> pictures() const { return read(pictures_); }
+    std::vector<Booklet> booklets() const { return read(booklets_); }
 
   private:
     // The progress bar; its calls come from the worker thread.
@@ -308,6 +317,7 @@ class FakeDesktop : public Desktop, private ProgressSink {
     std::function<bool(const FileDialogRequest&, std::string&)> fileDialogAnswer_;
     std::vector<FileDialogRequest> fileDialogs_;
     std::vector<std::pair<BoardPicture, std::string>> pictures_;
+    std::vector<Booklet> booklets_;
     bool picturesSucceed_ = true;
     std::string printFile_;
     bool progressBarExists_ = false;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/puzzle_record.h"
 
@@ -20,5 +21,33 @@ struct BoardPicture {
 };
 
 enum class PrintOutcome { kPrinted, kCancelled, kFailed };
+
+// The heading's band above a picture's grid, as a share of the grid's side:
+// a picture's area is that much higher than wide when the grid fills it.
+constexpr double kPictureHeadingShare = 0.1;
+
+// --- booklets: several pictures to a page ------------------------------------------
+// A place on a sheet of paper, in millimetres from its top left corner.
+struct PaperRect {
+    double left = 0, top = 0, width = 0, height = 0;
+};
+
+struct PlacedPicture {
+    BoardPicture picture;
+    PaperRect area;  // the heading and the grid, as large as it allows, at its top
+};
+
+struct PrintedPage {
+    std::vector<PlacedPicture> pictures;
+    std::string footer;  // the page number, centred in its area
+    PaperRect footerArea;
+};
+
+// Pages laid out to the millimetre: the desktop only paints what they hold.
+struct Booklet {
+    std::string title;                       // the document's name
+    double paperWidth = 0, paperHeight = 0;  // millimetres, portrait
+    std::vector<PrintedPage> pages;
+};
 
 }  // namespace ga

@@ -25,7 +25,7 @@ namespace {
 
 // The heading's band above the grid, as a share of the grid's side, and the
 // share of the grid's width the heading may take.
-constexpr qreal kHeadingShare = 0.1;
+constexpr qreal kHeadingShare = kPictureHeadingShare;
 constexpr qreal kHeadingWidthShare = 0.96;
 const QColor kInk(0, 0, 0);
 const QColor kValueInk(30, 70, 170);
@@ -114,6 +114,52 @@ bool writePng(const BoardPicture& picture, const QString& path) {
     return image.save(path, "PNG");
 }
 
+// The print dialog over `owner`; its print to a file proposes `proposedFile`.
+// True when the player printed, with `printedFile` the file printed to (empty
+// for a printer).
+bool askToPrint(QPrinter& printer, QWidget* owner, const QString& proposedFile,
+                QString& printedFile) {
+    // Naming a PDF file makes printing to it the dialog's first choice; a
+    // printer, where there is one, stays first, and the file stays proposed.
+    const QPrinter::OutputFormat format = printer.outputFormat();
+    printer.setOutputFileName(proposedFile);
+    printer.setOutputFormat(format);
+    QPrintDialog dialog(&printer, owner);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    if (printer.outputFormat() == QPrinter::PdfFormat) printedFile = printer.outputFileName();
+    return true;
+}
+
+QPageSize bookletPageSize(const Booklet& booklet) {
+    return QPageSize(QSizeF(booklet.paperWidth, booklet.paperHeight), QPageSize::Millimeter);
+}
+
+// Every page of the booklet on a device whose paintable area is the whole
+// sheet; a sheet other than the booklet's takes it scaled to fit.
+bool paintBooklet(QPagedPaintDevice& device, const Booklet& booklet) {
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    const qreal perMillimetre =
+        std::min(device.width() / booklet.paperWidth, device.height() / booklet.paperHeight);
+    const auto place = [perMillimetre](const PaperRect& r) {
+        return QRectF(r.left * perMillimetre, r.top * perMillimetre, r.width * perMillimetre,
+                      r.height * perMillimetre);
+    };
+    bool paged = true;
+    for (size_t p = 0; p < booklet.pages.size(); ++p) {
+        const PrintedPage& page = booklet.pages[p];
+        if (p > 0 && !(paged = device.newPage())) break;
+        for (const PlacedPicture& placed : page.pictures)
+            paintBoardPicture(painter, place(placed.area), placed.picture);
+        const QRectF footer = place(page.footerArea);
+        painter.setFont(arialOfPixels(footer.height() * 0.6, QFont::Normal));
+        painter.setPen(kCandidateInk);
+        painter.drawText(footer, Qt::AlignCenter, toQt(page.footer));
+    }
+    return painter.end() && paged;
+}
+
 }  // namespace
 
 QRectF boardPictureGrid(const QRectF& area, const BoardPicture& picture) {
@@ -189,15 +235,32 @@ PrintOutcome printBoardPicture(const BoardPicture& picture, QWidget* owner,
     printer.setPageMargins(QMarginsF(kPageMarginMillimetres, kPageMarginMillimetres,
                                      kPageMarginMillimetres, kPageMarginMillimetres),
                            QPageLayout::Millimeter);
-    // Naming a PDF file makes printing to it the dialog's first choice; a
-    // printer, where there is one, stays first, and the file stays proposed.
-    const QPrinter::OutputFormat format = printer.outputFormat();
-    printer.setOutputFileName(fileFolder + QStringLiteral("gridAtelier.pdf"));
-    printer.setOutputFormat(format);
-    QPrintDialog dialog(&printer, owner);
-    if (dialog.exec() != QDialog::Accepted) return PrintOutcome::kCancelled;
-    if (printer.outputFormat() == QPrinter::PdfFormat) printedFile = printer.outputFileName();
+    if (!askToPrint(printer, owner, fileFolder + QStringLiteral("gridAtelier.pdf"), printedFile))
+        return PrintOutcome::kCancelled;
     return paintPage(printer, picture) ? PrintOutcome::kPrinted : PrintOutcome::kFailed;
+}
+
+PrintOutcome printBooklet(const Booklet& booklet, QWidget* owner, const QString& fileFolder,
+                          QString& printedFile) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(toQt(booklet.title));
+    printer.setPageSize(bookletPageSize(booklet));
+    // The booklet leaves its own margins: the painter starts at the paper's corner.
+    printer.setFullPage(true);
+    if (!askToPrint(printer, owner, fileFolder + QStringLiteral("gridAtelier puzzles.pdf"),
+                    printedFile))
+        return PrintOutcome::kCancelled;
+    return paintBooklet(printer, booklet) ? PrintOutcome::kPrinted : PrintOutcome::kFailed;
+}
+
+bool writeBookletPdf(const Booklet& booklet, const QString& path) {
+    QPdfWriter writer(path);
+    writer.setPageSize(bookletPageSize(booklet));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    writer.setResolution(kPdfResolution);
+    writer.setTitle(toQt(booklet.title));
+    writer.setCreator(QStringLiteral("gridAtelier"));
+    return paintBooklet(writer, booklet);
 }
 
 bool writeBoardPicture(const BoardPicture& picture, const QString& path) {

@@ -36,4 +36,13 @@ PrintOutcome printBoardPicture(const BoardPicture& picture, QWidget* owner,
 // image otherwise. False when the file could not be written.
 bool writeBoardPicture(const BoardPicture& picture, const QString& path);
 
+// A booklet: every page on the booklet's paper, each picture painted as
+// paintBoardPicture paints it in its place, and the page number at its foot.
+// The print dialog proposes "gridAtelier puzzles.pdf" in `fileFolder`, as
+// printBoardPicture does.
+PrintOutcome printBooklet(const Booklet& booklet, QWidget* owner, const QString& fileFolder,
+                          QString& printedFile);
+// The booklet as a PDF file. False when it could not be written.
+bool writeBookletPdf(const Booklet& booklet, const QString& path);
+
 }  // namespace ga

@@ -414,6 +414,15 @@ bool QtDesktop::savePicture(const BoardPicture& picture, const std::string& path
     return writeBoardPicture(picture, toQt(path));
 }
 
+PrintOutcome QtDesktop::printPages(const Booklet& booklet, const std::string& fileFolder,
+                                   std::string& printedFile) {
+    QString printed;
+    const PrintOutcome outcome =
+        printBooklet(booklet, modalOwner(*this), toQt(fileFolder), printed);
+    printedFile = fromQt(printed);
+    return outcome;
+}
+
 // --- the progress bar -------------------------------------------------------------------
 
 bool QtDesktop::createProgressBar(const ControlRect& rect) {

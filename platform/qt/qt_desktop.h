@@ -97,6 +97,8 @@ class QtDesktop : public QMainWindow, public Desktop {
     PrintOutcome printPicture(const BoardPicture& picture, const std::string& fileFolder,
                               std::string& printedFile) override;
     bool savePicture(const BoardPicture& picture, const std::string& path) override;
+    PrintOutcome printPages(const Booklet& booklet, const std::string& fileFolder,
+                            std::string& printedFile) override;
     bool createProgressBar(const ControlRect& rect) override;
     ProgressSink* progressBar() override;
     void sendCommandFromWorker(int command) override;

@@ -31,6 +31,7 @@
 #include "tests/support/test_records.h"
 #include "ui/board.h"
 #include "ui/board_ids.h"
+#include "ui/booklet_dialog.h"
 #include "ui/practice_dialog.h"
 #include "ui/record_regions_dialog.h"
 #include "ui/recreate_dialog.h"
@@ -668,4 +669,62 @@ TEST_F(MainWindowTest, PuzzlesMadeToOrderAreWhatWasAskedAndStopWhenTold) {
     EXPECT_FALSE(window->busy());
     EXPECT_EQ(std::memcmp(&before, &puzzle(), sizeof before), 0);
     EXPECT_FALSE(desktop.control(ga::kCommandStopMaking).has_value());
+}
+
+// Print Puzzles makes what the dialog asked for on the worker, then hands the
+// pages to the print dialog; the board stays as it was, and the player's stop
+// or a print that failed print nothing more.
+TEST_F(MainWindowTest, PrintPuzzlesHandsTheChosenPuzzlesPagesToTheDesktop) {
+    ASSERT_TRUE(create());
+    ga::seedRandomWith(5);
+    window->onCommand(ga::levelCommand(1));  // the class entry: Novice
+    constexpr int kClassEntry = ga::kPuzzleLevelCount;
+    struct PrintCase {
+        int kind, count, perPageEntry, paperEntry;
+        bool answers, stop, printFails;
+        int pages;  // 0: nothing printed
+        const char* heading;
+    } const cases[] = {
+        {0, 5, 1, 1, true, false, false, 4, "Puzzle 1: Easy, score "},
+        {kClassEntry, 7, 3, 0, false, false, true, 2, "Puzzle 1: "},
+        // A Jellyfish comes seldom: the stop is seen long before one does.
+        {kClassEntry + 1 + static_cast<int>(ga::Technique::kJellyfish), 2, 2, 0, true, true, false,
+         0, ""},
+    };
+    for (const PrintCase& c : cases) {
+        SCOPED_TRACE(c.kind);
+        desktop.onDialog([&c](ga::FakeDialog& dialog) {
+            dialog.choose(ga::kBookletKindListId, c.kind);
+            dialog.type(ga::kBookletCountFieldId, std::to_string(c.count));
+            dialog.choose(ga::kBookletPerPageListId, c.perPageEntry);
+            dialog.choose(ga::kBookletPaperListId, c.paperEntry);
+            if (dialog.checked(ga::kBookletAnswersBoxId) != c.answers)
+                dialog.click(ga::kBookletAnswersBoxId);
+            dialog.click(ga::kDialogOkay);
+        });
+        desktop.picturesSucceed(!c.printFails);
+        const size_t printed = desktop.booklets().size();
+        const size_t boxes = desktop.messageBoxes().size();
+        const PuzzleRecord before = puzzle();
+        const std::string status = statusBox();
+        window->onCommand(ga::kCommandPrintPuzzles);
+        ASSERT_TRUE(window->busy());
+        EXPECT_TRUE(desktop.control(ga::kCommandStopMaking).has_value());
+        if (c.stop) window->onCommand(ga::kCommandStopMaking);
+        deliverNotice();
+        EXPECT_FALSE(desktop.control(ga::kCommandStopMaking).has_value());
+        EXPECT_EQ(std::memcmp(&before, &puzzle(), sizeof before), 0);
+        EXPECT_EQ(statusBox(), status);
+        EXPECT_EQ(desktop.messageBoxes().size(), boxes + (c.printFails ? 1 : 0));
+        ASSERT_EQ(desktop.booklets().size(), printed + (c.pages > 0 ? 1 : 0));
+        if (c.pages == 0) continue;
+        const ga::Booklet booklet = desktop.booklets().back();
+        EXPECT_EQ(booklet.pages.size(), static_cast<size_t>(c.pages));
+        EXPECT_EQ(booklet.paperWidth, ga::paperSize(ga::Paper(c.paperEntry)).width);
+        EXPECT_EQ(booklet.pages[0].pictures[0].picture.heading.rfind(c.heading, 0), 0u);
+    }
+    // Cancelled, the dialog starts nothing.
+    desktop.onDialog([](ga::FakeDialog& dialog) { dialog.click(ga::kDialogCancel); });
+    window->onCommand(ga::kCommandPrintPuzzles);
+    EXPECT_FALSE(window->busy());
 }

@@ -111,6 +111,7 @@ const std::map<int, std::string> kDialogAnswers = {
     {5000, "type 5011 75BCD15 type 5012 20000008 type 5013 3FE type 5014 0 type 5015 0 click 1"},
     {2000, "choose 2012 2 choose 2011 0 click 1"},
     {4000, "click 4001 choose 4011 0 type 4021 1 type 4022 4 click 1"},
+    {7000, "type 7002 2 click 1"},  // two puzzles: a page of them, one of their answers
 };
 
 constexpr int kButtons[] = {kButtonRegister, kButtonWithoutAnswer, kButtonCancelHandBuild};
@@ -222,7 +223,7 @@ class Play {
                 line.replace(at, dir_.size(), "<dir>");
             for (const char* shown :
                  {"messageBox", "runDialog", "askFileName", "setClipboard", "destroyWindow",
-                  "printPicture", "savePicture", "showStep", "showHelp"})
+                  "printPicture", "printPages", "savePicture", "showStep", "showHelp"})
                 if (line.rfind(shown, 0) == 0) lines.push_back(escaped(line));
             if (line.find("Picture") != line.npos) picture(lines);
         }

@@ -257,6 +257,16 @@ struct CliCase {
      "gridatelier-cli: --score 900-300: not a range A-B with 0 <= A <= B\n" + kUsage},
     {"generate --level Hard --symmetry round", "", 2, "",
      "gridatelier-cli: --symmetry round: not none, central, diagonal or mirror\n" + kUsage},
+    {"book --pdf NEW --count 3", "", 2, "",
+     "gridatelier-cli: --count makes puzzles: it needs --level, --technique, --score or "
+     "--class\n" +
+         kUsage},
+    {"book --pdf NEW --level Easy", "", 2, "",
+     "gridatelier-cli: --count is needed to make puzzles\n" + kUsage},
+    {"book --pdf NEW --level Easy --count 1 --per-page 3", "", 2, "", "gridatelier-cli: " + kUsage},
+    {"book --pdf NEW", "", 1, "", "gridatelier-cli: no puzzle to print\n"},
+    {"book --pdf NEW --class 2 --count 1 --in FORMATS/lines.txt", "", 2, "",
+     "gridatelier-cli: --in reads puzzles, which --count makes instead\n" + kUsage},
     {"generate --level Hard --class 3", "", 2, "",
      "gridatelier-cli: --class and --ga make puzzles of a class, not to order\n" + kUsage},
     // An order no minimal puzzle meets ends at once.
@@ -437,6 +447,40 @@ TEST(Cli, PuzzlesMadeToOrderAreWhatTheyClaim) {
             EXPECT_EQ(checked.out.find('0', 2), std::string::npos) << "a clue can go";
         }
         EXPECT_EQ(count, 3);
+    }
+}
+
+// A booklet's pages: its puzzles so many to a page, then their answers twelve
+// to a page; a given puzzle without a single answer is named and left out.
+TEST(Cli, BookWritesThePagesOfItsPuzzlesAndAnswers) {
+    struct BookCase {
+        const char* args;
+        std::string input;
+        int exitStatus;
+        int pages;
+        std::string err;
+    } const cases[] = {
+        {"--seed 3 book --pdf NEW --level Easy --count 5", "", 0, 2 + 1, ""},
+        {"book --pdf NEW --per-page 6 --paper letter --no-answers", repeated(kEasy + "\n", 7), 0, 2,
+         ""},
+        {"book --pdf NEW --per-page 1", kEasy + "\n" + kManyAnswers + "\n" + kEasy + "\n", 1, 2 + 1,
+         "line 2: not printed: the puzzle has several answers\n"},
+        {"--seed 4 book --pdf NEW --class 1 --count 13 --per-page 2", "", 0, 7 + 2, ""},
+    };
+    for (const BookCase& c : cases) {
+        SCOPED_TRACE(c.args);
+        ScratchDir dir;
+        const CliRun run = runCli(c.args, c.input, dir);
+        EXPECT_EQ(run.exitStatus, c.exitStatus);
+        EXPECT_EQ(run.err, c.err);
+        const std::string pdf = readFile(dir / "new");
+        ASSERT_EQ(pdf.rfind("%PDF-", 0), 0u);
+        const std::regex page("/Type\\s*/Page[^s]");
+        const auto pages = std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page),
+                                         std::sregex_iterator());
+        EXPECT_EQ(pages, c.pages);
+        EXPECT_NE(run.out.find(" on " + std::to_string(c.pages) + " pages\n"), std::string::npos)
+            << run.out;
     }
 }
 

@@ -692,6 +692,24 @@ class QtDesktopTest : public QObject {
         QCOMPARE(proposed, start + QStringLiteral("gridAtelier.pdf"));
         QCOMPARE(toQt(printed), proposed);
         QVERIFY(QFile::exists(proposed));
+
+        // A booklet: every page of it, in a file of its own name.
+        ModalPlayer bookletToFile(QStringLiteral("QPrintDialog"), [&](QWidget& dialog) {
+            auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
+            printers->setCurrentIndex(printers->count() - 1);
+            qobject_cast<QDialog*>(&dialog)->accept();
+        });
+        Booklet booklet;
+        booklet.paperWidth = 215.9;
+        booklet.paperHeight = 279.4;
+        booklet.pages.resize(3);
+        booklet.pages[1].pictures.push_back(PlacedPicture{BoardPicture{}, {20, 20, 100, 110}});
+        QCOMPARE(desktop_->printPages(booklet, fromQt(start), printed), PrintOutcome::kPrinted);
+        QCOMPARE(toQt(printed), start + QStringLiteral("gridAtelier puzzles.pdf"));
+        QFile pdf(toQt(printed));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray bytes = pdf.readAll();
+        QCOMPARE(bytes.count("/Type /Page\n"), 3);
     }
 
     void aCellTakesDigitsShowsWhatItStoresOnceLeftAndKeysMoveOn() {

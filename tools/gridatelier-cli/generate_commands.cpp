@@ -1,19 +1,13 @@
 #include "tools/gridatelier-cli/generate_commands.h"
 
 #include <climits>
-#include <condition_variable>
 #include <cstdio>
-#include <functional>
-#include <map>
 #include <memory>
-#include <mutex>
-#include <thread>
-#include <vector>
 
-#include "core/random.h"
 #include "generator/generation.h"
 #include "generator/made_to_order.h"
 #include "generator/serial.h"
+#include "tools/gridatelier-cli/order_options.h"
 #include "tools/gridatelier-cli/output_line.h"
 #include "tools/gridatelier-cli/serial_text.h"
 #include "ui/puzzle_file.h"
@@ -27,68 +21,10 @@ struct GenerateOptions {
     std::string puzzleFilePath;
     CLI::Option* puzzleFile = nullptr;  // count() tells whether --ga was given
     CLI::Option* classOption = nullptr;
-    // Made to order: any of these, instead of a class.
-    std::string level, technique, score, symmetry = "none";
-    CLI::Option* levelOption = nullptr;
-    CLI::Option* techniqueOption = nullptr;
-    CLI::Option* scoreOption = nullptr;
-    CLI::Option* symmetryOption = nullptr;
-
-    bool ordered() const {
-        return levelOption->count() + techniqueOption->count() + scoreOption->count() > 0;
-    }
+    OrderOptions order;  // made to order, instead of a class
 };
 
 int finishOutput();
-
-// Minimal puzzles tried for one ordered puzzle before the order is taken as
-// one no puzzle meets.
-constexpr long kOrderTryLimit = 2000000;
-
-// The order the options ask for; an empty text, or why they cannot be one.
-std::string readOrder(const GenerateOptions& options, PuzzleOrder& order) {
-    if (options.levelOption->count() > 0) {
-        order.byLevel = true;
-        bool known = false;
-        for (int level = 0; level < kPuzzleLevelCount; ++level) {
-            if (options.level != levelName(static_cast<Level>(level))) continue;
-            order.level = static_cast<Level>(level);
-            known = true;
-        }
-        if (!known)
-            return "--level " + options.level + ": not Easy, Medium, Hard, Fiendish or Extreme";
-    }
-    if (options.techniqueOption->count() > 0) {
-        order.byTechnique = true;
-        for (int t = 0; t < kTechniqueCount; ++t) {
-            if (options.technique == techniqueInfo(static_cast<Technique>(t)).name)
-                order.technique = static_cast<Technique>(t);
-        }
-        if (order.technique == Technique::kNone)
-            return "--technique " + options.technique + ": not a technique of the ladder";
-    }
-    if (options.scoreOption->count() > 0) {
-        order.byScore = true;
-        char end = 0;
-        if (std::sscanf(options.score.c_str(), "%d-%d%c", &order.lowestScore, &order.highestScore,
-                        &end) != 2 ||
-            order.lowestScore < 0 || order.highestScore < order.lowestScore)
-            return "--score " + options.score + ": not a range A-B with 0 <= A <= B";
-    }
-    constexpr std::pair<const char*, ClueSymmetry> kSymmetries[] = {
-        {"none", ClueSymmetry::kNone},
-        {"central", ClueSymmetry::kCentral},
-        {"diagonal", ClueSymmetry::kDiagonal},
-        {"mirror", ClueSymmetry::kMirror}};
-    bool known = false;
-    for (const auto& [name, symmetry] : kSymmetries) {
-        if (options.symmetry != name) continue;
-        order.symmetry = symmetry;
-        known = true;
-    }
-    if (!known) return "--symmetry " + options.symmetry + ": not none, central, diagonal or mirror";
-    return "";
-}
 
 void writeOrdered(const OrderedPuzzle& made, OutputLine& line) {
     line.clear();
@@ -103,92 +39,24 @@ void writeOrdered(const OrderedPuzzle& made, OutputLine& line) {
     line.addText(techniqueInfo(made.rating.hardest).name);
 }
 
-// Puzzles 0..count-1 of the seed on `jobs` threads, printed in their order as
-// soon as each and all before it are made. Returns false when one could not be.
-bool makeInOrder(const PuzzleOrder& order, uint64_t seed, int count, int jobs,
-                 const std::function<bool(const OrderedPuzzle*)>& print) {
-    if (jobs <= 1) {
-        OrderedPuzzle made;
-        for (int i = 0; i < count; ++i) {
-            const bool ok =
-                makeOrderedPuzzle(order, seed, static_cast<uint64_t>(i), kOrderTryLimit, made);
-            if (!print(ok ? &made : nullptr) || !ok) return ok;
-        }
-        return true;
-    }
-    std::mutex mutex;
-    std::condition_variable changed;
-    std::map<int, std::unique_ptr<OrderedPuzzle>> done;  // made, not printed yet (null: gave up)
-    int handedOut = 0, printed = 0;
-    bool stop = false;
-    const int ahead = 4 * jobs;  // how far the makers may run ahead of the printing
-    auto maker = [&] {
-        std::unique_lock<std::mutex> lock(mutex);
-        for (;;) {
-            changed.wait(lock,
-                         [&] { return stop || handedOut >= count || handedOut < printed + ahead; });
-            if (stop || handedOut >= count) return;
-            const int index = handedOut++;
-            lock.unlock();
-            auto made = std::make_unique<OrderedPuzzle>();
-            if (!makeOrderedPuzzle(order, seed, static_cast<uint64_t>(index), kOrderTryLimit,
-                                   *made))
-                made.reset();
-            lock.lock();
-            done[index] = std::move(made);
-            changed.notify_all();
-        }
-    };
-    std::vector<std::thread> makers;
-    for (int j = 0; j < jobs; ++j) makers.emplace_back(maker);
-    bool ok = true;
-    {
-        std::unique_lock<std::mutex> lock(mutex);
-        while (printed < count && ok) {
-            changed.wait(lock, [&] { return done.count(printed) > 0; });
-            std::unique_ptr<OrderedPuzzle> made = std::move(done[printed]);
-            done.erase(printed);
-            lock.unlock();
-            ok = print(made.get()) && made != nullptr;
-            lock.lock();
-            ++printed;
-            changed.notify_all();
-        }
-        stop = true;
-        changed.notify_all();
-    }
-    for (std::thread& thread : makers) thread.join();
-    return ok;
-}
-
 int runOrderedGenerate(const CLI::App& sub, Session& session, const GenerateOptions& options) {
     PuzzleOrder order;
-    const std::string problem = readOrder(options, order);
+    const std::string problem = readOrder(options.order, order);
     if (!problem.empty()) return reportUsageError(sub, problem);
     if (options.classOption->count() > 0 || options.puzzleFile->count() > 0)
         return reportUsageError(sub, "--class and --ga make puzzles of a class, not to order");
-    if (const std::string impossible = whyNoPuzzleMeets(order); !impossible.empty()) {
-        std::fprintf(stderr, "gridatelier-cli: no puzzle meets the order: %s\n",
-                     impossible.c_str());
-        return kExitFailed;
-    }
-    // The seed of every puzzle number comes from the one random stream, which
-    // --seed seeds.
-    const uint64_t seed = (uint64_t{nextRandom()} << 32) | nextRandom();
+    if (reportImpossibleOrder(order)) return kExitFailed;
     OutputLine line;
     bool written = true;
-    const bool made =
-        makeInOrder(order, seed, options.count, session.jobs, [&](const OrderedPuzzle* puzzle) {
-            if (puzzle == nullptr) return false;
-            writeOrdered(*puzzle, line);
-            written = line.writeTo(stdout);
-            return written;
-        });
+    const bool made = makeInOrder(order, orderSeed(), options.count, session.jobs,
+                                  [&](const OrderedPuzzle* puzzle) {
+                                      if (puzzle == nullptr) return false;
+                                      writeOrdered(*puzzle, line);
+                                      written = line.writeTo(stdout);
+                                      return written;
+                                  });
     if (!made && written) {
-        std::fprintf(stderr,
-                     "gridatelier-cli: no puzzle met the order in %ld tries; it may be one no "
-                     "puzzle meets\n",
-                     kOrderTryLimit);
+        reportOrderNotMet();
         finishOutput();
         return kExitFailed;
     }
@@ -213,7 +81,7 @@ int finishOutput() {
 }
 
 int runGenerate(const CLI::App& sub, Session& session, const GenerateOptions& options) {
-    if (options.ordered()) return runOrderedGenerate(sub, session, options);
+    if (options.order.ordered()) return runOrderedGenerate(sub, session, options);
     if (options.classOption->count() == 0)
         return reportUsageError(sub, "--class, --level, --technique or --score is needed");
     const bool savePuzzle = options.puzzleFile->count() > 0;
@@ -223,23 +91,14 @@ int runGenerate(const CLI::App& sub, Session& session, const GenerateOptions& op
 
     PuzzleRecord record;
     OutputLine line;
-    for (int made = 1; made <= options.count; ++made) {
-        if (session.progress) {
-            char label[32];
-            std::snprintf(label, sizeof label, "puzzle %d:", made);
-            session.progress->setLabel(label);
-        }
-        if (generatePuzzle(record, options.difficultyClass, session.meter) != kGenerated) {
-            std::fprintf(stderr, "gridatelier-cli: generation refused class %d\n",
-                         options.difficultyClass);
-            return kExitFailed;
-        }
-        line.clear();
-        addPuzzleAndAnswer(record, line);
-        line.add(' ');
-        for (char c : formatSerial(record.serial)) line.add(c);
-        if (!line.writeTo(stdout)) break;
-    }
+    if (!makeOfClass(session, options.difficultyClass, options.count, record, [&] {
+            line.clear();
+            addPuzzleAndAnswer(record, line);
+            line.add(' ');
+            for (char c : formatSerial(record.serial)) line.add(c);
+            return line.writeTo(stdout);
+        }))
+        return kExitFailed;
     // The line comes first, so that a puzzle whose file failed is not lost.
     if (finishOutput() != kExitOk) return kExitFailed;
 
@@ -289,20 +148,7 @@ void addGenerateCommand(CLI::App& app, Session& session, CommandList& commands) 
     options->classOption =
         sub->add_option("--class", options->difficultyClass, "difficulty class 0-7")
             ->check(CLI::Range(kLowestClass, kHighestClass));
-    options->levelOption = sub->add_option("--level", options->level,
-                                           "made to order: Easy, Medium, Hard, Fiendish or Extreme")
-                               ->type_name("LEVEL");
-    options->techniqueOption =
-        sub->add_option("--technique", options->technique,
-                        "made to order: the hardest step, named as explain --ladder names it")
-            ->type_name("NAME");
-    options->scoreOption =
-        sub->add_option("--score", options->score, "made to order: a rating score from A to B")
-            ->type_name("A-B");
-    options->symmetryOption =
-        sub->add_option("--symmetry", options->symmetry,
-                        "made to order: none, central, diagonal or mirror clues")
-            ->capture_default_str();
+    addOrderOptions(sub, options->order);
     sub->add_option("--count", options->count, "how many puzzles to make")
         ->check(CLI::Range(1, INT_MAX))
         ->capture_default_str();
@@ -313,8 +159,8 @@ void addGenerateCommand(CLI::App& app, Session& session, CommandList& commands) 
     commands.push_back(
         {sub, [sub, &session, options] { return runGenerate(*sub, session, *options); },
          [options] {
-             return options->ordered() ? std::string()
-                                       : std::string("generate ") + kDrawsOnRandomStream;
+             return options->order.ordered() ? std::string()
+                                             : std::string("generate ") + kDrawsOnRandomStream;
          }});
 }
 
@@ -333,6 +179,23 @@ void addRecreateCommand(CLI::App& app, CommandList& commands) {
 }
 
 }  // namespace
+
+bool makeOfClass(Session& session, int difficultyClass, int count, PuzzleRecord& record,
+                 const std::function<bool()>& take) {
+    for (int made = 1; made <= count; ++made) {
+        if (session.progress) {
+            char label[32];
+            std::snprintf(label, sizeof label, "puzzle %d:", made);
+            session.progress->setLabel(label);
+        }
+        if (generatePuzzle(record, difficultyClass, session.meter) != kGenerated) {
+            std::fprintf(stderr, "gridatelier-cli: generation refused class %d\n", difficultyClass);
+            return false;
+        }
+        if (!take()) break;
+    }
+    return true;
+}
 
 void addGenerateCommands(CLI::App& app, Session& session, CommandList& commands) {
     addGenerateCommand(app, session, commands);

@@ -74,4 +74,18 @@ int openPuzzleInput(const std::string& path) {
     return fd;
 }
 
+void addInputOption(CLI::App* sub, Session& session) {
+    sub->add_option("--in", session.inputPath,
+                    "read the puzzles from this file instead of standard input: lines as there, "
+                    "or a puzzle file (.ga, .sdk, .ss, .sdm, .opensudoku), told by its content")
+        ->type_name("FILE");
+}
+
+PuzzleInput::PuzzleInput(const std::string& path)
+    : fd_(path.empty() ? STDIN_FILENO : openPuzzleInput(path)) {}
+
+PuzzleInput::~PuzzleInput() {
+    if (fd_ >= 0 && fd_ != STDIN_FILENO) ::close(fd_);
+}
+
 }  // namespace ga::cli

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "core/random.h"
+#include "tools/gridatelier-cli/book_command.h"
 #include "tools/gridatelier-cli/command.h"
 #include "tools/gridatelier-cli/generate_commands.h"
 #include "tools/gridatelier-cli/puzzle_commands.h"
@@ -71,6 +72,7 @@ int main(int argc, char** argv) {
     addPuzzleCommands(app, session, commands);
     addRegionCommands(app, session, commands);
     addGenerateCommands(app, session, commands);
+    addBookCommand(app, session, commands);
 
     try {
         app.parse(argc, argv);

@@ -19,28 +19,12 @@
 namespace ga::cli {
 namespace {
 
-// The option every command that reads puzzles takes.
-void addInputOption(CLI::App* sub, Session& session) {
-    sub->add_option("--in", session.inputPath,
-                    "read the puzzles from this file instead of standard input: lines as there, "
-                    "or a puzzle file (.ga, .sdk, .ss, .sdm, .opensudoku), told by its content")
-        ->type_name("FILE");
-}
-
 // One job reads, works and writes line by line, with the progress bar on the
 // terminal; several work on the lines in parallel (see parallel_lines.h).
 int runOverStandardInput(Session& session, const PuzzleAction& act) {
-    int fd = STDIN_FILENO;
-    if (!session.inputPath.empty()) {
-        fd = openPuzzleInput(session.inputPath);
-        if (fd < 0) return kExitFailed;
-    }
-    struct Closer {
-        int fd;
-        ~Closer() {
-            if (fd != STDIN_FILENO) ::close(fd);
-        }
-    } closer{fd};
+    const PuzzleInput input(session.inputPath);
+    const int fd = input.fd();
+    if (fd < 0) return kExitFailed;
     const std::string& name = session.inputPath;
 
     // A terminal gets each line at once; a pipe or a file gets large blocks.
