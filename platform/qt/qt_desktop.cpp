@@ -152,15 +152,7 @@ void QtDesktop::followArea() {
     }
     client_->setGeometry(std::max(0, (area.width() - clientSize_.width()) / 2), 0,
                          clientSize_.width(), std::max(area.height(), clientSize_.height()));
-    if (cover_ != nullptr && cover_->isVisible()) {
-        QRect cells;
-        for (const auto& watched : focusWatched_) {
-            if (const auto* widget = qobject_cast<const QWidget*>(watched.first))
-                cells = cells.united(widget->geometry());
-        }
-        cover_->setGeometry(cells);
-        cover_->setFont(smallFont_);
-    }
+    if (cover_ != nullptr && cover_->isVisible()) placeCover();
     if (stepOverlay_ != nullptr && stepOverlay_->isVisible())
         showStep(StepView(step_), stepQuestion_);
 }
@@ -502,13 +494,7 @@ void QtDesktop::coverBoard(bool covered, const std::string& text) {
         cover_->setFocusPolicy(Qt::StrongFocus);
         cover_->setFrameStyle(QFrame::Box | QFrame::Plain);
     }
-    QRect cells;
-    for (const auto& watched : focusWatched_) {
-        if (const auto* widget = qobject_cast<const QWidget*>(watched.first))
-            cells = cells.united(widget->geometry());
-    }
-    cover_->setGeometry(cells);
-    cover_->setFont(smallFont_);
+    placeCover();
     cover_->setText(toQt(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     cover_->show();
     cover_->raise();
@@ -604,6 +590,16 @@ bool QtDesktop::eventFilter(QObject* watched, QEvent* event) {
         default:
             return false;
     }
+}
+
+void QtDesktop::placeCover() {
+    QRect cells;
+    for (const auto& watched : focusWatched_) {
+        if (const auto* widget = qobject_cast<const QWidget*>(watched.first))
+            cells = cells.united(widget->geometry());
+    }
+    cover_->setGeometry(cells);
+    cover_->setFont(smallFont_);
 }
 
 bool QtDesktop::translateAccelerator(QObject* watched, QKeyEvent& key) {

@@ -136,6 +136,8 @@ class QtDesktop : public QMainWindow, public Desktop {
     void changeEvent(QEvent* event) override;
 
   private:
+    // The pause cover over every cell, in the small font.
+    void placeCover();
     bool translateAccelerator(QObject* watched, QKeyEvent& key);
     bool moveBetweenCells(QObject* watched, QKeyEvent& key);
     bool takeNoteKey(QObject* watched, QKeyEvent& key);
