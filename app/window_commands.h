@@ -75,6 +75,8 @@ struct WindowState {
     std::string handedFile;
     // The collection last opened as a list, and the player's progress in it.
     Collection collection;
+    // The look the board is painted in, from the preferences (and the desktop's).
+    Theme theme = Theme::kLight;
 };
 
 constexpr const char* kProgramName = "gridAtelier";

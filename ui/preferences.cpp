@@ -20,11 +20,49 @@ constexpr Option kOptions[] = {
     {"showCoordinates", &Preferences::showCoordinates},
 };
 
+// The choices kept as a number, from 0 to `count` - 1.
+template <typename Choice>
+struct Choosing {
+    const char* key;
+    Choice Preferences::*field;
+    int count;
+};
+constexpr Choosing<Look> kLookKey{"look", &Preferences::look, kLookCount};
+constexpr Choosing<MistakeCue> kCueKey{"mistakeCue", &Preferences::mistakeCue, kMistakeCueCount};
+
+template <typename Choice>
+void readChoice(const KeyValueFile& file, const Choosing<Choice>& choosing,
+                Preferences& preferences) {
+    long long value = 0;
+    if (file.getInt(choosing.key, 0, choosing.count - 1, value))
+        preferences.*choosing.field = static_cast<Choice>(value);
+}
+
 }  // namespace
+
+Theme themeOf(Look look, bool darkDesktop) {
+    switch (look) {
+        case Look::kFollowDesktop:
+            return darkDesktop ? Theme::kDark : Theme::kLight;
+        case Look::kDark:
+            return Theme::kDark;
+        case Look::kHighContrast:
+            return Theme::kHighContrast;
+        case Look::kLight:
+            break;
+    }
+    return Theme::kLight;
+}
+
+bool showsMistakeCue(MistakeCue cue, Theme theme) {
+    return cue == MistakeCue::kAlways || (cue == MistakeCue::kWithLook && theme != Theme::kLight);
+}
 
 std::string formatPreferences(const Preferences& preferences) {
     KeyValueFile file(kHeader);
     for (const Option& option : kOptions) file.setInt(option.key, preferences.*option.field);
+    file.setInt(kLookKey.key, static_cast<int>(preferences.look));
+    file.setInt(kCueKey.key, static_cast<int>(preferences.mistakeCue));
     return file.format();
 }
 
@@ -45,6 +83,8 @@ PreferencesLoad loadPreferences(const std::string& path) {
         long long value = 0;
         if (file.getInt(option.key, 0, 1, value)) load.preferences.*option.field = value != 0;
     }
+    readChoice(file, kLookKey, load.preferences);
+    readChoice(file, kCueKey, load.preferences);
     return load;
 }
 

@@ -109,6 +109,8 @@ class QtDesktop : public QMainWindow, public Desktop {
     std::string environment(const std::string& name) override;
     void showStep(const StepView& view, int questionCommand) override;
     void showHelp(const HelpBook& book, int page) override;
+    bool darkDesktop() override;
+    void setTheme(Theme theme) override;
 
     // --- for tests and screenshots --------------------------------------------
     QWidget* control(int id) const;
@@ -143,6 +145,10 @@ class QtDesktop : public QMainWindow, public Desktop {
 
     QSize clientSize_;
     QWidget* client_ = nullptr;
+    // The look the board is painted in, and the client area's colours in
+    // Light (the desktop's, on the grey ground).
+    Theme theme_ = Theme::kLight;
+    QPalette lightClient_;
     QFont bigFont_;
     QFont smallFont_;
 
