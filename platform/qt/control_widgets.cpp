@@ -170,19 +170,21 @@ void OpenCellEdit::paintEvent(QPaintEvent* event) {
 }
 
 void OpenCellEdit::paintMistakeCue() {
-    // Across the middle of the cell, under the digit, a zigzag of small waves.
-    const QRect area = viewport()->rect();
-    const qreal wave = std::max<qreal>(2, area.width() / 12.0);
-    const qreal bottom = area.bottom() - std::max<qreal>(2, area.height() / 14.0);
-    const qreal left = area.left() + area.width() * 0.22,
-                right = area.right() - area.width() * 0.22;
+    // Across the middle of the cell, under the digit, a zigzag of a few waves
+    // bold enough to be seen at a glance.
+    const QRectF area = viewport()->rect();
+    const qreal halfWave = std::max<qreal>(3, area.width() / 10);
+    const qreal height = std::max<qreal>(3, area.height() / 12);
+    const qreal pen = std::max<qreal>(2, area.width() / 20);
+    const qreal bottom = area.bottom() - pen;
+    const qreal left = area.left() + area.width() * 0.2, right = area.right() - area.width() * 0.2;
     QPolygonF line;
-    for (int step = 0; left + step * wave / 2 <= right; ++step)
-        line << QPointF(left + step * wave / 2, bottom - (step % 2) * wave / 2);
+    for (int step = 0; left + step * halfWave <= right + 0.5; ++step)
+        line << QPointF(left + step * halfWave, bottom - (step % 2) * height);
     QPainter painter(viewport());
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(palette().color(QPalette::Text), std::max<qreal>(1.5, area.width() / 24.0),
-                        Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(palette().color(QPalette::Text), pen, Qt::SolidLine, Qt::RoundCap,
+                        Qt::RoundJoin));
     painter.drawPolyline(line);
 }
 

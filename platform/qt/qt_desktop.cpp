@@ -617,7 +617,12 @@ void QtDesktop::askCellLook(QObject* watched) {
     // Only what the cell sets itself; the rest is the client area's.
     QPalette palette = inheritedPalette(*cell);
     if (!clue) palette.setColor(QPalette::Text, QColor(colour.red, colour.green, colour.blue));
-    if (!look.desktopGrounds) palette.setColor(QPalette::WindowText, toQColor(look.line));
+    if (!look.desktopGrounds) {
+        // A style sheet's field keeps the colours it was polished with: the
+        // look's are set on the cell itself.
+        if (clue) palette.setColor(QPalette::Text, toQColor(look.clueInk));
+        palette.setColor(QPalette::WindowText, toQColor(look.line));
+    }
     palette.setColor(QPalette::Base, cellGroundColour(look, background, mark, clue));
     setCellMarkCorner(*cell, markInCorner(background, mark)
                                  ? toQColor(look.markCorners[static_cast<int>(mark) - 1])

@@ -49,6 +49,7 @@
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/step_windows.h"
+#include "ui/board_ids.h"
 
 namespace ga::testing {
 
@@ -732,6 +733,25 @@ class QtDesktopTest : public QObject {
         QTest::keyClick(cell(0), Qt::Key_Right);
         QTest::keyClick(cell(1), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), cell(2));
+    }
+
+    // Dark repaints the whole board at once, the cells as the strip, and
+    // Light then gives back every pixel it had.
+    void aThemeRepaintsAtOnceAndLightComesBackExactly() {
+        openProgram();
+        QApplication::processEvents();
+        const auto board = [this] { return desktop_->grab().toImage(); };
+        const QImage light = board(), lightCell = cell(40)->viewport()->grab().toImage();
+        desktop_->setTheme(Theme::kDark);
+        QApplication::processEvents();
+        const QImage dark = board();
+        QVERIFY(cell(40)->viewport()->grab().toImage() != lightCell);
+        const QPoint strip = desktop_->control(digitButtonId(5))
+                                 ->mapTo(desktop_.get(), QPoint(3, 3));  // inside its border
+        QVERIFY(dark.pixel(strip) != light.pixel(strip));
+        desktop_->setTheme(Theme::kLight);
+        QApplication::processEvents();
+        QCOMPARE(board(), light);
     }
 
     // Every text in the normal box and in the one-line box above the
