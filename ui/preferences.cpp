@@ -71,21 +71,26 @@ PreferencesLoad loadPreferences(const std::string& path) {
     std::string bytes;
     const ReadOutcome read = readWholeFile(path, bytes, 64 * 1024);
     if (read == ReadOutcome::kMissing) return load;
-    KeyValueFile file(kHeader);
-    if (read != ReadOutcome::kRead || !parseKeyValueFile(bytes, kHeader, file)) {
+    if (read != ReadOutcome::kRead || !parsePreferences(bytes, load.preferences)) {
+        load.preferences = Preferences{};
         const std::string moved = moveAside(path);
         load.notice = "The preferences file could not be read" +
                       (moved.empty() ? std::string() : " and was moved to " + moved) +
                       "; the preferences are the defaults.";
-        return load;
     }
+    return load;
+}
+
+bool parsePreferences(const std::string& bytes, Preferences& preferences) {
+    KeyValueFile file(kHeader);
+    if (!parseKeyValueFile(bytes, kHeader, file)) return false;
     for (const Option& option : kOptions) {
         long long value = 0;
-        if (file.getInt(option.key, 0, 1, value)) load.preferences.*option.field = value != 0;
+        if (file.getInt(option.key, 0, 1, value)) preferences.*option.field = value != 0;
     }
-    readChoice(file, kLookKey, load.preferences);
-    readChoice(file, kCueKey, load.preferences);
-    return load;
+    readChoice(file, kLookKey, preferences);
+    readChoice(file, kCueKey, preferences);
+    return true;
 }
 
 bool savePreferences(const std::string& path, const Preferences& preferences) {

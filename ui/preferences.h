@@ -38,6 +38,9 @@ struct PreferencesLoad {
 // line) is moved aside with a notice; a single bad or unknown key only
 // takes its default.
 PreferencesLoad loadPreferences(const std::string& path);
+// The file's bytes over `preferences` (the defaults, as a rule): false when
+// they are not a preferences file; a bad or unknown key changes nothing.
+bool parsePreferences(const std::string& bytes, Preferences& preferences);
 bool savePreferences(const std::string& path, const Preferences& preferences);
 
 }  // namespace ga
