@@ -508,8 +508,9 @@ void QtDesktop::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (events_ == nullptr || ended_.load()) return;
     if (event->type() == QEvent::WindowStateChange) events_->onMinimised(isMinimized());
-    // The desktop's colours changed: the look may follow them.
-    if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::ThemeChange)
+    // The desktop's colours changed (the window sets none of its own, only
+    // its client area does): the look may follow them.
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ThemeChange)
         events_->onDesktopLook();
 }
 

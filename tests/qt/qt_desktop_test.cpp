@@ -754,6 +754,20 @@ class QtDesktopTest : public QObject {
         QCOMPARE(board(), light);
     }
 
+    // While the look follows the desktop, the board turns dark with it and
+    // back.
+    void theBoardFollowsTheDesktopTurningDark() {
+        openProgram();
+        const QPalette desktop = QApplication::palette();
+        QPalette dark = desktop;
+        dark.setColor(QPalette::Window, QColor(30, 30, 30));
+        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        QApplication::setPalette(dark);
+        QTRY_COMPARE(program_->state().theme, Theme::kDark);
+        QApplication::setPalette(desktop);
+        QTRY_COMPARE(program_->state().theme, Theme::kLight);
+    }
+
     // Every text in the normal box and in the one-line box above the
     // hand-build buttons: all lines in view, a serial number on one line. It
     // and a word that just fits the box's width in the box's font (as a
