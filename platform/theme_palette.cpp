@@ -27,7 +27,8 @@ constexpr ThemePalette kPalettes[kThemeCount] = {
             /* discs  */ {{255, 200, 40}, {255, 120, 170}, {150, 120, 255}},
             /* candidate, marked, removed, placed */ {110, 110, 110}, {0, 0, 0}, {210, 0, 0}, {0, 140, 40},
             /* on and off rings */ {0, 110, 220}, {230, 110, 0},
-            /* links  */ {{110, 30, 150}, {0, 120, 120}, {170, 60, 0}, {40, 40, 160}}},
+            /* links  */ {{110, 30, 150}, {0, 120, 120}, {170, 60, 0}, {40, 40, 160}},
+            /* tintsUnderText */ false},
     },
     {
         "Dark", 4.5, false,
@@ -44,8 +45,9 @@ constexpr ThemePalette kPalettes[kThemeCount] = {
             /* tints  */ {{60, 110, 220, 64}, {60, 170, 80, 56}, {230, 120, 40, 56}, {200, 165, 40, 48}, {220, 80, 140, 64}, {140, 110, 240, 64}},
             /* discs  */ {{130, 100, 0}, {150, 40, 90}, {80, 60, 170}},
             /* candidate, marked, removed, placed */ {205, 205, 205}, {255, 255, 255}, {255, 180, 170}, {130, 235, 150},
-            /* on and off rings */ {140, 200, 255}, {255, 180, 100},
-            /* links  */ {{225, 175, 255}, {110, 235, 225}, {255, 190, 130}, {180, 190, 255}}},
+            /* on and off rings */ {155, 208, 255}, {255, 188, 115},
+            /* links  */ {{230, 186, 255}, {110, 235, 225}, {255, 190, 130}, {190, 200, 255}},
+            /* tintsUnderText */ true},
     },
     {
         "High contrast", 7, false,
@@ -62,8 +64,9 @@ constexpr ThemePalette kPalettes[kThemeCount] = {
             /* tints  */ {{0, 60, 160, 96}, {0, 110, 0, 96}, {150, 60, 0, 96}, {110, 90, 0, 96}, {140, 0, 70, 96}, {80, 0, 160, 96}},
             /* discs  */ {{110, 85, 0}, {120, 0, 60}, {60, 0, 140}},
             /* candidate, marked, removed, placed */ {220, 220, 220}, {255, 255, 255}, {255, 190, 190}, {100, 255, 100},
-            /* on and off rings */ {120, 220, 255}, {255, 190, 80},
-            /* links  */ {{230, 170, 255}, {0, 255, 255}, {255, 200, 120}, {190, 200, 255}}},
+            /* on and off rings */ {120, 220, 255}, {255, 196, 95},
+            /* links  */ {{238, 192, 255}, {0, 255, 255}, {255, 200, 120}, {195, 205, 255}},
+            /* tintsUnderText */ true},
     },
 };
 // clang-format on
@@ -117,6 +120,13 @@ Rgb cellGround(const ThemePalette& palette, const DesktopGrounds& desktop,
     }
     if (!clue) return ground;
     return multiply(ground, palette.desktopGrounds ? desktop.face : palette.clueShade);
+}
+
+Rgb laidOver(Rgba top, Rgb ground) {
+    const auto mix = [&](uint8_t over, uint8_t under) {
+        return static_cast<uint8_t>((over * top.alpha + under * (255 - top.alpha) + 127) / 255);
+    };
+    return Rgb{mix(top.red, ground.red), mix(top.green, ground.green), mix(top.blue, ground.blue)};
 }
 
 Rgb inkColour(const ThemePalette& palette, CellInk ink) {

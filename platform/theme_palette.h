@@ -67,6 +67,9 @@ struct ThemePalette {
         Rgb placed;     // the value the step places
         Rgb onRing, offRing;
         Rgb links[4];  // a forcing chain's branches, in turn
+        // A cell the drawing leaves as it is takes its tint under its text
+        // (into its ground) rather than over it, which would dim a light text.
+        bool tintsUnderText;
     } step;
 };
 
@@ -94,5 +97,8 @@ Rgb cellGround(const ThemePalette& palette, const DesktopGrounds& desktop,
 Rgb faceColour(const ThemePalette& palette, const DesktopGrounds& desktop);
 
 Rgb inkColour(const ThemePalette& palette, CellInk ink);
+
+// A translucent colour laid over an opaque one.
+Rgb laidOver(Rgba top, Rgb ground);
 
 }  // namespace ga

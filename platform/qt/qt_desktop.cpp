@@ -418,7 +418,21 @@ void QtDesktop::coverBoard(bool covered, const std::string& text) {
     cover_->setFocus(Qt::OtherFocusReason);
 }
 
+void QtDesktop::keepStepTints(const StepView& view) {
+    for (int cell = 0; cell < kCells; ++cell) {
+        const BoardDrawing::Cell& shown = view.drawing.cells[cell];
+        const BoardDrawing::Tint tint =
+            view.drawing.shown && !shown.drawn ? shown.tint : BoardDrawing::Tint::kNone;
+        if (tint == stepTints_[cell] && view.firstCellControl == stepFirstCell_) continue;
+        stepTints_[cell] = tint;
+        repaint(stepFirstCell_ + cell);
+        repaint(view.firstCellControl + cell);
+    }
+    stepFirstCell_ = view.firstCellControl;
+}
+
 void QtDesktop::showStep(const StepView& view, int questionCommand) {
+    keepStepTints(view);
     if (!view.drawing.shown) {
         if (stepOverlay_ != nullptr) stepOverlay_->hide();
         if (stepPanel_ != nullptr) stepPanel_->hide();
@@ -624,7 +638,12 @@ void QtDesktop::askCellLook(QObject* watched) {
         if (clue) palette.setColor(QPalette::Text, toQColor(look.clueInk));
         palette.setColor(QPalette::WindowText, toQColor(look.line));
     }
-    palette.setColor(QPalette::Base, cellGroundColour(look, background, mark, clue));
+    Rgb ground = cellGround(look, desktopGrounds(), background, mark, clue);
+    const int stepCell = id - stepFirstCell_;
+    if (look.step.tintsUnderText && stepCell >= 0 && stepCell < kCells &&
+        stepTints_[stepCell] != BoardDrawing::Tint::kNone)
+        ground = laidOver(look.step.tints[static_cast<int>(stepTints_[stepCell]) - 1], ground);
+    palette.setColor(QPalette::Base, toQColor(ground));
     setCellMarkCorner(*cell, markInCorner(background, mark)
                                  ? toQColor(look.markCorners[static_cast<int>(mark) - 1])
                                  : QColor());

@@ -130,6 +130,8 @@ class QtDesktop : public QMainWindow, public Desktop {
     void changeEvent(QEvent* event) override;
 
   private:
+    // What a step leaves of its tints to the cells' own grounds.
+    void keepStepTints(const StepView& view);
     bool translateAccelerator(QObject* watched, QKeyEvent& key);
     bool moveBetweenCells(QObject* watched, QKeyEvent& key);
     bool takeNoteKey(QObject* watched, QKeyEvent& key);
@@ -148,6 +150,10 @@ class QtDesktop : public QMainWindow, public Desktop {
     // The look the board is painted in, and the client area's colours in
     // Light (the desktop's, on the grey ground).
     Theme theme_ = Theme::kLight;
+    // The tints of a shown step's cells that it does not draw anew (a look
+    // may lay them under the cells' texts), and the control of cell 0.
+    BoardDrawing::Tint stepTints_[kCells] = {};
+    int stepFirstCell_ = 0;
     QPalette lightClient_;
     QFont bigFont_;
     QFont smallFont_;

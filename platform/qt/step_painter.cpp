@@ -82,7 +82,7 @@ void paintCandidates(QPainter& painter, const QRectF& cell, const BoardDrawing::
 void paintCell(QPainter& painter, const QRectF& cell, const BoardDrawing::Cell& shown,
                const Inks& inks) {
     if (shown.drawn) painter.fillRect(cell.adjusted(1, 1, -1, -1), toColour(inks.ground));
-    if (shown.tint != Tint::kNone)
+    if (shown.tint != Tint::kNone && (shown.drawn || !inks.tintsUnderText))
         painter.fillRect(cell.adjusted(1, 1, -1, -1), tintColour(inks, shown.tint));
     if (!shown.drawn) return;
     if (shown.placed != 0) {

@@ -25,7 +25,7 @@ double wcagRatio(Rgb a, Rgb b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 // "Source over": a translucent colour laid on an opaque one.
-Rgb laidOver(Rgba top, Rgb ground) {
+Rgb sourceOver(Rgba top, Rgb ground) {
     const auto mix = [&](int t, int g) {
         return static_cast<uint8_t>(std::lround((t * top.alpha + g * (255 - top.alpha)) / 255.0));
     };
@@ -98,7 +98,7 @@ std::vector<Pair> drawnPairs(const ThemePalette& p) {
     std::vector<std::pair<std::string, Rgb>> stepGrounds{{"step ground", s.ground}};
     for (int tint = 0; tint < 6; ++tint)
         stepGrounds.push_back(
-            {"step tint " + std::to_string(tint), laidOver(s.tints[tint], s.ground)});
+            {"step tint " + std::to_string(tint), sourceOver(s.tints[tint], s.ground)});
     const struct {
         const char* name;
         Rgb colour;
@@ -118,12 +118,16 @@ std::vector<Pair> drawnPairs(const ThemePalette& p) {
         for (const auto& ink : stepInks) add(ink.name, ink.colour, name, ground);
     for (int set = 0; set < 3; ++set)
         add("marked", s.marked, "disc " + std::to_string(set), s.discs[set]);
-    // ... and a tint alone over a cell as it stands.
+    // ... and a tint alone on a cell as it stands, laid into its ground, under
+    // its text, and under the links and rings that cross it.
     for (int tint = 0; tint < 6; ++tint)
-        for (const auto& [name, ground] : grounds)
+        for (const auto& [name, ground] : grounds) {
+            const std::string tinted = "step tint " + std::to_string(tint) + " in " + name;
             for (const auto& ink : cellInks)
-                add(ink.name, ink.colour, "step tint " + std::to_string(tint) + " over " + name,
-                    laidOver(s.tints[tint], ground));
+                add(ink.name, ink.colour, tinted, sourceOver(s.tints[tint], ground));
+            for (const auto& ink : stepInks)
+                add(ink.name, ink.colour, tinted, sourceOver(s.tints[tint], ground));
+        }
     return pairs;
 }
 
