@@ -183,8 +183,8 @@ void OpenCellEdit::paintMistakeCue() {
         line << QPointF(left + step * halfWave, bottom - (step % 2) * height);
     QPainter painter(viewport());
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(palette().color(QPalette::Text), pen, Qt::SolidLine, Qt::RoundCap,
-                        Qt::RoundJoin));
+    painter.setPen(
+        QPen(palette().color(QPalette::Text), pen, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPolyline(line);
 }
 
@@ -321,11 +321,6 @@ DesktopGrounds desktopGrounds() {
     const QPalette desktop = QApplication::palette();
     return DesktopGrounds{toRgb(desktop.color(QPalette::Base)),
                           toRgb(desktop.color(QPalette::Button))};
-}
-
-QColor cellGroundColour(const ThemePalette& palette, CellBackground background, CellMark mark,
-                        bool clue) {
-    return toQColor(cellGround(palette, desktopGrounds(), background, mark, clue));
 }
 
 void setCellMarkCorner(QWidget& cell, const QColor& corner) {

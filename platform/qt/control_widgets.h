@@ -99,13 +99,6 @@ QColor toQColor(Rgba colour);
 // The desktop's field and face colours, which Light's cells take.
 DesktopGrounds desktopGrounds();
 
-// The shade a cell's background shows in the look: the platform's field
-// colour when plain in Light (the face colour on a clue, which is
-// read-only), calm tints of blue around the cell in hand, a warm yellow on
-// hinted cells, a colour mark on a plain cell.
-QColor cellGroundColour(const ThemePalette& palette, CellBackground background, CellMark mark,
-                        bool clue);
-
 // The triangle of a colour mark in a cell's upper left corner, drawn over a
 // tint (an invalid colour: none).
 void setCellMarkCorner(QWidget& cell, const QColor& corner);

@@ -717,8 +717,9 @@ class QtDesktopTest : public QObject {
         click(0);
         QTRY_COMPARE(cell(2)->palette().color(QPalette::Text), QColor(0, 0, 255));
         QTRY_COMPARE(cell(2)->viewport()->grab().toImage().pixelColor(1, 1),
-                     cellGroundColour(themePalette(Theme::kLight), CellBackground::kUnitInHand,
-                                      CellMark::kNone, false));  // in cell 0's row
+                     toQColor(cellGround(themePalette(Theme::kLight), desktopGrounds(),
+                                         CellBackground::kUnitInHand, CellMark::kNone,
+                                         false)));  // in cell 0's row
 
         // Keys move on, leaving a cell as a click does; a cell entered by key has
         // its text selected, and Escape puts the text back.
