@@ -82,6 +82,7 @@ bool MainWindow::onCreate() {
     showHistoryItems(desktop_, state_, jobs_.busy());
     readPlayerFiles(state_.player);
     showCoordinates(desktop_, state_.player.preferences.showCoordinates);
+    showLook(desktop_, state_);
     showRecentPuzzles(desktop_, state_);
     if (state_.player.preferences.resumeAtStart) resumeGame(desktop_, state_);
     afterEvent();
@@ -302,14 +303,25 @@ int MainWindow::onCellKey(int id, CellKey key, CaretPlace caret) {
     return next >= 0 ? cellId(next) : 0;
 }
 
-TextColour MainWindow::onCellColour(int id) {
-    if (!isCellId(id)) return kValueBlue;
-    const int cellIndex = cellIndexOf(id);
+CellInk MainWindow::inkOf(int cellIndex) const {
     const SeenCell& shown = state_.seen.cell(cellIndex);
     // Notes are drawn like candidates, a single one too.
-    const TextColour colour =
-        shown.notes ? kCandidateGrey
-                    : cellColour(state_.puzzle, state_.settings.expressMode, cellIndex, shown.text);
+    return shown.notes ? CellInk::kCandidate
+                       : cellInk(state_.puzzle, state_.settings.expressMode, cellIndex, shown.text);
+}
+
+bool MainWindow::onCellMistakeCue(int id) {
+    return isCellId(id) && mistakeCueShown(state_, inkOf(cellIndexOf(id)));
+}
+
+void MainWindow::onDesktopLook() {
+    if (!closed_) showLook(desktop_, state_);
+}
+
+TextColour MainWindow::onCellColour(int id) {
+    if (!isCellId(id)) return lookOfInk(state_, CellInk::kValue);
+    const int cellIndex = cellIndexOf(id);
+    const TextColour colour = lookOfInk(state_, inkOf(cellIndex));
     if (closed_ || jobs_.busy() || !isPlayed(state_.settings.menuMode)) return colour;
     // The board as the player sees it: the cell in hand counts with what it
     // shows, though entering it cleared its value in the record.

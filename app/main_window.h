@@ -64,6 +64,8 @@ class MainWindow : public WindowEvents {
     void onCellEdited(int cellId, const std::string& text) override;
     void onCellNoteKey(int cellId, int digit) override;
     CellMark onCellMark(int cellId) override;
+    bool onCellMistakeCue(int cellId) override;
+    void onDesktopLook() override;
     void onTick() override;
     void onMinimised(bool minimised) override;
     // Lays the board out again at the widest width that fits the new area.
@@ -100,6 +102,8 @@ class MainWindow : public WindowEvents {
     // most once a second, on the keeper's thread; at close, at once.
     void keepGame(bool atClose);
     void applyCellEvent(int cellIndex, CellNotification notification);
+    // What the text of the cell shows: a value, a mistake or candidates.
+    CellInk inkOf(int cellIndex) const;
 
     SettingsPlace place_;
     SettingsFile file_;  // the default Settings and the file's reserved head

@@ -52,6 +52,26 @@ void changePreferences(Desktop& desktop, WindowState& state) {
     state.game.shownSeconds = -2;
     lookAtClock(desktop, state.game, 0, chosen.showClock);
     showCoordinates(desktop, chosen.showCoordinates);
+    showLook(desktop, state);
+}
+
+void showLook(Desktop& desktop, WindowState& state) {
+    const Theme theme = themeOf(state.player.preferences.look, desktop.darkDesktop());
+    if (theme == state.theme) return;
+    state.theme = theme;
+    desktop.setTheme(theme);
+    // The cells' inks are the logic's: they follow once the cells paint again.
+    for (int cell = 0; cell < kCells; ++cell) desktop.repaint(cellId(cell));
+}
+
+TextColour lookOfInk(const WindowState& state, CellInk ink) {
+    const Rgb colour = inkColour(themePalette(state.theme), ink);
+    return TextColour{colour.red, colour.green, colour.blue};
+}
+
+bool mistakeCueShown(const WindowState& state, CellInk ink) {
+    return ink == CellInk::kMistake &&
+           showsMistakeCue(state.player.preferences.mistakeCue, state.theme);
 }
 
 void saveStatisticsNow(WindowState& state) {

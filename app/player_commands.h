@@ -18,6 +18,12 @@ void readPlayerFiles(PlayerFiles& player);
 void showStatistics(Desktop& desktop, WindowState& state);
 // "Preferences...".
 void changePreferences(Desktop& desktop, WindowState& state);
+// Paints the board in the look the preferences ask for, when it changes.
+void showLook(Desktop& desktop, WindowState& state);
+// What an open cell's text is painted with, and whether it carries the
+// mistake's wavy line.
+TextColour lookOfInk(const WindowState& state, CellInk ink);
+bool mistakeCueShown(const WindowState& state, CellInk ink);
 // Writes the statistics as they stand; a failed write is told once.
 void saveStatisticsNow(WindowState& state);
 

@@ -150,6 +150,8 @@ class SeenBoardDesktop : public Desktop {
         desktop_.showStep(view, questionCommand);
     }
     void showHelp(const HelpBook& book, int page) override { desktop_.showHelp(book, page); }
+    bool darkDesktop() override { return desktop_.darkDesktop(); }
+    void setTheme(Theme theme) override { desktop_.setTheme(theme); }
 
   private:
     struct ModalScope;

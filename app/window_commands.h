@@ -78,6 +78,8 @@ struct WindowState {
     Collection collection;
     // The booklet last asked for in Print Puzzles.
     BookletRequest booklet;
+    // The look the board is painted in, from the preferences (and the desktop's).
+    Theme theme = Theme::kLight;
 };
 
 constexpr const char* kProgramName = "gridAtelier";

@@ -65,7 +65,7 @@ void drawEveryStep(benchmark::State& state, const std::string& path) {
             const std::string words = ladderStepText(position.step, StepWords::kWhole);
             image.fill(Qt::white);
             QPainter painter(&image);
-            paintStepDrawing(painter, place, drawing);
+            paintStepDrawing(painter, place, drawing, themePalette(Theme::kLight).step);
             painter.end();
             const auto end = std::chrono::steady_clock::now();
             benchmark::DoNotOptimize(words.data());

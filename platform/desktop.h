@@ -5,6 +5,7 @@
 // implementation and the scriptable fake for tests both implement this.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,10 @@ enum class CellBackground {
 enum class CellMark { kNone, kFirst, kSecond, kThird, kFourth };
 constexpr int kCellMarkCount = 4;
 
+// The look the board is painted in; its colours are platform/theme_palette.h's.
+enum class Theme : uint8_t { kLight, kDark, kHighContrast };
+constexpr int kThemeCount = 3;
+
 // A key that moves from cell to cell: the arrows, Tab and Shift+Tab.
 enum class CellKey { kUp, kDown, kLeft, kRight, kNextOpen, kPreviousOpen };
 
@@ -116,6 +121,11 @@ class WindowEvents {
     // The player resized the window: its client area is now `width` x
     // `height` pixels. Not sent for the size the window opens at.
     virtual void onClientResized(int /*width*/, int /*height*/) {}
+    // An editable cell about to be painted, after its colour: whether its text
+    // is a mistake to be marked by a wavy line under it as well.
+    virtual bool onCellMistakeCue(int /*cellId*/) { return false; }
+    // The desktop's own colours changed (from light to dark, say).
+    virtual void onDesktopLook() {}
 };
 
 class Desktop {
@@ -240,6 +250,11 @@ class Desktop {
     virtual void showStep(const StepView& /*view*/, int /*questionCommand*/) {}
     // The Help window, not modal, at `page` of `book`; raised when already open.
     virtual void showHelp(const HelpBook& /*book*/, int /*page*/) {}
+    // Whether the desktop's own colours are dark (light text on dark grounds).
+    virtual bool darkDesktop() { return false; }
+    // Paints the board, its cells, the digit strip and a hint's drawing in the
+    // look's colours from now on, and at once. The window starts in Light.
+    virtual void setTheme(Theme /*theme*/) {}
 };
 
 }  // namespace ga

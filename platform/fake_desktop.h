@@ -183,6 +183,10 @@ class FakeDesktop : public Desktop, private ProgressSink {
         const auto found = environment_.find(name);
         return found != environment_.end() ? found->second : std::string();
     }
+    bool darkDesktop() override { return read(darkDesktop_); }
+    void setTheme(Theme theme) override {
+        change("setTheme " + std::to_string(static_cast<int>(theme)), [&] { theme_ = theme; });
+    }
 
     // --- scripting -----------------------------------------------------------------
     // Menu items exist once added (enabled, unchecked, as a freshly built menu),
@@ -230,6 +234,9 @@ class FakeDesktop : public Desktop, private ProgressSink {
         std::lock_guard<std::mutex> lock(mutex_);
         environment_[name] = value;
     }
+    // Whether the desktop's own colours are dark (they are light by default).
+    void setDarkDesktop(bool dark) { set(darkDesktop_, dark); }
+    Theme theme() const { return read(theme_); }
     // The text of the cover over the board, empty while there is none.
     std::string cover() const { return read(cover_); }
 
@@ -331,6 +338,8 @@ class FakeDesktop : public Desktop, private ProgressSink {
     long long steadyMs_ = 0;
     std::map<std::string, std::string> environment_;
     std::string cover_;
+    bool darkDesktop_ = false;
+    Theme theme_ = Theme::kLight;
 };
 
 }  // namespace ga

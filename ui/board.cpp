@@ -189,15 +189,15 @@ bool cellLostFocus(Desktop& desktop, PuzzleRecord& record, int cell) {
     return changed;
 }
 
-TextColour cellColour(const PuzzleRecord& record, int expressMode, int cell,
-                      const std::string& text) {
-    if (text.size() >= 2) return kCandidateGrey;
+CellInk cellInk(const PuzzleRecord& record, int expressMode, int cell, const std::string& text) {
+    if (text.size() >= 2) return CellInk::kCandidate;
     // No cell is coloured against an answer that is not known: absolute
     // mistakes then fall back to visible ones, as choosing the mode does.
     if (expressMode == 2 && record.answerKnown == 0) expressMode = 1;
-    if (expressMode == 1 && hasConflict(record, cell) == 1) return kMistakeRed;
-    if (expressMode == 2 && record.valueGrid[cell] != record.answerGrid[cell]) return kMistakeRed;
-    return kValueBlue;
+    if (expressMode == 1 && hasConflict(record, cell) == 1) return CellInk::kMistake;
+    if (expressMode == 2 && record.valueGrid[cell] != record.answerGrid[cell])
+        return CellInk::kMistake;
+    return CellInk::kValue;
 }
 
 CellBackground cellBackground(const PuzzleRecord& record, const BoardMarks& marks, int cell) {

@@ -12,6 +12,7 @@
 
 #include "core/puzzle_record.h"
 #include "platform/desktop.h"
+#include "platform/theme_palette.h"
 
 namespace ga {
 
@@ -118,15 +119,11 @@ bool storeCellText(PuzzleRecord& record, int cellIndex, const std::string& text)
 // the display rules. Returns true when the record changed.
 bool cellLostFocus(Desktop& desktop, PuzzleRecord& record, int cellIndex);
 
-constexpr TextColour kCandidateGrey{102, 102, 102};
-constexpr TextColour kMistakeRed{255, 0, 0};
-constexpr TextColour kValueBlue{0, 0, 255};
-
-// The text colour of an open cell showing `text`, under express mode 0
+// What the text of an open cell showing `text` says, under express mode 0
 // (none), 1 (conflicts with the row, column and box) or 2 (differences from
-// the answer; conflicts while no answer is known).
-TextColour cellColour(const PuzzleRecord& record, int expressMode, int cellIndex,
-                      const std::string& text);
+// the answer; conflicts while no answer is known). The look picks its colour.
+CellInk cellInk(const PuzzleRecord& record, int expressMode, int cellIndex,
+                const std::string& text);
 
 // What the board marks beyond the record: the cell the player is in (-1 for
 // none) with the digit it held when entered (entering clears an open cell's

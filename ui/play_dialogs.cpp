@@ -62,6 +62,11 @@ class PreferencesEvents : public DialogEvents {
         dialog.setChecked(kPreferencesResumeId, preferences_.resumeAtStart);
         dialog.setChecked(kPreferencesClockId, preferences_.showClock);
         dialog.setChecked(kPreferencesCoordinatesId, preferences_.showCoordinates);
+        dialog.setItems(kPreferencesLookId,
+                        {"Follow the desktop", "Light", "Dark", "High contrast"});
+        dialog.select(kPreferencesLookId, static_cast<int>(preferences_.look));
+        dialog.setItems(kPreferencesMistakeCueId, {"In Dark and High contrast", "Always", "Never"});
+        dialog.select(kPreferencesMistakeCueId, static_cast<int>(preferences_.mistakeCue));
     }
     void onCommand(DialogHost& dialog, int id) override {
         if (id == kDialogOkay) {
@@ -69,6 +74,11 @@ class PreferencesEvents : public DialogEvents {
             preferences_.resumeAtStart = dialog.checked(kPreferencesResumeId);
             preferences_.showClock = dialog.checked(kPreferencesClockId);
             preferences_.showCoordinates = dialog.checked(kPreferencesCoordinatesId);
+            const int look = dialog.selection(kPreferencesLookId);
+            if (look >= 0 && look < kLookCount) preferences_.look = static_cast<Look>(look);
+            const int cue = dialog.selection(kPreferencesMistakeCueId);
+            if (cue >= 0 && cue < kMistakeCueCount)
+                preferences_.mistakeCue = static_cast<MistakeCue>(cue);
         }
         if (id == kDialogOkay || id == kDialogCancel) dialog.end(id);
     }
@@ -117,7 +127,7 @@ bool runPreferencesDialog(Desktop& desktop, Preferences& preferences) {
     t.id = kPreferencesDialogId;
     t.title = "Preferences";
     t.width = 270;
-    t.height = 112;
+    t.height = 146;
     t.controls = {
         {kPreferencesClearNotesId, K::kCheckBox,
          "Placing a value clears that digit from the notes of its row, column and box", 10, 8, 250,
@@ -128,8 +138,12 @@ bool runPreferencesDialog(Desktop& desktop, Preferences& preferences) {
         {kPreferencesCoordinatesId, K::kCheckBox,
          "Show row and column numbers beside the board (as hints name cells: r4c7)", 10, 64, 250,
          12},
-        {kDialogOkay, K::kDefaultButton, "OK", 140, 88, 55, 14},
-        {kDialogCancel, K::kButton, "Cancel", 205, 88, 55, 14},
+        {kNoControlId, K::kStaticText, "Look:", 10, 84, 110, 10},
+        {kPreferencesLookId, K::kSelectionList, "", 125, 82, 135, 60},
+        {kNoControlId, K::kStaticText, "Underline mistakes with a wavy line:", 10, 102, 110, 10},
+        {kPreferencesMistakeCueId, K::kSelectionList, "", 125, 100, 135, 60},
+        {kDialogOkay, K::kDefaultButton, "OK", 140, 122, 55, 14},
+        {kDialogCancel, K::kButton, "Cancel", 205, 122, 55, 14},
     };
     Preferences chosen = preferences;
     PreferencesEvents events(chosen);

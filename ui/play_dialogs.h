@@ -23,6 +23,8 @@ constexpr int kPreferencesClearNotesId = 6101;
 constexpr int kPreferencesResumeId = 6102;
 constexpr int kPreferencesClockId = 6103;
 constexpr int kPreferencesCoordinatesId = 6104;
+constexpr int kPreferencesLookId = 6105;        // Follow the desktop, Light, Dark, High contrast
+constexpr int kPreferencesMistakeCueId = 6106;  // as MistakeCue counts
 constexpr int kFinishNewPuzzleId = 6201;
 constexpr int kFinishFirstLineId = 6210;  // its three lines
 

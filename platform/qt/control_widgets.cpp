@@ -7,11 +7,14 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPainter>
+#include <QPen>
 #include <QPolygon>
+#include <QPolygonF>
 #include <QPushButton>
 #include <QString>
 #include <QTextOption>
 #include <QtMath>
+#include <algorithm>
 
 #include "platform/qt/board_painter.h"
 #include "platform/qt/qt_text.h"
@@ -110,6 +113,12 @@ OpenCellEdit::OpenCellEdit(QWidget* parent) : QPlainTextEdit(parent) {
     setInputMethodHints(Qt::ImhDigitsOnly);
 }
 
+void OpenCellEdit::setMistakeCue(bool cue) {
+    if (cue == mistakeCue_) return;
+    mistakeCue_ = cue;
+    viewport()->update();
+}
+
 void OpenCellEdit::setShownAsNotes(bool notes) {
     notes_ = notes;
     if (notes) selectAll();
@@ -155,8 +164,28 @@ void OpenCellEdit::paintEvent(QPaintEvent* event) {
         paintPencilMarks();
     } else {
         QPlainTextEdit::paintEvent(event);
+        if (mistakeCue_) paintMistakeCue();
     }
     paintCellMarkCorner(*this, *viewport(), viewport()->rect());
+}
+
+void OpenCellEdit::paintMistakeCue() {
+    // Across the middle of the cell, under the digit, a zigzag of a few waves
+    // bold enough to be seen at a glance.
+    const QRectF area = viewport()->rect();
+    const qreal halfWave = std::max<qreal>(3, area.width() / 10);
+    const qreal height = std::max<qreal>(3, area.height() / 12);
+    const qreal pen = std::max<qreal>(2, area.width() / 20);
+    const qreal bottom = area.bottom() - pen;
+    const qreal left = area.left() + area.width() * 0.2, right = area.right() - area.width() * 0.2;
+    QPolygonF line;
+    for (int step = 0; left + step * halfWave <= right + 0.5; ++step)
+        line << QPointF(left + step * halfWave, bottom - (step % 2) * height);
+    QPainter painter(viewport());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(
+        QPen(palette().color(QPalette::Text), pen, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(line);
 }
 
 void OpenCellEdit::paintPencilMarks() {
@@ -181,10 +210,9 @@ void OpenCellEdit::focusOutEvent(QFocusEvent* event) {
 ClueCellField::ClueCellField(QWidget* parent) : QLineEdit(parent) {
     setReadOnly(true);
     setAlignment(Qt::AlignCenter);
-    // The same thin black border as an open cell; the style's own field frame
-    // is thicker and rounded. The background is painted below.
-    setStyleSheet(QStringLiteral(
-        "QLineEdit { border: 1px solid black; padding: 0px; background: transparent; }"));
+    // The same thin border as an open cell (themeControl gives it its colour);
+    // the style's own field frame is thicker and rounded. The background is
+    // painted below.
     paintAsReadOnly(*this);
     setFocusPolicy(Qt::ClickFocus);
     setContextMenuPolicy(Qt::NoContextMenu);
@@ -251,61 +279,85 @@ void StatusBox::layOut() {
     setPlainText(lines.join(QLatin1Char('\n')));
 }
 
-QColor cellBackgroundColour(CellBackground background, bool clue) {
-    const QColor plain = QApplication::palette().color(clue ? QPalette::Button : QPalette::Base);
-    QColor tint;
-    switch (background) {
-        case CellBackground::kPlain:
-            return plain;
-        case CellBackground::kUnitInHand:
-            tint = QColor(228, 236, 246);
-            break;
-        case CellBackground::kSameDigit:
-            tint = QColor(202, 220, 245);
-            break;
-        case CellBackground::kHinted:
-            tint = QColor(255, 236, 166);
-            break;
-        case CellBackground::kInHand:
-            tint = QColor(146, 182, 236);
-            break;
-    }
-    if (!clue) return tint;
-    return QColor(tint.red() * plain.red() / 255, tint.green() * plain.green() / 255,
-                  tint.blue() * plain.blue() / 255);
+QColor toQColor(Rgb colour) {
+    return QColor(colour.red, colour.green, colour.blue);
 }
 
-QColor cellMarkColour(CellMark mark) {
-    switch (mark) {
-        case CellMark::kFirst:
-            return QColor(248, 196, 196);
-        case CellMark::kSecond:
-            return QColor(196, 232, 196);
-        case CellMark::kThird:
-            return QColor(250, 214, 170);
-        case CellMark::kFourth:
-            return QColor(222, 204, 240);
-        case CellMark::kNone:
-            break;
-    }
-    return QColor();
+QColor toQColor(Rgba colour) {
+    return QColor(colour.red, colour.green, colour.blue, colour.alpha);
 }
 
-void setCellMark(QWidget& cell, CellMark mark, bool asCorner) {
-    const int corner = asCorner ? static_cast<int>(mark) : 0;
-    if (cell.property("markCorner").toInt() != corner) cell.setProperty("markCorner", corner);
+namespace {
+
+Rgb toRgb(const QColor& colour) {
+    return Rgb{static_cast<uint8_t>(colour.red()), static_cast<uint8_t>(colour.green()),
+               static_cast<uint8_t>(colour.blue())};
+}
+
+// The digit strip's buttons; Light keeps the desktop's digits and ground.
+QString digitStripStyle(const ThemePalette& palette) {
+    const ThemePalette::Strip& strip = palette.strip;
+    const QString plain = palette.desktopGrounds
+                              ? QString()
+                              : QStringLiteral(" color: %1; background: %2;")
+                                    .arg(toQColor(strip.ink).name(), toQColor(strip.ground).name());
+    return QStringLiteral(
+               "QPushButton {%1 border: 1px solid %2; border-radius: 3px; }"
+               "QPushButton:checked { background: %3; border: 2px solid %4; }")
+        .arg(plain, toQColor(strip.border).name(), toQColor(strip.checkedGround).name(),
+             toQColor(strip.checkedBorder).name());
+}
+
+}  // namespace
+
+QPalette inheritedPalette(const QWidget& control) {
+    QPalette colours = control.parentWidget() != nullptr ? control.parentWidget()->palette()
+                                                         : QApplication::palette();
+    colours.setResolveMask(0);
+    return colours;
+}
+
+DesktopGrounds desktopGrounds() {
+    const QPalette desktop = QApplication::palette();
+    return DesktopGrounds{toRgb(desktop.color(QPalette::Base)),
+                          toRgb(desktop.color(QPalette::Button))};
+}
+
+void setCellMarkCorner(QWidget& cell, const QColor& corner) {
+    if (cell.property("markCorner").value<QColor>() != corner)
+        cell.setProperty("markCorner", corner);
 }
 
 void paintCellMarkCorner(QWidget& cell, QPaintDevice& device, const QRect& area) {
-    const int mark = cell.property("markCorner").toInt();
-    if (mark <= 0) return;
+    const QColor corner = cell.property("markCorner").value<QColor>();
+    if (!corner.isValid()) return;
     QPainter painter(&device);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(cellMarkColour(static_cast<CellMark>(mark)).darker(115));
+    painter.setBrush(corner);
     const int leg = area.width() / 3;
-    const QPoint corner = area.topLeft() + QPoint(1, 1);
-    painter.drawPolygon(QPolygon({corner, corner + QPoint(leg, 0), corner + QPoint(0, leg)}));
+    const QPoint corner0 = area.topLeft() + QPoint(1, 1);
+    painter.drawPolygon(QPolygon({corner0, corner0 + QPoint(leg, 0), corner0 + QPoint(0, leg)}));
+}
+
+void themeControl(QWidget& control, const ThemePalette& palette) {
+    if (auto* box = qobject_cast<StatusBox*>(&control)) {
+        QPalette colours = inheritedPalette(*box);
+        colours.setColor(QPalette::Base, toQColor(faceColour(palette, desktopGrounds())));
+        if (!palette.desktopGrounds) colours.setColor(QPalette::Text, toQColor(palette.label));
+        box->setPalette(colours);
+    } else if (qobject_cast<ClueCellField*>(&control) != nullptr) {
+        control.setStyleSheet(
+            QStringLiteral(
+                "QLineEdit { border: 1px solid %1; padding: 0px; background: transparent; }")
+                .arg(toQColor(palette.line).name()));
+    } else if (auto* button = qobject_cast<QPushButton*>(&control)) {
+        if (button->isCheckable()) button->setStyleSheet(digitStripStyle(palette));
+    } else if (qobject_cast<QLabel*>(&control) != nullptr &&
+               control.property("coordinate").toBool()) {
+        control.setStyleSheet(
+            QStringLiteral("color: %1;").arg(toQColor(palette.coordinate).name()));
+    }
 }
 
 QWidget* makeControl(ControlKind kind, QWidget& parent) {
@@ -327,10 +379,7 @@ QWidget* makeControl(ControlKind kind, QWidget& parent) {
             auto* button = new QPushButton(&parent);
             button->setFocusPolicy(Qt::NoFocus);  // the cell in hand keeps the focus
             button->setCheckable(true);
-            button->setFlat(true);
-            button->setStyleSheet(QStringLiteral(
-                "QPushButton { border: 1px solid #b0b0b0; border-radius: 3px; }"
-                "QPushButton:checked { background: #cadcf5; border: 2px solid #4a6fa5; }"));
+            button->setFlat(true);  // themeControl gives it its border
             control = button;
             break;
         }
@@ -346,7 +395,7 @@ QWidget* makeControl(ControlKind kind, QWidget& parent) {
             QFont font = label->font();
             font.setPixelSize(12);  // fits the 20-pixel margins at any cell size
             label->setFont(font);
-            label->setStyleSheet(QStringLiteral("color: #707070;"));
+            label->setProperty("coordinate", true);  // themeControl gives it its grey
             control = label;
             break;
         }

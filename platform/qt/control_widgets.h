@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/desktop.h"
+#include "platform/theme_palette.h"
 
 class QWidget;
 
@@ -28,6 +29,9 @@ class OpenCellEdit : public QPlainTextEdit {
     // player edits the text or the logic sets one; the text is selected then.
     void setShownAsNotes(bool notes);
     bool shownAsNotes() const { return notes_; }
+    // A wavy line under the text, in the text's colour: a mistake told
+    // apart without colour vision (as a misspelt word is in a text editor).
+    void setMistakeCue(bool cue);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -40,9 +44,11 @@ class OpenCellEdit : public QPlainTextEdit {
   private:
     bool showsPencilMarks() const;
     void paintPencilMarks();
+    void paintMistakeCue();
 
     QString enteredText_;
     bool notes_ = false;
+    bool mistakeCue_ = false;
     bool selectOnRelease_ = false;  // the click that brought the focus selects the text
 };
 
@@ -85,17 +91,23 @@ class StatusBox : public QPlainTextEdit {
     QString text_;
 };
 
-// The shade a cell's background shows: the platform's field colour when
-// plain (the face colour on a clue, which is read-only), calm tints of blue
-// around the cell in hand and a warm yellow on hinted cells. Clue cells lay
-// the face colour over the tint, so that they stay a little darker.
-QColor cellBackgroundColour(CellBackground background, bool clue);
+// A control's parent's colours with none of its own: what it shows when it sets none.
+QPalette inheritedPalette(const QWidget& control);
 
-// The shade of a colour mark, and the mark a cell shows: its whole background
-// when plain, otherwise a triangle in its upper left corner over the tint.
-QColor cellMarkColour(CellMark mark);
-void setCellMark(QWidget& cell, CellMark mark, bool asCorner);
+QColor toQColor(Rgb colour);
+QColor toQColor(Rgba colour);
+// The desktop's field and face colours, which Light's cells take.
+DesktopGrounds desktopGrounds();
+
+// The triangle of a colour mark in a cell's upper left corner, drawn over a
+// tint (an invalid colour: none).
+void setCellMarkCorner(QWidget& cell, const QColor& corner);
 void paintCellMarkCorner(QWidget& cell, QPaintDevice& device, const QRect& area);
+
+// Gives a control made by makeControl the look's colours where its own
+// settings would hide its parent's: a clue's border, the status box's
+// ground, the digit strip, the row and column numbers.
+void themeControl(QWidget& control, const ThemePalette& palette);
 
 // A new, shown control of `kind` as a child of `parent`, with empty text.
 QWidget* makeControl(ControlKind kind, QWidget& parent);

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QString>
+#include <QStyleHints>
 #include <QThread>
 #include <QTimer>
 #include <algorithm>
@@ -30,6 +31,7 @@
 #include "platform/qt/qt_text.h"
 #include "platform/qt/step_windows.h"
 #include "platform/qt/window_metrics.h"
+#include "platform/theme_palette.h"
 
 namespace ga {
 
@@ -80,6 +82,7 @@ QtDesktop::QtDesktop()
     QPalette palette = area_->palette();
     palette.setColor(QPalette::Window, kClientBackground);
     area_->setPalette(palette);
+    lightClient_ = palette;
     area_->setAutoFillBackground(true);
     setCentralWidget(area_);
     client_ = new QWidget(area_);
@@ -252,6 +255,7 @@ bool QtDesktop::createControl(int id, ControlKind kind, const ControlRect& rect)
     destroyControl(id);
     QWidget* widget = makeControl(kind, *client_);
     if (widget == nullptr) return false;
+    themeControl(*widget, themePalette(theme_));
     widget->setGeometry(toQRect(rect));
     controls_[id] = widget;
     if (kind == ControlKind::kDigitButton || kind == ControlKind::kClockLabel) {
@@ -501,8 +505,22 @@ void QtDesktop::coverBoard(bool covered, const std::string& text) {
     cover_->setFocus(Qt::OtherFocusReason);
 }
 
+void QtDesktop::keepStepTints(const StepView& view) {
+    for (int cell = 0; cell < kCells; ++cell) {
+        const BoardDrawing::Cell& shown = view.drawing.cells[cell];
+        const BoardDrawing::Tint tint =
+            view.drawing.shown && !shown.drawn ? shown.tint : BoardDrawing::Tint::kNone;
+        if (tint == stepTints_[cell] && view.firstCellControl == stepFirstCell_) continue;
+        stepTints_[cell] = tint;
+        repaint(stepFirstCell_ + cell);
+        repaint(view.firstCellControl + cell);
+    }
+    stepFirstCell_ = view.firstCellControl;
+}
+
 void QtDesktop::showStep(const StepView& view, int questionCommand) {
     step_ = view;
+    keepStepTints(view);
     if (!view.drawing.shown) {
         if (stepOverlay_ != nullptr) stepOverlay_->hide();
         if (stepPanel_ != nullptr) stepPanel_->hide();
@@ -513,7 +531,10 @@ void QtDesktop::showStep(const StepView& view, int questionCommand) {
         if (const QWidget* widget = control(view.firstCellControl + cell))
             cells = cells.united(widget->geometry());
     }
-    if (stepOverlay_ == nullptr) stepOverlay_ = new StepOverlay(client_);
+    if (stepOverlay_ == nullptr) {
+        stepOverlay_ = new StepOverlay(client_);
+        stepOverlay_->setInks(themePalette(theme_).step);
+    }
     stepOverlay_->setGeometry(cells);
     const int first = view.firstCellControl;
     stepOverlay_->setDrawing(view.drawing, [this, first, origin = cells.topLeft()](int cell) {
@@ -536,6 +557,39 @@ void QtDesktop::showHelp(const HelpBook& book, int page) {
     help_->showPage(page);
 }
 
+bool QtDesktop::darkDesktop() {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    const Qt::ColorScheme scheme = QGuiApplication::styleHints()->colorScheme();
+    if (scheme != Qt::ColorScheme::Unknown) return scheme == Qt::ColorScheme::Dark;
+#endif
+    // Without a word from the desktop: its windows' colour tells.
+    return QGuiApplication::palette().color(QPalette::Window).lightness() < 128;
+}
+
+void QtDesktop::setTheme(Theme theme) {
+    theme_ = theme;
+    const ThemePalette& palette = themePalette(theme);
+    QPalette client = lightClient_;
+    if (!palette.desktopGrounds) {
+        client.setColor(QPalette::Window, toQColor(palette.window));
+        client.setColor(QPalette::WindowText, toQColor(palette.label));
+        client.setColor(QPalette::Base, toQColor(palette.field));
+        client.setColor(QPalette::Text, toQColor(palette.clueInk));
+        client.setColor(QPalette::Button, toQColor(faceColour(palette, desktopGrounds())));
+        client.setColor(QPalette::ButtonText, toQColor(palette.label));
+    }
+    area_->setPalette(client);
+    for (const auto& [id, widget] : controls_) {
+        themeControl(*widget, palette);
+        widget->update();
+        if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) edit->viewport()->update();
+    }
+    if (stepOverlay_ != nullptr) {
+        stepOverlay_->setInks(palette.step);
+        stepOverlay_->update();
+    }
+}
+
 void QtDesktop::setMenuItemText(int command, const std::string& text) {
     if (QAction* item = menuItem(command)) item->setText(toQt(text));
 }
@@ -554,8 +608,12 @@ std::string QtDesktop::environment(const std::string& name) {
 
 void QtDesktop::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && events_ != nullptr && !ended_.load())
-        events_->onMinimised(isMinimized());
+    if (events_ == nullptr || ended_.load()) return;
+    if (event->type() == QEvent::WindowStateChange) events_->onMinimised(isMinimized());
+    // The desktop's colours changed (the window sets none of its own, only
+    // its client area does): the look may follow them.
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ThemeChange)
+        events_->onDesktopLook();
 }
 
 bool QtDesktop::takeNoteKey(QObject* watched, QKeyEvent& key) {
@@ -662,24 +720,35 @@ void QtDesktop::askCellLook(QObject* watched) {
     const int id = found->second;
     const bool clue = watched == control(id);  // an open cell paints its text area
     TextColour colour;
-    if (!clue) colour = events_->onCellColour(id);
+    bool mistakeCue = false;
+    if (!clue) {
+        colour = events_->onCellColour(id);
+        mistakeCue = events_->onCellMistakeCue(id);
+    }
     const CellBackground background = events_->onCellBackground(id);
     const CellMark mark = events_->onCellMark(id);
     QWidget* cell = control(id);
     if (cell == nullptr) return;
-    QPalette palette = cell->palette();
+    const ThemePalette& look = themePalette(theme_);
+    // Only what the cell sets itself; the rest is the client area's.
+    QPalette palette = inheritedPalette(*cell);
     if (!clue) palette.setColor(QPalette::Text, QColor(colour.red, colour.green, colour.blue));
-    const bool markFills = mark != CellMark::kNone && background == CellBackground::kPlain;
-    QColor base = cellBackgroundColour(background, clue);
-    if (markFills) {
-        const QColor shade = cellMarkColour(mark),
-                     face = QApplication::palette().color(QPalette::Button);
-        base = clue ? QColor(shade.red() * face.red() / 255, shade.green() * face.green() / 255,
-                             shade.blue() * face.blue() / 255)
-                    : shade;
+    if (!look.desktopGrounds) {
+        // A style sheet's field keeps the colours it was polished with: the
+        // look's are set on the cell itself.
+        if (clue) palette.setColor(QPalette::Text, toQColor(look.clueInk));
+        palette.setColor(QPalette::WindowText, toQColor(look.line));
     }
-    setCellMark(*cell, mark, mark != CellMark::kNone && !markFills);
-    palette.setColor(QPalette::Base, base);
+    Rgb ground = cellGround(look, desktopGrounds(), background, mark, clue);
+    const int stepCell = id - stepFirstCell_;
+    if (look.step.tintsUnderText && stepCell >= 0 && stepCell < kCells &&
+        stepTints_[stepCell] != BoardDrawing::Tint::kNone)
+        ground = laidOver(look.step.tints[static_cast<int>(stepTints_[stepCell]) - 1], ground);
+    palette.setColor(QPalette::Base, toQColor(ground));
+    setCellMarkCorner(*cell, markInCorner(background, mark)
+                                 ? toQColor(look.markCorners[static_cast<int>(mark) - 1])
+                                 : QColor());
+    if (auto* open = qobject_cast<OpenCellEdit*>(cell)) open->setMistakeCue(mistakeCue);
     // A new palette asks for another paint: set it only when it changes.
     if (palette != cell->palette()) cell->setPalette(palette);
 }

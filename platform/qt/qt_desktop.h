@@ -117,6 +117,8 @@ class QtDesktop : public QMainWindow, public Desktop {
     std::string environment(const std::string& name) override;
     void showStep(const StepView& view, int questionCommand) override;
     void showHelp(const HelpBook& book, int page) override;
+    bool darkDesktop() override;
+    void setTheme(Theme theme) override;
 
     // --- for tests and screenshots --------------------------------------------
     QWidget* control(int id) const;
@@ -138,6 +140,8 @@ class QtDesktop : public QMainWindow, public Desktop {
   private:
     // The pause cover over every cell, in the small font.
     void placeCover();
+    // What a step leaves of its tints to the cells' own grounds.
+    void keepStepTints(const StepView& view);
     bool translateAccelerator(QObject* watched, QKeyEvent& key);
     bool moveBetweenCells(QObject* watched, QKeyEvent& key);
     bool takeNoteKey(QObject* watched, QKeyEvent& key);
@@ -160,6 +164,14 @@ class QtDesktop : public QMainWindow, public Desktop {
     QSize reportedArea_;         // the area's size the logic last heard of
     QSize sizeLimit_;            // the frame size moveWindow shrank the window to, if any
     bool opened_ = false;
+    // The look the board is painted in, and the client area's colours in
+    // Light (the desktop's, on the grey ground).
+    Theme theme_ = Theme::kLight;
+    // The tints of a shown step's cells that it does not draw anew (a look
+    // may lay them under the cells' texts), and the control of cell 0.
+    BoardDrawing::Tint stepTints_[kCells] = {};
+    int stepFirstCell_ = 0;
+    QPalette lightClient_;
     QFont bigFont_;
     QFont smallFont_;
     double fontScale_ = 1.0;

@@ -17,39 +17,18 @@ namespace {
 using Tint = BoardDrawing::Tint;
 using Link = BoardDrawing::Link;
 
-// The tints, weak enough that the digits under them stay black on a light ground.
-QColor tintColour(Tint tint) {
-    switch (tint) {
-        case Tint::kNone:
-            return Qt::transparent;
-        case Tint::kBase:
-            return QColor(150, 190, 255, 110);
-        case Tint::kCover:
-            return QColor(150, 225, 150, 110);
-        case Tint::kFin:
-            return QColor(255, 170, 90, 150);
-        case Tint::kFirstSet:
-            return QColor(255, 225, 110, 140);
-        case Tint::kSecondSet:
-            return QColor(255, 170, 200, 140);
-        case Tint::kThirdSet:
-            return QColor(190, 170, 255, 140);
-    }
-    return Qt::transparent;
+using Inks = ThemePalette::Step;
+
+QColor toColour(Rgb colour) {
+    return QColor(colour.red, colour.green, colour.blue);
 }
 
-// The pattern's candidates: a disc of the set's colour behind the digit.
-const QColor kSetDiscs[BoardDrawing::kSetColours] = {QColor(255, 200, 40), QColor(255, 120, 170),
-                                                     QColor(150, 120, 255)};
-const QColor kCandidateInk(110, 110, 110);
-const QColor kMarkedInk(0, 0, 0);
-const QColor kRemovedInk(210, 0, 0);
-const QColor kPlacedInk(0, 140, 40);
-const QColor kOnRing(0, 110, 220);
-const QColor kOffRing(230, 110, 0);
-// The links of a forcing chain's branches, one colour each, in turn.
-const QColor kLinkInks[] = {QColor(110, 30, 150), QColor(0, 120, 120), QColor(170, 60, 0),
-                            QColor(40, 40, 160)};
+// The tints are weak enough that the digits under them keep their contrast.
+QColor tintColour(const Inks& inks, Tint tint) {
+    if (tint == Tint::kNone) return Qt::transparent;
+    const Rgba& shade = inks.tints[static_cast<int>(tint) - 1];
+    return QColor(shade.red, shade.green, shade.blue, shade.alpha);
+}
 
 // Where value 1..9 sits in a cell: its place of a 3x3 block, row by row.
 QRectF placeOf(const QRectF& cell, int value) {
@@ -64,29 +43,35 @@ QFont arialOfPixels(qreal pixels, QFont::Weight weight) {
     return font;
 }
 
-void paintCandidates(QPainter& painter, const QRectF& cell, const BoardDrawing::Cell& shown) {
+void paintCandidates(QPainter& painter, const QRectF& cell, const BoardDrawing::Cell& shown,
+                     const Inks& inks) {
     const QFont plain = arialOfPixels(cell.height() / 3 * 0.8, QFont::Normal);
     const QFont marked = arialOfPixels(cell.height() / 3 * 0.85, QFont::Bold);
     for (int value = 1; value <= 9; ++value) {
         const uint16_t bit = static_cast<uint16_t>(1u << (value - 1));
         if (!(shown.candidates & bit)) continue;
         const QRectF box = placeOf(cell, value);
-        QColor ink = kCandidateInk;
+        QColor ink = toColour(inks.candidate);
+        bool stands = true;  // neither marked nor removed
         for (int set = 0; set < BoardDrawing::kSetColours; ++set) {
             if (!(shown.pattern[set] & bit)) continue;
             painter.setPen(Qt::NoPen);
-            painter.setBrush(kSetDiscs[set]);
+            painter.setBrush(toColour(inks.discs[set]));
             const qreal r = std::min(box.width(), box.height()) * 0.45;
             painter.drawEllipse(box.center(), r, r);
-            ink = kMarkedInk;
+            ink = toColour(inks.marked);
+            stands = false;
         }
-        if (shown.removed & bit) ink = kRemovedInk;
-        painter.setFont(ink == kCandidateInk ? plain : marked);
+        if (shown.removed & bit) {
+            ink = toColour(inks.removed);
+            stands = false;
+        }
+        painter.setFont(stands ? plain : marked);
         painter.setPen(ink);
         painter.setBrush(Qt::NoBrush);
         painter.drawText(box, Qt::AlignCenter, QString::number(value));
         if (shown.removed & bit) {
-            painter.setPen(QPen(kRemovedInk, std::max<qreal>(1, cell.width() / 32)));
+            painter.setPen(QPen(ink, std::max<qreal>(1, cell.width() / 32)));
             painter.drawLine(
                 QPointF(box.left() + box.width() * 0.15, box.bottom() - box.height() * 0.2),
                 QPointF(box.right() - box.width() * 0.15, box.top() + box.height() * 0.2));
@@ -94,18 +79,19 @@ void paintCandidates(QPainter& painter, const QRectF& cell, const BoardDrawing::
     }
 }
 
-void paintCell(QPainter& painter, const QRectF& cell, const BoardDrawing::Cell& shown) {
-    if (shown.drawn) painter.fillRect(cell.adjusted(1, 1, -1, -1), Qt::white);
-    if (shown.tint != Tint::kNone)
-        painter.fillRect(cell.adjusted(1, 1, -1, -1), tintColour(shown.tint));
+void paintCell(QPainter& painter, const QRectF& cell, const BoardDrawing::Cell& shown,
+               const Inks& inks) {
+    if (shown.drawn) painter.fillRect(cell.adjusted(1, 1, -1, -1), toColour(inks.ground));
+    if (shown.tint != Tint::kNone && (shown.drawn || !inks.tintsUnderText))
+        painter.fillRect(cell.adjusted(1, 1, -1, -1), tintColour(inks, shown.tint));
     if (!shown.drawn) return;
     if (shown.placed != 0) {
         painter.setFont(arialOfPixels(cell.height() * 0.62, QFont::Bold));
-        painter.setPen(kPlacedInk);
+        painter.setPen(toColour(inks.placed));
         painter.drawText(cell, Qt::AlignCenter, QString::number(shown.placed));
         return;
     }
-    paintCandidates(painter, cell, shown);
+    paintCandidates(painter, cell, shown, inks);
 }
 
 // The ring's shape: around the value's place in one cell, or around the
@@ -160,17 +146,19 @@ void paintArrow(QPainter& painter, const QRectF& from, const QRectF& to, Link li
 
 }  // namespace
 
-void paintStepDrawing(QPainter& painter, const CellPlace& place, const BoardDrawing& drawing) {
+void paintStepDrawing(QPainter& painter, const CellPlace& place, const BoardDrawing& drawing,
+                      const ThemePalette::Step& inks) {
     if (!drawing.shown) return;
     painter.save();
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    for (int cell = 0; cell < kCells; ++cell) paintCell(painter, place(cell), drawing.cells[cell]);
+    for (int cell = 0; cell < kCells; ++cell)
+        paintCell(painter, place(cell), drawing.cells[cell], inks);
     const qreal width = std::max<qreal>(1.5, place(0).width() / 22);
     std::vector<QRectF> boxes;
     boxes.reserve(drawing.rings.size());
     for (const BoardDrawing::Ring& ring : drawing.rings) {
         boxes.push_back(ringBox(place, ring));
-        painter.setPen(QPen(ring.on ? kOnRing : kOffRing, width));
+        painter.setPen(QPen(toColour(ring.on ? inks.onRing : inks.offRing), width));
         painter.setBrush(Qt::NoBrush);
         if (ring.cellCount > 1) {
             painter.drawRoundedRect(boxes.back(), boxes.back().height() / 2,
@@ -181,7 +169,8 @@ void paintStepDrawing(QPainter& painter, const CellPlace& place, const BoardDraw
     }
     for (const BoardDrawing::Arrow& arrow : drawing.arrows) {
         if (arrow.from >= boxes.size() || arrow.to >= boxes.size()) continue;
-        const QColor& ink = kLinkInks[arrow.branch % (sizeof kLinkInks / sizeof kLinkInks[0])];
+        const QColor ink =
+            toColour(inks.links[arrow.branch % (sizeof inks.links / sizeof inks.links[0])]);
         paintArrow(painter, boxes[arrow.from], boxes[arrow.to], arrow.link, ink, width);
     }
     painter.restore();

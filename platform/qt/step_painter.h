@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "platform/board_drawing.h"
+#include "platform/theme_palette.h"
 
 class QPainter;
 
@@ -19,6 +20,8 @@ namespace ga {
 // Where a cell (0..80, row by row) is in the painter's coordinates.
 using CellPlace = std::function<QRectF(int cell)>;
 
-void paintStepDrawing(QPainter& painter, const CellPlace& place, const BoardDrawing& drawing);
+// In the look's inks; Help's example boards, pictures on paper, take Light's.
+void paintStepDrawing(QPainter& painter, const CellPlace& place, const BoardDrawing& drawing,
+                      const ThemePalette::Step& inks);
 
 }  // namespace ga

@@ -38,7 +38,7 @@ void StepOverlay::setDrawing(const BoardDrawing& drawing, CellPlace place) {
 void StepOverlay::paintEvent(QPaintEvent*) {
     if (!place_) return;
     QPainter painter(this);
-    paintStepDrawing(painter, place_, drawing_);
+    paintStepDrawing(painter, place_, drawing_, *inks_);
 }
 
 StepPanel::StepPanel(QWidget* owner, std::function<void()> asked)
@@ -91,7 +91,7 @@ void BoardExample::paintEvent(QPaintEvent*) {
                           grid.top() + grid.height() * rowOf(cell) / 9, grid.width() / 9,
                           grid.height() / 9);
         },
-        drawing_);
+        drawing_, themePalette(Theme::kLight).step);
     // The grid's lines again over the tints.
     BoardPicture bare;
     bare.coordinates = picture_.coordinates;

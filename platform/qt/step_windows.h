@@ -24,6 +24,7 @@ class StepOverlay : public QWidget {
   public:
     explicit StepOverlay(QWidget* parent);
     void setDrawing(const BoardDrawing& drawing, CellPlace place);
+    void setInks(const ThemePalette::Step& inks) { inks_ = &inks; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -31,6 +32,7 @@ class StepOverlay : public QWidget {
   private:
     BoardDrawing drawing_;
     CellPlace place_;
+    const ThemePalette::Step* inks_ = &themePalette(Theme::kLight).step;
 };
 
 // A small window of its own beside the main window, never taking the focus

@@ -32,6 +32,7 @@
 #include "ui/board.h"
 #include "ui/board_ids.h"
 #include "ui/booklet_dialog.h"
+#include "ui/play_dialogs.h"
 #include "ui/practice_dialog.h"
 #include "ui/record_regions_dialog.h"
 #include "ui/recreate_dialog.h"
@@ -727,4 +728,62 @@ TEST_F(MainWindowTest, PrintPuzzlesHandsTheChosenPuzzlesPagesToTheDesktop) {
     desktop.onDialog([](ga::FakeDialog& dialog) { dialog.click(ga::kDialogCancel); });
     window->onCommand(ga::kCommandPrintPuzzles);
     EXPECT_FALSE(window->busy());
+}
+
+// The look follows a dark desktop until the player chooses one, and changes
+// at once; a mistake carries its wavy line in Dark, and in Light only when
+// asked for.
+TEST(MainWindowLook, FollowsTheDesktopOrTheChoiceAndMarksMistakesBeyondColour) {
+    ga::testing::ScratchDir dir;
+    FakeDesktop desktop;
+    ga::StartupSettings startup;
+    startup.place.path = dir / "gridAtelier.par";
+    desktop.setDarkDesktop(true);
+    MainWindow window(desktop, startup);
+    desktop.onColourRequest([&](int id) { return window.onCellColour(id); });
+    ASSERT_TRUE(window.onCreate());
+    EXPECT_EQ(desktop.theme(), ga::Theme::kDark);
+
+    // Two 5s in the first row, shown as visible mistakes.
+    window.onCommand(ga::kCommandHandBuildPuzzle);
+    for (int cell : {0, 1}) {
+        window.onCellNotification(ga::cellId(cell), CellNotification::kGainedFocus);
+        desktop.setText(ga::cellId(cell), "5");
+        window.onCellEdited(ga::cellId(cell), "5");
+        window.onCellNotification(ga::cellId(cell), CellNotification::kLostFocus);
+    }
+    window.onCommand(ga::kCommandVisibleMistake);
+    ASSERT_EQ(ga::cellInk(window.state().puzzle, window.state().settings.expressMode, 1, "5"),
+              ga::CellInk::kMistake);
+    const int mistake = ga::cellId(1);
+    const ga::TextColour dark = window.onCellColour(mistake);
+
+    const struct {
+        int look, cue;
+        ga::Theme theme;
+        bool wavyLine;
+    } choices[] = {
+        {0, 0, ga::Theme::kDark, true},         {1, 0, ga::Theme::kLight, false},
+        {1, 1, ga::Theme::kLight, true},        {3, 2, ga::Theme::kHighContrast, false},
+        {3, 0, ga::Theme::kHighContrast, true},
+    };
+    for (const auto& c : choices) {
+        desktop.onDialog([&](ga::FakeDialog& dialog) {
+            dialog.choose(ga::kPreferencesLookId, c.look);
+            dialog.choose(ga::kPreferencesMistakeCueId, c.cue);
+            dialog.click(ga::kDialogOkay);
+        });
+        const size_t repaints = desktop.logStartingWith("repaint").size();
+        const ga::Theme before = desktop.theme();
+        window.onCommand(ga::kCommandPreferences);
+        EXPECT_EQ(desktop.theme(), c.theme) << c.look;
+        EXPECT_EQ(window.onCellMistakeCue(mistake), c.wavyLine) << c.look << " " << c.cue;
+        EXPECT_FALSE(window.onCellMistakeCue(ga::cellId(2)));  // an empty cell is no mistake
+        const ga::TextColour shown = window.onCellColour(mistake);
+        EXPECT_EQ(c.theme == ga::Theme::kDark,
+                  shown.red == dark.red && shown.green == dark.green && shown.blue == dark.blue);
+        if (c.theme != before) {  // every cell is painted again at once
+            EXPECT_GE(desktop.logStartingWith("repaint").size(), repaints + ga::kCells);
+        }
+    }
 }

@@ -49,6 +49,7 @@
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/step_windows.h"
+#include "ui/board_ids.h"
 
 namespace ga::testing {
 
@@ -734,7 +735,9 @@ class QtDesktopTest : public QObject {
         click(0);
         QTRY_COMPARE(cell(2)->palette().color(QPalette::Text), QColor(0, 0, 255));
         QTRY_COMPARE(cell(2)->viewport()->grab().toImage().pixelColor(1, 1),
-                     cellBackgroundColour(CellBackground::kUnitInHand, false));  // in cell 0's row
+                     toQColor(cellGround(themePalette(Theme::kLight), desktopGrounds(),
+                                         CellBackground::kUnitInHand, CellMark::kNone,
+                                         false)));  // in cell 0's row
 
         // Keys move on, leaving a cell as a click does; a cell entered by key has
         // its text selected, and Escape puts the text back.
@@ -749,6 +752,39 @@ class QtDesktopTest : public QObject {
         QTest::keyClick(cell(0), Qt::Key_Right);
         QTest::keyClick(cell(1), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), cell(2));
+    }
+
+    // Dark repaints the whole board at once, the cells as the strip, and
+    // Light then gives back every pixel it had.
+    void aThemeRepaintsAtOnceAndLightComesBackExactly() {
+        openProgram();
+        QApplication::processEvents();
+        const auto board = [this] { return desktop_->grab().toImage(); };
+        const QImage light = board(), lightCell = cell(40)->viewport()->grab().toImage();
+        desktop_->setTheme(Theme::kDark);
+        QApplication::processEvents();
+        const QImage dark = board();
+        QVERIFY(cell(40)->viewport()->grab().toImage() != lightCell);
+        const QPoint strip = desktop_->control(digitButtonId(5))
+                                 ->mapTo(desktop_.get(), QPoint(3, 3));  // inside its border
+        QVERIFY(dark.pixel(strip) != light.pixel(strip));
+        desktop_->setTheme(Theme::kLight);
+        QApplication::processEvents();
+        QCOMPARE(board(), light);
+    }
+
+    // While the look follows the desktop, the board turns dark with it and
+    // back.
+    void theBoardFollowsTheDesktopTurningDark() {
+        openProgram();
+        const QPalette desktop = QApplication::palette();
+        QPalette dark = desktop;
+        dark.setColor(QPalette::Window, QColor(30, 30, 30));
+        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        QApplication::setPalette(dark);
+        QTRY_COMPARE(program_->state().theme, Theme::kDark);
+        QApplication::setPalette(desktop);
+        QTRY_COMPARE(program_->state().theme, Theme::kLight);
     }
 
     // Every text in the normal box and in the one-line box above the

@@ -78,21 +78,20 @@ TEST(Board, ColoursTellCandidatesConflictsAndDifferencesApart) {
     record.valueGrid[30] = 8;  // differs from no answer (0), conflicts with nothing
     // Without an answer (the last two), absolute mistakes are shown as visible ones.
     // clang-format off
+    constexpr CellInk kGrey = CellInk::kCandidate, kRed = CellInk::kMistake, kBlue = CellInk::kValue;
     const struct {
-        int answerKnown, mode, cell; const char* text; TextColour colour;
+        int answerKnown, mode, cell; const char* text; CellInk ink;
     } cases[] = {
-        {1, 1, 2, "249", kCandidateGrey}, {1, 2, 2, "249", kCandidateGrey},
-        {1, 1, 0, "5", kMistakeRed},      {1, 1, 20, "8", kValueBlue},
-        {1, 2, 0, "5", kValueBlue},       {1, 2, 1, "5", kMistakeRed},
-        {1, 0, 1, "5", kValueBlue},       {1, 1, 3, "0", kValueBlue},
-        {0, 2, 30, "8", kValueBlue},      {0, 2, 1, "5", kMistakeRed},
+        {1, 1, 2, "249", kGrey}, {1, 2, 2, "249", kGrey},
+        {1, 1, 0, "5", kRed},    {1, 1, 20, "8", kBlue},
+        {1, 2, 0, "5", kBlue},   {1, 2, 1, "5", kRed},
+        {1, 0, 1, "5", kBlue},   {1, 1, 3, "0", kBlue},
+        {0, 2, 30, "8", kBlue},  {0, 2, 1, "5", kRed},
     };
     // clang-format on
     for (const auto& c : cases) {
         record.answerKnown = c.answerKnown;
-        const TextColour colour = cellColour(record, c.mode, c.cell, c.text);
-        EXPECT_TRUE(colour.red == c.colour.red && colour.green == c.colour.green &&
-                    colour.blue == c.colour.blue)
+        EXPECT_EQ(cellInk(record, c.mode, c.cell, c.text), c.ink)
             << "answer " << c.answerKnown << " mode " << c.mode << " cell " << c.cell;
     }
 }

@@ -147,6 +147,40 @@ TEST(PlayerFiles, AFileThatCannotBeUsedIsMovedAsideWithANotice) {
     EXPECT_TRUE(std::filesystem::exists(preferences + ".bad"));
 }
 
+// The look and the mistake's line come back as saved; a number no choice
+// has takes the default.
+TEST(PlayerFiles, TheLookAndTheMistakeLineComeBackAsSaved) {
+    testing::ScratchDir dir;
+    const std::string path = dir / "preferences.conf";
+    for (const Look look : {Look::kLight, Look::kDark, Look::kHighContrast}) {
+        for (const MistakeCue cue : {MistakeCue::kAlways, MistakeCue::kNever}) {
+            Preferences saved;
+            saved.look = look;
+            saved.mistakeCue = cue;
+            ASSERT_TRUE(savePreferences(path, saved));
+            const Preferences loaded = loadPreferences(path).preferences;
+            EXPECT_EQ(loaded.look, look);
+            EXPECT_EQ(loaded.mistakeCue, cue);
+        }
+    }
+    const struct {
+        const char* lines;
+        Look look;
+        MistakeCue cue;
+    } cases[] = {
+        {"look=4\nmistakeCue=3\n", Look::kFollowDesktop, MistakeCue::kWithLook},
+        {"look=-1\nmistakeCue=x\n", Look::kFollowDesktop, MistakeCue::kWithLook},
+        {"look=2\n", Look::kDark, MistakeCue::kWithLook},
+    };
+    for (const auto& c : cases) {
+        write(path, std::string("gridAtelier preferences 1\n") + c.lines);
+        const PreferencesLoad load = loadPreferences(path);
+        EXPECT_TRUE(load.notice.empty()) << c.lines;
+        EXPECT_EQ(load.preferences.look, c.look) << c.lines;
+        EXPECT_EQ(load.preferences.mistakeCue, c.cue) << c.lines;
+    }
+}
+
 TEST(PlayerFiles, AFailedWriteKeepsTheEarlierFile) {
     testing::ScratchDir dir;
     const std::string path = dir / "state/recent-puzzles";
