@@ -13,6 +13,7 @@
 #include "app/player_commands.h"
 #include "app/puzzle_text_commands.h"
 #include "app/resume.h"
+#include "app/spoken_board.h"
 #include "app/status_messages.h"
 #include "core/difficulty_class.h"
 #include "core/ladder/techniques.h"
@@ -65,6 +66,7 @@ bool MainWindow::onCreate() {
     // The fonts belong to the desktop: cells name them by FontChoice.
     createBoard(desktop_, state_.puzzle);
     createStatusBox(desktop_);
+    nameStatusBox(desktop_);
     jobs_.setProgressBar(desktop_.progressBar());
     createDigitStrip(desktop_);
 
@@ -93,6 +95,7 @@ bool MainWindow::onCreate() {
 void MainWindow::afterEvent() {
     if (closed_) return;
     showDigitStrip(desktop_, state_);
+    speakChangedCells(desktop_, state_);
     lookAtClock(desktop_, state_.game, desktop_.modalDepth(), state_.player.preferences.showClock);
     gameChanged_ = true;
 }
@@ -303,15 +306,8 @@ int MainWindow::onCellKey(int id, CellKey key, CaretPlace caret) {
     return next >= 0 ? cellId(next) : 0;
 }
 
-CellInk MainWindow::inkOf(int cellIndex) const {
-    const SeenCell& shown = state_.seen.cell(cellIndex);
-    // Notes are drawn like candidates, a single one too.
-    return shown.notes ? CellInk::kCandidate
-                       : cellInk(state_.puzzle, state_.settings.expressMode, cellIndex, shown.text);
-}
-
 bool MainWindow::onCellMistakeCue(int id) {
-    return isCellId(id) && mistakeCueShown(state_, inkOf(cellIndexOf(id)));
+    return isCellId(id) && mistakeCueShown(state_, shownInk(state_, cellIndexOf(id)));
 }
 
 void MainWindow::onDesktopLook() {
@@ -321,7 +317,7 @@ void MainWindow::onDesktopLook() {
 TextColour MainWindow::onCellColour(int id) {
     if (!isCellId(id)) return lookOfInk(state_, CellInk::kValue);
     const int cellIndex = cellIndexOf(id);
-    const TextColour colour = lookOfInk(state_, inkOf(cellIndex));
+    const TextColour colour = lookOfInk(state_, shownInk(state_, cellIndex));
     if (closed_ || jobs_.busy() || !isPlayed(state_.settings.menuMode)) return colour;
     // The board as the player sees it: the cell in hand counts with what it
     // shows, though entering it cleared its value in the record.

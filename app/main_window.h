@@ -102,8 +102,6 @@ class MainWindow : public WindowEvents {
     // most once a second, on the keeper's thread; at close, at once.
     void keepGame(bool atClose);
     void applyCellEvent(int cellIndex, CellNotification notification);
-    // What the text of the cell shows: a value, a mistake or candidates.
-    CellInk inkOf(int cellIndex) const;
 
     SettingsPlace place_;
     SettingsFile file_;  // the default Settings and the file's reserved head

@@ -66,6 +66,10 @@ void SeenBoard::edited(int id, const std::string& text) {
     cell.notes = false;
 }
 
+void SeenBoard::accessibleTextSet(int id, const std::string& description) {
+    if (isCellId(id)) cells_[cellIndexOf(id)].spoken = description;
+}
+
 // --- the desktop ---------------------------------------------------------------------
 
 struct SeenBoardDesktop::ModalScope {

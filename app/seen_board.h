@@ -24,6 +24,7 @@ struct SeenCell {
     FontChoice font = FontChoice::kBig;
     bool notes = false;  // its digits are drawn as notes, a single one too
     CellMark mark = CellMark::kNone;
+    std::string spoken;  // the description a screen reader was last given
 };
 
 class SeenBoard {
@@ -50,6 +51,7 @@ class SeenBoard {
     void fontSet(int id, FontChoice font);
     void notesShown(int id, bool notes);
     void edited(int id, const std::string& text);
+    void accessibleTextSet(int id, const std::string& description);
 
   private:
     SeenCell cells_[kCells];
@@ -152,6 +154,11 @@ class SeenBoardDesktop : public Desktop {
     void showHelp(const HelpBook& book, int page) override { desktop_.showHelp(book, page); }
     bool darkDesktop() override { return desktop_.darkDesktop(); }
     void setTheme(Theme theme) override { desktop_.setTheme(theme); }
+    void setAccessibleText(int id, const std::string& name,
+                           const std::string& description) override {
+        seen_.accessibleTextSet(id, description);
+        desktop_.setAccessibleText(id, name, description);
+    }
 
   private:
     struct ModalScope;

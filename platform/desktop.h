@@ -255,6 +255,11 @@ class Desktop {
     // Paints the board, its cells, the digit strip and a hint's drawing in the
     // look's colours from now on, and at once. The window starts in Light.
     virtual void setTheme(Theme /*theme*/) {}
+    // What a screen reader says of a control: its name (a cell's place, the
+    // status box's "Status") and its description (what a cell shows). Nothing
+    // on the screen changes.
+    virtual void setAccessibleText(int /*id*/, const std::string& /*name*/,
+                                   const std::string& /*description*/) {}
 };
 
 }  // namespace ga

@@ -91,7 +91,10 @@ bool FakeDesktop::createControl(int id, ControlKind kind, const ControlRect& rec
     change("createControl " + std::to_string(id) + " " + kKindNames[static_cast<int>(kind)] +
                numbers({rect.x, rect.y, rect.width, rect.height}),
            [&] {
-               controls_[id] = ControlState{kind, rect, "", std::nullopt, true, std::nullopt};
+               ControlState made;
+               made.kind = kind;
+               made.rect = rect;
+               controls_[id] = made;
                if (kind == ControlKind::kOpenCell) pendingPaint_.insert(id);
            });
     return true;

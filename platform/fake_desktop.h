@@ -42,6 +42,8 @@ class FakeDesktop : public Desktop, private ProgressSink {
         std::optional<TextColour> paintedColour;  // open cells, after paintPendingCells
         bool notes = false;                       // shown as notes, until a text is set
         bool checked = false;                     // a digit button
+        std::string accessibleName;               // what a screen reader is told
+        std::string accessibleDescription;
     };
     struct MessageBoxCall {
         std::string text;
@@ -186,6 +188,16 @@ class FakeDesktop : public Desktop, private ProgressSink {
     bool darkDesktop() override { return read(darkDesktop_); }
     void setTheme(Theme theme) override {
         change("setTheme " + std::to_string(static_cast<int>(theme)), [&] { theme_ = theme; });
+    }
+    // Kept, not logged: nothing the player sees changes.
+    void setAccessibleText(int id, const std::string& name,
+                           const std::string& description) override {
+        change("", [&] {
+            auto found = controls_.find(id);
+            if (found == controls_.end()) return;
+            found->second.accessibleName = name;
+            found->second.accessibleDescription = description;
+        });
     }
 
     // --- scripting -----------------------------------------------------------------

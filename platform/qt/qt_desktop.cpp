@@ -1,5 +1,6 @@
 #include "platform/qt/qt_desktop.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -317,9 +318,16 @@ void QtDesktop::moveControl(int id, const ControlRect& rect) {
 void QtDesktop::setText(int id, const std::string& text) {
     QWidget* widget = control(id);
     if (widget == nullptr) return;
+    const QString before = QAccessible::isActive() ? toQt(controlText(*widget)) : QString();
     settingText_ = true;
     setControlText(*widget, text);
     settingText_ = false;
+    // A screen reader hears the status box's new words; a cell speaks through
+    // its description.
+    if (QAccessible::isActive() && qobject_cast<StatusBox*>(widget) != nullptr) {
+        QAccessibleTextUpdateEvent event(widget, 0, before, toQt(text));
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 std::string QtDesktop::text(int id) {
@@ -588,6 +596,15 @@ void QtDesktop::setTheme(Theme theme) {
         stepOverlay_->setInks(palette.step);
         stepOverlay_->update();
     }
+}
+
+void QtDesktop::setAccessibleText(int id, const std::string& name, const std::string& description) {
+    QWidget* widget = control(id);
+    if (widget == nullptr) return;
+    // Each setter tells a screen reader of its change itself.
+    if (widget->accessibleName() != toQt(name)) widget->setAccessibleName(toQt(name));
+    if (widget->accessibleDescription() != toQt(description))
+        widget->setAccessibleDescription(toQt(description));
 }
 
 void QtDesktop::setMenuItemText(int command, const std::string& text) {

@@ -119,6 +119,8 @@ class QtDesktop : public QMainWindow, public Desktop {
     void showHelp(const HelpBook& book, int page) override;
     bool darkDesktop() override;
     void setTheme(Theme theme) override;
+    void setAccessibleText(int id, const std::string& name,
+                           const std::string& description) override;
 
     // --- for tests and screenshots --------------------------------------------
     QWidget* control(int id) const;
