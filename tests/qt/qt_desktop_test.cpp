@@ -7,6 +7,7 @@
 // view. Last the program started as a process: a second copy ends at once,
 // silently and with code 0, while the first runs; a lock left by a killed
 // copy never blocks the next start.
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -785,6 +786,23 @@ class QtDesktopTest : public QObject {
         QTRY_COMPARE(program_->state().theme, Theme::kDark);
         QApplication::setPalette(desktop);
         QTRY_COMPARE(program_->state().theme, Theme::kLight);
+    }
+
+    // A screen reader hears a cell by its place with what it shows, and the
+    // status box by its name.
+    void aScreenReaderHearsACellsPlaceAndWhatItShows() {
+        openProgram();
+        click(0);
+        QTest::keyClicks(cell(0), QStringLiteral("7"));
+        click(1);
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(cell(0));
+        QVERIFY(spoken != nullptr);
+        QCOMPARE(spoken->text(QAccessible::Name), QStringLiteral("row 1, column 1"));
+        QCOMPARE(spoken->text(QAccessible::Description), QStringLiteral("7"));
+        QAccessibleInterface* status =
+            QAccessible::queryAccessibleInterface(desktop_->control(kStatusBoxId));
+        QVERIFY(status != nullptr);
+        QCOMPARE(status->text(QAccessible::Name), QStringLiteral("Status"));
     }
 
     // Every text in the normal box and in the one-line box above the
