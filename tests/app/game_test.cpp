@@ -1,6 +1,7 @@
 // The game around the board: kept across closing (and a kill), brought back
 // as it was, and refused with a notice when what was kept cannot be read; a
-// finished game is counted once and not kept.
+// finished game is counted once and not kept; what a screen reader is told
+// of the cells follows the game.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -15,6 +16,7 @@
 #include "platform/fake_desktop.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/support/test_records.h"
+#include "ui/board_ids.h"
 #include "ui/collection_dialog.h"
 #include "ui/play_dialogs.h"
 #include "ui/puzzle_file.h"
@@ -258,6 +260,61 @@ TEST_F(GameTest, ACollectionOpensAsARatedListAndKeepsWhatWasFinished) {
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(columnsOf(rows[0])[3], "");
     EXPECT_EQ(columnsOf(rows[1])[3], "finished");
+}
+
+// A screen reader is told every cell's place and what it shows, in step with
+// the board; the status box by its name.
+TEST_F(GameTest, AScreenReaderHearsEachCellsPlaceAndWhatItShows) {
+    Session s(dir);
+    s.window->onCommand(kCommandLoadPuzzle);
+    s.window->onCommand(expressModeCommand(2));  // differences from the answer are mistakes
+    const auto told = [&s](int cell) {
+        return s.desktop.control(cellId(cell))->accessibleDescription;
+    };
+    const auto noteAndMark = [&s](int cell, std::initializer_list<int> notes, int mark) {
+        s.enter(cell);
+        for (const int digit : notes) s.window->onCellNoteKey(cellId(cell), digit);
+        if (mark > 0) s.window->onCommand(kCommandFirstColourMark + mark - 1);
+        s.leave(cell);
+    };
+    s.type(2, "6");  // the answer has 8
+    s.type(5, "2");  // as the answer has it
+    noteAndMark(1, {8, 4}, 0);
+    noteAndMark(4, {5}, 0);  // a single note
+    noteAndMark(3, {}, 3);
+    noteAndMark(7, {}, 1);
+    s.type(7, "3");
+    const struct {
+        int cell;
+        const char* words;
+    } kWords[] = {
+        {0, "3, clue"},
+        {6, "9, clue"},
+        {2, "6, mistake"},
+        {5, "2"},
+        {1, "notes 4, 8"},
+        {4, "notes 5"},
+        {80, "empty"},
+        {3, "empty, marked orange"},
+        {7, "3, mistake, marked rose"},
+    };
+    for (const auto& w : kWords) EXPECT_EQ(told(w.cell), w.words) << w.cell;
+    const struct {
+        int cell;
+        const char* name;
+    } kPlaces[] = {{0, "row 1, column 1"}, {12, "row 2, column 4"}, {80, "row 9, column 9"}};
+    for (const auto& p : kPlaces)
+        EXPECT_EQ(s.desktop.control(cellId(p.cell))->accessibleName, p.name) << p.cell;
+    EXPECT_EQ(s.desktop.control(kStatusBoxId)->accessibleName, "Status");
+
+    // The words follow the board: marks cleared, a value taken back, mistakes
+    // no longer shown.
+    s.window->onCommand(kCommandClearColourMarks);
+    s.type(5, "");
+    s.window->onCommand(expressModeCommand(0));
+    for (const auto& w : {std::make_pair(3, "empty"), std::make_pair(5, "empty"),
+                          std::make_pair(7, "3"), std::make_pair(2, "6")})
+        EXPECT_EQ(told(w.first), w.second) << w.first;
 }
 
 }  // namespace
