@@ -5,11 +5,13 @@
 //                        copy's window, which comes to the front.
 #include <QApplication>
 #include <QFileInfo>
+#include <QLocale>
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
 
 #include "app/main_window.h"
+#include "platform/qt/desktop_language.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/single_instance.h"
 #include "ui/settings_file.h"
@@ -32,6 +34,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // Only the window's close flow ends the program; a dialog closing never does.
     QApplication::setQuitOnLastWindowClosed(false);
+    ga::installDesktopLanguage(QLocale(), QStringLiteral(":/i18n"));
     const QString file = fileArgument(QCoreApplication::arguments());
 
     const ga::SingleInstanceGuard guard;
