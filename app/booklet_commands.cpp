@@ -6,6 +6,7 @@
 #include "app/picture_commands.h"
 #include "app/window_commands.h"
 #include "core/difficulty_class.h"
+#include "core/translation.h"
 #include "generator/generation.h"
 #include "ui/board.h"
 #include "ui/file_dialog.h"
@@ -14,7 +15,7 @@ namespace ga {
 
 namespace {
 
-constexpr const char* kBookletTitle = "Print Puzzles";
+constexpr const char* kBookletTitle = QT_TRANSLATE_NOOP("Message", "Print Puzzles");
 
 struct ListedSource {
     BookletSource source;
@@ -27,16 +28,18 @@ std::vector<ListedSource> listedSources(int levelSetting) {
     using Kind = BookletSource::Kind;
     std::vector<ListedSource> listed;
     for (int level = 0; level < kPuzzleLevelCount; ++level)
-        listed.push_back(
-            {{Kind::kLevel, level}, std::string("Level: ") + levelName(static_cast<Level>(level))});
+        listed.push_back({{Kind::kLevel, level},
+                          filled(translate("Dialog", "Level: %1"),
+                                 {translate("Level", levelName(static_cast<Level>(level)))})});
     if (isDifficultyClass(levelSetting) && levelSetting != kHighestClass)
-        listed.push_back(
-            {{Kind::kClass, levelSetting},
-             std::string("Class: ") + className(levelSetting) + " (the level setting)"});
+        listed.push_back({{Kind::kClass, levelSetting},
+                          filled(translate("Dialog", "Class: %1 (the level setting)"),
+                                 {translate("Class", className(levelSetting))})});
     for (int t = 0; t < kTechniqueCount; ++t)
         listed.push_back(
             {{Kind::kTechnique, t},
-             std::string("Technique: ") + techniqueInfo(static_cast<Technique>(t)).name});
+             filled(translate("Dialog", "Technique: %1"),
+                    {translate("Technique", techniqueInfo(static_cast<Technique>(t)).name)})});
     return listed;
 }
 
@@ -87,8 +90,9 @@ void prepareBookletJob(Desktop& desktop, WindowState& state, JobRecord& job) {
     job.booklet.clear();
     job.orderSeed = drawOrderSeed();
     job.stopMaking.store(false);
-    desktop.setText(kStatusBoxId, "making " + std::to_string(asked.count) +
-                                      " puzzles to print\r\n(Escape stops)");
+    desktop.setText(kStatusBoxId,
+                    filled(translate("Status", "making %1 puzzles to print\r\n(Escape stops)"),
+                           {std::to_string(asked.count)}));
     showStopButton(desktop);
 }
 
@@ -124,10 +128,11 @@ void printMadeBooklet(Desktop& desktop, WindowState& state, const JobRecord& job
     desktop.destroyControl(kCommandStopMaking);
     showStatusAgain(desktop, state);
     if (job.result == kOrderNotFound) {
-        desktop.messageBox("Only " + std::to_string(job.booklet.size()) + " of the " +
-                               std::to_string(job.bookletCount) +
-                               " puzzles could be made; nothing was printed.",
-                           kBookletTitle);
+        desktop.messageBox(
+            filled(translate("Message",
+                             "Only %1 of the %2 puzzles could be made; nothing was printed."),
+                   {std::to_string(job.booklet.size()), std::to_string(job.bookletCount)}),
+            translate("Message", kBookletTitle));
     }
     if (job.result != kOrderMade) return;
     std::string printedFile;

@@ -8,6 +8,7 @@
 #include "app/ladder_commands.h"
 #include "app/window_commands.h"
 #include "core/puzzle_text.h"
+#include "core/translation.h"
 #include "ui/atomic_file.h"
 
 namespace ga {
@@ -84,8 +85,10 @@ bool chooseFromCollection(Desktop& desktop, WindowState& state, JobControl& jobs
 }
 
 std::string collectionTitle(const Collection& collection, int index) {
-    return std::string(kProgramName) + " -- " + fileNameOf(collection.path) + ", puzzle " +
-           std::to_string(index + 1) + " of " + std::to_string(collection.puzzles.size());
+    return std::string(kProgramName) + " -- " +
+           filled(translate("Window", "%1, puzzle %2 of %3"),
+                  {fileNameOf(collection.path), std::to_string(index + 1),
+                   std::to_string(collection.puzzles.size())});
 }
 
 void startCollectionPuzzle(WindowState& state, int index) {

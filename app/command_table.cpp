@@ -15,6 +15,7 @@
 #include "app/puzzle_text_commands.h"
 #include "app/window_commands.h"
 #include "core/difficulty_class.h"
+#include "core/translation.h"
 #include "ui/about_dialog.h"
 #include "ui/exit_dialog.h"
 
@@ -248,26 +249,26 @@ constexpr CommandRow digitRow(int digit) {
 // clang-format off
 constexpr CommandRow kRows[] = {
 //   id                         place       separator   text                                 key    shift  check  patterns 0 1,4 2 8 16 32  busy           job                  handler
-    {kCommandLoadPuzzle,        P::kFile,    false,      "Load Puzzle",                       'L',   false, false, kOutsideBuild,              kBusyRefused,  kJobNone,            load},
-    {kCommandSavePuzzle,        P::kFile,    false,      "Save Puzzle",                       'S',   false, false, {G, E, G, U, G, U},         kBusyRefused,  kJobNone,            save},
+    {kCommandLoadPuzzle,        P::kFile,    false,      QT_TRANSLATE_NOOP("Menu", "Load Puzzle"),                       'L',   false, false, kOutsideBuild,              kBusyRefused,  kJobNone,            load},
+    {kCommandSavePuzzle,        P::kFile,    false,      QT_TRANSLATE_NOOP("Menu", "Save Puzzle"),                       'S',   false, false, {G, E, G, U, G, U},         kBusyRefused,  kJobNone,            save},
     recentRow(0), recentRow(1), recentRow(2), recentRow(3), recentRow(4), recentRow(5), recentRow(6), recentRow(7),
-    {kCommandExit,              P::kFile,    kSeparator, "Exit",                              'X',   false, false, kNoCells,                   kBusyRefused,  kJobNone,            exitProgram},
-    {kCommandUndo,              P::kEdit,    false,      "Undo",                              'Z',   false, false, kByHistory,                 kBusyRefused,  kJobNone,            undo},
-    {kCommandRedo,              P::kEdit,    false,      "Redo",                              'Y',   false, false, kByHistory,                 kBusyRefused,  kJobNone,            redo},
-    {kCommandCopyPuzzle,        P::kEdit,    kSeparator, "Copy Puzzle",                       'C',   true,  false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            copyPuzzleText},
-    {kCommandPastePuzzle,       P::kEdit,    false,      "Paste Puzzle",                      'V',   true,  false, kOutsideBuild,              kBusyRefused,  kJobCountAnswers,    pastePuzzleText},
-    {kCommandPrint,             P::kEdit,    kSeparator, "Print...",                          'P',   true,  false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            print},
-    {kCommandExportPicture,     P::kEdit,    false,      "Export Picture...",                 0,     false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            exportPicture},
+    {kCommandExit,              P::kFile,    kSeparator, QT_TRANSLATE_NOOP("Menu", "Exit"),                              'X',   false, false, kNoCells,                   kBusyRefused,  kJobNone,            exitProgram},
+    {kCommandUndo,              P::kEdit,    false,      QT_TRANSLATE_NOOP("Menu", "Undo"),                              'Z',   false, false, kByHistory,                 kBusyRefused,  kJobNone,            undo},
+    {kCommandRedo,              P::kEdit,    false,      QT_TRANSLATE_NOOP("Menu", "Redo"),                              'Y',   false, false, kByHistory,                 kBusyRefused,  kJobNone,            redo},
+    {kCommandCopyPuzzle,        P::kEdit,    kSeparator, QT_TRANSLATE_NOOP("Menu", "Copy Puzzle"),                       'C',   true,  false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            copyPuzzleText},
+    {kCommandPastePuzzle,       P::kEdit,    false,      QT_TRANSLATE_NOOP("Menu", "Paste Puzzle"),                      'V',   true,  false, kOutsideBuild,              kBusyRefused,  kJobCountAnswers,    pastePuzzleText},
+    {kCommandPrint,             P::kEdit,    kSeparator, QT_TRANSLATE_NOOP("Menu", "Print..."),                          'P',   true,  false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            print},
+    {kCommandExportPicture,     P::kEdit,    false,      QT_TRANSLATE_NOOP("Menu", "Export Picture..."),                 0,     false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            exportPicture},
     // New puzzles to paper: the board is left alone.
-    {kCommandPrintPuzzles,      P::kEdit,    false,      "Print Puzzles...",                  0,     false, false, kNoCells,                   kBusyRefused,  kJobBooklet,         printPuzzles},
+    {kCommandPrintPuzzles,      P::kEdit,    false,      QT_TRANSLATE_NOOP("Menu", "Print Puzzles..."),                  0,     false, false, kNoCells,                   kBusyRefused,  kJobBooklet,         printPuzzles},
     // The colour marks' keys are Alt + digit (kExtraKeys), named in the texts.
-    {kCommandFirstColourMark,   P::kMarks,   false     , "Mark Cell Rose\tAlt + 1",           0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            colourMark},
-    {kCommandFirstColourMark+1, P::kMarks,   false,      "Mark Cell Green\tAlt + 2",          0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            colourMark},
-    {kCommandFirstColourMark+2, P::kMarks,   false,      "Mark Cell Orange\tAlt + 3",         0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            colourMark},
-    {kCommandFirstColourMark+3, P::kMarks,   false,      "Mark Cell Lilac\tAlt + 4",          0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            colourMark},
-    {kCommandClearCellMark,     P::kMarks,   false,      "Unmark Cell\tAlt + 0",              0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            clearCellMark},
-    {kCommandClearColourMarks,  P::kMarks,   false,      "Clear Colour Marks",                0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            clearMarks},
-    {kCommandNewPuzzle,         P::kPuzzle,  false,      "New Puzzle",                        'N',   false, false, kOutsideBuild,              kBusyRefused,  kJobNewPuzzle,       newPuzzle},
+    {kCommandFirstColourMark,   P::kMarks,   false     , QT_TRANSLATE_NOOP("Menu", "Mark Cell Rose\tAlt + 1"),           0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            colourMark},
+    {kCommandFirstColourMark+1, P::kMarks,   false,      QT_TRANSLATE_NOOP("Menu", "Mark Cell Green\tAlt + 2"),          0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            colourMark},
+    {kCommandFirstColourMark+2, P::kMarks,   false,      QT_TRANSLATE_NOOP("Menu", "Mark Cell Orange\tAlt + 3"),         0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            colourMark},
+    {kCommandFirstColourMark+3, P::kMarks,   false,      QT_TRANSLATE_NOOP("Menu", "Mark Cell Lilac\tAlt + 4"),          0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            colourMark},
+    {kCommandClearCellMark,     P::kMarks,   false,      QT_TRANSLATE_NOOP("Menu", "Unmark Cell\tAlt + 0"),              0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            clearCellMark},
+    {kCommandClearColourMarks,  P::kMarks,   false,      QT_TRANSLATE_NOOP("Menu", "Clear Colour Marks"),                0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            clearMarks},
+    {kCommandNewPuzzle,         P::kPuzzle,  false,      QT_TRANSLATE_NOOP("Menu", "New Puzzle"),                        'N',   false, false, kOutsideBuild,              kBusyRefused,  kJobNewPuzzle,       newPuzzle},
     levelRow(0, false),
     levelRow(1, kSeparator),
     levelRow(2, false),
@@ -277,42 +278,42 @@ constexpr CommandRow kRows[] = {
     levelRow(6, false),
     levelRow(7, false),
     levelOrderRow(0), levelOrderRow(1), levelOrderRow(2), levelOrderRow(3), levelOrderRow(4),
-    {kCommandPracticeTechnique, P::kPuzzle,  false,      "Practice a Technique...",           0,    false, false, kOutsideBuild,              kBusyRefused,  kJobMakeToOrder,     practice},
-    {kCommandHandBuildPuzzle,   P::kPuzzle,  kSeparator, "Hand-build Puzzle",                 'H',   false, false, kOutsideBuild,              kBusyRefused,  kJobNone,            handBuild},
+    {kCommandPracticeTechnique, P::kPuzzle,  false,      QT_TRANSLATE_NOOP("Menu", "Practice a Technique..."),           0,    false, false, kOutsideBuild,              kBusyRefused,  kJobMakeToOrder,     practice},
+    {kCommandHandBuildPuzzle,   P::kPuzzle,  kSeparator, QT_TRANSLATE_NOOP("Menu", "Hand-build Puzzle"),                 'H',   false, false, kOutsideBuild,              kBusyRefused,  kJobNone,            handBuild},
     // Recreating replaces the puzzle like "New Puzzle".
-    {kCommandRecreatePuzzle,    P::kPuzzle,  false,      "Recreate from Serial Number...",    0,    false, false, kOutsideBuild,              kBusyRefused,  kJobNone,            recreate},
-    {kCommandPause,             P::kPuzzle,  kSeparator, "Pause",                             'T',   true,  true,  {G, E, E, G, G, G},         kBusyRefused,  kJobNone,            pause},
-    {kCommandStatistics,        P::kPuzzle,  false,      "Statistics...",                     0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            statistics},
-    {kCommandShowCandidates,    P::kSolve,   false,      "Show Candidates",                   'C',   false, false, {G, E, U, G, E, E},         kBusyRefused,  kJobNone,            candidates},
-    {kCommandFillInCandidates,  P::kSolve,   false,      "Fill In Candidates",                'F',   true,  false, {G, E, E, G, G, G},         kBusyRefused,  kJobNone,            fillIn},
-    {kCommandPencilMarks,       P::kSolve,   kSeparator, "Pencil Marks",                      'P',   false, false, {G, E, U, G, G, E},         kBusyRefused,  kJobSolve,           job},
-    {kCommandBacktracking,      P::kSolve,   false,      "Backtracking",                      'B',   false, false, {G, E, U, G, G, E},         kBusyRefused,  kJobSolve,           job},
-    {kCommandCheckSolvable,     P::kSolve,   kSeparator, "Check Solvable",                    'U',   false, false, {G, E, U, G, E, E},         kBusyRefused,  kJobCheckSolvable,   job},
+    {kCommandRecreatePuzzle,    P::kPuzzle,  false,      QT_TRANSLATE_NOOP("Menu", "Recreate from Serial Number..."),    0,    false, false, kOutsideBuild,              kBusyRefused,  kJobNone,            recreate},
+    {kCommandPause,             P::kPuzzle,  kSeparator, QT_TRANSLATE_NOOP("Menu", "Pause"),                             'T',   true,  true,  {G, E, E, G, G, G},         kBusyRefused,  kJobNone,            pause},
+    {kCommandStatistics,        P::kPuzzle,  false,      QT_TRANSLATE_NOOP("Menu", "Statistics..."),                     0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            statistics},
+    {kCommandShowCandidates,    P::kSolve,   false,      QT_TRANSLATE_NOOP("Menu", "Show Candidates"),                   'C',   false, false, {G, E, U, G, E, E},         kBusyRefused,  kJobNone,            candidates},
+    {kCommandFillInCandidates,  P::kSolve,   false,      QT_TRANSLATE_NOOP("Menu", "Fill In Candidates"),                'F',   true,  false, {G, E, E, G, G, G},         kBusyRefused,  kJobNone,            fillIn},
+    {kCommandPencilMarks,       P::kSolve,   kSeparator, QT_TRANSLATE_NOOP("Menu", "Pencil Marks"),                      'P',   false, false, {G, E, U, G, G, E},         kBusyRefused,  kJobSolve,           job},
+    {kCommandBacktracking,      P::kSolve,   false,      QT_TRANSLATE_NOOP("Menu", "Backtracking"),                      'B',   false, false, {G, E, U, G, G, E},         kBusyRefused,  kJobSolve,           job},
+    {kCommandCheckSolvable,     P::kSolve,   kSeparator, QT_TRANSLATE_NOOP("Menu", "Check Solvable"),                    'U',   false, false, {G, E, U, G, E, E},         kBusyRefused,  kJobCheckSolvable,   job},
     // The hint names a key that has no accelerator; the item is menu-only.
-    {kCommandCheckMultiple,     P::kSolve,   false,      "Check Multiple\tCtrl + Shift + U",  0,    false, false, {G, E, U, G, E, E},         kBusyRefused,  kJobCheckMultiple,   job},
-    {kCommandOpenAnswer,        P::kSolve,   kSeparator, "Open Answer",                       'O',   false, false, {G, A, U, G, G, U},         kBusyRefused,  kJobNone,            answer},
+    {kCommandCheckMultiple,     P::kSolve,   false,      QT_TRANSLATE_NOOP("Menu", "Check Multiple\tCtrl + Shift + U"),  0,    false, false, {G, E, U, G, E, E},         kBusyRefused,  kJobCheckMultiple,   job},
+    {kCommandOpenAnswer,        P::kSolve,   kSeparator, QT_TRANSLATE_NOOP("Menu", "Open Answer"),                       'O',   false, false, {G, A, U, G, G, U},         kBusyRefused,  kJobNone,            answer},
     // The hint and its step look at the board being played; the rating at the
     // clues, which an opened answer leaves as they were.
-    {kCommandHint,              P::kSolve,   kSeparator, "Hint",                              'I',   false, false, {G, E, E, G, G, G},         kBusyRefused,  kJobHint,            hint},
-    {kCommandApplyHint,         P::kSolve,   false,      "Apply Hint",                        'I',   true,  false, {G, E, E, G, G, G},         kBusyRefused,  kJobHint,            applyHintStep},
-    {kCommandRatePuzzle,        P::kSolve,   false,      "Rate Puzzle",                       0,     false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobRate,            rate},
-    {kCommandEraseSolving,      P::kExpress, false,      "Erase Solving And Candidates",      'R',   false, false, {G, E, U, E, E, E},         kBusyRefused,  kJobNone,            erase},
-    {kCommandNotExpressMistake, P::kExpress, kSeparator, "Not Express Mistake",               'E',   false, true,   {G, E, U, G, G, U},         kBusyRefused,  kJobNone,            expressMode},
-    {kCommandVisibleMistake,    P::kExpress, false,      "Visible Mistake",                   'V',   false, true,   {G, E, U, G, G, U},         kBusyRefused,  kJobNone,            expressMode},
-    {kCommandAbsoluteMistake,   P::kExpress, false,      "Absolute Mistake",                  'A',   false, true,   {G, A, U, G, G, U},         kBusyRefused,  kJobNone,            expressMode},
-    {kCommandDefaultSettings,   P::kOption,  false,      "Default Settings",                  'D',   false, false, kOutsideBuild,              kBusyRefused,  kJobNone,            defaultSettings},
+    {kCommandHint,              P::kSolve,   kSeparator, QT_TRANSLATE_NOOP("Menu", "Hint"),                              'I',   false, false, {G, E, E, G, G, G},         kBusyRefused,  kJobHint,            hint},
+    {kCommandApplyHint,         P::kSolve,   false,      QT_TRANSLATE_NOOP("Menu", "Apply Hint"),                        'I',   true,  false, {G, E, E, G, G, G},         kBusyRefused,  kJobHint,            applyHintStep},
+    {kCommandRatePuzzle,        P::kSolve,   false,      QT_TRANSLATE_NOOP("Menu", "Rate Puzzle"),                       0,     false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobRate,            rate},
+    {kCommandEraseSolving,      P::kExpress, false,      QT_TRANSLATE_NOOP("Menu", "Erase Solving And Candidates"),      'R',   false, false, {G, E, U, E, E, E},         kBusyRefused,  kJobNone,            erase},
+    {kCommandNotExpressMistake, P::kExpress, kSeparator, QT_TRANSLATE_NOOP("Menu", "Not Express Mistake"),               'E',   false, true,   {G, E, U, G, G, U},         kBusyRefused,  kJobNone,            expressMode},
+    {kCommandVisibleMistake,    P::kExpress, false,      QT_TRANSLATE_NOOP("Menu", "Visible Mistake"),                   'V',   false, true,   {G, E, U, G, G, U},         kBusyRefused,  kJobNone,            expressMode},
+    {kCommandAbsoluteMistake,   P::kExpress, false,      QT_TRANSLATE_NOOP("Menu", "Absolute Mistake"),                  'A',   false, true,   {G, A, U, G, G, U},         kBusyRefused,  kJobNone,            expressMode},
+    {kCommandDefaultSettings,   P::kOption,  false,      QT_TRANSLATE_NOOP("Menu", "Default Settings"),                  'D',   false, false, kOutsideBuild,              kBusyRefused,  kJobNone,            defaultSettings},
     // Recording regions leaves the board alone like "Default Settings".
-    {kCommandRecordRegions,     P::kOption,  false,      "Record Regions of Multi Answer...", 0,    false, false, kOutsideBuild,              kBusyRefused,  kJobRecordRegions,   recordRegions},
-    {kCommandPreferences,       P::kOption,  false,      "Preferences...",                    0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            preferences},
+    {kCommandRecordRegions,     P::kOption,  false,      QT_TRANSLATE_NOOP("Menu", "Record Regions of Multi Answer..."), 0,    false, false, kOutsideBuild,              kBusyRefused,  kJobRecordRegions,   recordRegions},
+    {kCommandPreferences,       P::kOption,  false,      QT_TRANSLATE_NOOP("Menu", "Preferences..."),                    0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            preferences},
     // "About" is in no pattern and never greyed, not even while a job runs.
-    {kCommandAbout,             P::kOption,  kSeparator, "About",                             'T',   false, false, kNoCells,                   false,         kJobNone,            about},
-    {kCommandHelp,              P::kOption,  false,      "Help\tF1",                          0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            help},
+    {kCommandAbout,             P::kOption,  kSeparator, QT_TRANSLATE_NOOP("Menu", "About"),                             'T',   false, false, kNoCells,                   false,         kJobNone,            about},
+    {kCommandHelp,              P::kOption,  false,      QT_TRANSLATE_NOOP("Menu", "Help\tF1"),                          0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            help},
     // Without a menu item: the dialog's cancel and the hand-build buttons.
     {kCommandTechniqueHelp,     P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            techniqueHelp},
     // Practising the same technique again, after a practice puzzle's finish.
     {kCommandPracticeAgain,     P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobMakeToOrder,     newPuzzle},
     // Escape or the button shown while a puzzle is made to order: it runs during the job.
-    {kCommandStopMaking,        P::kNone,    false,      "Stop Making a Puzzle",              0,    false, false, kNoCells,                   false,         kJobNone,            stopMaking},
+    {kCommandStopMaking,        P::kNone,    false,      QT_TRANSLATE_NOOP("Menu", "Stop Making a Puzzle"),              0,    false, false, kNoCells,                   false,         kJobNone,            stopMaking},
     {kCommandOpenHandedFile,    P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            openHandedFile},
     // A collection's list rates its rows as it stands open; its finish box offers the next puzzle.
     {kCommandRateCollection,    P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobRateCollection,  job},
@@ -333,16 +334,16 @@ struct Popup {
 
 constexpr Popup kPopups[] = {
     // clang-format off
-    {P::kFile, "File(&F)", P::kNone},
-    {P::kRecent, "Recent Puzzles", P::kFile},
-    {P::kEdit, "Edit(&D)", P::kNone},
-    {P::kMarks, "Colour Marks", P::kEdit},
-    {P::kPuzzle, "Puzzle(&P)", P::kNone},
-    {P::kLevel, "-- Level Setting", P::kPuzzle},
-    {P::kByLevel, "New Puzzle by Level", P::kPuzzle},
-    {P::kSolve, "Solve(&S)", P::kNone},
-    {P::kExpress, "Express(&E)", P::kNone},
-    {P::kOption, "Option(&O)", P::kNone},
+    {P::kFile, QT_TRANSLATE_NOOP("Menu", "File(&F)"), P::kNone},
+    {P::kRecent, QT_TRANSLATE_NOOP("Menu", "Recent Puzzles"), P::kFile},
+    {P::kEdit, QT_TRANSLATE_NOOP("Menu", "Edit(&D)"), P::kNone},
+    {P::kMarks, QT_TRANSLATE_NOOP("Menu", "Colour Marks"), P::kEdit},
+    {P::kPuzzle, QT_TRANSLATE_NOOP("Menu", "Puzzle(&P)"), P::kNone},
+    {P::kLevel, QT_TRANSLATE_NOOP("Menu", "-- Level Setting"), P::kPuzzle},
+    {P::kByLevel, QT_TRANSLATE_NOOP("Menu", "New Puzzle by Level"), P::kPuzzle},
+    {P::kSolve, QT_TRANSLATE_NOOP("Menu", "Solve(&S)"), P::kNone},
+    {P::kExpress, QT_TRANSLATE_NOOP("Menu", "Express(&E)"), P::kNone},
+    {P::kOption, QT_TRANSLATE_NOOP("Menu", "Option(&O)"), P::kNone},
     // clang-format on
 };
 
@@ -361,16 +362,23 @@ constexpr ExtraKey kExtraKeys[] = {
 
 std::string keyName(char key, unsigned modifiers) {
     std::string name;
-    if (modifiers & kModifierCtrl) name += "Ctrl + ";
-    if (modifiers & kModifierShift) name += "Shift + ";
-    if (modifiers & kModifierAlt) name += "Alt + ";
+    if (modifiers & kModifierCtrl) name += translate("Keys", "Ctrl + ");
+    if (modifiers & kModifierShift) name += translate("Keys", "Shift + ");
+    if (modifiers & kModifierAlt) name += translate("Keys", "Alt + ");
     if (key == kKeyF1) return name + "F1";
-    if (key == kKeyEscape) return name + "Escape";
+    if (key == kKeyEscape) return name + translate("Keys", "Escape");
     return name + std::string(1, key);
 }
 
+// The levels' rows are named by the class and level tables.
+const char* textContext(const CommandRow& row) {
+    if (row.place == P::kLevel) return "Class";
+    if (row.place == P::kByLevel) return "Level";
+    return "Menu";
+}
+
 std::string itemText(const CommandRow& row) {
-    std::string text = row.text;
+    std::string text = translate(textContext(row), row.text);
     if (row.key != 0)
         text += "\t" + keyName(row.key, row.shift ? kModifierCtrl | kModifierShift : kModifierCtrl);
     return text;
@@ -395,8 +403,8 @@ std::vector<MenuEntry> popupEntries(MenuPlace place) {
             for (MenuPlace done : placedChildren) placed = placed || done == child.place;
             if (placed) continue;
             placedChildren.push_back(child.place);
-            entries.push_back(MenuEntry{MenuEntryKind::kSubPopup, 0, child.title, false,
-                                        popupEntries(child.place)});
+            entries.push_back(MenuEntry{MenuEntryKind::kSubPopup, 0, translate("Menu", child.title),
+                                        false, popupEntries(child.place)});
         }
     }
     return entries;
@@ -419,7 +427,8 @@ MenuDescription mainMenu() {
     MenuDescription menu;
     for (const Popup& popup : kPopups) {
         if (popup.parent == P::kNone)
-            menu.popups.push_back(MenuPopup{popup.title, popupEntries(popup.place)});
+            menu.popups.push_back(
+                MenuPopup{translate("Menu", popup.title), popupEntries(popup.place)});
     }
     for (const CommandRow& row : kRows) {
         if (row.key == 0) continue;
@@ -458,7 +467,7 @@ std::vector<KeyHelp> commandKeys() {
         for (const std::string& done : named) known = known || done == name;
         const CommandRow* row = commandRow(extra.command);
         if (known || row == nullptr) continue;
-        std::string what = row->text;
+        std::string what = itemText(*row);
         what = what.substr(0, what.find('\t'));
         keys.push_back(KeyHelp{name, what});
     }

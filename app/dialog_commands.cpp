@@ -6,6 +6,7 @@
 #include "app/menu_state.h"
 #include "app/status_messages.h"
 #include "core/regions.h"
+#include "core/translation.h"
 #include "generator/serial.h"
 #include "ui/board.h"
 #include "ui/default_settings_dialog.h"
@@ -16,8 +17,8 @@ namespace ga {
 
 namespace {
 
-constexpr const char* kAlertTitle = "alert";
-constexpr const char* kErrorTitle = "error";
+constexpr const char* kAlertTitle = QT_TRANSLATE_NOOP("Message", "alert");
+constexpr const char* kErrorTitle = QT_TRANSLATE_NOOP("Message", "error");
 
 }  // namespace
 
@@ -41,7 +42,7 @@ void recreateFromSerial(Desktop& desktop, WindowState& state, Settings& defaults
     if (check != 0) {
         // The dialog accepts only numbers that pass; a refusal here means the
         // settings changed under it, and the board is kept.
-        desktop.messageBox(serialRefusalText(check), kAlertTitle);
+        desktop.messageBox(serialRefusalText(check), translate("Message", kAlertTitle));
         return;
     }
     replaceBoard(desktop, state.puzzle, recreated);
@@ -60,7 +61,9 @@ bool chooseRegionRecording(Desktop& desktop, WindowState& state) {
 }
 
 void finishRegionRecording(Desktop& desktop, WindowState& state, Settings& defaults, int result) {
-    if (result == kCsvOpenFailed) desktop.messageBox(kCsvOpenFailedText, kErrorTitle);
+    if (result == kCsvOpenFailed)
+        desktop.messageBox(translate("Message", kCsvOpenFailedText),
+                           translate("Message", kErrorTitle));
     applyPendingDefaults(defaults, state.settings);
 }
 

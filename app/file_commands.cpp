@@ -10,6 +10,7 @@
 #include "app/puzzle_text_commands.h"
 #include "app/status_messages.h"
 #include "core/checks.h"
+#include "core/translation.h"
 #include "ui/any_puzzle_file.h"
 #include "ui/atomic_file.h"
 #include "ui/board.h"
@@ -26,17 +27,18 @@ enum class SaveOutcome { kSaved, kNotWritten, kCancelled };
 // name asks for another format.
 std::vector<FileFilter> puzzleFileFilters(FileDialogRequest::Purpose purpose) {
     if (purpose == FileDialogRequest::Purpose::kOpen) {
-        return {{"grid atelier file (*.ga)", "*.ga"},
-                {"puzzle files (*.ga *.sdk *.ss *.sdm *.opensudoku *.xml *.txt)",
-                 "*.ga *.sdk *.ss *.sdm *.opensudoku *.xml *.txt"},
-                {"all files (*.*)", "*.*"}};
+        return {
+            {translate("Dialog", "grid atelier file (*.ga)"), "*.ga"},
+            {translate("Dialog", "puzzle files (*.ga *.sdk *.ss *.sdm *.opensudoku *.xml *.txt)"),
+             "*.ga *.sdk *.ss *.sdm *.opensudoku *.xml *.txt"},
+            {translate("Dialog", "all files (*.*)"), "*.*"}};
     }
-    return {{"grid atelier file (*.ga)", "*.ga"},
-            {"puzzle with notes (*.sdk)", "*.sdk"},
-            {"puzzle drawn in boxes (*.ss)", "*.ss"},
-            {"puzzle line (*.sdm)", "*.sdm"},
-            {"XML collection (*.opensudoku)", "*.opensudoku"},
-            {"all files (*.*)", "*.*"}};
+    return {{translate("Dialog", "grid atelier file (*.ga)"), "*.ga"},
+            {translate("Dialog", "puzzle with notes (*.sdk)"), "*.sdk"},
+            {translate("Dialog", "puzzle drawn in boxes (*.ss)"), "*.ss"},
+            {translate("Dialog", "puzzle line (*.sdm)"), "*.sdm"},
+            {translate("Dialog", "XML collection (*.opensudoku)"), "*.opensudoku"},
+            {translate("Dialog", "all files (*.*)"), "*.*"}};
 }
 
 // The format a saved file is written in: the one its name's extension
@@ -67,7 +69,7 @@ void storeFileName(Settings& settings, const std::string& path) {
 bool askSaveName(Desktop& desktop, FileDialogMemory& files, std::string& path) {
     FileDialogRequest request;
     request.purpose = FileDialogRequest::Purpose::kSave;
-    request.title = "save file as ...";
+    request.title = translate("Dialog", "save file as ...");
     request.filters = puzzleFileFilters(request.purpose);
     request.defaultExtension = "ga";
     return chooseFile(desktop, files, request, path);
@@ -148,7 +150,7 @@ void loadPuzzle(Desktop& desktop, WindowState& state, Settings& defaults, JobCon
 
     FileDialogRequest request;
     request.purpose = FileDialogRequest::Purpose::kOpen;
-    request.title = "open file selected";
+    request.title = translate("Dialog", "open file selected");
     request.filters = puzzleFileFilters(request.purpose);
     request.defaultExtension = "ga";
     std::string path;

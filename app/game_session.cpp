@@ -4,14 +4,16 @@
 #include "app/order_commands.h"
 #include "app/window_commands.h"
 #include "core/difficulty_class.h"
+#include "core/translation.h"
 
 namespace ga {
 
-const char* const kOwnPuzzlesClass = "Own Puzzles";
+const char* const kOwnPuzzlesClass = QT_TRANSLATE_NOOP("Class", "Own Puzzles");
 
 namespace {
 
-constexpr const char* kPausedText = "Paused\r\n\r\nCtrl + Shift + T plays on";
+constexpr const char* kPausedText =
+    QT_TRANSLATE_NOOP("Window", "Paused\r\n\r\nCtrl + Shift + T plays on");
 
 }  // namespace
 
@@ -63,7 +65,7 @@ void togglePause(Desktop& desktop, WindowState& state) {
     }
     if (!game.started || game.finished) return;
     game.paused = true;
-    desktop.coverBoard(true, kPausedText);
+    desktop.coverBoard(true, translate("Window", kPausedText));
     desktop.checkMenuItem(kCommandPause, true);
 }
 

@@ -6,13 +6,14 @@
 #include "app/file_commands.h"
 #include "app/menu_state.h"
 #include "app/status_messages.h"
+#include "core/translation.h"
 #include "ui/board.h"
 
 namespace ga {
 
 namespace {
 
-constexpr const char* kHandBuiltTitleSuffix = " -- Hand-Build";
+constexpr const char* kHandBuiltTitleSuffix = QT_TRANSLATE_NOOP("Window", " -- Hand-Build");
 
 constexpr int kButtonHeight = 30;
 constexpr int kButtonMargin = 20;
@@ -23,9 +24,9 @@ struct ButtonSpec {
 };
 
 constexpr ButtonSpec kButtons[] = {
-    {kButtonRegister, "Registre"},
-    {kButtonWithoutAnswer, "Without Answer"},
-    {kButtonCancelHandBuild, "Cancel"},
+    {kButtonRegister, QT_TRANSLATE_NOOP("Window", "Registre")},
+    {kButtonWithoutAnswer, QT_TRANSLATE_NOOP("Window", "Without Answer")},
+    {kButtonCancelHandBuild, QT_TRANSLATE_NOOP("Window", "Cancel")},
 };
 
 bool isDigitValue(int32_t number) {
@@ -40,7 +41,7 @@ void restoreMenuBeforeBuild(Desktop& desktop, WindowState& state) {
 
 void markHandBuilt(Desktop& desktop, PuzzleFileHeader& header) {
     header.puzzleClass = kHandBuiltClass;
-    desktop.setTitle(std::string(kProgramName) + kHandBuiltTitleSuffix);
+    desktop.setTitle(std::string(kProgramName) + translate("Window", kHandBuiltTitleSuffix));
 }
 
 void finishBuild(Desktop& desktop, PuzzleFileHeader& header) {
@@ -78,7 +79,7 @@ void placeHandBuildButtons(Desktop& desktop, bool create) {
             continue;
         }
         desktop.createControl(button.id, ControlKind::kPushButton, rect);
-        desktop.setText(button.id, button.label);
+        desktop.setText(button.id, translate("Window", button.label));
         desktop.setFont(button.id, FontChoice::kSmall);
     }
 }

@@ -18,6 +18,7 @@
 #include "core/difficulty_class.h"
 #include "core/ladder/techniques.h"
 #include "core/random.h"
+#include "core/translation.h"
 #include "ui/play_dialogs.h"
 
 namespace ga {
@@ -194,12 +195,12 @@ void MainWindow::showFinish() {
     LadderRating rating;
     if (rateFinishedPuzzle(state_, rating)) {
         summary.score = rating.score;
-        summary.level = levelName(puzzleLevel(rating));
+        summary.level = translate("Level", levelName(puzzleLevel(rating)));
         if (rating.hardest != Technique::kNone)
-            summary.hardest = techniqueInfo(rating.hardest).name;
+            summary.hardest = translate("Technique", techniqueInfo(rating.hardest).name);
     }
     const bool inCollection = nextCollectionPuzzle(state_) >= 0;
-    if (inCollection) summary.nextText = "Next Puzzle in Collection";
+    if (inCollection) summary.nextText = translate("Dialog", "Next Puzzle in Collection");
     const int puzzleClass = state_.header.puzzleClass;
     if (!runFinishDialog(desktop_, summary)) return;
     const int next = inCollection ? kCommandNextInCollection : nextPuzzleCommand(state_);

@@ -7,12 +7,13 @@
 #include "app/window_commands.h"
 #include "core/candidates.h"
 #include "core/random.h"
+#include "core/translation.h"
 #include "ui/board.h"
 #include "ui/practice_dialog.h"
 
 namespace ga {
 
-const char* const kPracticeClass = "Technique Practice";
+const char* const kPracticeClass = QT_TRANSLATE_NOOP("Class", "Technique Practice");
 
 namespace {
 
@@ -21,8 +22,8 @@ namespace {
 // at worst.
 constexpr long kMostTries = long{1} << 18;
 
-constexpr const char* kStopText = "Stop";
-constexpr const char* kNotFoundTitle = "Practice a Technique";
+constexpr const char* kStopText = QT_TRANSLATE_NOOP("Window", "Stop");
+constexpr const char* kNotFoundTitle = QT_TRANSLATE_NOOP("Message", "Practice a Technique");
 
 // The board of the made puzzle, as the player starts it.
 bool buildPlayedBoard(JobRecord& job) {
@@ -55,7 +56,8 @@ std::vector<PracticeEntry> practiceEntries() {
     for (int t = 0; t < kTechniqueCount; ++t) {
         const Technique technique = static_cast<Technique>(t);
         const TechniqueInfo& info = techniqueInfo(technique);
-        entries.push_back(PracticeEntry{std::string(info.name) + " (" + levelName(info.level) + ")",
+        entries.push_back(PracticeEntry{translate("Technique", info.name) + " (" +
+                                            translate("Level", levelName(info.level)) + ")",
                                         techniqueHelpText(technique).whatItIs});
     }
     return entries;
@@ -66,7 +68,7 @@ std::vector<PracticeEntry> practiceEntries() {
 void showStopButton(Desktop& desktop) {
     const BoardLayout layout = boardLayout(desktop.clientWidth());
     desktop.createControl(kCommandStopMaking, ControlKind::kPushButton, layout.clock);
-    desktop.setText(kCommandStopMaking, kStopText);
+    desktop.setText(kCommandStopMaking, translate("Window", kStopText));
     desktop.setFont(kCommandStopMaking, FontChoice::kSmall);
 }
 
@@ -131,15 +133,16 @@ void prepareOrderJob(Desktop& desktop, WindowState& state, int command, JobRecor
         job.order.byTechnique = true;
         job.order.technique = state.practised;
         job.order.techniqueAnywhere = true;
-        making = std::string("making a puzzle to practise\r\n") +
-                 techniqueInfo(state.practised).name + " (Escape stops)";
+        making = filled(translate("Status", "making a puzzle to practise\r\n%1 (Escape stops)"),
+                        {translate("Technique", techniqueInfo(state.practised).name)});
     } else {
         job.order.byLevel = true;
         job.order.level = levelOfCommand(command);
         const char* level = levelName(job.order.level);
         const bool vowel = std::string("AEIOU").find(level[0]) != std::string::npos;
-        making =
-            std::string(vowel ? "making an " : "making a ") + level + " puzzle\r\n(Escape stops)";
+        making = filled(vowel ? translate("Status", "making an %1 puzzle\r\n(Escape stops)")
+                              : translate("Status", "making a %1 puzzle\r\n(Escape stops)"),
+                        {translate("Level", level)});
     }
     job.orderSeed = drawOrderSeed();
     job.orderCommand = command;
@@ -170,9 +173,10 @@ bool takeOrderedPuzzle(Desktop& desktop, WindowState& state, const JobRecord& jo
     desktop.destroyControl(kCommandStopMaking);
     if (job.result != kOrderMade) {
         if (job.result == kOrderNotFound) {
-            desktop.messageBox(std::string("No puzzle was found that needs ") +
-                                   techniqueInfo(job.order.technique).name + ".",
-                               kNotFoundTitle);
+            desktop.messageBox(
+                filled(translate("Message", "No puzzle was found that needs %1."),
+                       {translate("Technique", techniqueInfo(job.order.technique).name)}),
+                translate("Message", kNotFoundTitle));
         }
         showStatusAgain(desktop, state);
         return false;
@@ -181,18 +185,21 @@ bool takeOrderedPuzzle(Desktop& desktop, WindowState& state, const JobRecord& jo
     state.header = PuzzleFileHeader{};
     state.header.puzzleClass = kHandBuiltClass;
     const OrderedPuzzle& made = job.ordered;
-    const char* hardest = techniqueInfo(made.rating.hardest).name;
-    const char* practised = techniqueInfo(job.order.technique).name;
+    const std::string hardest = translate("Technique", techniqueInfo(made.rating.hardest).name);
+    const std::string practised = translate("Technique", techniqueInfo(job.order.technique).name);
+    const std::string level = translate("Level", levelName(made.level));
     std::string title = std::string(kProgramName) + " -- ";
     std::string status;
     if (job.practice) {
-        title += std::string("Practice: ") + practised;
-        status = std::string("practise ") + practised + ": the steps before it are\r\n" +
-                 "done and the notes filled in; Hint shows it";
+        title += filled(translate("Window", "Practice: %1"), {practised});
+        status = filled(translate("Status",
+                                  "practise %1: the steps before it are\r\n"
+                                  "done and the notes filled in; Hint shows it"),
+                        {practised});
     } else {
-        title += levelName(made.level);
-        status = std::string("new ") + levelName(made.level) + " puzzle, score " +
-                 std::to_string(made.rating.score) + ",\r\nhardest step: " + hardest;
+        title += level;
+        status = filled(translate("Status", "new %1 puzzle, score %2,\r\nhardest step: %3"),
+                        {level, std::to_string(made.rating.score), hardest});
     }
     desktop.setTitle(title);
     state.settings.modified = 1;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/status_messages.h"
+#include "core/translation.h"
 #include "ui/board_picture.h"
 #include "ui/file_dialog.h"
 
@@ -35,8 +36,9 @@ void finishPrint(Desktop& desktop, WindowState& state, PrintOutcome outcome,
 void exportBoardPicture(Desktop& desktop, WindowState& state) {
     FileDialogRequest request;
     request.purpose = FileDialogRequest::Purpose::kSave;
-    request.title = "export picture as ...";
-    request.filters = {{"PNG image (*.png)", "*.png"}, {"PDF document (*.pdf)", "*.pdf"}};
+    request.title = translate("Dialog", "export picture as ...");
+    request.filters = {{translate("Dialog", "PNG image (*.png)"), "*.png"},
+                       {translate("Dialog", "PDF document (*.pdf)"), "*.pdf"}};
     request.defaultExtension = "png";
     std::string path;
     if (!chooseFile(desktop, state.files, request, path)) return;

@@ -4,6 +4,7 @@
 
 #include "app/command_ids.h"
 #include "app/file_commands.h"
+#include "core/translation.h"
 #include "ui/board.h"
 #include "ui/play_dialogs.h"
 #include "ui/recent_files.h"
@@ -92,7 +93,7 @@ void showRecentPuzzles(Desktop& desktop, const WindowState& state) {
         if (used) {
             desktop.setMenuItemText(command, std::to_string(index + 1) + "  " + recent[index]);
         } else if (index == 0) {
-            desktop.setMenuItemText(command, "(none yet)");
+            desktop.setMenuItemText(command, translate("Menu", "(none yet)"));
         }
         desktop.showMenuItem(command, used || index == 0);
         desktop.enableMenuItem(command, used);
@@ -109,8 +110,11 @@ void openRecentPuzzle(Desktop& desktop, WindowState& state, Settings& defaults, 
         removeRecentFile(recent, path);
         saveRecent(state);
         showRecentPuzzles(desktop, state);
-        desktop.messageBox("The file " + path + " is no longer there; it was taken from the list.",
-                           "Recent Puzzles");
+        desktop.messageBox(
+            filled(
+                translate("Message", "The file %1 is no longer there; it was taken from the list."),
+                {path}),
+            translate("Menu", "Recent Puzzles"));
         return;
     }
     if (!confirmSave(desktop, state, defaults)) return;

@@ -6,13 +6,15 @@
 #include "app/command_ids.h"
 #include "app/menu_state.h"
 #include "app/window_commands.h"
+#include "core/translation.h"
 #include "ui/key_value_file.h"
 #include "ui/puzzle_file.h"
 #include "ui/user_files.h"
 
 namespace ga {
 
-const char* const kResumedText = "welcome back: your game goes on where you left it";
+const char* const kResumedText =
+    QT_TRANSLATE_NOOP("Status", "welcome back: your game goes on where you left it");
 
 namespace {
 
@@ -71,9 +73,13 @@ bool refuse(WindowState& state, const std::string& folder) {
     const std::string moved = moveAside(pathIn(folder, kSideName));
     moveAside(pathIn(folder, kPuzzleName));
     state.player.notices.push_back(
-        "The game kept from last time could not be read" +
-        (moved.empty() ? std::string(".") : " and was moved to " + moved + ".") +
-        " A new start instead.");
+        moved.empty()
+            ? translate("Message",
+                        "The game kept from last time could not be read. A new start instead.")
+            : filled(translate("Message",
+                               "The game kept from last time could not be read and was moved "
+                               "to %1. A new start instead."),
+                     {moved}));
     return false;
 }
 
@@ -198,7 +204,7 @@ bool resumeGame(Desktop& desktop, WindowState& state) {
     game.lastLookMs = desktop.steadyMilliseconds();
     game.focusDue = static_cast<int>(cellInHand);  // once the window is shown
 
-    desktop.setText(kStatusBoxId, kResumedText);
+    desktop.setText(kStatusBoxId, translate("Status", kResumedText));
     state.history.start(seenBoard(state));
     return true;
 }

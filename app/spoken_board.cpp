@@ -4,6 +4,7 @@
 
 #include "app/command_ids.h"
 #include "app/command_table.h"
+#include "core/translation.h"
 #include "ui/board.h"
 #include "ui/board_ids.h"
 
@@ -16,7 +17,7 @@ namespace {
 std::string markName(CellMark mark) {
     const CommandRow* row = commandRow(kCommandFirstColourMark + static_cast<int>(mark) - 1);
     if (row == nullptr) return std::string();
-    std::string text = row->text;
+    std::string text = translate("Menu", row->text);
     text = text.substr(0, text.find('\t'));
     text = text.substr(text.rfind(' ') + 1);
     for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -44,23 +45,25 @@ CellInk shownInk(const WindowState& state, int cellIndex) {
 
 CellSpeech cellSpokenText(const WindowState& state, int cellIndex) {
     CellSpeech speech;
-    speech.name = "row " + std::to_string(rowOf(cellIndex) + 1) + ", column " +
-                  std::to_string(columnOf(cellIndex) + 1);
+    speech.name =
+        filled(translate("Reader", "row %1, column %2"),
+               {std::to_string(rowOf(cellIndex) + 1), std::to_string(columnOf(cellIndex) + 1)});
     const SeenCell& shown = state.seen.cell(cellIndex);
     const std::string digits = listed(shown.text);
     const bool clue = state.puzzle.openFlags[cellIndex] == 0;
     if (digits.empty()) {
-        speech.description = "empty";
+        speech.description = translate("Reader", "empty");
     } else if (clue) {
-        speech.description = digits + ", clue";
+        speech.description = filled(translate("Reader", "%1, clue"), {digits});
     } else if (shown.notes || digits.size() > 1) {
-        speech.description = "notes " + digits;
+        speech.description = filled(translate("Reader", "notes %1"), {digits});
     } else {
         speech.description = digits;
     }
     if (!clue && !digits.empty() && shownInk(state, cellIndex) == CellInk::kMistake)
-        speech.description += ", mistake";
-    if (shown.mark != CellMark::kNone) speech.description += ", marked " + markName(shown.mark);
+        speech.description += translate("Reader", ", mistake");
+    if (shown.mark != CellMark::kNone)
+        speech.description += filled(translate("Reader", ", marked %1"), {markName(shown.mark)});
     return speech;
 }
 
@@ -73,7 +76,7 @@ void speakChangedCells(Desktop& desktop, const WindowState& state) {
 }
 
 void nameStatusBox(Desktop& desktop) {
-    desktop.setAccessibleText(kStatusBoxId, "Status", "");
+    desktop.setAccessibleText(kStatusBoxId, translate("Reader", "Status"), "");
 }
 
 }  // namespace ga
