@@ -10,7 +10,8 @@ namespace ga {
 
 namespace {
 
-constexpr const char* kCatalogues[] = {"gridatelier", "gridatelier_ladder", "gridatelier_help"};
+constexpr const char* kCatalogues[] = {"gridatelier", "gridatelier_app", "gridatelier_ladder",
+                                       "gridatelier_help"};
 
 std::string fromCatalogues(const char* context, const char* text) {
     return QCoreApplication::translate(context, text).toStdString();
