@@ -21,8 +21,12 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 entry=$datadir/applications/$app_id.desktop icon=$datadir/icons/hicolor/scalable/apps/gridatelier.svg
 page=$mandir/man1/gridatelier-cli.1.gz game_page=$mandir/man6/gridatelier.6.gz
 meta=$datadir/metainfo/$app_id.metainfo.xml mime=$datadir/mime/packages/$app_id.xml copyright=$docdir/copyright changelog=$docdir/changelog.gz
+translated_pages=()
+for language in de fr; do
+  translated_pages+=("$mandir/$language/man1/gridatelier-cli.1.gz" "$mandir/$language/man6/gridatelier.6.gz")
+done
 expected=$(printf '%s\n' "$bindir/gridatelier" "$bindir/gridatelier-cli" "$entry" "$icon" "$page" "$game_page" \
-  "$meta" "$mime" "$copyright" "$changelog" | sort)
+  "${translated_pages[@]}" "$meta" "$mime" "$copyright" "$changelog" | sort)
 installed=$(cd "$prefix" && find . \( -type f -o -type l \) | sed 's|^\./||' | sort)
 [[ $installed == "$expected" ]] || fail "installed: $installed"
 

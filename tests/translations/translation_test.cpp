@@ -31,7 +31,7 @@ QString readText(QXmlStreamReader& xml) {
         if (token == QXmlStreamReader::Characters) {
             text += xml.text();
         } else if (token == QXmlStreamReader::StartElement && xml.name() == u"byte") {
-            const QString value = xml.attributes().value(u"value").toString();
+            const QString value = xml.attributes().value(QLatin1String("value")).toString();
             text += QChar(value.mid(1).toUInt(nullptr, 16));
         } else if (token == QXmlStreamReader::EndElement && xml.name() != u"byte") {
             break;
@@ -55,7 +55,7 @@ std::vector<Message> readCatalogue(const QString& path) {
         } else if (xml.name() == u"source" && !messages.empty()) {
             messages.back().source = readText(xml);
         } else if (xml.name() == u"translation" && !messages.empty()) {
-            const QString type = xml.attributes().value(u"type").toString();
+            const QString type = xml.attributes().value(QLatin1String("type")).toString();
             messages.back().finished = type.isEmpty();
             messages.back().translation = readText(xml);
         }
