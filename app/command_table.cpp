@@ -377,8 +377,27 @@ const char* textContext(const CommandRow& row) {
     return "Menu";
 }
 
+// A row's own key text, "Ctrl + Shift + U", in the words keyName() uses.
+std::string shownKeys(const std::string& keys) {
+    std::string shown;
+    size_t start = 0;
+    while (start < keys.size()) {
+        size_t end = keys.find(" + ", start);
+        end = end == std::string::npos ? keys.size() : end + 3;
+        const std::string word = keys.substr(start, end - start);
+        if (word == "Ctrl + " || word == "Shift + " || word == "Alt + ")
+            shown += translate("Keys", word.c_str());
+        else
+            shown += word;
+        start = end;
+    }
+    return shown;
+}
+
 std::string itemText(const CommandRow& row) {
     std::string text = translate(textContext(row), row.text);
+    const size_t tab = text.find('\t');
+    if (tab != std::string::npos) text = text.substr(0, tab + 1) + shownKeys(text.substr(tab + 1));
     if (row.key != 0)
         text += "\t" + keyName(row.key, row.shift ? kModifierCtrl | kModifierShift : kModifierCtrl);
     return text;

@@ -94,7 +94,8 @@ if command -v dpkg-deb >/dev/null; then
   [[ $packed == "$(sed "s|^$bindir/|games/|" <<<"$installed" | sort)" ]] || fail "packed: $packed"
   [[ $(dpkg-deb -f "$deb" Package Version Section) == "Package: gridatelier"*"Version: $version"*"Section: games" ]] ||
     fail "the package's name, version or section"
-  dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -qx './postrm' || fail "the package lacks its postrm script"
+  dpkg-deb --ctrl-tarfile "$deb" | tar -tv | grep -q '^-rwxr-xr-x .* \./postrm$' ||
+    fail "the package lacks its postrm script, or its mode is not 0755"
   if [[ $shlibdeps == ON ]]; then
     lintian "$deb" >"$work/lintian" 2>&1 || true
     ! grep -E '^(E|W):' "$work/lintian" >&2 || fail "lintian finds errors or warnings in the package"
