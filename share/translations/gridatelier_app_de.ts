@@ -727,6 +727,10 @@ rating the puzzle...</source>
         <translation><byte value="xd"/>
 bewerte das Rätsel...</translation>
     </message>
+    <message>
+        <source>saved a puzzle to a file named %1</source>
+        <translation>Rätsel in die Datei %1 gespeichert</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

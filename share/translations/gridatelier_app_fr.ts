@@ -727,6 +727,10 @@ rating the puzzle...</source>
         <translation><byte value="xd"/>
 évaluation de la grille...</translation>
     </message>
+    <message>
+        <source>saved a puzzle to a file named %1</source>
+        <translation>grille enregistrée dans le fichier %1</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>
