@@ -69,7 +69,8 @@ std::string statusText(int statusCode, const StatusInputs& in) {
                 translate("Status", "new puzzle as %s class,\r\nserial number is %s").c_str(),
                 translate("Class", className(in.level)).c_str(), formatSerial(in.serial).c_str());
         case kStatusSaved:
-            return filled(translate("Status", "saved a puzzle to a file named %1"), {in.fileName});
+            return filled(translate("Status", "saved a puzzle to a file named %1"),
+                          {std::string(in.fileName)});
         case kStatusLoaded:
             return loadedText(in);
         case kStatusNoExpress:
