@@ -1,40 +1,29 @@
 #include "core/random.h"
 
 #include <ctime>
+#include <locale>
 #include <mutex>
+#include <random>
+#include <sstream>
 
 namespace ga {
 namespace {
 
-constexpr int kStateWords = 624;
-constexpr int kShift = 397;
-constexpr uint32_t kUpperMask = 0x80000000u;
-constexpr uint32_t kLowerMask = 0x7FFFFFFFu;
-constexpr uint32_t kMatrixByLowBit[2] = {0u, 0x9908B0DFu};
+constexpr int kStateWords = std::mt19937::state_size;
 
-struct Stream {
-    uint32_t mt[kStateWords];
-    int mti = kStateWords + 1;
-};
-
-Stream stream;
+// The standard engine draws; only its starting state is this stream's own.
+std::mt19937 engine;
 std::mutex streamLock;
 
-void fillFromSeed(uint32_t seed) {
-    uint32_t* mt = stream.mt;
+// The seed's linear fill, then the fixed key mixed in as the reference
+// init_by_array does; only the starting fill differs from the reference
+// routine (which starts from 19650218 whatever the key).
+void startingState(uint32_t seed, uint32_t (&mt)[kStateWords]) {
     mt[0] = seed;
-    for (int i = 1; i < kStateWords; i++) {
+    for (int i = 1; i < kStateWords; i++)
         mt[i] = 1812433253u * (mt[i - 1] ^ (mt[i - 1] >> 30)) + static_cast<uint32_t>(i);
-    }
-    stream.mti = kStateWords;
-}
-
-// The fixed key mixed in after the seed fill, as the reference init_by_array
-// does; only the starting fill differs from the reference routine.
-void mixInKey() {
     static const uint32_t key[4] = {0x123, 0x234, 0x345, 0x456};
     constexpr int keyLength = 4;
-    uint32_t* mt = stream.mt;
     int i = 1, j = 0;
     for (int k = kStateWords; k > 0; k--) {
         mt[i] = (mt[i] ^ ((mt[i - 1] ^ (mt[i - 1] >> 30)) * 1664525u)) + key[j] +
@@ -59,32 +48,25 @@ void mixInKey() {
     mt[0] = 0x80000000u;
 }
 
-void regenerate() {
-    uint32_t* mt = stream.mt;
-    int i = 0;
-    for (; i < kStateWords - kShift; i++) {
-        uint32_t y = (mt[i] & kUpperMask) | (mt[i + 1] & kLowerMask);
-        mt[i] = mt[i + kShift] ^ (y >> 1) ^ kMatrixByLowBit[y & 1];
-    }
-    for (; i < kStateWords - 1; i++) {
-        uint32_t y = (mt[i] & kUpperMask) | (mt[i + 1] & kLowerMask);
-        mt[i] = mt[i + (kShift - kStateWords)] ^ (y >> 1) ^ kMatrixByLowBit[y & 1];
-    }
-    uint32_t y = (mt[kStateWords - 1] & kUpperMask) | (mt[0] & kLowerMask);
-    mt[kStateWords - 1] = mt[kShift - 1] ^ (y >> 1) ^ kMatrixByLowBit[y & 1];
-}
-
 }  // namespace
 
 int seedRandomWith(uint32_t seed) {
+    uint32_t state[kStateWords];
+    startingState(seed, state);
+    // The engine takes a whole state only as its text: the n words, oldest
+    // first, with the next draw regenerating them.
+    std::ostringstream text;
+    text.imbue(std::locale::classic());
+    for (const uint32_t word : state) text << word << ' ';
+    text << kStateWords;
+    std::istringstream in(text.str());
+    in.imbue(std::locale::classic());
     std::lock_guard<std::mutex> guard(streamLock);
-    fillFromSeed(seed);
-    mixInKey();
+    in >> engine;
     return 0;
 }
 
-// A stream drawn from before anyone seeds it would give only zeros, and a
-// search drawing zeros never ends; start from the reference seed instead.
+// A stream drawn from before anyone seeds it starts from the reference seed.
 const int seededAtStart = seedRandomWith(19650218);
 
 int seedRandom() {
@@ -93,17 +75,7 @@ int seedRandom() {
 
 uint32_t nextRandom() {
     std::lock_guard<std::mutex> guard(streamLock);
-    // Regenerating whenever the index wraps (rather than when it reaches the
-    // end) means an unseeded stream is never seeded here behind the caller's back.
-    int k = stream.mti % kStateWords;
-    if (k == 0) regenerate();
-    uint32_t y = stream.mt[k];
-    stream.mti = k + 1;
-    y ^= y >> 11;
-    y ^= (y << 7) & 0x9D2C5680u;
-    y ^= (y << 15) & 0xEFC60000u;
-    y ^= y >> 18;
-    return y;
+    return static_cast<uint32_t>(engine());
 }
 
 }  // namespace ga
