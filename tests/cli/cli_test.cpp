@@ -50,7 +50,7 @@ CliRun runCli(const std::string& commandLine, const std::string& input, const Sc
     posix_spawn_file_actions_init(&actions);
     for (int fd : {0, 1, 2})
         posix_spawn_file_actions_addopen(&actions, fd, files[fd].c_str(),
-                                         fd ? O_WRONLY | O_CREAT : O_RDONLY, 0600);
+                                         fd ? O_WRONLY | O_CREAT | O_TRUNC : O_RDONLY, 0600);
     pid_t pid = 0;
     int status = 0;
     EXPECT_EQ(posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
@@ -304,7 +304,8 @@ void expectText(const std::string& actual, const std::string& expected) {
 }
 
 // Several jobs print exactly what one prints, results and reports of bad lines
-// in input order, over more lines than the jobs hold at once.
+// in input order, over more lines than the jobs hold at once; a last line
+// without its newline is a line too.
 TEST(Cli, JobsPrintWhatOneJobPrints) {
     // The ladder's commands get easy puzzles only: an empty grid walked by
     // forcing chains is slow under the sanitizers.
@@ -321,9 +322,12 @@ TEST(Cli, JobsPrintWhatOneJobPrints) {
     for (const char* command : {"candidates", "solve", "explain", "rate"}) {
         SCOPED_TRACE(command);
         const bool ladder = std::string(command) == "rate";
-        const std::string lines = input(ladder ? 50 : 150, !ladder);
+        const std::string lines = input(ladder ? 50 : 150, !ladder) + kEasy;
         const CliRun one = runCli(std::string("--jobs 1 ") + command, lines, dir);
         EXPECT_EQ(one.exitStatus, 1);
+        const std::string last = runCli(std::string("--jobs 1 ") + command, kEasy, dir).out;
+        ASSERT_FALSE(last.empty());
+        EXPECT_EQ(one.out.substr(one.out.size() - std::min(one.out.size(), last.size())), last);
         for (const char* jobs : {"--jobs 2 ", "--jobs 5 ", "--jobs 0 "}) {
             const CliRun several = runCli(jobs + std::string(command), lines, dir);
             EXPECT_EQ(several.exitStatus, one.exitStatus) << jobs;
