@@ -1,4 +1,6 @@
 // The words of Help: what each technique of the ladder is, in plain words.
+// The texts are in English, marked for translation in the context "Help":
+// whoever shows one passes it through translate("Help", text).
 #pragma once
 #include "core/ladder/techniques.h"
 namespace ga {
