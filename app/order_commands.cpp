@@ -58,7 +58,7 @@ std::vector<PracticeEntry> practiceEntries() {
         const TechniqueInfo& info = techniqueInfo(technique);
         entries.push_back(PracticeEntry{translate("Technique", info.name) + " (" +
                                             translate("Level", levelName(info.level)) + ")",
-                                        techniqueHelpText(technique).whatItIs});
+                                        translate("Help", techniqueHelpText(technique).whatItIs)});
     }
     return entries;
 }

@@ -218,11 +218,11 @@
     </message>
     <message>
         <source>Hint</source>
-        <translation>Tipp</translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <source>Apply Hint</source>
-        <translation>Tipp anwenden</translation>
+        <translation>Hinweis anwenden</translation>
     </message>
     <message>
         <source>Rate Puzzle</source>
@@ -515,7 +515,7 @@ Die Stufe, von Leicht über Mittel, Schwer und Teuflisch bis Extrem, ist die der
         <source>practise %1: the steps before it are<byte value="xd"/>
 done and the notes filled in; Hint shows it</source>
         <translation>üben Sie %1: die Schritte davor sind<byte value="xd"/>
-erledigt, die Notizen eingetragen; Tipp zeigt sie</translation>
+erledigt, die Notizen eingetragen; Hinweis zeigt sie</translation>
     </message>
     <message>
         <source>new %1 puzzle, score %2,<byte value="xd"/>

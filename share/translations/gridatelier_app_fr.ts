@@ -218,11 +218,11 @@
     </message>
     <message>
         <source>Hint</source>
-        <translation>Coup de pouce</translation>
+        <translation>Indice</translation>
     </message>
     <message>
         <source>Apply Hint</source>
-        <translation>Appliquer le coup de pouce</translation>
+        <translation>Appliquer l’indice</translation>
     </message>
     <message>
         <source>Rate Puzzle</source>
@@ -431,15 +431,15 @@ Le niveau, de Facile à Extrême en passant par Moyen, Difficile et Diabolique, 
     </message>
     <message>
         <source>The clues break the rule: %d stands twice in %s %d.</source>
-        <translation>Les indices enfreignent la règle&#xa0;: %d figure deux fois en %s %d.</translation>
+        <translation>Les chiffres donnés enfreignent la règle&#xa0;: %d figure deux fois en %s %d.</translation>
     </message>
     <message>
         <source>These clues have no answer.</source>
-        <translation>Ces indices n’ont pas de solution.</translation>
+        <translation>Ces chiffres donnés n’ont pas de solution.</translation>
     </message>
     <message>
         <source>These clues take too long to check: whether they have an answer is still open.</source>
-        <translation>Vérifier ces indices prend trop de temps&#xa0;: on ne sait pas encore s’ils ont une solution.</translation>
+        <translation>Vérifier ces chiffres donnés prend trop de temps&#xa0;: on ne sait pas encore s’ils ont une solution.</translation>
     </message>
     <message>
         <source>Load Puzzle</source>
@@ -466,7 +466,7 @@ Le niveau, de Facile à Extrême en passant par Moyen, Difficile et Diabolique, 
     </message>
     <message>
         <source>%1, clue</source>
-        <translation>%1, indice</translation>
+        <translation>%1, donné</translation>
     </message>
     <message>
         <source>notes %1</source>
@@ -515,7 +515,7 @@ Le niveau, de Facile à Extrême en passant par Moyen, Difficile et Diabolique, 
         <source>practise %1: the steps before it are<byte value="xd"/>
 done and the notes filled in; Hint shows it</source>
         <translation>entraînement à %1&#xa0;: les étapes d’avant sont<byte value="xd"/>
-faites, les notes remplies&#xa0;; Coup de pouce la montre</translation>
+faites, les notes remplies&#xa0;; Indice la montre</translation>
     </message>
     <message>
         <source>new %1 puzzle, score %2,<byte value="xd"/>
@@ -671,7 +671,7 @@ cette grille a plusieurs solutions.</translation>
     </message>
     <message>
         <source>too much hints</source>
-        <translation>trop d’indices</translation>
+        <translation>trop de chiffres donnés</translation>
     </message>
     <message>
         <source>illegal numeral found based on the rule</source>

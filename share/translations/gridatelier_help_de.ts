@@ -15,13 +15,13 @@ Stuck? Solve &gt; Hint names the technique and where to look; Hint again tints i
 The game in progress is kept when the window closes and comes back at the next start. Undo and Redo take back and make again any change to the board.</source>
         <translation>Füllen Sie das Spielfeld so, dass jede Zeile, jede Spalte und jeder 3x3-Block jede Ziffer von 1 bis 9 genau einmal enthält. Die fett gedruckten Ziffern sind die Vorgaben; sie ändern sich nie.
 
-Klicken Sie auf eine Zelle oder gehen Sie mit den Pfeiltasten oder Tab dorthin, und tippen Sie eine Ziffer, um sie zu setzen. Tippen Sie zwei oder mehr Ziffern, um sie als Kandidaten der Zelle zu behalten, oder drücken Sie Shift zusammen mit einer Ziffer, um eine Notiz hinzuzufügen oder wegzunehmen. Wird ein Wert gesetzt, verschwindet seine Ziffer aus den Notizen seiner Zeile, seiner Spalte und seines Blocks. Die Ziffernleiste unter dem Spielfeld zählt, wie viel von jeder Ziffer noch fehlt; ein Klick auf eine Ziffer hebt jede Zelle farbig hervor, die sie zeigt.
+Klicken Sie auf eine Zelle oder gehen Sie mit den Pfeiltasten oder Tab dorthin, und tippen Sie eine Ziffer, um sie zu setzen. Tippen Sie zwei oder mehr Ziffern, um sie als Kandidaten der Zelle zu behalten, oder drücken Sie Umschalt zusammen mit einer Ziffer, um eine Notiz hinzuzufügen oder wegzunehmen. Wird ein Wert gesetzt, verschwindet seine Ziffer aus den Notizen seiner Zeile, seiner Spalte und seines Blocks. Die Ziffernleiste unter dem Spielfeld zählt, wie viel von jeder Ziffer noch fehlt; ein Klick auf eine Ziffer hebt jede Zelle farbig hervor, die sie zeigt.
 
 Die Zeilen sind von oben nach unten mit 1 bis 9 nummeriert, die Spalten von links nach rechts mit 1 bis 9; r4c7 ist also die Zelle in Zeile 4, Spalte 7 (r wie „row“, Zeile, und c wie „column“, Spalte). Die Blöcke sind zeilenweise von 1 bis 9 nummeriert.
 
-Sie kommen nicht weiter? Lösen &gt; Hinweis nennt die Technik und wo Sie suchen sollten; ein zweites Mal Hinweis färbt ihre Zellen, zeichnet den Schritt auf dem Spielfeld ein und zeigt ihn neben dem Fenster in ganzen Worten, mit einer Schaltfläche, die hier die Seite der Technik öffnet. Hinweis anwenden führt den Schritt aus. Rätsel &gt; Neues Rätsel erzeugt ein neues Rätsel der Klasse, die unter Schwierigkeitsstufe gewählt ist; Lösen &gt; Rätsel bewerten nennt seine Stufe.
+Sie kommen nicht weiter? Lösen &gt; Hinweis nennt die Technik und wo Sie suchen sollten; ein zweites Mal Hinweis färbt ihre Zellen, zeichnet den Schritt auf dem Spielfeld ein und zeigt ihn neben dem Fenster in ganzen Worten, mit einer Schaltfläche, die hier die Seite der Technik öffnet. Hinweis anwenden führt den Schritt aus. Rätsel &gt; Neues Rätsel erzeugt ein neues Rätsel der Klasse, die unter Schwierigkeitsgrad gewählt ist; Lösen &gt; Rätsel bewerten nennt seine Stufe.
 
-Das laufende Spiel bleibt beim Schließen des Fensters erhalten und ist beim nächsten Start wieder da. Rückgängig und Wiederholen nehmen jede Änderung am Spielfeld zurück und führen sie erneut aus.</translation>
+Das laufende Spiel bleibt beim Schließen des Fensters erhalten und ist beim nächsten Start wieder da. Rückgängig und Wiederherstellen nehmen jede Änderung am Spielfeld zurück und führen sie erneut aus.</translation>
     </message>
     <message>
         <source>1 .. 9	places the digit in the cell in hand; two or more digits are candidates</source>
@@ -29,7 +29,7 @@ Das laufende Spiel bleibt beim Schließen des Fensters erhalten und ist beim nä
     </message>
     <message>
         <source>Shift + 1 .. 9	adds the note to the cell in hand, or takes it away</source>
-        <translation>Shift + 1 .. 9	fügt der gewählten Zelle die Notiz hinzu oder nimmt sie weg</translation>
+        <translation>Umschalt + 1 .. 9	fügt der gewählten Zelle die Notiz hinzu oder nimmt sie weg</translation>
     </message>
     <message>
         <source>Up, Down, Left, Right	moves to the next cell that way</source>
@@ -37,7 +37,7 @@ Das laufende Spiel bleibt beim Schließen des Fensters erhalten und ist beim nä
     </message>
     <message>
         <source>Tab, Shift + Tab	moves to the next or previous open cell</source>
-        <translation>Tab, Shift + Tab	wechselt zur nächsten oder vorigen offenen Zelle</translation>
+        <translation>Tab, Umschalt + Tab	wechselt zur nächsten oder vorigen offenen Zelle</translation>
     </message>
     <message>
         <source>Delete, Backspace	takes digits out of the cell in hand</source>
@@ -45,7 +45,7 @@ Das laufende Spiel bleibt beim Schließen des Fensters erhalten und ist beim nä
     </message>
     <message>
         <source>Escape	puts back the text the cell had when it was entered</source>
-        <translation>Escape	stellt den Text wieder her, den die Zelle beim Betreten hatte</translation>
+        <translation>Esc	stellt den Text wieder her, den die Zelle beim Betreten hatte</translation>
     </message>
     <message>
         <source>The menu&apos;s keys work while a cell is being typed into.</source>

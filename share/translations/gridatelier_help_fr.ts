@@ -15,11 +15,11 @@ Stuck? Solve &gt; Hint names the technique and where to look; Hint again tints i
 The game in progress is kept when the window closes and comes back at the next start. Undo and Redo take back and make again any change to the board.</source>
         <translation>Remplissez la grille de sorte que chaque ligne, chaque colonne et chaque bloc 3x3 contienne chaque chiffre de 1 à 9 exactement une fois. Les chiffres en gras sont les chiffres donnés&#xa0;; ils ne changent jamais.
 
-Cliquez sur une case, ou allez-y avec les flèches ou Tab, et tapez un chiffre pour l&apos;y placer. Tapez deux chiffres ou plus pour les garder comme candidats de la case, ou appuyez sur Shift avec un chiffre pour ajouter ou retirer une note. Placer une valeur retire son chiffre des notes de sa ligne, de sa colonne et de son bloc. La barre de chiffres sous la grille compte ce qui reste de chaque chiffre&#xa0;; un clic sur l&apos;un d&apos;eux colore chaque case qui l&apos;affiche.
+Cliquez sur une case, ou allez-y avec les flèches ou Tab, et tapez un chiffre pour l&apos;y placer. Tapez deux chiffres ou plus pour les garder comme candidats de la case, ou appuyez sur Maj avec un chiffre pour ajouter ou retirer une note. Placer une valeur retire son chiffre des notes de sa ligne, de sa colonne et de son bloc. La barre de chiffres sous la grille compte ce qui reste de chaque chiffre&#xa0;; un clic sur l&apos;un d&apos;eux colore chaque case qui l&apos;affiche.
 
 Les lignes sont numérotées de 1 à 9 depuis le haut et les colonnes de 1 à 9 depuis la gauche&#xa0;: r4c7 est donc la case de la ligne 4, colonne 7 (r pour «&#xa0;row&#xa0;», ligne, et c pour «&#xa0;column&#xa0;», colonne). Les blocs sont numérotés de 1 à 9, ligne par ligne.
 
-Vous bloquez&#xa0;? Résoudre &gt; Indice nomme la technique et l&apos;endroit où chercher&#xa0;; un second Indice colore ses cases, dessine l&apos;étape sur la grille et en affiche le texte complet à côté de la fenêtre, avec un bouton qui ouvre ici la page de la technique. Appliquer l&apos;indice effectue l&apos;étape. Grille &gt; Nouvelle grille crée une nouvelle grille de la classe choisie sous Réglage du niveau&#xa0;; Résoudre &gt; Évaluer la grille en indique le niveau.
+Vous bloquez&#xa0;? Résoudre &gt; Indice nomme la technique et l&apos;endroit où chercher&#xa0;; un second Indice colore ses cases, dessine l&apos;étape sur la grille et en affiche le texte complet à côté de la fenêtre, avec un bouton qui ouvre ici la page de la technique. Appliquer l&apos;indice effectue l&apos;étape. Grille &gt; Nouvelle grille crée une nouvelle grille de la classe choisie sous Choix de la difficulté&#xa0;; Résoudre &gt; Évaluer la grille en indique le niveau.
 
 La partie en cours est conservée à la fermeture de la fenêtre et revient au démarrage suivant. Annuler et Rétablir défont et refont toute modification de la grille.</translation>
     </message>
@@ -29,7 +29,7 @@ La partie en cours est conservée à la fermeture de la fenêtre et revient au d
     </message>
     <message>
         <source>Shift + 1 .. 9	adds the note to the cell in hand, or takes it away</source>
-        <translation>Shift + 1 .. 9	ajoute la note à la case en cours, ou la retire</translation>
+        <translation>Maj + 1 .. 9	ajoute la note à la case en cours, ou la retire</translation>
     </message>
     <message>
         <source>Up, Down, Left, Right	moves to the next cell that way</source>
@@ -37,7 +37,7 @@ La partie en cours est conservée à la fermeture de la fenêtre et revient au d
     </message>
     <message>
         <source>Tab, Shift + Tab	moves to the next or previous open cell</source>
-        <translation>Tab, Shift + Tab	passe à la case ouverte suivante ou précédente</translation>
+        <translation>Tab, Maj + Tab	passe à la case ouverte suivante ou précédente</translation>
     </message>
     <message>
         <source>Delete, Backspace	takes digits out of the cell in hand</source>
@@ -45,7 +45,7 @@ La partie en cours est conservée à la fermeture de la fenêtre et revient au d
     </message>
     <message>
         <source>Escape	puts back the text the cell had when it was entered</source>
-        <translation>Escape	rétablit le texte qu&apos;avait la case quand on y est entré</translation>
+        <translation>Échap	rétablit le texte qu&apos;avait la case quand on y est entré</translation>
     </message>
     <message>
         <source>The menu&apos;s keys work while a cell is being typed into.</source>

@@ -66,27 +66,32 @@ std::vector<Message> readCatalogue(const QString& path) {
 
 QStringList matches(const QString& text, const QRegularExpression& pattern) {
     QStringList found;
-    for (const QRegularExpressionMatch& match : pattern.globalMatch(text)) found << match.captured();
+    for (const QRegularExpressionMatch& match : pattern.globalMatch(text))
+        found << match.captured();
     return found;
 }
 
 // What a translation must keep of its source, each as a list compared whole;
-// the numbered places may move, so theirs is sorted.
-QStringList kept(const QString& text) {
+// the numbered places may move, so theirs is sorted. A menu item's keys follow
+// its tab, and the menu reads them there.
+QStringList kept(const QString& text, const QString& context) {
     static const QRegularExpression printfConversion(
         QStringLiteral("%[-+ #0]*[0-9]*(?:\\.[0-9]+)?(?:hh|h|ll|l|z)?[diouxXcsfgeEp]"));
     static const QRegularExpression numberedPlace(QStringLiteral("%[1-9]"));
     static const QRegularExpression keyMarker(QStringLiteral("&(?!&)(?<!&&)"));
     QString withoutDoubled = text;
-    withoutDoubled.replace(QStringLiteral("%%"), QString()).replace(QStringLiteral("&&"), QString());
+    withoutDoubled.replace(QStringLiteral("%%"), QString())
+        .replace(QStringLiteral("&&"), QString());
     QStringList places = matches(withoutDoubled, numberedPlace);
     places.sort();
-    const qsizetype tab = text.indexOf(QLatin1Char('\t'));
+    const qsizetype tab = context == u"Menu" ? text.indexOf(QLatin1Char('\t')) : -1;
     return {QStringLiteral("printf: ") + matches(withoutDoubled, printfConversion).join(' '),
             QStringLiteral("places: ") + places.join(' '),
             QStringLiteral("line breaks: ") + QString::number(text.count(QStringLiteral("\r\n"))),
             QStringLiteral("newlines: ") + QString::number(text.count(QLatin1Char('\n'))),
-            QStringLiteral("key markers: ") + QString::number(matches(withoutDoubled, keyMarker).size()),
+            QStringLiteral("key markers: ") +
+                QString::number(matches(withoutDoubled, keyMarker).size()),
+            QStringLiteral("tabs: ") + QString::number(text.count(QLatin1Char('\t'))),
             QStringLiteral("keys after the tab: ") + (tab < 0 ? QString() : text.mid(tab))};
 }
 
@@ -106,7 +111,8 @@ TEST(Translations, EveryMarkedTextIsTranslatedAndKeepsWhatTheProgramNeeds) {
                 if (++faults == 20) break;
                 continue;
             }
-            const QStringList want = kept(message.source), got = kept(message.translation);
+            const QStringList want = kept(message.source, message.context),
+                              got = kept(message.translation, message.context);
             for (qsizetype i = 0; i < want.size(); ++i) {
                 if (want[i] == got[i]) continue;
                 ADD_FAILURE() << where << " -> \"" << message.translation.toStdString()
@@ -124,7 +130,7 @@ TEST(Translations, TheProgramSpeaksTheDesktopsLanguageAndEnglishAsWritten) {
         const char* locale;
         bool translated;
     };
-    const Row rows[] = {{"de_DE", true}, {"fr_FR", true}, {"de_AT", true},
+    const Row rows[] = {{"de_DE", true}, {"fr_FR", true},  {"de_AT", true},
                         {"C", false},    {"en_US", false}, {"en_GB", false}};
     // One text of each catalogue.
     const std::pair<const char*, const char*> texts[] = {
