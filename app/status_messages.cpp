@@ -5,6 +5,7 @@
 
 #include "app/command_ids.h"
 #include "core/regions.h"
+#include "core/translation.h"
 #include "generator/serial.h"
 #include "ui/board_picture.h"
 #include "ui/puzzle_file.h"
@@ -132,7 +133,7 @@ const char* errorText(ErrorCode errorCode) {
 
 void showError(Desktop& desktop, ErrorCode errorCode) {
     const char* text = errorText(errorCode);
-    if (text != nullptr) desktop.messageBox(text, "error");
+    if (text != nullptr) desktop.messageBox(translate("Message", text), "error");
 }
 
 const char* handBuildText(HandBuildMessage message) {
