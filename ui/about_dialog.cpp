@@ -1,21 +1,23 @@
 #include "ui/about_dialog.h"
 
+#include "core/translation.h"
+
 namespace ga {
 
 std::string aboutLine() {
-    return "gridAtelier ver. " GRIDATELIER_VERSION;
+    return filled(translate("Dialog", "gridAtelier ver. %1"), {GRIDATELIER_VERSION});
 }
 
 DialogTemplate aboutTemplate() {
     using K = DialogControlKind;
     DialogTemplate t;
     t.id = kAboutDialogId;
-    t.title = "about";
+    t.title = translate("Dialog", "about");
     t.width = 240;
     t.height = 50;
     t.controls = {
         {kAboutLineFieldId, K::kReadOnlyCentredField, "", 10, 10, 220, 14},
-        {kDialogOkay, K::kDefaultButton, "continue", 95, 25, 50, 14},
+        {kDialogOkay, K::kDefaultButton, translate("Dialog", "continue"), 95, 25, 50, 14},
     };
     return t;
 }

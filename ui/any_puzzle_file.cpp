@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "core/translation.h"
 #include "ui/atomic_file.h"
 #include "ui/user_files.h"
 
@@ -19,14 +20,15 @@ AnyPuzzleFile refused(PuzzleFormat format, std::string what) {
 const char* whyRefused(PuzzleFileRead read) {
     switch (read) {
         case kPuzzleFileWrongSize:
-            return "a puzzle file of this program has exactly 1352 bytes";
+            return QT_TRANSLATE_NOOP("Message",
+                                     "a puzzle file of this program has exactly 1352 bytes");
         case kPuzzleFileBadValues:
-            return "a value in the puzzle file is out of its range";
+            return QT_TRANSLATE_NOOP("Message", "a value in the puzzle file is out of its range");
         case kPuzzleFileUnreadable:
         case kPuzzleFileRead:
             break;
     }
-    return "the file could not be read";
+    return QT_TRANSLATE_NOOP("Message", "the file could not be read");
 }
 
 }  // namespace
@@ -55,7 +57,7 @@ AnyPuzzleFile readPuzzleFileAny(std::string_view bytes, std::string_view fileNam
     PuzzleRecord record{};
     const PuzzleFileRead read = decodePuzzleFile(
         reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), file.header, record);
-    if (read != kPuzzleFileRead) return refused(format, whyRefused(read));
+    if (read != kPuzzleFileRead) return refused(format, translate("Message", whyRefused(read)));
     file.content.format = format;
     file.content.puzzles.push_back(record);
     file.content.lines.push_back(0);
@@ -68,13 +70,14 @@ AnyPuzzleFile readPuzzleFileAt(const std::string& path) {
         case ReadOutcome::kRead:
             return readPuzzleFileAny(bytes, fileNameOf(path));
         case ReadOutcome::kMissing:
-            return refused(PuzzleFormat::kUnknown, "there is no such file");
+            return refused(PuzzleFormat::kUnknown, translate("Message", "there is no such file"));
         case ReadOutcome::kTooLarge:
-            return refused(PuzzleFormat::kUnknown, "the file is larger than 16 MiB");
+            return refused(PuzzleFormat::kUnknown,
+                           translate("Message", "the file is larger than 16 MiB"));
         case ReadOutcome::kUnreadable:
             break;
     }
-    return refused(PuzzleFormat::kUnknown, "the file could not be read");
+    return refused(PuzzleFormat::kUnknown, translate("Message", "the file could not be read"));
 }
 
 std::string encodePuzzleFileAs(PuzzleFormat format, const PuzzleFileHeader& header,

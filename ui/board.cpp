@@ -3,12 +3,14 @@
 #include <cstring>
 
 #include "core/checks.h"
+#include "core/translation.h"
 #include "ui/board_ids.h"
 
 namespace ga {
 
-const char* const kProgressBarFailedText = "failed to create progress bar";
-const char* const kProgressBarFailedTitle = "alert";
+const char* const kProgressBarFailedText =
+    QT_TRANSLATE_NOOP("Message", "failed to create progress bar");
+const char* const kProgressBarFailedTitle = QT_TRANSLATE_NOOP("Message", "alert");
 
 namespace {
 
@@ -121,7 +123,8 @@ int createStatusBox(Desktop& desktop) {
     desktop.createControl(kStatusBoxId, ControlKind::kStatusBox, layout.statusBox);
     desktop.setFont(kStatusBoxId, FontChoice::kSmall);
     if (!desktop.createProgressBar(layout.progressBar)) {
-        desktop.messageBox(kProgressBarFailedText, kProgressBarFailedTitle);
+        desktop.messageBox(translate("Message", kProgressBarFailedText),
+                           translate("Message", kProgressBarFailedTitle));
         return -1;
     }
     return 0;

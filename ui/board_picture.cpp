@@ -3,14 +3,16 @@
 #include <cstdio>
 
 #include "core/difficulty_class.h"
+#include "core/translation.h"
 #include "generator/serial.h"
 #include "ui/board.h"
 #include "ui/board_ids.h"
 
 namespace ga {
 
-const char* const kPictureFailedText = "failed to save the picture to a file";
-const char* const kPrintFailedText = "failed to print the picture";
+const char* const kPictureFailedText =
+    QT_TRANSLATE_NOOP("Message", "failed to save the picture to a file");
+const char* const kPrintFailedText = QT_TRANSLATE_NOOP("Message", "failed to print the picture");
 
 std::string puzzleHeading(int puzzleClass, const uint32_t (&serial)[kSerialParts],
                           SerialShown shown) {

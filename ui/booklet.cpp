@@ -5,6 +5,7 @@
 #include "core/ladder/board.h"
 #include "core/ladder/ladder.h"
 #include "core/searches.h"
+#include "core/translation.h"
 
 namespace ga {
 
@@ -12,8 +13,9 @@ namespace {
 
 BoardPicture puzzlePicture(const BookletPuzzle& puzzle, int number) {
     BoardPicture picture;
-    picture.heading = "Puzzle " + std::to_string(number) + ": " + levelName(puzzle.level) +
-                      ", score " + std::to_string(puzzle.score);
+    picture.heading = filled(translate("Window", "Puzzle %1: %2, score %3"),
+                             {std::to_string(number), translate("Level", levelName(puzzle.level)),
+                              std::to_string(puzzle.score)});
     for (int cell = 0; cell < kCells; ++cell) {
         if (puzzle.clues[cell] == 0) continue;
         picture.cells[cell] = {BoardPicture::Mark::kClue, std::to_string(puzzle.clues[cell])};
@@ -23,7 +25,7 @@ BoardPicture puzzlePicture(const BookletPuzzle& puzzle, int number) {
 
 BoardPicture answerPicture(const BookletPuzzle& puzzle, int number) {
     BoardPicture picture;
-    picture.heading = "Answer " + std::to_string(number);
+    picture.heading = filled(translate("Window", "Answer %1"), {std::to_string(number)});
     for (int cell = 0; cell < kCells; ++cell) {
         const bool clue = puzzle.clues[cell] != 0;
         picture.cells[cell] = {clue ? BoardPicture::Mark::kClue : BoardPicture::Mark::kValue,
@@ -102,7 +104,7 @@ const char* givenPuzzleProblemText(GivenPuzzleProblem problem) {
 
 Booklet makeBooklet(const std::vector<BookletPuzzle>& puzzles, const BookletOptions& options) {
     Booklet booklet;
-    booklet.title = "gridAtelier puzzles";
+    booklet.title = translate("Window", "gridAtelier puzzles");
     const PaperSize size = paperSize(options.paper);
     booklet.paperWidth = size.width;
     booklet.paperHeight = size.height;
@@ -118,7 +120,8 @@ Booklet makeBooklet(const std::vector<BookletPuzzle>& puzzles, const BookletOpti
                                                       : puzzlePicture(puzzle, place.puzzle + 1),
                                                   place.area});
         }
-        page.footer = "Page " + std::to_string(booklet.pages.size() + 1) + " of " + pageCount;
+        page.footer = filled(translate("Window", "Page %1 of %2"),
+                             {std::to_string(booklet.pages.size() + 1), pageCount});
         page.footerArea = laid.footer;
         booklet.pages.push_back(std::move(page));
     }

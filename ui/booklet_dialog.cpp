@@ -3,13 +3,15 @@
 #include <algorithm>
 #include <iterator>
 
+#include "core/translation.h"
 #include "ui/board.h"
 
 namespace ga {
 
 namespace {
 
-constexpr const char* kPaperNames[] = {"A4", "Letter"};
+constexpr const char* kPaperNames[] = {QT_TRANSLATE_NOOP("Dialog", "A4"),
+                                       QT_TRANSLATE_NOOP("Dialog", "Letter")};
 constexpr Paper kPapers[] = {Paper::kA4, Paper::kLetter};
 constexpr int kCountDigits = 3;
 
@@ -30,22 +32,23 @@ DialogTemplate bookletTemplate() {
     using K = DialogControlKind;
     DialogTemplate t;
     t.id = kBookletDialogId;
-    t.title = "Print Puzzles";
+    t.title = translate("Dialog", "Print Puzzles");
     t.width = 200;
     t.height = 140;
     t.controls = {
-        {kNoControlId, K::kStaticText, "Puzzles of:", 10, 10, 180, 10},
+        {kNoControlId, K::kStaticText, translate("Dialog", "Puzzles of:"), 10, 10, 180, 10},
         {kBookletKindListId, K::kSelectionList, "", 10, 22, 180, 12},
-        {kNoControlId, K::kStaticText, "How many:", 10, 44, 65, 10},
+        {kNoControlId, K::kStaticText, translate("Dialog", "How many:"), 10, 44, 65, 10},
         {kBookletCountFieldId, K::kEditField, "", 80, 43, 40, 11},
         {kBookletCountArrowsId, K::kUpDown, "", 120, 43, 10, 11, kBookletCountFieldId},
-        {kNoControlId, K::kStaticText, "To a page:", 10, 60, 65, 10},
+        {kNoControlId, K::kStaticText, translate("Dialog", "To a page:"), 10, 60, 65, 10},
         {kBookletPerPageListId, K::kSelectionList, "", 80, 59, 50, 12},
-        {kNoControlId, K::kStaticText, "Paper:", 10, 76, 65, 10},
+        {kNoControlId, K::kStaticText, translate("Dialog", "Paper:"), 10, 76, 65, 10},
         {kBookletPaperListId, K::kSelectionList, "", 80, 75, 50, 12},
-        {kBookletAnswersBoxId, K::kCheckBox, "The answers after the puzzles", 10, 94, 180, 10},
-        {kDialogOkay, K::kDefaultButton, "Print...", 40, 116, 55, 14},
-        {kDialogCancel, K::kButton, "Cancel", 105, 116, 55, 14},
+        {kBookletAnswersBoxId, K::kCheckBox, translate("Dialog", "The answers after the puzzles"),
+         10, 94, 180, 10},
+        {kDialogOkay, K::kDefaultButton, translate("Dialog", "Print..."), 40, 116, 55, 14},
+        {kDialogCancel, K::kButton, translate("Dialog", "Cancel"), 105, 116, 55, 14},
     };
     return t;
 }
@@ -62,7 +65,9 @@ void BookletEvents::onInit(DialogHost& dialog) {
     for (int choice : kPerPageChoices) perPage.push_back(std::to_string(choice));
     dialog.setItems(kBookletPerPageListId, perPage);
     dialog.select(kBookletPerPageListId, perPageIndex(working_.options.perPage));
-    dialog.setItems(kBookletPaperListId, {std::begin(kPaperNames), std::end(kPaperNames)});
+    std::vector<std::string> papers;
+    for (const char* paper : kPaperNames) papers.push_back(translate("Dialog", paper));
+    dialog.setItems(kBookletPaperListId, papers);
     dialog.select(kBookletPaperListId, working_.options.paper == Paper::kLetter ? 1 : 0);
     dialog.setChecked(kBookletAnswersBoxId, working_.options.answers);
 }

@@ -1,12 +1,14 @@
 #include "ui/collection_dialog.h"
 
 #include "core/searches.h"
+#include "core/translation.h"
 
 namespace ga {
 
 namespace {
 
-constexpr const char* kMarkTexts[] = {"", "played", "finished"};
+constexpr const char* kMarkTexts[] = {"", QT_TRANSLATE_NOOP("Dialog", "played"),
+                                      QT_TRANSLATE_NOOP("Dialog", "finished")};
 
 // The first puzzle never played, else the first not finished, else the first.
 int firstToOffer(const CollectionProgress& progress) {
@@ -25,8 +27,9 @@ std::string summaryText(const CollectionProgress& progress) {
         played += mark == PuzzleMark::kPlayed;
         finished += mark == PuzzleMark::kFinished;
     }
-    return std::to_string(progress.marks.size()) + " puzzles: " + std::to_string(finished) +
-           " finished, " + std::to_string(played) + " more played";
+    return filled(
+        translate("Dialog", "%1 puzzles: %2 finished, %3 more played"),
+        {std::to_string(progress.marks.size()), std::to_string(finished), std::to_string(played)});
 }
 
 }  // namespace
@@ -35,34 +38,35 @@ std::string collectionRowText(int index, const CollectionRating& rating, PuzzleM
                               bool beyondLimit) {
     std::string level, score;
     if (beyondLimit) {
-        level = "not rated";
+        level = translate("Dialog", "not rated");
     } else if (!rating.rated) {
         level = "...";
     } else if (rating.answers == 1) {
-        level = levelName(rating.level);
+        level = translate("Level", levelName(rating.level));
         score = std::to_string(rating.score);
     } else {
-        level = rating.answers == 0   ? "no answer"
-                : rating.answers == 2 ? "several answers"
-                                      : "not known";
+        level = rating.answers == 0   ? translate("Dialog", "no answer")
+                : rating.answers == 2 ? translate("Dialog", "several answers")
+                                      : translate("Dialog", "not known");
     }
     return std::to_string(index + 1) + "\t" + level + "\t" + score + "\t" +
-           kMarkTexts[static_cast<int>(mark)];
+           translate("Dialog", kMarkTexts[static_cast<int>(mark)]);
 }
 
 DialogTemplate collectionTemplate(const std::string& fileName) {
     using K = DialogControlKind;
     DialogTemplate t;
     t.id = kCollectionDialogId;
-    t.title = "Collection -- " + fileName;
+    t.title = filled(translate("Dialog", "Collection -- %1"), {fileName});
     t.width = 260;
     t.height = 250;
     t.controls = {
         {kCollectionSummaryId, K::kStaticText, "", 10, 8, 240, 10},
-        {kCollectionTableId, K::kTable, "No.\tLevel\tScore\tPlayed", 10, 22, 240, 180},
+        {kCollectionTableId, K::kTable, translate("Dialog", "No.\tLevel\tScore\tPlayed"), 10, 22,
+         240, 180},
         {kCollectionRatingId, K::kStaticText, "", 10, 208, 240, 10},
-        {kDialogOkay, K::kDefaultButton, "Play", 130, 226, 55, 14},
-        {kDialogCancel, K::kButton, "Cancel", 195, 226, 55, 14},
+        {kDialogOkay, K::kDefaultButton, translate("Dialog", "Play"), 130, 226, 55, 14},
+        {kDialogCancel, K::kButton, translate("Dialog", "Cancel"), 195, 226, 55, 14},
     };
     return t;
 }
@@ -112,7 +116,7 @@ void CollectionEvents::askToEnd(int result) {
     }
     pendingResult_ = result;
     view_.stopRating();
-    dialog_->setText(kCollectionRatingId, "stopping the rating ...");
+    dialog_->setText(kCollectionRatingId, translate("Dialog", "stopping the rating ..."));
 }
 
 bool CollectionEvents::ratingsTaken(int first, int count) {
@@ -137,12 +141,13 @@ void CollectionEvents::showProgress() {
     const int total = static_cast<int>(ratings.size());
     std::string text;
     if (rated < view_.ratingLimit) {
-        text = "rating the puzzles: " + std::to_string(rated) + " of " +
-               std::to_string(view_.ratingLimit) + " rated";
+        text = filled(translate("Dialog", "rating the puzzles: %1 of %2 rated"),
+                      {std::to_string(rated), std::to_string(view_.ratingLimit)});
     } else if (view_.ratingLimit < total) {
-        text = "the first " + std::to_string(view_.ratingLimit) + " puzzles rated";
+        text = filled(translate("Dialog", "the first %1 puzzles rated"),
+                      {std::to_string(view_.ratingLimit)});
     } else {
-        text = "all puzzles rated";
+        text = translate("Dialog", "all puzzles rated");
     }
     dialog_->setText(kCollectionRatingId, text);
 }

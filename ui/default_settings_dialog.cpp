@@ -1,6 +1,7 @@
 #include "ui/default_settings_dialog.h"
 
-#include "core/difficulty_class.h"
+#include "core/translation.h"
+#include "ui/shown_names.h"
 
 namespace ga {
 
@@ -8,22 +9,27 @@ DialogTemplate defaultSettingsTemplate() {
     using K = DialogControlKind;
     DialogTemplate t;
     t.id = kDefaultSettingsDialogId;
-    t.title = "default settings at boot";
+    t.title = translate("Dialog", "default settings at boot");
     t.width = 180;
     t.height = 210;
     t.controls = {
-        {kDialogOkay, K::kDefaultButton, "Okay", 35, 190, 50, 12},
-        {kDialogCancel, K::kButton, "Cancel", 95, 190, 50, 12},
-        {kNoControlId, K::kStaticText, "express mistakes as red font", 30, 20, 120, 10},
+        {kDialogOkay, K::kDefaultButton, translate("Dialog", "Okay"), 35, 190, 50, 12},
+        {kDialogCancel, K::kButton, translate("Dialog", "Cancel"), 95, 190, 50, 12},
+        {kNoControlId, K::kStaticText, translate("Dialog", "express mistakes as red font"), 30, 20,
+         120, 10},
         {kExpressModeListId, K::kSelectionList, "", 50, 30, 100, 100},
-        {kNoControlId, K::kStaticText, "* Absolute Mistakes *", 30, 45, 120, 10},
-        {kNoControlId, K::kStaticText, "    it's only used", 30, 52, 120, 10},
-        {kNoControlId, K::kStaticText, "    in case of existing the answer.", 30, 59, 120, 10},
-        {kNoControlId, K::kStaticText, "difficulty level for a new puzzle", 30, 75, 120, 10},
-        {kNewPuzzleLevelListId, K::kSelectionList, "", 50, 85, 100, 100},
-        {kNeverConfirmSaveBoxId, K::kCheckBox, "never show confirmation for save", 30, 135, 120,
+        {kNoControlId, K::kStaticText, translate("Dialog", "* Absolute Mistakes *"), 30, 45, 120,
          10},
-        {kReflectToCurrentBoxId, K::kCheckBox, "reflect to current settings", 20, 175, 140, 10},
+        {kNoControlId, K::kStaticText, translate("Dialog", "    it's only used"), 30, 52, 120, 10},
+        {kNoControlId, K::kStaticText, translate("Dialog", "    in case of existing the answer."),
+         30, 59, 120, 10},
+        {kNoControlId, K::kStaticText, translate("Dialog", "difficulty level for a new puzzle"), 30,
+         75, 120, 10},
+        {kNewPuzzleLevelListId, K::kSelectionList, "", 50, 85, 100, 100},
+        {kNeverConfirmSaveBoxId, K::kCheckBox,
+         translate("Dialog", "never show confirmation for save"), 30, 135, 120, 10},
+        {kReflectToCurrentBoxId, K::kCheckBox, translate("Dialog", "reflect to current settings"),
+         20, 175, 140, 10},
     };
     return t;
 }
@@ -37,9 +43,11 @@ void DefaultSettingsEvents::onInit(DialogHost& dialog) {
     neverConfirmSave_ = defaults_.neverConfirmSave != 0;
     reflectToCurrent_ = current_.reflectToCurrent != 0;
 
-    dialog.setItems(kExpressModeListId, {"No Express", "Visible Mistakes", "Absolute Mistakes"});
+    dialog.setItems(kExpressModeListId,
+                    {translate("Dialog", "No Express"), translate("Dialog", "Visible Mistakes"),
+                     translate("Dialog", "Absolute Mistakes")});
     dialog.select(kExpressModeListId, expressMode_);
-    dialog.setItems(kNewPuzzleLevelListId, classNames(kLowestClass, kHighestClass - 1));
+    dialog.setItems(kNewPuzzleLevelListId, shownClassNames(kLowestClass, kHighestClass - 1));
     dialog.select(kNewPuzzleLevelListId, level_);
     dialog.setChecked(kNeverConfirmSaveBoxId, neverConfirmSave_);
     dialog.setChecked(kReflectToCurrentBoxId, reflectToCurrent_);

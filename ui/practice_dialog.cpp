@@ -1,21 +1,24 @@
 #include "ui/practice_dialog.h"
 
+#include "core/translation.h"
+
 namespace ga {
 
 DialogTemplate practiceTemplate() {
     using K = DialogControlKind;
     DialogTemplate t;
     t.id = kPracticeDialogId;
-    t.title = "Practice a Technique";
+    t.title = translate("Dialog", "Practice a Technique");
     t.width = 240;
     t.height = 140;
     t.controls = {
-        {kNoControlId, K::kStaticText, "Technique to practise:", 10, 10, 220, 10},
+        {kNoControlId, K::kStaticText, translate("Dialog", "Technique to practise:"), 10, 10, 220,
+         10},
         {kPracticeListId, K::kSelectionList, "", 10, 22, 220, 12},
         {kPracticeAboutId, K::kStaticText, "", 10, 42, 220, 64},
-        {kDialogOkay, K::kDefaultButton, "Practise", 10, 118, 60, 14},
-        {kPracticeHelpId, K::kButton, "Help", 90, 118, 60, 14},
-        {kDialogCancel, K::kButton, "Cancel", 170, 118, 60, 14},
+        {kDialogOkay, K::kDefaultButton, translate("Dialog", "Practise"), 10, 118, 60, 14},
+        {kPracticeHelpId, K::kButton, translate("Dialog", "Help"), 90, 118, 60, 14},
+        {kDialogCancel, K::kButton, translate("Dialog", "Cancel"), 170, 118, 60, 14},
     };
     return t;
 }

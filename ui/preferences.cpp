@@ -1,5 +1,6 @@
 #include "ui/preferences.h"
 
+#include "core/translation.h"
 #include "ui/key_value_file.h"
 #include "ui/user_files.h"
 
@@ -74,9 +75,14 @@ PreferencesLoad loadPreferences(const std::string& path) {
     if (read != ReadOutcome::kRead || !parsePreferences(bytes, load.preferences)) {
         load.preferences = Preferences{};
         const std::string moved = moveAside(path);
-        load.notice = "The preferences file could not be read" +
-                      (moved.empty() ? std::string() : " and was moved to " + moved) +
-                      "; the preferences are the defaults.";
+        load.notice = moved.empty()
+                          ? translate("Message",
+                                      "The preferences file could not be read; the "
+                                      "preferences are the defaults.")
+                          : filled(translate("Message",
+                                             "The preferences file could not be read and was "
+                                             "moved to %1; the preferences are the defaults."),
+                                   {moved});
     }
     return load;
 }

@@ -6,12 +6,13 @@
 
 #include <cerrno>
 
+#include "core/translation.h"
 #include "ui/atomic_file.h"
 
 namespace ga {
 
-const char* const kSaveFailedText = "failed to save data to a file";
-const char* const kLoadFailedText = "failed to load data from a file";
+const char* const kSaveFailedText = QT_TRANSLATE_NOOP("Message", "failed to save data to a file");
+const char* const kLoadFailedText = QT_TRANSLATE_NOOP("Message", "failed to load data from a file");
 
 namespace {
 

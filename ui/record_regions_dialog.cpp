@@ -4,11 +4,12 @@
 #include <filesystem>
 #include <system_error>
 
-#include "core/difficulty_class.h"
 #include "core/regions.h"
+#include "core/translation.h"
 #include "generator/generation.h"
 #include "ui/atomic_file.h"
 #include "ui/board.h"
+#include "ui/shown_names.h"
 
 namespace ga {
 
@@ -29,25 +30,32 @@ DialogTemplate recordRegionsTemplate() {
     using K = DialogControlKind;
     DialogTemplate t;
     t.id = kRecordRegionsDialogId;
-    t.title = "record regions of multi answer";
+    t.title = translate("Dialog", "record regions of multi answer");
     t.width = 180;
     t.height = 210;
     t.controls = {
-        {kDialogOkay, K::kDefaultButton, "Okay", 35, 190, 50, 12},
-        {kDialogCancel, K::kButton, "Cancel", 95, 190, 50, 12},
-        {kCsvFileButtonId, K::kButton, "csv file for recording", 30, 20, 120, 12},
+        {kDialogOkay, K::kDefaultButton, translate("Dialog", "Okay"), 35, 190, 50, 12},
+        {kDialogCancel, K::kButton, translate("Dialog", "Cancel"), 95, 190, 50, 12},
+        {kCsvFileButtonId, K::kButton, translate("Dialog", "csv file for recording"), 30, 20, 120,
+         12},
         {kCsvFileNameTextId, K::kStaticText, "", 30, 35, 120, 10},
-        {kNoControlId, K::kStaticText, "difficulty level for search", 30, 55, 120, 10},
+        {kNoControlId, K::kStaticText, translate("Dialog", "difficulty level for search"), 30, 55,
+         120, 10},
         {kSearchLevelListId, K::kSelectionList, "", 50, 65, 100, 100},
-        {kNoControlId, K::kStaticText, "count of search regions", 30, 85, 120, 10},
+        {kNoControlId, K::kStaticText, translate("Dialog", "count of search regions"), 30, 85, 120,
+         10},
         {kSearchCountFieldId, K::kEditField, "", 50, 95, 90, 10},
         {kSearchCountArrowsId, K::kUpDown, "", 140, 95, 10, 10, kSearchCountFieldId},
-        {kNoControlId, K::kStaticText, "maybe max around 2000", 50, 105, 80, 10},
-        {kNoControlId, K::kStaticText, "maximum cells of a region", 30, 120, 120, 10},
+        {kNoControlId, K::kStaticText, translate("Dialog", "maybe max around 2000"), 50, 105, 80,
+         10},
+        {kNoControlId, K::kStaticText, translate("Dialog", "maximum cells of a region"), 30, 120,
+         120, 10},
         {kMaxRegionCellsFieldId, K::kEditField, "", 50, 130, 90, 10},
         {kMaxRegionCellsArrowsId, K::kUpDown, "", 140, 130, 10, 10, kMaxRegionCellsFieldId},
-        {kNoControlId, K::kStaticText, "4 ~ 36 as proper range", 50, 140, 80, 10},
-        {kSaveRegionDefaultsBoxId, K::kCheckBox, "save as default", 20, 175, 140, 10},
+        {kNoControlId, K::kStaticText, translate("Dialog", "4 ~ 36 as proper range"), 50, 140, 80,
+         10},
+        {kSaveRegionDefaultsBoxId, K::kCheckBox, translate("Dialog", "save as default"), 20, 175,
+         140, 10},
     };
     return t;
 }
@@ -70,14 +78,14 @@ void RecordRegionsEvents::onInit(DialogHost& dialog) {
             hasFile_ = true;
         }
     }
-    showFile(dialog, hasFile_ ? fileNameOf(stored) : std::string("no file"));
+    showFile(dialog, hasFile_ ? fileNameOf(stored) : translate("Dialog", "no file"));
 
     level_ = current_.searchLevel;
     count_ = current_.searchCount;
     maximum_ = current_.maxRegionCells;
     saveAsDefault_ = current_.saveRegionDefaults != 0;
 
-    dialog.setItems(kSearchLevelListId, classNames(kLowestClass, kLastLogicClass));
+    dialog.setItems(kSearchLevelListId, shownClassNames(kLowestClass, kLastLogicClass));
     dialog.select(kSearchLevelListId, level_);
     dialog.setTextLimit(kSearchCountFieldId, 5);
     dialog.setText(kSearchCountFieldId, std::to_string(count_));
@@ -87,7 +95,7 @@ void RecordRegionsEvents::onInit(DialogHost& dialog) {
 }
 
 void RecordRegionsEvents::showFile(DialogHost& dialog, const std::string& name) {
-    dialog.setText(kCsvFileNameTextId, "selected : " + name);
+    dialog.setText(kCsvFileNameTextId, filled(translate("Dialog", "selected : %1"), {name}));
 }
 
 void RecordRegionsEvents::enableRecordControls(DialogHost& dialog, bool enabled) {
@@ -101,8 +109,9 @@ void RecordRegionsEvents::enableRecordControls(DialogHost& dialog, bool enabled)
 void RecordRegionsEvents::chooseFile(DialogHost& dialog) {
     FileDialogRequest request;
     request.purpose = FileDialogRequest::Purpose::kSave;
-    request.title = "save file as ...";
-    request.filters = {{"csv file (*.csv)", "*.csv"}, {"all files (*.*)", "*.*"}};
+    request.title = translate("Dialog", "save file as ...");
+    request.filters = {{translate("Dialog", "csv file") + " (*.csv)", "*.csv"},
+                       {translate("Dialog", "all files") + " (*.*)", "*.*"}};
     request.defaultExtension = "csv";
     request.proposedPath = workingPath_;
     std::string chosen;
@@ -110,7 +119,8 @@ void RecordRegionsEvents::chooseFile(DialogHost& dialog) {
     // The path is kept in a 260-byte text with its NUL; a longer one could
     // never be opened by the search, so it is refused at once.
     if (chosen.size() >= static_cast<size_t>(kSettingsTextBytes)) {
-        desktop_.messageBox(kCsvOpenFailedText, "error");
+        desktop_.messageBox(translate("Message", kCsvOpenFailedText),
+                            translate("Message", "error"));
         return;
     }
     workingPath_ = chosen;
@@ -149,7 +159,7 @@ void RecordRegionsEvents::onCommand(DialogHost& dialog, int id) {
             }
             // Refused here, so that the player can mend the numbers and keep the file.
             if (const char* problem = regionRequestProblem(level_, count_, maximum_)) {
-                desktop_.messageBox(problem, "alert");
+                desktop_.messageBox(translate("Message", problem), translate("Message", "alert"));
                 return;
             }
             std::memset(current_.csvPath, 0, sizeof current_.csvPath);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/translation.h"
 #include "generator/serial.h"
 
 namespace ga {
@@ -22,13 +23,13 @@ DialogTemplate recreateTemplate() {
     using K = DialogControlKind;
     DialogTemplate t;
     t.id = kRecreateDialogId;
-    t.title = "recreate a puzzle due to the serial numbers";
+    t.title = translate("Dialog", "recreate a puzzle due to the serial numbers");
     t.width = 180;
     t.height = 210;
     t.controls = {
-        {kDialogOkay, K::kDefaultButton, "Okay", 35, 190, 50, 12},
-        {kDialogCancel, K::kButton, "Cancel", 95, 190, 50, 12},
-        {kNoControlId, K::kStaticText, "serial numbers", 30, 25, 120, 10},
+        {kDialogOkay, K::kDefaultButton, translate("Dialog", "Okay"), 35, 190, 50, 12},
+        {kDialogCancel, K::kButton, translate("Dialog", "Cancel"), 95, 190, 50, 12},
+        {kNoControlId, K::kStaticText, translate("Dialog", "serial numbers"), 30, 25, 120, 10},
     };
     for (int part = 0; part < kSerialParts; ++part) {
         const int y = 45 + 20 * part;
@@ -39,8 +40,8 @@ DialogTemplate recreateTemplate() {
         t.controls.push_back({kFirstSerialArrowsId + part, K::kUpDown, "", 140, y, 10, 10,
                               kFirstSerialFieldId + part});
     }
-    t.controls.push_back(
-        {kSaveSerialDefaultsBoxId, K::kCheckBox, "save as default", 20, 175, 140, 10});
+    t.controls.push_back({kSaveSerialDefaultsBoxId, K::kCheckBox,
+                          translate("Dialog", "save as default"), 20, 175, 140, 10});
     return t;
 }
 
@@ -73,7 +74,8 @@ void RecreateEvents::onCommand(DialogHost& dialog, int id) {
         case kDialogOkay: {
             const int check = checkSerial(parts_);
             if (check != kSerialAccepted) {
-                desktop_.messageBox(serialRefusalText(check), "alert");
+                desktop_.messageBox(translate("Message", serialRefusalText(check)),
+                                    translate("Message", "alert"));
                 return;
             }
             for (int part = 0; part < kSerialParts; ++part) {

@@ -1,5 +1,7 @@
 #include "ui/save_question_dialog.h"
 
+#include "core/translation.h"
+
 namespace ga {
 
 namespace {
@@ -10,7 +12,8 @@ class SaveQuestion : public DialogEvents {
 
     void onInit(DialogHost& dialog) override {
         neverAgain_ = defaults_.neverConfirmSave;
-        dialog.setText(kSaveQuestionText, "do you want to save the current puzzle?");
+        dialog.setText(kSaveQuestionText,
+                       translate("Dialog", "do you want to save the current puzzle?"));
         dialog.setChecked(kSaveQuestionNeverAgain, neverAgain_ != 0);
     }
 
@@ -44,17 +47,19 @@ class SaveQuestion : public DialogEvents {
 DialogTemplate saveQuestionTemplate() {
     DialogTemplate dialog;
     dialog.id = kSaveQuestionTemplate;
-    dialog.title = "confirmation";
+    dialog.title = translate("Dialog", "confirmation");
     dialog.width = 240;
     dialog.height = 50;
     dialog.controls = {
         {kSaveQuestionText, DialogControlKind::kStaticText, "", 10, 5, 220, 14, kNoControlId},
-        {kSaveQuestionCancel, DialogControlKind::kDefaultButton, "Cancel", 30, 18, 50, 14,
+        {kSaveQuestionCancel, DialogControlKind::kDefaultButton, translate("Dialog", "Cancel"), 30,
+         18, 50, 14, kNoControlId},
+        {kSaveQuestionNo, DialogControlKind::kButton, translate("Dialog", "No"), 95, 18, 50, 14,
          kNoControlId},
-        {kSaveQuestionNo, DialogControlKind::kButton, "No", 95, 18, 50, 14, kNoControlId},
-        {kSaveQuestionYes, DialogControlKind::kButton, "Yes", 160, 18, 50, 14, kNoControlId},
-        {kSaveQuestionNeverAgain, DialogControlKind::kCheckBox, "never show this confirmation", 30,
-         35, 180, 10, kNoControlId},
+        {kSaveQuestionYes, DialogControlKind::kButton, translate("Dialog", "Yes"), 160, 18, 50, 14,
+         kNoControlId},
+        {kSaveQuestionNeverAgain, DialogControlKind::kCheckBox,
+         translate("Dialog", "never show this confirmation"), 30, 35, 180, 10, kNoControlId},
     };
     return dialog;
 }

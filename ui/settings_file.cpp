@@ -8,14 +8,15 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/translation.h"
 #include "platform/desktop.h"
 #include "ui/atomic_file.h"
 
 namespace ga {
 
 const char* const kSettingsFileName = "gridAtelier.par";
-const char* const kSettingsFailedText = "failed to open .par file";
-const char* const kSettingsFailedBoxTitle = "alert";
+const char* const kSettingsFailedText = QT_TRANSLATE_NOOP("Message", "failed to open .par file");
+const char* const kSettingsFailedBoxTitle = QT_TRANSLATE_NOOP("Message", "alert");
 
 namespace {
 
@@ -152,7 +153,8 @@ FileRead readFileBytes(const std::string& path, unsigned char (&bytes)[kSettings
 }
 
 SettingsWrite reportWriteFailure(Desktop& desktop) {
-    desktop.messageBox(kSettingsFailedText, kSettingsFailedBoxTitle);
+    desktop.messageBox(translate("Message", kSettingsFailedText),
+                       translate("Message", kSettingsFailedBoxTitle));
     return kSettingsNotWritten;
 }
 

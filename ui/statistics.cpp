@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdio>
 
+#include "core/translation.h"
 #include "ui/user_files.h"
 
 namespace ga {
@@ -300,10 +301,15 @@ StatisticsLoad loadStatistics(const std::string& path) {
     if (read == ReadOutcome::kRead && parseStatistics(bytes, load.statistics)) return load;
     load.statistics = Statistics{};
     const std::string moved = moveAside(path);
-    load.notice = moved.empty() ? "The statistics file " + path +
-                                      " could not be read; statistics are not kept this time."
-                                : "The statistics file could not be read and was moved to " +
-                                      moved + "; counting starts afresh.";
+    load.notice = moved.empty()
+                      ? filled(translate("Message",
+                                         "The statistics file %1 could not be read; statistics "
+                                         "are not kept this time."),
+                               {path})
+                      : filled(translate("Message",
+                                         "The statistics file could not be read and was moved "
+                                         "to %1; counting starts afresh."),
+                               {moved});
     return load;
 }
 

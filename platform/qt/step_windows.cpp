@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "core/translation.h"
 #include "platform/qt/board_painter.h"
 #include "platform/qt/qt_text.h"
 
@@ -44,7 +45,7 @@ void StepOverlay::paintEvent(QPaintEvent*) {
 StepPanel::StepPanel(QWidget* owner, std::function<void()> asked)
     : QWidget(owner, Qt::Tool), words_(new QPlainTextEdit(this)), question_(new QPushButton(this)) {
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setWindowTitle(QStringLiteral("Hint"));
+    setWindowTitle(toQt(translate("Window", "Hint")));
     words_->setReadOnly(true);
     words_->setFocusPolicy(Qt::NoFocus);
     question_->setFocusPolicy(Qt::NoFocus);
@@ -103,7 +104,7 @@ HelpWindow::HelpWindow(QWidget* owner)
       list_(new QListWidget(this)),
       text_(new QTextBrowser(this)),
       example_(new BoardExample(this)) {
-    setWindowTitle(QStringLiteral("gridAtelier Help"));
+    setWindowTitle(toQt(translate("Window", "gridAtelier Help")));
     list_->setFixedWidth(220);
     auto* page = new QVBoxLayout;
     page->addWidget(text_, 1);
