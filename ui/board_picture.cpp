@@ -16,8 +16,9 @@ const char* const kPrintFailedText = QT_TRANSLATE_NOOP("Message", "failed to pri
 
 std::string puzzleHeading(int puzzleClass, const uint32_t (&serial)[kSerialParts],
                           SerialShown shown) {
-    if (puzzleClass == kHandBuiltClass) return className(puzzleClass);
-    const std::string heading = std::string(className(puzzleClass)) + ", sn : ";
+    const std::string name = translate("Class", className(puzzleClass));
+    if (puzzleClass == kHandBuiltClass) return name;
+    const std::string heading = name + ", sn : ";
     if (shown == SerialShown::kAllParts) return heading + formatSerial(serial);
     char firstTwo[2 * 9 + 1];
     std::snprintf(firstTwo, sizeof firstTwo, "%X-%X", serial[0], serial[1]);
