@@ -270,7 +270,7 @@
     </message>
     <message>
         <source>File(&amp;F)</source>
-        <translation>Datei(&amp;D)</translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>Recent Puzzles</source>
@@ -278,7 +278,7 @@
     </message>
     <message>
         <source>Edit(&amp;D)</source>
-        <translation>Bearbeiten(&amp;B)</translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>Colour Marks</source>
@@ -286,7 +286,7 @@
     </message>
     <message>
         <source>Puzzle(&amp;P)</source>
-        <translation>Rätsel(&amp;R)</translation>
+        <translation>&amp;Rätsel</translation>
     </message>
     <message>
         <source>-- Level Setting</source>
@@ -298,15 +298,15 @@
     </message>
     <message>
         <source>Solve(&amp;S)</source>
-        <translation>Lösen(&amp;L)</translation>
+        <translation>&amp;Lösen</translation>
     </message>
     <message>
         <source>Express(&amp;E)</source>
-        <translation>Anzeige(&amp;A)</translation>
+        <translation>&amp;Anzeige</translation>
     </message>
     <message>
         <source>Option(&amp;O)</source>
-        <translation>Optionen(&amp;O)</translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>(none yet)</source>

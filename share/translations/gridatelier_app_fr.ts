@@ -270,7 +270,7 @@
     </message>
     <message>
         <source>File(&amp;F)</source>
-        <translation>Fichier(&amp;F)</translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>Recent Puzzles</source>
@@ -278,7 +278,7 @@
     </message>
     <message>
         <source>Edit(&amp;D)</source>
-        <translation>Édition(&amp;E)</translation>
+        <translation>&amp;Édition</translation>
     </message>
     <message>
         <source>Colour Marks</source>
@@ -286,7 +286,7 @@
     </message>
     <message>
         <source>Puzzle(&amp;P)</source>
-        <translation>Grille(&amp;G)</translation>
+        <translation>&amp;Grille</translation>
     </message>
     <message>
         <source>-- Level Setting</source>
@@ -298,15 +298,15 @@
     </message>
     <message>
         <source>Solve(&amp;S)</source>
-        <translation>Résoudre(&amp;R)</translation>
+        <translation>&amp;Résoudre</translation>
     </message>
     <message>
         <source>Express(&amp;E)</source>
-        <translation>Affichage(&amp;A)</translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>Option(&amp;O)</source>
-        <translation>Options(&amp;O)</translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>(none yet)</source>
