@@ -173,6 +173,7 @@ struct Window {
     std::map<std::string, AtspiAccessible*> cells;  // by name, owned by `objects`
     AtspiAccessible* status = nullptr;
     std::vector<Object> objects;
+    std::string problem;  // why the last look found no whole board
 };
 
 const std::regex kCellName(R"(row ([1-9]), column ([1-9]))");
@@ -219,12 +220,17 @@ bool scan(Window& window) {
             return std::regex_match(name, kCellName) || name == "Status";
         },
         window.objects);
+    window.problem.clear();
     for (const Object& object : window.objects) {
+        // A cell may go between two questions, while a new puzzle is laid out.
         const std::string name = nameOf(object.get());
         if (name == "Status") {
             window.status = object.get();
+        } else if (!std::regex_match(name, kCellName)) {
+            return false;
         } else if (!window.cells.emplace(name, object.get()).second) {
-            fail("two cells are named \"" + name + "\"");
+            window.problem = "; two cells are named \"" + name + "\"";
+            return false;
         }
     }
     return window.cells.size() == 81 && window.status != nullptr;
@@ -233,7 +239,8 @@ bool scan(Window& window) {
 void findControls(Window& window) {
     if (!waitFor([&] { return scan(window); }))
         fail("found " + std::to_string(window.cells.size()) + " of the 81 cells named " +
-             "\"row R, column C\"" + (window.status == nullptr ? ", and no \"Status\"" : ""));
+             "\"row R, column C\"" + (window.status == nullptr ? ", and no \"Status\"" : "") +
+             window.problem);
     for (int row = 1; row <= 9; ++row)
         for (int column = 1; column <= 9; ++column)
             if (window.cells.count(cellName(row, column)) == 0)

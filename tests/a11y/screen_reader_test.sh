@@ -28,7 +28,9 @@ if [[ ${GA_INSIDE_SESSION:-} != 1 ]]; then
   trap stop EXIT
 
   # -displayfd: the server takes the first free display and writes its number.
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" \
+  # -noreset: the server stays up as its clients come and go (a reset refuses
+  # whoever connects meanwhile).
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$scratch/display" \
     >"$scratch/xvfb.log" 2>&1 &
   xvfb_pid=$!
   for ((tries = 0; tries < seconds * 10; ++tries)); do
