@@ -1,5 +1,6 @@
 #include "app/play_commands.h"
 
+#include "app/spoken_board.h"
 #include "ui/board.h"
 #include "ui/board_ids.h"
 
@@ -180,7 +181,9 @@ void showDigitStrip(Desktop& desktop, WindowState& state) {
         const int left = placed[d] >= 9 ? 0 : 9 - placed[d];
         const std::string text =
             std::to_string(d) + "\r\n" + (left == 0 ? "\u2713" : std::to_string(left));
-        if (state.seen.text(digitButtonId(d)) != text) desktop.setText(digitButtonId(d), text);
+        if (state.seen.text(digitButtonId(d)) == text) continue;
+        desktop.setText(digitButtonId(d), text);
+        speakDigitButton(desktop, d, text);
     }
     if (state.checkedDigit != digit) {
         if (state.checkedDigit > 0) desktop.checkControl(digitButtonId(state.checkedDigit), false);

@@ -1,5 +1,6 @@
 #include "app/spoken_board.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "app/command_ids.h"
@@ -73,6 +74,24 @@ void speakChangedCells(Desktop& desktop, const WindowState& state) {
         if (speech.description != state.seen.cell(cell).spoken)
             desktop.setAccessibleText(cellId(cell), speech.name, speech.description);
     }
+}
+
+CellSpeech digitButtonSpokenText(int digit, const std::string& shown) {
+    CellSpeech speech;
+    speech.name = std::to_string(digit);
+    const size_t line = shown.find('\n');
+    const std::string left = line == std::string::npos ? std::string() : shown.substr(line + 1);
+    const bool counted = !left.empty() && std::all_of(left.begin(), left.end(), [](char c) {
+        return std::isdigit(static_cast<unsigned char>(c)) != 0;
+    });
+    speech.description = counted ? filled(translate("Reader", "%1 left"), {left})
+                                 : translate("Reader", "none left");
+    return speech;
+}
+
+void speakDigitButton(Desktop& desktop, int digit, const std::string& shown) {
+    const CellSpeech speech = digitButtonSpokenText(digit, shown);
+    desktop.setAccessibleText(digitButtonId(digit), speech.name, speech.description);
 }
 
 void nameStatusBox(Desktop& desktop) {

@@ -26,6 +26,12 @@ CellSpeech cellSpokenText(const WindowState& state, int cellIndex);
 // last told (a cell made anew has been told nothing).
 void speakChangedCells(Desktop& desktop, const WindowState& state);
 
+// A digit strip button as a screen reader tells it, from the text it shows
+// (the digit, and on a second line how many are left, or a tick): named by
+// its digit, "5", and described "3 left" or "none left".
+CellSpeech digitButtonSpokenText(int digit, const std::string& shown);
+void speakDigitButton(Desktop& desktop, int digit, const std::string& shown);
+
 // The status box's name.
 void nameStatusBox(Desktop& desktop);
 

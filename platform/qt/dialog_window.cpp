@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/translation.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/window_metrics.h"
 
@@ -46,9 +47,29 @@ QStringList columnsOf(const std::string& text) {
     return toQt(text).split(QLatin1Char('\t'));
 }
 
+bool isField(DialogControlKind kind) {
+    return kind == DialogControlKind::kEditField || kind == DialogControlKind::kSelectionList ||
+           kind == DialogControlKind::kTable || kind == DialogControlKind::kReadOnlyCentredField;
+}
+
+// A static text as a screen reader says it: on one line, a label without
+// its closing colon.
+QString spokenText(const QWidget& label) {
+    QString text = static_cast<const QLabel&>(label).text().simplified();
+    if (text.endsWith(QLatin1Char(':'))) text.chop(1);
+    return text;
+}
+
+// Each change is an event a screen reader hears: only real ones are made.
+void tellScreenReaders(QWidget& widget, const QString& name, const QString& description) {
+    if (widget.accessibleName() != name) widget.setAccessibleName(name);
+    if (widget.accessibleDescription() != description) widget.setAccessibleDescription(description);
+}
+
 QToolButton* makeArrow(Qt::ArrowType arrow, const QString& name, QWidget& parent) {
     auto* button = new QToolButton(&parent);
     button->setObjectName(name);
+    button->setAccessibleName(name);  // an arrow alone has no words
     button->setArrowType(arrow);
     button->setFocusPolicy(Qt::NoFocus);
     // Held down, an arrow keeps stepping, as up-down controls do.
@@ -79,6 +100,7 @@ DialogWindow::DialogWindow(const DialogTemplate& dialog, DialogEvents& events, Q
 void DialogWindow::build(const DialogTemplate& dialog) {
     for (const DialogControl& control : dialog.controls) {
         QWidget* widget = makeControl(control);
+        inOrder_.push_back(Control{control.kind, widget});
         if (control.id == kNoControlId) continue;
         widget->setObjectName(QStringLiteral("control_%1").arg(control.id));
         controls_[control.id] = Control{control.kind, widget};
@@ -177,8 +199,8 @@ QWidget* DialogWindow::makeControl(const DialogControl& control) {
         case DialogControlKind::kUpDown: {
             widget = new QWidget(this);
             const int upHeight = rect.height() / 2;
-            QToolButton* up = makeArrow(Qt::UpArrow, QStringLiteral("up"), *widget);
-            QToolButton* down = makeArrow(Qt::DownArrow, QStringLiteral("down"), *widget);
+            QToolButton* up = makeArrow(Qt::UpArrow, toQt(translate("Window", "up")), *widget);
+            QToolButton* down = makeArrow(Qt::DownArrow, toQt(translate("Window", "down")), *widget);
             up->setGeometry(0, 0, rect.width(), upHeight);
             down->setGeometry(0, upHeight, rect.width(), rect.height() - upHeight);
             connect(up, &QToolButton::clicked, this, [this, id] { upDown(id, -1); });
@@ -208,8 +230,66 @@ QWidget* DialogWindow::find(int id, DialogControlKind kind) const {
     return found->second.widget;
 }
 
+void DialogWindow::nameForScreenReaders() {
+    struct Field {
+        QWidget* widget;
+        QWidget* label;  // none: the dialog's title names it
+        QStringList about;
+    };
+    std::vector<Field> fields;
+    QStringList dialogAbout;
+    QWidget* label = nullptr;  // labels the fields that follow it
+    bool aboutField = false;   // the free texts that follow tell about the last field
+    for (size_t i = 0; i < inOrder_.size(); ++i) {
+        const Control& shown = inOrder_[i];
+        if (shown.kind == DialogControlKind::kUpDown) continue;  // a field's arrows
+        if (isField(shown.kind)) {
+            fields.push_back(Field{shown.widget, label, {}});
+            aboutField = true;
+            continue;
+        }
+        label = nullptr;
+        if (shown.kind != DialogControlKind::kStaticText) {
+            aboutField = false;
+            continue;
+        }
+        size_t next = i + 1;
+        while (next < inOrder_.size() && inOrder_[next].kind == DialogControlKind::kUpDown) ++next;
+        if (next < inOrder_.size() && isField(inOrder_[next].kind)) {
+            label = shown.widget;
+            aboutField = false;
+            continue;
+        }
+        const QString words = spokenText(*shown.widget);
+        if (!words.isEmpty()) (aboutField ? fields.back().about : dialogAbout) << words;
+    }
+    std::map<QWidget*, int> labelled, counted;
+    for (const Field& field : fields)
+        if (field.label != nullptr) ++labelled[field.label];
+    for (const Field& field : fields) {
+        QString name = field.label != nullptr ? spokenText(*field.label) : windowTitle();
+        if (field.label != nullptr && labelled[field.label] > 1)
+            name += QLatin1Char(' ') + QString::number(++counted[field.label]);
+        tellScreenReaders(*field.widget, name, field.about.join(QLatin1Char(' ')));
+        // A label that never changes is also the buddy of its (first) field,
+        // by which screen readers hear it too; an ampersand would then turn
+        // into a key.
+        auto* text = static_cast<QLabel*>(field.label);
+        if (text != nullptr && counted[field.label] <= 1 && text->objectName().isEmpty() &&
+            !text->text().contains(QLatin1Char('&')))
+            text->setBuddy(field.widget);
+        const auto arrows = buddies_.find(field.widget);
+        if (QWidget* upDown = arrows != buddies_.end()
+                                  ? find(arrows->second, DialogControlKind::kUpDown)
+                                  : nullptr)
+            tellScreenReaders(*upDown, name, QString());
+    }
+    tellScreenReaders(*this, QString(), dialogAbout.join(QLatin1Char('\n')));
+}
+
 int DialogWindow::run(QScreen* screen) {
     deliver([this] { events_.onInit(*this); });
+    nameForScreenReaders();
     if (ended_) return result_;
     if (screen != nullptr) {
         // The frame is centred, so its size counts; a window manager may
@@ -289,6 +369,7 @@ void DialogWindow::setText(int id, const std::string& text) {
         field->setText(shown);
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setText(QString(shown).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        if (running_) nameForScreenReaders();  // a label's or a description's words
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setText(shown);
     }

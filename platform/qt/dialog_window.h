@@ -6,6 +6,13 @@
 // control's widget is named "control_<id>" and the dialog "dialog_<template>",
 // which is how tests find them.
 //
+// A screen reader hears each field, list and table by the static text just
+// before it in the template (its label), numbered when one label has several;
+// a field with none by the dialog's title. The static texts right after a
+// field tell about it (its description), the other free texts about the
+// dialog (the dialog's description), so that a box that only tells
+// something, like the finish box, is read out when it opens.
+//
 // Keys are those of a classic dialog: Enter presses the focused push button
 // or, when the focus is elsewhere, the default one; Escape and the close box
 // both report command 2 and leave the dialog open unless the events end it.
@@ -15,6 +22,7 @@
 
 #include <QDialog>
 #include <map>
+#include <vector>
 
 #include "platform/dialog.h"
 
@@ -63,6 +71,7 @@ class DialogWindow : public QDialog, public DialogHost {
     };
 
     void build(const DialogTemplate& dialog);
+    void nameForScreenReaders();
     QWidget* makeControl(const DialogControl& control);
     void attachUpDown(int upDownId, int buddyId);
     QWidget* find(int id, DialogControlKind kind) const;
@@ -74,6 +83,7 @@ class DialogWindow : public QDialog, public DialogHost {
 
     DialogEvents& events_;
     std::map<int, Control> controls_;
+    std::vector<Control> inOrder_;  // every control, static texts too, in the template's order
     std::map<const QObject*, int> buddies_;  // edit field -> the up-down that steps it
     int handlersRunning_ = 0;
     bool running_ = false;

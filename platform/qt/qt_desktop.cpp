@@ -318,14 +318,16 @@ void QtDesktop::moveControl(int id, const ControlRect& rect) {
 void QtDesktop::setText(int id, const std::string& text) {
     QWidget* widget = control(id);
     if (widget == nullptr) return;
-    const QString before = QAccessible::isActive() ? toQt(controlText(*widget)) : QString();
+    auto* box = qobject_cast<StatusBox*>(widget);
+    const QString before = box != nullptr ? box->toPlainText() : QString();
     settingText_ = true;
     setControlText(*widget, text);
     settingText_ = false;
-    // A screen reader hears the status box's new words; a cell speaks through
-    // its description.
-    if (QAccessible::isActive() && qobject_cast<StatusBox*>(widget) != nullptr) {
-        QAccessibleTextUpdateEvent event(widget, 0, before, toQt(text));
+    // A screen reader hears the status box's new words, as its Text interface
+    // then reads them (in the lines shown); a cell speaks through its
+    // description.
+    if (box != nullptr && QAccessible::isActive()) {
+        QAccessibleTextUpdateEvent event(box, 0, before, box->toPlainText());
         QAccessible::updateAccessibility(&event);
     }
 }
@@ -557,6 +559,8 @@ void QtDesktop::showStep(const StepView& view, int questionCommand) {
     if (stepPanel_ == nullptr)
         stepPanel_ = new StepPanel(this, [this] { runCommand(stepQuestion_); });
     stepPanel_->showWords(toQt(view.words), toQt(view.question), frameGeometry());
+    // The drawing over the cells is heard as what it belongs to.
+    stepOverlay_->setAccessibleName(stepPanel_->windowTitle());
 }
 
 void QtDesktop::showHelp(const HelpBook& book, int page) {

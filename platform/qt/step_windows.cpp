@@ -46,6 +46,7 @@ StepPanel::StepPanel(QWidget* owner, std::function<void()> asked)
     : QWidget(owner, Qt::Tool), words_(new QPlainTextEdit(this)), question_(new QPushButton(this)) {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowTitle(toQt(translate("Window", "Hint")));
+    words_->setAccessibleName(windowTitle());
     words_->setReadOnly(true);
     words_->setFocusPolicy(Qt::NoFocus);
     question_->setFocusPolicy(Qt::NoFocus);
@@ -106,6 +107,7 @@ HelpWindow::HelpWindow(QWidget* owner)
       example_(new BoardExample(this)) {
     setWindowTitle(toQt(translate("Window", "gridAtelier Help")));
     list_->setFixedWidth(220);
+    list_->setAccessibleName(toQt(translate("Window", "Help pages")));
     auto* page = new QVBoxLayout;
     page->addWidget(text_, 1);
     page->addWidget(example_, 0, Qt::AlignHCenter);
@@ -115,6 +117,7 @@ HelpWindow::HelpWindow(QWidget* owner)
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row < 0 || row >= static_cast<int>(book_.pages.size())) return;
         const HelpPage& shown = book_.pages[static_cast<size_t>(row)];
+        text_->setAccessibleName(toQt(shown.title));
         text_->setHtml(helpPageHtml(toQt(shown.text)));
         example_->setVisible(shown.hasExample);
         if (shown.hasExample) example_->setExample(shown.example, shown.drawing);

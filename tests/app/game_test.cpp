@@ -263,7 +263,7 @@ TEST_F(GameTest, ACollectionOpensAsARatedListAndKeepsWhatWasFinished) {
 }
 
 // A screen reader is told every cell's place and what it shows, in step with
-// the board; the status box by its name.
+// the board; the status box by its name, the digit strip by what is left.
 TEST_F(GameTest, AScreenReaderHearsEachCellsPlaceAndWhatItShows) {
     Session s(dir);
     s.window->onCommand(kCommandLoadPuzzle);
@@ -315,6 +315,23 @@ TEST_F(GameTest, AScreenReaderHearsEachCellsPlaceAndWhatItShows) {
     for (const auto& w : {std::make_pair(3, "empty"), std::make_pair(5, "empty"),
                           std::make_pair(7, "3"), std::make_pair(2, "6")})
         EXPECT_EQ(told(w.first), w.second) << w.first;
+
+    // Each digit strip button is heard by its digit with how many of it are
+    // still to be placed: nine less the cells that say it as a clue or value.
+    for (int digit = 1; digit <= 9; ++digit) {
+        int placed = 0;
+        for (int cell = 0; cell < kCells; ++cell) {
+            const std::string words = told(cell);
+            placed += words.size() >= 1 && words[0] == '0' + digit &&
+                      (words.size() == 1 || words[1] == ',');
+        }
+        const auto button = s.desktop.control(digitButtonId(digit));
+        ASSERT_TRUE(button);
+        EXPECT_EQ(button->accessibleName, std::to_string(digit));
+        EXPECT_EQ(button->accessibleDescription,
+                  placed >= 9 ? "none left" : std::to_string(9 - placed) + " left")
+            << digit;
+    }
 }
 
 }  // namespace

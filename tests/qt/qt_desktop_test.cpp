@@ -3,10 +3,14 @@
 // bar, the close box, a dialog built from its template, the file dialog and
 // the board's picture as files and printed to a file.
 // Then the board's cells and status box under the program's window: typing,
-// what a left cell shows, pencil marks, colours, and status texts wholly in
-// view. Last the program started as a process: a second copy ends at once,
+// what a left cell shows, pencil marks, colours, what a screen reader hears
+// of every part and of a dialog's controls, and status texts wholly in view.
+// Last the program started as a process: a second copy ends at once,
 // silently and with code 0, while the first runs; a lock left by a killed
 // copy never blocks the next start.
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
@@ -16,6 +20,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -32,6 +37,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <functional>
@@ -161,6 +167,62 @@ struct RecordingEvents : DialogEvents {
     }
     std::string heard, shown;
 };
+
+// Accessibility switched on, as a screen reader starting does, with every
+// event the widgets send heard; off again when dropped.
+class ScreenReader {
+  public:
+    struct Event {
+        QObject* object;
+        QAccessible::Event type;
+        QString inserted;  // of a text's update
+    };
+    ScreenReader() {
+        events().clear();
+        QAccessible::installUpdateHandler(&hear);
+        platform()->setActive(true);
+    }
+    ~ScreenReader() {
+        platform()->setActive(false);
+        QAccessible::installUpdateHandler(nullptr);
+    }
+    ScreenReader(const ScreenReader&) = delete;
+    ScreenReader& operator=(const ScreenReader&) = delete;
+
+    static std::vector<Event>& events() {
+        static std::vector<Event> heard;
+        return heard;
+    }
+
+  private:
+    static QPlatformAccessibility* platform() {
+        return QGuiApplicationPrivate::platformIntegration()->accessibility();
+    }
+    static void hear(QAccessibleEvent* event) {
+        QString inserted;
+        if (event->type() == QAccessible::TextUpdated)
+            inserted = static_cast<QAccessibleTextUpdateEvent*>(event)->textInserted();
+        events().push_back(Event{event->object(), event->type(), inserted});
+    }
+};
+
+// What a screen reader says of an object: its name, then its description
+// after " | " when it has one.
+QString heard(QObject* object) {
+    QAccessibleInterface* spoken =
+        object != nullptr ? QAccessible::queryAccessibleInterface(object) : nullptr;
+    if (spoken == nullptr) return QStringLiteral("(nothing)");
+    const QString description = spoken->text(QAccessible::Description);
+    return spoken->text(QAccessible::Name) +
+           (description.isEmpty() ? QString() : QStringLiteral(" | ") + description);
+}
+
+// The text of the label a screen reader hears as the object's, if any.
+QString labelOf(QObject* object) {
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(object);
+    const auto labels = spoken->relations(QAccessible::Label);
+    return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+}
 
 }  // namespace
 
@@ -788,21 +850,113 @@ class QtDesktopTest : public QObject {
         QTRY_COMPARE(program_->state().theme, Theme::kLight);
     }
 
-    // A screen reader hears a cell by its place with what it shows, and the
-    // status box by its name.
-    void aScreenReaderHearsACellsPlaceAndWhatItShows() {
+    // A screen reader hears a cell by its place with what it shows, the status
+    // box by its name and each of its new texts as the box then reads, a digit
+    // strip button by its digit with what is left of it, and the hint, Help and
+    // the pause cover by what they are.
+    void aScreenReaderHearsEveryPartOfTheWindow() {
         openProgram();
+        const ScreenReader reader;
         click(0);
         QTest::keyClicks(cell(0), QStringLiteral("7"));
         click(1);
-        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(cell(0));
-        QVERIFY(spoken != nullptr);
-        QCOMPARE(spoken->text(QAccessible::Name), QStringLiteral("row 1, column 1"));
-        QCOMPARE(spoken->text(QAccessible::Description), QStringLiteral("7"));
-        QAccessibleInterface* status =
-            QAccessible::queryAccessibleInterface(desktop_->control(kStatusBoxId));
-        QVERIFY(status != nullptr);
-        QCOMPARE(status->text(QAccessible::Name), QStringLiteral("Status"));
+        auto* status = qobject_cast<StatusBox*>(desktop_->control(kStatusBoxId));
+        desktop_->setText(kStatusBoxId,
+                          "a status text long enough to take two lines\r\nand a third");
+        const QString shown = status->toPlainText();
+        QVERIFY(std::any_of(ScreenReader::events().begin(), ScreenReader::events().end(),
+                            [&](const ScreenReader::Event& event) {
+                                return event.object == status &&
+                                       event.type == QAccessible::TextUpdated &&
+                                       event.inserted == shown;
+                            }));
+
+        StepView view;
+        view.drawing.shown = true;
+        view.words = "the whole words";
+        view.question = "What is it?";
+        view.firstCellControl = cellId(0);
+        desktop_->showStep(view, 4242);
+        HelpBook book;
+        book.pages.push_back(HelpPage{"Keys", "F1\thelp", false, {}, {}});
+        desktop_->showHelp(book, 0);
+        desktop_->coverBoard(true, "Paused\r\n\r\nplays on");
+        QLabel* cover = nullptr;
+        for (QLabel* label : desktop_->findChildren<QLabel*>())
+            if (label->text().startsWith(QStringLiteral("Paused"))) cover = label;
+        QWidget* overlay = nullptr;
+        for (QWidget* widget : desktop_->findChildren<QWidget*>())
+            if (dynamic_cast<StepOverlay*>(widget) != nullptr) overlay = widget;
+        QWidget* help = desktop_->helpWindow();
+        const struct {
+            QObject* object;
+            const char* words;
+        } kHeard[] = {
+            {cell(0), "row 1, column 1 | 7"},
+            {cell(80), "row 9, column 9 | empty"},
+            {status, "Status"},
+            {desktop_->control(digitButtonId(7)), "7 | 8 left"},
+            {desktop_->control(digitButtonId(9)), "9 | 9 left"},
+            {desktop_->stepPanel()->findChild<QPlainTextEdit*>(), "Hint"},
+            {desktop_->stepPanel()->findChild<QPushButton*>(), "What is it?"},
+            {overlay, "Hint"},
+            {help->findChild<QListWidget*>(), "Help pages"},
+            {help->findChild<QTextBrowser*>(), "Keys"},
+            {cover, "Paused\n\nplays on"},
+        };
+        for (const auto& part : kHeard) QCOMPARE(heard(part.object), QString::fromUtf8(part.words));
+    }
+
+    // In a dialog a field, a list or a table is heard by the label before it,
+    // numbered when several share one, and by the dialog's title without
+    // one; the free texts after it tell about it, the others about the
+    // dialog; buttons and boxes by their texts, the arrows of an up-down by
+    // their field's label and their way.
+    void aDialogsControlsAreHeardByTheirLabels() {
+        using K = DialogControlKind;
+        constexpr int kFirst = 20, kSecond = 21, kNamed = 22;
+        const DialogTemplate dialog{3300,
+                                    "serials",
+                                    200,
+                                    150,
+                                    {{0, K::kStaticText, "recreate a puzzle?", 7, 4, 180, 10},
+                                     {0, K::kStaticText, "Look:", 7, 16, 40, 10},
+                                     {kList, K::kSelectionList, "", 50, 16, 80, 60},
+                                     {0, K::kStaticText, "the board's colours", 50, 30, 80, 10},
+                                     {0, K::kStaticText, "serial numbers", 7, 44, 80, 10},
+                                     {kFirst, K::kEditField, "", 7, 56, 60, 12},
+                                     {kSecond, K::kEditField, "", 7, 70, 60, 12},
+                                     {kArrows, K::kUpDown, "", 67, 70, 10, 12, kSecond},
+                                     {kCheck, K::kCheckBox, "Show", 7, 86, 110, 10},
+                                     {kNamed, K::kReadOnlyCentredField, "", 7, 100, 80, 12},
+                                     {kDialogOkay, K::kDefaultButton, "OK", 140, 120, 50, 14}}};
+        struct : DialogEvents {
+            void onInit(DialogHost& dialog) override { dialog.setItems(kList, {"light", "dark"}); }
+            void onCommand(DialogHost& dialog, int id) override { dialog.end(id); }
+        } events;
+        QStringList said;
+        ModalPlayer player(QStringLiteral("dialog_3300"), [&](QWidget& window) {
+            auto* arrows = dialogControl<QWidget>(window, kArrows);
+            for (QObject* object :
+                 {static_cast<QObject*>(&window),
+                  static_cast<QObject*>(dialogControl<QWidget>(window, kFirst)),
+                  static_cast<QObject*>(dialogControl<QWidget>(window, kSecond)),
+                  static_cast<QObject*>(arrows),
+                  static_cast<QObject*>(arrows->findChild<QToolButton*>(QStringLiteral("up"))),
+                  static_cast<QObject*>(dialogControl<QWidget>(window, kCheck)),
+                  static_cast<QObject*>(dialogControl<QWidget>(window, kNamed)),
+                  static_cast<QObject*>(dialogControl<QWidget>(window, kDialogOkay))})
+                said << heard(object);
+            // A list is named by its entry; its label is heard as such.
+            auto* list = dialogControl<QWidget>(window, kList);
+            said << list->accessibleName() + QStringLiteral(" | ") + list->accessibleDescription()
+                 << labelOf(list) << labelOf(dialogControl<QWidget>(window, kFirst));
+        });
+        desktop_->runDialog(dialog, events);
+        QCOMPARE(said,
+                 QStringList({"serials | recreate a puzzle?", "serial numbers 1",
+                              "serial numbers 2", "serial numbers 2", "up", "Show", "serials", "OK",
+                              "Look | the board's colours", "Look:", "serial numbers"}));
     }
 
     // Every text in the normal box and in the one-line box above the
