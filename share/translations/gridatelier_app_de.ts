@@ -484,6 +484,14 @@ Die Stufe, von Leicht über Mittel, Schwer und Teuflisch bis Extrem, ist die der
         <source>Status</source>
         <translation>Status</translation>
     </message>
+    <message>
+        <source>%1 left</source>
+        <translation>noch %1</translation>
+    </message>
+    <message>
+        <source>none left</source>
+        <translation>keine mehr</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>

@@ -484,6 +484,14 @@ Le niveau, de Facile à Extrême en passant par Moyen, Difficile et Diabolique, 
         <source>Status</source>
         <translation>État</translation>
     </message>
+    <message>
+        <source>%1 left</source>
+        <translation>encore %1</translation>
+    </message>
+    <message>
+        <source>none left</source>
+        <translation>plus aucun</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>

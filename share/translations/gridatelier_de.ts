@@ -489,5 +489,17 @@
         <source>Page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
     </message>
+    <message>
+        <source>up</source>
+        <translation>auf</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>ab</translation>
+    </message>
+    <message>
+        <source>Help pages</source>
+        <translation>Hilfeseiten</translation>
+    </message>
 </context>
 </TS>

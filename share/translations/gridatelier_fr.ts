@@ -489,5 +489,17 @@
         <source>Page %1 of %2</source>
         <translation>Page %1 sur %2</translation>
     </message>
+    <message>
+        <source>up</source>
+        <translation>haut</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>bas</translation>
+    </message>
+    <message>
+        <source>Help pages</source>
+        <translation>Pages d’aide</translation>
+    </message>
 </context>
 </TS>
