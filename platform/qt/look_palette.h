@@ -1,0 +1,17 @@
+// The application's colours in a look: every window the program opens (the
+// main window's frame and menus, dialogs, message boxes, the hint panel,
+// Help) takes them from the application, so one palette themes them all.
+// Light keeps the desktop's own palette untouched.
+#pragma once
+
+#include <QPalette>
+
+#include "platform/theme_palette.h"
+
+namespace ga {
+
+// The look's palette; `desktop` itself for a look that keeps the desktop's
+// colours.
+QPalette lookPalette(const ThemePalette& look, const QPalette& desktop);
+
+}  // namespace ga
