@@ -584,10 +584,24 @@ bool QtDesktop::darkDesktop() {
 void QtDesktop::applyLookPalette() {
     const QPalette wanted = lookPalette(themePalette(theme_), desktopPalette_);
     const QPalette now = QGuiApplication::palette();
-    if (wanted == now && wanted.resolveMask() == now.resolveMask()) return;
     settingPalette_ = true;
-    QApplication::setPalette(wanted);
+    if (wanted != now || wanted.resolveMask() != now.resolveMask())
+        QApplication::setPalette(wanted);
+    for (QWidget* window : QApplication::topLevelWidgets()) themeWindow(*window);
     settingPalette_ = false;
+}
+
+void QtDesktop::themeWindow(QWidget& window) {
+    // Not the main window, whose cells and strip take the look by hand: a
+    // style sheet would fix their colours as they were when it came.
+    constexpr const char* kLookSheet = "lookStyleSheet";
+    if (&window == this || !window.isWindow()) return;
+    // A window with a sheet of its own keeps it.
+    if (window.styleSheet() != window.property(kLookSheet).toString()) return;
+    const QString sheet = lookStyleSheet(themePalette(theme_));
+    if (window.styleSheet() == sheet) return;
+    window.setStyleSheet(sheet);
+    window.setProperty(kLookSheet, sheet);
 }
 
 bool QtDesktop::desktopColoursChanged(QEvent::Type change) {
@@ -709,6 +723,10 @@ bool QtDesktop::eventFilter(QObject* watched, QEvent* event) {
             return false;
         case QEvent::Resize:
             if (watched == area_) followArea();
+            return false;
+        case QEvent::Show:
+            // Every other window (a dialog, a menu, the hint panel, Help) in the look.
+            if (watched->isWidgetType()) themeWindow(*static_cast<QWidget*>(watched));
             return false;
         default:
             return false;

@@ -160,6 +160,7 @@ class QtDesktop : public QMainWindow, public Desktop {
     void forgetControl(int id, QWidget& control);
     // The look's colours for the whole application, and the progress bar's.
     void applyLookPalette();
+    void themeWindow(QWidget& window);
     void themeProgressBar();
     // Whether the application's colours changed from outside the look.
     bool desktopColoursChanged(QEvent::Type change);

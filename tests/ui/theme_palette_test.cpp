@@ -150,7 +150,12 @@ std::vector<Pair> drawnPairs(const ThemePalette& p) {
         {"placeholder", w.placeholder, {{"field", w.field}}},
         {"tip text", w.tipText, {{"tip", w.tip}}},
         {"frame", w.frame, {{"window", w.ground}, {"field", w.field}}},
-        {"progress", w.progress, {{"board field", p.field}, {"board window", p.window}}},
+        {"progress",
+         w.progress,
+         {{"board field", p.field},
+          {"board window", p.window},
+          {"field", w.field},
+          {"window", w.ground}}},
     };
     for (const auto& ink : windowInks)
         for (const auto& [ground, colour] : ink.grounds) add(ink.name, ink.ink, ground, colour);
