@@ -29,6 +29,14 @@ constexpr ThemePalette kPalettes[kThemeCount] = {
             /* on and off rings */ {0, 110, 220}, {230, 110, 0},
             /* links  */ {{110, 30, 150}, {0, 120, 120}, {170, 60, 0}, {40, 40, 160}},
             /* tintsUnderText */ false},
+        /* windows */ {
+            /* ground, text               */ {239, 239, 239}, {0, 0, 0},
+            /* field, its text, other row */ {255, 255, 255}, {0, 0, 0}, {247, 247, 247},
+            /* button, its text           */ {239, 239, 239}, {0, 0, 0},
+            /* selection, its text        */ {48, 140, 198}, {255, 255, 255},
+            /* greyed, link, placeholder  */ {190, 190, 190}, {0, 0, 255}, {128, 128, 128},
+            /* tip, its text              */ {255, 255, 220}, {0, 0, 0},
+            /* frame, progress            */ {160, 160, 160}, {48, 140, 198}},
     },
     {
         "Dark", 4.5, false,
@@ -48,6 +56,14 @@ constexpr ThemePalette kPalettes[kThemeCount] = {
             /* on and off rings */ {155, 208, 255}, {255, 188, 115},
             /* links  */ {{230, 186, 255}, {110, 235, 225}, {255, 190, 130}, {190, 200, 255}},
             /* tintsUnderText */ true},
+        /* windows */ {
+            /* ground, text               */ {40, 42, 46}, {230, 230, 230},
+            /* field, its text, other row */ {26, 28, 32}, {235, 235, 235}, {34, 36, 41},
+            /* button, its text           */ {52, 55, 60}, {235, 235, 235},
+            /* selection, its text        */ {38, 86, 150}, {255, 255, 255},
+            /* greyed, link, placeholder  */ {165, 165, 170}, {140, 190, 255}, {165, 165, 170},
+            /* tip, its text              */ {52, 55, 60}, {240, 240, 240},
+            /* frame, progress            */ {150, 150, 156}, {110, 160, 230}},
     },
     {
         "High contrast", 7, false,
@@ -67,6 +83,14 @@ constexpr ThemePalette kPalettes[kThemeCount] = {
             /* on and off rings */ {120, 220, 255}, {255, 196, 95},
             /* links  */ {{238, 192, 255}, {0, 255, 255}, {255, 200, 120}, {195, 205, 255}},
             /* tintsUnderText */ true},
+        /* windows */ {
+            /* ground, text               */ {0, 0, 0}, {255, 255, 255},
+            /* field, its text, other row */ {0, 0, 0}, {255, 255, 255}, {20, 20, 20},
+            /* button, its text           */ {0, 0, 0}, {255, 255, 255},
+            /* selection, its text        */ {255, 255, 0}, {0, 0, 0},
+            /* greyed, link, placeholder  */ {170, 170, 170}, {0, 255, 255}, {170, 170, 170},
+            /* tip, its text              */ {0, 0, 0}, {255, 255, 255},
+            /* frame, progress            */ {255, 255, 255}, {255, 255, 0}},
     },
 };
 // clang-format on

@@ -71,6 +71,22 @@ struct ThemePalette {
         // (into its ground) rather than over it, which would dim a light text.
         bool tintsUnderText;
     } step;
+
+    // --- the program's other windows ------------------------------------------
+    // The menus, dialogs, message boxes, the hint panel, Help, and the frame of
+    // the main window itself. Light keeps the desktop's colours (a usual light
+    // desktop's below, for reference).
+    struct Windows {
+        Rgb ground, text;                // a window, dialog or menu, and its words
+        Rgb field, fieldText, otherRow;  // fields, lists, tables (every other row)
+        Rgb button, buttonText;
+        Rgb selection, selectionText;  // the chosen item of a list or menu, selected text
+        Rgb greyed;                    // a greyed item's words, on every ground above
+        Rgb link, placeholder;         // in a field
+        Rgb tip, tipText;
+        Rgb frame;     // the borders of fields, buttons and boxes
+        Rgb progress;  // the progress bar's done part, on a field
+    } windows;
 };
 
 const ThemePalette& themePalette(Theme theme);

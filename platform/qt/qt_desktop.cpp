@@ -27,6 +27,7 @@
 #include "platform/qt/board_painter.h"
 #include "platform/qt/control_widgets.h"
 #include "platform/qt/dialog_window.h"
+#include "platform/qt/look_palette.h"
 #include "platform/qt/menu_bar_builder.h"
 #include "platform/qt/progress_bar_bridge.h"
 #include "platform/qt/qt_text.h"
@@ -91,12 +92,16 @@ QtDesktop::QtDesktop()
     // Fixed before the platform window exists, so that it is made at this size.
     fixSize();
 
+    desktopPalette_ = QGuiApplication::palette();
     qApp->installEventFilter(this);
     steadyClock_.start();
 }
 
 QtDesktop::~QtDesktop() {
     qApp->removeEventFilter(this);
+    // The desktop's colours again, for whatever the application shows next.
+    theme_ = Theme::kLight;
+    applyLookPalette();
     events_ = nullptr;
 }
 
@@ -439,6 +444,7 @@ bool QtDesktop::createProgressBar(const ControlRect& rect) {
         progressBar_->setTextVisible(false);
         progressBar_->hide();
         progressBridge_ = std::make_unique<ProgressBarBridge>(*progressBar_);
+        themeProgressBar();
     }
     progressBar_->setGeometry(toQRect(rect));
     return true;
@@ -574,12 +580,66 @@ bool QtDesktop::darkDesktop() {
     const Qt::ColorScheme scheme = QGuiApplication::styleHints()->colorScheme();
     if (scheme != Qt::ColorScheme::Unknown) return scheme == Qt::ColorScheme::Dark;
 #endif
-    // Without a word from the desktop: its windows' colour tells.
-    return QGuiApplication::palette().color(QPalette::Window).lightness() < 128;
+    // Without a word from the desktop: its windows' colour tells (the
+    // desktop's, not the look's that may stand in for them).
+    return desktopPalette_.color(QPalette::Window).lightness() < 128;
+}
+
+void QtDesktop::applyLookPalette() {
+    const QPalette wanted = lookPalette(themePalette(theme_), desktopPalette_);
+    const QPalette now = QGuiApplication::palette();
+    settingPalette_ = true;
+    if (wanted != now || wanted.resolveMask() != now.resolveMask())
+        QApplication::setPalette(wanted);
+    for (QWidget* window : QApplication::topLevelWidgets()) themeWindow(*window);
+    settingPalette_ = false;
+}
+
+void QtDesktop::themeWindow(QWidget& window) {
+    // Not the main window, whose cells and strip take the look by hand: a
+    // style sheet would fix their colours as they were when it came.
+    constexpr const char* kLookSheet = "lookStyleSheet";
+    if (&window == this || !window.isWindow()) return;
+    // A window with a sheet of its own keeps it.
+    if (window.styleSheet() != window.property(kLookSheet).toString()) return;
+    const QString sheet = lookStyleSheet(themePalette(theme_));
+    if (window.styleSheet() == sheet) return;
+    window.setStyleSheet(sheet);
+    window.setProperty(kLookSheet, sheet);
+}
+
+bool QtDesktop::desktopColoursChanged(QEvent::Type change) {
+    if (settingPalette_) return false;
+    const ThemePalette& look = themePalette(theme_);
+    if (change == QEvent::ThemeChange && !look.desktopGrounds) {
+        // The look's colours cover the desktop's new ones: a look beneath them.
+        settingPalette_ = true;
+        QApplication::setPalette(desktopPalette_);
+        desktopPalette_ = QGuiApplication::palette();
+        QApplication::setPalette(lookPalette(look, desktopPalette_));
+        settingPalette_ = false;
+        return true;
+    }
+    const QPalette now = QGuiApplication::palette();
+    if (!look.desktopGrounds && now == lookPalette(look, desktopPalette_)) return false;
+    desktopPalette_ = now;
+    applyLookPalette();
+    return true;
+}
+
+void QtDesktop::themeProgressBar() {
+    if (progressBar_ == nullptr) return;
+    const ThemePalette& look = themePalette(theme_);
+    QPalette colours;  // none of its own in a look that keeps the desktop's
+    colours.setResolveMask(0);
+    if (!look.desktopGrounds)
+        colours.setColor(QPalette::Highlight, toQColor(look.windows.progress));
+    progressBar_->setPalette(colours);
 }
 
 void QtDesktop::setTheme(Theme theme) {
     theme_ = theme;
+    applyLookPalette();
     const ThemePalette& palette = themePalette(theme);
     QPalette client = lightClient_;
     if (!palette.desktopGrounds) {
@@ -600,6 +660,7 @@ void QtDesktop::setTheme(Theme theme) {
         stepOverlay_->setInks(palette.step);
         stepOverlay_->update();
     }
+    themeProgressBar();
 }
 
 void QtDesktop::setAccessibleText(int id, const std::string& name, const std::string& description) {
@@ -633,7 +694,8 @@ void QtDesktop::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) events_->onMinimised(isMinimized());
     // The desktop's colours changed (the window sets none of its own, only
     // its client area does): the look may follow them.
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ThemeChange)
+    if ((event->type() == QEvent::PaletteChange || event->type() == QEvent::ThemeChange) &&
+        desktopColoursChanged(event->type()))
         events_->onDesktopLook();
 }
 
@@ -665,6 +727,10 @@ bool QtDesktop::eventFilter(QObject* watched, QEvent* event) {
             return false;
         case QEvent::Resize:
             if (watched == area_) followArea();
+            return false;
+        case QEvent::Show:
+            // Every other window (a dialog, a menu, the hint panel, Help) in the look.
+            if (watched->isWidgetType()) themeWindow(*static_cast<QWidget*>(watched));
             return false;
         default:
             return false;

@@ -31,8 +31,10 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QFont>
 #include <QMainWindow>
+#include <QPalette>
 #include <QSize>
 #include <atomic>
 #include <map>
@@ -156,6 +158,12 @@ class QtDesktop : public QMainWindow, public Desktop {
     void scaleFonts(double fontScale);
     void runCommand(int command);
     void forgetControl(int id, QWidget& control);
+    // The look's colours for the whole application, and the progress bar's.
+    void applyLookPalette();
+    void themeWindow(QWidget& window);
+    void themeProgressBar();
+    // Whether the application's colours changed from outside the look.
+    bool desktopColoursChanged(QEvent::Type change);
 
     WindowEvents* events_ = nullptr;
     std::atomic<bool> ended_{false};
@@ -174,6 +182,11 @@ class QtDesktop : public QMainWindow, public Desktop {
     BoardDrawing::Tint stepTints_[kCells] = {};
     int stepFirstCell_ = 0;
     QPalette lightClient_;
+    // The desktop's own colours, the application's whenever the look keeps
+    // them; while another look's are the application's, the desktop's are
+    // still what following the desktop goes by.
+    QPalette desktopPalette_;
+    bool settingPalette_ = false;  // the look sets the application's colours
     QFont bigFont_;
     QFont smallFont_;
     double fontScale_ = 1.0;

@@ -824,9 +824,14 @@ class QtDesktopTest : public QObject {
         QApplication::processEvents();
         const auto board = [this] { return desktop_->grab().toImage(); };
         const QImage light = board(), lightCell = cell(40)->viewport()->grab().toImage();
+        const QPalette desktop = QApplication::palette();
         desktop_->setTheme(Theme::kDark);
         QApplication::processEvents();
         const QImage dark = board();
+        // Every other window, a menu or a dialog, takes the look from the application.
+        QVERIFY(QApplication::palette().color(QPalette::Window) != desktop.color(QPalette::Window));
+        QCOMPARE(QApplication::palette().color(QPalette::Window).lightness() < 128, true);
+        QCOMPARE(program_->state().theme, Theme::kLight);  // the desktop is still light
         QVERIFY(cell(40)->viewport()->grab().toImage() != lightCell);
         const QPoint strip = desktop_->control(digitButtonId(5))
                                  ->mapTo(desktop_.get(), QPoint(3, 3));  // inside its border
@@ -834,6 +839,8 @@ class QtDesktopTest : public QObject {
         desktop_->setTheme(Theme::kLight);
         QApplication::processEvents();
         QCOMPARE(board(), light);
+        QCOMPARE(QApplication::palette(), desktop);
+        QCOMPARE(QApplication::palette().resolveMask(), desktop.resolveMask());
     }
 
     // While the look follows the desktop, the board turns dark with it and

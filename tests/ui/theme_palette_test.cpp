@@ -128,6 +128,37 @@ std::vector<Pair> drawnPairs(const ThemePalette& p) {
             for (const auto& ink : stepInks)
                 add(ink.name, ink.colour, tinted, sourceOver(s.tints[tint], ground));
         }
+    // The other windows: each text on each ground it is written on, the
+    // borders and the progress bar's done part beside what they part from.
+    const ThemePalette::Windows& w = p.windows;
+    const struct {
+        const char* name;
+        Rgb ink;
+        std::vector<std::pair<const char*, Rgb>> grounds;
+    } windowInks[] = {
+        {"window text", w.text, {{"window", w.ground}}},
+        {"field text", w.fieldText, {{"field", w.field}, {"other row", w.otherRow}}},
+        {"button text", w.buttonText, {{"button", w.button}}},
+        {"selected text", w.selectionText, {{"selection", w.selection}}},
+        {"greyed text",
+         w.greyed,
+         {{"window", w.ground},
+          {"field", w.field},
+          {"other row", w.otherRow},
+          {"button", w.button}}},
+        {"link", w.link, {{"window", w.ground}, {"field", w.field}}},
+        {"placeholder", w.placeholder, {{"field", w.field}}},
+        {"tip text", w.tipText, {{"tip", w.tip}}},
+        {"frame", w.frame, {{"window", w.ground}, {"field", w.field}}},
+        {"progress",
+         w.progress,
+         {{"board field", p.field},
+          {"board window", p.window},
+          {"field", w.field},
+          {"window", w.ground}}},
+    };
+    for (const auto& ink : windowInks)
+        for (const auto& [ground, colour] : ink.grounds) add(ink.name, ink.ink, ground, colour);
     return pairs;
 }
 
