@@ -45,7 +45,7 @@ constexpr ThemePalette kPalettes[kThemeCount] = {
         /* marks       */ {{86, 38, 46}, {34, 72, 40}, {88, 56, 24}, {62, 46, 90}},
         /* markCorners */ {{255, 150, 160}, {140, 220, 140}, {255, 185, 110}, {205, 170, 255}},
         /* clue, value, mistake, candidate */ {235, 235, 235}, {170, 212, 255}, {255, 180, 170}, {205, 205, 205},
-        /* line, label, coordinate */ {150, 150, 156}, {200, 200, 204}, {170, 170, 176},
+        /* line, label, coordinate */ {180, 180, 186}, {200, 200, 204}, {170, 170, 176},
         /* strip: ink, ground, border, checked ground, checked border */
         {{230, 230, 230}, {52, 55, 60}, {150, 150, 156}, {40, 64, 100}, {140, 180, 240}},
         /* step */ {

@@ -79,6 +79,7 @@ std::vector<Pair> drawnPairs(const ThemePalette& p) {
                                               static_cast<CellMark>(mark), clue);
                 grounds.push_back({name, ground});
                 for (const auto& ink : cellInks) add(ink.name, ink.colour, name, ground);
+                add("line", p.line, name, ground);  // a cell's border, beside its ground
                 // A mark on a tinted cell is a triangle in its corner.
                 if (background != 0 && mark != 0)
                     add("corner of mark " + std::to_string(mark), p.markCorners[mark - 1], name,
