@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/board_jobs.h"
 #include "app/booklet_commands.h"
 #include "app/command_ids.h"
 #include "app/dialog_commands.h"
@@ -102,9 +103,6 @@ void job(CommandContext& c, int id) {
 void copyPuzzleText(CommandContext& c, int) {
     copyPuzzle(c.desktop, c.state);
 }
-void pastePuzzleText(CommandContext& c, int) {
-    pastePuzzle(c.desktop, c.state, c.jobs);
-}
 void handBuild(CommandContext& c, int) {
     startHandBuild(c.desktop, c.state, c.defaults);
 }
@@ -204,7 +202,7 @@ constexpr CommandRow levelRow(int difficultyClass, bool separatorBefore) {
                       true,
                       difficultyClass == kHighestClass ? kNeverEnabled : kOutsideBuild,
                       kBusyRefused,
-                      kJobNone,
+                      nullptr,
                       level};
 }
 
@@ -218,7 +216,7 @@ constexpr CommandRow levelOrderRow(int level) {
                       false,
                       kOutsideBuild,
                       kBusyRefused,
-                      kJobMakeToOrder,
+                      prepareOrderJob,
                       newPuzzle};
 }
 
@@ -237,38 +235,38 @@ constexpr CommandRow recentRow(int index) {
                       false,
                       kNoCells,
                       kBusyRefused,
-                      kJobNone,
+                      nullptr,
                       recentPuzzle};
 }
 
 constexpr CommandRow digitRow(int digit) {
     return CommandRow{digitButtonId(digit), P::kNone, false,      "", 0, false, false, kNoCells,
-                      kBusyRefused,         kJobNone, digitButton};
+                      kBusyRefused,         nullptr,  digitButton};
 }
 
 // clang-format off
 constexpr CommandRow kRows[] = {
-//   id                         place       separator   text                                 key    shift  check  patterns 0 1,4 2 8 16 32  busy           job                  handler
-    {kCommandLoadPuzzle,        P::kFile,    false,      QT_TRANSLATE_NOOP("Menu", "Load Puzzle"),                       'L',   false, false, kOutsideBuild,              kBusyRefused,  kJobNone,            load},
-    {kCommandSavePuzzle,        P::kFile,    false,      QT_TRANSLATE_NOOP("Menu", "Save Puzzle"),                       'S',   false, false, {G, E, G, U, G, U},         kBusyRefused,  kJobNone,            save},
+//   id                         place       separator   text                                 key    shift  check  patterns 0 1,4 2 8 16 32  busy           job                    handler
+    {kCommandLoadPuzzle,        P::kFile,    false,      QT_TRANSLATE_NOOP("Menu", "Load Puzzle"),                       'L',   false, false, kOutsideBuild,              kBusyRefused,  nullptr,               load},
+    {kCommandSavePuzzle,        P::kFile,    false,      QT_TRANSLATE_NOOP("Menu", "Save Puzzle"),                       'S',   false, false, {G, E, G, U, G, U},         kBusyRefused,  nullptr,               save},
     recentRow(0), recentRow(1), recentRow(2), recentRow(3), recentRow(4), recentRow(5), recentRow(6), recentRow(7),
-    {kCommandExit,              P::kFile,    kSeparator, QT_TRANSLATE_NOOP("Menu", "Exit"),                              'X',   false, false, kNoCells,                   kBusyRefused,  kJobNone,            exitProgram},
-    {kCommandUndo,              P::kEdit,    false,      QT_TRANSLATE_NOOP("Menu", "Undo"),                              'Z',   false, false, kByHistory,                 kBusyRefused,  kJobNone,            undo},
-    {kCommandRedo,              P::kEdit,    false,      QT_TRANSLATE_NOOP("Menu", "Redo"),                              'Y',   false, false, kByHistory,                 kBusyRefused,  kJobNone,            redo},
-    {kCommandCopyPuzzle,        P::kEdit,    kSeparator, QT_TRANSLATE_NOOP("Menu", "Copy Puzzle"),                       'C',   true,  false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            copyPuzzleText},
-    {kCommandPastePuzzle,       P::kEdit,    false,      QT_TRANSLATE_NOOP("Menu", "Paste Puzzle"),                      'V',   true,  false, kOutsideBuild,              kBusyRefused,  kJobCountAnswers,    pastePuzzleText},
-    {kCommandPrint,             P::kEdit,    kSeparator, QT_TRANSLATE_NOOP("Menu", "Print..."),                          'P',   true,  false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            print},
-    {kCommandExportPicture,     P::kEdit,    false,      QT_TRANSLATE_NOOP("Menu", "Export Picture..."),                 0,     false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            exportPicture},
+    {kCommandExit,              P::kFile,    kSeparator, QT_TRANSLATE_NOOP("Menu", "Exit"),                              'X',   false, false, kNoCells,                   kBusyRefused,  nullptr,               exitProgram},
+    {kCommandUndo,              P::kEdit,    false,      QT_TRANSLATE_NOOP("Menu", "Undo"),                              'Z',   false, false, kByHistory,                 kBusyRefused,  nullptr,               undo},
+    {kCommandRedo,              P::kEdit,    false,      QT_TRANSLATE_NOOP("Menu", "Redo"),                              'Y',   false, false, kByHistory,                 kBusyRefused,  nullptr,               redo},
+    {kCommandCopyPuzzle,        P::kEdit,    kSeparator, QT_TRANSLATE_NOOP("Menu", "Copy Puzzle"),                       'C',   true,  false, {G, E, E, E, G, G},         kBusyRefused,  nullptr,               copyPuzzleText},
+    {kCommandPastePuzzle,       P::kEdit,    false,      QT_TRANSLATE_NOOP("Menu", "Paste Puzzle"),                      'V',   true,  false, kOutsideBuild,              kBusyRefused,  preparePasteJob,       job},
+    {kCommandPrint,             P::kEdit,    kSeparator, QT_TRANSLATE_NOOP("Menu", "Print..."),                          'P',   true,  false, {G, E, E, E, G, G},         kBusyRefused,  nullptr,               print},
+    {kCommandExportPicture,     P::kEdit,    false,      QT_TRANSLATE_NOOP("Menu", "Export Picture..."),                 0,     false, false, {G, E, E, E, G, G},         kBusyRefused,  nullptr,               exportPicture},
     // New puzzles to paper: the board is left alone.
-    {kCommandPrintPuzzles,      P::kEdit,    false,      QT_TRANSLATE_NOOP("Menu", "Print Puzzles..."),                  0,     false, false, kNoCells,                   kBusyRefused,  kJobBooklet,         printPuzzles},
+    {kCommandPrintPuzzles,      P::kEdit,    false,      QT_TRANSLATE_NOOP("Menu", "Print Puzzles..."),                  0,     false, false, kNoCells,                   kBusyRefused,  prepareBookletJob,     printPuzzles},
     // The colour marks' keys are Alt + digit (kExtraKeys), named in the texts.
-    {kCommandFirstColourMark,   P::kMarks,   false     , QT_TRANSLATE_NOOP("Menu", "Mark Cell Rose\tAlt + 1"),           0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            colourMark},
-    {kCommandFirstColourMark+1, P::kMarks,   false,      QT_TRANSLATE_NOOP("Menu", "Mark Cell Green\tAlt + 2"),          0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            colourMark},
-    {kCommandFirstColourMark+2, P::kMarks,   false,      QT_TRANSLATE_NOOP("Menu", "Mark Cell Orange\tAlt + 3"),         0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            colourMark},
-    {kCommandFirstColourMark+3, P::kMarks,   false,      QT_TRANSLATE_NOOP("Menu", "Mark Cell Lilac\tAlt + 4"),          0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            colourMark},
-    {kCommandClearCellMark,     P::kMarks,   false,      QT_TRANSLATE_NOOP("Menu", "Unmark Cell\tAlt + 0"),              0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            clearCellMark},
-    {kCommandClearColourMarks,  P::kMarks,   false,      QT_TRANSLATE_NOOP("Menu", "Clear Colour Marks"),                0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            clearMarks},
-    {kCommandNewPuzzle,         P::kPuzzle,  false,      QT_TRANSLATE_NOOP("Menu", "New Puzzle"),                        'N',   false, false, kOutsideBuild,              kBusyRefused,  kJobNewPuzzle,       newPuzzle},
+    {kCommandFirstColourMark,   P::kMarks,   false     , QT_TRANSLATE_NOOP("Menu", "Mark Cell Rose\tAlt + 1"),           0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  nullptr,               colourMark},
+    {kCommandFirstColourMark+1, P::kMarks,   false,      QT_TRANSLATE_NOOP("Menu", "Mark Cell Green\tAlt + 2"),          0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  nullptr,               colourMark},
+    {kCommandFirstColourMark+2, P::kMarks,   false,      QT_TRANSLATE_NOOP("Menu", "Mark Cell Orange\tAlt + 3"),         0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  nullptr,               colourMark},
+    {kCommandFirstColourMark+3, P::kMarks,   false,      QT_TRANSLATE_NOOP("Menu", "Mark Cell Lilac\tAlt + 4"),          0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  nullptr,               colourMark},
+    {kCommandClearCellMark,     P::kMarks,   false,      QT_TRANSLATE_NOOP("Menu", "Unmark Cell\tAlt + 0"),              0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  nullptr,               clearCellMark},
+    {kCommandClearColourMarks,  P::kMarks,   false,      QT_TRANSLATE_NOOP("Menu", "Clear Colour Marks"),                0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  nullptr,               clearMarks},
+    {kCommandNewPuzzle,         P::kPuzzle,  false,      QT_TRANSLATE_NOOP("Menu", "New Puzzle"),                        'N',   false, false, kOutsideBuild,              kBusyRefused,  prepareNewPuzzleJob,   newPuzzle},
     levelRow(0, false),
     levelRow(1, kSeparator),
     levelRow(2, false),
@@ -278,50 +276,50 @@ constexpr CommandRow kRows[] = {
     levelRow(6, false),
     levelRow(7, false),
     levelOrderRow(0), levelOrderRow(1), levelOrderRow(2), levelOrderRow(3), levelOrderRow(4),
-    {kCommandPracticeTechnique, P::kPuzzle,  false,      QT_TRANSLATE_NOOP("Menu", "Practice a Technique..."),           0,    false, false, kOutsideBuild,              kBusyRefused,  kJobMakeToOrder,     practice},
-    {kCommandHandBuildPuzzle,   P::kPuzzle,  kSeparator, QT_TRANSLATE_NOOP("Menu", "Hand-build Puzzle"),                 'H',   false, false, kOutsideBuild,              kBusyRefused,  kJobNone,            handBuild},
+    {kCommandPracticeTechnique, P::kPuzzle,  false,      QT_TRANSLATE_NOOP("Menu", "Practice a Technique..."),           0,    false, false, kOutsideBuild,              kBusyRefused,  prepareOrderJob,       practice},
+    {kCommandHandBuildPuzzle,   P::kPuzzle,  kSeparator, QT_TRANSLATE_NOOP("Menu", "Hand-build Puzzle"),                 'H',   false, false, kOutsideBuild,              kBusyRefused,  nullptr,               handBuild},
     // Recreating replaces the puzzle like "New Puzzle".
-    {kCommandRecreatePuzzle,    P::kPuzzle,  false,      QT_TRANSLATE_NOOP("Menu", "Recreate from Serial Number..."),    0,    false, false, kOutsideBuild,              kBusyRefused,  kJobNone,            recreate},
-    {kCommandPause,             P::kPuzzle,  kSeparator, QT_TRANSLATE_NOOP("Menu", "Pause"),                             'T',   true,  true,  {G, E, E, G, G, G},         kBusyRefused,  kJobNone,            pause},
-    {kCommandStatistics,        P::kPuzzle,  false,      QT_TRANSLATE_NOOP("Menu", "Statistics..."),                     0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            statistics},
-    {kCommandShowCandidates,    P::kSolve,   false,      QT_TRANSLATE_NOOP("Menu", "Show Candidates"),                   'C',   false, false, {G, E, U, G, E, E},         kBusyRefused,  kJobNone,            candidates},
-    {kCommandFillInCandidates,  P::kSolve,   false,      QT_TRANSLATE_NOOP("Menu", "Fill In Candidates"),                'F',   true,  false, {G, E, E, G, G, G},         kBusyRefused,  kJobNone,            fillIn},
-    {kCommandPencilMarks,       P::kSolve,   kSeparator, QT_TRANSLATE_NOOP("Menu", "Pencil Marks"),                      'P',   false, false, {G, E, U, G, G, E},         kBusyRefused,  kJobSolve,           job},
-    {kCommandBacktracking,      P::kSolve,   false,      QT_TRANSLATE_NOOP("Menu", "Backtracking"),                      'B',   false, false, {G, E, U, G, G, E},         kBusyRefused,  kJobSolve,           job},
-    {kCommandCheckSolvable,     P::kSolve,   kSeparator, QT_TRANSLATE_NOOP("Menu", "Check Solvable"),                    'U',   false, false, {G, E, U, G, E, E},         kBusyRefused,  kJobCheckSolvable,   job},
+    {kCommandRecreatePuzzle,    P::kPuzzle,  false,      QT_TRANSLATE_NOOP("Menu", "Recreate from Serial Number..."),    0,    false, false, kOutsideBuild,              kBusyRefused,  nullptr,               recreate},
+    {kCommandPause,             P::kPuzzle,  kSeparator, QT_TRANSLATE_NOOP("Menu", "Pause"),                             'T',   true,  true,  {G, E, E, G, G, G},         kBusyRefused,  nullptr,               pause},
+    {kCommandStatistics,        P::kPuzzle,  false,      QT_TRANSLATE_NOOP("Menu", "Statistics..."),                     0,    false, false, kNoCells,                   kBusyRefused,  nullptr,               statistics},
+    {kCommandShowCandidates,    P::kSolve,   false,      QT_TRANSLATE_NOOP("Menu", "Show Candidates"),                   'C',   false, false, {G, E, U, G, E, E},         kBusyRefused,  nullptr,               candidates},
+    {kCommandFillInCandidates,  P::kSolve,   false,      QT_TRANSLATE_NOOP("Menu", "Fill In Candidates"),                'F',   true,  false, {G, E, E, G, G, G},         kBusyRefused,  nullptr,               fillIn},
+    {kCommandPencilMarks,       P::kSolve,   kSeparator, QT_TRANSLATE_NOOP("Menu", "Pencil Marks"),                      'P',   false, false, {G, E, U, G, G, E},         kBusyRefused,  prepareSolveJob,       job},
+    {kCommandBacktracking,      P::kSolve,   false,      QT_TRANSLATE_NOOP("Menu", "Backtracking"),                      'B',   false, false, {G, E, U, G, G, E},         kBusyRefused,  prepareSolveJob,       job},
+    {kCommandCheckSolvable,     P::kSolve,   kSeparator, QT_TRANSLATE_NOOP("Menu", "Check Solvable"),                    'U',   false, false, {G, E, U, G, E, E},         kBusyRefused,  prepareCheckJob,       job},
     // The hint names a key that has no accelerator; the item is menu-only.
-    {kCommandCheckMultiple,     P::kSolve,   false,      QT_TRANSLATE_NOOP("Menu", "Check Multiple\tCtrl + Shift + U"),  0,    false, false, {G, E, U, G, E, E},         kBusyRefused,  kJobCheckMultiple,   job},
-    {kCommandOpenAnswer,        P::kSolve,   kSeparator, QT_TRANSLATE_NOOP("Menu", "Open Answer"),                       'O',   false, false, {G, A, U, G, G, U},         kBusyRefused,  kJobNone,            answer},
+    {kCommandCheckMultiple,     P::kSolve,   false,      QT_TRANSLATE_NOOP("Menu", "Check Multiple\tCtrl + Shift + U"),  0,    false, false, {G, E, U, G, E, E},         kBusyRefused,  prepareCheckJob,       job},
+    {kCommandOpenAnswer,        P::kSolve,   kSeparator, QT_TRANSLATE_NOOP("Menu", "Open Answer"),                       'O',   false, false, {G, A, U, G, G, U},         kBusyRefused,  nullptr,               answer},
     // The hint and its step look at the board being played; the rating at the
     // clues, which an opened answer leaves as they were.
-    {kCommandHint,              P::kSolve,   kSeparator, QT_TRANSLATE_NOOP("Menu", "Hint"),                              'I',   false, false, {G, E, E, G, G, G},         kBusyRefused,  kJobHint,            hint},
-    {kCommandApplyHint,         P::kSolve,   false,      QT_TRANSLATE_NOOP("Menu", "Apply Hint"),                        'I',   true,  false, {G, E, E, G, G, G},         kBusyRefused,  kJobHint,            applyHintStep},
-    {kCommandRatePuzzle,        P::kSolve,   false,      QT_TRANSLATE_NOOP("Menu", "Rate Puzzle"),                       0,     false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobRate,            rate},
-    {kCommandEraseSolving,      P::kExpress, false,      QT_TRANSLATE_NOOP("Menu", "Erase Solving And Candidates"),      'R',   false, false, {G, E, U, E, E, E},         kBusyRefused,  kJobNone,            erase},
-    {kCommandNotExpressMistake, P::kExpress, kSeparator, QT_TRANSLATE_NOOP("Menu", "Not Express Mistake"),               'E',   false, true,   {G, E, U, G, G, U},         kBusyRefused,  kJobNone,            expressMode},
-    {kCommandVisibleMistake,    P::kExpress, false,      QT_TRANSLATE_NOOP("Menu", "Visible Mistake"),                   'V',   false, true,   {G, E, U, G, G, U},         kBusyRefused,  kJobNone,            expressMode},
-    {kCommandAbsoluteMistake,   P::kExpress, false,      QT_TRANSLATE_NOOP("Menu", "Absolute Mistake"),                  'A',   false, true,   {G, A, U, G, G, U},         kBusyRefused,  kJobNone,            expressMode},
-    {kCommandDefaultSettings,   P::kOption,  false,      QT_TRANSLATE_NOOP("Menu", "Default Settings"),                  'D',   false, false, kOutsideBuild,              kBusyRefused,  kJobNone,            defaultSettings},
+    {kCommandHint,              P::kSolve,   kSeparator, QT_TRANSLATE_NOOP("Menu", "Hint"),                              'I',   false, false, {G, E, E, G, G, G},         kBusyRefused,  prepareLadderJob,      hint},
+    {kCommandApplyHint,         P::kSolve,   false,      QT_TRANSLATE_NOOP("Menu", "Apply Hint"),                        'I',   true,  false, {G, E, E, G, G, G},         kBusyRefused,  prepareLadderJob,      applyHintStep},
+    {kCommandRatePuzzle,        P::kSolve,   false,      QT_TRANSLATE_NOOP("Menu", "Rate Puzzle"),                       0,     false, false, {G, E, E, E, G, G},         kBusyRefused,  prepareLadderJob,      rate},
+    {kCommandEraseSolving,      P::kExpress, false,      QT_TRANSLATE_NOOP("Menu", "Erase Solving And Candidates"),      'R',   false, false, {G, E, U, E, E, E},         kBusyRefused,  nullptr,               erase},
+    {kCommandNotExpressMistake, P::kExpress, kSeparator, QT_TRANSLATE_NOOP("Menu", "Not Express Mistake"),               'E',   false, true,   {G, E, U, G, G, U},         kBusyRefused,  nullptr,               expressMode},
+    {kCommandVisibleMistake,    P::kExpress, false,      QT_TRANSLATE_NOOP("Menu", "Visible Mistake"),                   'V',   false, true,   {G, E, U, G, G, U},         kBusyRefused,  nullptr,               expressMode},
+    {kCommandAbsoluteMistake,   P::kExpress, false,      QT_TRANSLATE_NOOP("Menu", "Absolute Mistake"),                  'A',   false, true,   {G, A, U, G, G, U},         kBusyRefused,  nullptr,               expressMode},
+    {kCommandDefaultSettings,   P::kOption,  false,      QT_TRANSLATE_NOOP("Menu", "Default Settings"),                  'D',   false, false, kOutsideBuild,              kBusyRefused,  nullptr,               defaultSettings},
     // Recording regions leaves the board alone like "Default Settings".
-    {kCommandRecordRegions,     P::kOption,  false,      QT_TRANSLATE_NOOP("Menu", "Record Regions of Multi Answer..."), 0,    false, false, kOutsideBuild,              kBusyRefused,  kJobRecordRegions,   recordRegions},
-    {kCommandPreferences,       P::kOption,  false,      QT_TRANSLATE_NOOP("Menu", "Preferences..."),                    0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            preferences},
+    {kCommandRecordRegions,     P::kOption,  false,      QT_TRANSLATE_NOOP("Menu", "Record Regions of Multi Answer..."), 0,    false, false, kOutsideBuild,              kBusyRefused,  prepareRegionJob,      recordRegions},
+    {kCommandPreferences,       P::kOption,  false,      QT_TRANSLATE_NOOP("Menu", "Preferences..."),                    0,    false, false, kNoCells,                   kBusyRefused,  nullptr,               preferences},
     // "About" is in no pattern and never greyed, not even while a job runs.
-    {kCommandAbout,             P::kOption,  kSeparator, QT_TRANSLATE_NOOP("Menu", "About"),                             'T',   false, false, kNoCells,                   false,         kJobNone,            about},
-    {kCommandHelp,              P::kOption,  false,      QT_TRANSLATE_NOOP("Menu", "Help\tF1"),                          0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            help},
+    {kCommandAbout,             P::kOption,  kSeparator, QT_TRANSLATE_NOOP("Menu", "About"),                             'T',   false, false, kNoCells,                   false,         nullptr,               about},
+    {kCommandHelp,              P::kOption,  false,      QT_TRANSLATE_NOOP("Menu", "Help\tF1"),                          0,    false, false, kNoCells,                   kBusyRefused,  nullptr,               help},
     // Without a menu item: the dialog's cancel and the hand-build buttons.
-    {kCommandTechniqueHelp,     P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            techniqueHelp},
+    {kCommandTechniqueHelp,     P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  nullptr,               techniqueHelp},
     // Practising the same technique again, after a practice puzzle's finish.
-    {kCommandPracticeAgain,     P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobMakeToOrder,     newPuzzle},
+    {kCommandPracticeAgain,     P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  prepareOrderJob,       newPuzzle},
     // Escape or the button shown while a puzzle is made to order: it runs during the job.
-    {kCommandStopMaking,        P::kNone,    false,      QT_TRANSLATE_NOOP("Menu", "Stop Making a Puzzle"),              0,    false, false, kNoCells,                   false,         kJobNone,            stopMaking},
-    {kCommandOpenHandedFile,    P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            openHandedFile},
+    {kCommandStopMaking,        P::kNone,    false,      QT_TRANSLATE_NOOP("Menu", "Stop Making a Puzzle"),              0,    false, false, kNoCells,                   false,         nullptr,               stopMaking},
+    {kCommandOpenHandedFile,    P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  nullptr,               openHandedFile},
     // A collection's list rates its rows as it stands open; its finish box offers the next puzzle.
-    {kCommandRateCollection,    P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobRateCollection,  job},
-    {kCommandNextInCollection,  P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            nextInCollection},
-    {kCommandCancel,            P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            cancelProgram},
-    {kButtonRegister,           P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            registerButton},
-    {kButtonWithoutAnswer,      P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            withoutAnswerButton},
-    {kButtonCancelHandBuild,    P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            cancelHandBuildButton},
+    {kCommandRateCollection,    P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  prepareCollectionJob,  job},
+    {kCommandNextInCollection,  P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  nullptr,               nextInCollection},
+    {kCommandCancel,            P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  nullptr,               cancelProgram},
+    {kButtonRegister,           P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  nullptr,               registerButton},
+    {kButtonWithoutAnswer,      P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  nullptr,               withoutAnswerButton},
+    {kButtonCancelHandBuild,    P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  nullptr,               cancelHandBuildButton},
     digitRow(1), digitRow(2), digitRow(3), digitRow(4), digitRow(5), digitRow(6), digitRow(7), digitRow(8), digitRow(9),
 };
 // clang-format on
@@ -493,13 +491,9 @@ std::vector<KeyHelp> commandKeys() {
     return keys;
 }
 
-JobCode jobOfCommand(int command) {
-    const CommandRow* row = commandRow(command);
-    return row != nullptr ? row->job : kJobNone;
-}
-
 bool isJobNotice(int id) {
-    return jobOfCommand(id) != kJobNone;
+    const CommandRow* row = commandRow(id);
+    return row != nullptr && row->job != nullptr;
 }
 
 }  // namespace ga

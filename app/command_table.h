@@ -67,7 +67,7 @@ struct CommandRow {
     bool checkable;        // a level or express-mode item
     PatternCells pattern;
     bool refusedWhileBusy;  // greyed while a job runs; only "About" stays
-    JobCode job;            // the job the command starts (and whose notice it is)
+    JobMaker job;           // makes the job the command starts (whose notice it is too)
     CommandHandler handler;
 };
 
@@ -103,8 +103,6 @@ struct KeyHelp {
 };
 std::vector<KeyHelp> commandKeys();
 
-// The job `command` starts, or kJobNone.
-JobCode jobOfCommand(int command);
 // Whether `id` can be a job's completion notice.
 bool isJobNotice(int id);
 
