@@ -1,7 +1,6 @@
 #include "app/booklet_commands.h"
 
 #include "app/command_ids.h"
-#include "app/jobs.h"
 #include "app/order_commands.h"
 #include "app/picture_commands.h"
 #include "app/window_commands.h"
@@ -69,77 +68,100 @@ bool chooseBooklet(Desktop& desktop, WindowState& state) {
     return true;
 }
 
-void prepareBookletJob(Desktop& desktop, WindowState& state, JobRecord& job) {
+namespace {
+
+// The booklet's puzzles, each of a class or made to order; the player can stop it.
+class BookletJob : public Job {
+  public:
+    // `difficultyClass` -1: the puzzles are made to `order`.
+    BookletJob(const PuzzleOrder& order, int difficultyClass, int count)
+        : Job(kJobBooklet), class_(difficultyClass), count_(count) {
+        run_.order = order;
+        run_.seed = drawOrderSeed();
+    }
+
+    int run(ProgressMeter& meter, const std::atomic<bool>& stopAsked) override {
+        meter.showAtZero();
+        result_ = kOrderMade;
+        // A class's puzzle comes in one go: its own bar would only flicker.
+        ProgressMeter unseen;
+        while (static_cast<int>(made_.size()) < count_ && result_ == kOrderMade) {
+            if (class_ >= 0) {
+                if (stopAsked.load()) {
+                    result_ = kOrderStopped;
+                    break;
+                }
+                PuzzleRecord made;
+                resetRecord(made);
+                generatePuzzle(made, class_, unseen);
+                made_.push_back(generatedBookletPuzzle(made));
+            } else {
+                result_ = makeToOrder(
+                    run_, stopAsked, [] { return true; }, [](uint64_t) {});
+                if (result_ == kOrderMade) made_.push_back(bookletPuzzle(run_.made));
+            }
+            meter.set(0, count_, static_cast<double>(made_.size()));
+            meter.report();
+        }
+        meter.hide();
+        return kCommandPrintPuzzles;
+    }
+
+    // The print dialog for the booklet made; nothing is printed when it was
+    // stopped or not every puzzle could be made.
+    Taken take(Desktop& desktop, WindowState& state, Settings&) override {
+        showIdleMenu(desktop, state);
+        desktop.destroyControl(kCommandStopMaking);
+        showStatusAgain(desktop, state);
+        if (result_ == kOrderNotFound) {
+            desktop.messageBox(
+                filled(translate("Message",
+                                 "Only %1 of the %2 puzzles could be made; nothing was printed."),
+                       {std::to_string(made_.size()), std::to_string(count_)}),
+                translate("Message", kBookletTitle));
+        }
+        if (result_ != kOrderMade) return Taken::kBoardKept;
+        std::string printedFile;
+        const PrintOutcome outcome =
+            desktop.printPages(makeBooklet(made_, state.booklet.options),
+                               fileDialogFolder(desktop, state.files), printedFile);
+        finishPrint(desktop, state, outcome, printedFile);
+        return Taken::kBoardKept;
+    }
+
+  private:
+    int class_;
+    int count_;
+    OrderRun run_;
+    OrderOutcome result_ = kOrderMade;
+    std::vector<BookletPuzzle> made_;  // all of them unless stopped
+};
+
+}  // namespace
+
+std::unique_ptr<Job> prepareBookletJob(Desktop& desktop, WindowState& state, int) {
     const BookletRequest& asked = state.booklet;
-    job.order = PuzzleOrder{};
-    job.bookletClass = -1;
+    PuzzleOrder order;
+    int difficultyClass = -1;
     switch (asked.source.kind) {
         case BookletSource::Kind::kLevel:
-            job.order.byLevel = true;
-            job.order.level = static_cast<Level>(asked.source.value);
+            order.byLevel = true;
+            order.level = static_cast<Level>(asked.source.value);
             break;
         case BookletSource::Kind::kTechnique:
-            job.order.byTechnique = true;
-            job.order.technique = static_cast<Technique>(asked.source.value);
+            order.byTechnique = true;
+            order.technique = static_cast<Technique>(asked.source.value);
             break;
         case BookletSource::Kind::kClass:
-            job.bookletClass = state.settings.level;
+            difficultyClass = state.settings.level;
             break;
     }
-    job.bookletCount = asked.count;
-    job.booklet.clear();
-    job.orderSeed = drawOrderSeed();
-    job.stopMaking.store(false);
+    auto job = std::make_unique<BookletJob>(order, difficultyClass, asked.count);
     desktop.setText(kStatusBoxId,
                     filled(translate("Status", "making %1 puzzles to print\r\n(Escape stops)"),
                            {std::to_string(asked.count)}));
     showStopButton(desktop);
-}
-
-int runBookletJob(JobRecord& job) {
-    job.meter.showAtZero();
-    job.result = kOrderMade;
-    uint64_t stream = 0;
-    // A class's puzzle comes in one go: its own bar would only flicker.
-    ProgressMeter unseen;
-    while (static_cast<int>(job.booklet.size()) < job.bookletCount && job.result == kOrderMade) {
-        if (job.bookletClass >= 0) {
-            if (job.stopMaking.load()) {
-                job.result = kOrderStopped;
-                break;
-            }
-            PuzzleRecord made;
-            resetRecord(made);
-            generatePuzzle(made, job.bookletClass, unseen);
-            job.booklet.push_back(generatedBookletPuzzle(made));
-        } else {
-            job.result = makeToOrder(
-                job, stream, [] { return true; }, [](uint64_t) {});
-            if (job.result == kOrderMade) job.booklet.push_back(bookletPuzzle(job.ordered));
-        }
-        job.meter.set(0, job.bookletCount, static_cast<double>(job.booklet.size()));
-        job.meter.report();
-    }
-    job.meter.hide();
-    return kCommandPrintPuzzles;
-}
-
-void printMadeBooklet(Desktop& desktop, WindowState& state, const JobRecord& job) {
-    desktop.destroyControl(kCommandStopMaking);
-    showStatusAgain(desktop, state);
-    if (job.result == kOrderNotFound) {
-        desktop.messageBox(
-            filled(translate("Message",
-                             "Only %1 of the %2 puzzles could be made; nothing was printed."),
-                   {std::to_string(job.booklet.size()), std::to_string(job.bookletCount)}),
-            translate("Message", kBookletTitle));
-    }
-    if (job.result != kOrderMade) return;
-    std::string printedFile;
-    const PrintOutcome outcome =
-        desktop.printPages(makeBooklet(job.booklet, state.booklet.options),
-                           fileDialogFolder(desktop, state.files), printedFile);
-    finishPrint(desktop, state, outcome, printedFile);
+    return job;
 }
 
 }  // namespace ga

@@ -6,15 +6,16 @@
 // file. The board is never touched.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "app/jobs.h"
 #include "platform/desktop.h"
 #include "ui/booklet_dialog.h"
 
 namespace ga {
 
-struct JobRecord;
 struct WindowState;
 
 // What a booklet's puzzles are.
@@ -34,10 +35,8 @@ struct BookletRequest {
 // 1169's dialog: true when the player asked to print (then in state.booklet).
 bool chooseBooklet(Desktop& desktop, WindowState& state);
 
-// The job's side, for JobControl: its inputs, its body on the worker (returns
-// the notice) and, with the notice, the print dialog for the booklet made.
-void prepareBookletJob(Desktop& desktop, WindowState& state, JobRecord& job);
-int runBookletJob(JobRecord& job);
-void printMadeBooklet(Desktop& desktop, WindowState& state, const JobRecord& job);
+// The command table's maker of its job, from state.booklet; its notice
+// brings the print dialog for the booklet made.
+std::unique_ptr<Job> prepareBookletJob(Desktop& desktop, WindowState& state, int command);
 
 }  // namespace ga

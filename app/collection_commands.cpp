@@ -4,7 +4,6 @@
 #include <chrono>
 
 #include "app/command_ids.h"
-#include "app/jobs.h"
 #include "app/ladder_commands.h"
 #include "app/window_commands.h"
 #include "core/puzzle_text.h"
@@ -39,6 +38,47 @@ CollectionRating rateCollectionPuzzle(const PuzzleRecord& puzzle) {
     rating.level = puzzleLevel(ladder);
     return rating;
 }
+
+// A run of the rating: the collection (its key), and the puzzles of this run
+// from its puzzle `first` on; the list asks the run to stop between puzzles.
+class CollectionJob : public Job {
+  public:
+    using Puzzles = std::vector<PuzzleRecord>::const_iterator;
+    CollectionJob(const std::string& key, int first, Puzzles begin, Puzzles end)
+        : Job(kJobRateCollection), key_(key), first_(first), puzzles_(begin, end) {}
+
+    int run(ProgressMeter&, const std::atomic<bool>& stopAsked) override {
+        const auto start = std::chrono::steady_clock::now();
+        for (const PuzzleRecord& puzzle : puzzles_) {
+            if (stopAsked.load()) break;
+            if (!ratings_.empty() && std::chrono::steady_clock::now() - start > kRunTime) break;
+            ratings_.push_back(rateCollectionPuzzle(puzzle));
+        }
+        return kCommandRateCollection;
+    }
+
+    // The ratings go to the collection and its list; kRunAgain when the list
+    // wants the next run.
+    Taken take(Desktop& desktop, WindowState& state, Settings&) override {
+        showIdleMenu(desktop, state);
+        Collection& collection = state.collection;
+        // A run that outlived its list belongs to no collection shown now.
+        if (key_ != collection.progress.key) return Taken::kBoardKept;
+        const int taken = static_cast<int>(ratings_.size());
+        for (int i = 0; i < taken && first_ + i < collection.ratingLimit; ++i)
+            collection.ratings[first_ + i] = ratings_[i];
+        if (collection.list == nullptr) return Taken::kBoardKept;
+        return collection.list->ratingsTaken(first_, taken) && firstUnrated(collection) >= 0
+                   ? Taken::kRunAgain
+                   : Taken::kBoardKept;
+    }
+
+  private:
+    std::string key_;
+    int first_;
+    std::vector<PuzzleRecord> puzzles_;
+    std::vector<CollectionRating> ratings_;  // from first_ on
+};
 
 void saveProgress(const WindowState& state) {
     // Progress is a convenience: a folder that cannot be written costs the
@@ -117,39 +157,14 @@ int nextCollectionPuzzle(const WindowState& state) {
                                                                                          : -1;
 }
 
-bool prepareCollectionJob(WindowState& state, JobRecord& job) {
+std::unique_ptr<Job> prepareCollectionJob(Desktop&, WindowState& state, int) {
     const Collection& collection = state.collection;
     const int first = firstUnrated(collection);
-    if (first < 0) return false;
+    if (first < 0) return nullptr;
     const int end = std::min(collection.ratingLimit, first + kMostRunPuzzles);
-    job.rateKey = collection.progress.key;
-    job.rateFirst = first;
-    job.ratePuzzles.assign(collection.puzzles.begin() + first, collection.puzzles.begin() + end);
-    job.collectionRatings.clear();
-    job.stopRating.store(false);
-    return true;
-}
-
-int runCollectionJob(JobRecord& job) {
-    const auto start = std::chrono::steady_clock::now();
-    for (const PuzzleRecord& puzzle : job.ratePuzzles) {
-        if (job.stopRating.load()) break;
-        if (!job.collectionRatings.empty() && std::chrono::steady_clock::now() - start > kRunTime)
-            break;
-        job.collectionRatings.push_back(rateCollectionPuzzle(puzzle));
-    }
-    return kCommandRateCollection;
-}
-
-bool takeCollectionJob(WindowState& state, const JobRecord& job) {
-    Collection& collection = state.collection;
-    // A run that outlived its list belongs to no collection shown now.
-    if (job.rateKey != collection.progress.key) return false;
-    const int taken = static_cast<int>(job.collectionRatings.size());
-    for (int i = 0; i < taken && job.rateFirst + i < collection.ratingLimit; ++i)
-        collection.ratings[job.rateFirst + i] = job.collectionRatings[i];
-    if (collection.list == nullptr) return false;
-    return collection.list->ratingsTaken(job.rateFirst, taken) && firstUnrated(collection) >= 0;
+    return std::make_unique<CollectionJob>(collection.progress.key, first,
+                                           collection.puzzles.begin() + first,
+                                           collection.puzzles.begin() + end);
 }
 
 }  // namespace ga

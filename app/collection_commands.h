@@ -8,9 +8,11 @@
 // collection, so that opening it again in the same run rates nothing twice.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "app/jobs.h"
 #include "core/puzzle_formats.h"
 #include "core/puzzle_record.h"
 #include "platform/desktop.h"
@@ -20,7 +22,6 @@
 namespace ga {
 
 struct WindowState;
-struct JobRecord;
 class JobControl;
 
 struct Collection {
@@ -51,11 +52,9 @@ void finishCollectionPuzzle(WindowState& state);
 // The puzzle after the current one, -1 when there is none.
 int nextCollectionPuzzle(const WindowState& state);
 
-// The job's side, for JobControl: the next run's inputs, its body on the
-// worker (returns the notice), and its results taken in; true when the list
-// wants another run.
-bool prepareCollectionJob(WindowState& state, JobRecord& job);
-int runCollectionJob(JobRecord& job);
-bool takeCollectionJob(WindowState& state, const JobRecord& job);
+// The command table's maker of the next run, refused when every puzzle the
+// list rates is rated; its notice starts the run after it while the list
+// wants one.
+std::unique_ptr<Job> prepareCollectionJob(Desktop& desktop, WindowState& state, int command);
 
 }  // namespace ga

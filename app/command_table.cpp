@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/board_jobs.h"
 #include "app/booklet_commands.h"
 #include "app/command_ids.h"
 #include "app/dialog_commands.h"
@@ -25,6 +26,40 @@ namespace {
 
 // --- handlers --------------------------------------------------------------------
 
+// What a function named by a row is given: each parameter the part of the
+// context its type names (the defaults as Settings&), an int the command's id.
+struct ContextParts {
+    CommandContext& c;
+    int id;
+    operator Desktop&() const { return c.desktop; }
+    operator WindowState&() const { return c.state; }
+    operator Settings&() const { return c.defaults; }
+    operator JobControl&() const { return c.jobs; }
+    operator int() const { return id; }
+};
+
+template <class R, class... Parts>
+R callWith(R (*f)(Parts...), CommandContext& c, int id) {
+    return f(static_cast<Parts>(ContextParts{c, id})...);
+}
+template <class R, class... Parts>
+R callWith(R (JobControl::*f)(Parts...), CommandContext& c, int id) {
+    return (c.jobs.*f)(static_cast<Parts>(ContextParts{c, id})...);
+}
+
+// The handler of a command that is one call of `F`.
+template <auto F>
+void call(CommandContext& c, int id) {
+    callWith(F, c, id);
+}
+
+// The handler of a command whose job starts once `Ask` (a question or a
+// dialog) says yes.
+template <auto Ask>
+void startAfter(CommandContext& c, int id) {
+    if (callWith(Ask, c, id)) c.jobs.startJob(c.desktop, c.state, id);
+}
+
 void exitProgram(CommandContext& c, int) {
     // Either the exit question or the save question (which confirmSave asks
     // of a modified puzzle), never both.
@@ -44,99 +79,15 @@ void cancelProgram(CommandContext& c, int) {
     c.window.onCloseRequest();
 }
 
-void about(CommandContext& c, int) {
-    runAboutDialog(c.desktop);
-}
-void newPuzzle(CommandContext& c, int id) {
-    if (confirmSave(c.desktop, c.state, c.defaults)) c.jobs.startJob(c.desktop, c.state, id);
-}
 void practice(CommandContext& c, int id) {
     if (choosePractice(c.desktop, c.state) && confirmSave(c.desktop, c.state, c.defaults))
         c.jobs.startJob(c.desktop, c.state, id);
 }
-void stopMaking(CommandContext& c, int) {
-    c.jobs.stopMaking();
-}
-void recreate(CommandContext& c, int) {
-    recreateFromSerial(c.desktop, c.state, c.defaults);
-}
-void save(CommandContext& c, int) {
-    savePuzzle(c.desktop, c.state);
-}
-void load(CommandContext& c, int) {
-    loadPuzzle(c.desktop, c.state, c.defaults, c.jobs);
-}
-void nextInCollection(CommandContext& c, int) {
-    openNextInCollection(c.desktop, c.state, c.defaults);
-}
 void expressMode(CommandContext& c, int id) {
     chooseExpressMode(c.desktop, c.state, id - kCommandFirstExpressMode);
 }
-void erase(CommandContext& c, int) {
-    eraseSolving(c.desktop, c.state);
-}
-void candidates(CommandContext& c, int) {
-    showAllCandidates(c.desktop, c.state);
-}
-void answer(CommandContext& c, int) {
-    openAnswer(c.desktop, c.state);
-}
-void hint(CommandContext& c, int) {
-    giveHint(c.desktop, c.state, c.jobs);
-}
-void applyHintStep(CommandContext& c, int) {
-    applyHint(c.desktop, c.state, c.jobs);
-}
-void rate(CommandContext& c, int) {
-    ratePuzzle(c.desktop, c.state, c.jobs);
-}
-void undo(CommandContext& c, int) {
-    undoStep(c.desktop, c.state);
-}
-void redo(CommandContext& c, int) {
-    redoStep(c.desktop, c.state);
-}
-void job(CommandContext& c, int id) {
-    c.jobs.startJob(c.desktop, c.state, id);
-}
-void copyPuzzleText(CommandContext& c, int) {
-    copyPuzzle(c.desktop, c.state);
-}
-void pastePuzzleText(CommandContext& c, int) {
-    pastePuzzle(c.desktop, c.state, c.jobs);
-}
-void handBuild(CommandContext& c, int) {
-    startHandBuild(c.desktop, c.state, c.defaults);
-}
-void defaultSettings(CommandContext& c, int) {
-    changeDefaultSettings(c.desktop, c.state, c.defaults);
-}
-void recordRegions(CommandContext& c, int id) {
-    if (chooseRegionRecording(c.desktop, c.state)) c.jobs.startJob(c.desktop, c.state, id);
-}
 void level(CommandContext& c, int id) {
     chooseLevel(c.desktop, c.state, id - kCommandFirstLevel);
-}
-void registerButton(CommandContext& c, int) {
-    pressRegister(c.desktop, c.state);
-}
-void withoutAnswerButton(CommandContext& c, int) {
-    pressWithoutAnswer(c.desktop, c.state);
-}
-void cancelHandBuildButton(CommandContext& c, int) {
-    pressCancelHandBuild(c.desktop, c.state);
-}
-void print(CommandContext& c, int) {
-    printBoard(c.desktop, c.state);
-}
-void exportPicture(CommandContext& c, int) {
-    exportBoardPicture(c.desktop, c.state);
-}
-void printPuzzles(CommandContext& c, int id) {
-    if (chooseBooklet(c.desktop, c.state)) c.jobs.startJob(c.desktop, c.state, id);
-}
-void fillIn(CommandContext& c, int) {
-    fillInCandidates(c.desktop, c.state);
 }
 void colourMark(CommandContext& c, int id) {
     markCellInHand(c.desktop, c.state, static_cast<CellMark>(id - kCommandFirstColourMark + 1));
@@ -144,26 +95,11 @@ void colourMark(CommandContext& c, int id) {
 void clearCellMark(CommandContext& c, int) {
     markCellInHand(c.desktop, c.state, CellMark::kNone);
 }
-void clearMarks(CommandContext& c, int) {
-    clearColourMarks(c.desktop, c.state);
-}
-void pause(CommandContext& c, int) {
-    togglePause(c.desktop, c.state);
-}
-void statistics(CommandContext& c, int) {
-    showStatistics(c.desktop, c.state);
-}
-void preferences(CommandContext& c, int) {
-    changePreferences(c.desktop, c.state);
-}
 void help(CommandContext& c, int) {
     openHelp(c.desktop, c.state, Technique::kNone);
 }
 void techniqueHelp(CommandContext& c, int) {
     openHelp(c.desktop, c.state, hintTechnique(c.state));
-}
-void openHandedFile(CommandContext& c, int) {
-    openHandedPuzzle(c.desktop, c.state, c.defaults, c.jobs);
 }
 void recentPuzzle(CommandContext& c, int id) {
     openRecentPuzzle(c.desktop, c.state, c.defaults, c.jobs, id - kCommandFirstRecentPuzzle);
@@ -204,7 +140,7 @@ constexpr CommandRow levelRow(int difficultyClass, bool separatorBefore) {
                       true,
                       difficultyClass == kHighestClass ? kNeverEnabled : kOutsideBuild,
                       kBusyRefused,
-                      kJobNone,
+                      nullptr,
                       level};
 }
 
@@ -218,8 +154,8 @@ constexpr CommandRow levelOrderRow(int level) {
                       false,
                       kOutsideBuild,
                       kBusyRefused,
-                      kJobMakeToOrder,
-                      newPuzzle};
+                      prepareOrderJob,
+                      startAfter<confirmSave>};
 }
 
 // The recent items: their texts are the files' paths, set as the list
@@ -237,38 +173,38 @@ constexpr CommandRow recentRow(int index) {
                       false,
                       kNoCells,
                       kBusyRefused,
-                      kJobNone,
+                      nullptr,
                       recentPuzzle};
 }
 
 constexpr CommandRow digitRow(int digit) {
     return CommandRow{digitButtonId(digit), P::kNone, false,      "", 0, false, false, kNoCells,
-                      kBusyRefused,         kJobNone, digitButton};
+                      kBusyRefused,         nullptr,  digitButton};
 }
 
 // clang-format off
 constexpr CommandRow kRows[] = {
-//   id                         place       separator   text                                 key    shift  check  patterns 0 1,4 2 8 16 32  busy           job                  handler
-    {kCommandLoadPuzzle,        P::kFile,    false,      QT_TRANSLATE_NOOP("Menu", "Load Puzzle"),                       'L',   false, false, kOutsideBuild,              kBusyRefused,  kJobNone,            load},
-    {kCommandSavePuzzle,        P::kFile,    false,      QT_TRANSLATE_NOOP("Menu", "Save Puzzle"),                       'S',   false, false, {G, E, G, U, G, U},         kBusyRefused,  kJobNone,            save},
+//   id                         place       separator   text                                 key    shift  check  patterns 0 1,4 2 8 16 32  busy           job                    handler
+    {kCommandLoadPuzzle,        P::kFile,    false,      QT_TRANSLATE_NOOP("Menu", "Load Puzzle"),                       'L',   false, false, kOutsideBuild,              kBusyRefused,  nullptr,               call<loadPuzzle>},
+    {kCommandSavePuzzle,        P::kFile,    false,      QT_TRANSLATE_NOOP("Menu", "Save Puzzle"),                       'S',   false, false, {G, E, G, U, G, U},         kBusyRefused,  nullptr,               call<savePuzzle>},
     recentRow(0), recentRow(1), recentRow(2), recentRow(3), recentRow(4), recentRow(5), recentRow(6), recentRow(7),
-    {kCommandExit,              P::kFile,    kSeparator, QT_TRANSLATE_NOOP("Menu", "Exit"),                              'X',   false, false, kNoCells,                   kBusyRefused,  kJobNone,            exitProgram},
-    {kCommandUndo,              P::kEdit,    false,      QT_TRANSLATE_NOOP("Menu", "Undo"),                              'Z',   false, false, kByHistory,                 kBusyRefused,  kJobNone,            undo},
-    {kCommandRedo,              P::kEdit,    false,      QT_TRANSLATE_NOOP("Menu", "Redo"),                              'Y',   false, false, kByHistory,                 kBusyRefused,  kJobNone,            redo},
-    {kCommandCopyPuzzle,        P::kEdit,    kSeparator, QT_TRANSLATE_NOOP("Menu", "Copy Puzzle"),                       'C',   true,  false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            copyPuzzleText},
-    {kCommandPastePuzzle,       P::kEdit,    false,      QT_TRANSLATE_NOOP("Menu", "Paste Puzzle"),                      'V',   true,  false, kOutsideBuild,              kBusyRefused,  kJobCountAnswers,    pastePuzzleText},
-    {kCommandPrint,             P::kEdit,    kSeparator, QT_TRANSLATE_NOOP("Menu", "Print..."),                          'P',   true,  false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            print},
-    {kCommandExportPicture,     P::kEdit,    false,      QT_TRANSLATE_NOOP("Menu", "Export Picture..."),                 0,     false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            exportPicture},
+    {kCommandExit,              P::kFile,    kSeparator, QT_TRANSLATE_NOOP("Menu", "Exit"),                              'X',   false, false, kNoCells,                   kBusyRefused,  nullptr,               exitProgram},
+    {kCommandUndo,              P::kEdit,    false,      QT_TRANSLATE_NOOP("Menu", "Undo"),                              'Z',   false, false, kByHistory,                 kBusyRefused,  nullptr,               call<undoStep>},
+    {kCommandRedo,              P::kEdit,    false,      QT_TRANSLATE_NOOP("Menu", "Redo"),                              'Y',   false, false, kByHistory,                 kBusyRefused,  nullptr,               call<redoStep>},
+    {kCommandCopyPuzzle,        P::kEdit,    kSeparator, QT_TRANSLATE_NOOP("Menu", "Copy Puzzle"),                       'C',   true,  false, {G, E, E, E, G, G},         kBusyRefused,  nullptr,               call<copyPuzzle>},
+    {kCommandPastePuzzle,       P::kEdit,    false,      QT_TRANSLATE_NOOP("Menu", "Paste Puzzle"),                      'V',   true,  false, kOutsideBuild,              kBusyRefused,  preparePasteJob,       call<&JobControl::startJob>},
+    {kCommandPrint,             P::kEdit,    kSeparator, QT_TRANSLATE_NOOP("Menu", "Print..."),                          'P',   true,  false, {G, E, E, E, G, G},         kBusyRefused,  nullptr,               call<printBoard>},
+    {kCommandExportPicture,     P::kEdit,    false,      QT_TRANSLATE_NOOP("Menu", "Export Picture..."),                 0,     false, false, {G, E, E, E, G, G},         kBusyRefused,  nullptr,               call<exportBoardPicture>},
     // New puzzles to paper: the board is left alone.
-    {kCommandPrintPuzzles,      P::kEdit,    false,      QT_TRANSLATE_NOOP("Menu", "Print Puzzles..."),                  0,     false, false, kNoCells,                   kBusyRefused,  kJobBooklet,         printPuzzles},
+    {kCommandPrintPuzzles,      P::kEdit,    false,      QT_TRANSLATE_NOOP("Menu", "Print Puzzles..."),                  0,     false, false, kNoCells,                   kBusyRefused,  prepareBookletJob,     startAfter<chooseBooklet>},
     // The colour marks' keys are Alt + digit (kExtraKeys), named in the texts.
-    {kCommandFirstColourMark,   P::kMarks,   false     , QT_TRANSLATE_NOOP("Menu", "Mark Cell Rose\tAlt + 1"),           0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            colourMark},
-    {kCommandFirstColourMark+1, P::kMarks,   false,      QT_TRANSLATE_NOOP("Menu", "Mark Cell Green\tAlt + 2"),          0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            colourMark},
-    {kCommandFirstColourMark+2, P::kMarks,   false,      QT_TRANSLATE_NOOP("Menu", "Mark Cell Orange\tAlt + 3"),         0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            colourMark},
-    {kCommandFirstColourMark+3, P::kMarks,   false,      QT_TRANSLATE_NOOP("Menu", "Mark Cell Lilac\tAlt + 4"),          0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            colourMark},
-    {kCommandClearCellMark,     P::kMarks,   false,      QT_TRANSLATE_NOOP("Menu", "Unmark Cell\tAlt + 0"),              0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            clearCellMark},
-    {kCommandClearColourMarks,  P::kMarks,   false,      QT_TRANSLATE_NOOP("Menu", "Clear Colour Marks"),                0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobNone,            clearMarks},
-    {kCommandNewPuzzle,         P::kPuzzle,  false,      QT_TRANSLATE_NOOP("Menu", "New Puzzle"),                        'N',   false, false, kOutsideBuild,              kBusyRefused,  kJobNewPuzzle,       newPuzzle},
+    {kCommandFirstColourMark,   P::kMarks,   false     , QT_TRANSLATE_NOOP("Menu", "Mark Cell Rose\tAlt + 1"),           0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  nullptr,               colourMark},
+    {kCommandFirstColourMark+1, P::kMarks,   false,      QT_TRANSLATE_NOOP("Menu", "Mark Cell Green\tAlt + 2"),          0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  nullptr,               colourMark},
+    {kCommandFirstColourMark+2, P::kMarks,   false,      QT_TRANSLATE_NOOP("Menu", "Mark Cell Orange\tAlt + 3"),         0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  nullptr,               colourMark},
+    {kCommandFirstColourMark+3, P::kMarks,   false,      QT_TRANSLATE_NOOP("Menu", "Mark Cell Lilac\tAlt + 4"),          0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  nullptr,               colourMark},
+    {kCommandClearCellMark,     P::kMarks,   false,      QT_TRANSLATE_NOOP("Menu", "Unmark Cell\tAlt + 0"),              0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  nullptr,               clearCellMark},
+    {kCommandClearColourMarks,  P::kMarks,   false,      QT_TRANSLATE_NOOP("Menu", "Clear Colour Marks"),                0,    false, false, {G, E, E, E, G, G},         kBusyRefused,  nullptr,               call<clearColourMarks>},
+    {kCommandNewPuzzle,         P::kPuzzle,  false,      QT_TRANSLATE_NOOP("Menu", "New Puzzle"),                        'N',   false, false, kOutsideBuild,              kBusyRefused,  prepareNewPuzzleJob,   startAfter<confirmSave>},
     levelRow(0, false),
     levelRow(1, kSeparator),
     levelRow(2, false),
@@ -278,50 +214,50 @@ constexpr CommandRow kRows[] = {
     levelRow(6, false),
     levelRow(7, false),
     levelOrderRow(0), levelOrderRow(1), levelOrderRow(2), levelOrderRow(3), levelOrderRow(4),
-    {kCommandPracticeTechnique, P::kPuzzle,  false,      QT_TRANSLATE_NOOP("Menu", "Practice a Technique..."),           0,    false, false, kOutsideBuild,              kBusyRefused,  kJobMakeToOrder,     practice},
-    {kCommandHandBuildPuzzle,   P::kPuzzle,  kSeparator, QT_TRANSLATE_NOOP("Menu", "Hand-build Puzzle"),                 'H',   false, false, kOutsideBuild,              kBusyRefused,  kJobNone,            handBuild},
+    {kCommandPracticeTechnique, P::kPuzzle,  false,      QT_TRANSLATE_NOOP("Menu", "Practice a Technique..."),           0,    false, false, kOutsideBuild,              kBusyRefused,  prepareOrderJob,       practice},
+    {kCommandHandBuildPuzzle,   P::kPuzzle,  kSeparator, QT_TRANSLATE_NOOP("Menu", "Hand-build Puzzle"),                 'H',   false, false, kOutsideBuild,              kBusyRefused,  nullptr,               call<startHandBuild>},
     // Recreating replaces the puzzle like "New Puzzle".
-    {kCommandRecreatePuzzle,    P::kPuzzle,  false,      QT_TRANSLATE_NOOP("Menu", "Recreate from Serial Number..."),    0,    false, false, kOutsideBuild,              kBusyRefused,  kJobNone,            recreate},
-    {kCommandPause,             P::kPuzzle,  kSeparator, QT_TRANSLATE_NOOP("Menu", "Pause"),                             'T',   true,  true,  {G, E, E, G, G, G},         kBusyRefused,  kJobNone,            pause},
-    {kCommandStatistics,        P::kPuzzle,  false,      QT_TRANSLATE_NOOP("Menu", "Statistics..."),                     0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            statistics},
-    {kCommandShowCandidates,    P::kSolve,   false,      QT_TRANSLATE_NOOP("Menu", "Show Candidates"),                   'C',   false, false, {G, E, U, G, E, E},         kBusyRefused,  kJobNone,            candidates},
-    {kCommandFillInCandidates,  P::kSolve,   false,      QT_TRANSLATE_NOOP("Menu", "Fill In Candidates"),                'F',   true,  false, {G, E, E, G, G, G},         kBusyRefused,  kJobNone,            fillIn},
-    {kCommandPencilMarks,       P::kSolve,   kSeparator, QT_TRANSLATE_NOOP("Menu", "Pencil Marks"),                      'P',   false, false, {G, E, U, G, G, E},         kBusyRefused,  kJobSolve,           job},
-    {kCommandBacktracking,      P::kSolve,   false,      QT_TRANSLATE_NOOP("Menu", "Backtracking"),                      'B',   false, false, {G, E, U, G, G, E},         kBusyRefused,  kJobSolve,           job},
-    {kCommandCheckSolvable,     P::kSolve,   kSeparator, QT_TRANSLATE_NOOP("Menu", "Check Solvable"),                    'U',   false, false, {G, E, U, G, E, E},         kBusyRefused,  kJobCheckSolvable,   job},
+    {kCommandRecreatePuzzle,    P::kPuzzle,  false,      QT_TRANSLATE_NOOP("Menu", "Recreate from Serial Number..."),    0,    false, false, kOutsideBuild,              kBusyRefused,  nullptr,               call<recreateFromSerial>},
+    {kCommandPause,             P::kPuzzle,  kSeparator, QT_TRANSLATE_NOOP("Menu", "Pause"),                             'T',   true,  true,  {G, E, E, G, G, G},         kBusyRefused,  nullptr,               call<togglePause>},
+    {kCommandStatistics,        P::kPuzzle,  false,      QT_TRANSLATE_NOOP("Menu", "Statistics..."),                     0,    false, false, kNoCells,                   kBusyRefused,  nullptr,               call<showStatistics>},
+    {kCommandShowCandidates,    P::kSolve,   false,      QT_TRANSLATE_NOOP("Menu", "Show Candidates"),                   'C',   false, false, {G, E, U, G, E, E},         kBusyRefused,  nullptr,               call<showAllCandidates>},
+    {kCommandFillInCandidates,  P::kSolve,   false,      QT_TRANSLATE_NOOP("Menu", "Fill In Candidates"),                'F',   true,  false, {G, E, E, G, G, G},         kBusyRefused,  nullptr,               call<fillInCandidates>},
+    {kCommandPencilMarks,       P::kSolve,   kSeparator, QT_TRANSLATE_NOOP("Menu", "Pencil Marks"),                      'P',   false, false, {G, E, U, G, G, E},         kBusyRefused,  prepareSolveJob,       call<&JobControl::startJob>},
+    {kCommandBacktracking,      P::kSolve,   false,      QT_TRANSLATE_NOOP("Menu", "Backtracking"),                      'B',   false, false, {G, E, U, G, G, E},         kBusyRefused,  prepareSolveJob,       call<&JobControl::startJob>},
+    {kCommandCheckSolvable,     P::kSolve,   kSeparator, QT_TRANSLATE_NOOP("Menu", "Check Solvable"),                    'U',   false, false, {G, E, U, G, E, E},         kBusyRefused,  prepareCheckJob,       call<&JobControl::startJob>},
     // The hint names a key that has no accelerator; the item is menu-only.
-    {kCommandCheckMultiple,     P::kSolve,   false,      QT_TRANSLATE_NOOP("Menu", "Check Multiple\tCtrl + Shift + U"),  0,    false, false, {G, E, U, G, E, E},         kBusyRefused,  kJobCheckMultiple,   job},
-    {kCommandOpenAnswer,        P::kSolve,   kSeparator, QT_TRANSLATE_NOOP("Menu", "Open Answer"),                       'O',   false, false, {G, A, U, G, G, U},         kBusyRefused,  kJobNone,            answer},
+    {kCommandCheckMultiple,     P::kSolve,   false,      QT_TRANSLATE_NOOP("Menu", "Check Multiple\tCtrl + Shift + U"),  0,    false, false, {G, E, U, G, E, E},         kBusyRefused,  prepareCheckJob,       call<&JobControl::startJob>},
+    {kCommandOpenAnswer,        P::kSolve,   kSeparator, QT_TRANSLATE_NOOP("Menu", "Open Answer"),                       'O',   false, false, {G, A, U, G, G, U},         kBusyRefused,  nullptr,               call<openAnswer>},
     // The hint and its step look at the board being played; the rating at the
     // clues, which an opened answer leaves as they were.
-    {kCommandHint,              P::kSolve,   kSeparator, QT_TRANSLATE_NOOP("Menu", "Hint"),                              'I',   false, false, {G, E, E, G, G, G},         kBusyRefused,  kJobHint,            hint},
-    {kCommandApplyHint,         P::kSolve,   false,      QT_TRANSLATE_NOOP("Menu", "Apply Hint"),                        'I',   true,  false, {G, E, E, G, G, G},         kBusyRefused,  kJobHint,            applyHintStep},
-    {kCommandRatePuzzle,        P::kSolve,   false,      QT_TRANSLATE_NOOP("Menu", "Rate Puzzle"),                       0,     false, false, {G, E, E, E, G, G},         kBusyRefused,  kJobRate,            rate},
-    {kCommandEraseSolving,      P::kExpress, false,      QT_TRANSLATE_NOOP("Menu", "Erase Solving And Candidates"),      'R',   false, false, {G, E, U, E, E, E},         kBusyRefused,  kJobNone,            erase},
-    {kCommandNotExpressMistake, P::kExpress, kSeparator, QT_TRANSLATE_NOOP("Menu", "Not Express Mistake"),               'E',   false, true,   {G, E, U, G, G, U},         kBusyRefused,  kJobNone,            expressMode},
-    {kCommandVisibleMistake,    P::kExpress, false,      QT_TRANSLATE_NOOP("Menu", "Visible Mistake"),                   'V',   false, true,   {G, E, U, G, G, U},         kBusyRefused,  kJobNone,            expressMode},
-    {kCommandAbsoluteMistake,   P::kExpress, false,      QT_TRANSLATE_NOOP("Menu", "Absolute Mistake"),                  'A',   false, true,   {G, A, U, G, G, U},         kBusyRefused,  kJobNone,            expressMode},
-    {kCommandDefaultSettings,   P::kOption,  false,      QT_TRANSLATE_NOOP("Menu", "Default Settings"),                  'D',   false, false, kOutsideBuild,              kBusyRefused,  kJobNone,            defaultSettings},
+    {kCommandHint,              P::kSolve,   kSeparator, QT_TRANSLATE_NOOP("Menu", "Hint"),                              'I',   false, false, {G, E, E, G, G, G},         kBusyRefused,  prepareLadderJob,      call<giveHint>},
+    {kCommandApplyHint,         P::kSolve,   false,      QT_TRANSLATE_NOOP("Menu", "Apply Hint"),                        'I',   true,  false, {G, E, E, G, G, G},         kBusyRefused,  prepareLadderJob,      call<applyHint>},
+    {kCommandRatePuzzle,        P::kSolve,   false,      QT_TRANSLATE_NOOP("Menu", "Rate Puzzle"),                       0,     false, false, {G, E, E, E, G, G},         kBusyRefused,  prepareLadderJob,      call<ratePuzzle>},
+    {kCommandEraseSolving,      P::kExpress, false,      QT_TRANSLATE_NOOP("Menu", "Erase Solving And Candidates"),      'R',   false, false, {G, E, U, E, E, E},         kBusyRefused,  nullptr,               call<eraseSolving>},
+    {kCommandNotExpressMistake, P::kExpress, kSeparator, QT_TRANSLATE_NOOP("Menu", "Not Express Mistake"),               'E',   false, true,   {G, E, U, G, G, U},         kBusyRefused,  nullptr,               expressMode},
+    {kCommandVisibleMistake,    P::kExpress, false,      QT_TRANSLATE_NOOP("Menu", "Visible Mistake"),                   'V',   false, true,   {G, E, U, G, G, U},         kBusyRefused,  nullptr,               expressMode},
+    {kCommandAbsoluteMistake,   P::kExpress, false,      QT_TRANSLATE_NOOP("Menu", "Absolute Mistake"),                  'A',   false, true,   {G, A, U, G, G, U},         kBusyRefused,  nullptr,               expressMode},
+    {kCommandDefaultSettings,   P::kOption,  false,      QT_TRANSLATE_NOOP("Menu", "Default Settings"),                  'D',   false, false, kOutsideBuild,              kBusyRefused,  nullptr,               call<changeDefaultSettings>},
     // Recording regions leaves the board alone like "Default Settings".
-    {kCommandRecordRegions,     P::kOption,  false,      QT_TRANSLATE_NOOP("Menu", "Record Regions of Multi Answer..."), 0,    false, false, kOutsideBuild,              kBusyRefused,  kJobRecordRegions,   recordRegions},
-    {kCommandPreferences,       P::kOption,  false,      QT_TRANSLATE_NOOP("Menu", "Preferences..."),                    0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            preferences},
+    {kCommandRecordRegions,     P::kOption,  false,      QT_TRANSLATE_NOOP("Menu", "Record Regions of Multi Answer..."), 0,    false, false, kOutsideBuild,              kBusyRefused,  prepareRegionJob,      startAfter<chooseRegionRecording>},
+    {kCommandPreferences,       P::kOption,  false,      QT_TRANSLATE_NOOP("Menu", "Preferences..."),                    0,    false, false, kNoCells,                   kBusyRefused,  nullptr,               call<changePreferences>},
     // "About" is in no pattern and never greyed, not even while a job runs.
-    {kCommandAbout,             P::kOption,  kSeparator, QT_TRANSLATE_NOOP("Menu", "About"),                             'T',   false, false, kNoCells,                   false,         kJobNone,            about},
-    {kCommandHelp,              P::kOption,  false,      QT_TRANSLATE_NOOP("Menu", "Help\tF1"),                          0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            help},
+    {kCommandAbout,             P::kOption,  kSeparator, QT_TRANSLATE_NOOP("Menu", "About"),                             'T',   false, false, kNoCells,                   false,         nullptr,               call<runAboutDialog>},
+    {kCommandHelp,              P::kOption,  false,      QT_TRANSLATE_NOOP("Menu", "Help\tF1"),                          0,    false, false, kNoCells,                   kBusyRefused,  nullptr,               help},
     // Without a menu item: the dialog's cancel and the hand-build buttons.
-    {kCommandTechniqueHelp,     P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            techniqueHelp},
+    {kCommandTechniqueHelp,     P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  nullptr,               techniqueHelp},
     // Practising the same technique again, after a practice puzzle's finish.
-    {kCommandPracticeAgain,     P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobMakeToOrder,     newPuzzle},
+    {kCommandPracticeAgain,     P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  prepareOrderJob,       startAfter<confirmSave>},
     // Escape or the button shown while a puzzle is made to order: it runs during the job.
-    {kCommandStopMaking,        P::kNone,    false,      QT_TRANSLATE_NOOP("Menu", "Stop Making a Puzzle"),              0,    false, false, kNoCells,                   false,         kJobNone,            stopMaking},
-    {kCommandOpenHandedFile,    P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            openHandedFile},
+    {kCommandStopMaking,        P::kNone,    false,      QT_TRANSLATE_NOOP("Menu", "Stop Making a Puzzle"),              0,    false, false, kNoCells,                   false,         nullptr,               call<&JobControl::stopMaking>},
+    {kCommandOpenHandedFile,    P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  nullptr,               call<openHandedPuzzle>},
     // A collection's list rates its rows as it stands open; its finish box offers the next puzzle.
-    {kCommandRateCollection,    P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobRateCollection,  job},
-    {kCommandNextInCollection,  P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            nextInCollection},
-    {kCommandCancel,            P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            cancelProgram},
-    {kButtonRegister,           P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            registerButton},
-    {kButtonWithoutAnswer,      P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            withoutAnswerButton},
-    {kButtonCancelHandBuild,    P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  kJobNone,            cancelHandBuildButton},
+    {kCommandRateCollection,    P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  prepareCollectionJob,  call<&JobControl::startJob>},
+    {kCommandNextInCollection,  P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  nullptr,               call<openNextInCollection>},
+    {kCommandCancel,            P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  nullptr,               cancelProgram},
+    {kButtonRegister,           P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  nullptr,               call<pressRegister>},
+    {kButtonWithoutAnswer,      P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  nullptr,               call<pressWithoutAnswer>},
+    {kButtonCancelHandBuild,    P::kNone,    false,      "",                                  0,    false, false, kNoCells,                   kBusyRefused,  nullptr,               call<pressCancelHandBuild>},
     digitRow(1), digitRow(2), digitRow(3), digitRow(4), digitRow(5), digitRow(6), digitRow(7), digitRow(8), digitRow(9),
 };
 // clang-format on
@@ -493,13 +429,9 @@ std::vector<KeyHelp> commandKeys() {
     return keys;
 }
 
-JobCode jobOfCommand(int command) {
-    const CommandRow* row = commandRow(command);
-    return row != nullptr ? row->job : kJobNone;
-}
-
 bool isJobNotice(int id) {
-    return jobOfCommand(id) != kJobNone;
+    const CommandRow* row = commandRow(id);
+    return row != nullptr && row->job != nullptr;
 }
 
 }  // namespace ga

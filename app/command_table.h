@@ -1,8 +1,10 @@
 // Every command of the main window in one table: a row per command with its
 // menu item and key, its cells of the menu-pattern table, whether it is
-// refused while a job runs, the job it starts, and its handler. The menu and
-// its keys, the menu patterns, the busy menu and the routing of commands are
-// all read from the rows, so a new command is one row and one handler.
+// refused while a job runs, the maker of the job it starts, and its handler.
+// The menu and its keys, the menu patterns, the busy menu and the routing of
+// commands are all read from the rows, so a new command is one row, and a
+// handler only when it does more than call one function: the row can name
+// that function, given the parts of the context it asks for.
 #pragma once
 
 #include <string>
@@ -67,7 +69,7 @@ struct CommandRow {
     bool checkable;        // a level or express-mode item
     PatternCells pattern;
     bool refusedWhileBusy;  // greyed while a job runs; only "About" stays
-    JobCode job;            // the job the command starts (and whose notice it is)
+    JobMaker job;           // makes the job the command starts (whose notice it is too)
     CommandHandler handler;
 };
 
@@ -103,8 +105,6 @@ struct KeyHelp {
 };
 std::vector<KeyHelp> commandKeys();
 
-// The job `command` starts, or kJobNone.
-JobCode jobOfCommand(int command);
 // Whether `id` can be a job's completion notice.
 bool isJobNotice(int id);
 

@@ -1,8 +1,11 @@
 #include "app/dialog_commands.h"
 
 #include <cstring>
+#include <string>
 
+#include "app/command_ids.h"
 #include "app/file_commands.h"
+#include "app/jobs.h"
 #include "app/menu_state.h"
 #include "app/status_messages.h"
 #include "core/regions.h"
@@ -19,6 +22,38 @@ namespace {
 
 constexpr const char* kAlertTitle = QT_TRANSLATE_NOOP("Message", "alert");
 constexpr const char* kErrorTitle = QT_TRANSLATE_NOOP("Message", "error");
+
+// 1126's search, as the dialog set it up; the board is left alone.
+class RegionJob : public Job {
+  public:
+    explicit RegionJob(const Settings& settings)
+        : Job(kJobRecordRegions),
+          csvPath_(settings.csvPath, strnlen(settings.csvPath, sizeof settings.csvPath)),
+          level_(settings.searchLevel),
+          count_(settings.searchCount),
+          maxCells_(settings.maxRegionCells) {}
+
+    int run(ProgressMeter& meter, const std::atomic<bool>&) override {
+        result_ = recordRegions(RegionRequest{csvPath_.c_str(), level_, count_, maxCells_}, meter);
+        return kCommandRecordRegions;
+    }
+
+    // The status stays; a file that could not be written is reported, and
+    // the "save as default" choices reach the defaults.
+    Taken take(Desktop& desktop, WindowState& state, Settings& defaults) override {
+        showIdleMenu(desktop, state);
+        if (result_ == kCsvOpenFailed)
+            desktop.messageBox(translate("Message", kCsvOpenFailedText),
+                               translate("Message", kErrorTitle));
+        applyPendingDefaults(defaults, state.settings);
+        return Taken::kBoardKept;
+    }
+
+  private:
+    std::string csvPath_;
+    int level_, count_, maxCells_;
+    int result_ = 0;
+};
 
 }  // namespace
 
@@ -60,11 +95,8 @@ bool chooseRegionRecording(Desktop& desktop, WindowState& state) {
     return runRecordRegionsDialog(desktop, state.settings, state.files) == kDialogOkay;
 }
 
-void finishRegionRecording(Desktop& desktop, WindowState& state, Settings& defaults, int result) {
-    if (result == kCsvOpenFailed)
-        desktop.messageBox(translate("Message", kCsvOpenFailedText),
-                           translate("Message", kErrorTitle));
-    applyPendingDefaults(defaults, state.settings);
+std::unique_ptr<Job> prepareRegionJob(Desktop&, WindowState& state, int) {
+    return std::make_unique<RegionJob>(state.settings);
 }
 
 }  // namespace ga

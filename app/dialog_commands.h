@@ -3,6 +3,9 @@
 // choosing what the region search records.
 #pragma once
 
+#include <memory>
+
+#include "app/jobs.h"
 #include "app/window_commands.h"
 #include "platform/desktop.h"
 #include "ui/settings.h"
@@ -21,8 +24,7 @@ void recreateFromSerial(Desktop& desktop, WindowState& state, Settings& defaults
 // search can take (the dialog refuses any other).
 bool chooseRegionRecording(Desktop& desktop, WindowState& state);
 
-// After the region search's job: a file that could not be written is
-// reported; the "save as default" choices reach the defaults.
-void finishRegionRecording(Desktop& desktop, WindowState& state, Settings& defaults, int result);
+// Its job's maker, for the command table: the search the settings hold.
+std::unique_ptr<Job> prepareRegionJob(Desktop& desktop, WindowState& state, int command);
 
 }  // namespace ga

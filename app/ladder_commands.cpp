@@ -4,7 +4,6 @@
 
 #include "app/command_ids.h"
 #include "app/help_book.h"
-#include "app/jobs.h"
 #include "app/status_messages.h"
 #include "app/window_commands.h"
 #include "core/bits.h"
@@ -111,6 +110,55 @@ void showRating(Desktop& desktop, const PuzzleAnswers& answers, const LadderRati
     desktop.messageBox(ratingBoxText(answers.count, rating), kRatingTitle);
 }
 
+// The hint, the step to apply or the rating beyond the quick rungs, the
+// answers counted first when they are not known yet.
+class LadderJob : public Job {
+  public:
+    LadderJob(int command, const PuzzleRecord& puzzle, const PuzzleAnswers& answers)
+        : Job(command == kCommandRatePuzzle ? kJobRate : kJobHint),
+          command_(command),
+          puzzle_(puzzle),
+          answers_(answers) {}
+
+    int run(ProgressMeter& meter, const std::atomic<bool>&) override {
+        meter.showAtZero();
+        if (answers_.count == kAnswersNotCounted)
+            answers_ = countClueAnswers(puzzle_, kWaitingCountNodes);
+        if (command_ == kCommandRatePuzzle) {
+            rateClues(puzzle_, answers_, kHighestRung, &meter, rating_);
+        } else {
+            findHint(puzzle_, answers_, HintReach::kWholeLadder, hint_);
+        }
+        meter.hide();
+        return command_;
+    }
+
+    Taken take(Desktop& desktop, WindowState& state, Settings&) override {
+        showIdleMenu(desktop, state);
+        rememberAnswers(state, puzzle_, answers_);
+        if (command_ == kCommandRatePuzzle) {
+            desktop.setText(kStatusBoxId, state.ladder.statusBeforeJob);
+            showRating(desktop, answers_, rating_);
+            return Taken::kBoardKept;
+        }
+        // The board is as the job found it: cell edits wait while a job runs.
+        keepHint(state, puzzle_, hint_);
+        if (command_ == kCommandApplyHint) {
+            applyHeldHint(desktop, state);
+        } else {
+            showHint(desktop, state, HintStage::kLead);
+        }
+        return Taken::kBoardKept;
+    }
+
+  private:
+    int command_;            // whose notice ends it
+    PuzzleRecord puzzle_;    // the board or the clues, as the job started
+    PuzzleAnswers answers_;  // as far as known; counted by the job if not
+    Hint hint_;
+    LadderRating rating_;
+};
+
 }  // namespace
 
 bool rateClues(const PuzzleRecord& record, const PuzzleAnswers& answers, int highestRung,
@@ -191,43 +239,14 @@ bool rateFinishedPuzzle(const WindowState& state, LadderRating& rating) {
            rating.solved;
 }
 
-void prepareLadderJob(Desktop& desktop, WindowState& state, int command, JobRecord& job) {
+std::unique_ptr<Job> prepareLadderJob(Desktop& desktop, WindowState& state, int command) {
     const bool rating = command == kCommandRatePuzzle;
-    job.ladderCommand = command;
     // The hint looks at the board as the player sees it, the rating at the clues.
-    job.puzzle = rating ? state.puzzle : seenBoard(state).puzzle;
-    job.answers = knownAnswers(state, job.puzzle);
+    const PuzzleRecord puzzle = rating ? state.puzzle : seenBoard(state).puzzle;
+    auto job = std::make_unique<LadderJob>(command, puzzle, knownAnswers(state, puzzle));
     state.ladder.statusBeforeJob = desktop.text(kStatusBoxId);
     showLadderMessage(desktop, rating ? LadderMessage::kRating : LadderMessage::kFindingStep);
-}
-
-int runLadderJob(JobRecord& job) {
-    job.meter.showAtZero();
-    if (job.answers.count == kAnswersNotCounted)
-        job.answers = countClueAnswers(job.puzzle, kWaitingCountNodes);
-    if (job.ladderCommand == kCommandRatePuzzle) {
-        rateClues(job.puzzle, job.answers, kHighestRung, &job.meter, job.rating);
-    } else {
-        findHint(job.puzzle, job.answers, HintReach::kWholeLadder, job.hint);
-    }
-    job.meter.hide();
-    return job.ladderCommand;
-}
-
-void takeLadderJob(Desktop& desktop, WindowState& state, int notice, const JobRecord& job) {
-    rememberAnswers(state, job.puzzle, job.answers);
-    if (notice == kCommandRatePuzzle) {
-        desktop.setText(kStatusBoxId, state.ladder.statusBeforeJob);
-        showRating(desktop, job.answers, job.rating);
-        return;
-    }
-    // The board is as the job found it: cell edits wait while a job runs.
-    keepHint(state, job.puzzle, job.hint);
-    if (notice == kCommandApplyHint) {
-        applyHeldHint(desktop, state);
-    } else {
-        showHint(desktop, state, HintStage::kLead);
-    }
+    return job;
 }
 
 }  // namespace ga

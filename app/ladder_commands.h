@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "app/jobs.h"
 #include "core/hint.h"
 #include "core/ladder/ladder.h"
 #include "platform/desktop.h"
@@ -19,7 +20,6 @@
 namespace ga {
 
 struct WindowState;
-struct JobRecord;
 class JobControl;
 
 // What the window remembers between ladder commands.
@@ -72,11 +72,8 @@ bool rateFinishedPuzzle(const WindowState& state, LadderRating& rating);
 bool rateClues(const PuzzleRecord& record, const PuzzleAnswers& answers, int highestRung,
                ProgressMeter* meter, LadderRating& rating);
 
-// The job's side, for JobControl: the inputs of the job of `command` (the
-// running text shown meanwhile), its body on the worker (returns the
-// notice), and the notice's result taken in by the window.
-void prepareLadderJob(Desktop& desktop, WindowState& state, int command, JobRecord& job);
-int runLadderJob(JobRecord& job);
-void takeLadderJob(Desktop& desktop, WindowState& state, int notice, const JobRecord& job);
+// The command table's maker of the job of `command` (1146..1148), the
+// running text shown meanwhile.
+std::unique_ptr<Job> prepareLadderJob(Desktop& desktop, WindowState& state, int command);
 
 }  // namespace ga

@@ -11,7 +11,6 @@
 #include "app/order_commands.h"
 #include "app/play_commands.h"
 #include "app/player_commands.h"
-#include "app/puzzle_text_commands.h"
 #include "app/resume.h"
 #include "app/spoken_board.h"
 #include "app/status_messages.h"
@@ -248,14 +247,8 @@ void MainWindow::takeNotice(int notice) {
     int32_t valuesBefore[kCells];
     std::memcpy(valuesBefore, state_.puzzle.valueGrid, sizeof valuesBefore);
     const BoardBeforeCommand before = beginBoardCommand(desktop_, state_, notice, true);
-    const JobControl::NoticeOutcome outcome = jobs_.handleNotice(desktop_, state_, notice);
-    if (notice == kCommandRecordRegions) {
-        finishRegionRecording(desktop_, state_, file_.settings,
-                              static_cast<int>(jobs_.record().result));
-    }
-    const bool boardReplaced = outcome == JobControl::NoticeOutcome::kBoardReplaced ||
-                               (notice == kCommandPastePuzzle &&
-                                finishPaste(desktop_, state_, file_.settings, jobs_.record()));
+    const bool boardReplaced = jobs_.handleNotice(desktop_, state_, file_.settings, notice) ==
+                               JobControl::NoticeOutcome::kBoardReplaced;
     if (endBoardCommand(desktop_, state_, notice, before, jobs_.busy())) takeNewBoard(notice);
     std::vector<HeldCellEvent> held;
     held.swap(heldCellEvents_);

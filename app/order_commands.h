@@ -6,17 +6,19 @@
 // next hint is that technique.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
+#include "app/jobs.h"
 #include "core/ladder/techniques.h"
+#include "generator/made_to_order.h"
 #include "platform/desktop.h"
 
 namespace ga {
 
-struct JobRecord;
-class JobControl;
 struct WindowState;
 
 // The statistics name of practice puzzles; puzzles of a level are counted
@@ -33,12 +35,10 @@ int puzzleByLevelCommand(Level level);
 // state.practised); "Help" opens the chosen one's page instead.
 bool choosePractice(Desktop& desktop, WindowState& state);
 
-// The job's side, for JobControl: its inputs for `command` (1170..1176), its
-// body on the worker (returns the notice), and the board it made taken in.
-void prepareOrderJob(Desktop& desktop, WindowState& state, int command, JobRecord& job);
-int runOrderJob(JobRecord& job);
-// False when nothing was made (stopped, or none found): the board stays.
-bool takeOrderedPuzzle(Desktop& desktop, WindowState& state, const JobRecord& job);
+// The command table's maker of the job of `command` (1170..1176); practising
+// is refused before a technique was chosen. Its notice brings the board made,
+// or leaves the board when nothing was (stopped, or none found).
+std::unique_ptr<Job> prepareOrderJob(Desktop& desktop, WindowState& state, int command);
 
 // Moves the Stop button, while it is shown, to the client's width.
 void layOutStopButton(Desktop& desktop);
@@ -52,12 +52,20 @@ uint64_t drawOrderSeed();
 
 // What came of making to order: the job's result.
 enum OrderOutcome : uint32_t { kOrderMade = 0, kOrderStopped = 1, kOrderNotFound = 2 };
-// Makes puzzles of the job's order and seed from stream number `stream` on,
-// one number after another, until one is made that `accept` takes, the player
-// stops (job.stopMaking, looked at every 16 tries) or about a minute of
-// tries has come to nothing. The puzzle is in job.ordered; `stream` is left
-// after the last one tried; `afterRound` hears every 16 tries, as a round.
-OrderOutcome makeToOrder(JobRecord& job, uint64_t& stream, const std::function<bool()>& accept,
+// What a job makes to order from, and the last puzzle it made.
+struct OrderRun {
+    PuzzleOrder order;
+    uint64_t seed = 0;    // the puzzles' random streams
+    uint64_t stream = 0;  // the number of the next stream to try
+    OrderedPuzzle made;
+};
+// Makes puzzles of the run's order and seed from its stream number on, one
+// number after another, until one is made that `accept` takes, the player
+// stops (`stop`, looked at every 16 tries) or about a minute of tries has
+// come to nothing. The puzzle is in run.made; run.stream is left after the
+// last one tried; `afterRound` hears every 16 tries, as a round.
+OrderOutcome makeToOrder(OrderRun& run, const std::atomic<bool>& stop,
+                         const std::function<bool()>& accept,
                          const std::function<void(uint64_t round)>& afterRound);
 
 // The command that makes the next puzzle of the kind just finished: the same

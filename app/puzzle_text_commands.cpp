@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "app/command_ids.h"
 #include "app/file_commands.h"
 #include "app/hand_build.h"
 #include "app/status_messages.h"
@@ -51,17 +52,40 @@ bool readPastedPuzzle(Desktop& desktop, PuzzleRecord& puzzle) {
     return true;
 }
 
+// 1143's count: a refusal box, or the save question and the puzzle taken.
+class CountJob : public Job {
+  public:
+    explicit CountJob(const PuzzleRecord& pasted) : Job(kJobCountAnswers), puzzle_(pasted) {}
+
+    int run(ProgressMeter&, const std::atomic<bool>&) override {
+        answers_ = countPastedAnswers(puzzle_);
+        return kCommandPastePuzzle;
+    }
+
+    Taken take(Desktop& desktop, WindowState& state, Settings& defaults) override {
+        showIdleMenu(desktop, state);
+        if (answers_ == kCountGaveUp || answers_ == 0) {
+            refuse(desktop, answers_ == 0 ? PasteRefusal::kNoAnswer : PasteRefusal::kUndecided);
+            return Taken::kBoardKept;
+        }
+        if (!confirmSave(desktop, state, defaults)) return Taken::kBoardKept;
+        takeBuiltPuzzle(desktop, state, puzzle_);
+        showPuzzleTextMessage(desktop, puzzle_.answerKnown != 0
+                                           ? PuzzleTextMessage::kPasted
+                                           : PuzzleTextMessage::kPastedWithoutAnswer);
+        return Taken::kBoardReplaced;
+    }
+
+  private:
+    PuzzleRecord puzzle_;  // its answer stored by the count when it has one
+    int answers_ = 0;
+};
+
 }  // namespace
 
 void copyPuzzle(Desktop& desktop, WindowState& state) {
     desktop.setClipboardText(clueLine(state.puzzle));
     showPuzzleTextMessage(desktop, PuzzleTextMessage::kCopied);
-}
-
-void pastePuzzle(Desktop& desktop, WindowState& state, JobControl& jobs) {
-    if (state.handBuildStage != 0) return;
-    PuzzleRecord puzzle{};
-    if (readPastedPuzzle(desktop, puzzle)) jobs.startAnswerCount(desktop, puzzle);
 }
 
 int countPastedAnswers(PuzzleRecord& puzzle) {
@@ -74,16 +98,11 @@ int countPastedAnswers(PuzzleRecord& puzzle) {
     return answers;
 }
 
-bool finishPaste(Desktop& desktop, WindowState& state, Settings& defaults, const JobRecord& job) {
-    const int answers = static_cast<int32_t>(job.result);
-    if (answers == kCountGaveUp) return refuse(desktop, PasteRefusal::kUndecided);
-    if (answers == 0) return refuse(desktop, PasteRefusal::kNoAnswer);
-    if (!confirmSave(desktop, state, defaults)) return false;
-    takeBuiltPuzzle(desktop, state, job.workCopy);
-    showPuzzleTextMessage(desktop, job.workCopy.answerKnown != 0
-                                       ? PuzzleTextMessage::kPasted
-                                       : PuzzleTextMessage::kPastedWithoutAnswer);
-    return true;
+std::unique_ptr<Job> preparePasteJob(Desktop& desktop, WindowState& state, int) {
+    if (state.handBuildStage != 0) return nullptr;
+    PuzzleRecord puzzle{};
+    if (!readPastedPuzzle(desktop, puzzle)) return nullptr;
+    return std::make_unique<CountJob>(puzzle);
 }
 
 }  // namespace ga

@@ -1,6 +1,8 @@
 // The puzzle in and out as text, through the clipboard.
 #pragma once
 
+#include <memory>
+
 #include "app/jobs.h"
 #include "app/window_commands.h"
 #include "core/searches.h"
@@ -20,18 +22,14 @@ void copyPuzzle(Desktop& desktop, WindowState& state);
 // its answer when it has exactly one, without when it has more. Text that
 // holds no puzzle and clues that clash are refused at once; the answers are
 // counted as a job (a sparse puzzle can take the count a few hundred
-// milliseconds), and finishPaste refuses clues without answer or whose count
+// milliseconds), and its notice refuses clues without answer or whose count
 // would take too long. Every refusal comes in a box before the save question,
-// and the board stays as it was.
-void pastePuzzle(Desktop& desktop, WindowState& state, JobControl& jobs);
+// and the board stays as it was. The command table's maker of its job.
+std::unique_ptr<Job> preparePasteJob(Desktop& desktop, WindowState& state, int command);
 
 // The count's job: the answers of a pasted puzzle (its clues loaded) up to
 // two, or kCountGaveUp past kPasteSearchNodes; the answer is stored when there
 // is exactly one.
 int countPastedAnswers(PuzzleRecord& puzzle);
-
-// The count's notice: the refusal box, or the save question and the puzzle
-// taken. True when the board was replaced.
-bool finishPaste(Desktop& desktop, WindowState& state, Settings& defaults, const JobRecord& job);
 
 }  // namespace ga

@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/board_jobs.h"
 #include "app/command_ids.h"
 #include "app/command_table.h"
 #include "app/jobs.h"
@@ -68,7 +69,7 @@ class JobProtocol : public ::testing::Test {
         desktop.queueWorkerCommands();
         desktop.onWorkerCommand([this](int id) {
             notices.push_back(id);
-            jobs.handleNotice(desktop, state, id);
+            jobs.handleNotice(desktop, state, defaults, id);
         });
         desktop.createControl(ga::kStatusBoxId, ga::ControlKind::kStatusBox, {});
         jobs.startWorker();
@@ -90,6 +91,7 @@ class JobProtocol : public ::testing::Test {
 
     FakeDesktop desktop;
     ga::WindowState state;
+    ga::Settings defaults;
     JobControl jobs;
     std::vector<int> notices;
 };
@@ -156,7 +158,8 @@ TEST_F(JobProtocol, TheBoardOnlyChangesWhenTheNoticeIsHandled) {
     EXPECT_EQ(std::memcmp(&before, &state.puzzle, sizeof before), 0);
 
     EXPECT_EQ(lastNotice(), ga::kCommandNewPuzzle);
-    EXPECT_EQ(std::memcmp(&jobs.record().newPuzzle, &state.puzzle, sizeof before), 0);
+    const auto& job = dynamic_cast<const ga::NewPuzzleJob&>(*jobs.record().job);
+    EXPECT_EQ(std::memcmp(&job.made(), &state.puzzle, sizeof before), 0);
     EXPECT_EQ(state.header.puzzleClass, 0);
 }
 
@@ -197,7 +200,7 @@ TEST_F(JobProtocol, AJobGivesBackTheMenuItFound) {
 TEST_F(JobProtocol, RefusesWhatItCannotStart) {
     show(kSingle);
     EXPECT_FALSE(jobs.startJob(desktop, state, ga::kCommandShowCandidates));  // no job
-    EXPECT_EQ(jobs.handleNotice(desktop, state, ga::kCommandCheckSolvable),
+    EXPECT_EQ(jobs.handleNotice(desktop, state, defaults, ga::kCommandCheckSolvable),
               JobControl::NoticeOutcome::kNotANotice);
 
     ASSERT_TRUE(jobs.startJob(desktop, state, ga::kCommandCheckMultiple));
