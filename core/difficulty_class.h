@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/translation.h"
+
 namespace ga {
 
 constexpr int kLowestClass = 0;
@@ -22,12 +24,19 @@ struct ClassName {
     const char* menuName;  // the level item's spelling
 };
 
+// The names stay English in files and on the command line; their
+// translations (context "Class") are for the player to read.
 constexpr ClassName kClassNames[] = {
-    {"Practice", "Practice"},       {"Novice", "Novice"},
-    {"Beginner", "Beginner"},       {"Intermediate", "Intermediate"},
-    {"Advanced", "Advanced"},       {"Expert", "Expert"},
-    {"World Class", "World Class"}, {"Extra-Terrestrial", "Extra-terrestrial"},
-    {"Hand-build", "Hand-build"},
+    {QT_TRANSLATE_NOOP("Class", "Practice"), QT_TRANSLATE_NOOP("Class", "Practice")},
+    {QT_TRANSLATE_NOOP("Class", "Novice"), QT_TRANSLATE_NOOP("Class", "Novice")},
+    {QT_TRANSLATE_NOOP("Class", "Beginner"), QT_TRANSLATE_NOOP("Class", "Beginner")},
+    {QT_TRANSLATE_NOOP("Class", "Intermediate"), QT_TRANSLATE_NOOP("Class", "Intermediate")},
+    {QT_TRANSLATE_NOOP("Class", "Advanced"), QT_TRANSLATE_NOOP("Class", "Advanced")},
+    {QT_TRANSLATE_NOOP("Class", "Expert"), QT_TRANSLATE_NOOP("Class", "Expert")},
+    {QT_TRANSLATE_NOOP("Class", "World Class"), QT_TRANSLATE_NOOP("Class", "World Class")},
+    {QT_TRANSLATE_NOOP("Class", "Extra-Terrestrial"),
+     QT_TRANSLATE_NOOP("Class", "Extra-terrestrial")},
+    {QT_TRANSLATE_NOOP("Class", "Hand-build"), QT_TRANSLATE_NOOP("Class", "Hand-build")},
 };
 static_assert(sizeof kClassNames / sizeof kClassNames[0] == kHandBuiltClass + 1,
               "one name per class, hand-built last");
@@ -37,13 +46,24 @@ static_assert(sizeof kClassNames / sizeof kClassNames[0] == kHandBuiltClass + 1,
 constexpr const char* className(int difficultyClass) {
     return difficultyClass >= kLowestClass && difficultyClass <= kHandBuiltClass
                ? kClassNames[difficultyClass].name
-               : "Unknown";
+               : QT_TRANSLATE_NOOP("Class", "Unknown");
+}
+
+// The name the player reads: className in their language.
+inline std::string shownClassName(int difficultyClass) {
+    return translate("Class", className(difficultyClass));
 }
 
 // The names of the classes first..last, for a dialog's list.
 inline std::vector<std::string> classNames(int first, int last) {
     std::vector<std::string> names;
     for (int c = first; c <= last; ++c) names.emplace_back(className(c));
+    return names;
+}
+// The same as the player reads them.
+inline std::vector<std::string> shownClassNames(int first, int last) {
+    std::vector<std::string> names;
+    for (int c = first; c <= last; ++c) names.push_back(shownClassName(c));
     return names;
 }
 

@@ -13,47 +13,55 @@ namespace {
 // Words
 // ---------------------------------------------------------------------------
 
-const char* const kNoAnswer = ", so the board has no answer";
-const char* const kNeedsGuessText = "no logical step is left; the rest needs a guess";
+const char* const kNeedsGuessText =
+    QT_TRANSLATE_NOOP("Hint", "no logical step is left; the rest needs a guess");
 // A subset's removals are listed when they are this few; more would make the
 // line hard to read.
 constexpr int kListedRemovalsAtMost = 6;
-const char* const kFinishedText = "the board is complete: nothing is left to hint";
+const char* const kFinishedText =
+    QT_TRANSLATE_NOOP("Hint", "the board is complete: nothing is left to hint");
 
 // Where a value with one place goes: the column in a row, the row in a
 // column, the cell in a box.
 std::string placeInUnit(int unit, int cell) {
     switch (unit / 9) {
         case 0:
-            return "column " + digitText(columnOf(cell) + 1);
+            return unitName(9 + columnOf(cell));
         case 1:
-            return "row " + digitText(rowOf(cell) + 1);
+            return unitName(rowOf(cell));
         default:
             return cellName(cell);
     }
 }
 
-// " (r4c5 loses 1, 6; r6c4 loses 2)" when short, else nothing.
-std::string removalList(const Step& step) {
+// Whether a subset's removals are few enough to list.
+bool listsRemovals(const Step& step) {
     int removed = 0;
     for (int i = 0; i < step.removalCount; i++) removed += countBits(step.removals[i].values);
-    if (removed > kListedRemovalsAtMost) return "";
-    std::string text = " (";
+    return removed <= kListedRemovalsAtMost;
+}
+
+// "r4c5 loses 1, 6; r6c4 loses 2".
+std::string removalList(const Step& step) {
+    const std::string loses = translate("Hint", "%1 loses %2"), clauses = clausePattern();
+    std::string text;
     for (int i = 0; i < step.removalCount; i++) {
-        if (i > 0) text += "; ";
-        text +=
-            cellName(step.removals[i].cell) + " loses " + valueList(step.removals[i].values, ", ");
+        const std::string lost = filled(
+            loses,
+            {cellName(step.removals[i].cell), valueList(step.removals[i].values, Joiner::kComma)});
+        text = i == 0 ? lost : filled(clauses, {text, lost});
     }
-    return text + ")";
+    return text;
 }
 
 // ---------------------------------------------------------------------------
 // The hint's checks on the record
 // ---------------------------------------------------------------------------
 
-const char* const kNoAnswerText = "this puzzle has no answer, so there is no step to hint";
-const char* const kSeveralAnswersText =
-    "this puzzle has more than one answer, so no step can lead to just one";
+const char* const kNoAnswerText =
+    QT_TRANSLATE_NOOP("Hint", "this puzzle has no answer, so there is no step to hint");
+const char* const kSeveralAnswersText = QT_TRANSLATE_NOOP(
+    "Hint", "this puzzle has more than one answer, so no step can lead to just one");
 
 void addCell(Hint& hint, int cell) {
     hint.cells[hint.cellCount++] = static_cast<uint8_t>(cell);
@@ -129,24 +137,39 @@ std::string stepText(const Step& step) {
     const std::string cells = cellList(step.cells, step.cellCount);
     switch (step.kind) {
         case StepKind::kNone:
-            return kNeedsGuessText;
+            return translate("Hint", kNeedsGuessText);
         case StepKind::kNakedSingle:
-            return cells + ": only " + values + " is left";
+            return filled(translate("Hint", "%1: only %2 is left"), {cells, values});
         case StepKind::kHiddenSingle:
-            return unitName(step.unit) + ": " + values + " fits only in " +
-                   placeInUnit(step.unit, step.cells[0]);
-        case StepKind::kHiddenSubset:
-            return unitName(step.unit) + ": " + values + " can go only in " + cells +
-                   ", which lose their other candidates" + removalList(step);
+            return filled(translate("Hint", "%1: %2 fits only in %3"),
+                          {unitName(step.unit), values, placeInUnit(step.unit, step.cells[0])});
+        case StepKind::kHiddenSubset: {
+            if (!listsRemovals(step)) {
+                return filled(
+                    translate("Hint",
+                              "%1: %2 can go only in %3, which lose their other candidates"),
+                    {unitName(step.unit), values, cells});
+            }
+            return filled(
+                translate("Hint",
+                          "%1: %2 can go only in %3, which lose their other candidates (%4)"),
+                {unitName(step.unit), values, cells, removalList(step)});
+        }
         case StepKind::kDuplicate:
-            return unitName(step.unit) + ": " + values + " stands twice, in " + cells + kNoAnswer;
+            return filled(
+                translate("Hint", "%1: %2 stands twice, in %3, so the board has no answer"),
+                {unitName(step.unit), values, cells});
         case StepKind::kNoCandidate:
-            return cells + ": no candidate is left" + kNoAnswer;
+            return filled(translate("Hint", "%1: no candidate is left, so the board has no answer"),
+                          {cells});
         case StepKind::kNoPlace:
-            return unitName(step.unit) + ": " + values + " has no place left" + kNoAnswer;
+            return filled(translate("Hint", "%1: %2 has no place left, so the board has no answer"),
+                          {unitName(step.unit), values});
         case StepKind::kTooFewCells:
-            return unitName(step.unit) + ": " + values + " can go only in " + cells +
-                   ", too few cells" + kNoAnswer;
+            return filled(translate("Hint",
+                                    "%1: %2 can go only in %3, too few cells, so the board has no "
+                                    "answer"),
+                          {unitName(step.unit), values, cells});
     }
     return "";
 }
@@ -217,23 +240,25 @@ std::string hintText(const Hint& hint, HintStage stage) {
     const std::string cell = cellName(hint.cells[0]);
     switch (hint.kind) {
         case HintKind::kClash:
-            return cell + ": " + digitText(hint.value) + " clashes with " +
-                   cellList(hint.cells + 1, hint.cellCount - 1);
+            return filled(
+                translate("Hint", "%1: %2 clashes with %3"),
+                {cell, digitText(hint.value), cellList(hint.cells + 1, hint.cellCount - 1)});
         case HintKind::kWrongValue:
-            return cell + ": " + digitText(hint.value) + " is not the answer's value";
+            return filled(translate("Hint", "%1: %2 is not the answer's value"),
+                          {cell, digitText(hint.value)});
         case HintKind::kWrongList:
-            return cell + ": the candidates " + valueList(hint.value) +
-                   " leave out the answer's value";
+            return filled(translate("Hint", "%1: the candidates %2 leave out the answer's value"),
+                          {cell, valueList(hint.value)});
         case HintKind::kStep:
             return stage == HintStage::kLead ? ladderStepLead(hint.step) : wholeStep(hint.step);
         case HintKind::kNoAnswer:
-            return kNoAnswerText;
+            return translate("Hint", kNoAnswerText);
         case HintKind::kSeveralAnswers:
-            return kSeveralAnswersText;
+            return translate("Hint", kSeveralAnswersText);
         case HintKind::kNeedsGuess:
-            return kNeedsGuessText;
+            return translate("Hint", kNeedsGuessText);
         case HintKind::kFinished:
-            return kFinishedText;
+            return translate("Hint", kFinishedText);
     }
     return "";
 }

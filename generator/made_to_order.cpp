@@ -4,6 +4,7 @@
 #include <cstring>
 #include <random>
 
+#include "core/translation.h"
 #include "generator/quick_solver.h"
 
 namespace ga {
@@ -208,10 +209,10 @@ std::string whyNoPuzzleMeets(const PuzzleOrder& order) {
     // Houses alone starts with eight clues in a unit, and each step needs the
     // same again: such puzzles keep far more clues than a minimal one can.
     if (order.technique == Technique::kFullHouse && !order.techniqueAnywhere)
-        return "no minimal puzzle is solved by Full Houses alone";
+        return translate("Order", "no minimal puzzle is solved by Full Houses alone");
     if (order.byLevel && order.level < info.level)
-        return std::string("a puzzle that needs ") + info.name + " is " + levelName(info.level) +
-               " or harder";
+        return filled(translate("Order", "a puzzle that needs %1 is %2 or harder"),
+                      {shownTechniqueName(order.technique), shownLevelName(info.level)});
     return "";
 }
 

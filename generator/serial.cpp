@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/translation.h"
 #include "generator/class_tables.h"
 #include "generator/transforms.h"
 
@@ -12,8 +13,10 @@ const uint32_t kSerialLowest[kSerialParts] = {123456789, 0x20000000, 0, 0, 0};
 const uint32_t kSerialHighest[kSerialParts] = {987654321, 0xDFFFFFFF, 0x0FFFFFFF, 0x0FFFFFFF,
                                                0x0FFFFFFF};
 
-const char* const kIllegalSerialText = "found the first serial number that's illegal";
-const char* const kSerialOutOfRangeText = "found an illegal serial number out of range";
+const char* const kIllegalSerialText =
+    QT_TRANSLATE_NOOP("Serial", "found the first serial number that's illegal");
+const char* const kSerialOutOfRangeText =
+    QT_TRANSLATE_NOOP("Serial", "found an illegal serial number out of range");
 
 int isIllegalRelabelNumber(uint32_t value) {
     bool seen[10] = {};

@@ -10,7 +10,7 @@
 #include "core/bits.h"
 #include "core/ladder/families.h"
 #include "core/ladder/ladder.h"
-#include "core/words.h"
+#include "core/ladder/set_words.h"
 
 namespace ga {
 
@@ -239,8 +239,9 @@ std::string setText(const StepSet& set) {
     uint8_t cells[9];
     int count = 0;
     for (int cell : cellsOf(set.cells)) cells[count++] = static_cast<uint8_t>(cell);
-    return cellList(cells, count) + (count == 1 ? " holds only " : " hold only ") +
-           valueList(set.values);
+    return filled(
+        count == 1 ? translate("Hint", "%1 holds only %2") : translate("Hint", "%1 hold only %2"),
+        {cellList(cells, count), valueList(set.values)});
 }
 
 }  // namespace
@@ -258,22 +259,28 @@ std::string describeAlmostLockedSetsStep(const LadderStep& step, StepWords) {
     for (uint16_t mask : step.eliminations) lost |= mask;
     const StepSet* s = step.sets;
     auto link = [](const StepSet& set) { return digitText(set.link); };
-    std::string text = std::string(techniqueInfo(step.technique).name) + ": ";
+    const std::string result = ladderStepResult(step);
     if (step.technique == Technique::kAlsXZ && s[1].link != 0) {
-        text += setText(s[0]) + "; " + setText(s[1]) + "; the " + link(s[0]) +
-                "s of the two sets all see each other, and so do their " + link(s[1]) +
-                "s, so each set holds one of them and all its other values";
-    } else if (step.technique == Technique::kAlsXZ) {
-        text += setText(s[0]) + "; " + setText(s[1]) + "; the " + link(s[0]) +
-                "s of the two sets all see each other, so one set lacks " + link(s[0]) +
-                " and must hold " + valueList(lost);
-    } else {
-        text += setText(s[0]) + "; " + setText(s[1]) + "; " + setText(s[2]) +
-                "; the first and second sets cannot both hold " + link(s[0]) +
-                ", nor the second and third " + link(s[1]) + ", so the first or the third holds " +
-                valueList(lost);
+        return namedStep(
+            step, filled(translate("Hint",
+                                   "%1; %2; the %3s of the two sets all see each other, and so do "
+                                   "their %4s, so each set holds one of them and all its other "
+                                   "values: %5"),
+                         {setText(s[0]), setText(s[1]), link(s[0]), link(s[1]), result}));
     }
-    return text + ": " + ladderStepResult(step);
+    if (step.technique == Technique::kAlsXZ) {
+        return namedStep(
+            step, filled(translate("Hint",
+                                   "%1; %2; the %3s of the two sets all see each other, so one set "
+                                   "lacks %3 and must hold %4: %5"),
+                         {setText(s[0]), setText(s[1]), link(s[0]), valueList(lost), result}));
+    }
+    return namedStep(
+        step, filled(translate("Hint",
+                               "%1; %2; %3; the first and second sets cannot both hold %4, nor the "
+                               "second and third %5, so the first or the third holds %6: %7"),
+                     {setText(s[0]), setText(s[1]), setText(s[2]), link(s[0]), link(s[1]),
+                      valueList(lost), result}));
 }
 
 }  // namespace ga

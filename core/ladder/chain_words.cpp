@@ -30,8 +30,8 @@ std::string chainNodeText(const ChainNode& node) {
         }
         name = "r" + rows + "c" + columns;
     }
-    return name + (node.on ? "=" : "≠") + digitText(node.value) +
-           (node.inner ? " (by an inner chain)" : "");
+    name += (node.on ? "=" : "≠") + digitText(node.value);
+    return node.inner ? filled(translate("Hint", "%1 (by an inner chain)"), {name}) : name;
 }
 
 int chainTextBudget(StepWords words) {
@@ -45,7 +45,9 @@ std::string chainText(const ChainNode* nodes, int count, int budget) {
         const std::string node = chainNodeText(nodes[i]);
         const int added = characterCount(node) + (i > 0 ? 3 : 0);
         if (i > 0 && i + 1 < count && length + added > budget) {
-            return text + " → … (+" + std::to_string(count - i) + " more links)";
+            //: %1 the chain's first links, %2 how many are left out (always two or more)
+            return filled(translate("Hint", "%1 → … (+%2 more links)"),
+                          {text, std::to_string(count - i)});
         }
         text += (i > 0 ? " → " : "") + node;
         length += added;

@@ -16,8 +16,8 @@
 #include "core/ladder/families.h"
 #include "core/ladder/ladder.h"
 #include "core/ladder/link_graph.h"
+#include "core/ladder/set_words.h"
 #include "core/ladder/simple_chains.h"
-#include "core/words.h"
 
 namespace ga {
 
@@ -143,12 +143,13 @@ std::string describeAlternatingChain(const LadderStep& step, StepWords words) {
     const ChainNode& end = step.nodes[step.nodeCount - 1];
     ChainNode startOn = start;
     startOn.on = true;
-    std::string either = chainNodeText(startOn);
+    const std::string startText = chainNodeText(startOn);
     const std::string endText = chainNodeText(end);
-    if (endText != either) either += " or " + endText;
-    return "Alternating Inference Chain: " +
-           chainText(step.nodes, step.nodeCount, chainTextBudget(words)) + ", so " + either + "; " +
-           ladderStepResult(step);
+    const std::string either = endText != startText ? eitherOf(startText, endText) : startText;
+    //: %1 the chain, %2 its start or its end (or both) holding the value, %3 what it removes
+    return namedStep(step, filled(translate("Hint", "%1, so %2; %3"),
+                                  {chainText(step.nodes, step.nodeCount, chainTextBudget(words)),
+                                   either, ladderStepResult(step)}));
 }
 
 }  // namespace

@@ -192,15 +192,31 @@ std::string describeFishStep(const LadderStep& step, StepWords) {
     const CellSet fins = step.cells & ~cover;
     const CellSet losing = eliminatedCells(step);
     const std::string value = valueList(step.values);
-    std::string text = unitNames(step, 0, size) + ": " + value + " can go only in " +
-                       unitNames(step, size, step.unitCount - size);
-    if (!fins.empty()) {
-        text += (fins.count() == 1 ? " or in the fin " : " or in the fins ") + cellNames(fins) +
-                "; either way ";
-    } else {
-        text += ", so ";
+    const std::string base = unitNames(step, 0, size);
+    const std::string covers = unitNames(step, size, step.unitCount - size);
+    const bool one = losing.count() == 1;
+    if (fins.empty()) {
+        const char* pattern =
+            one ? QT_TRANSLATE_NOOP("Hint", "%1: %2 can go only in %3, so %4 loses %5")
+                : QT_TRANSLATE_NOOP("Hint", "%1: %2 can go only in %3, so %4 lose %5");
+        return filled(translate("Hint", pattern), {base, value, covers, cellNames(losing), value});
     }
-    return text + cellNames(losing) + (losing.count() == 1 ? " loses " : " lose ") + value;
+    const char* pattern =
+        fins.count() == 1
+            ? (one ? QT_TRANSLATE_NOOP(
+                         "Hint",
+                         "%1: %2 can go only in %3 or in the fin %4; either way %5 loses %6")
+                   : QT_TRANSLATE_NOOP(
+                         "Hint",
+                         "%1: %2 can go only in %3 or in the fin %4; either way %5 lose %6"))
+            : (one ? QT_TRANSLATE_NOOP(
+                         "Hint",
+                         "%1: %2 can go only in %3 or in the fins %4; either way %5 loses %6")
+                   : QT_TRANSLATE_NOOP(
+                         "Hint",
+                         "%1: %2 can go only in %3 or in the fins %4; either way %5 lose %6"));
+    return filled(translate("Hint", pattern),
+                  {base, value, covers, cellNames(fins), cellNames(losing), value});
 }
 
 }  // namespace ga

@@ -20,7 +20,7 @@
 #include "core/ladder/families.h"
 #include "core/ladder/ladder.h"
 #include "core/ladder/propagation.h"
-#include "core/words.h"
+#include "core/ladder/set_words.h"
 
 namespace ga {
 
@@ -316,11 +316,12 @@ std::string branchesText(const LadderStep& step, StepWords words) {
         if (step.nodes[i].startsBranch || i == 0) starts[count++] = i;
     }
     starts[count] = step.nodeCount;
+    const std::string clauses = clausePattern();
     std::string text;
     for (int b = 0; b < count; b++) {
-        if (b > 0) text += "; ";
-        text += chainText(step.nodes + starts[b], starts[b + 1] - starts[b],
-                          chainTextBudget(words) / (count > 0 ? count : 1));
+        const std::string branch = chainText(step.nodes + starts[b], starts[b + 1] - starts[b],
+                                             chainTextBudget(words) / (count > 0 ? count : 1));
+        text = b == 0 ? branch : filled(clauses, {text, branch});
     }
     return text;
 }
@@ -331,12 +332,13 @@ std::string contradictionText(const LadderStep& step) {
     const ChainNode& last = step.nodes[step.nodeCount - 1];
     for (int unit : kCellUnits[last.cells[0]]) {
         if ((unitSet(unit) & step.cells) == unitSet(unit)) {
-            return "no place is left for " + digitText(last.value) + " in " + unitName(unit);
+            return filled(translate("Hint", "no place is left for %1 in %2"),
+                          {digitText(last.value), unitName(unit)});
         }
     }
     CellSet stuck = step.cells;
     if (stuck.count() > 1) stuck.remove(step.nodes[0].cells[0]);
-    return cellName(stuck.first()) + " has no candidate left";
+    return filled(translate("Hint", "%1 has no candidate left"), {cellName(stuck.first())});
 }
 
 }  // namespace
@@ -362,19 +364,26 @@ std::string describeForcingChainsStep(const LadderStep& step, StepWords words) {
     const std::string result = ladderStepResult(step);
     switch (step.technique) {
         case Technique::kCellForcingChain:
-            return "Cell Forcing Chain: every candidate of " + cellName(step.cells.first()) +
-                   " leads to the same: " + branchesText(step, words) + "; so " + result;
+            return namedStep(
+                step,
+                filled(translate("Hint", "every candidate of %1 leads to the same: %2; so %3"),
+                       {cellName(step.cells.first()), branchesText(step, words), result}));
         case Technique::kUnitForcingChain:
-            return "Unit Forcing Chain: every place of " + valueList(step.values) + " in " +
-                   unitName(step.units[0]) + " leads to the same: " + branchesText(step, words) +
-                   "; so " + result;
+            return namedStep(
+                step,
+                filled(translate("Hint", "every place of %1 in %2 leads to the same: %3; so %4"),
+                       {valueList(step.values), unitName(step.units[0]), branchesText(step, words),
+                        result}));
         case Technique::kContradictionForcingChain:
-            return "Contradiction Forcing Chain: " + branchesText(step, words) + ", and " +
-                   contradictionText(step) + "; so " + result;
+            //: %1 the chains from one assumption, %2 the contradiction they meet, %3 what it
+            //: removes
+            return namedStep(step,
+                             filled(translate("Hint", "%1, and %2; so %3"),
+                                    {branchesText(step, words), contradictionText(step), result}));
         case Technique::kNestedForcingChain:
-            return "Nested Forcing Chain: " + branchesText(step, words) +
-                   " (with forcing chains inside), and " + contradictionText(step) + "; so " +
-                   result;
+            return namedStep(
+                step, filled(translate("Hint", "%1 (with forcing chains inside), and %2; so %3"),
+                             {branchesText(step, words), contradictionText(step), result}));
         default:
             return "";
     }

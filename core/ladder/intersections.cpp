@@ -79,8 +79,11 @@ bool findIntersectionsStep(const LadderBoard&, const DigitCells& where, Techniqu
 std::string describeIntersectionsStep(const LadderStep& step, StepWords) {
     const std::string value = valueList(step.values);
     const CellSet losing = eliminatedCells(step);
-    return unitName(step.units[0]) + ": " + value + " can go only in " + unitName(step.units[1]) +
-           ", so " + cellNames(losing) + (losing.count() == 1 ? " loses " : " lose ") + value;
+    const char* pattern =
+        losing.count() == 1 ? QT_TRANSLATE_NOOP("Hint", "%1: %2 can go only in %3, so %4 loses %5")
+                            : QT_TRANSLATE_NOOP("Hint", "%1: %2 can go only in %3, so %4 lose %5");
+    return filled(translate("Hint", pattern), {unitName(step.units[0]), value,
+                                               unitName(step.units[1]), cellNames(losing), value});
 }
 
 }  // namespace ga

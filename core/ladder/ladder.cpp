@@ -1,8 +1,6 @@
 #include "core/ladder/ladder.h"
 
 #include <algorithm>
-#include <cctype>
-#include <cstring>
 
 #include "core/bits.h"
 #include "core/ladder/families.h"
@@ -29,11 +27,10 @@ const TechniqueRow kTechniqueRows[] = {
 };
 static_assert(sizeof kTechniqueRows / sizeof kTechniqueRows[0] == kTechniqueCount);
 
-const TechniqueInfo kNoTechnique = {"none", "none", 0, 0, Level::kEasy};
+const TechniqueInfo kNoTechnique = {QT_TRANSLATE_NOOP("Technique", "none"),
+                                    QT_TRANSLATE_NOOP("Count", "none"), 0, 0, Level::kEasy};
 
 constexpr int kFirstUniquenessRung = 7;
-// Up to here the techniques have everyday names, said in lower case.
-constexpr int kLastPlainWordsRung = 3;
 
 bool changesBoard(const LadderStep& step) {
     if (step.placedCell != kNoCell) return true;
@@ -45,31 +42,69 @@ bool changesBoard(const LadderStep& step) {
 
 // What a person calls the pattern to look for, with its article: the simple
 // patterns in everyday words ("a hidden single", "a pointing pair"), the
-// named ones by their names ("an X-Wing").
+// named ones by their names ("an X-Wing"). One text a technique, so that a
+// language gives each its own article. In the order of techniques.h.
+const char* const kPatternWords[] = {
+    QT_TRANSLATE_NOOP("Hint", "a full house"),
+    QT_TRANSLATE_NOOP("Hint", "a hidden single"),
+    QT_TRANSLATE_NOOP("Hint", "a naked single"),
+    //: locked candidates pointing out of a box, when they are not a pair or a triple
+    QT_TRANSLATE_NOOP("Hint", "a pointing"),
+    //: locked candidates a line claims for a box, when they are not a pair or a triple
+    QT_TRANSLATE_NOOP("Hint", "a claiming"),
+    QT_TRANSLATE_NOOP("Hint", "a naked pair"),
+    QT_TRANSLATE_NOOP("Hint", "a hidden pair"),
+    QT_TRANSLATE_NOOP("Hint", "a naked triple"),
+    QT_TRANSLATE_NOOP("Hint", "a hidden triple"),
+    QT_TRANSLATE_NOOP("Hint", "a naked quad"),
+    QT_TRANSLATE_NOOP("Hint", "a hidden quad"),
+    QT_TRANSLATE_NOOP("Hint", "an X-Wing"),
+    QT_TRANSLATE_NOOP("Hint", "a Finned X-Wing"),
+    QT_TRANSLATE_NOOP("Hint", "a Sashimi X-Wing"),
+    QT_TRANSLATE_NOOP("Hint", "a Swordfish"),
+    QT_TRANSLATE_NOOP("Hint", "a Finned Swordfish"),
+    QT_TRANSLATE_NOOP("Hint", "a Sashimi Swordfish"),
+    QT_TRANSLATE_NOOP("Hint", "a Jellyfish"),
+    QT_TRANSLATE_NOOP("Hint", "a Skyscraper"),
+    QT_TRANSLATE_NOOP("Hint", "a 2-String Kite"),
+    QT_TRANSLATE_NOOP("Hint", "a Turbot Fish"),
+    QT_TRANSLATE_NOOP("Hint", "an Empty Rectangle"),
+    QT_TRANSLATE_NOOP("Hint", "an XY-Wing"),
+    QT_TRANSLATE_NOOP("Hint", "an XYZ-Wing"),
+    QT_TRANSLATE_NOOP("Hint", "a W-Wing"),
+    QT_TRANSLATE_NOOP("Hint", "a Unique Rectangle Type 1"),
+    QT_TRANSLATE_NOOP("Hint", "a Unique Rectangle Type 2"),
+    QT_TRANSLATE_NOOP("Hint", "a Unique Rectangle Type 4"),
+    QT_TRANSLATE_NOOP("Hint", "simple colouring"),
+    QT_TRANSLATE_NOOP("Hint", "an X-Chain"),
+    QT_TRANSLATE_NOOP("Hint", "an XY-Chain"),
+    QT_TRANSLATE_NOOP("Hint", "an Alternating Inference Chain"),
+    QT_TRANSLATE_NOOP("Hint", "an ALS-XZ"),
+    QT_TRANSLATE_NOOP("Hint", "an ALS-XY-Wing"),
+    QT_TRANSLATE_NOOP("Hint", "a Cell Forcing Chain"),
+    QT_TRANSLATE_NOOP("Hint", "a Unit Forcing Chain"),
+    QT_TRANSLATE_NOOP("Hint", "a Contradiction Forcing Chain"),
+    QT_TRANSLATE_NOOP("Hint", "a Nested Forcing Chain"),
+};
+static_assert(sizeof kPatternWords / sizeof kPatternWords[0] == kTechniqueCount);
+
 std::string patternWords(const LadderStep& step) {
-    const TechniqueInfo& info = techniqueInfo(step.technique);
     const int lockedCells = step.cells.count();
+    const bool pair = lockedCells == 2, triple = lockedCells == 3;
     switch (step.technique) {
         case Technique::kPointing:
-        case Technique::kClaiming: {
-            std::string words = step.technique == Technique::kPointing ? "pointing" : "claiming";
-            if (lockedCells == 2 || lockedCells == 3)
-                words += lockedCells == 2 ? " pair" : " triple";
-            return "a " + words;
-        }
-        case Technique::kSimpleColouring:
-            return "simple colouring";
+            if (pair) return translate("Hint", "a pointing pair");
+            if (triple) return translate("Hint", "a pointing triple");
+            break;
+        case Technique::kClaiming:
+            if (pair) return translate("Hint", "a claiming pair");
+            if (triple) return translate("Hint", "a claiming triple");
+            break;
         default:
             break;
     }
-    std::string words = info.name;
-    if (info.rung <= kLastPlainWordsRung) {
-        for (char& c : words) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    // "X" is said "ex" and "ALS" "a-l-s": both take "an"; "Unique" and
-    // "Unit" start with "you" and take "a".
-    const bool an = std::strchr("AEIOX", info.name[0]) != nullptr;
-    return (an ? "an " : "a ") + words;
+    const int index = static_cast<int>(step.technique);
+    return index < kTechniqueCount ? translate("Hint", kPatternWords[index]) : "";
 }
 
 // The lead names a fish's base units, else the first unit of a step.
@@ -90,6 +125,10 @@ int leadCell(const LadderStep& step) {
 const TechniqueInfo& techniqueInfo(Technique technique) {
     int index = static_cast<int>(technique);
     return index < kTechniqueCount ? kTechniqueRows[index].info : kNoTechnique;
+}
+
+std::string shownTechniqueName(Technique technique) {
+    return translate("Technique", techniqueInfo(technique).name);
 }
 
 LadderStep nextLadderStep(const LadderBoard& board, int highestRung) {
@@ -126,11 +165,13 @@ std::string ladderStepLead(const LadderStep& step) {
     const std::string pattern = patternWords(step);
     const int units = leadUnitCount(step);
     if (units > 0) {
-        return "look at " + listed(units, [&](int i) { return unitName(step.units[i]); }) + ": " +
-               pattern;
+        return filled(translate("Hint", "look at %1: %2"),
+                      {listed(units, [&](int i) { return unitName(step.units[i]); }), pattern});
     }
     const int cell = leadCell(step);
-    return cell != kNoCell ? "look at " + cellName(cell) + ": " + pattern : "look for " + pattern;
+    return cell != kNoCell ? filled(translate("Hint", "look at %1: %2"), {cellName(cell), pattern})
+                           //: %1 the pattern to look for: "a hidden single", "an X-Wing"
+                           : filled(translate("Hint", "look for %1"), {pattern});
 }
 
 CellSet ladderStepLeadCells(const LadderStep& step) {
@@ -143,13 +184,16 @@ CellSet ladderStepLeadCells(const LadderStep& step) {
 
 std::string ladderStepResult(const LadderStep& step) {
     if (step.placedCell != kNoCell) {
-        return cellName(step.placedCell) + " takes " + digitText(step.placedValue);
+        return filled(translate("Hint", "%1 takes %2"),
+                      {cellName(step.placedCell), digitText(step.placedValue)});
     }
+    const std::string loses = translate("Hint", "%1 loses %2"), clauses = clausePattern();
     std::string text;
     for (int cell = 0; cell < kCells; cell++) {
         if (step.eliminations[cell] == 0) continue;
-        if (!text.empty()) text += "; ";
-        text += cellName(cell) + " loses " + valueList(step.eliminations[cell]);
+        const std::string lost =
+            filled(loses, {cellName(cell), valueList(step.eliminations[cell])});
+        text = text.empty() ? lost : filled(clauses, {text, lost});
     }
     return text;
 }
@@ -207,6 +251,11 @@ const char* levelName(Level level) {
     return index >= 0 && index < kPuzzleLevelCount ? kLevelNames[index] : "";
 }
 
+std::string shownLevelName(Level level) {
+    const char* name = levelName(level);
+    return *name != '\0' ? translate("Level", name) : "";
+}
+
 namespace {
 
 // A score at or above the limit of the hardest technique's level lifts the
@@ -241,9 +290,11 @@ std::string ratingText(const LadderRating& rating) {
            techniqueInfo(rating.hardest).name + (counts.empty() ? "" : " " + counts);
 }
 
-std::string ratingCounts(const LadderRating& rating) {
-    std::string text;
-    // Steps are counted per count word, in the order the words first appear.
+namespace {
+
+// Calls count(steps, word) per count word, in the order the words first appear.
+template <typename Count>
+void forEachCount(const LadderRating& rating, Count count) {
     const char* words[kTechniqueCount];
     int wordCounts[kTechniqueCount] = {}, wordCount = 0;
     for (int index = 0; index < kTechniqueCount; index++) {
@@ -254,9 +305,29 @@ std::string ratingCounts(const LadderRating& rating) {
         if (w == wordCount) words[wordCount++] = word;
         wordCounts[w] += rating.counts[index];
     }
-    for (int w = 0; w < wordCount; w++) {
-        text += (w == 0 ? "" : ", ") + std::to_string(wordCounts[w]) + " " + words[w];
-    }
+    for (int w = 0; w < wordCount; w++) count(wordCounts[w], words[w]);
+}
+
+}  // namespace
+
+std::string ratingCounts(const LadderRating& rating) {
+    std::string text;
+    forEachCount(rating, [&](int steps, const char* word) {
+        text += (text.empty() ? "" : ", ") + std::to_string(steps) + " " + word;
+    });
+    return text;
+}
+
+std::string shownRatingCounts(const LadderRating& rating) {
+    std::string text;
+    //: %1 a number of steps, %2 the count word they are counted under ("33 single")
+    const std::string pattern = translate("Count", "%1 %2");
+    const std::string comma = jointPattern(Joiner::kComma);
+    forEachCount(rating, [&](int steps, const char* word) {
+        const std::string count =
+            filled(pattern, {std::to_string(steps), translate("Count", word)});
+        text = text.empty() ? count : filled(comma, {text, count});
+    });
     return text;
 }
 

@@ -23,6 +23,8 @@ void applyLadderStep(LadderBoard& board, const LadderStep& step);
 
 // The whole step in one sentence, for the full hint and `explain --ladder`,
 // a long chain cut to what the status box shows unless the whole is asked for.
+// These words are in the player's language (context "Hint"): English, byte
+// for byte, while no catalogue is installed.
 std::string ladderStepText(const LadderStep& step, StepWords words = StepWords::kFitted);
 // Where to look and what for, without giving the step away: "look at box 5:
 // a pointing pair", "look at row 2 and row 7: an X-Wing".
@@ -62,7 +64,10 @@ Level puzzleLevel(const LadderRating& rating);
 // "612 Hard XY-Wing 33 single, 3 locked, 1 pair, 1 XY-Wing": the score, the
 // hardest technique and the steps per count word, in ladder order.
 std::string ratingText(const LadderRating& rating);
-// Its last part: "33 single, 3 locked, 1 pair, 1 XY-Wing".
+// Its last part: "33 single, 3 locked, 1 pair, 1 XY-Wing". Both stay English,
+// for files and the command line.
 std::string ratingCounts(const LadderRating& rating);
+// The counts as the player reads them: the count words in their language.
+std::string shownRatingCounts(const LadderRating& rating);
 
 }  // namespace ga

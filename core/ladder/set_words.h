@@ -1,5 +1,6 @@
 // Words for the sets a step rests on: "r4c7 and r4c8", "rows 2 and 7",
-// built from the shared words so every family names things alike.
+// built from the shared words so every family names things alike; and the
+// start every named technique's sentence shares.
 #pragma once
 
 #include <string>
@@ -30,9 +31,24 @@ inline CellSet eliminatedCells(const LadderStep& step) {
 // Units first..first+count-1 of a step of one kind: "rows 2 and 7" or "row 2".
 inline std::string unitNames(const LadderStep& step, int first, int count) {
     if (count == 1) return unitName(step.units[first]);
-    static const char* const kPlurals[] = {"rows ", "columns ", "boxes "};
-    return kPlurals[step.units[first] / 9] +
-           listed(count, [&](int i) { return digitText(step.units[first + i] % 9 + 1); });
+    static const char* const kPlurals[] = {QT_TRANSLATE_NOOP("Hint", "rows %1"),
+                                           QT_TRANSLATE_NOOP("Hint", "columns %1"),
+                                           QT_TRANSLATE_NOOP("Hint", "boxes %1")};
+    return filled(translate("Hint", kPlurals[step.units[first] / 9]),
+                  {listed(count, [&](int i) { return digitText(step.units[first + i] % 9 + 1); })});
+}
+
+// The technique's name as the player reads it, before the rest of the
+// sentence: "XY-Wing: ...", or with the value it is on, "X-Chain on 4: ...".
+inline std::string namedStep(const LadderStep& step, const std::string& rest) {
+    //: %1 the technique's name, %2 the rest of the sentence
+    return filled(translate("Hint", "%1: %2"), {shownTechniqueName(step.technique), rest});
+}
+inline std::string namedStepOn(const LadderStep& step, const std::string& values,
+                               const std::string& rest) {
+    //: %1 the technique's name, %2 the value or values it is on, %3 the rest of the sentence
+    return filled(translate("Hint", "%1 on %2: %3"),
+                  {shownTechniqueName(step.technique), values, rest});
 }
 
 }  // namespace ga

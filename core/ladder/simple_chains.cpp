@@ -6,7 +6,7 @@
 #include "core/bits.h"
 #include "core/ladder/chain_words.h"
 #include "core/ladder/ladder.h"
-#include "core/words.h"
+#include "core/ladder/set_words.h"
 
 namespace ga {
 
@@ -236,18 +236,21 @@ std::string colourList(const LadderStep& step, bool on, StepWords words) {
     }
     const int more = colour.count() - shown;
     if (more == 0) return cellList(cells, shown);
-    std::string text;
-    for (int i = 0; i < shown; i++) text += cellName(cells[i]) + ", ";
-    return text + "and " + std::to_string(more) + " more";
+    //: %1 the first cells of a colour, %2 how many more there are
+    return filled(translate("Hint", "%1, and %2 more"),
+                  {listed(
+                       shown, [&](int i) { return cellName(cells[i]); }, Joiner::kComma),
+                   std::to_string(more)});
 }
 
 std::string chainStepText(const LadderStep& step, int value, StepWords words) {
     const ChainNode& first = step.nodes[0];
     const ChainNode& last = step.nodes[step.nodeCount - 1];
-    return std::string(techniqueInfo(step.technique).name) + " on " + digitText(value) + ": " +
-           chainText(step.nodes, step.nodeCount, chainTextBudget(words)) + ", so " +
-           cellName(first.cells[0]) + " or " + cellName(last.cells[0]) + " is " + digitText(value) +
-           ": " + ladderStepResult(step);
+    return namedStepOn(step, digitText(value),
+                       filled(translate("Hint", "%1, so %2 or %3 is %4: %5"),
+                              {chainText(step.nodes, step.nodeCount, chainTextBudget(words)),
+                               cellName(first.cells[0]), cellName(last.cells[0]), digitText(value),
+                               ladderStepResult(step)}));
 }
 
 }  // namespace
@@ -307,17 +310,23 @@ bool findXYChain(const LadderBoard& board, const DigitCells& where, LadderStep& 
 
 std::string describeSimpleColouring(const LadderStep& step, StepWords words) {
     const std::string value = digitText(valueOfSingleBit(step.values));
-    std::string text = "Simple Colouring on " + value +
-                       ": colouring the cells joined by strong links on " + value + " in turn, ";
+    const std::string result = ladderStepResult(step);
     if (step.unitCount > 0) {
-        text += cellName(step.nodes[0].cells[0]) + " and " + cellName(step.nodes[1].cells[0]) +
-                " get the same colour but share " + unitName(step.units[0]) +
-                ", so no cell of that colour is " + value;
-    } else {
-        text += "either " + colourList(step, true, words) + " hold it or " +
-                colourList(step, false, words) + " do; cells seeing both colours lose it";
+        return namedStepOn(
+            step, value,
+            filled(
+                translate("Hint",
+                          "colouring the cells joined by strong links on %1 in turn, %2 and %3 "
+                          "get the same colour but share %4, so no cell of that colour is %1: %5"),
+                {value, cellName(step.nodes[0].cells[0]), cellName(step.nodes[1].cells[0]),
+                 unitName(step.units[0]), result}));
     }
-    return text + ": " + ladderStepResult(step);
+    return namedStepOn(
+        step, value,
+        filled(translate("Hint",
+                         "colouring the cells joined by strong links on %1 in turn, either %2 hold "
+                         "it or %3 do; cells seeing both colours lose it: %4"),
+               {value, colourList(step, true, words), colourList(step, false, words), result}));
 }
 
 std::string describeXChain(const LadderStep& step, StepWords words) {

@@ -6,7 +6,7 @@
 #include "core/bits.h"
 #include "core/ladder/families.h"
 #include "core/ladder/ladder.h"
-#include "core/words.h"
+#include "core/ladder/set_words.h"
 
 namespace ga {
 
@@ -160,10 +160,6 @@ bool findEmptyRectangle(const DigitCells& where, LadderStep& step) {
     return false;
 }
 
-std::string linkText(const ChainNode& a, const ChainNode& b) {
-    return cellName(a.cells[0]) + " and " + cellName(b.cells[0]);
-}
-
 }  // namespace
 
 bool findSingleDigitPatternsStep(const LadderBoard&, const DigitCells& where, Technique technique,
@@ -173,26 +169,27 @@ bool findSingleDigitPatternsStep(const LadderBoard&, const DigitCells& where, Te
 }
 
 std::string describeSingleDigitPatternsStep(const LadderStep& step, StepWords) {
-    const std::string name = techniqueInfo(step.technique).name;
     const std::string value = digitText(valueOfSingleBit(step.values));
     const std::string result = ladderStepResult(step);
-    if (step.technique == Technique::kEmptyRectangle) {
-        const std::string nearCell = cellName(step.nodes[0].cells[0]);
-        const std::string farCell = cellName(step.nodes[1].cells[0]);
-        const std::string box = unitName(step.units[0]);
-        return name + " on " + value + ": " + box + " has it only in " + unitName(step.units[2]) +
-               " and " + unitName(step.units[3]) + ", " + unitName(step.units[1]) + " only in " +
-               nearCell + " and " + farCell + "; if " + nearCell + " is " + value + ", " + box +
-               "'s " + value + " is in its " +
-               (step.units[1] < 9 ? unitName(step.units[2]) : unitName(step.units[3])) +
-               ", otherwise " + farCell + " is: " + result;
-    }
     const ChainNode* n = step.nodes;
-    return name + " on " + value + ": " + unitName(step.units[0]) + " has it only in " +
-           linkText(n[0], n[1]) + ", " + unitName(step.units[1]) + " only in " +
-           linkText(n[2], n[3]) + "; " + linkText(n[1], n[2]) + " share " +
-           unitName(step.units[2]) + ", so " + cellName(n[0].cells[0]) + " or " +
-           cellName(n[3].cells[0]) + " is " + value + ": " + result;
+    auto cell = [&](int i) { return cellName(n[i].cells[0]); };
+    auto unit = [&](int i) { return unitName(step.units[i]); };
+    if (step.technique == Technique::kEmptyRectangle) {
+        return namedStepOn(
+            step, value,
+            filled(
+                translate("Hint",
+                          "%1 has it only in %2 and %3, %4 only in %5 and %6; if %5 is %7, %1's %7 "
+                          "is in its %8, otherwise %6 is: %9"),
+                {unit(0), unit(2), unit(3), unit(1), cell(0), cell(1), value,
+                 step.units[1] < 9 ? unit(2) : unit(3), result}));
+    }
+    return namedStepOn(
+        step, value,
+        filled(translate("Hint",
+                         "%1 has it only in %2 and %3, %4 only in %5 and %6; %3 and "
+                         "%5 share %7, so %2 or %6 is %8: %9"),
+               {unit(0), cell(0), cell(1), unit(1), cell(2), cell(3), unit(2), value, result}));
 }
 
 }  // namespace ga

@@ -81,12 +81,13 @@ std::string describeSinglesStep(const LadderStep& step, StepWords) {
     const std::string value = digitText(step.placedValue);
     switch (step.technique) {
         case Technique::kFullHouse:
-            return unitName(step.units[0]) + ": " + cell + " is the last empty cell, so it takes " +
-                   value;
+            return filled(translate("Hint", "%1: %2 is the last empty cell, so it takes %3"),
+                          {unitName(step.units[0]), cell, value});
         case Technique::kHiddenSingle:
-            return unitName(step.units[0]) + ": " + value + " fits only in " + cell;
+            return filled(translate("Hint", "%1: %2 fits only in %3"),
+                          {unitName(step.units[0]), value, cell});
         default:
-            return cell + ": only " + value + " is left";
+            return filled(translate("Hint", "%1: only %2 is left"), {cell, value});
     }
 }
 

@@ -147,11 +147,15 @@ std::string describeSubsetsStep(const LadderStep& step, StepWords) {
                        step.technique == Technique::kNakedTriple ||
                        step.technique == Technique::kNakedQuad;
     const std::string where =
-        listed(step.baseUnitCount, [&](int i) { return unitName(step.units[i]); }) + ": ";
+        listed(step.baseUnitCount, [&](int i) { return unitName(step.units[i]); });
     const std::string cells = cellNames(step.cells), values = valueList(step.values);
-    const std::string result = ", so " + ladderStepResult(step);
-    if (naked) return where + cells + " hold only " + values + result;
-    return where + values + " can go only in " + cells + result;
+    const std::string result = ladderStepResult(step);
+    if (naked) {
+        return filled(translate("Hint", "%1: %2 hold only %3, so %4"),
+                      {where, cells, values, result});
+    }
+    return filled(translate("Hint", "%1: %2 can go only in %3, so %4"),
+                  {where, values, cells, result});
 }
 
 }  // namespace ga

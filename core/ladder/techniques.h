@@ -1,10 +1,15 @@
 // Every technique of the human-style ladder, once: its name, the short word
 // the rating counts it under, its rung (simplest first) and its weight in the
 // rating. The ladder walks this list in order; the rating reads the weights;
-// the words name the technique from it.
+// the words name the technique from it. The names, count words and level
+// names stay English in files and on the command line; their translations
+// (contexts "Technique", "Count" and "Level") are only for the player to read.
 #pragma once
 
 #include <cstdint>
+#include <string>
+
+#include "core/translation.h"
 
 namespace ga {
 
@@ -17,46 +22,82 @@ namespace ga {
 // puzzleLevel in ladder.h).
 // X(id, name, count word, rung, weight, level, family)
 #define GA_LADDER_TECHNIQUES(X)                                                                    \
-    X(FullHouse, "Full House", "single", 1, 8, Easy, Singles)                                      \
-    X(HiddenSingle, "Hidden Single", "single", 1, 10, Easy, Singles)                               \
-    X(NakedSingle, "Naked Single", "single", 1, 12, Easy, Singles)                                 \
-    X(Pointing, "Pointing", "locked", 2, 28, Medium, Intersections)                                \
-    X(Claiming, "Claiming", "locked", 2, 30, Medium, Intersections)                                \
-    X(NakedPair, "Naked Pair", "pair", 3, 32, Medium, Subsets)                                     \
-    X(HiddenPair, "Hidden Pair", "pair", 3, 36, Medium, Subsets)                                   \
-    X(NakedTriple, "Naked Triple", "triple", 3, 40, Medium, Subsets)                               \
-    X(HiddenTriple, "Hidden Triple", "triple", 3, 44, Medium, Subsets)                             \
-    X(NakedQuad, "Naked Quad", "quad", 3, 47, Hard, Subsets)                                       \
-    X(HiddenQuad, "Hidden Quad", "quad", 3, 51, Hard, Subsets)                                     \
-    X(XWing, "X-Wing", "X-Wing", 4, 54, Hard, Fish)                                                \
-    X(FinnedXWing, "Finned X-Wing", "finned fish", 4, 58, Hard, Fish)                              \
-    X(SashimiXWing, "Sashimi X-Wing", "finned fish", 4, 59, Hard, Fish)                            \
-    X(Swordfish, "Swordfish", "Swordfish", 4, 61, Hard, Fish)                                      \
-    X(FinnedSwordfish, "Finned Swordfish", "finned fish", 4, 64, Hard, Fish)                       \
-    X(SashimiSwordfish, "Sashimi Swordfish", "finned fish", 4, 66, Hard, Fish)                     \
-    X(Jellyfish, "Jellyfish", "Jellyfish", 4, 67, Fiendish, Fish)                                  \
-    X(Skyscraper, "Skyscraper", "Skyscraper", 5, 67, Hard, SingleDigitPatterns)                    \
-    X(TwoStringKite, "2-String Kite", "2-String Kite", 5, 69, Hard, SingleDigitPatterns)           \
-    X(TurbotFish, "Turbot Fish", "Turbot Fish", 5, 70, Hard, SingleDigitPatterns)                  \
-    X(EmptyRectangle, "Empty Rectangle", "Empty Rectangle", 5, 72, Hard, SingleDigitPatterns)      \
-    X(XYWing, "XY-Wing", "XY-Wing", 6, 73, Hard, Wings)                                            \
-    X(XYZWing, "XYZ-Wing", "XYZ-Wing", 6, 77, Hard, Wings)                                         \
-    X(WWing, "W-Wing", "W-Wing", 6, 80, Hard, Wings)                                               \
-    X(UniqueRectangle1, "Unique Rectangle Type 1", "Unique Rectangle", 7, 80, Hard, Uniqueness)    \
-    X(UniqueRectangle2, "Unique Rectangle Type 2", "Unique Rectangle", 7, 82, Hard, Uniqueness)    \
-    X(UniqueRectangle4, "Unique Rectangle Type 4", "Unique Rectangle", 7, 84, Hard, Uniqueness)    \
-    X(SimpleColouring, "Simple Colouring", "colouring", 8, 87, Fiendish, Chains)                   \
-    X(XChain, "X-Chain", "X-Chain", 8, 94, Fiendish, Chains)                                       \
-    X(XYChain, "XY-Chain", "XY-Chain", 8, 97, Fiendish, Chains)                                    \
-    X(AlternatingChain, "Alternating Inference Chain", "AIC", 8, 102, Extreme, Chains)             \
-    X(AlsXZ, "ALS-XZ", "ALS-XZ", 9, 108, Extreme, AlmostLockedSets)                                \
-    X(AlsXYWing, "ALS-XY-Wing", "ALS-XY-Wing", 9, 116, Extreme, AlmostLockedSets)                  \
-    X(CellForcingChain, "Cell Forcing Chain", "forcing chain", 10, 127, Extreme, ForcingChains)    \
-    X(UnitForcingChain, "Unit Forcing Chain", "forcing chain", 10, 127, Extreme, ForcingChains)    \
-    X(ContradictionForcingChain, "Contradiction Forcing Chain", "forcing chain", 10, 134, Extreme, \
-      ForcingChains)                                                                               \
-    X(NestedForcingChain, "Nested Forcing Chain", "nested forcing chain", 10, 214, Extreme,        \
-      ForcingChains)
+    X(FullHouse, QT_TRANSLATE_NOOP("Technique", "Full House"),                                     \
+      QT_TRANSLATE_NOOP("Count", "single"), 1, 8, Easy, Singles)                                   \
+    X(HiddenSingle, QT_TRANSLATE_NOOP("Technique", "Hidden Single"),                               \
+      QT_TRANSLATE_NOOP("Count", "single"), 1, 10, Easy, Singles)                                  \
+    X(NakedSingle, QT_TRANSLATE_NOOP("Technique", "Naked Single"),                                 \
+      QT_TRANSLATE_NOOP("Count", "single"), 1, 12, Easy, Singles)                                  \
+    X(Pointing, QT_TRANSLATE_NOOP("Technique", "Pointing"), QT_TRANSLATE_NOOP("Count", "locked"),  \
+      2, 28, Medium, Intersections)                                                                \
+    X(Claiming, QT_TRANSLATE_NOOP("Technique", "Claiming"), QT_TRANSLATE_NOOP("Count", "locked"),  \
+      2, 30, Medium, Intersections)                                                                \
+    X(NakedPair, QT_TRANSLATE_NOOP("Technique", "Naked Pair"), QT_TRANSLATE_NOOP("Count", "pair"), \
+      3, 32, Medium, Subsets)                                                                      \
+    X(HiddenPair, QT_TRANSLATE_NOOP("Technique", "Hidden Pair"),                                   \
+      QT_TRANSLATE_NOOP("Count", "pair"), 3, 36, Medium, Subsets)                                  \
+    X(NakedTriple, QT_TRANSLATE_NOOP("Technique", "Naked Triple"),                                 \
+      QT_TRANSLATE_NOOP("Count", "triple"), 3, 40, Medium, Subsets)                                \
+    X(HiddenTriple, QT_TRANSLATE_NOOP("Technique", "Hidden Triple"),                               \
+      QT_TRANSLATE_NOOP("Count", "triple"), 3, 44, Medium, Subsets)                                \
+    X(NakedQuad, QT_TRANSLATE_NOOP("Technique", "Naked Quad"), QT_TRANSLATE_NOOP("Count", "quad"), \
+      3, 47, Hard, Subsets)                                                                        \
+    X(HiddenQuad, QT_TRANSLATE_NOOP("Technique", "Hidden Quad"),                                   \
+      QT_TRANSLATE_NOOP("Count", "quad"), 3, 51, Hard, Subsets)                                    \
+    X(XWing, QT_TRANSLATE_NOOP("Technique", "X-Wing"), QT_TRANSLATE_NOOP("Count", "X-Wing"), 4,    \
+      54, Hard, Fish)                                                                              \
+    X(FinnedXWing, QT_TRANSLATE_NOOP("Technique", "Finned X-Wing"),                                \
+      QT_TRANSLATE_NOOP("Count", "finned fish"), 4, 58, Hard, Fish)                                \
+    X(SashimiXWing, QT_TRANSLATE_NOOP("Technique", "Sashimi X-Wing"),                              \
+      QT_TRANSLATE_NOOP("Count", "finned fish"), 4, 59, Hard, Fish)                                \
+    X(Swordfish, QT_TRANSLATE_NOOP("Technique", "Swordfish"),                                      \
+      QT_TRANSLATE_NOOP("Count", "Swordfish"), 4, 61, Hard, Fish)                                  \
+    X(FinnedSwordfish, QT_TRANSLATE_NOOP("Technique", "Finned Swordfish"),                         \
+      QT_TRANSLATE_NOOP("Count", "finned fish"), 4, 64, Hard, Fish)                                \
+    X(SashimiSwordfish, QT_TRANSLATE_NOOP("Technique", "Sashimi Swordfish"),                       \
+      QT_TRANSLATE_NOOP("Count", "finned fish"), 4, 66, Hard, Fish)                                \
+    X(Jellyfish, QT_TRANSLATE_NOOP("Technique", "Jellyfish"),                                      \
+      QT_TRANSLATE_NOOP("Count", "Jellyfish"), 4, 67, Fiendish, Fish)                              \
+    X(Skyscraper, QT_TRANSLATE_NOOP("Technique", "Skyscraper"),                                    \
+      QT_TRANSLATE_NOOP("Count", "Skyscraper"), 5, 67, Hard, SingleDigitPatterns)                  \
+    X(TwoStringKite, QT_TRANSLATE_NOOP("Technique", "2-String Kite"),                              \
+      QT_TRANSLATE_NOOP("Count", "2-String Kite"), 5, 69, Hard, SingleDigitPatterns)               \
+    X(TurbotFish, QT_TRANSLATE_NOOP("Technique", "Turbot Fish"),                                   \
+      QT_TRANSLATE_NOOP("Count", "Turbot Fish"), 5, 70, Hard, SingleDigitPatterns)                 \
+    X(EmptyRectangle, QT_TRANSLATE_NOOP("Technique", "Empty Rectangle"),                           \
+      QT_TRANSLATE_NOOP("Count", "Empty Rectangle"), 5, 72, Hard, SingleDigitPatterns)             \
+    X(XYWing, QT_TRANSLATE_NOOP("Technique", "XY-Wing"), QT_TRANSLATE_NOOP("Count", "XY-Wing"), 6, \
+      73, Hard, Wings)                                                                             \
+    X(XYZWing, QT_TRANSLATE_NOOP("Technique", "XYZ-Wing"), QT_TRANSLATE_NOOP("Count", "XYZ-Wing"), \
+      6, 77, Hard, Wings)                                                                          \
+    X(WWing, QT_TRANSLATE_NOOP("Technique", "W-Wing"), QT_TRANSLATE_NOOP("Count", "W-Wing"), 6,    \
+      80, Hard, Wings)                                                                             \
+    X(UniqueRectangle1, QT_TRANSLATE_NOOP("Technique", "Unique Rectangle Type 1"),                 \
+      QT_TRANSLATE_NOOP("Count", "Unique Rectangle"), 7, 80, Hard, Uniqueness)                     \
+    X(UniqueRectangle2, QT_TRANSLATE_NOOP("Technique", "Unique Rectangle Type 2"),                 \
+      QT_TRANSLATE_NOOP("Count", "Unique Rectangle"), 7, 82, Hard, Uniqueness)                     \
+    X(UniqueRectangle4, QT_TRANSLATE_NOOP("Technique", "Unique Rectangle Type 4"),                 \
+      QT_TRANSLATE_NOOP("Count", "Unique Rectangle"), 7, 84, Hard, Uniqueness)                     \
+    X(SimpleColouring, QT_TRANSLATE_NOOP("Technique", "Simple Colouring"),                         \
+      QT_TRANSLATE_NOOP("Count", "colouring"), 8, 87, Fiendish, Chains)                            \
+    X(XChain, QT_TRANSLATE_NOOP("Technique", "X-Chain"), QT_TRANSLATE_NOOP("Count", "X-Chain"), 8, \
+      94, Fiendish, Chains)                                                                        \
+    X(XYChain, QT_TRANSLATE_NOOP("Technique", "XY-Chain"), QT_TRANSLATE_NOOP("Count", "XY-Chain"), \
+      8, 97, Fiendish, Chains)                                                                     \
+    X(AlternatingChain, QT_TRANSLATE_NOOP("Technique", "Alternating Inference Chain"),             \
+      QT_TRANSLATE_NOOP("Count", "AIC"), 8, 102, Extreme, Chains)                                  \
+    X(AlsXZ, QT_TRANSLATE_NOOP("Technique", "ALS-XZ"), QT_TRANSLATE_NOOP("Count", "ALS-XZ"), 9,    \
+      108, Extreme, AlmostLockedSets)                                                              \
+    X(AlsXYWing, QT_TRANSLATE_NOOP("Technique", "ALS-XY-Wing"),                                    \
+      QT_TRANSLATE_NOOP("Count", "ALS-XY-Wing"), 9, 116, Extreme, AlmostLockedSets)                \
+    X(CellForcingChain, QT_TRANSLATE_NOOP("Technique", "Cell Forcing Chain"),                      \
+      QT_TRANSLATE_NOOP("Count", "forcing chain"), 10, 127, Extreme, ForcingChains)                \
+    X(UnitForcingChain, QT_TRANSLATE_NOOP("Technique", "Unit Forcing Chain"),                      \
+      QT_TRANSLATE_NOOP("Count", "forcing chain"), 10, 127, Extreme, ForcingChains)                \
+    X(ContradictionForcingChain, QT_TRANSLATE_NOOP("Technique", "Contradiction Forcing Chain"),    \
+      QT_TRANSLATE_NOOP("Count", "forcing chain"), 10, 134, Extreme, ForcingChains)                \
+    X(NestedForcingChain, QT_TRANSLATE_NOOP("Technique", "Nested Forcing Chain"),                  \
+      QT_TRANSLATE_NOOP("Count", "nested forcing chain"), 10, 214, Extreme, ForcingChains)
 
 enum class Technique : uint8_t {
 #define GA_TECHNIQUE_ID(id, name, word, rung, weight, level, family) k##id,
@@ -70,10 +111,15 @@ constexpr int kTechniqueCount = static_cast<int>(Technique::kNone);
 // How hard a puzzle is, in words a player knows, easiest first.
 enum class Level : uint8_t { kEasy, kMedium, kHard, kFiendish, kExtreme };
 constexpr int kPuzzleLevelCount = 5;
-constexpr const char* kLevelNames[kPuzzleLevelCount] = {"Easy", "Medium", "Hard", "Fiendish",
-                                                        "Extreme"};
-// "Easy", "Medium", "Hard", "Fiendish", "Extreme".
+constexpr const char* kLevelNames[kPuzzleLevelCount] = {
+    QT_TRANSLATE_NOOP("Level", "Easy"), QT_TRANSLATE_NOOP("Level", "Medium"),
+    QT_TRANSLATE_NOOP("Level", "Hard"), QT_TRANSLATE_NOOP("Level", "Fiendish"),
+    QT_TRANSLATE_NOOP("Level", "Extreme")};
+// "Easy", "Medium", "Hard", "Fiendish", "Extreme": the names files and the
+// command line use.
 const char* levelName(Level level);
+// The name the player reads: levelName in their language.
+std::string shownLevelName(Level level);
 
 struct TechniqueInfo {
     const char* name;       // "X-Wing"
@@ -84,5 +130,7 @@ struct TechniqueInfo {
 };
 
 const TechniqueInfo& techniqueInfo(Technique technique);
+// The name the player reads: techniqueInfo(technique).name in their language.
+std::string shownTechniqueName(Technique technique);
 
 }  // namespace ga

@@ -6,7 +6,7 @@
 #include "core/bits.h"
 #include "core/ladder/families.h"
 #include "core/ladder/ladder.h"
-#include "core/words.h"
+#include "core/ladder/set_words.h"
 
 namespace ga {
 
@@ -137,32 +137,39 @@ std::string describeUniquenessStep(const LadderStep& step, StepWords) {
     const std::string xy = valueList(step.values);
     const ChainNode* n = step.nodes;
     auto cell = [&](int i) { return cellName(n[i].cells[0]); };
-    const std::string swap =
-        "the four cells could swap " + xy + " and the puzzle would have two answers";
-    std::string text = std::string(techniqueInfo(step.technique).name) + " on " + xy + ": ";
+    const std::string result = ladderStepResult(step);
+    std::string text;
     switch (step.technique) {
         case Technique::kUniqueRectangle1:
-            text += cell(0) + ", " + cell(1) + " and " + cell(2) + " hold only " + xy + "; were " +
-                    cell(3) + " " + valueList(step.values, " or ") + " as well, " + swap;
+            text =
+                filled(translate("Hint",
+                                 "%1, %2 and %3 hold only %4; were %5 %6 as well, the four cells "
+                                 "could swap %4 and the puzzle would have two answers: %7"),
+                       {cell(0), cell(1), cell(2), xy, cell(3), valueList(step.values, Joiner::kOr),
+                        result});
             break;
-        case Technique::kUniqueRectangle2: {
-            const std::string z = digitText(n[2].value);
-            text += cell(0) + " and " + cell(1) + " hold only " + xy + ", " + cell(2) + " and " +
-                    cell(3) + " only those and " + z + "; one of the latter must be " + z +
-                    ", or " + swap;
+        case Technique::kUniqueRectangle2:
+            text =
+                filled(translate("Hint",
+                                 "%1 and %2 hold only %3, %4 and %5 only those and %6; one of the "
+                                 "latter must be %6, or the four cells could swap %3 and the "
+                                 "puzzle would have two answers: %7"),
+                       {cell(0), cell(1), xy, cell(2), cell(3), digitText(n[2].value), result});
             break;
-        }
         default: {
             const std::string x = digitText(n[2].value);
             const std::string y =
                 digitText(valueOfSingleBit(step.values & ~bitOfValue(n[2].value)));
-            text += cell(0) + " and " + cell(1) + " hold only " + xy + ", and " +
-                    unitName(step.units[0]) + " has " + x + " only in " + cell(2) + " and " +
-                    cell(3) + "; one of them is " + x + ", so were the other " + y + ", " + swap;
+            text = filled(
+                translate("Hint",
+                          "%1 and %2 hold only %3, and %4 has %5 only in %6 and %7; one of "
+                          "them is %5, so were the other %8, the four cells could swap %3 "
+                          "and the puzzle would have two answers: %9"),
+                {cell(0), cell(1), xy, unitName(step.units[0]), x, cell(2), cell(3), y, result});
             break;
         }
     }
-    return text + ": " + ladderStepResult(step);
+    return namedStepOn(step, xy, text);
 }
 
 }  // namespace ga

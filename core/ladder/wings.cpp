@@ -7,7 +7,7 @@
 #include "core/bits.h"
 #include "core/ladder/families.h"
 #include "core/ladder/ladder.h"
-#include "core/words.h"
+#include "core/ladder/set_words.h"
 
 namespace ga {
 
@@ -150,7 +150,6 @@ bool findWingsStep(const LadderBoard& board, const DigitCells& where, Technique 
 }
 
 std::string describeWingsStep(const LadderStep& step, StepWords) {
-    const std::string name = techniqueInfo(step.technique).name;
     const ChainNode* n = step.nodes;
     auto cell = [&](int i) { return cellName(n[i].cells[0]); };
     auto both = [&](int a, int b) { return valueList(bitOfValue(a) | bitOfValue(b)); };
@@ -158,25 +157,33 @@ std::string describeWingsStep(const LadderStep& step, StepWords) {
     switch (step.technique) {
         case Technique::kXYWing: {
             const std::string z = digitText(n[0].value);
-            return name + " on " + z + ": " + cell(2) + " holds " + both(n[2].value, n[3].value) +
-                   ", " + cell(0) + " " + both(n[1].value, n[0].value) + ", " + cell(4) + " " +
-                   both(n[4].value, n[5].value) + "; whatever " + cell(2) + " holds, " + cell(0) +
-                   " or " + cell(4) + " is " + z + ": " + result;
+            //: %1 the pivot, %2 its two values; %3 and %5 the pincers, %4 and %6 theirs; %7 the
+            //: value the pincers share, %8 what the step removes
+            const std::string pattern = translate(
+                "Hint", "%1 holds %2, %3 %4, %5 %6; whatever %1 holds, %3 or %5 is %7: %8");
+            return namedStepOn(step, z,
+                               filled(pattern, {cell(2), both(n[2].value, n[3].value), cell(0),
+                                                both(n[1].value, n[0].value), cell(4),
+                                                both(n[4].value, n[5].value), z, result}));
         }
         case Technique::kXYZWing: {
             const std::string z = digitText(n[0].value);
-            return name + " on " + z + ": " + cell(0) + " holds " + valueList(step.values) + ", " +
-                   cell(1) + " " + both(n[1].value, n[0].value) + ", " + cell(2) + " " +
-                   both(n[2].value, n[0].value) + "; whatever " + cell(0) + " holds, it, " +
-                   cell(1) + " or " + cell(2) + " is " + z + ": " + result;
+            return namedStepOn(
+                step, z,
+                filled(translate("Hint",
+                                 "%1 holds %2, %3 %4, %5 %6; whatever %1 holds, it, %3 or "
+                                 "%5 is %7: %8"),
+                       {cell(0), valueList(step.values), cell(1), both(n[1].value, n[0].value),
+                        cell(2), both(n[2].value, n[0].value), z, result}));
         }
         default: {
             const std::string x = digitText(n[1].value), y = digitText(n[0].value);
-            return name + ": " + cell(0) + " and " + cell(5) + " hold only " +
-                   valueList(step.values) + "; " + unitName(step.units[0]) + " has " + x +
-                   " only in " + cell(2) + ", seen by " + cell(0) + ", and " + cell(3) +
-                   ", seen by " + cell(5) + ", so " + cell(0) + " or " + cell(5) + " is " + y +
-                   ": " + result;
+            return namedStep(
+                step, filled(translate("Hint",
+                                       "%1 and %2 hold only %3; %4 has %5 only in %6, seen "
+                                       "by %1, and %7, seen by %2, so %1 or %2 is %8: %9"),
+                             {cell(0), cell(5), valueList(step.values), unitName(step.units[0]), x,
+                              cell(2), cell(3), y, result}));
         }
     }
 }

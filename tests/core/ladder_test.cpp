@@ -4,10 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 #include "core/bits.h"
+#include "core/difficulty_class.h"
+#include "core/hint.h"
 #include "core/ladder/examples.h"
 #include "core/ladder/ladder.h"
 #include "core/random.h"
@@ -61,6 +65,78 @@ TEST_P(LadderTable, TheTechniqueIsTheNextStep) {
 
 INSTANTIATE_TEST_SUITE_P(DataFiles, LadderTable, ::testing::ValuesIn(ladderExamples()),
                          [](const auto& info) { return info.param.where; });
+
+// A language that says everything in capitals: a word that reaches the
+// player without passing the catalogue shows up in lower case.
+std::string inCapitals(const char*, const char* text) {
+    std::string capitals = text;
+    for (char& c : capitals) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return capitals;
+}
+
+struct CapitalsInstalled {
+    CapitalsInstalled() { installCatalogue(inCapitals); }
+    ~CapitalsInstalled() { installCatalogue(nullptr); }
+};
+
+// What is left in lower case once the cell notation ("r4c7", grouped "r12c3")
+// is taken out.
+std::string untranslated(const std::string& text) {
+    static const std::regex kNotation("r[1-9]+c[1-9]+");
+    std::string left;
+    for (char c : std::regex_replace(text, kNotation, ""))
+        if (std::islower(static_cast<unsigned char>(c))) left += c;
+    return left;
+}
+
+// Every word of every technique's hint passes the catalogue, while the names
+// files and the command line use stay English.
+TEST(LadderWords, EveryShownWordPassesTheCatalogue) {
+    std::vector<std::pair<LadderStep, std::string>> steps;
+    for (const LadderExample& row : ladderExamples()) {
+        LadderBoard board;
+        ASSERT_TRUE(exampleBoard(row, board)) << row.where;
+        steps.emplace_back(nextLadderStep(board), row.technique);
+    }
+    LadderRating rating;
+    rating.solved = true;
+    rating.hardest = Technique::kXYWing;
+    rating.counts[static_cast<int>(Technique::kHiddenSingle)] = 30;
+    rating.counts[static_cast<int>(Technique::kXYWing)] = 1;
+    const std::string englishRating = ratingText(rating);
+
+    const CapitalsInstalled capitals;
+    for (const auto& [step, technique] : steps) {
+        SCOPED_TRACE(technique);
+        Hint hint;
+        hint.kind = HintKind::kStep;
+        hint.step = step;
+        for (const std::string& text :
+             {ladderStepText(step), ladderStepText(step, StepWords::kWhole), ladderStepLead(step),
+              hintText(hint, HintStage::kWhole)}) {
+            EXPECT_EQ(untranslated(text), "") << text;
+        }
+        EXPECT_EQ(techniqueInfo(step.technique).name, technique);
+        EXPECT_EQ(shownTechniqueName(step.technique), inCapitals("", technique.c_str()));
+    }
+    for (int kind = 0; kind <= static_cast<int>(HintKind::kFinished); ++kind) {
+        Hint hint;
+        hint.kind = static_cast<HintKind>(kind);
+        hint.value = 0x92;
+        hint.cellCount = 3;
+        hint.cells[1] = 40;
+        hint.cells[2] = 80;
+        if (hint.kind == HintKind::kStep) continue;
+        EXPECT_EQ(untranslated(hintText(hint, HintStage::kLead)), "");
+    }
+    EXPECT_EQ(ratingText(rating), englishRating);
+    EXPECT_EQ(untranslated(shownRatingCounts(rating)), "");
+    EXPECT_STREQ(levelName(Level::kFiendish), "Fiendish");
+    EXPECT_EQ(shownLevelName(Level::kFiendish), "FIENDISH");
+    EXPECT_STREQ(className(7), "Extra-Terrestrial");
+    EXPECT_EQ(shownClassName(7), "EXTRA-TERRESTRIAL");
+    EXPECT_EQ(shownClassNames(0, 1), (std::vector<std::string>{"PRACTICE", "NOVICE"}));
+}
 
 // Walks the ladder from the clues to the end; every step must keep the answer
 // and the walk must reach it.
