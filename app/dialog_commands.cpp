@@ -77,7 +77,8 @@ void recreateFromSerial(Desktop& desktop, WindowState& state, Settings& defaults
     if (check != 0) {
         // The dialog accepts only numbers that pass; a refusal here means the
         // settings changed under it, and the board is kept.
-        desktop.messageBox(serialRefusalText(check), translate("Message", kAlertTitle));
+        desktop.messageBox(translate("Serial", serialRefusalText(check)),
+                           translate("Message", kAlertTitle));
         return;
     }
     replaceBoard(desktop, state.puzzle, recreated);

@@ -217,7 +217,7 @@ std::string ratingBoxText(int answerCount, const LadderRating& rating) {
         return translate("Message",
                          "This puzzle's answers take too long to count, so it has no rating.");
     const std::string name = translate("Technique", techniqueInfo(rating.hardest).name);
-    const std::string counts = ratingCounts(rating);
+    const std::string counts = shownRatingCounts(rating);
     if (!rating.solved) {
         return formatted(
             translate(

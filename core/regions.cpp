@@ -6,10 +6,12 @@
 #include "core/bits.h"
 #include "core/random.h"
 #include "core/searches.h"
+#include "core/translation.h"
 
 namespace ga {
 
-const char* const kCsvOpenFailedText = "failed to open or create a csv file";
+const char* const kCsvOpenFailedText =
+    QT_TRANSLATE_NOOP("Message", "failed to open or create a csv file");
 
 namespace {
 
@@ -139,10 +141,12 @@ void sortRegions(int32_t* rows, int n, int rowWidth, int keyEntry) {
 }
 
 const char* regionRequestProblem(int level, int count, int maxCells) {
-    if (level < kLowestLevel || level > kHighestLevel) return "the level must be 0..4";
-    if (count < 0) return "the count must not be negative";
-    if (maxCells < 0) return "the maximum must not be negative";
-    if (maxCells > kMaxRegionCells) return "the maximum must not exceed 81 cells";
+    if (level < kLowestLevel || level > kHighestLevel)
+        return QT_TRANSLATE_NOOP("Message", "the level must be 0..4");
+    if (count < 0) return QT_TRANSLATE_NOOP("Message", "the count must not be negative");
+    if (maxCells < 0) return QT_TRANSLATE_NOOP("Message", "the maximum must not be negative");
+    if (maxCells > kMaxRegionCells)
+        return QT_TRANSLATE_NOOP("Message", "the maximum must not exceed 81 cells");
     return nullptr;
 }
 

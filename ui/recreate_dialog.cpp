@@ -74,7 +74,7 @@ void RecreateEvents::onCommand(DialogHost& dialog, int id) {
         case kDialogOkay: {
             const int check = checkSerial(parts_);
             if (check != kSerialAccepted) {
-                desktop_.messageBox(translate("Message", serialRefusalText(check)),
+                desktop_.messageBox(translate("Serial", serialRefusalText(check)),
                                     translate("Message", "alert"));
                 return;
             }

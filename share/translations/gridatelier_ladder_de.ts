@@ -629,6 +629,29 @@
     </message>
 </context>
 <context>
+    <name>Message</name>
+    <message>
+        <source>failed to open or create a csv file</source>
+        <translation>die CSV-Datei ließ sich nicht öffnen oder anlegen</translation>
+    </message>
+    <message>
+        <source>the level must be 0..4</source>
+        <translation>die Stufe muss zwischen 0 und 4 liegen</translation>
+    </message>
+    <message>
+        <source>the count must not be negative</source>
+        <translation>die Anzahl darf nicht negativ sein</translation>
+    </message>
+    <message>
+        <source>the maximum must not be negative</source>
+        <translation>das Höchstmaß darf nicht negativ sein</translation>
+    </message>
+    <message>
+        <source>the maximum must not exceed 81 cells</source>
+        <translation>das Höchstmaß darf 81 Zellen nicht überschreiten</translation>
+    </message>
+</context>
+<context>
     <name>Order</name>
     <message>
         <source>no minimal puzzle is solved by Full Houses alone</source>

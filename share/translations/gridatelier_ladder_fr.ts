@@ -629,6 +629,29 @@
     </message>
 </context>
 <context>
+    <name>Message</name>
+    <message>
+        <source>failed to open or create a csv file</source>
+        <translation>impossible d’ouvrir ou de créer le fichier CSV</translation>
+    </message>
+    <message>
+        <source>the level must be 0..4</source>
+        <translation>le niveau doit être compris entre 0 et 4</translation>
+    </message>
+    <message>
+        <source>the count must not be negative</source>
+        <translation>le nombre ne doit pas être négatif</translation>
+    </message>
+    <message>
+        <source>the maximum must not be negative</source>
+        <translation>le maximum ne doit pas être négatif</translation>
+    </message>
+    <message>
+        <source>the maximum must not exceed 81 cells</source>
+        <translation>le maximum ne doit pas dépasser 81 cases</translation>
+    </message>
+</context>
+<context>
     <name>Order</name>
     <message>
         <source>no minimal puzzle is solved by Full Houses alone</source>
