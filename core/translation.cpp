@@ -15,6 +15,10 @@ void installCatalogue(Catalogue catalogue) {
     installed.store(catalogue);
 }
 
+bool catalogueInstalled() {
+    return installed.load() != nullptr;
+}
+
 std::string translate(const char* context, const char* text) {
     const Catalogue catalogue = installed.load();
     if (catalogue != nullptr) {

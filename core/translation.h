@@ -31,6 +31,10 @@ void installCatalogue(Catalogue catalogue);
 
 std::string translate(const char* context, const char* text);
 
+// Whether a catalogue is installed: the texts may then be longer than the
+// English ones the window's layout was made for.
+bool catalogueInstalled();
+
 // `pattern` with %1 ... %9 replaced by `values` in order of their numbers, so
 // that a language may put them in another order; "%%" is one "%".
 std::string filled(const std::string& pattern, std::initializer_list<std::string> values);

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFont>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -95,6 +96,47 @@ DialogWindow::DialogWindow(const DialogTemplate& dialog, DialogEvents& events, Q
     setFont(dialogFont());
     setFixedSize(dialogUnitsToPixels(QSize(dialog.width, dialog.height), font()));
     build(dialog);
+    if (catalogueInstalled()) widenForLongerTexts();
+}
+
+// A translated text may need more room than the English one the template was
+// made for: the dialog then widens, every control with it, until the longest
+// one-line text fits (up to twice its width). English dialogs stay as made.
+void DialogWindow::widenForLongerTexts() {
+    double factor = 1.0;
+    for (const Control& control : inOrder_) {
+        QWidget* widget = control.widget;
+        int needed = 0;
+        switch (control.kind) {
+            case DialogControlKind::kCheckBox:
+            case DialogControlKind::kButton:
+            case DialogControlKind::kDefaultButton:
+                needed = widget->sizeHint().width();
+                break;
+            case DialogControlKind::kStaticText: {
+                // A paragraph wraps within its room; a one-line label cannot.
+                const QFontMetrics metrics = widget->fontMetrics();
+                if (widget->height() > metrics.lineSpacing() * 3 / 2) continue;
+                for (const QString& line : static_cast<QLabel*>(widget)->text().split('\n'))
+                    needed = std::max(needed, metrics.horizontalAdvance(line) + 2);
+                break;
+            }
+            default:
+                continue;
+        }
+        if (widget->width() > 0)
+            factor = std::max(factor, static_cast<double>(needed) / widget->width());
+    }
+    factor = std::min(factor, 2.0);
+    if (factor <= 1.0) return;
+    const auto widened = [factor](int pixels) { return static_cast<int>(pixels * factor + 0.5); };
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow()) continue;
+        const QRect place = child->geometry();
+        child->setGeometry(widened(place.x()), place.y(),
+                           widened(place.x() + place.width()) - widened(place.x()), place.height());
+    }
+    setFixedSize(widened(width()), height());
 }
 
 void DialogWindow::build(const DialogTemplate& dialog) {
@@ -200,7 +242,8 @@ QWidget* DialogWindow::makeControl(const DialogControl& control) {
             widget = new QWidget(this);
             const int upHeight = rect.height() / 2;
             QToolButton* up = makeArrow(Qt::UpArrow, toQt(translate("Window", "up")), *widget);
-            QToolButton* down = makeArrow(Qt::DownArrow, toQt(translate("Window", "down")), *widget);
+            QToolButton* down =
+                makeArrow(Qt::DownArrow, toQt(translate("Window", "down")), *widget);
             up->setGeometry(0, 0, rect.width(), upHeight);
             down->setGeometry(0, upHeight, rect.width(), rect.height() - upHeight);
             connect(up, &QToolButton::clicked, this, [this, id] { upDown(id, -1); });

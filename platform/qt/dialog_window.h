@@ -71,6 +71,8 @@ class DialogWindow : public QDialog, public DialogHost {
     };
 
     void build(const DialogTemplate& dialog);
+
+    void widenForLongerTexts();
     void nameForScreenReaders();
     QWidget* makeControl(const DialogControl& control);
     void attachUpDown(int upDownId, int buddyId);

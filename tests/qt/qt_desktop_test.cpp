@@ -50,6 +50,7 @@
 #include "app/command_table.h"
 #include "app/main_window.h"
 #include "app/status_messages.h"
+#include "core/translation.h"
 #include "platform/qt/accelerator_keys.h"
 #include "platform/qt/control_widgets.h"
 #include "platform/qt/dialog_window.h"
@@ -964,6 +965,41 @@ class QtDesktopTest : public QObject {
                  QStringList({"serials | recreate a puzzle?", "serial numbers 1",
                               "serial numbers 2", "serial numbers 2", "up", "Show", "serials", "OK",
                               "Look | the board's colours", "Look:", "serial numbers"}));
+    }
+
+    // A text longer than its room (as a translation can be) widens the
+    // dialog and every control with it, once a catalogue is installed; without
+    // one the dialog keeps its template's size, fitting or not.
+    void aDialogWidensForATextLongerThanItsRoomInAnotherLanguage() {
+        using K = DialogControlKind;
+        const DialogTemplate dialog{
+            3301,
+            "long",
+            120,
+            40,
+            {{kCheck, K::kCheckBox, "Show the numbers of the rows", 7, 6, 60, 10},
+             {kDialogOkay, K::kDefaultButton, "OK", 60, 20, 50, 14}}};
+        struct : DialogEvents {
+            void onInit(DialogHost&) override {}
+            void onCommand(DialogHost& dialog, int id) override { dialog.end(id); }
+        } events;
+        const auto shown = [&] {
+            std::pair<int, bool> widthAndFit{0, false};
+            ModalPlayer player(QStringLiteral("dialog_3301"), [&](QWidget& window) {
+                auto* box = dialogControl<QCheckBox>(window, kCheck);
+                widthAndFit = {window.width(), box->sizeHint().width() <= box->width()};
+            });
+            desktop_->runDialog(dialog, events);
+            return widthAndFit;
+        };
+        const auto [english, englishFits] = shown();
+        installCatalogue([](const char*, const char*) { return std::string(); });
+        const auto [translated, translatedFits] = shown();
+        installCatalogue(nullptr);
+        QVERIFY(!englishFits);
+        QVERIFY(translatedFits);
+        QVERIFY(translated > english);
+        QVERIFY(translated <= 2 * english);
     }
 
     // Every text in the normal box and in the one-line box above the
