@@ -5,16 +5,13 @@
 // z of both loses z. ALS-XY-Wing: two sets linked the same way through a
 // pivot set by different values x and y; one of the two holds z.
 // Steps with the fewest cells are taken first: they are the easiest to see.
-#include <cstring>
-
 #include "core/bits.h"
 #include "core/ladder/families.h"
 #include "core/ladder/ladder.h"
 #include "core/ladder/set_words.h"
+#include "core/ladder/solving_context.h"
 
 namespace ga {
-
-namespace {
 
 struct Als {
     CellSet cells;
@@ -29,13 +26,17 @@ struct Als {
 // Enough for the boards met in practice; a set left out only hides a step.
 constexpr int kMaxSets = 768;
 
+// The sets of a board: both techniques look at the same board.
 struct AlsList {
     Als sets[kMaxSets];
     int count = 0;
-    // The board they were found on: both techniques look at the same board.
-    uint8_t values[kCells] = {};
-    uint16_t candidates[kCells] = {};
 };
+
+void ContextPartDeleter::operator()(AlsList* part) const {
+    delete part;
+}
+
+namespace {
 
 bool lieInEarlierUnit(CellSet cells, int unit) {
     const int cell = cells.first();
@@ -48,12 +49,6 @@ bool lieInEarlierUnit(CellSet cells, int unit) {
 
 // Every almost locked set of the board, each once.
 void findSets(const LadderBoard& board, const DigitCells& where, AlsList& list) {
-    if (std::memcmp(list.values, board.values, sizeof list.values) == 0 &&
-        std::memcmp(list.candidates, board.candidates, sizeof list.candidates) == 0) {
-        return;
-    }
-    std::memcpy(list.values, board.values, sizeof list.values);
-    std::memcpy(list.candidates, board.candidates, sizeof list.candidates);
     list.count = 0;
     for (int unit = 0; unit < kUnits; unit++) {
         int empty[9], emptyCount = 0;
@@ -230,11 +225,6 @@ bool findAlsXYWing(const DigitCells& where, const AlsList& list, LadderStep& ste
     return true;
 }
 
-AlsList& listSpace() {
-    static thread_local AlsList list;  // a few hundred kilobytes: not for the stack
-    return list;
-}
-
 std::string setText(const StepSet& set) {
     uint8_t cells[9];
     int count = 0;
@@ -247,9 +237,11 @@ std::string setText(const StepSet& set) {
 }  // namespace
 
 bool findAlmostLockedSetsStep(const LadderBoard& board, const DigitCells& where,
-                              Technique technique, LadderStep& step) {
-    AlsList& list = listSpace();
-    findSets(board, where, list);
+                              Technique technique, SolvingContext& context, LadderStep& step) {
+    auto& space = context.alsList.part;
+    if (!space) space.reset(new AlsList);  // a few hundred kilobytes: not for the stack
+    AlsList& list = *space;
+    if (!context.current(context.alsList)) findSets(board, where, list);
     if (technique == Technique::kAlsXZ) return findAlsXZ(where, list, step);
     return findAlsXYWing(where, list, step);
 }

@@ -160,7 +160,7 @@ bool findFish(const DigitCells& where, int size, Fins fins, LadderStep& step) {
 
 }  // namespace
 
-bool findFishStep(const LadderBoard&, const DigitCells& where, Technique technique,
+bool findFishStep(const LadderBoard&, const DigitCells& where, Technique technique, SolvingContext&,
                   LadderStep& step) {
     switch (technique) {
         case Technique::kXWing:

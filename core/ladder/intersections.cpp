@@ -64,7 +64,7 @@ bool findClaiming(const DigitCells& where, LadderStep& step) {
 }  // namespace
 
 bool findIntersectionsStep(const LadderBoard&, const DigitCells& where, Technique technique,
-                           LadderStep& step) {
+                           SolvingContext&, LadderStep& step) {
     switch (technique) {
         case Technique::kPointing:
             return findPointing(where, step);

@@ -163,7 +163,7 @@ bool findEmptyRectangle(const DigitCells& where, LadderStep& step) {
 }  // namespace
 
 bool findSingleDigitPatternsStep(const LadderBoard&, const DigitCells& where, Technique technique,
-                                 LadderStep& step) {
+                                 SolvingContext&, LadderStep& step) {
     if (technique == Technique::kEmptyRectangle) return findEmptyRectangle(where, step);
     return findTwoLinkPattern(where, technique, step);
 }

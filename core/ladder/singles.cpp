@@ -63,7 +63,7 @@ bool findNakedSingle(const LadderBoard& board, LadderStep& step) {
 }  // namespace
 
 bool findSinglesStep(const LadderBoard& board, const DigitCells& where, Technique technique,
-                     LadderStep& step) {
+                     SolvingContext&, LadderStep& step) {
     switch (technique) {
         case Technique::kFullHouse:
             return findFullHouse(board, step);

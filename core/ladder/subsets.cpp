@@ -120,7 +120,7 @@ bool findHidden(const LadderBoard& board, int size, LadderStep& step) {
 }  // namespace
 
 bool findSubsetsStep(const LadderBoard& board, const DigitCells&, Technique technique,
-                     LadderStep& step) {
+                     SolvingContext&, LadderStep& step) {
     switch (technique) {
         case Technique::kNakedPair:
             return findNaked(board, 2, step);

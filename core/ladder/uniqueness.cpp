@@ -95,7 +95,7 @@ bool typeFour(const LadderBoard& board, const DigitCells& where, const int* corn
 }  // namespace
 
 bool findUniquenessStep(const LadderBoard& board, const DigitCells& where, Technique technique,
-                        LadderStep& step) {
+                        SolvingContext&, LadderStep& step) {
     if (!board.uniqueAnswer) return false;
     for (int r1 = 0; r1 < 9; r1++) {
         for (int r2 = r1 + 1; r2 < 9; r2++) {

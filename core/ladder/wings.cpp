@@ -138,7 +138,7 @@ bool findWWing(const LadderBoard& board, const DigitCells& where, LadderStep& st
 }  // namespace
 
 bool findWingsStep(const LadderBoard& board, const DigitCells& where, Technique technique,
-                   LadderStep& step) {
+                   SolvingContext&, LadderStep& step) {
     switch (technique) {
         case Technique::kXYWing:
             return findXYWing(board, where, step);
