@@ -144,7 +144,7 @@ bool pairEliminations(const Als& a, const Als& b, int x, int y, const DigitCells
     return any;
 }
 
-bool findAlsXZ(const DigitCells& where, const AlsList& list, LadderStep& step) {
+bool alsXZ(const DigitCells& where, const AlsList& list, LadderStep& step) {
     int bestSize = kCells, bestA = -1, bestB = -1, bestX = 0, bestY = -1;
     for (int i = 0; i < list.count; i++) {
         const Als& a = list.sets[i];
@@ -172,7 +172,7 @@ bool findAlsXZ(const DigitCells& where, const AlsList& list, LadderStep& step) {
     return true;
 }
 
-bool findAlsXYWing(const DigitCells& where, const AlsList& list, LadderStep& step) {
+bool alsXYWing(const DigitCells& where, const AlsList& list, LadderStep& step) {
     int linked[kMaxSets];
     uint32_t linkValues[kMaxSets];
     int bestSize = kCells, best[3] = {-1, -1, -1}, bestX = 0, bestY = 0, bestZ = 0;
@@ -225,6 +225,14 @@ bool findAlsXYWing(const DigitCells& where, const AlsList& list, LadderStep& ste
     return true;
 }
 
+// The sets of the context's board, found when first asked for it.
+const AlsList& setsOf(const LadderBoard& board, const DigitCells& where, SolvingContext& context) {
+    auto& space = context.alsList.part;
+    if (!space) space.reset(new AlsList);  // a few hundred kilobytes: not for the stack
+    if (!context.current(context.alsList)) findSets(board, where, *space);
+    return *space;
+}
+
 std::string setText(const StepSet& set) {
     uint8_t cells[9];
     int count = 0;
@@ -236,23 +244,23 @@ std::string setText(const StepSet& set) {
 
 }  // namespace
 
-bool findAlmostLockedSetsStep(const LadderBoard& board, const DigitCells& where,
-                              Technique technique, SolvingContext& context, LadderStep& step) {
-    auto& space = context.alsList.part;
-    if (!space) space.reset(new AlsList);  // a few hundred kilobytes: not for the stack
-    AlsList& list = *space;
-    if (!context.current(context.alsList)) findSets(board, where, list);
-    if (technique == Technique::kAlsXZ) return findAlsXZ(where, list, step);
-    return findAlsXYWing(where, list, step);
+bool findAlsXZ(const LadderBoard& board, const DigitCells& where, SolvingContext& context,
+               LadderStep& step) {
+    return alsXZ(where, setsOf(board, where, context), step);
 }
 
-std::string describeAlmostLockedSetsStep(const LadderStep& step, StepWords) {
+bool findAlsXYWing(const LadderBoard& board, const DigitCells& where, SolvingContext& context,
+                   LadderStep& step) {
+    return alsXYWing(where, setsOf(board, where, context), step);
+}
+
+std::string describeAlsXZ(const LadderStep& step, StepWords) {
     uint32_t lost = 0;
     for (uint16_t mask : step.eliminations) lost |= mask;
     const StepSet* s = step.sets;
     auto link = [](const StepSet& set) { return digitText(set.link); };
     const std::string result = ladderStepResult(step);
-    if (step.technique == Technique::kAlsXZ && s[1].link != 0) {
+    if (s[1].link != 0) {
         return namedStep(
             step, filled(translate("Hint",
                                    "%1; %2; the %3s of the two sets all see each other, and so do "
@@ -260,19 +268,24 @@ std::string describeAlmostLockedSetsStep(const LadderStep& step, StepWords) {
                                    "values: %5"),
                          {setText(s[0]), setText(s[1]), link(s[0]), link(s[1]), result}));
     }
-    if (step.technique == Technique::kAlsXZ) {
-        return namedStep(
-            step, filled(translate("Hint",
-                                   "%1; %2; the %3s of the two sets all see each other, so one set "
-                                   "lacks %3 and must hold %4: %5"),
-                         {setText(s[0]), setText(s[1]), link(s[0]), valueList(lost), result}));
-    }
+    return namedStep(
+        step, filled(translate("Hint",
+                               "%1; %2; the %3s of the two sets all see each other, so one set "
+                               "lacks %3 and must hold %4: %5"),
+                     {setText(s[0]), setText(s[1]), link(s[0]), valueList(lost), result}));
+}
+
+std::string describeAlsXYWing(const LadderStep& step, StepWords) {
+    uint32_t lost = 0;
+    for (uint16_t mask : step.eliminations) lost |= mask;
+    const StepSet* s = step.sets;
+    auto link = [](const StepSet& set) { return digitText(set.link); };
     return namedStep(
         step, filled(translate("Hint",
                                "%1; %2; %3; the first and second sets cannot both hold %4, nor the "
                                "second and third %5, so the first or the third holds %6: %7"),
                      {setText(s[0]), setText(s[1]), setText(s[2]), link(s[0]), link(s[1]),
-                      valueList(lost), result}));
+                      valueList(lost), ladderStepResult(step)}));
 }
 
 }  // namespace ga

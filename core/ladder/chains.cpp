@@ -16,7 +16,6 @@
 #include "core/ladder/ladder.h"
 #include "core/ladder/link_graph.h"
 #include "core/ladder/set_words.h"
-#include "core/ladder/simple_chains.h"
 #include "core/ladder/solving_context.h"
 
 namespace ga {
@@ -114,8 +113,10 @@ bool searchFrom(const LinkGraph& graph, const DigitCells& where, int start, int 
     return false;
 }
 
-bool findAlternatingChain(SolvingContext& context, LadderStep& step) {
-    const DigitCells& where = context.where();
+}  // namespace
+
+bool findAlternatingChain(const LadderBoard&, const DigitCells& where, SolvingContext& context,
+                          LadderStep& step) {
     const LinkGraph& graph = context.linkGraph();
     auto& scratch = context.chainSearch.part;
     if (!scratch) scratch.reset(new AicSearch);
@@ -159,39 +160,6 @@ std::string describeAlternatingChain(const LadderStep& step, StepWords words) {
     return namedStep(step, filled(translate("Hint", "%1, so %2; %3"),
                                   {chainText(step.nodes, step.nodeCount, chainTextBudget(words)),
                                    either, ladderStepResult(step)}));
-}
-
-}  // namespace
-
-bool findChainsStep(const LadderBoard& board, const DigitCells& where, Technique technique,
-                    SolvingContext& context, LadderStep& step) {
-    switch (technique) {
-        case Technique::kSimpleColouring:
-            return findSimpleColouring(board, where, step);
-        case Technique::kXChain:
-            return findXChain(board, where, step);
-        case Technique::kXYChain:
-            return findXYChain(board, where, step);
-        case Technique::kAlternatingChain:
-            return findAlternatingChain(context, step);
-        default:
-            return false;
-    }
-}
-
-std::string describeChainsStep(const LadderStep& step, StepWords words) {
-    switch (step.technique) {
-        case Technique::kSimpleColouring:
-            return describeSimpleColouring(step, words);
-        case Technique::kXChain:
-            return describeXChain(step, words);
-        case Technique::kXYChain:
-            return describeXYChain(step, words);
-        case Technique::kAlternatingChain:
-            return describeAlternatingChain(step, words);
-        default:
-            return "";
-    }
 }
 
 }  // namespace ga

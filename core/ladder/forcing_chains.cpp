@@ -346,50 +346,52 @@ std::string contradictionText(const LadderStep& step) {
 
 }  // namespace
 
-bool findForcingChainsStep(const LadderBoard& board, const DigitCells&, Technique technique,
-                           SolvingContext& context, LadderStep& step) {
-    if (countEmpty(board) == 0) return false;
-    switch (technique) {
-        case Technique::kCellForcingChain:
-            return findCellForcing(context, step);
-        case Technique::kUnitForcingChain:
-            return findUnitForcing(context, step);
-        case Technique::kContradictionForcingChain:
-            return findContradiction(context, step);
-        case Technique::kNestedForcingChain:
-            return findNested(context, step);
-        default:
-            return false;
-    }
+bool findCellForcingChain(const LadderBoard& board, const DigitCells&, SolvingContext& context,
+                          LadderStep& step) {
+    return countEmpty(board) > 0 && findCellForcing(context, step);
 }
 
-std::string describeForcingChainsStep(const LadderStep& step, StepWords words) {
-    const std::string result = ladderStepResult(step);
-    switch (step.technique) {
-        case Technique::kCellForcingChain:
-            return namedStep(
-                step,
-                filled(translate("Hint", "every candidate of %1 leads to the same: %2; so %3"),
-                       {cellName(step.cells.first()), branchesText(step, words), result}));
-        case Technique::kUnitForcingChain:
-            return namedStep(
-                step,
-                filled(translate("Hint", "every place of %1 in %2 leads to the same: %3; so %4"),
-                       {valueList(step.values), unitName(step.units[0]), branchesText(step, words),
-                        result}));
-        case Technique::kContradictionForcingChain:
-            //: %1 the chains from one assumption, %2 the contradiction they meet, %3 what it
-            //: removes
-            return namedStep(step,
-                             filled(translate("Hint", "%1, and %2; so %3"),
-                                    {branchesText(step, words), contradictionText(step), result}));
-        case Technique::kNestedForcingChain:
-            return namedStep(
-                step, filled(translate("Hint", "%1 (with forcing chains inside), and %2; so %3"),
-                             {branchesText(step, words), contradictionText(step), result}));
-        default:
-            return "";
-    }
+bool findUnitForcingChain(const LadderBoard& board, const DigitCells&, SolvingContext& context,
+                          LadderStep& step) {
+    return countEmpty(board) > 0 && findUnitForcing(context, step);
+}
+
+bool findContradictionForcingChain(const LadderBoard& board, const DigitCells&,
+                                   SolvingContext& context, LadderStep& step) {
+    return countEmpty(board) > 0 && findContradiction(context, step);
+}
+
+bool findNestedForcingChain(const LadderBoard& board, const DigitCells&, SolvingContext& context,
+                            LadderStep& step) {
+    return countEmpty(board) > 0 && findNested(context, step);
+}
+
+std::string describeCellForcingChain(const LadderStep& step, StepWords words) {
+    return namedStep(
+        step,
+        filled(translate("Hint", "every candidate of %1 leads to the same: %2; so %3"),
+               {cellName(step.cells.first()), branchesText(step, words), ladderStepResult(step)}));
+}
+
+std::string describeUnitForcingChain(const LadderStep& step, StepWords words) {
+    return namedStep(
+        step, filled(translate("Hint", "every place of %1 in %2 leads to the same: %3; so %4"),
+                     {valueList(step.values), unitName(step.units[0]), branchesText(step, words),
+                      ladderStepResult(step)}));
+}
+
+std::string describeContradictionForcingChain(const LadderStep& step, StepWords words) {
+    //: %1 the chains from one assumption, %2 the contradiction they meet, %3 what it
+    //: removes
+    return namedStep(
+        step, filled(translate("Hint", "%1, and %2; so %3"),
+                     {branchesText(step, words), contradictionText(step), ladderStepResult(step)}));
+}
+
+std::string describeNestedForcingChain(const LadderStep& step, StepWords words) {
+    return namedStep(
+        step, filled(translate("Hint", "%1 (with forcing chains inside), and %2; so %3"),
+                     {branchesText(step, words), contradictionText(step), ladderStepResult(step)}));
 }
 
 }  // namespace ga

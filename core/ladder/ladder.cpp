@@ -10,8 +10,7 @@ namespace ga {
 
 namespace {
 
-using Finder = bool (*)(const LadderBoard&, const DigitCells&, Technique, SolvingContext&,
-                        LadderStep&);
+using Finder = bool (*)(const LadderBoard&, const DigitCells&, SolvingContext&, LadderStep&);
 using Describer = std::string (*)(const LadderStep&, StepWords);
 
 struct TechniqueRow {
@@ -21,8 +20,8 @@ struct TechniqueRow {
 };
 
 const TechniqueRow kTechniqueRows[] = {
-#define GA_TECHNIQUE_ROW(id, name, word, rung, weight, level, family) \
-    {{name, word, rung, weight, Level::k##level}, find##family##Step, describe##family##Step},
+#define GA_TECHNIQUE_ROW(id, name, word, rung, weight, level, finder, describer) \
+    {{name, word, rung, weight, Level::k##level}, finder, describer},
     GA_LADDER_TECHNIQUES(GA_TECHNIQUE_ROW)
 #undef GA_TECHNIQUE_ROW
 };
@@ -146,7 +145,7 @@ LadderStep nextLadderStep(const LadderBoard& board, int highestRung, SolvingCont
         if (row.info.rung == kFirstUniquenessRung && !board.uniqueAnswer) continue;
         LadderStep step;
         const Technique technique = static_cast<Technique>(index);
-        if (row.find(board, where, technique, context, step) && changesBoard(step)) {
+        if (row.find(board, where, context, step) && changesBoard(step)) {
             step.technique = technique;
             return step;
         }
