@@ -137,7 +137,7 @@ void makeMinimal(std::mt19937_64& random, ClueSymmetry symmetry, const GridValue
     }
 }
 
-LadderRating rate(const PuzzleOrder& order, const GridValues clues) {
+LadderRating rate(const PuzzleOrder& order, const GridValues clues, SolvingContext& context) {
     int32_t values[kCells];
     for (int cell = 0; cell < kCells; ++cell) values[cell] = clues[cell];
     LadderBoard board;
@@ -145,7 +145,7 @@ LadderRating rate(const PuzzleOrder& order, const GridValues clues) {
     // A technique asked for bounds the rungs: a puzzle that needs a higher
     // one is not it, and the walk stops where the rungs end.
     const int highest = order.byTechnique ? techniqueInfo(order.technique).rung : kHighestRung;
-    return rateWithLadder(board, highest);
+    return rateWithLadder(board, context, highest);
 }
 
 // How many puzzles are made near one that came close before a new grid is drawn.
@@ -241,6 +241,7 @@ bool makeOrderedPuzzle(const PuzzleOrder& order, uint64_t seed, uint64_t index, 
     uint8_t near[kCells];
     int nearTriesLeft = 0;
     OtherAnswers others;
+    SolvingContext context;  // every try's rating on this thread shares it
     for (made.tries = 1; made.tries <= tryLimit; ++made.tries) {
         if (goOn && made.tries % 16 == 0 && !goOn(made.tries)) return false;
         const bool fromNewGrid = nearTriesLeft == 0;
@@ -254,7 +255,7 @@ bool makeOrderedPuzzle(const PuzzleOrder& order, uint64_t seed, uint64_t index, 
             std::memcpy(made.clues, made.answer, kCells);
             makeMinimal(random, order.symmetry, made.answer, made.clues, others);
         }
-        made.rating = rate(order, made.clues);
+        made.rating = rate(order, made.clues, context);
         if (meetsOrder(order, made.rating)) {
             made.level = puzzleLevel(made.rating);
             return true;

@@ -5,16 +5,13 @@
 // z of both loses z. ALS-XY-Wing: two sets linked the same way through a
 // pivot set by different values x and y; one of the two holds z.
 // Steps with the fewest cells are taken first: they are the easiest to see.
-#include <cstring>
-
 #include "core/bits.h"
 #include "core/ladder/families.h"
 #include "core/ladder/ladder.h"
 #include "core/ladder/set_words.h"
+#include "core/ladder/solving_context.h"
 
 namespace ga {
-
-namespace {
 
 struct Als {
     CellSet cells;
@@ -29,13 +26,17 @@ struct Als {
 // Enough for the boards met in practice; a set left out only hides a step.
 constexpr int kMaxSets = 768;
 
+// The sets of a board: both techniques look at the same board.
 struct AlsList {
     Als sets[kMaxSets];
     int count = 0;
-    // The board they were found on: both techniques look at the same board.
-    uint8_t values[kCells] = {};
-    uint16_t candidates[kCells] = {};
 };
+
+void ContextPartDeleter::operator()(AlsList* part) const {
+    delete part;
+}
+
+namespace {
 
 bool lieInEarlierUnit(CellSet cells, int unit) {
     const int cell = cells.first();
@@ -48,12 +49,6 @@ bool lieInEarlierUnit(CellSet cells, int unit) {
 
 // Every almost locked set of the board, each once.
 void findSets(const LadderBoard& board, const DigitCells& where, AlsList& list) {
-    if (std::memcmp(list.values, board.values, sizeof list.values) == 0 &&
-        std::memcmp(list.candidates, board.candidates, sizeof list.candidates) == 0) {
-        return;
-    }
-    std::memcpy(list.values, board.values, sizeof list.values);
-    std::memcpy(list.candidates, board.candidates, sizeof list.candidates);
     list.count = 0;
     for (int unit = 0; unit < kUnits; unit++) {
         int empty[9], emptyCount = 0;
@@ -149,7 +144,7 @@ bool pairEliminations(const Als& a, const Als& b, int x, int y, const DigitCells
     return any;
 }
 
-bool findAlsXZ(const DigitCells& where, const AlsList& list, LadderStep& step) {
+bool alsXZ(const DigitCells& where, const AlsList& list, LadderStep& step) {
     int bestSize = kCells, bestA = -1, bestB = -1, bestX = 0, bestY = -1;
     for (int i = 0; i < list.count; i++) {
         const Als& a = list.sets[i];
@@ -177,7 +172,7 @@ bool findAlsXZ(const DigitCells& where, const AlsList& list, LadderStep& step) {
     return true;
 }
 
-bool findAlsXYWing(const DigitCells& where, const AlsList& list, LadderStep& step) {
+bool alsXYWing(const DigitCells& where, const AlsList& list, LadderStep& step) {
     int linked[kMaxSets];
     uint32_t linkValues[kMaxSets];
     int bestSize = kCells, best[3] = {-1, -1, -1}, bestX = 0, bestY = 0, bestZ = 0;
@@ -230,9 +225,12 @@ bool findAlsXYWing(const DigitCells& where, const AlsList& list, LadderStep& ste
     return true;
 }
 
-AlsList& listSpace() {
-    static thread_local AlsList list;  // a few hundred kilobytes: not for the stack
-    return list;
+// The sets of the context's board, found when first asked for it.
+const AlsList& setsOf(const LadderBoard& board, const DigitCells& where, SolvingContext& context) {
+    auto& space = context.alsList.part;
+    if (!space) space.reset(new AlsList);  // a few hundred kilobytes: not for the stack
+    if (!context.current(context.alsList)) findSets(board, where, *space);
+    return *space;
 }
 
 std::string setText(const StepSet& set) {
@@ -246,21 +244,23 @@ std::string setText(const StepSet& set) {
 
 }  // namespace
 
-bool findAlmostLockedSetsStep(const LadderBoard& board, const DigitCells& where,
-                              Technique technique, LadderStep& step) {
-    AlsList& list = listSpace();
-    findSets(board, where, list);
-    if (technique == Technique::kAlsXZ) return findAlsXZ(where, list, step);
-    return findAlsXYWing(where, list, step);
+bool findAlsXZ(const LadderBoard& board, const DigitCells& where, SolvingContext& context,
+               LadderStep& step) {
+    return alsXZ(where, setsOf(board, where, context), step);
 }
 
-std::string describeAlmostLockedSetsStep(const LadderStep& step, StepWords) {
+bool findAlsXYWing(const LadderBoard& board, const DigitCells& where, SolvingContext& context,
+                   LadderStep& step) {
+    return alsXYWing(where, setsOf(board, where, context), step);
+}
+
+std::string describeAlsXZ(const LadderStep& step, StepWords) {
     uint32_t lost = 0;
     for (uint16_t mask : step.eliminations) lost |= mask;
     const StepSet* s = step.sets;
     auto link = [](const StepSet& set) { return digitText(set.link); };
     const std::string result = ladderStepResult(step);
-    if (step.technique == Technique::kAlsXZ && s[1].link != 0) {
+    if (s[1].link != 0) {
         return namedStep(
             step, filled(translate("Hint",
                                    "%1; %2; the %3s of the two sets all see each other, and so do "
@@ -268,19 +268,24 @@ std::string describeAlmostLockedSetsStep(const LadderStep& step, StepWords) {
                                    "values: %5"),
                          {setText(s[0]), setText(s[1]), link(s[0]), link(s[1]), result}));
     }
-    if (step.technique == Technique::kAlsXZ) {
-        return namedStep(
-            step, filled(translate("Hint",
-                                   "%1; %2; the %3s of the two sets all see each other, so one set "
-                                   "lacks %3 and must hold %4: %5"),
-                         {setText(s[0]), setText(s[1]), link(s[0]), valueList(lost), result}));
-    }
+    return namedStep(
+        step, filled(translate("Hint",
+                               "%1; %2; the %3s of the two sets all see each other, so one set "
+                               "lacks %3 and must hold %4: %5"),
+                     {setText(s[0]), setText(s[1]), link(s[0]), valueList(lost), result}));
+}
+
+std::string describeAlsXYWing(const LadderStep& step, StepWords) {
+    uint32_t lost = 0;
+    for (uint16_t mask : step.eliminations) lost |= mask;
+    const StepSet* s = step.sets;
+    auto link = [](const StepSet& set) { return digitText(set.link); };
     return namedStep(
         step, filled(translate("Hint",
                                "%1; %2; %3; the first and second sets cannot both hold %4, nor the "
                                "second and third %5, so the first or the third holds %6: %7"),
                      {setText(s[0]), setText(s[1]), setText(s[2]), link(s[0]), link(s[1]),
-                      valueList(lost), result}));
+                      valueList(lost), ladderStepResult(step)}));
 }
 
 }  // namespace ga

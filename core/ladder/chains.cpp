@@ -9,7 +9,6 @@
 // cell that see the other end are covered by the same rule, and a chain that
 // comes back to its own start proves the start.
 #include <cstring>
-#include <memory>
 
 #include "core/bits.h"
 #include "core/ladder/chain_words.h"
@@ -17,7 +16,7 @@
 #include "core/ladder/ladder.h"
 #include "core/ladder/link_graph.h"
 #include "core/ladder/set_words.h"
-#include "core/ladder/simple_chains.h"
+#include "core/ladder/solving_context.h"
 
 namespace ga {
 
@@ -27,18 +26,26 @@ namespace {
 // simpler technique's pattern.
 constexpr int kMinLinks = 3;
 
+}  // namespace
+
 // The breadth-first search's scratch: a state is a node turned off (even) or
 // on (odd). Reused across searches without clearing: `seenIn` holds the
 // number of the search that last reached a state.
-struct ChainSearch {
+struct AicSearch {
     int16_t parent[LinkGraph::kMaxNodes * 2];
     uint8_t links[LinkGraph::kMaxNodes * 2];
     int seenIn[LinkGraph::kMaxNodes * 2];
     uint16_t queue[LinkGraph::kMaxNodes * 2];
     int search = 0;
 
-    ChainSearch() { std::memset(seenIn, 0, sizeof seenIn); }
+    AicSearch() { std::memset(seenIn, 0, sizeof seenIn); }
 };
+
+void ContextPartDeleter::operator()(AicSearch* part) const {
+    delete part;
+}
+
+namespace {
 
 struct FoundChain {
     int links = 0;
@@ -66,7 +73,7 @@ bool commonExclusions(const LinkGraph& graph, const DigitCells& where, int start
 // The shortest chain from `start` (turned off) to a node turned on that
 // excludes something with it, no longer than `maxLinks`.
 bool searchFrom(const LinkGraph& graph, const DigitCells& where, int start, int maxLinks,
-                ChainSearch& scratch, FoundChain& found) {
+                AicSearch& scratch, FoundChain& found) {
     const int search = ++scratch.search;
     int head = 0, tail = 0;
     const int first = start * 2;
@@ -106,10 +113,13 @@ bool searchFrom(const LinkGraph& graph, const DigitCells& where, int start, int 
     return false;
 }
 
-bool findAlternatingChain(const LadderBoard& board, const DigitCells& where, LadderStep& step) {
-    const LinkGraph& graph = linkGraphOf(board, where);
-    thread_local std::unique_ptr<ChainSearch> scratch;
-    if (!scratch) scratch = std::make_unique<ChainSearch>();
+}  // namespace
+
+bool findAlternatingChain(const LadderBoard&, const DigitCells& where, SolvingContext& context,
+                          LadderStep& step) {
+    const LinkGraph& graph = context.linkGraph();
+    auto& scratch = context.chainSearch.part;
+    if (!scratch) scratch.reset(new AicSearch);
     FoundChain best, candidate;
     best.links = 0;
     int maxLinks = kMaxChainNodes - 1;
@@ -150,39 +160,6 @@ std::string describeAlternatingChain(const LadderStep& step, StepWords words) {
     return namedStep(step, filled(translate("Hint", "%1, so %2; %3"),
                                   {chainText(step.nodes, step.nodeCount, chainTextBudget(words)),
                                    either, ladderStepResult(step)}));
-}
-
-}  // namespace
-
-bool findChainsStep(const LadderBoard& board, const DigitCells& where, Technique technique,
-                    LadderStep& step) {
-    switch (technique) {
-        case Technique::kSimpleColouring:
-            return findSimpleColouring(board, where, step);
-        case Technique::kXChain:
-            return findXChain(board, where, step);
-        case Technique::kXYChain:
-            return findXYChain(board, where, step);
-        case Technique::kAlternatingChain:
-            return findAlternatingChain(board, where, step);
-        default:
-            return false;
-    }
-}
-
-std::string describeChainsStep(const LadderStep& step, StepWords words) {
-    switch (step.technique) {
-        case Technique::kSimpleColouring:
-            return describeSimpleColouring(step, words);
-        case Technique::kXChain:
-            return describeXChain(step, words);
-        case Technique::kXYChain:
-            return describeXYChain(step, words);
-        case Technique::kAlternatingChain:
-            return describeAlternatingChain(step, words);
-        default:
-            return "";
-    }
 }
 
 }  // namespace ga

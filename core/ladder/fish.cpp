@@ -160,32 +160,42 @@ bool findFish(const DigitCells& where, int size, Fins fins, LadderStep& step) {
 
 }  // namespace
 
-bool findFishStep(const LadderBoard&, const DigitCells& where, Technique technique,
-                  LadderStep& step) {
-    switch (technique) {
-        case Technique::kXWing:
-            return findFish(where, 2, Fins::kNone, step);
-        case Technique::kSwordfish:
-            return findFish(where, 3, Fins::kNone, step);
-        case Technique::kJellyfish:
-            return findFish(where, 4, Fins::kNone, step);
-        case Technique::kFinnedXWing:
-            return findFish(where, 2, Fins::kFinned, step);
-        case Technique::kSashimiXWing:
-            return findFish(where, 2, Fins::kSashimi, step);
-        case Technique::kFinnedSwordfish:
-            return findFish(where, 3, Fins::kFinned, step);
-        case Technique::kSashimiSwordfish:
-            return findFish(where, 3, Fins::kSashimi, step);
-        default:
-            return false;
-    }
+bool findXWing(const LadderBoard&, const DigitCells& where, SolvingContext&, LadderStep& step) {
+    return findFish(where, 2, Fins::kNone, step);
+}
+
+bool findFinnedXWing(const LadderBoard&, const DigitCells& where, SolvingContext&,
+                     LadderStep& step) {
+    return findFish(where, 2, Fins::kFinned, step);
+}
+
+bool findSashimiXWing(const LadderBoard&, const DigitCells& where, SolvingContext&,
+                      LadderStep& step) {
+    return findFish(where, 2, Fins::kSashimi, step);
+}
+
+bool findSwordfish(const LadderBoard&, const DigitCells& where, SolvingContext&, LadderStep& step) {
+    return findFish(where, 3, Fins::kNone, step);
+}
+
+bool findFinnedSwordfish(const LadderBoard&, const DigitCells& where, SolvingContext&,
+                         LadderStep& step) {
+    return findFish(where, 3, Fins::kFinned, step);
+}
+
+bool findSashimiSwordfish(const LadderBoard&, const DigitCells& where, SolvingContext&,
+                          LadderStep& step) {
+    return findFish(where, 3, Fins::kSashimi, step);
+}
+
+bool findJellyfish(const LadderBoard&, const DigitCells& where, SolvingContext&, LadderStep& step) {
+    return findFish(where, 4, Fins::kNone, step);
 }
 
 // "rows 2 and 7: 4 can go only in columns 3 and 8, so r5c3 and r9c8 lose 4"
 // "rows 2 and 7: 4 can go only in columns 3 and 8 or in the fin r7c9; either
 // way r8c8 loses 4"
-std::string describeFishStep(const LadderStep& step, StepWords) {
+std::string describeFish(const LadderStep& step, StepWords) {
     const int size = step.baseUnitCount;
     CellSet cover;
     for (int i = size; i < step.unitCount; i++) cover |= unitSet(step.units[i]);

@@ -12,25 +12,19 @@
 //   this always finds a step.
 // All four look at cells with fewest candidates first: their chains are the
 // shortest and the easiest to follow.
-#include <cstring>
-#include <memory>
-
 #include "core/bits.h"
 #include "core/ladder/chain_words.h"
 #include "core/ladder/families.h"
 #include "core/ladder/ladder.h"
 #include "core/ladder/propagation.h"
 #include "core/ladder/set_words.h"
+#include "core/ladder/solving_context.h"
 
 namespace ga {
-
-namespace {
 
 // Every candidate's assumption followed once per board: the three plain
 // forcing chains read the same outcomes in turn.
 struct ForcingScan {
-    bool valid = false;
-    LadderBoard board;
     Propagation base;
     bool contradicts[kCells][9];
     uint8_t placements[kCells][9];  // how many values the assumption placed: a chain's length
@@ -39,10 +33,11 @@ struct ForcingScan {
     int orderCount = 0;
 };
 
-bool sameBoard(const LadderBoard& a, const LadderBoard& b) {
-    return std::memcmp(a.values, b.values, sizeof a.values) == 0 &&
-           std::memcmp(a.candidates, b.candidates, sizeof a.candidates) == 0;
+void ContextPartDeleter::operator()(ForcingScan* part) const {
+    delete part;
 }
+
+namespace {
 
 void orderCells(const LadderBoard& board, uint8_t* order, int& count) {
     count = 0;
@@ -55,12 +50,11 @@ void orderCells(const LadderBoard& board, uint8_t* order, int& count) {
     }
 }
 
-const ForcingScan& scanOf(const LadderBoard& board) {
-    thread_local std::unique_ptr<ForcingScan> scan;
-    if (!scan) scan = std::make_unique<ForcingScan>();
-    if (scan->valid && sameBoard(scan->board, board)) return *scan;
-    scan->board = board;
-    scan->valid = true;
+const ForcingScan& scanOf(SolvingContext& context) {
+    auto& scan = context.forcingScan.part;
+    if (!scan) scan.reset(new ForcingScan);
+    if (context.current(context.forcingScan)) return *scan;
+    const LadderBoard& board = context.board();
     scan->base = propagationOf(board);
     orderCells(board, scan->order, scan->orderCount);
     for (int i = 0; i < scan->orderCount; i++) {
@@ -124,6 +118,13 @@ void takeConclusion(const Common& common, LadderStep& step, int& cell, int& valu
     }
 }
 
+// The trace every chain is recorded in, one after another.
+PropagationTrace& traceOf(SolvingContext& context) {
+    auto& trace = context.trace.part;
+    if (!trace) trace.reset(new PropagationTrace);
+    return *trace;
+}
+
 ChainNode nodeOf(const Fact& fact) {
     ChainNode node = cellNode(fact.cell, fact.value, fact.on);
     node.inner = fact.inner;
@@ -147,22 +148,22 @@ void addChain(const PropagationTrace& trace, int fact, int budget, LadderStep& s
 
 // Follows each assumption again, traced, to record the chains to the conclusion.
 void addBranches(const Propagation& base, const int* cells, const int* values, int count,
-                 int targetCell, int targetValue, bool targetOn, LadderStep& step) {
-    thread_local std::unique_ptr<PropagationTrace> trace;
-    if (!trace) trace = std::make_unique<PropagationTrace>();
+                 int targetCell, int targetValue, bool targetOn, PropagationTrace* trace,
+                 LadderStep& step) {
     const int budget = kMaxChainNodes / count;
     for (int b = 0; b < count; b++) {
         trace->reset();
         Propagation outcome = base;
-        assumeValue(outcome, cells[b], values[b], trace.get());
+        assumeValue(outcome, cells[b], values[b], trace);
         const int fact =
             targetOn ? trace->onFact[targetCell] : trace->offFact[targetCell][targetValue - 1];
         addChain(*trace, fact, budget, step);
     }
 }
 
-bool findCellForcing(const LadderBoard& board, LadderStep& step) {
-    const ForcingScan& scan = scanOf(board);
+bool findCellForcing(SolvingContext& context, LadderStep& step) {
+    const LadderBoard& board = context.board();
+    const ForcingScan& scan = scanOf(context);
     for (int i = 0; i < scan.orderCount; i++) {
         const int cell = scan.order[i];
         Common common;
@@ -183,14 +184,16 @@ bool findCellForcing(const LadderBoard& board, LadderStep& step) {
         takeConclusion(common, step, targetCell, targetValue, targetOn);
         step.cells.add(cell);
         step.values = board.candidates[cell];
-        addBranches(scan.base, cells, values, count, targetCell, targetValue, targetOn, step);
+        addBranches(scan.base, cells, values, count, targetCell, targetValue, targetOn,
+                    &traceOf(context), step);
         return true;
     }
     return false;
 }
 
-bool findUnitForcing(const LadderBoard& board, const DigitCells& where, LadderStep& step) {
-    const ForcingScan& scan = scanOf(board);
+bool findUnitForcing(SolvingContext& context, LadderStep& step) {
+    const DigitCells& where = context.where();
+    const ForcingScan& scan = scanOf(context);
     for (int size = 2; size <= 9; size++) {
         for (int unit = 0; unit < kUnits; unit++) {
             for (int value = 1; value <= 9; value++) {
@@ -215,7 +218,7 @@ bool findUnitForcing(const LadderBoard& board, const DigitCells& where, LadderSt
                 step.cells = places;
                 step.values = static_cast<uint16_t>(bitOfValue(value));
                 addBranches(scan.base, cells, values, count, targetCell, targetValue, targetOn,
-                            step);
+                            &traceOf(context), step);
                 return true;
             }
         }
@@ -225,12 +228,11 @@ bool findUnitForcing(const LadderBoard& board, const DigitCells& where, LadderSt
 
 // The step removing a candidate whose assumption ends in a contradiction
 // through propagation of the given depth.
-void contradictionStep(const Propagation& base, int cell, int value, int depth, LadderStep& step) {
-    thread_local std::unique_ptr<PropagationTrace> trace;
-    if (!trace) trace = std::make_unique<PropagationTrace>();
+void contradictionStep(const Propagation& base, int cell, int value, int depth,
+                       PropagationTrace* trace, LadderStep& step) {
     trace->reset();
     Propagation outcome = base;
-    assumeValueDeep(outcome, cell, value, depth, trace.get());
+    assumeValueDeep(outcome, cell, value, depth, trace);
     step.eliminate(cell, bitOfValue(value));
     step.values = static_cast<uint16_t>(bitOfValue(value));
     // The assumption and where it fails are tinted; the hint leads with the
@@ -243,18 +245,17 @@ void contradictionStep(const Propagation& base, int cell, int value, int depth, 
 }
 
 // How many links the traced chain from an assumption to its contradiction has.
-int contradictionLength(const Propagation& base, int cell, int value) {
-    thread_local std::unique_ptr<PropagationTrace> trace;
-    if (!trace) trace = std::make_unique<PropagationTrace>();
+int contradictionLength(const Propagation& base, int cell, int value, PropagationTrace* trace) {
     trace->reset();
     Propagation outcome = base;
-    assumeValue(outcome, cell, value, trace.get());
+    assumeValue(outcome, cell, value, trace);
     int16_t unused[1];
     return trace->chainTo(trace->contradictionFact(), unused, 0);
 }
 
-bool findContradiction(const LadderBoard& board, LadderStep& step) {
-    const ForcingScan& scan = scanOf(board);
+bool findContradiction(SolvingContext& context, LadderStep& step) {
+    const LadderBoard& board = context.board();
+    const ForcingScan& scan = scanOf(context);
     // The shortest chain wins. Fewest placements before the contradiction
     // picks the few worth tracing; tracing every one costs too much.
     constexpr int kTraced = 12;
@@ -277,14 +278,16 @@ bool findContradiction(const LadderBoard& board, LadderStep& step) {
     if (pickedCount == 0) return false;
     int best = 0, bestLength = 0;
     for (int i = 0; i < pickedCount; i++) {
-        const int length = contradictionLength(scan.base, picked[i][0], picked[i][1] + 1);
+        const int length =
+            contradictionLength(scan.base, picked[i][0], picked[i][1] + 1, &traceOf(context));
         if (i == 0 || length < bestLength) best = i, bestLength = length;
     }
-    contradictionStep(scan.base, picked[best][0], picked[best][1] + 1, 0, step);
+    contradictionStep(scan.base, picked[best][0], picked[best][1] + 1, 0, &traceOf(context), step);
     return true;
 }
 
-bool findNested(const LadderBoard& board, LadderStep& step) {
+bool findNested(SolvingContext& context, LadderStep& step) {
+    const LadderBoard& board = context.board();
     const Propagation base = propagationOf(board);
     uint8_t order[kCells];
     int orderCount;
@@ -301,7 +304,7 @@ bool findNested(const LadderBoard& board, LadderStep& step) {
                 const int value = lowestBitIndex(mask) + 1;
                 Propagation outcome = base;
                 if (assumeValueDeep(outcome, cell, value, depth)) continue;
-                contradictionStep(base, cell, value, depth, step);
+                contradictionStep(base, cell, value, depth, &traceOf(context), step);
                 return true;
             }
         }
@@ -343,50 +346,52 @@ std::string contradictionText(const LadderStep& step) {
 
 }  // namespace
 
-bool findForcingChainsStep(const LadderBoard& board, const DigitCells& where, Technique technique,
-                           LadderStep& step) {
-    if (countEmpty(board) == 0) return false;
-    switch (technique) {
-        case Technique::kCellForcingChain:
-            return findCellForcing(board, step);
-        case Technique::kUnitForcingChain:
-            return findUnitForcing(board, where, step);
-        case Technique::kContradictionForcingChain:
-            return findContradiction(board, step);
-        case Technique::kNestedForcingChain:
-            return findNested(board, step);
-        default:
-            return false;
-    }
+bool findCellForcingChain(const LadderBoard& board, const DigitCells&, SolvingContext& context,
+                          LadderStep& step) {
+    return countEmpty(board) > 0 && findCellForcing(context, step);
 }
 
-std::string describeForcingChainsStep(const LadderStep& step, StepWords words) {
-    const std::string result = ladderStepResult(step);
-    switch (step.technique) {
-        case Technique::kCellForcingChain:
-            return namedStep(
-                step,
-                filled(translate("Hint", "every candidate of %1 leads to the same: %2; so %3"),
-                       {cellName(step.cells.first()), branchesText(step, words), result}));
-        case Technique::kUnitForcingChain:
-            return namedStep(
-                step,
-                filled(translate("Hint", "every place of %1 in %2 leads to the same: %3; so %4"),
-                       {valueList(step.values), unitName(step.units[0]), branchesText(step, words),
-                        result}));
-        case Technique::kContradictionForcingChain:
-            //: %1 the chains from one assumption, %2 the contradiction they meet, %3 what it
-            //: removes
-            return namedStep(step,
-                             filled(translate("Hint", "%1, and %2; so %3"),
-                                    {branchesText(step, words), contradictionText(step), result}));
-        case Technique::kNestedForcingChain:
-            return namedStep(
-                step, filled(translate("Hint", "%1 (with forcing chains inside), and %2; so %3"),
-                             {branchesText(step, words), contradictionText(step), result}));
-        default:
-            return "";
-    }
+bool findUnitForcingChain(const LadderBoard& board, const DigitCells&, SolvingContext& context,
+                          LadderStep& step) {
+    return countEmpty(board) > 0 && findUnitForcing(context, step);
+}
+
+bool findContradictionForcingChain(const LadderBoard& board, const DigitCells&,
+                                   SolvingContext& context, LadderStep& step) {
+    return countEmpty(board) > 0 && findContradiction(context, step);
+}
+
+bool findNestedForcingChain(const LadderBoard& board, const DigitCells&, SolvingContext& context,
+                            LadderStep& step) {
+    return countEmpty(board) > 0 && findNested(context, step);
+}
+
+std::string describeCellForcingChain(const LadderStep& step, StepWords words) {
+    return namedStep(
+        step,
+        filled(translate("Hint", "every candidate of %1 leads to the same: %2; so %3"),
+               {cellName(step.cells.first()), branchesText(step, words), ladderStepResult(step)}));
+}
+
+std::string describeUnitForcingChain(const LadderStep& step, StepWords words) {
+    return namedStep(
+        step, filled(translate("Hint", "every place of %1 in %2 leads to the same: %3; so %4"),
+                     {valueList(step.values), unitName(step.units[0]), branchesText(step, words),
+                      ladderStepResult(step)}));
+}
+
+std::string describeContradictionForcingChain(const LadderStep& step, StepWords words) {
+    //: %1 the chains from one assumption, %2 the contradiction they meet, %3 what it
+    //: removes
+    return namedStep(
+        step, filled(translate("Hint", "%1, and %2; so %3"),
+                     {branchesText(step, words), contradictionText(step), ladderStepResult(step)}));
+}
+
+std::string describeNestedForcingChain(const LadderStep& step, StepWords words) {
+    return namedStep(
+        step, filled(translate("Hint", "%1 (with forcing chains inside), and %2; so %3"),
+                     {branchesText(step, words), contradictionText(step), ladderStepResult(step)}));
 }
 
 }  // namespace ga

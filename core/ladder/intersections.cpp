@@ -34,7 +34,9 @@ void linesOfBox(int box, int lines[6]) {
     }
 }
 
-bool findPointing(const DigitCells& where, LadderStep& step) {
+}  // namespace
+
+bool findPointing(const LadderBoard&, const DigitCells& where, SolvingContext&, LadderStep& step) {
     for (int value = 1; value <= 9; value++) {
         for (int box = 0; box < 9; box++) {
             int lines[6];
@@ -47,7 +49,7 @@ bool findPointing(const DigitCells& where, LadderStep& step) {
     return false;
 }
 
-bool findClaiming(const DigitCells& where, LadderStep& step) {
+bool findClaiming(const LadderBoard&, const DigitCells& where, SolvingContext&, LadderStep& step) {
     for (int value = 1; value <= 9; value++) {
         for (int line = 0; line < 18; line++) {
             // A line crosses three boxes: the three along its band or stack.
@@ -61,22 +63,8 @@ bool findClaiming(const DigitCells& where, LadderStep& step) {
     return false;
 }
 
-}  // namespace
-
-bool findIntersectionsStep(const LadderBoard&, const DigitCells& where, Technique technique,
-                           LadderStep& step) {
-    switch (technique) {
-        case Technique::kPointing:
-            return findPointing(where, step);
-        case Technique::kClaiming:
-            return findClaiming(where, step);
-        default:
-            return false;
-    }
-}
-
 // "box 5: 3 can go only in row 4, so r4c7 and r4c8 lose 3"
-std::string describeIntersectionsStep(const LadderStep& step, StepWords) {
+std::string describeLockedCandidates(const LadderStep& step, StepWords) {
     const std::string value = valueList(step.values);
     const CellSet losing = eliminatedCells(step);
     const char* pattern =

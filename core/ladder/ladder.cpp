@@ -10,7 +10,7 @@ namespace ga {
 
 namespace {
 
-using Finder = bool (*)(const LadderBoard&, const DigitCells&, Technique, LadderStep&);
+using Finder = bool (*)(const LadderBoard&, const DigitCells&, SolvingContext&, LadderStep&);
 using Describer = std::string (*)(const LadderStep&, StepWords);
 
 struct TechniqueRow {
@@ -20,8 +20,8 @@ struct TechniqueRow {
 };
 
 const TechniqueRow kTechniqueRows[] = {
-#define GA_TECHNIQUE_ROW(id, name, word, rung, weight, level, family) \
-    {{name, word, rung, weight, Level::k##level}, find##family##Step, describe##family##Step},
+#define GA_TECHNIQUE_ROW(id, name, word, rung, weight, level, finder, describer) \
+    {{name, word, rung, weight, Level::k##level}, finder, describer},
     GA_LADDER_TECHNIQUES(GA_TECHNIQUE_ROW)
 #undef GA_TECHNIQUE_ROW
 };
@@ -132,14 +132,20 @@ std::string shownTechniqueName(Technique technique) {
 }
 
 LadderStep nextLadderStep(const LadderBoard& board, int highestRung) {
-    const DigitCells where = digitCells(board);
+    SolvingContext context;
+    return nextLadderStep(board, highestRung, context);
+}
+
+LadderStep nextLadderStep(const LadderBoard& board, int highestRung, SolvingContext& context) {
+    context.lookAt(board);
+    const DigitCells& where = context.where();
     for (int index = 0; index < kTechniqueCount; index++) {
         const TechniqueRow& row = kTechniqueRows[index];
         if (row.info.rung > highestRung) break;
         if (row.info.rung == kFirstUniquenessRung && !board.uniqueAnswer) continue;
         LadderStep step;
         const Technique technique = static_cast<Technique>(index);
-        if (row.find(board, where, technique, step) && changesBoard(step)) {
+        if (row.find(board, where, context, step) && changesBoard(step)) {
             step.technique = technique;
             return step;
         }
@@ -199,6 +205,12 @@ std::string ladderStepResult(const LadderStep& step) {
 }
 
 LadderRating rateWithLadder(LadderBoard board, int highestRung, ProgressMeter* meter) {
+    SolvingContext context;
+    return rateWithLadder(board, context, highestRung, meter);
+}
+
+LadderRating rateWithLadder(LadderBoard board, SolvingContext& context, int highestRung,
+                            ProgressMeter* meter) {
     LadderRating rating;
     const int emptyAtStart = countEmpty(board);
     if (meter != nullptr) meter->set(0, emptyAtStart, 0);
@@ -212,13 +224,13 @@ LadderRating rateWithLadder(LadderBoard board, int highestRung, ProgressMeter* m
             rating.solved = true;
             return rating;
         }
-        const LadderStep step = nextLadderStep(board, highestRung);
+        const LadderStep step = nextLadderStep(board, highestRung, context);
         if (!board.uniqueAnswer && !rating.uniquenessSkipped &&
             (step.technique == Technique::kNone ||
              techniqueInfo(step.technique).rung > kFirstUniquenessRung)) {
             LadderBoard unique = board;
             unique.uniqueAnswer = true;
-            const LadderStep probe = nextLadderStep(unique, kFirstUniquenessRung);
+            const LadderStep probe = nextLadderStep(unique, kFirstUniquenessRung, context);
             rating.uniquenessSkipped = techniqueInfo(probe.technique).rung == kFirstUniquenessRung;
         }
         if (step.technique == Technique::kNone) return rating;
@@ -237,9 +249,10 @@ LadderRating rateWithLadder(LadderBoard board, int highestRung, ProgressMeter* m
 }
 
 bool walkLadderTo(LadderBoard& board, Technique technique) {
+    SolvingContext context;
     const int highestRung = techniqueInfo(technique).rung;
     for (;;) {
-        const LadderStep step = nextLadderStep(board, highestRung);
+        const LadderStep step = nextLadderStep(board, highestRung, context);
         if (step.technique == technique) return true;
         if (step.technique == Technique::kNone) return false;
         applyLadderStep(board, step);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/ladder/board.h"
+#include "core/ladder/solving_context.h"
 #include "core/ladder/step.h"
 #include "core/progress.h"
 
@@ -17,6 +18,9 @@ constexpr int kHighestRung = 10;
 // none applies (or the board is finished). Uniqueness techniques only when
 // board.uniqueAnswer.
 LadderStep nextLadderStep(const LadderBoard& board, int highestRung = kHighestRung);
+// The same with a context of the caller's thread, kept from step to step: a
+// caller looking at many boards in turn spares making one each time.
+LadderStep nextLadderStep(const LadderBoard& board, int highestRung, SolvingContext& context);
 
 // Makes the step's placement and eliminations.
 void applyLadderStep(LadderBoard& board, const LadderStep& step);
@@ -49,6 +53,9 @@ struct LadderRating {
 // `highestRung`; the meter, when given, follows the cells filled.
 LadderRating rateWithLadder(LadderBoard board, int highestRung = kHighestRung,
                             ProgressMeter* meter = nullptr);
+// The same with a context of the caller's thread: for rating many puzzles.
+LadderRating rateWithLadder(LadderBoard board, SolvingContext& context,
+                            int highestRung = kHighestRung, ProgressMeter* meter = nullptr);
 
 // Walks the ladder from `board` until its next step is of `technique`, and
 // leaves `board` at that position: every earlier step done. False when the

@@ -1,9 +1,9 @@
 #include "core/ladder/link_graph.h"
 
 #include <cstring>
-#include <memory>
 
 #include "core/bits.h"
+#include "core/ladder/solving_context.h"
 
 namespace ga {
 
@@ -19,7 +19,9 @@ CellSet segmentOf(int box, int segment) {
     return unitSet(18 + box) & unitSet(line);
 }
 
-struct Builder {
+}  // namespace
+
+struct LinkGraphBuilder {
     const DigitCells* where = nullptr;
     LinkGraph* graph = nullptr;
     int16_t groupNode[9][9][6];  // by value, box, segment: the grouped node, -1
@@ -161,37 +163,20 @@ struct Builder {
     }
 };
 
-struct GraphCache {
-    bool valid = false;
-    LadderBoard board;
-    LinkGraph graph;
-};
-
-bool sameBoard(const LadderBoard& a, const LadderBoard& b) {
-    return std::memcmp(a.values, b.values, sizeof a.values) == 0 &&
-           std::memcmp(a.candidates, b.candidates, sizeof a.candidates) == 0;
+void ContextPartDeleter::operator()(LinkGraphBuilder* part) const {
+    delete part;
 }
 
-}  // namespace
-
-void buildLinkGraph(const LadderBoard& board, const DigitCells& where, LinkGraph& graph) {
-    // The builder's scratch is large; it lives on the heap, once per thread.
-    thread_local std::unique_ptr<Builder> builder;
-    if (!builder) builder = std::make_unique<Builder>();
-    builder->where = &where;
-    builder->graph = &graph;
-    builder->build(board);
-}
-
-const LinkGraph& linkGraphOf(const LadderBoard& board, const DigitCells& where) {
-    thread_local std::unique_ptr<GraphCache> cache;
-    if (!cache) cache = std::make_unique<GraphCache>();
-    if (!cache->valid || !sameBoard(cache->board, board)) {
-        buildLinkGraph(board, where, cache->graph);
-        cache->board = board;
-        cache->valid = true;
+const LinkGraph& SolvingContext::linkGraph() {
+    if (!graph.part) graph.part.reset(new LinkGraph);
+    if (!current(graph)) {
+        // The builder's scratch is large: it lives on the heap, once per context.
+        if (!graphBuilder.part) graphBuilder.part.reset(new LinkGraphBuilder);
+        graphBuilder.part->where = &where();
+        graphBuilder.part->graph = graph.part.get();
+        graphBuilder.part->build(board());
     }
-    return cache->graph;
+    return *graph.part;
 }
 
 }  // namespace ga

@@ -47,10 +47,4 @@ struct LinkGraph {
     }
 };
 
-void buildLinkGraph(const LadderBoard& board, const DigitCells& where, LinkGraph& graph);
-
-// The graph of the board, built when the board differs from the one asked
-// last on this thread (several rungs ask for the same board in turn).
-const LinkGraph& linkGraphOf(const LadderBoard& board, const DigitCells& where);
-
 }  // namespace ga

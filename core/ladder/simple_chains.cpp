@@ -1,7 +1,7 @@
 // Simple colouring, X-Chains and XY-Chains: breadth-first searches over one
 // value's strong links (or over the cells with two candidates), so the chain
 // shown is the shortest there is.
-#include "core/ladder/simple_chains.h"
+#include "core/ladder/families.h"
 
 #include "core/bits.h"
 #include "core/ladder/chain_words.h"
@@ -255,7 +255,8 @@ std::string chainStepText(const LadderStep& step, int value, StepWords words) {
 
 }  // namespace
 
-bool findSimpleColouring(const LadderBoard&, const DigitCells& where, LadderStep& step) {
+bool findSimpleColouring(const LadderBoard&, const DigitCells& where, SolvingContext&,
+                         LadderStep& step) {
     for (int value = 1; value <= 9; value++) {
         Partners partners[kCells];
         findPartners(where, value, partners);
@@ -272,7 +273,7 @@ bool findSimpleColouring(const LadderBoard&, const DigitCells& where, LadderStep
     return false;
 }
 
-bool findXChain(const LadderBoard&, const DigitCells& where, LadderStep& step) {
+bool findXChain(const LadderBoard&, const DigitCells& where, SolvingContext&, LadderStep& step) {
     ChainSearch search;
     BestChain best;
     for (int value = 1; value <= 9; value++) searchXChains(where, value, search, best);
@@ -287,7 +288,8 @@ bool findXChain(const LadderBoard&, const DigitCells& where, LadderStep& step) {
     return true;
 }
 
-bool findXYChain(const LadderBoard& board, const DigitCells& where, LadderStep& step) {
+bool findXYChain(const LadderBoard& board, const DigitCells& where, SolvingContext&,
+                 LadderStep& step) {
     CellSet pairs;
     for (int cell = 0; cell < kCells; cell++) {
         if (countBits(board.candidates[cell]) == 2) pairs.add(cell);

@@ -46,25 +46,28 @@ int sharedUnit(int a, int b) {
     return -1;
 }
 
-bool patternIs(Technique technique, const StrongLink& first, const StrongLink& second,
-               int weakUnit) {
+// Two parallel lines whose near ends share a crossing line.
+bool isSkyscraper(const StrongLink& first, const StrongLink& second, int weakUnit) {
     const int kind1 = unitKind(first.unit), kind2 = unitKind(second.unit);
-    const bool lines = kind1 != 2 && kind2 != 2;
-    switch (technique) {
-        case Technique::kSkyscraper:
-            // Two parallel lines whose near ends share a crossing line.
-            return lines && kind1 == kind2 && unitKind(weakUnit) == 1 - kind1;
-        case Technique::kTwoStringKite:
-            return lines && kind1 != kind2;
-        default:
-            return !patternIs(Technique::kSkyscraper, first, second, weakUnit) &&
-                   !patternIs(Technique::kTwoStringKite, first, second, weakUnit);
-    }
+    return kind1 != 2 && kind1 == kind2 && unitKind(weakUnit) == 1 - kind1;
 }
+
+// A row and a column.
+bool isTwoStringKite(const StrongLink& first, const StrongLink& second, int) {
+    const int kind1 = unitKind(first.unit), kind2 = unitKind(second.unit);
+    return kind1 != 2 && kind2 != 2 && kind1 != kind2;
+}
+
+// Any other two links: a box among them.
+bool isTurbotFish(const StrongLink& first, const StrongLink& second, int weakUnit) {
+    return !isSkyscraper(first, second, weakUnit) && !isTwoStringKite(first, second, weakUnit);
+}
+
+using PatternTest = bool (*)(const StrongLink&, const StrongLink&, int);
 
 // end1 and end2 cannot both lack the value: either end1 holds it, or mid1
 // does, so mid2 does not and end2 does.
-bool findTwoLinkPattern(const DigitCells& where, Technique technique, LadderStep& step) {
+bool findTwoLinkPattern(const DigitCells& where, PatternTest patternIs, LadderStep& step) {
     StrongLink links[kUnits];
     for (int value = 1; value <= 9; value++) {
         const int linkCount = strongLinks(where, value, links);
@@ -77,8 +80,7 @@ bool findTwoLinkPattern(const DigitCells& where, Technique technique, LadderStep
                               end2 = links[j].cells[1 - (side >> 1)];
                     if (mid1 == mid2 || end1 == end2 || end1 == mid2 || mid1 == end2) continue;
                     const int weakUnit = sharedUnit(mid1, mid2);
-                    if (weakUnit < 0 || !patternIs(technique, links[i], links[j], weakUnit))
-                        continue;
+                    if (weakUnit < 0 || !patternIs(links[i], links[j], weakUnit)) continue;
                     CellSet pattern = CellSet::of(end1) | CellSet::of(mid1) | CellSet::of(mid2) |
                                       CellSet::of(end2);
                     const CellSet targets =
@@ -108,7 +110,10 @@ bool findTwoLinkPattern(const DigitCells& where, Technique technique, LadderStep
 // column) outside the box: if the link's near end holds the value, the box's
 // is in the column (row); if not, its far end does. A cell in line with both
 // loses the value.
-bool findEmptyRectangle(const DigitCells& where, LadderStep& step) {
+}  // namespace
+
+bool findEmptyRectangle(const LadderBoard&, const DigitCells& where, SolvingContext&,
+                        LadderStep& step) {
     for (int value = 1; value <= 9; value++) {
         for (int box = 0; box < 9; box++) {
             const CellSet inBox = where.of[value] & unitSet(kBoxUnit + box);
@@ -160,36 +165,47 @@ bool findEmptyRectangle(const DigitCells& where, LadderStep& step) {
     return false;
 }
 
-}  // namespace
-
-bool findSingleDigitPatternsStep(const LadderBoard&, const DigitCells& where, Technique technique,
-                                 LadderStep& step) {
-    if (technique == Technique::kEmptyRectangle) return findEmptyRectangle(where, step);
-    return findTwoLinkPattern(where, technique, step);
+bool findSkyscraper(const LadderBoard&, const DigitCells& where, SolvingContext&,
+                    LadderStep& step) {
+    return findTwoLinkPattern(where, isSkyscraper, step);
 }
 
-std::string describeSingleDigitPatternsStep(const LadderStep& step, StepWords) {
+bool findTwoStringKite(const LadderBoard&, const DigitCells& where, SolvingContext&,
+                       LadderStep& step) {
+    return findTwoLinkPattern(where, isTwoStringKite, step);
+}
+
+bool findTurbotFish(const LadderBoard&, const DigitCells& where, SolvingContext&,
+                    LadderStep& step) {
+    return findTwoLinkPattern(where, isTurbotFish, step);
+}
+
+std::string describeTwoLinkPattern(const LadderStep& step, StepWords) {
     const std::string value = digitText(valueOfSingleBit(step.values));
     const std::string result = ladderStepResult(step);
     const ChainNode* n = step.nodes;
     auto cell = [&](int i) { return cellName(n[i].cells[0]); };
     auto unit = [&](int i) { return unitName(step.units[i]); };
-    if (step.technique == Technique::kEmptyRectangle) {
-        return namedStepOn(
-            step, value,
-            filled(
-                translate("Hint",
-                          "%1 has it only in %2 and %3, %4 only in %5 and %6; if %5 is %7, %1's %7 "
-                          "is in its %8, otherwise %6 is: %9"),
-                {unit(0), unit(2), unit(3), unit(1), cell(0), cell(1), value,
-                 step.units[1] < 9 ? unit(2) : unit(3), result}));
-    }
     return namedStepOn(
         step, value,
         filled(translate("Hint",
                          "%1 has it only in %2 and %3, %4 only in %5 and %6; %3 and "
                          "%5 share %7, so %2 or %6 is %8: %9"),
                {unit(0), cell(0), cell(1), unit(1), cell(2), cell(3), unit(2), value, result}));
+}
+
+std::string describeEmptyRectangle(const LadderStep& step, StepWords) {
+    const std::string value = digitText(valueOfSingleBit(step.values));
+    const std::string result = ladderStepResult(step);
+    auto cell = [&](int i) { return cellName(step.nodes[i].cells[0]); };
+    auto unit = [&](int i) { return unitName(step.units[i]); };
+    return namedStepOn(
+        step, value,
+        filled(translate("Hint",
+                         "%1 has it only in %2 and %3, %4 only in %5 and %6; if %5 is %7, %1's %7 "
+                         "is in its %8, otherwise %6 is: %9"),
+               {unit(0), unit(2), unit(3), unit(1), cell(0), cell(1), value,
+                step.units[1] < 9 ? unit(2) : unit(3), result}));
 }
 
 }  // namespace ga

@@ -16,7 +16,9 @@ void placeStep(LadderStep& step, int cell, int value) {
     step.cells.add(cell);
 }
 
-bool findFullHouse(const LadderBoard& board, LadderStep& step) {
+}  // namespace
+
+bool findFullHouse(const LadderBoard& board, const DigitCells&, SolvingContext&, LadderStep& step) {
     for (int unit = 0; unit < kUnits; unit++) {
         int empty = -1, emptyCount = 0;
         for (int cell : kUnitCells[unit]) {
@@ -33,7 +35,8 @@ bool findFullHouse(const LadderBoard& board, LadderStep& step) {
     return false;
 }
 
-bool findHiddenSingle(const DigitCells& where, LadderStep& step) {
+bool findHiddenSingle(const LadderBoard&, const DigitCells& where, SolvingContext&,
+                      LadderStep& step) {
     // Boxes first: that is where a person looks for them first.
     static constexpr int kUnitOrder[3] = {2, 0, 1};
     for (int kind : kUnitOrder) {
@@ -50,7 +53,8 @@ bool findHiddenSingle(const DigitCells& where, LadderStep& step) {
     return false;
 }
 
-bool findNakedSingle(const LadderBoard& board, LadderStep& step) {
+bool findNakedSingle(const LadderBoard& board, const DigitCells&, SolvingContext&,
+                     LadderStep& step) {
     for (int cell = 0; cell < kCells; cell++) {
         if (board.values[cell] == 0 && isSingleBit(board.candidates[cell])) {
             placeStep(step, cell, valueOfSingleBit(board.candidates[cell]));
@@ -60,35 +64,21 @@ bool findNakedSingle(const LadderBoard& board, LadderStep& step) {
     return false;
 }
 
-}  // namespace
-
-bool findSinglesStep(const LadderBoard& board, const DigitCells& where, Technique technique,
-                     LadderStep& step) {
-    switch (technique) {
-        case Technique::kFullHouse:
-            return findFullHouse(board, step);
-        case Technique::kHiddenSingle:
-            return findHiddenSingle(where, step);
-        case Technique::kNakedSingle:
-            return findNakedSingle(board, step);
-        default:
-            return false;
-    }
+std::string describeFullHouse(const LadderStep& step, StepWords) {
+    return filled(
+        translate("Hint", "%1: %2 is the last empty cell, so it takes %3"),
+        {unitName(step.units[0]), cellName(step.placedCell), digitText(step.placedValue)});
 }
 
-std::string describeSinglesStep(const LadderStep& step, StepWords) {
-    const std::string cell = cellName(step.placedCell);
-    const std::string value = digitText(step.placedValue);
-    switch (step.technique) {
-        case Technique::kFullHouse:
-            return filled(translate("Hint", "%1: %2 is the last empty cell, so it takes %3"),
-                          {unitName(step.units[0]), cell, value});
-        case Technique::kHiddenSingle:
-            return filled(translate("Hint", "%1: %2 fits only in %3"),
-                          {unitName(step.units[0]), value, cell});
-        default:
-            return filled(translate("Hint", "%1: only %2 is left"), {cell, value});
-    }
+std::string describeHiddenSingle(const LadderStep& step, StepWords) {
+    return filled(
+        translate("Hint", "%1: %2 fits only in %3"),
+        {unitName(step.units[0]), digitText(step.placedValue), cellName(step.placedCell)});
+}
+
+std::string describeNakedSingle(const LadderStep& step, StepWords) {
+    return filled(translate("Hint", "%1: only %2 is left"),
+                  {cellName(step.placedCell), digitText(step.placedValue)});
 }
 
 }  // namespace ga

@@ -117,45 +117,54 @@ bool findHidden(const LadderBoard& board, int size, LadderStep& step) {
     return false;
 }
 
+// The units a subset lies in: one, or a row or column and a box.
+std::string subsetUnits(const LadderStep& step) {
+    return listed(step.baseUnitCount, [&](int i) { return unitName(step.units[i]); });
+}
+
 }  // namespace
 
-bool findSubsetsStep(const LadderBoard& board, const DigitCells&, Technique technique,
+bool findNakedPair(const LadderBoard& board, const DigitCells&, SolvingContext&, LadderStep& step) {
+    return findNaked(board, 2, step);
+}
+
+bool findNakedTriple(const LadderBoard& board, const DigitCells&, SolvingContext&,
                      LadderStep& step) {
-    switch (technique) {
-        case Technique::kNakedPair:
-            return findNaked(board, 2, step);
-        case Technique::kNakedTriple:
-            return findNaked(board, 3, step);
-        case Technique::kNakedQuad:
-            return findNaked(board, 4, step);
-        case Technique::kHiddenPair:
-            return findHidden(board, 2, step);
-        case Technique::kHiddenTriple:
-            return findHidden(board, 3, step);
-        case Technique::kHiddenQuad:
-            return findHidden(board, 4, step);
-        default:
-            return false;
-    }
+    return findNaked(board, 3, step);
+}
+
+bool findNakedQuad(const LadderBoard& board, const DigitCells&, SolvingContext&, LadderStep& step) {
+    return findNaked(board, 4, step);
+}
+
+bool findHiddenPair(const LadderBoard& board, const DigitCells&, SolvingContext&,
+                    LadderStep& step) {
+    return findHidden(board, 2, step);
+}
+
+bool findHiddenTriple(const LadderBoard& board, const DigitCells&, SolvingContext&,
+                      LadderStep& step) {
+    return findHidden(board, 3, step);
+}
+
+bool findHiddenQuad(const LadderBoard& board, const DigitCells&, SolvingContext&,
+                    LadderStep& step) {
+    return findHidden(board, 4, step);
 }
 
 // "row 4: r4c1 and r4c5 hold only 2 and 5, so r4c3 loses 2; r4c9 loses 2 and 5"
 // (a naked subset in a row and a box: "row 4 and box 5: ...")
 // "row 4: 2 and 5 can go only in r4c1 and r4c5, so r4c1 loses 7; r4c5 loses 3 and 9"
-std::string describeSubsetsStep(const LadderStep& step, StepWords) {
-    const bool naked = step.technique == Technique::kNakedPair ||
-                       step.technique == Technique::kNakedTriple ||
-                       step.technique == Technique::kNakedQuad;
-    const std::string where =
-        listed(step.baseUnitCount, [&](int i) { return unitName(step.units[i]); });
-    const std::string cells = cellNames(step.cells), values = valueList(step.values);
-    const std::string result = ladderStepResult(step);
-    if (naked) {
-        return filled(translate("Hint", "%1: %2 hold only %3, so %4"),
-                      {where, cells, values, result});
-    }
-    return filled(translate("Hint", "%1: %2 can go only in %3, so %4"),
-                  {where, values, cells, result});
+std::string describeNakedSubset(const LadderStep& step, StepWords) {
+    return filled(
+        translate("Hint", "%1: %2 hold only %3, so %4"),
+        {subsetUnits(step), cellNames(step.cells), valueList(step.values), ladderStepResult(step)});
+}
+
+std::string describeHiddenSubset(const LadderStep& step, StepWords) {
+    return filled(
+        translate("Hint", "%1: %2 can go only in %3, so %4"),
+        {subsetUnits(step), valueList(step.values), cellNames(step.cells), ladderStepResult(step)});
 }
 
 }  // namespace ga

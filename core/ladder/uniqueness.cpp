@@ -21,7 +21,8 @@ struct Rectangle {
 constexpr int kSides[4][4] = {{0, 1, 2, 3}, {2, 3, 0, 1}, {0, 2, 1, 3}, {1, 3, 0, 2}};
 
 // Type 1: three corners hold only x and y; the fourth must keep neither.
-bool typeOne(const LadderBoard& board, const int* corners, uint32_t xy, LadderStep& step) {
+bool typeOne(const LadderBoard& board, const DigitCells&, const int* corners, uint32_t xy,
+             LadderStep& step) {
     int exact = 0, other = -1;
     for (int i = 0; i < 4; i++) {
         if (board.candidates[corners[i]] == xy) {
@@ -92,10 +93,13 @@ bool typeFour(const LadderBoard& board, const DigitCells& where, const int* corn
     return false;
 }
 
-}  // namespace
+using RectangleType = bool (*)(const LadderBoard&, const DigitCells&, const int*, uint32_t,
+                               LadderStep&);
 
-bool findUniquenessStep(const LadderBoard& board, const DigitCells& where, Technique technique,
-                        LadderStep& step) {
+// The first rectangle of the type, its corners in two rows, two columns and
+// two boxes, on two candidates the corners share.
+bool findRectangle(const LadderBoard& board, const DigitCells& where, RectangleType type,
+                   LadderStep& step) {
     if (!board.uniqueAnswer) return false;
     for (int r1 = 0; r1 < 9; r1++) {
         for (int r2 = r1 + 1; r2 < 9; r2++) {
@@ -112,15 +116,7 @@ bool findUniquenessStep(const LadderBoard& board, const DigitCells& where, Techn
                              second = withoutLowestBit(second)) {
                             const uint32_t xy = bitOfValue(lowestBitIndex(first) + 1) |
                                                 bitOfValue(lowestBitIndex(second) + 1);
-                            bool found = false;
-                            if (technique == Technique::kUniqueRectangle1) {
-                                found = typeOne(board, corners, xy, step);
-                            } else if (technique == Technique::kUniqueRectangle2) {
-                                found = typeTwo(board, where, corners, xy, step);
-                            } else {
-                                found = typeFour(board, where, corners, xy, step);
-                            }
-                            if (!found) continue;
+                            if (!type(board, where, corners, xy, step)) continue;
                             step.values = static_cast<uint16_t>(xy);
                             for (int cell : corners) step.cells.add(cell);
                             return true;
@@ -133,43 +129,64 @@ bool findUniquenessStep(const LadderBoard& board, const DigitCells& where, Techn
     return false;
 }
 
-std::string describeUniquenessStep(const LadderStep& step, StepWords) {
-    const std::string xy = valueList(step.values);
+}  // namespace
+
+bool findUniqueRectangle1(const LadderBoard& board, const DigitCells& where, SolvingContext&,
+                          LadderStep& step) {
+    return findRectangle(board, where, typeOne, step);
+}
+
+bool findUniqueRectangle2(const LadderBoard& board, const DigitCells& where, SolvingContext&,
+                          LadderStep& step) {
+    return findRectangle(board, where, typeTwo, step);
+}
+
+bool findUniqueRectangle4(const LadderBoard& board, const DigitCells& where, SolvingContext&,
+                          LadderStep& step) {
+    return findRectangle(board, where, typeFour, step);
+}
+
+std::string describeUniqueRectangle1(const LadderStep& step, StepWords) {
     const ChainNode* n = step.nodes;
     auto cell = [&](int i) { return cellName(n[i].cells[0]); };
-    const std::string result = ladderStepResult(step);
-    std::string text;
-    switch (step.technique) {
-        case Technique::kUniqueRectangle1:
-            text =
-                filled(translate("Hint",
-                                 "%1, %2 and %3 hold only %4; were %5 %6 as well, the four cells "
-                                 "could swap %4 and the puzzle would have two answers: %7"),
-                       {cell(0), cell(1), cell(2), xy, cell(3), valueList(step.values, Joiner::kOr),
-                        result});
-            break;
-        case Technique::kUniqueRectangle2:
-            text =
-                filled(translate("Hint",
-                                 "%1 and %2 hold only %3, %4 and %5 only those and %6; one of the "
-                                 "latter must be %6, or the four cells could swap %3 and the "
-                                 "puzzle would have two answers: %7"),
-                       {cell(0), cell(1), xy, cell(2), cell(3), digitText(n[2].value), result});
-            break;
-        default: {
-            const std::string x = digitText(n[2].value);
-            const std::string y =
-                digitText(valueOfSingleBit(step.values & ~bitOfValue(n[2].value)));
-            text = filled(
-                translate("Hint",
-                          "%1 and %2 hold only %3, and %4 has %5 only in %6 and %7; one of "
-                          "them is %5, so were the other %8, the four cells could swap %3 "
-                          "and the puzzle would have two answers: %9"),
-                {cell(0), cell(1), xy, unitName(step.units[0]), x, cell(2), cell(3), y, result});
-            break;
-        }
-    }
-    return namedStepOn(step, xy, text);
+    const std::string xy = valueList(step.values);
+    return namedStepOn(
+        step, xy,
+        filled(translate("Hint",
+                         "%1, %2 and %3 hold only %4; were %5 %6 as well, the four cells "
+                         "could swap %4 and the puzzle would have two answers: %7"),
+               {cell(0), cell(1), cell(2), xy, cell(3), valueList(step.values, Joiner::kOr),
+                ladderStepResult(step)}));
+}
+
+std::string describeUniqueRectangle2(const LadderStep& step, StepWords) {
+    const ChainNode* n = step.nodes;
+    auto cell = [&](int i) { return cellName(n[i].cells[0]); };
+    const std::string xy = valueList(step.values);
+    return namedStepOn(
+        step, xy,
+        filled(translate("Hint",
+                         "%1 and %2 hold only %3, %4 and %5 only those and %6; one of the "
+                         "latter must be %6, or the four cells could swap %3 and the "
+                         "puzzle would have two answers: %7"),
+               {cell(0), cell(1), xy, cell(2), cell(3), digitText(n[2].value),
+                ladderStepResult(step)}));
+}
+
+std::string describeUniqueRectangle4(const LadderStep& step, StepWords) {
+    const ChainNode* n = step.nodes;
+    auto cell = [&](int i) { return cellName(n[i].cells[0]); };
+    const std::string xy = valueList(step.values);
+    const std::string x = digitText(n[2].value);
+    const std::string y = digitText(valueOfSingleBit(step.values & ~bitOfValue(n[2].value)));
+    return namedStepOn(
+        step, xy,
+        filled(translate("Hint",
+                         "%1 and %2 hold only %3, and %4 has %5 only in %6 and %7; one of "
+                         "them is %5, so were the other %8, the four cells could swap %3 "
+                         "and the puzzle would have two answers: %9"),
+               {cell(0), cell(1), xy, unitName(step.units[0]), x, cell(2), cell(3), y,
+                ladderStepResult(step)}));
 }
 
 }  // namespace ga

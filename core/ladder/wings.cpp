@@ -33,7 +33,15 @@ bool eliminateSeenByAll(const DigitCells& where, CellSet pattern, CellSet seers,
 }
 
 // Nodes: the chain first≠z → first=x → pivot≠x → pivot=y → second≠y → second=z.
-bool findXYWing(const LadderBoard& board, const DigitCells& where, LadderStep& step) {
+// "1 and 7"
+std::string bothValues(int a, int b) {
+    return valueList(bitOfValue(a) | bitOfValue(b));
+}
+
+}  // namespace
+
+bool findXYWing(const LadderBoard& board, const DigitCells& where, SolvingContext&,
+                LadderStep& step) {
     const CellSet pairs = cellsWithCount(board, 2);
     for (int pivot : cellsOf(pairs)) {
         const uint32_t xy = board.candidates[pivot];
@@ -67,7 +75,8 @@ bool findXYWing(const LadderBoard& board, const DigitCells& where, LadderStep& s
 
 // Nodes: the pivot with z, then each pincer with the value it shares with
 // the pivot besides z.
-bool findXYZWing(const LadderBoard& board, const DigitCells& where, LadderStep& step) {
+bool findXYZWing(const LadderBoard& board, const DigitCells& where, SolvingContext&,
+                 LadderStep& step) {
     const CellSet pairs = cellsWithCount(board, 2);
     for (int pivot : cellsOf(cellsWithCount(board, 3))) {
         const uint32_t xyz = board.candidates[pivot];
@@ -93,7 +102,8 @@ bool findXYZWing(const LadderBoard& board, const DigitCells& where, LadderStep& 
 
 // Nodes: the chain first≠y → first=x → nearFirst≠x → nearSecond=x →
 // second≠x → second=y.
-bool findWWing(const LadderBoard& board, const DigitCells& where, LadderStep& step) {
+bool findWWing(const LadderBoard& board, const DigitCells& where, SolvingContext&,
+               LadderStep& step) {
     const CellSet pairs = cellsWithCount(board, 2);
     for (int first : cellsOf(pairs)) {
         const uint32_t xy = board.candidates[first];
@@ -135,57 +145,44 @@ bool findWWing(const LadderBoard& board, const DigitCells& where, LadderStep& st
     return false;
 }
 
-}  // namespace
-
-bool findWingsStep(const LadderBoard& board, const DigitCells& where, Technique technique,
-                   LadderStep& step) {
-    switch (technique) {
-        case Technique::kXYWing:
-            return findXYWing(board, where, step);
-        case Technique::kXYZWing:
-            return findXYZWing(board, where, step);
-        default:
-            return findWWing(board, where, step);
-    }
-}
-
-std::string describeWingsStep(const LadderStep& step, StepWords) {
+std::string describeXYWing(const LadderStep& step, StepWords) {
     const ChainNode* n = step.nodes;
     auto cell = [&](int i) { return cellName(n[i].cells[0]); };
-    auto both = [&](int a, int b) { return valueList(bitOfValue(a) | bitOfValue(b)); };
-    const std::string result = ladderStepResult(step);
-    switch (step.technique) {
-        case Technique::kXYWing: {
-            const std::string z = digitText(n[0].value);
-            //: %1 the pivot, %2 its two values; %3 and %5 the pincers, %4 and %6 theirs; %7 the
-            //: value the pincers share, %8 what the step removes
-            const std::string pattern = translate(
-                "Hint", "%1 holds %2, %3 %4, %5 %6; whatever %1 holds, %3 or %5 is %7: %8");
-            return namedStepOn(step, z,
-                               filled(pattern, {cell(2), both(n[2].value, n[3].value), cell(0),
-                                                both(n[1].value, n[0].value), cell(4),
-                                                both(n[4].value, n[5].value), z, result}));
-        }
-        case Technique::kXYZWing: {
-            const std::string z = digitText(n[0].value);
-            return namedStepOn(
-                step, z,
-                filled(translate("Hint",
-                                 "%1 holds %2, %3 %4, %5 %6; whatever %1 holds, it, %3 or "
-                                 "%5 is %7: %8"),
-                       {cell(0), valueList(step.values), cell(1), both(n[1].value, n[0].value),
-                        cell(2), both(n[2].value, n[0].value), z, result}));
-        }
-        default: {
-            const std::string x = digitText(n[1].value), y = digitText(n[0].value);
-            return namedStep(
-                step, filled(translate("Hint",
-                                       "%1 and %2 hold only %3; %4 has %5 only in %6, seen "
-                                       "by %1, and %7, seen by %2, so %1 or %2 is %8: %9"),
-                             {cell(0), cell(5), valueList(step.values), unitName(step.units[0]), x,
-                              cell(2), cell(3), y, result}));
-        }
-    }
+    const std::string z = digitText(n[0].value);
+    //: %1 the pivot, %2 its two values; %3 and %5 the pincers, %4 and %6 theirs; %7 the
+    //: value the pincers share, %8 what the step removes
+    const std::string pattern =
+        translate("Hint", "%1 holds %2, %3 %4, %5 %6; whatever %1 holds, %3 or %5 is %7: %8");
+    return namedStepOn(
+        step, z,
+        filled(pattern, {cell(2), bothValues(n[2].value, n[3].value), cell(0),
+                         bothValues(n[1].value, n[0].value), cell(4),
+                         bothValues(n[4].value, n[5].value), z, ladderStepResult(step)}));
+}
+
+std::string describeXYZWing(const LadderStep& step, StepWords) {
+    const ChainNode* n = step.nodes;
+    auto cell = [&](int i) { return cellName(n[i].cells[0]); };
+    const std::string z = digitText(n[0].value);
+    return namedStepOn(
+        step, z,
+        filled(translate("Hint",
+                         "%1 holds %2, %3 %4, %5 %6; whatever %1 holds, it, %3 or "
+                         "%5 is %7: %8"),
+               {cell(0), valueList(step.values), cell(1), bothValues(n[1].value, n[0].value),
+                cell(2), bothValues(n[2].value, n[0].value), z, ladderStepResult(step)}));
+}
+
+std::string describeWWing(const LadderStep& step, StepWords) {
+    const ChainNode* n = step.nodes;
+    auto cell = [&](int i) { return cellName(n[i].cells[0]); };
+    const std::string x = digitText(n[1].value), y = digitText(n[0].value);
+    return namedStep(
+        step, filled(translate("Hint",
+                               "%1 and %2 hold only %3; %4 has %5 only in %6, seen "
+                               "by %1, and %7, seen by %2, so %1 or %2 is %8: %9"),
+                     {cell(0), cell(5), valueList(step.values), unitName(step.units[0]), x, cell(2),
+                      cell(3), y, ladderStepResult(step)}));
 }
 
 }  // namespace ga

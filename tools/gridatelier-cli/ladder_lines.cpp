@@ -150,7 +150,8 @@ bool rateLine(PuzzleRecord& record, OutputLine& line) {
     const bool clash = hasDuplicate(record.valueGrid);
     LadderBoard board;
     loadLadderBoardFromRecord(record, false, board);
-    LadderRating rating = clash ? LadderRating{} : rateWithLadder(board);
+    SolvingContext context;
+    LadderRating rating = clash ? LadderRating{} : rateWithLadder(board, context);
     if (clash || !rating.solved || rating.uniquenessSkipped) {
         const int answers = countForLadder(record);
         if (answers != 1) {
@@ -160,7 +161,7 @@ bool rateLine(PuzzleRecord& record, OutputLine& line) {
             return false;
         }
         board.uniqueAnswer = true;
-        rating = rateWithLadder(board);
+        rating = rateWithLadder(board, context);
     }
     if (!rating.solved) {
         line.addText("not rated: the ladder stopped before the answer (" + ratingText(rating) +
@@ -179,8 +180,9 @@ template <typename Tell>
 LadderBoard walkLadder(PuzzleRecord& record, Tell tell) {
     LadderBoard board;
     loadLadderBoardFromRecord(record, countForLadder(record) == 1, board);
+    SolvingContext context;
     for (int number = 1; countEmpty(board) > 0; ++number) {
-        const LadderStep step = nextLadderStep(board);
+        const LadderStep step = nextLadderStep(board, kHighestRung, context);
         if (step.technique == Technique::kNone) break;
         tell(number, step);
         applyLadderStep(board, step);
