@@ -73,32 +73,32 @@ inline constexpr const auto& kUnitCells = kUnitTables.unitCells;
 inline constexpr const auto& kCellUnits = kUnitTables.cellUnits;
 
 // Clears the record to the empty puzzle: every cell open and empty.
-int resetRecord(PuzzleRecord& record);
+void resetRecord(PuzzleRecord& record);
 
 // Copies each clue's answer value into valueGrid; open cells keep their values.
-int loadClues(PuzzleRecord& record);
+void loadClues(PuzzleRecord& record);
 
 // The value a cell shows: a clue's from answerGrid, an open cell's from valueGrid.
 inline int32_t shownValue(const PuzzleRecord& record, int cell) {
     return record.openFlags[cell] == 0 ? record.answerGrid[cell] : record.valueGrid[cell];
 }
 
-// 1 if the cell's value occurs elsewhere in its row, column or box (clues read
-// from answerGrid, open cells from valueGrid), else 0.
-int hasConflict(const PuzzleRecord& record, int cell);
+// True if the cell's value occurs elsewhere in its row, column or box (clues
+// read from answerGrid, open cells from valueGrid).
+bool hasConflict(const PuzzleRecord& record, int cell);
 
-// 1 if a row, then a column, then a box holds a non-zero value twice.
-int hasDuplicate(const int32_t* grid);
+// True if a row, a column or a box holds a non-zero value twice.
+bool hasDuplicate(const int32_t* grid);
 
-// 0 if every row, column and box sums to 45; 1 as soon as one does not.
-int isComplete(const int32_t* grid);
+// True if every row, column and box sums to 45.
+bool isComplete(const int32_t* grid);
 
 // Number of open cells whose valueGrid is 0.
 int countOpenEmpty(const PuzzleRecord& record);
 
 // A solved grid: no duplicate and complete.
 inline bool isSolved(const int32_t* grid) {
-    return hasDuplicate(grid) == 0 && isComplete(grid) == 0;
+    return !hasDuplicate(grid) && isComplete(grid);
 }
 
 }  // namespace ga
