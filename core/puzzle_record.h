@@ -7,6 +7,7 @@
 // or row by row (box).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace ga {
@@ -34,6 +35,12 @@ struct PuzzleRecord {
     int32_t answerKnown;
 };
 static_assert(sizeof(PuzzleRecord) == 330 * 4, "PuzzleRecord must be 330 int32");
+static_assert(offsetof(PuzzleRecord, answerGrid) == 0 * 4, "answerGrid at int32 0");
+static_assert(offsetof(PuzzleRecord, openFlags) == 81 * 4, "openFlags at int32 81");
+static_assert(offsetof(PuzzleRecord, valueGrid) == 162 * 4, "valueGrid at int32 162");
+static_assert(offsetof(PuzzleRecord, candidateNumbers) == 243 * 4, "candidateNumbers at int32 243");
+static_assert(offsetof(PuzzleRecord, serial) == 324 * 4, "serial at int32 324");
+static_assert(offsetof(PuzzleRecord, answerKnown) == 329 * 4, "answerKnown at int32 329");
 
 constexpr int rowOf(int cell) {
     return cell / 9;
