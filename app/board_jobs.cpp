@@ -35,7 +35,7 @@ void buildWorkCopy(const PuzzleRecord& puzzle, int handBuildStage, PuzzleRecord&
     }
 }
 
-void showSolvableVerdict(Desktop& desktop, WindowState& state, int result) {
+void showSolvableVerdict(Desktop& desktop, WindowState& state, CheckSolvableResult result) {
     showIdleMenu(desktop, state);
     if (result == kSolvable) {
         setStatus(desktop, state, kStatusSolvable);
@@ -46,7 +46,7 @@ void showSolvableVerdict(Desktop& desktop, WindowState& state, int result) {
     }
 }
 
-void showMultipleVerdict(Desktop& desktop, WindowState& state, int result) {
+void showMultipleVerdict(Desktop& desktop, WindowState& state, CheckMultipleResult result) {
     showIdleMenu(desktop, state);
     if (result == kSingleAnswer) {
         setStatus(desktop, state, kStatusSingleAnswer);
@@ -74,18 +74,19 @@ class SolveJob : public Job {
         if (checkFirst_) {
             // The check places trial values; it does so in a copy.
             PuzzleRecord trial = puzzle_;
-            result_ = checkSolvable(trial, meter);
-            checkFailed_ = result_ != 0;
+            check_ = checkSolvable(trial, meter);
+            checkFailed_ = check_ != kSolvable;
             if (checkFailed_) return kCommandCheckSolvable;
         }
         buildWorkCopy(puzzle_, handBuildStage_, workCopy_);
-        result_ = solveJob(workCopy_, command_ == kCommandBacktracking ? 1 : 0, meter);
+        result_ = solveJob(workCopy_,
+                           command_ == kCommandBacktracking ? kBacktracking : kPencilMarks, meter);
         return command_;
     }
 
     Taken take(Desktop& desktop, WindowState& state, Settings&) override {
         if (checkFailed_) {
-            showSolvableVerdict(desktop, state, result_);
+            showSolvableVerdict(desktop, state, check_);
             return Taken::kBoardKept;
         }
         PuzzleRecord& puzzle = state.puzzle;
@@ -119,7 +120,8 @@ class SolveJob : public Job {
     bool checkFirst_;
     int handBuildStage_;
     PuzzleRecord puzzle_;
-    int result_ = 0;
+    CheckSolvableResult check_ = kSolvable;
+    SolveJobResult result_ = kSolved;
     bool checkFailed_ = false;
     PuzzleRecord workCopy_{};
 };
@@ -136,18 +138,18 @@ class CheckJob : public Job {
         PuzzleRecord workCopy{};
         buildWorkCopy(puzzle_, handBuildStage_, workCopy);
         if (code() == kJobCheckMultiple) {
-            result_ = checkMultiple(workCopy, meter);
+            multiple_ = checkMultiple(workCopy, meter);
             return kCommandCheckMultiple;
         }
-        result_ = checkSolvable(workCopy, meter);
+        solvable_ = checkSolvable(workCopy, meter);
         return kCommandCheckSolvable;
     }
 
     Taken take(Desktop& desktop, WindowState& state, Settings&) override {
         if (code() == kJobCheckMultiple) {
-            showMultipleVerdict(desktop, state, result_);
+            showMultipleVerdict(desktop, state, multiple_);
         } else {
-            showSolvableVerdict(desktop, state, result_);
+            showSolvableVerdict(desktop, state, solvable_);
         }
         return Taken::kBoardKept;
     }
@@ -155,7 +157,8 @@ class CheckJob : public Job {
   private:
     int handBuildStage_;
     PuzzleRecord puzzle_;
-    int result_ = 0;
+    CheckSolvableResult solvable_ = kSolvable;
+    CheckMultipleResult multiple_ = kSingleAnswer;
 };
 
 }  // namespace

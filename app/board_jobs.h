@@ -8,6 +8,7 @@
 
 #include "app/jobs.h"
 #include "core/puzzle_record.h"
+#include "generator/generation.h"
 
 namespace ga {
 
@@ -21,7 +22,7 @@ class NewPuzzleJob : public Job {
 
   private:
     int class_;
-    int result_ = 0;
+    GenerateResult result_ = kGenerated;
     PuzzleRecord made_{};
 };
 

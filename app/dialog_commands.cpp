@@ -52,7 +52,7 @@ class RegionJob : public Job {
   private:
     std::string csvPath_;
     int level_, count_, maxCells_;
-    int result_ = 0;
+    RecordRegionsResult result_ = kRecordWritten;
 };
 
 }  // namespace

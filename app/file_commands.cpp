@@ -107,7 +107,7 @@ void showFilePuzzle(Desktop& desktop, WindowState& state, const std::string& pat
 
 SaveOutcome saveToChosenFile(Desktop& desktop, WindowState& state) {
     // Recorded at saving time: a loaded finished puzzle is offered afresh.
-    state.header.finished = isComplete(state.puzzle.valueGrid) == 0 ? 1 : 0;
+    state.header.finished = isComplete(state.puzzle.valueGrid) ? 1 : 0;
     std::string path;
     if (!askSaveName(desktop, state.files, path)) return SaveOutcome::kCancelled;
     if (writePuzzleFileAs(saveFormatOf(path), state.header, state.puzzle, path) !=

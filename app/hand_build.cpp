@@ -141,7 +141,7 @@ RegisterVerdict registerClues(Desktop& desktop, PuzzleRecord& record) {
         showHandBuildMessage(desktop, HandBuildMessage::kTooManyClues);
         return kRefused;
     }
-    if (hasDuplicate(clues.answerGrid) == 1) {
+    if (hasDuplicate(clues.answerGrid)) {
         showHandBuildMessage(desktop, HandBuildMessage::kCluesBreakTheRule);
         return kRefused;
     }
@@ -162,7 +162,7 @@ RegisterVerdict registerAnswer(Desktop& desktop, PuzzleRecord& record, PuzzleFil
     }
     // Only the sums are checked: a grid that repeats a digit within a unit
     // but still sums to 45 everywhere passes.
-    if (isComplete(record.answerGrid) != 0) {
+    if (!isComplete(record.answerGrid)) {
         showHandBuildMessage(desktop, HandBuildMessage::kAnswerCollapsed);
         return kRefused;
     }

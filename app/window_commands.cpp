@@ -166,7 +166,7 @@ void showAllCandidates(Desktop& desktop, WindowState& state) {
 
 void openAnswer(Desktop& desktop, WindowState& state) {
     PuzzleRecord& puzzle = state.puzzle;
-    if (puzzle.answerKnown == 0 || isComplete(puzzle.answerGrid) != 0) {
+    if (puzzle.answerKnown == 0 || !isComplete(puzzle.answerGrid)) {
         puzzle.answerKnown = 0;
         setStatus(desktop, state, kStatusNoUsableAnswer);
         return;

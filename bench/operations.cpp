@@ -17,7 +17,7 @@ ProgressMeter silentMeter() {
 
 int outcomeOf(const PuzzleRecord& record) {
     if (hasDuplicate(record.valueGrid)) return kPropagationDuplicate;
-    return isComplete(record.valueGrid) == 0 ? kPropagationSolved : kPropagationStuck;
+    return isComplete(record.valueGrid) ? kPropagationSolved : kPropagationStuck;
 }
 
 int runPropagate(PuzzleRecord& record) {

@@ -15,7 +15,7 @@ void initUnitWork(UnitWork& work) {
     for (int v = 1; v <= 9; v++) work.bitTable[v - 1] = static_cast<int32_t>(bitOfValue(v));
 }
 
-int computeCandidates(const PuzzleRecord& record, CandidateSet& candidates) {
+void computeCandidates(const PuzzleRecord& record, CandidateSet& candidates) {
     uint32_t rowFree[9], columnFree[9], boxFree[9];
     for (int i = 0; i < 9; i++) rowFree[i] = columnFree[i] = boxFree[i] = kAllValues;
     for (int cell = 0; cell < kCells; cell++) {
@@ -38,7 +38,6 @@ int computeCandidates(const PuzzleRecord& record, CandidateSet& candidates) {
         candidates.columnFree[i] = static_cast<int32_t>(columnFree[i]);
         candidates.boxFree[i] = static_cast<int32_t>(boxFree[i]);
     }
-    return 0;
 }
 
 // ---------------------------------------------------------------------------
@@ -338,17 +337,9 @@ void enumerateCombinations(UnitWork& work, int n, int k, int depth, int first, i
 
 }  // namespace
 
-int analyseUnitPlain(UnitWork& work, int n) {
+void analyseUnit(UnitWork& work, int n) {
     hiddenSingles(work);
-    if (n < 3) return 0;
-    int cells[9];
-    for (int k = 2; k <= n - 1; k++) enumerateCombinations(work, n, k, 0, 0, cells);
-    return 0;
-}
-
-int analyseUnit(UnitWork& work, int n) {
-    hiddenSingles(work);
-    if (n < 3) return 0;
+    if (n < 3) return;
     if (n > 9) n = 9;
     // The graph of the live cells decides the step unless some values have
     // fewer cells than they are; then tables over the live cells look every
@@ -376,16 +367,15 @@ int analyseUnit(UnitWork& work, int n) {
                 }
             }
             work.changed = 1;
-            return 0;
+            return;
         }
-        if (step == GraphStep::kNoRemoval) return 0;
+        if (step == GraphStep::kNoRemoval) return;
         SubsetTables tables;
         if (fillSubsetTables(live, n, tables)) walkCombinations(work, n, live, tables);
-        return 0;
+        return;
     }
     int cells[9];
     for (int k = 2; k <= n - 1; k++) enumerateCombinations(work, n, k, 0, 0, cells);
-    return 0;
 }
 
 // ---------------------------------------------------------------------------
@@ -639,13 +629,12 @@ void analyseMarkedUnits(CandidateSet& candidates, UnitWork& work, UnitPlaces& un
 
 }  // namespace
 
-int analyseUnits(const PuzzleRecord& record, CandidateSet& candidates, UnitWork& work) {
+void analyseUnits(const PuzzleRecord& record, CandidateSet& candidates, UnitWork& work) {
     initUnitWork(work);
     UnitPlaces units;
     loadUnitPlaces(record, candidates, units);
     uint32_t pending = kAllUnits;
     analyseMarkedUnits(candidates, work, units, nullptr, pending);
-    return 0;
 }
 
 namespace {

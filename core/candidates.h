@@ -38,19 +38,15 @@ inline int32_t& valueCount(UnitWork& work, int value) {
 // Fills the bit table of a unit work.
 void initUnitWork(UnitWork& work);
 
-// The shallow candidates of every empty cell. Returns 0.
-int computeCandidates(const PuzzleRecord& record, CandidateSet& candidates);
+// The shallow candidates of every empty cell.
+void computeCandidates(const PuzzleRecord& record, CandidateSet& candidates);
 
 // One pass of the deep analysis over all 27 units; sets work.changed when a
-// hidden subset removed a candidate. Returns 0.
-int analyseUnits(const PuzzleRecord& record, CandidateSet& candidates, UnitWork& work);
+// hidden subset removed a candidate.
+void analyseUnits(const PuzzleRecord& record, CandidateSet& candidates, UnitWork& work);
 
-// The analysis of the unit loaded into the work area; n = its open cells. Returns 0.
-int analyseUnit(UnitWork& work, int n);
-
-// The same analysis by plain enumeration of every combination; it takes work
-// areas in any shape and cross-checks the fast one.
-int analyseUnitPlain(UnitWork& work, int n);
+// The analysis of the unit loaded into the work area; n = its open cells.
+void analyseUnit(UnitWork& work, int n);
 
 // What the analysis remembers between calls, one per thread: unit analyses by
 // their input, and the shallow candidates of the last grid, which it brings up

@@ -53,7 +53,7 @@ bool storedAnswerUsable(const PuzzleRecord& record) {
     return record.answerKnown == 1 && isSolved(record.answerGrid);
 }
 
-int checkSolvable(PuzzleRecord& record, ProgressMeter& meter) {
+CheckSolvableResult checkSolvable(PuzzleRecord& record, ProgressMeter& meter) {
     if (storedAnswerUsable(record)) return kSolvable;
     loadClues(record);
     int openEmpty = countOpenEmpty(record);
@@ -73,7 +73,7 @@ int checkSolvable(PuzzleRecord& record, ProgressMeter& meter) {
     return result == kSearchSolved ? kSolvable : kNoAnswerFound;
 }
 
-int checkMultiple(PuzzleRecord& record, ProgressMeter& meter) {
+CheckMultipleResult checkMultiple(PuzzleRecord& record, ProgressMeter& meter) {
     int32_t reference[kCells];
     if (record.answerKnown == 1) {
         if (storedAnswerUsable(record)) {

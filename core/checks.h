@@ -14,10 +14,10 @@ bool storedAnswerUsable(const PuzzleRecord& record);
 
 // 0 solvable, 1 no answer (exhaustive search), 2 no answer found (random search).
 // valueGrid is as it was on return.
-int checkSolvable(PuzzleRecord& record, ProgressMeter& meter);
+CheckSolvableResult checkSolvable(PuzzleRecord& record, ProgressMeter& meter);
 
 // 0 single answer, 1 multiple answers, 2 no answer. May clear answerKnown when
 // the stored answer is not usable. valueGrid is as it was on return.
-int checkMultiple(PuzzleRecord& record, ProgressMeter& meter);
+CheckMultipleResult checkMultiple(PuzzleRecord& record, ProgressMeter& meter);
 
 }  // namespace ga

@@ -70,7 +70,7 @@ void addCell(Hint& hint, int cell) {
 // The first open cell whose value clashes, with the cells it clashes with.
 bool findClash(const PuzzleRecord& record, Hint& hint) {
     for (int cell = 0; cell < kCells; cell++) {
-        if (record.openFlags[cell] != 1 || hasConflict(record, cell) == 0) continue;
+        if (record.openFlags[cell] != 1 || !hasConflict(record, cell)) continue;
         const int32_t value = record.valueGrid[cell];
         hint.value = value;
         addCell(hint, cell);
@@ -196,7 +196,7 @@ PuzzleAnswers countClueAnswers(const PuzzleRecord& record, long nodeLimit) {
     PuzzleAnswers answers;
     // Clues that repeat a value have no answer; the search assumes they don't.
     answers.count =
-        hasDuplicate(clues.valueGrid) != 0 ? 0 : countAnswers(clues, 2, nodeLimit, answers.answer);
+        hasDuplicate(clues.valueGrid) ? 0 : countAnswers(clues, 2, nodeLimit, answers.answer);
     return answers;
 }
 

@@ -14,7 +14,7 @@ inline uint32_t valueBitOrZero(int32_t value) {
 
 }  // namespace
 
-int resetRecord(PuzzleRecord& record) {
+void resetRecord(PuzzleRecord& record) {
     for (int cell = 0; cell < kCells; cell++) {
         record.answerGrid[cell] = 0;
         record.openFlags[cell] = 1;
@@ -23,29 +23,27 @@ int resetRecord(PuzzleRecord& record) {
     }
     for (uint32_t& part : record.serial) part = 0;
     record.answerKnown = 0;
-    return 0;
 }
 
-int loadClues(PuzzleRecord& record) {
+void loadClues(PuzzleRecord& record) {
     for (int cell = 0; cell < kCells; cell++) {
         if (record.openFlags[cell] == 0) record.valueGrid[cell] = record.answerGrid[cell];
     }
-    return 0;
 }
 
-int hasConflict(const PuzzleRecord& record, int cell) {
+bool hasConflict(const PuzzleRecord& record, int cell) {
     int32_t value = record.valueGrid[cell];
-    if (value == 0) return 0;
+    if (value == 0) return false;
     for (int unit : kCellUnits[cell]) {
         for (int other : kUnitCells[unit]) {
             if (other == cell) continue;
-            if (shownValue(record, other) == value) return 1;
+            if (shownValue(record, other) == value) return true;
         }
     }
-    return 0;
+    return false;
 }
 
-int hasDuplicate(const int32_t* grid) {
+bool hasDuplicate(const int32_t* grid) {
     // One pass over the cells, each value checked against what its row, its
     // column and its box have shown so far: a repeat anywhere is found, and
     // which unit shows it first does not matter to the answer.
@@ -54,21 +52,21 @@ int hasDuplicate(const int32_t* grid) {
         uint32_t bit = valueBitOrZero(grid[cell]);
         if (bit == 0) continue;
         const uint8_t* units = kCellUnits[cell];
-        if ((seen[units[0]] | seen[units[1]] | seen[units[2]]) & bit) return 1;
+        if ((seen[units[0]] | seen[units[1]] | seen[units[2]]) & bit) return true;
         seen[units[0]] |= bit;
         seen[units[1]] |= bit;
         seen[units[2]] |= bit;
     }
-    return 0;
+    return false;
 }
 
-int isComplete(const int32_t* grid) {
+bool isComplete(const int32_t* grid) {
     for (const auto& unit : kUnitCells) {
         int64_t sum = 0;
         for (int cell : unit) sum += grid[cell];
-        if (sum != 45) return 1;
+        if (sum != 45) return false;
     }
-    return 0;
+    return true;
 }
 
 int countOpenEmpty(const PuzzleRecord& record) {

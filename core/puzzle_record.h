@@ -7,6 +7,7 @@
 // or row by row (box).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace ga {
@@ -34,6 +35,12 @@ struct PuzzleRecord {
     int32_t answerKnown;
 };
 static_assert(sizeof(PuzzleRecord) == 330 * 4, "PuzzleRecord must be 330 int32");
+static_assert(offsetof(PuzzleRecord, answerGrid) == 0 * 4, "answerGrid at int32 0");
+static_assert(offsetof(PuzzleRecord, openFlags) == 81 * 4, "openFlags at int32 81");
+static_assert(offsetof(PuzzleRecord, valueGrid) == 162 * 4, "valueGrid at int32 162");
+static_assert(offsetof(PuzzleRecord, candidateNumbers) == 243 * 4, "candidateNumbers at int32 243");
+static_assert(offsetof(PuzzleRecord, serial) == 324 * 4, "serial at int32 324");
+static_assert(offsetof(PuzzleRecord, answerKnown) == 329 * 4, "answerKnown at int32 329");
 
 constexpr int rowOf(int cell) {
     return cell / 9;
@@ -73,32 +80,32 @@ inline constexpr const auto& kUnitCells = kUnitTables.unitCells;
 inline constexpr const auto& kCellUnits = kUnitTables.cellUnits;
 
 // Clears the record to the empty puzzle: every cell open and empty.
-int resetRecord(PuzzleRecord& record);
+void resetRecord(PuzzleRecord& record);
 
 // Copies each clue's answer value into valueGrid; open cells keep their values.
-int loadClues(PuzzleRecord& record);
+void loadClues(PuzzleRecord& record);
 
 // The value a cell shows: a clue's from answerGrid, an open cell's from valueGrid.
 inline int32_t shownValue(const PuzzleRecord& record, int cell) {
     return record.openFlags[cell] == 0 ? record.answerGrid[cell] : record.valueGrid[cell];
 }
 
-// 1 if the cell's value occurs elsewhere in its row, column or box (clues read
-// from answerGrid, open cells from valueGrid), else 0.
-int hasConflict(const PuzzleRecord& record, int cell);
+// True if the cell's value occurs elsewhere in its row, column or box (clues
+// read from answerGrid, open cells from valueGrid).
+bool hasConflict(const PuzzleRecord& record, int cell);
 
-// 1 if a row, then a column, then a box holds a non-zero value twice.
-int hasDuplicate(const int32_t* grid);
+// True if a row, a column or a box holds a non-zero value twice.
+bool hasDuplicate(const int32_t* grid);
 
-// 0 if every row, column and box sums to 45; 1 as soon as one does not.
-int isComplete(const int32_t* grid);
+// True if every row, column and box sums to 45.
+bool isComplete(const int32_t* grid);
 
 // Number of open cells whose valueGrid is 0.
 int countOpenEmpty(const PuzzleRecord& record);
 
 // A solved grid: no duplicate and complete.
 inline bool isSolved(const int32_t* grid) {
-    return hasDuplicate(grid) == 0 && isComplete(grid) == 0;
+    return !hasDuplicate(grid) && isComplete(grid);
 }
 
 }  // namespace ga

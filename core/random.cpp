@@ -50,7 +50,7 @@ void startingState(uint32_t seed, uint32_t (&mt)[kStateWords]) {
 
 }  // namespace
 
-int seedRandomWith(uint32_t seed) {
+void seedRandomWith(uint32_t seed) {
     uint32_t state[kStateWords];
     startingState(seed, state);
     // The engine takes a whole state only as its text: the n words, oldest
@@ -63,14 +63,13 @@ int seedRandomWith(uint32_t seed) {
     in.imbue(std::locale::classic());
     std::lock_guard<std::mutex> guard(streamLock);
     in >> engine;
-    return 0;
 }
 
 // A stream drawn from before anyone seeds it starts from the reference seed.
-const int seededAtStart = seedRandomWith(19650218);
+const bool seededAtStart = (seedRandomWith(19650218), true);
 
-int seedRandom() {
-    return seedRandomWith(static_cast<uint32_t>(static_cast<uint64_t>(std::time(nullptr))));
+void seedRandom() {
+    seedRandomWith(static_cast<uint32_t>(static_cast<uint64_t>(std::time(nullptr))));
 }
 
 uint32_t nextRandom() {

@@ -9,10 +9,10 @@
 
 namespace ga {
 
-// Seeds from the calendar clock (low 32 bits of the time in seconds). Returns 0.
-int seedRandom();
+// Seeds from the calendar clock (low 32 bits of the time in seconds).
+void seedRandom();
 // Seeds with a given value in place of the clock.
-int seedRandomWith(uint32_t seed);
+void seedRandomWith(uint32_t seed);
 
 // The next 32-bit output of the stream.
 uint32_t nextRandom();

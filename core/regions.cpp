@@ -168,7 +168,7 @@ bool writeRegionsCsv(std::FILE* file, const int32_t* answer, const int32_t* rows
     return std::ferror(file) == 0;
 }
 
-int recordRegions(const RegionRequest& request, ProgressMeter& meter, int* found) {
+RecordRegionsResult recordRegions(const RegionRequest& request, ProgressMeter& meter, int* found) {
     if (found) *found = 0;
     if (regionRequestProblem(request.level, request.count, request.maxCells))
         return kRequestRefused;

@@ -62,7 +62,8 @@ const char* regionRequestProblem(int level, int count, int maxCells);
 
 // Makes a random answer, searches its Regions and writes both into the CSV
 // file. `found` (if not null) receives the number of Regions written.
-int recordRegions(const RegionRequest& request, ProgressMeter& meter, int* found = nullptr);
+RecordRegionsResult recordRegions(const RegionRequest& request, ProgressMeter& meter,
+                                  int* found = nullptr);
 
 // Writes the answer and the Regions in the CSV layout (CR LF line ends).
 // Returns false when a write failed.

@@ -55,8 +55,8 @@ struct AnswerTally {
 };
 
 // kSearchSolved once the tally has all it wants.
-int depthFirst(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work, ProgressMeter& meter,
-               BranchCell branchCell, AnswerTally& tally) {
+SearchResult depthFirst(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work,
+                        ProgressMeter& meter, BranchCell branchCell, AnswerTally& tally) {
     if (tally.nodesLeft == 0) return kSearchGaveUp;
     if (tally.nodesLeft > 0) --tally.nodesLeft;
     meter.step();
@@ -78,9 +78,9 @@ int depthFirst(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work, P
     for (; values != 0; values = withoutLowestBit(values)) {
         record.valueGrid[cell] = lowestBitIndex(values) + 1;
         propagate(record, candidates, work, tally.memo);
-        int below = kSearchNoAnswer;
-        if (hasDuplicate(record.valueGrid) == 0) {
-            if (isComplete(record.valueGrid) != 0) {
+        SearchResult below = kSearchNoAnswer;
+        if (!hasDuplicate(record.valueGrid)) {
+            if (!isComplete(record.valueGrid)) {
                 below = depthFirst(record, candidates, work, meter, branchCell, tally);
             } else if (tally.take(record.valueGrid)) {
                 return kSearchSolved;
@@ -94,14 +94,14 @@ int depthFirst(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work, P
 
 }  // namespace
 
-int solveDepthFirst(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work,
-                    ProgressMeter& meter) {
+SearchResult solveDepthFirst(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work,
+                             ProgressMeter& meter) {
     AnswerTally first;
     return depthFirst(record, candidates, work, meter, BranchCell::kFirstOpenEmpty, first);
 }
 
-int decideAnswerExists(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work,
-                       ProgressMeter& meter) {
+SearchResult decideAnswerExists(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work,
+                                ProgressMeter& meter) {
     AnswerTally first;
     return depthFirst(record, candidates, work, meter, BranchCell::kFewestCandidates, first);
 }
@@ -198,7 +198,7 @@ void recordGuess(RepeatMemory& memory, int cell, int32_t value, int guesses) {
     }
 }
 
-int restartSearch(PuzzleRecord& record, const RestartVariant& variant) {
+SearchResult restartSearch(PuzzleRecord& record, const RestartVariant& variant) {
     CandidateSet candidates;
     UnitWork work;
     initUnitWork(work);
@@ -217,8 +217,8 @@ int restartSearch(PuzzleRecord& record, const RestartVariant& variant) {
         if (propagateTurn(record, candidates, work, memo) != 0) continue;
 
         int openEmpty = countOpenEmpty(record);
-        bool duplicate = hasDuplicate(record.valueGrid) != 0;
-        if (!duplicate && isComplete(record.valueGrid) == 0) return kSearchSolved;
+        bool duplicate = hasDuplicate(record.valueGrid);
+        if (!duplicate && isComplete(record.valueGrid)) return kSearchSolved;
 
         if (openEmpty < 1 || duplicate || guesses > variant.guessLimit) {
             std::memcpy(record.valueGrid, start, sizeof start);
@@ -245,19 +245,19 @@ int restartSearch(PuzzleRecord& record, const RestartVariant& variant) {
         record.valueGrid[cell] = value;
         if (memory) recordGuess(*memory, cell, value, guesses);
 
-        if (openEmpty == 1 && isComplete(record.valueGrid) == 0) return kSearchSolved;
+        if (openEmpty == 1 && isComplete(record.valueGrid)) return kSearchSolved;
     }
 }
 
 }  // namespace
 
-int fillAtRandom(PuzzleRecord& record, ProgressMeter& meter) {
+SearchResult fillAtRandom(PuzzleRecord& record, ProgressMeter& meter) {
     RestartVariant variant{81, 100, nullptr, &meter, nullptr};
     return restartSearch(record, variant);
 }
 
-int solveByRestarts(PuzzleRecord& record, int restartLimit, RepeatMemory& memory,
-                    ProgressMeter* meter) {
+SearchResult solveByRestarts(PuzzleRecord& record, int restartLimit, RepeatMemory& memory,
+                             ProgressMeter* meter) {
     RestartVariant variant{18, restartLimit, &memory, nullptr, meter};
     return restartSearch(record, variant);
 }

@@ -15,14 +15,14 @@ enum SearchResult : int { kSearchSolved = 0, kSearchNoAnswer = 1, kSearchGaveUp 
 // Exhaustive search: 0 when an answer exists, 1 when none does. The caller has
 // run loadClues and set the meter to low 0, current 0, high = open empty cells.
 // Only an answer found at the first level is left in valueGrid.
-int solveDepthFirst(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work,
-                    ProgressMeter& meter);
+SearchResult solveDepthFirst(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work,
+                             ProgressMeter& meter);
 
 // The same verdict as solveDepthFirst, reached faster: it branches on the open
 // empty cell with the fewest candidates instead of the first one. For callers
 // that use the verdict only; the answer it may leave in valueGrid can differ.
-int decideAnswerExists(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work,
-                       ProgressMeter& meter);
+SearchResult decideAnswerExists(PuzzleRecord& record, CandidateSet& candidates, UnitWork& work,
+                                ProgressMeter& meter);
 
 // The exact number of answers, counted by the same search up to `limit` (a
 // result of `limit` means at least that many), or kCountGaveUp when deciding
@@ -41,7 +41,7 @@ constexpr long kWaitingCountNodes = 15000;
 // Random restart search without memory, guess limit 81, restart limit 100.
 // 0 with a solved valueGrid, or 2 with valueGrid back at its start. Runs
 // loadClues itself and reports every turn against high 81.
-int fillAtRandom(PuzzleRecord& record, ProgressMeter& meter);
+SearchResult fillAtRandom(PuzzleRecord& record, ProgressMeter& meter);
 
 // The repeat memory of solveByRestarts: cells whose guesses keep coming back
 // are barred from guessing for a while.
@@ -57,7 +57,7 @@ struct RepeatMemory {
 // valueGrid back at its start; 0 when solved. The memory is cleared by the
 // caller when it wants a fresh start. When meter is given, current advances by
 // 1 at every restart. Runs loadClues itself.
-int solveByRestarts(PuzzleRecord& record, int restartLimit, RepeatMemory& memory,
-                    ProgressMeter* meter);
+SearchResult solveByRestarts(PuzzleRecord& record, int restartLimit, RepeatMemory& memory,
+                             ProgressMeter* meter);
 
 }  // namespace ga

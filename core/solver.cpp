@@ -15,7 +15,7 @@ constexpr int kBacktrackingRestarts = 1000;
 
 }  // namespace
 
-int solveJob(PuzzleRecord& record, int method, ProgressMeter& meter) {
+SolveJobResult solveJob(PuzzleRecord& record, int method, ProgressMeter& meter) {
     meter.set(0, kBacktrackingRestarts, 0);
     meter.showAtZero();
     loadClues(record);
@@ -34,7 +34,7 @@ int solveJob(PuzzleRecord& record, int method, ProgressMeter& meter) {
     initUnitWork(work);
     propagate(record, candidates, work);
     int openEmpty = countOpenEmpty(record);
-    bool duplicate = hasDuplicate(record.valueGrid) != 0;
+    bool duplicate = hasDuplicate(record.valueGrid);
 
     if (method != kBacktracking) {
         meter.hide();
@@ -79,7 +79,7 @@ int pickWidestCell(const PuzzleRecord& record, const CandidateSet& candidates,
     return best;
 }
 
-int makeLogicSolvable(PuzzleRecord& record) {
+void makeLogicSolvable(PuzzleRecord& record) {
     CandidateSet candidates;
     UnitWork work;
     initUnitWork(work);
@@ -97,7 +97,6 @@ int makeLogicSolvable(PuzzleRecord& record) {
         if (openEmpty == 1) break;
     }
     for (int32_t& value : record.valueGrid) value = 0;
-    return 0;
 }
 
 }  // namespace ga

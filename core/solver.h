@@ -16,7 +16,7 @@ enum SolveJobResult : int {
 
 // Solves the record by pencil marks (method 0) or backtracking (method 1).
 // Shows the bar at 0 at the start and hides it before returning.
-int solveJob(PuzzleRecord& record, int method, ProgressMeter& meter);
+SolveJobResult solveJob(PuzzleRecord& record, int method, ProgressMeter& meter);
 
 // Among the open empty cells that are not excluded, samples at random and keeps
 // the first with the most candidates. -1 when no cell qualifies. `excluded` may
@@ -25,7 +25,7 @@ int pickWidestCell(const PuzzleRecord& record, const CandidateSet& candidates,
                    const bool* excluded);
 
 // Turns open cells into clues (from answerGrid) until the deep propagation
-// alone solves the puzzle; leaves valueGrid all 0. Returns 0.
-int makeLogicSolvable(PuzzleRecord& record);
+// alone solves the puzzle; leaves valueGrid all 0.
+void makeLogicSolvable(PuzzleRecord& record);
 
 }  // namespace ga

@@ -119,7 +119,7 @@ void addSource(PuzzleRecord& record, int source) {
 
 }  // namespace
 
-int generatePuzzle(PuzzleRecord& record, int difficultyClass, ProgressMeter& meter) {
+GenerateResult generatePuzzle(PuzzleRecord& record, int difficultyClass, ProgressMeter& meter) {
     if (!isDifficultyClass(difficultyClass)) return kGenerationRefused;
 
     meter.showAtZero();
@@ -143,7 +143,7 @@ int generatePuzzle(PuzzleRecord& record, int difficultyClass, ProgressMeter& met
     return kGenerated;
 }
 
-int buildPuzzleOnTable(PuzzleRecord& record, int difficultyClass, int source) {
+GenerateResult buildPuzzleOnTable(PuzzleRecord& record, int difficultyClass, int source) {
     if (!tableFitsClass(source, difficultyClass)) return kGenerationRefused;
 
     resetRecord(record);
@@ -163,7 +163,7 @@ int buildPuzzleOnTable(PuzzleRecord& record, int difficultyClass, int source) {
     return kGenerated;
 }
 
-int placeRegionClues(PuzzleRecord& record, const RegionRow* rows, int rowCount) {
+void placeRegionClues(PuzzleRecord& record, const RegionRow* rows, int rowCount) {
     rowCount = std::min(rowCount, kRegionRowsPerTable);
     bool hit[kRegionRowsPerTable] = {};
     for (;;) {
@@ -208,10 +208,9 @@ int placeRegionClues(PuzzleRecord& record, const RegionRow* rows, int rowCount) 
             }
         }
     }
-    return 0;
 }
 
-int coverRowsAndColumns(PuzzleRecord& record) {
+void coverRowsAndColumns(PuzzleRecord& record) {
     for (int byColumn = 0; byColumn < 2; ++byColumn) {
         // Lines are rows on the first pass and columns on the second.
         auto cellOf = [byColumn](int line, int along) {
@@ -244,10 +243,9 @@ int coverRowsAndColumns(PuzzleRecord& record) {
             --length;
         }
     }
-    return 0;
 }
 
-int coverValues(PuzzleRecord& record) {
+void coverValues(PuzzleRecord& record) {
     bool occurs[10] = {};
     int present = 0;
     for (int cell = 0; cell < kCells; ++cell) {
@@ -272,7 +270,6 @@ int coverValues(PuzzleRecord& record) {
         } while (isClue(record, cell) || record.answerGrid[cell] != value);
         record.openFlags[cell] = 0;
     }
-    return 0;
 }
 
 }  // namespace ga

@@ -30,22 +30,21 @@ enum GenerateResult : int {
 
 // Makes a new puzzle of the class in the record, answer and serial number
 // included. The meter shows the random fill and the region search.
-int generatePuzzle(PuzzleRecord& record, int difficultyClass, ProgressMeter& meter);
+GenerateResult generatePuzzle(PuzzleRecord& record, int difficultyClass, ProgressMeter& meter);
 
 // The part of generation after the source has been drawn, for a built-in
 // table the class can draw: 2..9 for classes 1..4, 10..12 for class 5,
 // 11..13 for class 6, 12..13 for class 7.
-int buildPuzzleOnTable(PuzzleRecord& record, int difficultyClass, int source);
+GenerateResult buildPuzzleOnTable(PuzzleRecord& record, int difficultyClass, int source);
 
 // Makes clues greedily until every one of the first rowCount Region rows
-// (at most kRegionRowsPerTable) holds a clue. Returns 0.
-int placeRegionClues(PuzzleRecord& record, const RegionRow* rows, int rowCount);
+// (at most kRegionRowsPerTable) holds a clue.
+void placeRegionClues(PuzzleRecord& record, const RegionRow* rows, int rowCount);
 
 // Adds clues until at most one row and at most one column are without one.
-// Returns 0.
-int coverRowsAndColumns(PuzzleRecord& record);
+void coverRowsAndColumns(PuzzleRecord& record);
 
-// Adds clues until they show at least eight different values. Returns 0.
-int coverValues(PuzzleRecord& record);
+// Adds clues until they show at least eight different values.
+void coverValues(PuzzleRecord& record);
 
 }  // namespace ga

@@ -29,7 +29,7 @@ int isIllegalRelabelNumber(uint32_t value) {
     return 0;
 }
 
-int checkSerial(const uint32_t (&parts)[kSerialParts]) {
+SerialCheck checkSerial(const uint32_t (&parts)[kSerialParts]) {
     if (isIllegalRelabelNumber(parts[kRelabelPart])) return kSerialIllegal;
     for (int part = 0; part < kSerialParts; ++part) {
         if (parts[part] < kSerialLowest[part] || parts[part] > kSerialHighest[part]) {
@@ -75,8 +75,8 @@ const char* serialRefusalText(int check) {
     }
 }
 
-int recreatePuzzle(PuzzleRecord& record) {
-    const int check = checkSerial(record.serial);
+SerialCheck recreatePuzzle(PuzzleRecord& record) {
+    const SerialCheck check = checkSerial(record.serial);
     if (check != kSerialAccepted) return check;
 
     const int source = static_cast<int>(record.serial[kSourceAndTransformPart] >> kSourceShift);
@@ -100,7 +100,7 @@ int recreatePuzzle(PuzzleRecord& record) {
     for (int cell = 0; cell < kCells; ++cell) {
         if (record.openFlags[cell] == 0) record.valueGrid[cell] = record.answerGrid[cell];
     }
-    return 0;
+    return kSerialAccepted;
 }
 
 }  // namespace ga

@@ -33,7 +33,7 @@ int isIllegalRelabelNumber(uint32_t value);
 enum SerialCheck : int { kSerialAccepted = 0, kSerialIllegal = 1, kSerialOutOfRange = 2 };
 
 // The relabel test first, then the ranges of parts 1 to 5 in order.
-int checkSerial(const uint32_t (&parts)[kSerialParts]);
+SerialCheck checkSerial(const uint32_t (&parts)[kSerialParts]);
 
 // Reads a part as typed: leading white space, an optional "0x" or "0X", then
 // hexadecimal digits up to the first other character; no digit reads as 0. A
@@ -52,6 +52,6 @@ const char* serialRefusalText(int check);
 // into the record, clears candidateNumbers and sets answerKnown. Returns 0; a
 // serial number that checkSerial refuses is refused with its result and the
 // record is left untouched.
-int recreatePuzzle(PuzzleRecord& record);
+SerialCheck recreatePuzzle(PuzzleRecord& record);
 
 }  // namespace ga

@@ -86,17 +86,16 @@ void takeScratch(const PuzzleRecord& record, TransformScratch& scratch) {
     std::memcpy(scratch.openFlags, record.openFlags, sizeof scratch.openFlags);
 }
 
-int applyTransform(PuzzleRecord& record, TransformScratch& scratch, int bit) {
+void applyTransform(PuzzleRecord& record, TransformScratch& scratch, int bit) {
     const uint8_t* from = kSourceCells.of[bit];
     for (int cell = 0; cell < kCells; ++cell) {
         record.answerGrid[cell] = scratch.answerGrid[from[cell]];
         record.openFlags[cell] = scratch.openFlags[from[cell]];
     }
     takeScratch(record, scratch);
-    return 0;
 }
 
-int transformAtRandom(PuzzleRecord& record) {
+void transformAtRandom(PuzzleRecord& record) {
     TransformScratch scratch;
     takeScratch(record, scratch);
     uint32_t& part = record.serial[kSourceAndTransformPart];
@@ -115,20 +114,18 @@ int transformAtRandom(PuzzleRecord& record) {
     for (int bit = kFirstSwapBit; bit < kTransformBits; ++bit) {
         if (drawUnit() < 0.5) apply(bit);
     }
-    return 0;
 }
 
-int replayTransforms(PuzzleRecord& record) {
+void replayTransforms(PuzzleRecord& record) {
     TransformScratch scratch;
     takeScratch(record, scratch);
     const uint32_t bits = record.serial[kSourceAndTransformPart];
     for (int bit = 0; bit < kTransformBits; ++bit) {
         if (bits & (1u << bit)) applyTransform(record, scratch, bit);
     }
-    return 0;
 }
 
-int relabelAtRandom(PuzzleRecord& record) {
+void relabelAtRandom(PuzzleRecord& record) {
     int perm[10] = {};
     bool used[10] = {};
     for (int position = 9; position >= 1; --position) {
@@ -144,10 +141,9 @@ int relabelAtRandom(PuzzleRecord& record) {
     uint32_t number = 0;
     for (int v = 1; v <= 9; ++v) number += static_cast<uint32_t>(perm[v]) * kDigitWeight[v];
     record.serial[kRelabelPart] = number;
-    return 0;
 }
 
-int replayRelabel(PuzzleRecord& record) {
+void replayRelabel(PuzzleRecord& record) {
     int perm[10] = {};
     uint32_t rest = record.serial[kRelabelPart];
     for (int position = 9; position >= 1; --position) {
@@ -155,7 +151,6 @@ int replayRelabel(PuzzleRecord& record) {
         rest /= 10;
     }
     relabel(record, perm);
-    return 0;
 }
 
 }  // namespace ga

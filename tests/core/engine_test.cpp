@@ -26,7 +26,7 @@ int runCheck(PuzzleRecord record, bool multiple, bool* barShown = nullptr) {
     const Grid before = copyOf(record.valueGrid);
     RecordingSink sink;
     const int result =
-        multiple ? checkMultiple(record, sink.meter) : checkSolvable(record, sink.meter);
+        multiple ? int{checkMultiple(record, sink.meter)} : int{checkSolvable(record, sink.meter)};
     EXPECT_EQ(copyOf(record.valueGrid), before) << "multiple " << multiple;
     EXPECT_TRUE(sink.events.empty() || sink.framed());
     if (barShown) *barShown = !sink.events.empty();
@@ -355,9 +355,9 @@ TEST(GridRules, HasConflict) {
     for (const auto& c : cases) {
         PuzzleRecord record = puzzleFromText(c.text + std::string(81 - c.text.size(), '.'));
         record.valueGrid[c.cell] = gridFromText(c.text)[c.cell];
-        EXPECT_EQ(hasConflict(record, c.cell), c.conflict) << c.text;
+        EXPECT_EQ(hasConflict(record, c.cell), c.conflict != 0) << c.text;
         loadClues(record);
-        EXPECT_EQ(hasConflict(record, c.cell), c.conflict) << c.text << " loaded";
+        EXPECT_EQ(hasConflict(record, c.cell), c.conflict != 0) << c.text << " loaded";
     }
 }
 

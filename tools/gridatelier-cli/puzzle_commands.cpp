@@ -226,10 +226,14 @@ void addCheckCommand(CLI::App& app, Session& session, CommandList& commands) {
     commands.push_back(
         {sub,
          [&session, multiple] {
-             const auto check = *multiple ? checkMultiple : checkSolvable;
+             const bool many = *multiple;
              return runOverStandardInput(
-                 session, [check](PuzzleRecord& record, ProgressMeter& meter, OutputLine& line) {
-                     line.addNumber(check(record, meter));
+                 session, [many](PuzzleRecord& record, ProgressMeter& meter, OutputLine& line) {
+                     if (many) {
+                         line.addNumber(checkMultiple(record, meter));
+                     } else {
+                         line.addNumber(checkSolvable(record, meter));
+                     }
                  });
          },
          [] { return std::string("check ") + kDrawsOnRandomStream; }});
