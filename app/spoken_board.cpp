@@ -84,8 +84,8 @@ CellSpeech digitButtonSpokenText(int digit, const std::string& shown) {
     const bool counted = !left.empty() && std::all_of(left.begin(), left.end(), [](char c) {
         return std::isdigit(static_cast<unsigned char>(c)) != 0;
     });
-    speech.description = counted ? filled(translate("Reader", "%1 left"), {left})
-                                 : translate("Reader", "none left");
+    speech.description =
+        counted ? filled(translate("Reader", "%1 left"), {left}) : translate("Reader", "none left");
     return speech;
 }
 

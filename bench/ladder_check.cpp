@@ -20,10 +20,10 @@
 #include "bench/thread_clock.h"
 #include "core/bits.h"
 #include "core/ladder/ladder.h"
+#include "core/random.h"
 #include "core/searches.h"
 #include "core/words.h"
 #include "generator/generation.h"
-#include "core/random.h"
 
 namespace {
 

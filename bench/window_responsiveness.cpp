@@ -1,8 +1,8 @@
 // How the real window answers while it works: the time to a shown window,
 // how long a new puzzle takes from the key press to the board for each class
 // and how much of that is the generation's compute, and the longest stretch the window's event loop
-// stays blocked during a new puzzle, a "Check Multiple", a paste of a sparse puzzle, and the completion check of a finished
-// board.
+// stays blocked during a new puzzle, a "Check Multiple", a paste of a sparse puzzle, and the
+// completion check of a finished board.
 //
 // The figures are printed, never judged. A quick run takes one sample of
 // each; with GRIDATELIER_MEASURE set, enough for medians and 95th percentiles

@@ -18,7 +18,7 @@ struct ChainNode {
     uint8_t value = 0;  // 1..9
     bool on = false;
     bool startsBranch = false;  // a forcing chain's next branch begins here
-    bool inner = false;  // a nested forcing chain's inner chain removed it (an off node)
+    bool inner = false;         // a nested forcing chain's inner chain removed it (an off node)
     uint8_t cellCount = 0;      // 1..3
     uint8_t cells[3] = {};
 };

@@ -15,8 +15,8 @@
 #include <thread>
 
 #include "app/command_ids.h"
-#include "app/main_window.h"
 #include "app/command_table.h"
+#include "app/main_window.h"
 #include "platform/fake_desktop.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/support/test_records.h"
