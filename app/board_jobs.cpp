@@ -1,6 +1,5 @@
 #include "app/board_jobs.h"
 
-#include <cstring>
 #include <string>
 
 #include "app/command_ids.h"
@@ -21,13 +20,12 @@ namespace {
 // when one is known.
 void buildWorkCopy(const PuzzleRecord& puzzle, int handBuildStage, PuzzleRecord& workCopy) {
     resetRecord(workCopy);
-    std::memset(workCopy.serial, 0, sizeof workCopy.serial);
     workCopy.answerKnown = puzzle.answerKnown;
     if (puzzle.answerKnown > 0) {
-        std::memcpy(workCopy.answerGrid, puzzle.answerGrid, sizeof workCopy.answerGrid);
+        workCopy.answerGrid = puzzle.answerGrid;
     }
     if (handBuildStage != 0) {
-        std::memcpy(workCopy.valueGrid, puzzle.valueGrid, sizeof workCopy.valueGrid);
+        workCopy.valueGrid = puzzle.valueGrid;
         return;
     }
     for (int cell = 0; cell < kCells; ++cell) {

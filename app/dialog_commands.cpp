@@ -1,6 +1,8 @@
 #include "app/dialog_commands.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 #include "app/command_ids.h"
@@ -72,7 +74,8 @@ void recreateFromSerial(Desktop& desktop, WindowState& state, Settings& defaults
     if (runRecreateDialog(desktop, state.settings) != kDialogOkay) return;
 
     PuzzleRecord recreated = state.puzzle;
-    std::memcpy(recreated.serial, state.settings.recreateSerial, sizeof recreated.serial);
+    std::copy(std::begin(state.settings.recreateSerial), std::end(state.settings.recreateSerial),
+              recreated.serial.begin());
     const int check = recreatePuzzle(recreated);
     if (check != 0) {
         // The dialog accepts only numbers that pass; a refusal here means the

@@ -1,7 +1,5 @@
 #include "app/ladder_commands.h"
 
-#include <cstring>
-
 #include "app/command_ids.h"
 #include "app/help_book.h"
 #include "app/status_messages.h"
@@ -15,19 +13,14 @@ namespace ga {
 
 namespace {
 
-bool sameBoard(const PuzzleRecord& a, const PuzzleRecord& b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
-
 // The answers as far as known: the stored one, or the count of these clues.
 PuzzleAnswers knownAnswers(const WindowState& state, const PuzzleRecord& record) {
     const PuzzleAnswers stored = storedAnswers(record);
     if (stored.count == 1) return stored;
-    int32_t clues[kCells];
+    Grid clues;
     clueValues(record, clues);
     const LadderMemory& memory = state.ladder;
-    if (memory.counted && std::memcmp(clues, memory.clues, sizeof clues) == 0)
-        return memory.answers;
+    if (memory.counted && clues == memory.clues) return memory.answers;
     return PuzzleAnswers{};
 }
 
@@ -168,10 +161,10 @@ bool rateClues(const PuzzleRecord& record, const PuzzleAnswers& answers, int hig
     // Clues the count could not settle may be far from any answer: the walk
     // could search chains for minutes.
     if (answers.count != 1) return true;
-    int32_t clues[kCells];
+    Grid clues;
     clueValues(record, clues);
     LadderBoard board;
-    loadLadderBoard(clues, true, board);
+    loadLadderBoard(clues.data(), true, board);
     rating = rateWithLadder(board, highestRung, meter);
     return rating.solved || highestRung > kQuickRung;
 }
@@ -179,7 +172,7 @@ bool rateClues(const PuzzleRecord& record, const PuzzleAnswers& answers, int hig
 void giveHint(Desktop& desktop, WindowState& state, JobControl& jobs) {
     const PuzzleRecord seen = seenBoard(state).puzzle;
     LadderMemory& memory = state.ladder;
-    if (memory.holdsHint && sameBoard(memory.board, seen)) {
+    if (memory.holdsHint && memory.board == seen) {
         showHint(desktop, state, HintStage::kWhole);
         return;
     }
@@ -194,7 +187,7 @@ void giveHint(Desktop& desktop, WindowState& state, JobControl& jobs) {
 
 void applyHint(Desktop& desktop, WindowState& state, JobControl& jobs) {
     const PuzzleRecord seen = seenBoard(state).puzzle;
-    if (!state.ladder.holdsHint || !sameBoard(state.ladder.board, seen)) {
+    if (!state.ladder.holdsHint || state.ladder.board != seen) {
         Hint hint;
         if (!findHint(seen, knownAnswers(state, seen), HintReach::kQuickRungs, hint)) {
             jobs.startJob(desktop, state, kCommandApplyHint);

@@ -31,7 +31,7 @@ struct LadderMemory {
     Hint hint;
     // What is known of the answers of these clues (0 at open cells).
     bool counted = false;
-    int32_t clues[kCells] = {};
+    Grid clues{};
     PuzzleAnswers answers;
     // The status text a rating job covered while it ran.
     std::string statusBeforeJob;

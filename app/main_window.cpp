@@ -1,7 +1,5 @@
 #include "app/main_window.h"
 
-#include <cstring>
-
 #include "app/command_ids.h"
 #include "app/command_table.h"
 #include "app/dialog_commands.h"
@@ -244,8 +242,7 @@ void MainWindow::onCommand(int id) {
 }
 
 void MainWindow::takeNotice(int notice) {
-    int32_t valuesBefore[kCells];
-    std::memcpy(valuesBefore, state_.puzzle.valueGrid, sizeof valuesBefore);
+    const Grid valuesBefore = state_.puzzle.valueGrid;
     const BoardBeforeCommand before = beginBoardCommand(desktop_, state_, notice, true);
     const bool boardReplaced = jobs_.handleNotice(desktop_, state_, file_.settings, notice) ==
                                JobControl::NoticeOutcome::kBoardReplaced;
@@ -260,8 +257,7 @@ void MainWindow::takeNotice(int notice) {
     }
     // A solve filled the cells: entering one would clear the value it just
     // got. The cells keep what the job wrote; leaving one takes what it shows.
-    const bool valuesWritten =
-        std::memcmp(valuesBefore, state_.puzzle.valueGrid, sizeof valuesBefore) != 0;
+    const bool valuesWritten = valuesBefore != state_.puzzle.valueGrid;
     for (const HeldCellEvent& event : held) {
         if (valuesWritten && event.notification == CellNotification::kGainedFocus) continue;
         applyCellEvent(event.cellIndex, event.notification);
@@ -318,7 +314,7 @@ TextColour MainWindow::onCellColour(int id) {
     PuzzleRecord seen = seenBoard(state_).puzzle;
     const CompletionResult result = completion_.run(seen);
     if (result.answerAdopted) {
-        std::memcpy(state_.puzzle.answerGrid, seen.answerGrid, sizeof seen.answerGrid);
+        state_.puzzle.answerGrid = seen.answerGrid;
         state_.puzzle.answerKnown = seen.answerKnown;
     }
     applyCompletion(desktop_, result, state_.puzzle.answerKnown == 1);

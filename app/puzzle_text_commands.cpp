@@ -1,7 +1,5 @@
 #include "app/puzzle_text_commands.h"
 
-#include <cstring>
-
 #include "app/command_ids.h"
 #include "app/file_commands.h"
 #include "app/hand_build.h"
@@ -89,10 +87,10 @@ void copyPuzzle(Desktop& desktop, WindowState& state) {
 }
 
 int countPastedAnswers(PuzzleRecord& puzzle) {
-    int32_t answer[kCells];
-    const int answers = countAnswers(puzzle, 2, kPasteSearchNodes, answer);
+    Grid answer;
+    const int answers = countAnswers(puzzle, 2, kPasteSearchNodes, &answer);
     if (answers == 1) {
-        std::memcpy(puzzle.answerGrid, answer, sizeof answer);
+        puzzle.answerGrid = answer;
         puzzle.answerKnown = 1;
     }
     return answers;

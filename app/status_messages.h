@@ -52,7 +52,7 @@ struct StatusInputs {
     std::string_view fileName;  // of the last save or load
     int candidateDepth = 0;     // of the last "Show Candidates": 0, 1 or 2
     int puzzleClass = 0;        // of the loaded file: below 8 generated, 8 hand-built
-    uint32_t serial[kSerialParts] = {};
+    SerialParts serial{};
     int answerKnown = 0;
 };
 

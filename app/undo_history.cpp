@@ -1,16 +1,12 @@
 #include "app/undo_history.h"
 
-#include <cstring>
-
 namespace ga {
 
 namespace {
 
 bool sameCells(const BoardState& a, const BoardState& b) {
-    return std::memcmp(a.puzzle.valueGrid, b.puzzle.valueGrid, sizeof a.puzzle.valueGrid) == 0 &&
-           std::memcmp(a.puzzle.candidateNumbers, b.puzzle.candidateNumbers,
-                       sizeof a.puzzle.candidateNumbers) == 0 &&
-           a.singleNotes == b.singleNotes;
+    return a.puzzle.valueGrid == b.puzzle.valueGrid &&
+           a.puzzle.candidateNumbers == b.puzzle.candidateNumbers && a.singleNotes == b.singleNotes;
 }
 
 }  // namespace

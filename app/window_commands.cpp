@@ -1,7 +1,5 @@
 #include "app/window_commands.h"
 
-#include <cstring>
-
 #include "app/command_ids.h"
 #include "app/jobs.h"
 #include "app/ladder_commands.h"
@@ -21,7 +19,7 @@ StatusInputs statusInputs(const WindowState& state) {
     inputs.fileName = state.settings.fileName;
     inputs.candidateDepth = state.settings.candidateDepth;
     inputs.puzzleClass = state.header.puzzleClass;
-    std::memcpy(inputs.serial, state.puzzle.serial, sizeof inputs.serial);
+    inputs.serial = state.puzzle.serial;
     inputs.answerKnown = state.puzzle.answerKnown;
     return inputs;
 }
@@ -62,9 +60,8 @@ BoardChange boardChangeOf(int id) {
 // unusable) stays known.
 void putBack(Desktop& desktop, WindowState& state, const BoardState& board, bool withMenuMode) {
     PuzzleRecord& puzzle = state.puzzle;
-    std::memcpy(puzzle.valueGrid, board.puzzle.valueGrid, sizeof puzzle.valueGrid);
-    std::memcpy(puzzle.candidateNumbers, board.puzzle.candidateNumbers,
-                sizeof puzzle.candidateNumbers);
+    puzzle.valueGrid = board.puzzle.valueGrid;
+    puzzle.candidateNumbers = board.puzzle.candidateNumbers;
     for (int cell = 0; cell < kCells; ++cell)
         showSeenCell(desktop, state.puzzle, cell, board.singleNotes.test(size_t(cell)));
     repaintOpenCells(desktop, state.puzzle);
@@ -91,7 +88,7 @@ void forgetHint(Desktop& desktop, WindowState& state) {
 
 }  // namespace
 
-std::string newPuzzleTitle(int level, const uint32_t (&serial)[kSerialParts]) {
+std::string newPuzzleTitle(int level, const SerialParts& serial) {
     return std::string(kProgramName) + " -- " +
            puzzleHeading(level, serial, SerialShown::kFirstTwoParts);
 }
@@ -258,8 +255,7 @@ bool endBoardCommand(Desktop& desktop, WindowState& state, int id, const BoardBe
     const BoardState after = boardAround(state, busy);
     const bool newBoard =
         state.handBuildStage != before.handBuildStage ||
-        (boardChangeOf(id) == BoardChange::kOther &&
-         std::memcmp(&after.puzzle, &before.board.puzzle, sizeof after.puzzle) != 0);
+        (boardChangeOf(id) == BoardChange::kOther && after.puzzle != before.board.puzzle);
     const BoardMarks marksBefore = state.marks;
     if (newBoard) {
         state.history.start(after);
@@ -267,8 +263,7 @@ bool endBoardCommand(Desktop& desktop, WindowState& state, int id, const BoardBe
     } else {
         state.history.follow(after);
     }
-    if (std::memcmp(&after.puzzle, &before.board.puzzle, sizeof after.puzzle) != 0)
-        forgetHint(desktop, state);
+    if (after.puzzle != before.board.puzzle) forgetHint(desktop, state);
     repaintChangedBackgrounds(desktop, state.puzzle, marksBefore, state.marks);
     if (state.settings.modified == 0) state.history.markSaved();
     return newBoard;

@@ -86,7 +86,7 @@ constexpr const char* kProgramName = "gridAtelier";
 
 // "gridAtelier -- <class>, sn : <part 1>-<part 2>", the title of a new or
 // recreated puzzle.
-std::string newPuzzleTitle(int level, const uint32_t (&serial)[kSerialParts]);
+std::string newPuzzleTitle(int level, const SerialParts& serial);
 
 // Stores the code in the current Settings and shows its text.
 void setStatus(Desktop& desktop, WindowState& state, int statusCode);

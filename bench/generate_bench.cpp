@@ -39,7 +39,7 @@ class PhaseClock : public ProgressSink {
     void hide() override {
         hiddenAt = threadSeconds();
         ++hides;
-        std::memcpy(answerAtHide, record_.answerGrid, sizeof answerAtHide);
+        answerAtHide = record_.answerGrid;
     }
     // The bar moves on every turn of the fill; a real bar pays for a call too.
     void setPosition(int position) override { benchmark::DoNotOptimize(position); }
@@ -47,7 +47,7 @@ class PhaseClock : public ProgressSink {
     int shows = 0;
     int hides = 0;
     double hiddenAt = 0;
-    int32_t answerAtHide[kCells] = {};
+    Grid answerAtHide{};
 
   private:
     const PuzzleRecord& record_;
@@ -111,7 +111,7 @@ void generatePuzzleBench(benchmark::State& state) {
             state.SkipWithError("generatePuzzle no longer shows and hides the bar once each");
             return;
         }
-        if (std::memcmp(replay.valueGrid, clock.answerAtHide, sizeof clock.answerAtHide) != 0) {
+        if (replay.valueGrid != clock.answerAtHide) {
             state.SkipWithError("the fill timed alone made another answer than generation's");
             return;
         }

@@ -107,7 +107,7 @@ bool loadPuzzles(const Options& options, std::vector<Puzzle>& puzzles) {
 }
 
 // The one answer, or false when the puzzle has none or several.
-bool uniqueAnswer(const Puzzle& puzzle, int32_t* answer) {
+bool uniqueAnswer(const Puzzle& puzzle, Grid& answer) {
     PuzzleRecord record;
     resetRecord(record);
     for (int cell = 0; cell < kCells; ++cell) {
@@ -116,10 +116,10 @@ bool uniqueAnswer(const Puzzle& puzzle, int32_t* answer) {
         record.answerGrid[cell] = puzzle.clues[cell];
     }
     loadClues(record);
-    return countAnswers(record, 2, 100000000L, answer) == 1;
+    return countAnswers(record, 2, 100000000L, &answer) == 1;
 }
 
-bool keepsAnswer(const LadderStep& step, const int32_t* answer) {
+bool keepsAnswer(const LadderStep& step, const Grid& answer) {
     if (step.placedCell != kNoCell && step.placedValue != answer[step.placedCell]) return false;
     for (int cell = 0; cell < kCells; ++cell) {
         if (step.eliminations[cell] & bitOfValue(answer[cell])) return false;
@@ -170,7 +170,7 @@ int main(int argc, char** argv) {
     int slowestLine = 0;
 
     for (const Puzzle& puzzle : puzzles) {
-        int32_t answer[kCells];
+        Grid answer;
         if (!uniqueAnswer(puzzle, answer)) {
             notUnique++;
             continue;

@@ -5,6 +5,7 @@
 // Every puzzle comes from a random complete answer made by fillAtRandom; its
 // group says how many answers it has, as decided by the independent exact
 // solver of answer_counter.h.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -37,7 +38,7 @@ Grid freshAnswer() {
         ga::resetRecord(record);
     } while (ga::fillAtRandom(record, meter) != ga::kSearchSolved);
     Grid answer;
-    std::memcpy(answer.values, record.valueGrid, sizeof answer.values);
+    std::copy(record.valueGrid.begin(), record.valueGrid.end(), answer.values);
     if (ga::bench::countAnswers(answer.values, 1) != 1) {
         // The labels would be wrong for every puzzle made from it.
         std::fprintf(stderr, "fillAtRandom returned a grid that is not a valid answer\n");

@@ -522,8 +522,8 @@ struct UnitResults {
 // they were, save for cells that have been filled since.
 struct ShallowCandidates {
     bool valid;
-    int32_t grid[kCells];
-    int32_t openFlags[kCells];
+    Grid grid;
+    Grid openFlags;
     CandidateSet candidates;
     UnitPlaces units;
 };
@@ -685,8 +685,7 @@ void placeShallow(int cell, int32_t value, CandidateSet& candidates, UnitPlaces&
 }
 
 void bringUpToDate(const PuzzleRecord& record, ShallowCandidates& shallow) {
-    bool fresh = shallow.valid &&
-                 std::memcmp(shallow.openFlags, record.openFlags, sizeof shallow.openFlags) == 0;
+    bool fresh = shallow.valid && shallow.openFlags == record.openFlags;
     int filled[kCells], count = 0;
     for (int cell = 0; fresh && cell < kCells; cell++) {
         int32_t was = shallow.grid[cell], now = record.valueGrid[cell];
@@ -699,12 +698,12 @@ void bringUpToDate(const PuzzleRecord& record, ShallowCandidates& shallow) {
             placeShallow(filled[i], record.valueGrid[filled[i]], shallow.candidates, shallow.units);
         }
     } else {
-        std::memcpy(shallow.openFlags, record.openFlags, sizeof shallow.openFlags);
+        shallow.openFlags = record.openFlags;
         computeCandidates(record, shallow.candidates);
         loadUnitPlaces(record, shallow.candidates, shallow.units);
         shallow.valid = true;
     }
-    std::memcpy(shallow.grid, record.valueGrid, sizeof shallow.grid);
+    shallow.grid = record.valueGrid;
 }
 
 }  // namespace
@@ -769,20 +768,19 @@ int countWideCells(const CandidateSet& candidates) {
 }  // namespace
 
 int showCandidates(PuzzleRecord& record) {
-    int32_t entry[kCells];
-    std::memcpy(entry, record.valueGrid, sizeof entry);
+    const Grid entry = record.valueGrid;
     CandidateSet candidates;
     UnitWork work;
     initUnitWork(work);
 
     loadClues(record);
     propagate(record, candidates, work);
-    std::memcpy(record.valueGrid, entry, sizeof entry);
+    record.valueGrid = entry;
     int result = kDeepCandidates;
     if (countWideCells(candidates) == 0) {
         loadClues(record);
         propagateShallow(record, candidates);
-        std::memcpy(record.valueGrid, entry, sizeof entry);
+        record.valueGrid = entry;
         result = countWideCells(candidates) != 0 ? kShallowCandidates : kNoCandidates;
     }
     for (int cell = 0; cell < kCells; cell++) {

@@ -1,7 +1,5 @@
 #include "core/checks.h"
 
-#include <cstring>
-
 #include "core/candidates.h"
 #include "core/searches.h"
 
@@ -13,37 +11,26 @@ constexpr int kExhaustiveUpTo = 64;  // open empty cells the exhaustive search t
 constexpr int kBatchRestarts = 300;
 constexpr int kAnswersForSingle = 10;
 
-struct SavedGrid {
-    int32_t cells[kCells];
-    void take(const PuzzleRecord& record) { std::memcpy(cells, record.valueGrid, sizeof cells); }
-    void putBack(PuzzleRecord& record) const { std::memcpy(record.valueGrid, cells, sizeof cells); }
-};
-
-bool sameGrid(const int32_t* a, const int32_t* b) {
-    return std::memcmp(a, b, kCells * 4) == 0;
-}
-
 // Propagates from the saved grid; true when logic alone solved it. The grid is
 // put back either way.
-bool solvedByLogic(PuzzleRecord& record, const SavedGrid& saved) {
+bool solvedByLogic(PuzzleRecord& record, const Grid& saved) {
     CandidateSet candidates;
     UnitWork work;
     initUnitWork(work);
     propagate(record, candidates, work);
     bool solved = isSolved(record.valueGrid);
-    saved.putBack(record);
+    record.valueGrid = saved;
     return solved;
 }
 
-bool answerExists(PuzzleRecord& record, const SavedGrid& saved, int openEmpty,
-                  ProgressMeter& meter) {
+bool answerExists(PuzzleRecord& record, const Grid& saved, int openEmpty, ProgressMeter& meter) {
     CandidateSet candidates;
     UnitWork work;
     initUnitWork(work);
     meter.showAtZero();
     meter.set(0, openEmpty, 0);
     int result = decideAnswerExists(record, candidates, work, meter);
-    saved.putBack(record);
+    record.valueGrid = saved;
     return result == kSearchSolved;
 }
 
@@ -57,8 +44,7 @@ CheckSolvableResult checkSolvable(PuzzleRecord& record, ProgressMeter& meter) {
     if (storedAnswerUsable(record)) return kSolvable;
     loadClues(record);
     int openEmpty = countOpenEmpty(record);
-    SavedGrid saved;
-    saved.take(record);
+    const Grid saved = record.valueGrid;
 
     if (openEmpty <= kExhaustiveUpTo) {
         if (solvedByLogic(record, saved)) return kSolvable;
@@ -68,16 +54,16 @@ CheckSolvableResult checkSolvable(PuzzleRecord& record, ProgressMeter& meter) {
     }
     meter.showAtZero();
     int result = fillAtRandom(record, meter);
-    saved.putBack(record);
+    record.valueGrid = saved;
     meter.hide();
     return result == kSearchSolved ? kSolvable : kNoAnswerFound;
 }
 
 CheckMultipleResult checkMultiple(PuzzleRecord& record, ProgressMeter& meter) {
-    int32_t reference[kCells];
+    Grid reference;
     if (record.answerKnown == 1) {
         if (storedAnswerUsable(record)) {
-            std::memcpy(reference, record.answerGrid, sizeof reference);
+            reference = record.answerGrid;
         } else {
             record.answerKnown = 0;
         }
@@ -85,8 +71,7 @@ CheckMultipleResult checkMultiple(PuzzleRecord& record, ProgressMeter& meter) {
     bool haveReference = record.answerKnown == 1;
     loadClues(record);
     int openEmpty = countOpenEmpty(record);
-    SavedGrid saved;
-    saved.take(record);
+    const Grid saved = record.valueGrid;
 
     if (openEmpty <= kExhaustiveUpTo) {
         if (solvedByLogic(record, saved)) return kSingleAnswer;
@@ -104,12 +89,12 @@ CheckMultipleResult checkMultiple(PuzzleRecord& record, ProgressMeter& meter) {
             meter.report();
             if (solveByRestarts(record, kBatchRestarts, memory, &meter) != kSearchSolved) continue;
             if (answersFound == 0 && !haveReference) {
-                std::memcpy(reference, record.valueGrid, sizeof reference);
+                reference = record.valueGrid;
                 haveReference = true;
-                saved.putBack(record);
+                record.valueGrid = saved;
             } else {
-                bool same = sameGrid(record.valueGrid, reference);
-                saved.putBack(record);
+                bool same = record.valueGrid == reference;
+                record.valueGrid = saved;
                 if (!same) {
                     meter.hide();
                     return kMultipleAnswers;
@@ -125,19 +110,19 @@ CheckMultipleResult checkMultiple(PuzzleRecord& record, ProgressMeter& meter) {
     meter.showAtZero();
     if (!haveReference) {
         if (fillAtRandom(record, meter) != kSearchSolved) {
-            saved.putBack(record);
+            record.valueGrid = saved;
             meter.hide();
             return kNoAnswer;
         }
-        std::memcpy(reference, record.valueGrid, sizeof reference);
-        saved.putBack(record);
+        reference = record.valueGrid;
+        record.valueGrid = saved;
     }
     for (int attempt = 0; attempt < kAnswersForSingle; attempt++) {
         // A fill that gives up leaves the saved grid, which is no answer at
         // all: it is skipped, never taken for a second answer.
         if (fillAtRandom(record, meter) != kSearchSolved) continue;
-        bool same = sameGrid(record.valueGrid, reference);
-        saved.putBack(record);
+        bool same = record.valueGrid == reference;
+        record.valueGrid = saved;
         if (!same) {
             meter.hide();
             return kMultipleAnswers;

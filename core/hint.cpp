@@ -1,7 +1,5 @@
 #include "core/hint.h"
 
-#include <cstring>
-
 #include "core/bits.h"
 #include "core/words.h"
 
@@ -178,11 +176,11 @@ PuzzleAnswers storedAnswers(const PuzzleRecord& record) {
     PuzzleAnswers answers;
     if (record.answerKnown != 1) return answers;
     answers.count = 1;
-    std::memcpy(answers.answer, record.answerGrid, sizeof answers.answer);
+    answers.answer = record.answerGrid;
     return answers;
 }
 
-void clueValues(const PuzzleRecord& record, int32_t (&values)[kCells]) {
+void clueValues(const PuzzleRecord& record, Grid& values) {
     for (int cell = 0; cell < kCells; cell++)
         values[cell] = record.openFlags[cell] == 0 ? record.answerGrid[cell] : 0;
 }
@@ -196,7 +194,7 @@ PuzzleAnswers countClueAnswers(const PuzzleRecord& record, long nodeLimit) {
     PuzzleAnswers answers;
     // Clues that repeat a value have no answer; the search assumes they don't.
     answers.count =
-        hasDuplicate(clues.valueGrid) ? 0 : countAnswers(clues, 2, nodeLimit, answers.answer);
+        hasDuplicate(clues.valueGrid) ? 0 : countAnswers(clues, 2, nodeLimit, &answers.answer);
     return answers;
 }
 

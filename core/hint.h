@@ -34,7 +34,7 @@ struct PuzzleAnswers {
     // 0, 1, 2 (two or more), kCountGaveUp (searchable only beyond the bound),
     // or kAnswersNotCounted.
     int count = kAnswersNotCounted;
-    int32_t answer[kCells] = {};  // the one answer, when count is 1
+    Grid answer{};  // the one answer, when count is 1
 };
 
 // The stored answer as the only one when the record knows it, else not counted.
@@ -43,7 +43,7 @@ PuzzleAnswers storedAnswers(const PuzzleRecord& record);
 // by the exact search, giving up beyond `nodeLimit` search nodes.
 PuzzleAnswers countClueAnswers(const PuzzleRecord& record, long nodeLimit);
 // The clues on a grid of their own (0 at open cells): what a count is about.
-void clueValues(const PuzzleRecord& record, int32_t (&values)[kCells]);
+void clueValues(const PuzzleRecord& record, Grid& values);
 
 struct Hint {
     HintKind kind = HintKind::kNeedsGuess;

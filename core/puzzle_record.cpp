@@ -43,7 +43,7 @@ bool hasConflict(const PuzzleRecord& record, int cell) {
     return false;
 }
 
-bool hasDuplicate(const int32_t* grid) {
+bool hasDuplicate(const Grid& grid) {
     // One pass over the cells, each value checked against what its row, its
     // column and its box have shown so far: a repeat anywhere is found, and
     // which unit shows it first does not matter to the answer.
@@ -60,7 +60,7 @@ bool hasDuplicate(const int32_t* grid) {
     return false;
 }
 
-bool isComplete(const int32_t* grid) {
+bool isComplete(const Grid& grid) {
     for (const auto& unit : kUnitCells) {
         int64_t sum = 0;
         for (int cell : unit) sum += grid[cell];

@@ -7,6 +7,7 @@
 // or row by row (box).
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -15,6 +16,11 @@ namespace ga {
 constexpr int kCells = 81;
 constexpr int kUnits = 27;
 constexpr int kSerialParts = 5;
+
+// One value per cell, in cell order.
+using Grid = std::array<int32_t, kCells>;
+// The five parts of a serial number.
+using SerialParts = std::array<uint32_t, kSerialParts>;
 
 // One puzzle as 330 signed 32-bit integers; the layout is also the body of the
 // puzzle file, so neither order nor size may change.
@@ -27,13 +33,15 @@ constexpr int kSerialParts = 5;
 //   324 .. 328       serial            the five serial-number parts
 //   329              answerKnown       1 when answerGrid is the complete answer
 struct PuzzleRecord {
-    int32_t answerGrid[kCells];
-    int32_t openFlags[kCells];
-    int32_t valueGrid[kCells];
-    int32_t candidateNumbers[kCells];
-    uint32_t serial[kSerialParts];
+    Grid answerGrid;
+    Grid openFlags;
+    Grid valueGrid;
+    Grid candidateNumbers;
+    SerialParts serial;
     int32_t answerKnown;
 };
+static_assert(sizeof(Grid) == kCells * 4, "a Grid is 81 int32 with no padding");
+static_assert(sizeof(SerialParts) == kSerialParts * 4, "serial is 5 uint32 with no padding");
 static_assert(sizeof(PuzzleRecord) == 330 * 4, "PuzzleRecord must be 330 int32");
 static_assert(offsetof(PuzzleRecord, answerGrid) == 0 * 4, "answerGrid at int32 0");
 static_assert(offsetof(PuzzleRecord, openFlags) == 81 * 4, "openFlags at int32 81");
@@ -41,6 +49,16 @@ static_assert(offsetof(PuzzleRecord, valueGrid) == 162 * 4, "valueGrid at int32 
 static_assert(offsetof(PuzzleRecord, candidateNumbers) == 243 * 4, "candidateNumbers at int32 243");
 static_assert(offsetof(PuzzleRecord, serial) == 324 * 4, "serial at int32 324");
 static_assert(offsetof(PuzzleRecord, answerKnown) == 329 * 4, "answerKnown at int32 329");
+
+// Every field the same.
+inline bool operator==(const PuzzleRecord& a, const PuzzleRecord& b) {
+    return a.answerGrid == b.answerGrid && a.openFlags == b.openFlags &&
+           a.valueGrid == b.valueGrid && a.candidateNumbers == b.candidateNumbers &&
+           a.serial == b.serial && a.answerKnown == b.answerKnown;
+}
+inline bool operator!=(const PuzzleRecord& a, const PuzzleRecord& b) {
+    return !(a == b);
+}
 
 constexpr int rowOf(int cell) {
     return cell / 9;
@@ -95,16 +113,16 @@ inline int32_t shownValue(const PuzzleRecord& record, int cell) {
 bool hasConflict(const PuzzleRecord& record, int cell);
 
 // True if a row, a column or a box holds a non-zero value twice.
-bool hasDuplicate(const int32_t* grid);
+bool hasDuplicate(const Grid& grid);
 
 // True if every row, column and box sums to 45.
-bool isComplete(const int32_t* grid);
+bool isComplete(const Grid& grid);
 
 // Number of open cells whose valueGrid is 0.
 int countOpenEmpty(const PuzzleRecord& record);
 
 // A solved grid: no duplicate and complete.
-inline bool isSolved(const int32_t* grid) {
+inline bool isSolved(const Grid& grid) {
     return !hasDuplicate(grid) && isComplete(grid);
 }
 

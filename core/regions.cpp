@@ -1,7 +1,6 @@
 #include "core/regions.h"
 
 #include <cstdlib>
-#include <cstring>
 
 #include "core/bits.h"
 #include "core/random.h"
@@ -150,7 +149,7 @@ const char* regionRequestProblem(int level, int count, int maxCells) {
     return nullptr;
 }
 
-bool writeRegionsCsv(std::FILE* file, const int32_t* answer, const int32_t* rows, int n,
+bool writeRegionsCsv(std::FILE* file, const Grid& answer, const int32_t* rows, int n,
                      int maxCells) {
     for (int row = 0; row < 9; row++) {
         for (int column = 0; column < 9; column++)
@@ -193,11 +192,10 @@ RecordRegionsResult recordRegions(const RegionRequest& request, ProgressMeter& m
     // it is simply asked again, so the answer is always complete.
     while (fillAtRandom(record, meter) != kSearchSolved) {
     }
-    std::memcpy(record.answerGrid, record.valueGrid, sizeof record.answerGrid);
-    for (int32_t& value : record.valueGrid) value = 0;
+    record.answerGrid = record.valueGrid;
+    record.valueGrid.fill(0);
     record.answerKnown = 1;
-    int32_t answer[kCells];
-    std::memcpy(answer, record.answerGrid, sizeof answer);
+    const Grid answer = record.answerGrid;
 
     int n = searchRegions(record, table, request.level, rows, request.maxCells, meter);
     sortRegions(table, n, width, request.maxCells);

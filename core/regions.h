@@ -67,7 +67,6 @@ RecordRegionsResult recordRegions(const RegionRequest& request, ProgressMeter& m
 
 // Writes the answer and the Regions in the CSV layout (CR LF line ends).
 // Returns false when a write failed.
-bool writeRegionsCsv(std::FILE* file, const int32_t* answer, const int32_t* rows, int n,
-                     int maxCells);
+bool writeRegionsCsv(std::FILE* file, const Grid& answer, const int32_t* rows, int n, int maxCells);
 
 }  // namespace ga

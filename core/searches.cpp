@@ -1,7 +1,5 @@
 #include "core/searches.h"
 
-#include <cstring>
-
 #include "core/bits.h"
 #include "core/random.h"
 
@@ -43,13 +41,13 @@ enum class BranchCell { kFirstOpenEmpty, kFewestCandidates };
 struct AnswerTally {
     int wanted = 1;
     int found = 0;
-    int32_t* firstAnswer = nullptr;
+    Grid* firstAnswer = nullptr;
     long nodesLeft = -1;  // the nodes the search may still enter; negative: no bound
     AnalysisMemo* memo = analysisMemoOfThisThread();
 
     // Counts the answer in the grid; true when the search may stop.
-    bool take(const int32_t* grid) {
-        if (found++ == 0 && firstAnswer != nullptr) std::memcpy(firstAnswer, grid, kCells * 4);
+    bool take(const Grid& grid) {
+        if (found++ == 0 && firstAnswer != nullptr) *firstAnswer = grid;
         return found >= wanted;
     }
 };
@@ -60,8 +58,7 @@ SearchResult depthFirst(PuzzleRecord& record, CandidateSet& candidates, UnitWork
     if (tally.nodesLeft == 0) return kSearchGaveUp;
     if (tally.nodesLeft > 0) --tally.nodesLeft;
     meter.step();
-    int32_t saved[kCells];
-    std::memcpy(saved, record.valueGrid, sizeof saved);
+    const Grid saved = record.valueGrid;
     analyseUntilSettled(record, candidates, work, tally.memo);
 
     int cell = branchCell == BranchCell::kFirstOpenEmpty
@@ -86,7 +83,7 @@ SearchResult depthFirst(PuzzleRecord& record, CandidateSet& candidates, UnitWork
                 return kSearchSolved;
             }
         }
-        std::memcpy(record.valueGrid, saved, sizeof saved);
+        record.valueGrid = saved;
         if (below != kSearchNoAnswer) return below;
     }
     return kSearchNoAnswer;
@@ -106,17 +103,16 @@ SearchResult decideAnswerExists(PuzzleRecord& record, CandidateSet& candidates, 
     return depthFirst(record, candidates, work, meter, BranchCell::kFewestCandidates, first);
 }
 
-int countAnswers(PuzzleRecord& record, int limit, long nodeLimit, int32_t* firstAnswer) {
+int countAnswers(PuzzleRecord& record, int limit, long nodeLimit, Grid* firstAnswer) {
     CandidateSet candidates;
     UnitWork work;
     initUnitWork(work);
     ProgressMeter noBar;
     AnswerTally tally{limit, 0, firstAnswer, nodeLimit};
-    int32_t saved[kCells];
-    std::memcpy(saved, record.valueGrid, sizeof saved);
+    const Grid saved = record.valueGrid;
     const int result =
         depthFirst(record, candidates, work, noBar, BranchCell::kFewestCandidates, tally);
-    std::memcpy(record.valueGrid, saved, sizeof saved);
+    record.valueGrid = saved;
     return result == kSearchGaveUp ? kCountGaveUp : tally.found;
 }
 
@@ -203,8 +199,7 @@ SearchResult restartSearch(PuzzleRecord& record, const RestartVariant& variant) 
     UnitWork work;
     initUnitWork(work);
     loadClues(record);
-    int32_t start[kCells];
-    std::memcpy(start, record.valueGrid, sizeof start);
+    const Grid start = record.valueGrid;
     int guesses = 0, restarts = 0;
     int cells[kCells];
     AnalysisMemo* memo = analysisMemoOfThisThread();
@@ -221,7 +216,7 @@ SearchResult restartSearch(PuzzleRecord& record, const RestartVariant& variant) 
         if (!duplicate && isComplete(record.valueGrid)) return kSearchSolved;
 
         if (openEmpty < 1 || duplicate || guesses > variant.guessLimit) {
-            std::memcpy(record.valueGrid, start, sizeof start);
+            record.valueGrid = start;
             if (++restarts > variant.restartLimit) return kSearchGaveUp;
             guesses = 0;
             if (variant.restartMeter) variant.restartMeter->step();

@@ -30,7 +30,7 @@ SearchResult decideAnswerExists(PuzzleRecord& record, CandidateSet& candidates, 
 // each). The caller has run loadClues; valueGrid is as it was on return. The
 // first answer found goes to `firstAnswer` when given.
 constexpr int kCountGaveUp = -1;
-int countAnswers(PuzzleRecord& record, int limit, long nodeLimit, int32_t* firstAnswer = nullptr);
+int countAnswers(PuzzleRecord& record, int limit, long nodeLimit, Grid* firstAnswer = nullptr);
 
 // The node limit of a count made while a person waits for it (a paste, a
 // rating): beyond it the count gives up rather than keep them waiting. The

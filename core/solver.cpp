@@ -1,7 +1,5 @@
 #include "core/solver.h"
 
-#include <cstring>
-
 #include "core/bits.h"
 #include "core/random.h"
 #include "core/searches.h"
@@ -27,8 +25,7 @@ SolveJobResult solveJob(PuzzleRecord& record, int method, ProgressMeter& meter) 
         return result == kSearchSolved ? kSolved : kNotSolvedByBacktracking;
     }
 
-    int32_t saved[kCells];
-    std::memcpy(saved, record.valueGrid, sizeof saved);
+    const Grid saved = record.valueGrid;
     CandidateSet candidates;
     UnitWork work;
     initUnitWork(work);
@@ -39,7 +36,7 @@ SolveJobResult solveJob(PuzzleRecord& record, int method, ProgressMeter& meter) 
     if (method != kBacktracking) {
         meter.hide();
         if (!duplicate) return openEmpty == 0 ? kSolved : kNotSolvedByPencilMarks;
-        std::memcpy(record.valueGrid, saved, sizeof saved);
+        record.valueGrid = saved;
         // A board with a duplicate is never reported as solved, not even when
         // it had no empty cell to begin with.
         return kNotSolvedByPencilMarks;
@@ -50,7 +47,7 @@ SolveJobResult solveJob(PuzzleRecord& record, int method, ProgressMeter& meter) 
     RepeatMemory memory;
     memory.clear();
     int result = solveByRestarts(record, kBacktrackingRestarts, memory, &meter);
-    if (result != kSearchSolved) std::memcpy(record.valueGrid, saved, sizeof saved);
+    if (result != kSearchSolved) record.valueGrid = saved;
     meter.hide();
     return result == kSearchSolved ? kSolved : kNotSolvedByBacktracking;
 }

@@ -6,8 +6,8 @@ namespace {
 // A grid written as it reads: a digit per clue or answer cell, '.' per open
 // cell, spaces between rows ignored.
 struct ParsedGrid {
-    int32_t values[kCells];
-    int32_t openFlags[kCells];
+    Grid values;
+    Grid openFlags;
     int cellsRead;
     int clues;
     bool wellFormed;
@@ -139,14 +139,14 @@ static_assert(tablesAreWellFormed(), "a class table is mistyped");
 
 }  // namespace
 
-const int32_t* classAnswer(int source) {
+const Grid* classAnswer(int source) {
     if (source < kFirstRegionSource || source > kLastPatternSource) return nullptr;
-    return kAnswers[source - kFirstRegionSource].values;
+    return &kAnswers[source - kFirstRegionSource].values;
 }
 
 PatternTable patternTable(int source) {
     if (!isPatternSource(source)) return {nullptr, nullptr};
-    return {classAnswer(source), kPatterns[source - kFirstPatternSource].openFlags};
+    return {classAnswer(source), &kPatterns[source - kFirstPatternSource].openFlags};
 }
 
 }  // namespace ga

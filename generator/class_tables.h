@@ -28,13 +28,13 @@ constexpr int kRegionRowWidth = kRegionMaxCells + 1;
 using RegionRow = int32_t[kRegionRowWidth];
 
 struct RegionTable {
-    const int32_t* answerGrid;  // 81 values
-    const RegionRow* regions;   // kRegionRowsPerTable rows, sorted by count
+    const Grid* answerGrid;
+    const RegionRow* regions;  // kRegionRowsPerTable rows, sorted by count
 };
 
 struct PatternTable {
-    const int32_t* answerGrid;  // 81 values
-    const int32_t* openFlags;   // 81 flags: 0 = clue, 1 = open
+    const Grid* answerGrid;
+    const Grid* openFlags;  // 0 = clue, 1 = open
 };
 
 constexpr bool isRegionSource(int source) {
@@ -45,7 +45,7 @@ constexpr bool isPatternSource(int source) {
 }
 
 // The answer grid of source 2..13; null for any other source.
-const int32_t* classAnswer(int source);
+const Grid* classAnswer(int source);
 
 // Source 2..9; both pointers null for any other source.
 RegionTable regionTable(int source);

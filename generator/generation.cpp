@@ -1,7 +1,6 @@
 #include "generator/generation.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "core/random.h"
 #include "core/regions.h"
@@ -34,8 +33,8 @@ void makeFreshAnswer(PuzzleRecord& record, ProgressMeter& meter) {
     do {
         resetRecord(record);
     } while (fillAtRandom(record, meter) != kSearchSolved || !isSolved(record.valueGrid));
-    std::memcpy(record.answerGrid, record.valueGrid, sizeof record.answerGrid);
-    std::memset(record.valueGrid, 0, sizeof record.valueGrid);
+    record.answerGrid = record.valueGrid;
+    record.valueGrid.fill(0);
     record.answerKnown = 1;
 }
 
@@ -43,10 +42,8 @@ void makeFreshAnswer(PuzzleRecord& record, ProgressMeter& meter) {
 // found, or, when it ran out of attempts, whatever its last attempt left; only
 // a solved grid may become the answer, otherwise the fresh answer stays.
 void takeAnswerFromSearch(PuzzleRecord& record) {
-    if (isSolved(record.valueGrid)) {
-        std::memcpy(record.answerGrid, record.valueGrid, sizeof record.answerGrid);
-    }
-    std::memset(record.valueGrid, 0, sizeof record.valueGrid);
+    if (isSolved(record.valueGrid)) record.answerGrid = record.valueGrid;
+    record.valueGrid.fill(0);
 }
 
 // The pattern tables each of the classes 5..7 draws from, uniformly.
@@ -109,7 +106,7 @@ void disguiseAndFinish(PuzzleRecord& record) {
     for (int cell = 0; cell < kCells; ++cell) {
         record.valueGrid[cell] = isClue(record, cell) ? record.answerGrid[cell] : 0;
     }
-    std::memset(record.candidateNumbers, 0, sizeof record.candidateNumbers);
+    record.candidateNumbers.fill(0);
     record.answerKnown = 1;
 }
 
@@ -151,12 +148,12 @@ GenerateResult buildPuzzleOnTable(PuzzleRecord& record, int difficultyClass, int
     addSource(record, source);
     if (isRegionSource(source)) {
         const RegionTable table = regionTable(source);
-        std::memcpy(record.answerGrid, table.answerGrid, sizeof record.answerGrid);
+        record.answerGrid = *table.answerGrid;
         placeRegionClues(record, table.regions, kRegionRowsPerTable);
     } else {
         const PatternTable table = patternTable(source);
-        std::memcpy(record.answerGrid, table.answerGrid, sizeof record.answerGrid);
-        std::memcpy(record.openFlags, table.openFlags, sizeof record.openFlags);
+        record.answerGrid = *table.answerGrid;
+        record.openFlags = *table.openFlags;
     }
     addClassClues(record, difficultyClass);
     disguiseAndFinish(record);

@@ -1,7 +1,6 @@
 #include "generator/serial.h"
 
 #include <cstdio>
-#include <cstring>
 
 #include "core/translation.h"
 #include "generator/class_tables.h"
@@ -29,7 +28,7 @@ int isIllegalRelabelNumber(uint32_t value) {
     return 0;
 }
 
-SerialCheck checkSerial(const uint32_t (&parts)[kSerialParts]) {
+SerialCheck checkSerial(const SerialParts& parts) {
     if (isIllegalRelabelNumber(parts[kRelabelPart])) return kSerialIllegal;
     for (int part = 0; part < kSerialParts; ++part) {
         if (parts[part] < kSerialLowest[part] || parts[part] > kSerialHighest[part]) {
@@ -57,7 +56,7 @@ uint32_t readSerialPart(std::string_view text) {
     return value;
 }
 
-std::string formatSerial(const uint32_t (&parts)[kSerialParts]) {
+std::string formatSerial(const SerialParts& parts) {
     char text[kSerialParts * 9 + 1];
     std::snprintf(text, sizeof text, "%X-%X-%X-%X-%X", parts[0], parts[1], parts[2], parts[3],
                   parts[4]);
@@ -80,11 +79,11 @@ SerialCheck recreatePuzzle(PuzzleRecord& record) {
     if (check != kSerialAccepted) return check;
 
     const int source = static_cast<int>(record.serial[kSourceAndTransformPart] >> kSourceShift);
-    std::memcpy(record.answerGrid, classAnswer(source), sizeof record.answerGrid);
+    record.answerGrid = *classAnswer(source);
 
-    std::memset(record.openFlags, 0, sizeof record.openFlags);
-    std::memset(record.valueGrid, 0, sizeof record.valueGrid);
-    std::memset(record.candidateNumbers, 0, sizeof record.candidateNumbers);
+    record.openFlags.fill(0);
+    record.valueGrid.fill(0);
+    record.candidateNumbers.fill(0);
     record.answerKnown = 1;
 
     for (int j = 0; j < 3; ++j) {

@@ -33,7 +33,7 @@ int isIllegalRelabelNumber(uint32_t value);
 enum SerialCheck : int { kSerialAccepted = 0, kSerialIllegal = 1, kSerialOutOfRange = 2 };
 
 // The relabel test first, then the ranges of parts 1 to 5 in order.
-SerialCheck checkSerial(const uint32_t (&parts)[kSerialParts]);
+SerialCheck checkSerial(const SerialParts& parts);
 
 // Reads a part as typed: leading white space, an optional "0x" or "0X", then
 // hexadecimal digits up to the first other character; no digit reads as 0. A
@@ -43,7 +43,7 @@ SerialCheck checkSerial(const uint32_t (&parts)[kSerialParts]);
 uint32_t readSerialPart(std::string_view text);
 
 // The five parts as shown: "%X-%X-%X-%X-%X".
-std::string formatSerial(const uint32_t (&parts)[kSerialParts]);
+std::string formatSerial(const SerialParts& parts);
 
 // The text that refuses a serial number, or null for kSerialAccepted.
 const char* serialRefusalText(int check);

@@ -1,7 +1,5 @@
 #include "generator/transforms.h"
 
-#include <cstring>
-
 #include "core/random.h"
 
 namespace ga {
@@ -82,8 +80,8 @@ void relabel(PuzzleRecord& record, const int (&perm)[10]) {
 }  // namespace
 
 void takeScratch(const PuzzleRecord& record, TransformScratch& scratch) {
-    std::memcpy(scratch.answerGrid, record.answerGrid, sizeof scratch.answerGrid);
-    std::memcpy(scratch.openFlags, record.openFlags, sizeof scratch.openFlags);
+    scratch.answerGrid = record.answerGrid;
+    scratch.openFlags = record.openFlags;
 }
 
 void applyTransform(PuzzleRecord& record, TransformScratch& scratch, int bit) {

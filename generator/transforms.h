@@ -40,8 +40,8 @@ constexpr int kFirstCluePart = 2;
 // The two moved grids as they stand before a transform; each transform reads
 // only from here, so no swap ever reads a cell it has already written.
 struct TransformScratch {
-    int32_t answerGrid[kCells];
-    int32_t openFlags[kCells];
+    Grid answerGrid;
+    Grid openFlags;
 };
 
 // Copies the record's answerGrid and openFlags into the scratch.

@@ -1,7 +1,5 @@
 #include "ui/board.h"
 
-#include <cstring>
-
 #include "core/checks.h"
 #include "core/translation.h"
 #include "ui/board_ids.h"
@@ -266,7 +264,7 @@ CompletionResult CompletionCheck::run(PuzzleRecord& record) {
     result.verdict =
         different > 0 ? CompletionVerdict::kCompleteOtherAnswer : CompletionVerdict::kComplete;
     if (record.answerKnown == 0 && isUnique(record)) {
-        std::memcpy(record.answerGrid, record.valueGrid, sizeof record.answerGrid);
+        record.answerGrid = record.valueGrid;
         record.answerKnown = 1;
         result.answerAdopted = true;
     }
@@ -274,11 +272,8 @@ CompletionResult CompletionCheck::run(PuzzleRecord& record) {
 }
 
 bool CompletionCheck::isUnique(const PuzzleRecord& record) {
-    const bool sameBoard =
-        haveVerdict_ &&
-        std::memcmp(lastAnswerGrid_, record.answerGrid, sizeof lastAnswerGrid_) == 0 &&
-        std::memcmp(lastOpenFlags_, record.openFlags, sizeof lastOpenFlags_) == 0 &&
-        std::memcmp(lastValueGrid_, record.valueGrid, sizeof lastValueGrid_) == 0;
+    const bool sameBoard = haveVerdict_ && lastAnswerGrid_ == record.answerGrid &&
+                           lastOpenFlags_ == record.openFlags && lastValueGrid_ == record.valueGrid;
     if (sameBoard) return lastUnique_;
 
     // The check loads the clues and may drop a stored answer it finds unusable;
@@ -287,9 +282,9 @@ bool CompletionCheck::isUnique(const PuzzleRecord& record) {
     ProgressMeter noBar;  // runs on the window thread: nothing to show
     lastUnique_ = checkMultiple(trial, noBar) == kSingleAnswer;
     ++uniquenessChecks_;
-    std::memcpy(lastAnswerGrid_, record.answerGrid, sizeof lastAnswerGrid_);
-    std::memcpy(lastOpenFlags_, record.openFlags, sizeof lastOpenFlags_);
-    std::memcpy(lastValueGrid_, record.valueGrid, sizeof lastValueGrid_);
+    lastAnswerGrid_ = record.answerGrid;
+    lastOpenFlags_ = record.openFlags;
+    lastValueGrid_ = record.valueGrid;
     haveVerdict_ = true;
     return lastUnique_;
 }

@@ -187,9 +187,9 @@ class CompletionCheck {
 
     bool haveVerdict_ = false;
     bool lastUnique_ = false;
-    int32_t lastAnswerGrid_[kCells] = {};
-    int32_t lastOpenFlags_[kCells] = {};
-    int32_t lastValueGrid_[kCells] = {};
+    Grid lastAnswerGrid_{};
+    Grid lastOpenFlags_{};
+    Grid lastValueGrid_{};
     int uniquenessChecks_ = 0;
 };
 

@@ -14,8 +14,7 @@ const char* const kPictureFailedText =
     QT_TRANSLATE_NOOP("Message", "failed to save the picture to a file");
 const char* const kPrintFailedText = QT_TRANSLATE_NOOP("Message", "failed to print the picture");
 
-std::string puzzleHeading(int puzzleClass, const uint32_t (&serial)[kSerialParts],
-                          SerialShown shown) {
+std::string puzzleHeading(int puzzleClass, const SerialParts& serial, SerialShown shown) {
     const std::string name = translate("Class", className(puzzleClass));
     if (puzzleClass == kHandBuiltClass) return name;
     const std::string heading = name + ", sn : ";

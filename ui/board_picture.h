@@ -17,8 +17,7 @@ enum class SerialShown { kFirstTwoParts, kAllParts };
 // The puzzle as the window title or paper names it: "Advanced, sn :
 // 75BCD15-20000008" for a generated or recreated puzzle of class 0..7, the
 // class name alone for one built by hand.
-std::string puzzleHeading(int puzzleClass, const uint32_t (&serial)[kSerialParts],
-                          SerialShown shown);
+std::string puzzleHeading(int puzzleClass, const SerialParts& serial, SerialShown shown);
 
 // The board as it shows now: the clues, the player's values and candidate
 // lists. Open cells are read from their texts, as the cell being typed in has

@@ -68,8 +68,8 @@ BookletPuzzle bookletPuzzle(const OrderedPuzzle& made) {
 GivenPuzzleProblem givenBookletPuzzle(PuzzleRecord& record, BookletPuzzle& puzzle) {
     takeClues(record, puzzle);
     if (hasDuplicate(record.valueGrid)) return GivenPuzzleProblem::kNoAnswer;
-    int32_t answer[kCells];
-    const int answers = countAnswers(record, 2, kWaitingCountNodes, answer);
+    Grid answer;
+    const int answers = countAnswers(record, 2, kWaitingCountNodes, &answer);
     if (answers == 0) return GivenPuzzleProblem::kNoAnswer;
     if (answers == kCountGaveUp) return GivenPuzzleProblem::kUndecided;
     if (answers != 1) return GivenPuzzleProblem::kSeveralAnswers;

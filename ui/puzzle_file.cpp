@@ -69,10 +69,10 @@ void encodePuzzleFile(const PuzzleFileHeader& header, const PuzzleRecord& record
     at = putInt32(at, static_cast<uint32_t>(header.finished));
     at = putInt32(at, static_cast<uint32_t>(header.puzzleClass));
     at = putInt32s(at, header.reserved, 5);
-    at = putInt32s(at, record.answerGrid, kCells);
-    at = putInt32s(at, record.openFlags, kCells);
-    at = putInt32s(at, record.valueGrid, kCells);
-    at = putInt32s(at, record.candidateNumbers, kCells);
+    at = putInt32s(at, record.answerGrid.data(), kCells);
+    at = putInt32s(at, record.openFlags.data(), kCells);
+    at = putInt32s(at, record.valueGrid.data(), kCells);
+    at = putInt32s(at, record.candidateNumbers.data(), kCells);
     for (uint32_t part : record.serial) at = putInt32(at, part);
     putInt32(at, static_cast<uint32_t>(record.answerKnown));
 }
@@ -89,10 +89,10 @@ PuzzleFileRead decodePuzzleFile(const unsigned char* bytes, std::size_t size,
     readHeader.finished = getInt32(at);
     readHeader.puzzleClass = getInt32(at);
     getInt32s(at, readHeader.reserved, 5);
-    getInt32s(at, readRecord.answerGrid, kCells);
-    getInt32s(at, readRecord.openFlags, kCells);
-    getInt32s(at, readRecord.valueGrid, kCells);
-    getInt32s(at, readRecord.candidateNumbers, kCells);
+    getInt32s(at, readRecord.answerGrid.data(), kCells);
+    getInt32s(at, readRecord.openFlags.data(), kCells);
+    getInt32s(at, readRecord.valueGrid.data(), kCells);
+    getInt32s(at, readRecord.candidateNumbers.data(), kCells);
     for (uint32_t& part : readRecord.serial) part = static_cast<uint32_t>(getInt32(at));
     readRecord.answerKnown = getInt32(at);
     if (!isAcceptable(readHeader, readRecord)) return kPuzzleFileBadValues;

@@ -31,7 +31,7 @@ class RecreateEvents : public DialogEvents {
 
     Desktop& desktop_;
     Settings& current_;
-    uint32_t parts_[kSerialParts] = {};
+    SerialParts parts_{};
     bool saveAsDefault_ = false;
 };
 

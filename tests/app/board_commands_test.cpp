@@ -123,7 +123,7 @@ TEST_F(BoardCommandsTest, SaveThenLoadRestoresThePuzzle) {
     EXPECT_EQ(shown(cellId(0)) + shown(cellId(1)) + shown(cellId(2)), "94147");
 
     // Saved finished, it comes back with its clues only.
-    std::memcpy(state.puzzle.valueGrid, state.puzzle.answerGrid, sizeof state.puzzle.valueGrid);
+    state.puzzle.valueGrid = state.puzzle.answerGrid;
     save(dir / "done.ga");
     load(dir / "done.ga");
     EXPECT_EQ(shown(cellId(0)) + shown(cellId(1)) + shown(cellId(2)), "9");

@@ -25,7 +25,7 @@ TEST(SerialText, ReadsAPartAsTheRecreateDialogDoes) {
     // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(readSerialPart(c.text), c.value) << '"' << c.text << '"';
-        uint32_t parts[kSerialParts] = {};
+        SerialParts parts{};
         ASSERT_TRUE(readSerialArguments({c.text, "0", "0", "0", "0"}, parts));
         EXPECT_EQ(parts[0], c.value) << "the command line reads it alike";
     }

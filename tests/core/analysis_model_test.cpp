@@ -228,7 +228,7 @@ TEST(AnalysisAsWritten, AnalyseUnitOnRandomUnits) {
 TEST(AnalysisAsWritten, PropagateDeepAndShallow) {
     std::mt19937 random(43);
     for (int round = 0; round < 80; ++round) {
-        PuzzleRecord board = puzzleFromText(textOf(randomAnswer(500 + round).data()));
+        PuzzleRecord board = puzzleFromText(textOf(randomAnswer(500 + round)));
         for (int i = 10 + static_cast<int>(random() % 60); i > 0; --i) {
             const int cell = static_cast<int>(random() % 81);
             const int typed =
@@ -252,7 +252,7 @@ TEST(AnalysisAsWritten, PropagateDeepAndShallow) {
             plain::propagate(expected, expectedCandidates, expectedWork, deep);
             deep ? propagate(actual, actualCandidates, actualWork)
                  : propagateShallow(actual, actualCandidates);
-            EXPECT_EQ(copyOf(actual.valueGrid), copyOf(expected.valueGrid));
+            EXPECT_EQ(actual.valueGrid, expected.valueGrid);
             ASSERT_EQ(std::memcmp(&actualCandidates, &expectedCandidates, sizeof actualCandidates),
                       0);
             // One pass of the unit analysis over the settled candidates, thinned.
@@ -278,7 +278,7 @@ TEST(AnalysisAsWritten, PropagateDeepAndShallow) {
             initUnitWork(actualWork);
             plain::propagate(expected, expectedCandidates, expectedWork, true);
             propagate(actual, actualCandidates, actualWork, analysisMemoOfThisThread());
-            ASSERT_EQ(copyOf(actual.valueGrid), copyOf(expected.valueGrid));
+            ASSERT_EQ(actual.valueGrid, expected.valueGrid);
             ASSERT_EQ(std::memcmp(&actualCandidates, &expectedCandidates, sizeof actualCandidates),
                       0);
             std::vector<int> open;

@@ -23,11 +23,11 @@ namespace {
 // always is. The board is left as it was found; a bar, when shown, is framed.
 int runCheck(PuzzleRecord record, bool multiple, bool* barShown = nullptr) {
     loadClues(record);
-    const Grid before = copyOf(record.valueGrid);
+    const Grid before = record.valueGrid;
     RecordingSink sink;
     const int result =
         multiple ? int{checkMultiple(record, sink.meter)} : int{checkSolvable(record, sink.meter)};
-    EXPECT_EQ(copyOf(record.valueGrid), before) << "multiple " << multiple;
+    EXPECT_EQ(record.valueGrid, before) << "multiple " << multiple;
     EXPECT_TRUE(sink.events.empty() || sink.framed());
     if (barShown) *barShown = !sink.events.empty();
     return result;
@@ -46,7 +46,7 @@ TEST_P(EnginePuzzles, EveryEntryPoint) {
     const Grid start = gridFromText(text);  // clues and entries
     Grid answer{};
     const int answers = countAnswers(start.data(), 2, answer.data());
-    const bool repeats = hasDuplicate(start.data());
+    const bool repeats = hasDuplicate(start);
     seedRandomWith(GetParam().line);
     bool bars[2];
     EXPECT_EQ(runCheck(puzzleFromText(text), false, &bars[0]), expected.at(0));
@@ -82,16 +82,16 @@ TEST_P(EnginePuzzles, EveryEntryPoint) {
             EXPECT_TRUE(!start[cell] || record.valueGrid[cell] == start[cell]) << cell;
         if (result == 0) {
             EXPECT_TRUE(isSolved(record.valueGrid));
-            EXPECT_TRUE(answers != 1 || copyOf(record.valueGrid) == answer);
+            EXPECT_TRUE(answers != 1 || record.valueGrid == answer);
         } else if (way != kPencilMarks || repeats) {
-            EXPECT_EQ(copyOf(record.valueGrid), start);
+            EXPECT_EQ(record.valueGrid, start);
         }
     }
     PuzzleRecord record = puzzleFromText(text);
     std::fill(std::begin(record.candidateNumbers), std::end(record.candidateNumbers), -1);
-    const Grid entries = copyOf(record.valueGrid);
+    const Grid entries = record.valueGrid;
     EXPECT_EQ(showCandidates(record), expected.at(5));
-    EXPECT_EQ(copyOf(record.valueGrid), entries);
+    EXPECT_EQ(record.valueGrid, entries);
     for (int cell = 0; cell < kCells; ++cell) {
         const std::string digits = std::to_string(record.candidateNumbers[cell]);
         if (start[cell] || digits == "0") {
@@ -130,7 +130,7 @@ TEST_P(EnginePuzzles, StepsReachThePencilMarksGrid) {
         return;
     }
     EXPECT_EQ(result, countOpenEmpty(board) == 0 ? kSolved : kNotSolvedByPencilMarks);
-    EXPECT_EQ(copyOf(record.valueGrid), copyOf(board.values));
+    EXPECT_EQ(record.valueGrid, copyOf(board.values));
 }
 
 GA_DATA_FILE_CASES(EnginePuzzles, "puzzles.txt");
@@ -261,7 +261,7 @@ Grid generatedPuzzle(uint32_t seed) {
     for (int i = 0; i < toEmpty; ++i) clues[cells[i]] = 0;
     for (int value = 1; seed % 4 == 0 && value <= 9; ++value) {
         clues[cells[toEmpty]] = value;
-        if (value != answer[cells[toEmpty]] && !hasDuplicate(clues.data())) break;
+        if (value != answer[cells[toEmpty]] && !hasDuplicate(clues)) break;
         clues[cells[toEmpty]] = answer[cells[toEmpty]];
     }
     return clues;
@@ -274,19 +274,19 @@ TEST(AgreementWithExactSolver, OnGeneratedPuzzles) {
         Grid answer{}, first{};
         const int answers = countAnswers(clues.data(), 2, answer.data());
         const int empty = static_cast<int>(std::count(clues.begin(), clues.end(), 0));
-        SCOPED_TRACE(textOf(clues.data()) + " answers " + std::to_string(answers));
+        SCOPED_TRACE(textOf(clues) + " answers " + std::to_string(answers));
         // The engine's own exact count, with no bound and with one too tight.
-        PuzzleRecord counted = puzzleFromText(textOf(clues.data()));
+        PuzzleRecord counted = puzzleFromText(textOf(clues));
         loadClues(counted);
-        EXPECT_EQ(ga::countAnswers(counted, 2, -1, first.data()), answers);
+        EXPECT_EQ(ga::countAnswers(counted, 2, -1, &first), answers);
         EXPECT_TRUE(answers != 1 || first == answer);
-        EXPECT_EQ(copyOf(counted.valueGrid), clues);
+        EXPECT_EQ(counted.valueGrid, clues);
         const int bounded = ga::countAnswers(counted, 2, 1);
         EXPECT_TRUE(bounded == answers || bounded == kCountGaveUp);
         gaveUp += bounded == kCountGaveUp;
         seedRandomWith(seed);
-        const int solvable = runCheck(puzzleFromText(textOf(clues.data())), false);
-        const int multiple = runCheck(puzzleFromText(textOf(clues.data())), true);
+        const int solvable = runCheck(puzzleFromText(textOf(clues)), false);
+        const int multiple = runCheck(puzzleFromText(textOf(clues)), true);
         if (answers == 0) {
             // Proved by the exhaustive search, or the random search gave up.
             EXPECT_EQ(solvable, empty <= 64 ? kNoAnswerProved : kNoAnswerFound);

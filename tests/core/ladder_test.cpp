@@ -141,7 +141,7 @@ TEST(LadderWords, EveryShownWordPassesTheCatalogue) {
 // Walks the ladder from the clues to the end; every step must keep the answer
 // and the walk must reach it.
 void walkToTheAnswer(const Grid& clues, const std::string& name) {
-    SCOPED_TRACE(name + " " + textOf(clues.data()));
+    SCOPED_TRACE(name + " " + textOf(clues));
     Grid answer{};
     ASSERT_EQ(countAnswers(clues.data(), 2, answer.data()), 1);
     LadderBoard board;

@@ -29,7 +29,7 @@ TEST(SearchRegions, FindsDistinctSortedTrueRegions) {
         const int found =
             searchRegions(record, table.data(), c.level, c.count, c.maxCells, sink.meter);
         ASSERT_TRUE(found >= 1 && found <= c.count) << found;
-        EXPECT_EQ(copyOf(record.answerGrid), answer);
+        EXPECT_EQ(record.answerGrid, answer);
         EXPECT_EQ(regionRowsProblem(table.data(), found, c.maxCells, answer), "");
         EXPECT_TRUE(std::all_of(table.begin() + found * (c.maxCells + 1), table.end() - 1,
                                 [](int32_t entry) { return entry == 0; }));
@@ -44,7 +44,7 @@ TEST(WriteRegionsCsv, WritesTheAnswerAndTheRowsByteForByte) {
     const std::string path = dir / "regions.csv";
     std::FILE* file = std::fopen(path.c_str(), "w");
     const std::vector<int32_t> rows = {0, 1, 9, 10, 4, 5, 6, 0, 0, 2};
-    ASSERT_TRUE(writeRegionsCsv(file, gridFromText(kSolvedText).data(), rows.data(), 2, 4));
+    ASSERT_TRUE(writeRegionsCsv(file, gridFromText(kSolvedText), rows.data(), 2, 4));
     std::fclose(file);
     EXPECT_EQ(readFile(path),
               "9,2,3,5,6,4,8,1,7,\r\n6,8,4,2,1,7,5,3,9,\r\n1,5,7,3,9,8,4,2,6,\r\n"

@@ -16,19 +16,19 @@ namespace {
 TEST(ClassTables, PatternsHaveExactlyTheirAnswerAndRegionRowsAreTrueRegions) {
     for (int source = kFirstPatternSource; source <= kLastPatternSource; ++source) {
         const PatternTable table = patternTable(source);
-        ASSERT_EQ(copyOf(table.answerGrid), copyOf(classAnswer(source)));
+        ASSERT_EQ(*table.answerGrid, *classAnswer(source));
         Grid clues{}, answer{};
         for (int cell = 0; cell < kCells; ++cell)
-            clues[cell] = table.openFlags[cell] == 0 ? table.answerGrid[cell] : 0;
+            clues[cell] = (*table.openFlags)[cell] == 0 ? (*table.answerGrid)[cell] : 0;
         EXPECT_EQ(countAnswers(clues.data(), 2, answer.data()), 1) << source;
-        EXPECT_EQ(answer, copyOf(table.answerGrid)) << source;
+        EXPECT_EQ(answer, *table.answerGrid) << source;
     }
     for (int source = kFirstRegionSource; source <= kLastRegionSource; ++source) {
         const RegionTable table = regionTable(source);
-        ASSERT_EQ(copyOf(table.answerGrid), copyOf(classAnswer(source)));
-        EXPECT_TRUE(isSolved(table.answerGrid)) << source;
+        ASSERT_EQ(*table.answerGrid, *classAnswer(source));
+        EXPECT_TRUE(isSolved(*table.answerGrid)) << source;
         EXPECT_EQ(regionRowsProblem(table.regions[0], kRegionRowsPerTable, kRegionMaxCells,
-                                    copyOf(table.answerGrid)),
+                                    *table.answerGrid),
                   "")
             << source;
     }
@@ -86,7 +86,7 @@ TEST(Generation, RefusedRequestsDrawNothingAndLeaveTheRecord) {
 TEST(Generation, CoverRowsAndColumnsLeavesAtMostOneBareLine) {
     for (uint32_t seed = 1; seed <= 100; ++seed) {
         seedRandomWith(seed);
-        PuzzleRecord record = puzzleWithAnswer(Grid{}, copyOf(classAnswer(3)));
+        PuzzleRecord record = puzzleWithAnswer(Grid{}, *classAnswer(3));
         for (int i = chooseAmong(20); i > 0; --i) record.openFlags[chooseAmong(kCells)] = 0;
         const PuzzleRecord before = record;
         coverRowsAndColumns(record);
@@ -103,7 +103,7 @@ TEST(Generation, CoverRowsAndColumnsLeavesAtMostOneBareLine) {
 
 TEST(Serial, ChecksRelabelFirstThenRangesInOrder) {
     const struct {
-        uint32_t parts[kSerialParts];
+        SerialParts parts;
         int check;
     } cases[] = {
         {{123456789, 0x20000000, 0x0FFFFFFF, 0x0FFFFFFF, 0x0FFFFFFF}, kSerialAccepted},
@@ -124,11 +124,11 @@ TEST(Serial, ChecksRelabelFirstThenRangesInOrder) {
         EXPECT_EQ(checkSerial(c.parts), c.check) << std::hex << c.parts[0] << "-" << c.parts[1];
         PuzzleRecord record, before;
         std::memset(&record, 0x21, sizeof record);
-        std::memcpy(record.serial, c.parts, sizeof c.parts);
+        record.serial = c.parts;
         before = record;
         if (c.check != kSerialAccepted) {
             EXPECT_EQ(recreatePuzzle(record), c.check);
-            EXPECT_EQ(std::memcmp(&record, &before, sizeof record), 0);
+            EXPECT_EQ(record, before);
         }
     }
 }
@@ -144,10 +144,10 @@ TEST(Serial, GoldenSerialNumbersRebuildTheirPuzzles) {
         std::memset(&record, 0x7F, sizeof record);
         std::sscanf(serial.c_str(), "%X-%X-%X-%X-%X", &record.serial[0], &record.serial[1],
                     &record.serial[2], &record.serial[3], &record.serial[4]);
-        std::memcpy(expected.serial, record.serial, sizeof record.serial);
+        expected.serial = record.serial;
         loadClues(expected);
         ASSERT_EQ(recreatePuzzle(record), 0);
-        EXPECT_EQ(std::memcmp(&record, &expected, sizeof record), 0) << textOf(record.valueGrid);
+        EXPECT_EQ(record, expected) << textOf(record.valueGrid);
         ++count;
     }
     EXPECT_EQ(count, 8);

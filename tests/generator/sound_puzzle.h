@@ -47,13 +47,13 @@ inline void expectSoundPuzzle(const PuzzleRecord& puzzle, int difficultyClass) {
     }
     Grid answer{};
     EXPECT_EQ(countAnswers(clues.data(), 2, answer.data()), 1);
-    EXPECT_EQ(answer, copyOf(puzzle.answerGrid));
+    EXPECT_EQ(answer, puzzle.answerGrid);
     EXPECT_EQ(puzzle.answerKnown, 1);
     EXPECT_TRUE(sourceOf(puzzle) >= promise.lowestSource &&
                 sourceOf(puzzle) <= promise.highestSource);
     // The serial: a legal relabelling, at most one whole-grid transform, and a
     // bit for each open cell in the three clue parts.
-    const uint32_t* serial = puzzle.serial;
+    const SerialParts& serial = puzzle.serial;
     EXPECT_EQ(isIllegalRelabelNumber(serial[kRelabelPart]), 0);
     EXPECT_LE(__builtin_popcount(serial[kSourceAndTransformPart] & 0x7), 1);
     EXPECT_EQ(__builtin_popcount(serial[2]) + __builtin_popcount(serial[3]) +
@@ -69,7 +69,7 @@ inline void expectSoundPuzzle(const PuzzleRecord& puzzle, int difficultyClass) {
     }
     PuzzleRecord rebuilt;
     std::memset(&rebuilt, 0x5A, sizeof rebuilt);
-    std::memcpy(rebuilt.serial, serial, sizeof rebuilt.serial);
+    rebuilt.serial = serial;
     if (sourceOf(puzzle) == kFreshSource) {
         EXPECT_EQ(recreatePuzzle(rebuilt), kSerialOutOfRange);
     } else {

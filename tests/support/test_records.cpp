@@ -19,7 +19,7 @@ Grid gridFromText(std::string_view text81) {
     return grid;
 }
 
-std::string textOf(const int32_t* grid) {
+std::string textOf(const Grid& grid) {
     std::string text(kCells, '.');
     for (int cell = 0; cell < kCells; ++cell) {
         if (grid[cell] >= 1 && grid[cell] <= 9) text[cell] = static_cast<char>('0' + grid[cell]);
@@ -46,8 +46,8 @@ PuzzleRecord puzzleFromText(std::string_view text81) {
 }
 
 PuzzleRecord puzzleWithAnswer(const Grid& clues, const Grid& answer) {
-    PuzzleRecord record = puzzleFromText(textOf(clues.data()));
-    std::copy(answer.begin(), answer.end(), record.answerGrid);
+    PuzzleRecord record = puzzleFromText(textOf(clues));
+    record.answerGrid = answer;
     record.answerKnown = 1;
     return record;
 }
@@ -58,7 +58,7 @@ Grid randomAnswer(uint32_t seed) {
     resetRecord(record);
     ProgressMeter meter;
     fillAtRandom(record, meter);
-    return copyOf(record.valueGrid);
+    return record.valueGrid;
 }
 
 std::string regionRowsProblem(const int32_t* rows, int n, int maxCells, const Grid& answer) {

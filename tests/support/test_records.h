@@ -14,8 +14,6 @@
 
 namespace ga::testing {
 
-using Grid = std::array<int32_t, kCells>;
-
 // A complete valid grid, row by row.
 inline constexpr const char* kSolvedText =
     "923564817684217539157398426861439275475621983239785641592873164346152798718946352";
@@ -25,7 +23,7 @@ inline constexpr const char* kSolvedText =
 // an open empty cell. gridFromText gives every value, typed ones included.
 Grid gridFromText(std::string_view text81);
 // A digit per value 1..9, '.' for anything else.
-std::string textOf(const int32_t* grid);
+std::string textOf(const Grid& grid);
 Grid copyOf(const int32_t* grid);
 
 // The clues in answerGrid, every other cell open, typed values in valueGrid,

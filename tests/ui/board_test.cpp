@@ -131,7 +131,7 @@ TEST(CompletionCheck, JudgesAFinishedBoardAndAdoptsAnOnlyAnswerOnce) {
     mistaken.valueGrid[0] = mistaken.valueGrid[0] % 9 + 1;  // a row no longer sums to 45
     for (int32_t& value : other.valueGrid) value = value == 1 ? 2 : value == 2 ? 1 : value;
     unknown.answerKnown = 0;
-    std::memset(unknown.answerGrid, 0, sizeof unknown.answerGrid);
+    unknown.answerGrid.fill(0);
     for (int32_t& value : fives.valueGrid) value = 5;  // sums to 45 everywhere, no answer
     const struct {
         const PuzzleRecord& record;
@@ -151,7 +151,7 @@ TEST(CompletionCheck, JudgesAFinishedBoardAndAdoptsAnOnlyAnswerOnce) {
     EXPECT_EQ(result.verdict, V::kComplete);
     EXPECT_TRUE(result.answerAdopted);
     EXPECT_EQ(adopted.answerKnown, 1);
-    EXPECT_EQ(std::memcmp(adopted.answerGrid, finished.answerGrid, sizeof adopted.answerGrid), 0);
+    EXPECT_EQ(adopted.answerGrid, finished.answerGrid);
     for (int paint = 0; paint < 3; ++paint) {
         const auto [again, kept] = run(fives);
         EXPECT_EQ(again.verdict, V::kComplete);

@@ -78,7 +78,7 @@ void addSolveResult(int result, const int32_t* grid, OutputLine& line) {
 }
 
 void solveLine(PuzzleRecord& record, int method, ProgressMeter& meter, OutputLine& line) {
-    addSolveResult(solveJob(record, method, meter), record.valueGrid, line);
+    addSolveResult(solveJob(record, method, meter), record.valueGrid.data(), line);
 }
 
 // Prints the steps of the logic one per line, then puts "= <result> <grid>"

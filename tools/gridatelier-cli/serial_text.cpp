@@ -4,8 +4,7 @@
 
 namespace ga::cli {
 
-bool readSerialArguments(const std::vector<std::string>& arguments,
-                         uint32_t (&parts)[kSerialParts]) {
+bool readSerialArguments(const std::vector<std::string>& arguments, SerialParts& parts) {
     std::vector<std::string_view> pieces;
     if (arguments.size() == 1) {
         std::string_view rest = arguments[0];

@@ -4,7 +4,6 @@
 // initialisers, one file per table, for the build to compile in.
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -23,9 +22,7 @@ using Row = std::vector<int32_t>;
 
 bool alreadyHave(const std::vector<Row>& rows, const int32_t* candidate) {
     for (const Row& row : rows) {
-        if (std::memcmp(row.data(), candidate, sizeof(int32_t) * ga::kRegionRowWidth) == 0) {
-            return true;
-        }
+        if (std::equal(row.begin(), row.end(), candidate)) return true;
     }
     return false;
 }
@@ -39,7 +36,7 @@ std::vector<Row> findRegions(int source) {
     while (static_cast<int>(rows.size()) < ga::kRegionRowsPerTable) {
         ga::PuzzleRecord record;
         ga::resetRecord(record);
-        std::memcpy(record.answerGrid, ga::classAnswer(source), sizeof record.answerGrid);
+        record.answerGrid = *ga::classAnswer(source);
         record.answerKnown = 1;
         std::fill(batch.begin(), batch.end(), 0);
         const int wanted = ga::kRegionRowsPerTable - static_cast<int>(rows.size());
