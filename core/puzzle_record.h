@@ -10,6 +10,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <type_traits>
 
 namespace ga {
 
@@ -42,6 +43,8 @@ struct PuzzleRecord {
 };
 static_assert(sizeof(Grid) == kCells * 4, "a Grid is 81 int32 with no padding");
 static_assert(sizeof(SerialParts) == kSerialParts * 4, "serial is 5 uint32 with no padding");
+static_assert(std::is_standard_layout_v<PuzzleRecord> && std::is_trivially_copyable_v<PuzzleRecord>,
+              "PuzzleRecord is plain data");
 static_assert(sizeof(PuzzleRecord) == 330 * 4, "PuzzleRecord must be 330 int32");
 static_assert(offsetof(PuzzleRecord, answerGrid) == 0 * 4, "answerGrid at int32 0");
 static_assert(offsetof(PuzzleRecord, openFlags) == 81 * 4, "openFlags at int32 81");

@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         BookletPuzzle puzzle;
         if (givenBookletPuzzle(record, puzzle) != GivenPuzzleProblem::kNone) continue;
-        int32_t answer[kCells];
+        Grid answer;
         for (int cell = 0; cell < kCells; ++cell) {
             answer[cell] = puzzle.answer[cell];
             FUZZ_CHECK(puzzle.clues[cell] == data[at + cell] % 10);

@@ -37,9 +37,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(readSerialPart(argument) == slowPart(argument));
     PuzzleRecord record{};
     if (!cli::readSerialArguments(arguments, record.serial)) return 0;
-    uint32_t back[kSerialParts];
+    SerialParts back;
     FUZZ_CHECK(cli::readSerialArguments({formatSerial(record.serial)}, back));
-    FUZZ_CHECK(std::memcmp(back, record.serial, sizeof back) == 0);
+    FUZZ_CHECK(back == record.serial);
     const int check = checkSerial(record.serial);
     FUZZ_CHECK(recreatePuzzle(record) == check);
     for (int cell = 0; check == kSerialAccepted && cell < kCells; ++cell) {
