@@ -267,8 +267,8 @@ TEST(AnalysisMemo, EveryEditGivesWhatAFreshAnalysisGives) {
                 case 1:  // a value put in or changed, when open
                     if (board.openFlags[cell]) board.valueGrid[cell] = 1 + random() % 9;
                     break;
-                case 2:  // its value made a clue, or the clue opened
-                    if (board.valueGrid[cell]) board.openFlags[cell] ^= 1;
+                case 2:  // made a clue, or the clue opened; the value kept, empty or not
+                    board.openFlags[cell] ^= 1;
                     break;
                 default:  // nothing changed
                     break;
@@ -279,6 +279,13 @@ TEST(AnalysisMemo, EveryEditGivesWhatAFreshAnalysisGives) {
             analyseUntilSettled(board, remembered, work, memo);
             analyseUntilSettled(board, fresh, work);
             EXPECT_EQ(contents(remembered), contents(fresh));
+            // And filled on from there, as a search fills it.
+            PuzzleRecord filled = board, freshFilled = board;
+            propagate(filled, remembered, work, memo);
+            propagate(freshFilled, fresh, work);
+            EXPECT_EQ(copyOf(filled.valueGrid), copyOf(freshFilled.valueGrid));
+            EXPECT_EQ(contents(remembered), contents(fresh));
+            analyseUntilSettled(board, remembered, work, memo);  // the board remembered again
         }
     }
 }
