@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -469,6 +470,37 @@ TEST_F(MainWindowTest, HintsComeInStagesAndApplyHintIsOneStepToUndo) {
     }
     EXPECT_EQ(cellText(47), "5");
     EXPECT_EQ(window->state().history.size(), 1u);
+
+    // Every kind of edit at r1c2, after the whole step is shown, takes its
+    // tint away; the next hint starts at its lead again.
+    const std::string digit = std::to_string(puzzle().answerGrid[1]);
+    const struct {
+        const char* edit;
+        std::function<void()> before, act;
+    } edits[] = {
+        {"type a digit", [] {}, [&] { type(1, digit); }},
+        {"erase it", [&] { type(1, digit); }, [&] { type(1, ""); }},
+        {"note a digit", [] {},
+         [&] {
+             window->onCellNotification(ga::cellId(1), CellNotification::kGainedFocus);
+             window->onCellNoteKey(ga::cellId(1), 4);
+             window->onCellNotification(ga::cellId(1), CellNotification::kLostFocus);
+         }},
+        {"undo a digit", [&] { type(1, digit); }, [&] { window->onCommand(ga::kCommandUndo); }},
+    };
+    for (const auto& e : edits) {
+        SCOPED_TRACE(e.edit);
+        type(1, "");
+        e.before();
+        window->onCommand(ga::kCommandHint);
+        window->onCommand(ga::kCommandHint);
+        ASSERT_FALSE(tinted().empty());
+        ASSERT_NE(statusBox().rfind("look at", 0), 0u) << "the whole step is shown";
+        e.act();
+        EXPECT_EQ(tinted(), std::vector<int>{});
+        window->onCommand(ga::kCommandHint);
+        EXPECT_EQ(statusBox().rfind("look at", 0), 0u) << statusBox();
+    }
 }
 
 // Clues without one answer: the first command counts them in a job, the
