@@ -29,7 +29,7 @@ constexpr long kCountNodes = 1000000;
 
 // The record with the first `fraction` of the logic's placements entered.
 PuzzleRecord partlyPlayed(const PuzzleRecord& puzzle, double fraction) {
-    StepBoard board;
+    LadderBoard board;
     loadStepBoard(puzzle, board);
     std::vector<Step> placements;
     for (Step step; (step = nextStep(board)).kind != StepKind::kNone;) {
@@ -103,7 +103,7 @@ void stepsOrSolve(benchmark::State& state, const std::string& path, bool explain
                 benchmark::DoNotOptimize(solveJob(record, kPencilMarks, meter));
                 continue;
             }
-            StepBoard board;
+            LadderBoard board;
             loadStepBoard(record, board);
             for (Step step; (step = nextStep(board)).kind != StepKind::kNone;) {
                 benchmark::DoNotOptimize(stepText(step).size());

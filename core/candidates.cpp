@@ -50,9 +50,9 @@ void computeCandidates(const PuzzleRecord& record, CandidateSet& candidates) {
 // the combination's cells still hold it. With exactly k confined values, the
 // cells of the combination lose every other value.
 //
-// The fast paths work on bit masks over the open cells ("slots"): for each
-// value, the slots of its position list (L) and the slots whose mask holds it
-// (H). In a work area loaded by analyseUnits, H is a subset of L, so a value is
+// It works on bit masks over the open cells ("slots"), not on the
+// combinations themselves: for each value, the slots of its position list (L)
+// and the slots whose mask holds it (H). In the work area, H is a subset of L, so a value is
 // confined to C exactly when H == L, L is not empty and L is a subset of C.
 // On that, the subset graph (subset_graph.h) finds the few combinations the
 // step acts on without visiting the others. Where some values have fewer
@@ -107,19 +107,17 @@ struct LiveCells {
     uint32_t confinable;        // values whose list is not empty and all still hold it
 };
 
-// Fills the live cells from the work area. False when the work area is not in
-// the shape analyseUnits leaves it in (then the plain enumeration decides).
-bool loadLiveCells(const UnitWork& work, int n, LiveCells& live) {
+// Fills the live cells from the work area as analyseUnitByCombinations loads
+// it and the step keeps it: open cells ascending, each value's list naming
+// the open cells whose mask holds it (a hidden single may since have taken
+// the value out of a listed cell).
+void loadLiveCells(const UnitWork& work, int n, LiveCells& live) {
     int liveOf[9];
-    for (int p = 0; p < 9; p++) liveOf[p] = -2;
     live.m = 0;
     uint32_t holds[9] = {};
     for (int i = 0; i < n; i++) {
         int position = work.openCells[i];
-        if (position < 0 || position > 8 || liveOf[position] != -2) return false;
-        if (i > 0 && position <= work.openCells[i - 1]) return false;
         uint32_t mask = static_cast<uint32_t>(work.unitMask[position]);
-        if (mask & ~kAllValues) return false;
         if (mask == 0) {
             liveOf[position] = -1;
             live.liveBitOfSlot[i] = 0;
@@ -136,62 +134,19 @@ bool loadLiveCells(const UnitWork& work, int n, LiveCells& live) {
     for (int v = 0; v < 9; v++) {
         const int32_t* list = work.valuePositions[v];
         int count = list[9];
-        if (count < 0 || count > n) return false;
         uint32_t listed = 0;
         bool listedAllLive = true;
         for (int j = 0; j < count; j++) {
             int position = list[j];
-            if (position < 0 || position > 8 || liveOf[position] == -2) return false;
             if (liveOf[position] < 0) {
                 listedAllLive = false;
                 continue;
             }
             listed |= 1u << liveOf[position];
         }
-        if ((holds[v] & ~listed) != 0) return false;
         live.effective[v] = listed;
         if (count != 0 && listedAllLive && countBits(listed) == count && holds[v] == listed) {
             live.confinable |= 1u << v;
-        }
-    }
-    return true;
-}
-
-// For every set E of live cells: the values confined to it and the values its
-// cells hold. Returns whether the hidden-subset step would remove anything at
-// all: some combination of k = 2..n-1 open cells with exactly k confined values
-// and a cell holding another. A combination is a set E of live cells plus any
-// f of the d open cells without candidates (they hold nothing, so its confined
-// values are those of E): it qualifies when |confined(E)| = |E| + f.
-struct SubsetTables {
-    uint64_t confinedWords[128];  // 16-bit lane e: values confined to E
-    uint64_t heldWords[128];      // 16-bit lane e: values the cells of E hold
-    uint32_t confined(uint32_t e) const { return lane(confinedWords, e); }
-    uint32_t held(uint32_t e) const { return lane(heldWords, e); }
-    static uint32_t lane(const uint64_t* words, uint32_t e) {
-        return static_cast<uint32_t>(words[e >> 2] >> (16 * (e & 3))) & 0xFFFF;
-    }
-    static void orInto(uint64_t* words, uint32_t e, uint32_t bits) {
-        words[e >> 2] |= static_cast<uint64_t>(bits) << (16 * (e & 3));
-    }
-};
-
-// Spreads every entry to all its supersets with OR: afterwards entry e is the
-// OR of the starting entries of all subsets of e. Entries are 16-bit lanes,
-// four to a word, so the two lowest bits are shifts within a word and the
-// others whole-word ORs.
-void orOverSubsets(uint64_t* words, int bits) {
-    int wordCount = bits > 2 ? 1 << (bits - 2) : 1;
-    if (bits > 0) {
-        for (int w = 0; w < wordCount; w++) words[w] |= (words[w] & 0x0000FFFF0000FFFFull) << 16;
-    }
-    if (bits > 1) {
-        for (int w = 0; w < wordCount; w++) words[w] |= (words[w] & 0x00000000FFFFFFFFull) << 32;
-    }
-    for (int bit = 2; bit < bits; bit++) {
-        int half = 1 << (bit - 2);
-        for (int block = 0; block < wordCount; block += 2 * half) {
-            for (int i = 0; i < half; i++) words[block + half + i] |= words[block + i];
         }
     }
 }
@@ -204,23 +159,21 @@ constexpr struct BitCounts {
     }
 } kBitCounts;
 
+// For every set E of live cells: the values confined to it and the values its
+// cells hold. Returns whether the hidden-subset step would remove anything at
+// all: some combination of k = 2..n-1 open cells with exactly k confined values
+// and a cell holding another. A combination is a set E of live cells plus any
+// f of the d open cells without candidates (they hold nothing, so its confined
+// values are those of E): it qualifies when |confined(E)| = |E| + f.
 bool fillSubsetTables(const LiveCells& live, int n, SubsetTables& t) {
     if (countBits(live.confinable) < 2) return false;
-    int m = live.m;
-    int size = 1 << m;
-    int wordCount = m > 2 ? 1 << (m - 2) : 1;
-    for (int w = 0; w < wordCount; w++) t.confinedWords[w] = t.heldWords[w] = 0;
-    // A value is confined to every superset of its cells; a set holds what its
-    // single cells hold.
-    for (uint32_t values = live.confinable; values != 0; values = withoutLowestBit(values)) {
-        int v = lowestBitIndex(values);
-        SubsetTables::orInto(t.confinedWords, live.effective[v], 1u << v);
-    }
-    for (int i = 0; i < m; i++) SubsetTables::orInto(t.heldWords, 1u << i, live.mask[i]);
-    orOverSubsets(t.confinedWords, m);
-    orOverSubsets(t.heldWords, m);
+    uint32_t confinableCells[9];
+    for (int v = 0; v < 9; v++)
+        confinableCells[v] = (live.confinable >> v) & 1 ? live.effective[v] : 0;
+    t.fill(confinableCells, live.mask, live.m);
+    int size = 1 << live.m;
 
-    int dead = n - m;
+    int dead = n - live.m;
     for (int e = 1; e < size; e++) {
         uint32_t values = t.confined(e);
         int k = kBitCounts.of[values];
@@ -306,77 +259,44 @@ void walkCombinations(UnitWork& work, int n, LiveCells& live, SubsetTables& t) {
     }
 }
 
-// The plain enumeration: counts each value's holding cells for each combination.
-void tryCombination(UnitWork& work, const int* cells, int k) {
-    uint32_t confinedValues = 0;
-    int confinedCount = 0;
-    for (int v = 1; v <= 9; v++) {
-        int need = valueCount(work, v);
-        if (need == 0) continue;
-        int holding = 0;
-        for (int i = 0; i < k; i++)
-            holding += (work.unitMask[cells[i]] & static_cast<int32_t>(bitOfValue(v))) != 0;
-        if (holding >= need) {
-            confinedValues |= bitOfValue(v);
-            confinedCount++;
-        }
-    }
-    if (confinedCount == k) removeUnconfined(work, cells, k, confinedValues);
-}
-
-void enumerateCombinations(UnitWork& work, int n, int k, int depth, int first, int* cells) {
-    if (depth == k) {
-        tryCombination(work, cells, k);
-        return;
-    }
-    for (int i = first; i <= n - (k - depth); i++) {
-        cells[depth] = work.openCells[i];
-        enumerateCombinations(work, n, k, depth + 1, i + 1, cells);
-    }
-}
-
-}  // namespace
-
+// The analysis of the unit loaded into the work area; n = its open cells.
 void analyseUnit(UnitWork& work, int n) {
     hiddenSingles(work);
     if (n < 3) return;
-    if (n > 9) n = 9;
     // The graph of the live cells decides the step unless some values have
     // fewer cells than they are; then tables over the live cells look every
     // combination up in order.
     LiveCells live;
-    if (loadLiveCells(work, n, live)) {
-        SubsetGraph graph;
-        graph.confinable = live.confinable;
-        for (int i = 0; i < 9; i++) {
-            graph.slotMask[i] = i < live.m ? live.mask[i] : 0;
-            graph.slotsOf[i] = live.effective[i];
-        }
-        GraphStep step = hiddenSubsetsByMatching(graph, n);
-        if (step == GraphStep::kRemoved) {
-            for (int i = 0; i < n; i++) {
-                uint32_t liveBit = live.liveBitOfSlot[i];
-                if (liveBit == 0) continue;
-                int slot = lowestBitIndex(liveBit);
-                int position = work.openCells[i];
-                for (uint32_t lost = live.mask[slot] & ~graph.slotMask[slot]; lost != 0;
-                     lost = withoutLowestBit(lost)) {
-                    int value = lowestBitIndex(lost) + 1;
-                    work.unitMask[position] &= ~static_cast<int32_t>(bitOfValue(value));
-                    removeFromPositions(work, value, position);
-                }
+    loadLiveCells(work, n, live);
+    SubsetGraph graph;
+    graph.confinable = live.confinable;
+    for (int i = 0; i < 9; i++) {
+        graph.slotMask[i] = i < live.m ? live.mask[i] : 0;
+        graph.slotsOf[i] = live.effective[i];
+    }
+    GraphStep step = hiddenSubsetsByMatching(graph, n);
+    if (step == GraphStep::kRemoved) {
+        for (int i = 0; i < n; i++) {
+            uint32_t liveBit = live.liveBitOfSlot[i];
+            if (liveBit == 0) continue;
+            int slot = lowestBitIndex(liveBit);
+            int position = work.openCells[i];
+            for (uint32_t lost = live.mask[slot] & ~graph.slotMask[slot]; lost != 0;
+                 lost = withoutLowestBit(lost)) {
+                int value = lowestBitIndex(lost) + 1;
+                work.unitMask[position] &= ~static_cast<int32_t>(bitOfValue(value));
+                removeFromPositions(work, value, position);
             }
-            work.changed = 1;
-            return;
         }
-        if (step == GraphStep::kNoRemoval) return;
-        SubsetTables tables;
-        if (fillSubsetTables(live, n, tables)) walkCombinations(work, n, live, tables);
+        work.changed = 1;
         return;
     }
-    int cells[9];
-    for (int k = 2; k <= n - 1; k++) enumerateCombinations(work, n, k, 0, 0, cells);
+    if (step == GraphStep::kNoRemoval) return;
+    SubsetTables tables;
+    if (fillSubsetTables(live, n, tables)) walkCombinations(work, n, live, tables);
 }
+
+}  // namespace
 
 // ---------------------------------------------------------------------------
 // All 27 units, and the propagation loops
@@ -622,7 +542,7 @@ void analyseMarkedUnits(CandidateSet& candidates, UnitWork& work, UnitPlaces& un
         // Masks only ever lose values here; cells that are not open keep theirs.
         for (uint32_t open = openPositions; open != 0; open = withoutLowestBit(open)) {
             int p = lowestBitIndex(open);
-            if (result[p] < before[p]) narrowCell(cells[p], result[p], candidates, units, pending);
+            if (result[p] != before[p]) narrowCell(cells[p], result[p], candidates, units, pending);
         }
     }
 }

@@ -18,8 +18,7 @@ struct CandidateSet {
 };
 static_assert(sizeof(CandidateSet) == 108 * 4, "CandidateSet must be 108 int32");
 
-// The working area of one unit's analysis; loaded by analyseUnits for each unit
-// in turn, or by hand for analyseUnit alone.
+// The working area of one unit's analysis, loaded for each unit in turn.
 struct UnitWork {
     int32_t bitTable[9];  // bit of values 1..9: 1, 2, 4, ... 256
     int32_t unitMask[9];  // candidates of the unit's cells by position, narrowed here
@@ -44,9 +43,6 @@ void computeCandidates(const PuzzleRecord& record, CandidateSet& candidates);
 // One pass of the deep analysis over all 27 units; sets work.changed when a
 // hidden subset removed a candidate.
 void analyseUnits(const PuzzleRecord& record, CandidateSet& candidates, UnitWork& work);
-
-// The analysis of the unit loaded into the work area; n = its open cells.
-void analyseUnit(UnitWork& work, int n);
 
 // What the analysis remembers between calls, one per thread: unit analyses by
 // their input, and the shallow candidates of the last grid, which it brings up

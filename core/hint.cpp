@@ -137,10 +137,10 @@ std::string stepText(const Step& step) {
         case StepKind::kNone:
             return translate("Hint", kNeedsGuessText);
         case StepKind::kNakedSingle:
-            return filled(translate("Hint", "%1: only %2 is left"), {cells, values});
+            return nakedSingleText(step.cells[0], valueOfSingleBit(step.values));
         case StepKind::kHiddenSingle:
-            return filled(translate("Hint", "%1: %2 fits only in %3"),
-                          {unitName(step.unit), values, placeInUnit(step.unit, step.cells[0])});
+            return hiddenSingleText(step.unit, valueOfSingleBit(step.values),
+                                    placeInUnit(step.unit, step.cells[0]));
         case StepKind::kHiddenSubset: {
             if (!listsRemovals(step)) {
                 return filled(

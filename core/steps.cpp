@@ -1,6 +1,7 @@
 #include "core/steps.h"
 
 #include "core/bits.h"
+#include "core/subset_graph.h"
 
 namespace ga {
 
@@ -22,15 +23,15 @@ void addCell(Step& step, int cell) {
     step.cells[step.cellCount++] = static_cast<uint8_t>(cell);
 }
 
-bool isEmptyOpen(const StepBoard& board, int cell) {
-    return board.open[cell] == 1 && board.values[cell] == 0;
+bool isEmpty(const LadderBoard& board, int cell) {
+    return board.values[cell] == 0;
 }
 
 // The first empty cell without candidates, else the first with one.
-Step cellStep(const StepBoard& board) {
+Step cellStep(const LadderBoard& board) {
     int single = -1;
     for (int cell = 0; cell < kCells; cell++) {
-        if (!isEmptyOpen(board, cell)) continue;
+        if (!isEmpty(board, cell)) continue;
         uint32_t mask = board.candidates[cell];
         if (mask == 0) {
             Step step = stepAbout(StepKind::kNoCandidate, -1, 0);
@@ -47,7 +48,7 @@ Step cellStep(const StepBoard& board) {
 
 // In unit order: the first duplicate or value without a place; else the first
 // value with a single place.
-Step unitStep(const StepBoard& board) {
+Step unitStep(const LadderBoard& board) {
     Step hidden;
     for (int unit = 0; unit < kUnits; unit++) {
         const uint8_t* cells = kUnitCells[unit];
@@ -63,7 +64,7 @@ Step unitStep(const StepBoard& board) {
                 return step;
             }
             placed |= bit;
-            if (!isEmptyOpen(board, cell)) continue;
+            if (!isEmpty(board, cell)) continue;
             uint32_t mask = board.candidates[cell];
             twice |= once & mask;
             once |= mask;
@@ -73,7 +74,7 @@ Step unitStep(const StepBoard& board) {
             Step step =
                 stepAbout(StepKind::kNoPlace, unit, bitOfValue(lowestBitIndex(missing) + 1));
             for (int cell : kUnitCells[unit]) {
-                if (isEmptyOpen(board, cell)) addCell(step, cell);
+                if (isEmpty(board, cell)) addCell(step, cell);
             }
             return step;
         }
@@ -82,51 +83,39 @@ Step unitStep(const StepBoard& board) {
         uint32_t bit = single & (0u - single);
         hidden = stepAbout(StepKind::kHiddenSingle, unit, bit);
         for (int cell : kUnitCells[unit]) {
-            if (isEmptyOpen(board, cell) && (board.candidates[cell] & bit)) addCell(hidden, cell);
+            if (isEmpty(board, cell) && (board.candidates[cell] & bit)) addCell(hidden, cell);
         }
     }
     return hidden;
 }
 
-// The unit's cells that still have candidates, and for every subset E of them
-// (a bit per live cell) the values confined to E (every place of the value
-// lies in E) and the values E's cells hold.
+// The unit's cells that still have candidates, and the tables of the values
+// confined to and held by every set of them.
 struct UnitSubsets {
     int m = 0;
     uint8_t cells[9];
-    uint16_t confined[512];
-    uint16_t held[512];
+    SubsetTables tables;
+    uint32_t confined(uint32_t e) const { return tables.confined(e); }
+    uint32_t held(uint32_t e) const { return tables.held(e); }
 };
 
-void fillUnitSubsets(const StepBoard& board, int unit, UnitSubsets& s) {
-    uint32_t placesOf[9] = {};
+void fillUnitSubsets(const LadderBoard& board, int unit, UnitSubsets& s) {
+    uint32_t placesOf[9] = {}, held[9];
     s.m = 0;
     for (int cell : kUnitCells[unit]) {
-        if (!isEmptyOpen(board, cell) || board.candidates[cell] == 0) continue;
+        if (!isEmpty(board, cell) || board.candidates[cell] == 0) continue;
         for (uint32_t mask = board.candidates[cell]; mask != 0; mask = withoutLowestBit(mask)) {
             placesOf[lowestBitIndex(mask)] |= 1u << s.m;
         }
+        held[s.m] = board.candidates[cell];
         s.cells[s.m++] = static_cast<uint8_t>(cell);
     }
-    const int size = 1 << s.m;
-    for (int e = 0; e < size; e++) s.confined[e] = 0;
-    for (int v = 0; v < 9; v++) {
-        if (placesOf[v] != 0) s.confined[placesOf[v]] |= static_cast<uint16_t>(1u << v);
-    }
-    for (int i = 0; i < s.m; i++) {
-        for (int e = 0; e < size; e++) {
-            if (e & (1 << i)) s.confined[e] |= s.confined[e ^ (1 << i)];
-        }
-    }
-    s.held[0] = 0;
-    for (int e = 1; e < size; e++) {
-        s.held[e] = s.held[e & (e - 1)] | board.candidates[s.cells[lowestBitIndex(e)]];
-    }
+    s.tables.fill(placesOf, held, s.m);
 }
 
 // The smallest hidden subset that removes something, unit by unit; a set of
 // cells with more confined values than cells is a contradiction and wins.
-Step subsetStep(const StepBoard& board) {
+Step subsetStep(const LadderBoard& board) {
     UnitSubsets s;
     int bestUnit = -1, bestSize = 10;
     uint32_t bestCells = 0;
@@ -134,16 +123,16 @@ Step subsetStep(const StepBoard& board) {
         fillUnitSubsets(board, unit, s);
         for (uint32_t e = 1; e < (1u << s.m); e++) {
             int k = countBits(e);
-            int confined = countBits(s.confined[e]);
+            int confined = countBits(s.confined(e));
             if (confined > k) {
-                Step step = stepAbout(StepKind::kTooFewCells, unit, s.confined[e]);
+                Step step = stepAbout(StepKind::kTooFewCells, unit, s.confined(e));
                 for (uint32_t rest = e; rest != 0; rest = withoutLowestBit(rest)) {
                     addCell(step, s.cells[lowestBitIndex(rest)]);
                 }
                 return step;
             }
             if (confined == k && k >= 2 && k < s.m && k < bestSize &&
-                (s.held[e] & ~s.confined[e]) != 0) {
+                (s.held(e) & ~s.confined(e)) != 0) {
                 bestUnit = unit;
                 bestSize = k;
                 bestCells = e;
@@ -152,7 +141,7 @@ Step subsetStep(const StepBoard& board) {
     }
     if (bestUnit < 0) return Step{};
     fillUnitSubsets(board, bestUnit, s);
-    Step step = stepAbout(StepKind::kHiddenSubset, bestUnit, s.confined[bestCells]);
+    Step step = stepAbout(StepKind::kHiddenSubset, bestUnit, s.confined(bestCells));
     for (uint32_t rest = bestCells; rest != 0; rest = withoutLowestBit(rest)) {
         int cell = s.cells[lowestBitIndex(rest)];
         addCell(step, cell);
@@ -167,25 +156,13 @@ Step subsetStep(const StepBoard& board) {
 
 }  // namespace
 
-void loadStepBoard(const PuzzleRecord& record, StepBoard& board) {
-    uint32_t free[kUnits];
-    for (uint32_t& mask : free) mask = kAllValues;
-    for (int cell = 0; cell < kCells; cell++) {
-        board.open[cell] = record.openFlags[cell] == 1;
-        int32_t value = board.open[cell] ? record.valueGrid[cell] : record.answerGrid[cell];
-        board.values[cell] = valueBit(value) ? value : 0;
-        for (int unit : kCellUnits[cell]) free[unit] &= ~valueBit(value);
-    }
-    for (int cell = 0; cell < kCells; cell++) {
-        const uint8_t* units = kCellUnits[cell];
-        board.candidates[cell] =
-            isEmptyOpen(board, cell)
-                ? static_cast<uint16_t>(free[units[0]] & free[units[1]] & free[units[2]])
-                : 0;
-    }
+void loadStepBoard(const PuzzleRecord& record, LadderBoard& board) {
+    int32_t values[kCells];
+    for (int cell = 0; cell < kCells; cell++) values[cell] = shownValue(record, cell);
+    loadLadderBoard(values, false, board);
 }
 
-Step nextStep(const StepBoard& board) {
+Step nextStep(const LadderBoard& board) {
     Step byCell = cellStep(board);
     if (byCell.kind == StepKind::kNoCandidate) return byCell;
     Step byUnit = unitStep(board);
@@ -195,28 +172,15 @@ Step nextStep(const StepBoard& board) {
     return subsetStep(board);
 }
 
-void applyStep(StepBoard& board, const Step& step) {
+void applyStep(LadderBoard& board, const Step& step) {
     if (step.kind == StepKind::kNakedSingle || step.kind == StepKind::kHiddenSingle) {
-        int cell = step.cells[0];
-        board.values[cell] = valueOfSingleBit(step.values);
-        board.candidates[cell] = 0;
-        for (int unit : kCellUnits[cell]) {
-            for (int peer : kUnitCells[unit]) {
-                board.candidates[peer] &= static_cast<uint16_t>(~step.values);
-            }
-        }
+        placeValue(board, step.cells[0], valueOfSingleBit(step.values));
     } else if (step.kind == StepKind::kHiddenSubset) {
         for (int i = 0; i < step.removalCount; i++) {
             board.candidates[step.removals[i].cell] &=
                 static_cast<uint16_t>(~step.removals[i].values);
         }
     }
-}
-
-int countOpenEmpty(const StepBoard& board) {
-    int count = 0;
-    for (int cell = 0; cell < kCells; cell++) count += isEmptyOpen(board, cell);
-    return count;
 }
 
 }  // namespace ga

@@ -12,7 +12,7 @@
 
 #include <cstdint>
 
-#include "core/puzzle_record.h"
+#include "core/ladder/board.h"
 
 namespace ga {
 
@@ -48,25 +48,16 @@ struct Step {
     CellRemoval removals[9] = {};  // only for a hidden subset
 };
 
-// The board as the logic sees it.
-struct StepBoard {
-    int32_t values[kCells];       // clues and entered values; 0 for an empty cell
-    uint8_t open[kCells];         // 1 for an open cell
-    uint16_t candidates[kCells];  // ValueMask of each open empty cell, 0 elsewhere
-};
-
-// Loads the clues (from answerGrid) and the open cells' values, and gives every
-// open empty cell the values that its row, column and box lack.
-void loadStepBoard(const PuzzleRecord& record, StepBoard& board);
+// The logic works on the ladder's board: the record's clues and the open
+// cells' values, every empty cell with the values its row, column and box
+// lack (a list the player typed is not the logic's concern).
+void loadStepBoard(const PuzzleRecord& record, LadderBoard& board);
 
 // The next step, contradictions first, then single cells, single places and
 // the smallest hidden subset; kNone when nothing is left.
-Step nextStep(const StepBoard& board);
+Step nextStep(const LadderBoard& board);
 
 // Makes a placement or removal step; other kinds change nothing.
-void applyStep(StepBoard& board, const Step& step);
-
-// Open cells without a value.
-int countOpenEmpty(const StepBoard& board);
+void applyStep(LadderBoard& board, const Step& step);
 
 }  // namespace ga

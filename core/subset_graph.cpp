@@ -224,4 +224,49 @@ GraphStep hiddenSubsetsByMatching(SubsetGraph& g, int openCells) {
     return walkClosedSets(g, m, c, openCells) ? GraphStep::kRemoved : GraphStep::kNoRemoval;
 }
 
+// ---------------------------------------------------------------------------
+// The tables over every set of live cells
+// ---------------------------------------------------------------------------
+
+namespace {
+
+void orInto(uint64_t* words, uint32_t e, uint32_t bits) {
+    words[e >> 2] |= static_cast<uint64_t>(bits) << (16 * (e & 3));
+}
+
+// Spreads every entry to all its supersets with OR: afterwards entry e is the
+// OR of the starting entries of all subsets of e. Entries are 16-bit lanes,
+// four to a word, so the two lowest bits are shifts within a word and the
+// others whole-word ORs.
+void orOverSubsets(uint64_t* words, int bits) {
+    int wordCount = bits > 2 ? 1 << (bits - 2) : 1;
+    if (bits > 0) {
+        for (int w = 0; w < wordCount; w++) words[w] |= (words[w] & 0x0000FFFF0000FFFFull) << 16;
+    }
+    if (bits > 1) {
+        for (int w = 0; w < wordCount; w++) words[w] |= (words[w] & 0x00000000FFFFFFFFull) << 32;
+    }
+    for (int bit = 2; bit < bits; bit++) {
+        int half = 1 << (bit - 2);
+        for (int block = 0; block < wordCount; block += 2 * half) {
+            for (int i = 0; i < half; i++) words[block + half + i] |= words[block + i];
+        }
+    }
+}
+
+}  // namespace
+
+void SubsetTables::fill(const uint32_t* cellsOf, const uint32_t* cellValues, int cellCount) {
+    int wordCount = cellCount > 2 ? 1 << (cellCount - 2) : 1;
+    for (int w = 0; w < wordCount; w++) confinedWords[w] = heldWords[w] = 0;
+    // A value is confined to every superset of its cells; a set holds what its
+    // single cells hold.
+    for (int v = 0; v < 9; v++) {
+        if (cellsOf[v] != 0) orInto(confinedWords, cellsOf[v], 1u << v);
+    }
+    for (int i = 0; i < cellCount; i++) orInto(heldWords, 1u << i, cellValues[i]);
+    orOverSubsets(confinedWords, cellCount);
+    orOverSubsets(heldWords, cellCount);
+}
+
 }  // namespace ga

@@ -33,4 +33,23 @@ enum class GraphStep {
 // unit's open cells, openCells counting the open cells without candidates too.
 GraphStep hiddenSubsetsByMatching(SubsetGraph& graph, int openCells);
 
+// The same step's other way, for a unit where the graph cannot decide: for
+// every set E of the unit's live cells (its open cells with candidates, a bit
+// each), the values confined to E (every cell of the value lies in E) and the
+// values E's cells hold, so that a walk over the combinations in order only
+// looks each one up.
+struct SubsetTables {
+    uint64_t confinedWords[128];  // 16-bit lane e: values confined to E
+    uint64_t heldWords[128];      // 16-bit lane e: values the cells of E hold
+
+    // cellsOf[v]: the live cells of value v + 1 when it can be confined, else
+    // 0; cellValues[i]: the values live cell i holds; cellCount up to 9.
+    void fill(const uint32_t* cellsOf, const uint32_t* cellValues, int cellCount);
+    uint32_t confined(uint32_t e) const { return lane(confinedWords, e); }
+    uint32_t held(uint32_t e) const { return lane(heldWords, e); }
+    static uint32_t lane(const uint64_t* words, uint32_t e) {
+        return static_cast<uint32_t>(words[e >> 2] >> (16 * (e & 3))) & 0xFFFF;
+    }
+};
+
 }  // namespace ga

@@ -71,4 +71,13 @@ std::string cellList(const uint8_t* cells, int count) {
     return listed(count, [&](int i) { return cellName(cells[i]); });
 }
 
+std::string nakedSingleText(int cell, int value) {
+    return filled(translate("Hint", "%1: only %2 is left"), {cellName(cell), digitText(value)});
+}
+
+std::string hiddenSingleText(int unit, int value, const std::string& place) {
+    return filled(translate("Hint", "%1: %2 fits only in %3"),
+                  {unitName(unit), digitText(value), place});
+}
+
 }  // namespace ga

@@ -47,4 +47,10 @@ std::string valueList(uint32_t values, Joiner joiner = Joiner::kAnd);
 std::string valueList(uint32_t values, const char* separator);
 std::string cellList(const uint8_t* cells, int count);
 
+// The singles, as every hint and explanation tells them: "r4c2: only 7 is
+// left" (a cell with one candidate) and "row 4: 7 fits only in r4c3" (a value
+// with one place in a unit), the place named as the caller names it.
+std::string nakedSingleText(int cell, int value);
+std::string hiddenSingleText(int unit, int value, const std::string& place);
+
 }  // namespace ga

@@ -71,14 +71,11 @@ std::string describeFullHouse(const LadderStep& step, StepWords) {
 }
 
 std::string describeHiddenSingle(const LadderStep& step, StepWords) {
-    return filled(
-        translate("Hint", "%1: %2 fits only in %3"),
-        {unitName(step.units[0]), digitText(step.placedValue), cellName(step.placedCell)});
+    return hiddenSingleText(step.units[0], step.placedValue, cellName(step.placedCell));
 }
 
 std::string describeNakedSingle(const LadderStep& step, StepWords) {
-    return filled(translate("Hint", "%1: only %2 is left"),
-                  {cellName(step.placedCell), digitText(step.placedValue)});
+    return nakedSingleText(step.placedCell, step.placedValue);
 }
 
 }  // namespace ga

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <memory>
@@ -85,7 +86,7 @@ void solveLine(PuzzleRecord& record, int method, ProgressMeter& meter, OutputLin
 // as the pencil marks give it into the line. Without a contradiction the
 // steps end on the pencil marks' grid; after one the solve itself tells.
 void explainLines(PuzzleRecord& record, ProgressMeter& meter, OutputLine& line) {
-    StepBoard board;
+    LadderBoard board;
     loadStepBoard(record, board);
     Step step;
     for (int number = 1; (step = nextStep(board)).kind != StepKind::kNone; ++number) {
@@ -101,8 +102,9 @@ void explainLines(PuzzleRecord& record, ProgressMeter& meter, OutputLine& line) 
     if (isContradiction(step.kind)) {
         solveLine(record, kPencilMarks, meter, line);
     } else {
-        addSolveResult(countOpenEmpty(board) == 0 ? kSolved : kNotSolvedByPencilMarks, board.values,
-                       line);
+        int32_t grid[kCells];
+        std::copy(std::begin(board.values), std::end(board.values), grid);
+        addSolveResult(countEmpty(board) == 0 ? kSolved : kNotSolvedByPencilMarks, grid, line);
     }
 }
 
