@@ -152,7 +152,7 @@ PuzzleRecord propagateBoth(const PuzzleRecord& board, CandidateSet& candidates) 
             way == 2   ? propagateShallow(actual, actualCandidates)
             : way == 1 ? propagate(actual, actualCandidates, work)
                        : propagate(actual, actualCandidates, work, analysisMemoOfThisThread());
-            EXPECT_EQ(copyOf(actual.valueGrid), copyOf(expected.valueGrid)) << "way " << way;
+            EXPECT_EQ(actual.valueGrid, expected.valueGrid) << "way " << way;
             EXPECT_EQ(contents(actualCandidates), contents(expectedCandidates)) << "way " << way;
             if (way == 0) result = actual, candidates = actualCandidates;
         }
@@ -167,7 +167,7 @@ PuzzleRecord propagateBoth(const PuzzleRecord& board, CandidateSet& candidates) 
 TEST(AnalysisModel, RandomBoards) {
     std::mt19937 random(43);
     for (int round = 0; round < 80 && !HasFailure(); ++round) {
-        PuzzleRecord board = puzzleFromText(textOf(randomAnswer(500 + round).data()));
+        PuzzleRecord board = puzzleFromText(textOf(randomAnswer(500 + round)));
         for (int i = 10 + static_cast<int>(random() % 60); i > 0; --i) {
             const int cell = static_cast<int>(random() % 81);
             const int typed =
@@ -210,7 +210,7 @@ TEST_P(AnalysisPaths, AgreeWithThePlainStepsAndTheAnswer) {
         return record;
     }();
     Grid answer{};
-    const bool unique = countAnswers(start.valueGrid, 2, answer.data()) == 1;
+    const bool unique = countAnswers(start.valueGrid.data(), 2, answer.data()) == 1;
     std::mt19937 random(GetParam().line);
     PuzzleRecord path = start;
     for (int step = 0; step < 60 && !HasFailure(); ++step) {
@@ -263,7 +263,7 @@ TEST(AnalysisMemo, EveryEditGivesWhatAFreshAnalysisGives) {
     std::mt19937 random(47);
     AnalysisMemo* memo = analysisMemoOfThisThread();
     for (int round = 0; round < 500 && !HasFailure(); ++round) {
-        PuzzleRecord board = puzzleFromText(textOf(randomAnswer(900 + round).data()));
+        PuzzleRecord board = puzzleFromText(textOf(randomAnswer(900 + round)));
         for (int i = 30 + static_cast<int>(random() % 30); i > 0; --i) {
             const int cell = static_cast<int>(random() % 81);
             board.openFlags[cell] = 1;
@@ -295,7 +295,7 @@ TEST(AnalysisMemo, EveryEditGivesWhatAFreshAnalysisGives) {
             PuzzleRecord filled = board, freshFilled = board;
             propagate(filled, remembered, work, memo);
             propagate(freshFilled, fresh, work);
-            EXPECT_EQ(copyOf(filled.valueGrid), copyOf(freshFilled.valueGrid));
+            EXPECT_EQ(filled.valueGrid, freshFilled.valueGrid);
             EXPECT_EQ(contents(remembered), contents(fresh));
             analyseUntilSettled(board, remembered, work, memo);  // the board remembered again
         }
