@@ -4,6 +4,7 @@
 // pencil marks included), not what the values alone allow.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "core/ladder/cell_set.h"
@@ -12,9 +13,14 @@
 namespace ga {
 
 struct LadderBoard {
-    uint8_t values[kCells];       // 1..9, 0 for an empty cell
-    uint16_t candidates[kCells];  // ValueMask of an empty cell, 0 at a filled one
+    std::array<uint8_t, kCells> values;       // 1..9, 0 for an empty cell
+    std::array<uint16_t, kCells> candidates;  // ValueMask of an empty cell, 0 at a filled one
     bool uniqueAnswer;  // known to have exactly one answer: uniqueness techniques may be used
+
+    // The same values and candidates in every cell.
+    bool sameCells(const LadderBoard& other) const {
+        return values == other.values && candidates == other.candidates;
+    }
 };
 
 // Where each value can still go: the empty cells holding it as a candidate.

@@ -20,9 +20,6 @@ struct ForcingScan;
 struct AlsList;
 struct AicSearch;
 
-// The same values and candidates in every cell.
-bool sameBoard(const LadderBoard& a, const LadderBoard& b);
-
 // Frees a part of the context; each is defined where its part is.
 struct ContextPartDeleter {
     void operator()(LinkGraph* part) const;

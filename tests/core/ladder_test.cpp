@@ -50,7 +50,7 @@ TEST_P(LadderTable, TheTechniqueIsTheNextStep) {
     LadderBoard board;
     Grid values{}, answer{};
     ASSERT_TRUE(exampleBoard(row, board)) << "malformed row";
-    std::copy(board.values, board.values + kCells, values.begin());
+    std::copy(board.values.begin(), board.values.end(), values.begin());
     ASSERT_EQ(countAnswers(values.data(), 2, answer.data()), 1) << "the values need one answer";
     for (int cell = 0; cell < kCells; ++cell) {
         ASSERT_TRUE(values[cell] || (board.candidates[cell] & bitOfValue(answer[cell])))

@@ -67,8 +67,8 @@ class LinePipeline {
         for (bool more = true; more;) {
             {
                 std::unique_lock<std::mutex> hold(lock_);
-                freed_.wait(hold,
-                            [this] { return nextFill_ - nextWrite_ < ringSize() || stopped_; });
+                changed_.wait(hold,
+                              [this] { return nextFill_ - nextWrite_ < ringSize() || stopped_; });
                 if (stopped_) break;
             }
             Batch& batch = ring_[nextFill_ % ringSize()];
@@ -94,15 +94,14 @@ class LinePipeline {
                 batch.finished = false;
                 nextFill_++;
             }
-            filled_.notify_one();
+            changed_.notify_all();
         }
         summary_.readFailed = reader.readFailed();
         {
             std::lock_guard<std::mutex> hold(lock_);
             inputEnded_ = true;
         }
-        filled_.notify_all();
-        finished_.notify_all();
+        changed_.notify_all();
     }
 
     void work() {
@@ -112,7 +111,7 @@ class LinePipeline {
             long index;
             {
                 std::unique_lock<std::mutex> hold(lock_);
-                filled_.wait(hold, [this] { return nextTake_ < nextFill_ || inputEnded_; });
+                changed_.wait(hold, [this] { return nextTake_ < nextFill_ || inputEnded_; });
                 if (nextTake_ == nextFill_) return;
                 index = nextTake_++;
             }
@@ -128,7 +127,7 @@ class LinePipeline {
                 std::lock_guard<std::mutex> hold(lock_);
                 batch.finished = true;
             }
-            finished_.notify_one();
+            changed_.notify_all();
         }
     }
 
@@ -147,7 +146,7 @@ class LinePipeline {
                     hold.unlock();
                     if (std::fflush(out_) != 0) stop();
                     hold.lock();
-                    finished_.wait(hold, ready);
+                    changed_.wait(hold, ready);
                 }
                 if (nextWrite_ == nextFill_) return;
                 index = nextWrite_;
@@ -158,7 +157,7 @@ class LinePipeline {
                 std::lock_guard<std::mutex> hold(lock_);
                 nextWrite_++;
             }
-            freed_.notify_one();
+            changed_.notify_all();
         }
     }
 
@@ -180,7 +179,7 @@ class LinePipeline {
     void stop() {
         std::lock_guard<std::mutex> hold(lock_);
         stopped_ = true;
-        freed_.notify_one();
+        changed_.notify_all();
     }
 
     const int jobs_;
@@ -190,9 +189,9 @@ class LinePipeline {
     const std::string inputName_;
 
     std::mutex lock_;
-    std::condition_variable filled_;    // a batch to take, or the input ended
-    std::condition_variable finished_;  // a batch done, or the input ended
-    std::condition_variable freed_;     // a batch printed, or the output failed
+    // Any move of the ring: a batch filled, done or printed, the input ended
+    // or the output failed. Each waits on it for its own condition.
+    std::condition_variable changed_;
     std::vector<Batch> ring_;
     long nextFill_ = 0, nextTake_ = 0, nextWrite_ = 0;
     bool inputEnded_ = false;
