@@ -130,8 +130,8 @@ TEST_P(EnginePuzzles, StepsReachThePencilMarksGrid) {
         return;
     }
     EXPECT_EQ(result, countEmpty(board) == 0 ? kSolved : kNotSolvedByPencilMarks);
-    EXPECT_TRUE(std::equal(std::begin(board.values), std::end(board.values),
-                           record.valueGrid.begin()));
+    EXPECT_TRUE(
+        std::equal(std::begin(board.values), std::end(board.values), record.valueGrid.begin()));
 }
 
 GA_DATA_FILE_CASES(EnginePuzzles, "puzzles.txt");
